@@ -1,0 +1,29 @@
+# The two commands of the README. Each sets up a fresh Debian 12 machine by itself.
+BUILD ?= build
+JOBS ?= $(shell nproc)
+DEMO_DRIVES ?= $(CURDIR)/demo/drives.json
+
+.PHONY: demo test build deps clean
+
+deps:
+	@sh tools/install-deps.sh
+
+build: deps
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@cmake --build $(BUILD) -j $(JOBS)
+
+demo: build
+	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
+	  echo "No display. Run the demo in a virtual X server:"; \
+	  echo "  OSKN_VIRTUAL_DRIVES=$(DEMO_DRIVES) xvfb-run -s '-screen 0 1280x800x24' $(BUILD)/kestrova"; \
+	  echo "or, from a desktop session, run 'make demo' there."; \
+	  exit 1; \
+	fi
+	@cd $(BUILD) && OSKN_VIRTUAL_DRIVES=$(DEMO_DRIVES) ./kestrova; \
+	  status=$$?; echo "kestrova ended with status $$status (2: power off, 1: terminal)"
+
+test: build
+	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+clean:
+	rm -rf $(BUILD)
