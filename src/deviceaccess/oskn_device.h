@@ -44,7 +44,8 @@ typedef struct __attribute__((packed)) _tDevice {
     uint32_t logicalSectorSize;    // 64
     uint32_t physicalSectorSize;   // 68
     uint8_t libraryArea2[4];       // 72
-    uint64_t maxLBA;               // 76, not naturally aligned
+    uint64_t maxLBA;               // 76, not naturally aligned: highest addressable LBA
+                                   //     (sectors - 1); 0 = no usable medium
     uint8_t libraryArea3[4];       // 84
     char serialNumber[OSKN_SERIAL_LEN];       // 88
     char modelNumber[OSKN_MODEL_LEN];         // 118
