@@ -111,6 +111,16 @@ long double convert_128bit_to_long_double(const uint8_t* pData);
 // nameSize bounds the copy of the system's name into name.
 int get_Operating_System_Version_And_Name(tOsVersion* versionNumber, char* name, size_t nameSize);
 
+// --- testing -----------------------------------------------------------------------------
+// Hooks for the test suite; the program and the library do not call them.
+
+// The sleep that delay_Milliseconds makes for `milliseconds` of program time at `scale`.
+struct timespec delay_Milliseconds_To_Timespec(uint32_t milliseconds, double scale);
+// Adds a fixed offset to the time source (replacing any earlier one), so that timers can be
+// exercised at clock values far above what the machine has reached. Setting a smaller offset
+// than before moves the time source backwards: only tests may do that.
+void set_Time_Source_Offset_For_Test(uint64_t nanoseconds);
+
 #ifdef __cplusplus
 }
 #endif
