@@ -1,2 +1,33 @@
+#include "commandline.h"
+#include "fonts.h"
+#include "languageDialog.h"
+#include "logsapplication.h"
+#include "translationstatic.h"
+
 #include <QApplication>
-int main(int argc, char** argv) { QApplication app(argc, argv); return 0; }
+#include <QCoreApplication>
+
+int main(int argc, char** argv)
+{
+    commandLine::get_Instance()->set_Args(argc, argv);
+
+    QApplication app(argc, argv);
+    install_Application_Fonts();
+    QCoreApplication::installTranslator(TranslationStatic::get_Instance()->get_Translator());
+
+    LogsApplication* log = LogsApplication::Instance();
+    log->kestrova_Log_Info("Kestrova Bootable " + QString(KESTROVA_VERSION) + " started");
+    commandLine* cl = commandLine::get_Instance();
+    log->kestrova_Log_Debug(QString("Options: eraseNonBrevane=%1 repairNonBrevane=%2 skipUSB=%3 "
+                                    "exitPowerOff=%4 saveDebugLog=%5")
+                                .arg(cl->is_Enabled_Erase_Non_Brevane())
+                                .arg(cl->is_Enabled_Repair_Non_Brevane())
+                                .arg(cl->is_Enabled_Skip_USB())
+                                .arg(cl->is_Enabled_Exit_Power_Off())
+                                .arg(cl->is_Save_Debug_log()));
+
+    LanguageDialog dialog;
+    dialog.setWindowFlags(Qt::WindowCloseButtonHint);
+    dialog.setVisible(true);
+    return app.exec();
+}

@@ -1,0 +1,226 @@
+// Command line, the two exits, and the language window's ways out.
+#include "commandline.h"
+#include "languageDialog.h"
+#include "translationstatic.h"
+
+#include <QApplication>
+#include <QProcess>
+#include <QPushButton>
+#include <QtTest>
+
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+// A fresh command line per case, with the process end observed instead of performed.
+class TestCommandLine : public commandLine
+{
+public:
+    std::vector<int> ends;
+
+protected:
+    void end_Process(int status) override { ends.push_back(status); }
+};
+
+struct Argv {
+    std::vector<QByteArray> storage;
+    std::vector<char*> argv;
+    explicit Argv(const QStringList& args)
+    {
+        for (const QString& a : args)
+            storage.push_back(a.toLocal8Bit());
+        for (QByteArray& b : storage)
+            argv.push_back(b.data());
+        argv.push_back(nullptr);
+    }
+    int argc() const { return int(argv.size()) - 1; }
+    QStringList current() const
+    {
+        QStringList out;
+        for (int i = 0; i < argc(); ++i)
+            out << QString::fromLocal8Bit(argv[i]);
+        return out;
+    }
+};
+
+// Captures what is written to standard error while it lives.
+class StderrCapture
+{
+public:
+    StderrCapture()
+    {
+        fflush(stderr);
+        saved = dup(2);
+        if (pipe(fds) == 0)
+            dup2(fds[1], 2);
+    }
+    QString take()
+    {
+        fflush(stderr);
+        dup2(saved, 2);
+        ::close(fds[1]);
+        QByteArray out;
+        char buf[512];
+        ssize_t n;
+        while ((n = read(fds[0], buf, sizeof buf)) > 0)
+            out.append(buf, int(n));
+        ::close(fds[0]);
+        ::close(saved);
+        return QString::fromLocal8Bit(out);
+    }
+
+private:
+    int saved = -1;
+    int fds[2] = {-1, -1};
+};
+
+} // namespace
+
+class TestStartup : public QObject
+{
+    Q_OBJECT
+private slots:
+    void options_data();
+    void options();
+    void unknownOptionIsReportedAndParsingGoesOn();
+    void argumentVectorLeftForQt();
+    void terminalActsOnlyOnce();
+    void exitStatuses_data();
+    void exitStatuses();
+};
+
+void TestStartup::options_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QString>("flags"); // erase repair skipUSB exitPowerOff saveDebugLog
+
+    QTest::newRow("none") << QStringList() << "00000";
+    QTest::newRow("short letters") << QStringList{"-a", "-b", "-c"} << "11100";
+    QTest::newRow("grouped letters") << QStringList{"-abc"} << "11100";
+    QTest::newRow("-d takes -c as its argument") << QStringList{"-d", "-c"} << "00010";
+    QTest::newRow("-d with glued argument") << QStringList{"-dx", "-a"} << "10010";
+    QTest::newRow("long options") << QStringList{"--eraseNonBrevane", "--repairNonBrevane",
+                                                 "--skipUSB", "--exitPowerOff", "--saveDebugLog"}
+                                  << "11111";
+    QTest::newRow("long exitPowerOff takes no argument") << QStringList{"--exitPowerOff", "-c"}
+                                                         << "00110";
+    QTest::newRow("abbreviation skip") << QStringList{"--skip"} << "00100";
+    QTest::newRow("abbreviation save") << QStringList{"--save"} << "00001";
+    QTest::newRow("repeats keep a flag set") << QStringList{"-a", "--eraseNonBrevane", "-a"}
+                                             << "10000";
+    QTest::newRow("-e is not saveDebugLog") << QStringList{"-e"} << "00000";
+    QTest::newRow("-d without argument") << QStringList{"-a", "-d"} << "10000";
+}
+
+void TestStartup::options()
+{
+    QFETCH(QStringList, args);
+    QFETCH(QString, flags);
+    args.prepend("kestrova");
+    Argv argv(args);
+    TestCommandLine cl;
+    StderrCapture quiet;
+    QCOMPARE(cl.set_Args(argv.argc(), argv.argv.data()), 0);
+    quiet.take();
+    const QString got = QString("%1%2%3%4%5")
+                            .arg(int(cl.is_Enabled_Erase_Non_Brevane()))
+                            .arg(int(cl.is_Enabled_Repair_Non_Brevane()))
+                            .arg(int(cl.is_Enabled_Skip_USB()))
+                            .arg(int(cl.is_Enabled_Exit_Power_Off()))
+                            .arg(int(cl.is_Save_Debug_log()));
+    QCOMPARE(got, flags);
+}
+
+void TestStartup::unknownOptionIsReportedAndParsingGoesOn()
+{
+    Argv argv({"kestrova", "-e", "--bogus", "-b"});
+    TestCommandLine cl;
+    StderrCapture capture;
+    cl.set_Args(argv.argc(), argv.argv.data());
+    const QString err = capture.take();
+    QVERIFY2(err.contains("invalid option -- 'e'"), qPrintable(err));
+    QVERIFY2(err.contains("unrecognized option '--bogus'"), qPrintable(err));
+    QVERIFY(cl.is_Enabled_Repair_Non_Brevane());
+    QVERIFY(!cl.is_Save_Debug_log());
+}
+
+void TestStartup::argumentVectorLeftForQt()
+{
+    // getopt_long moves the options before the other arguments; Qt gets the vector so.
+    Argv argv({"kestrova", "file", "-a", "other", "-b"});
+    TestCommandLine cl;
+    cl.set_Args(argv.argc(), argv.argv.data());
+    QCOMPARE(argv.current(), (QStringList{"kestrova", "-a", "-b", "file", "other"}));
+    QVERIFY(cl.is_Enabled_Erase_Non_Brevane() && cl.is_Enabled_Repair_Non_Brevane());
+}
+
+void TestStartup::terminalActsOnlyOnce()
+{
+    TestCommandLine cl;
+    cl.execute_Terminal();
+    cl.execute_Terminal();
+    QCOMPARE(cl.ends, std::vector<int>{1});
+    cl.execute_Power_Off();
+    QCOMPARE(cl.ends, (std::vector<int>{1, 2}));
+}
+
+void TestStartup::exitStatuses_data()
+{
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<int>("status");
+    QTest::newRow("Cancel") << "cancel" << QStringList() << 2;
+    QTest::newRow("close control") << "close" << QStringList() << 2;
+    QTest::newRow("close control, exitPowerOff set") << "close" << QStringList{"--exitPowerOff"} << 2;
+    QTest::newRow("Escape keeps the window") << "escape" << QStringList() << 0;
+    QTest::newRow("terminal") << "terminal" << QStringList() << 1;
+}
+
+void TestStartup::exitStatuses()
+{
+    QFETCH(QString, action);
+    QFETCH(QStringList, options);
+    QFETCH(int, status);
+    QProcess child;
+    child.start(QCoreApplication::applicationFilePath(),
+                QStringList{"--child", action} + options);
+    QVERIFY(child.waitForFinished(30000));
+    QCOMPARE(child.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(child.exitCode(), status);
+}
+
+// The child: the program's own start-up, then one way out of the language window.
+static int runChild(int argc, char** argv)
+{
+    const QString action = argv[2];
+    commandLine::get_Instance()->set_Args(argc - 2, argv + 2);
+    QApplication app(argc, argv);
+    LanguageDialog dialog;
+    dialog.setWindowFlags(Qt::WindowCloseButtonHint);
+    dialog.setVisible(true);
+    QTimer::singleShot(0, [&] {
+        if (action == "cancel") {
+            dialog.findChild<QPushButton*>("btn_cancel")->click();
+        } else if (action == "close") {
+            dialog.close();
+        } else if (action == "escape") {
+            QTest::keyClick(&dialog, Qt::Key_Escape);
+            QCoreApplication::exit(dialog.isVisible() ? 0 : 3);
+        } else if (action == "terminal") {
+            commandLine::get_Instance()->execute_Terminal();
+        }
+    });
+    return app.exec();
+}
+
+int main(int argc, char** argv)
+{
+    if (argc >= 3 && QByteArray(argv[1]) == "--child")
+        return runChild(argc, argv);
+    QApplication app(argc, argv);
+    TestStartup test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_startup.moc"

@@ -1,0 +1,35 @@
+#pragma once
+
+// The switches of the command line, read once before any window exists, and the two ways the
+// program ends: status 2 asks the environment to power off, status 1 asks for a terminal.
+class commandLine
+{
+public:
+    static commandLine* get_Instance();
+
+    int set_Args(int argc, char** argv);
+
+    bool is_Enabled_Erase_Non_Brevane() const { return eraseNonBrevane; }
+    bool is_Enabled_Repair_Non_Brevane() const { return repairNonBrevane; }
+    bool is_Enabled_Skip_USB() const { return skipUSB; }
+    bool is_Enabled_Exit_Power_Off() const { return exitPowerOff; }
+    bool is_Save_Debug_log() const { return saveDebugLog; }
+
+    void execute_Power_Off(); // returns only when a test has replaced end_Process
+    void execute_Terminal();
+
+    enum { EXIT_POWER_OFF = 2, EXIT_TERMINAL = 1 };
+
+protected:
+    commandLine() = default;
+    // Where the process ends; tests replace it to observe the status without exiting.
+    virtual void end_Process(int status);
+
+private:
+    bool eraseNonBrevane = false;
+    bool repairNonBrevane = false;
+    bool skipUSB = false;
+    bool exitPowerOff = false;
+    bool saveDebugLog = false;
+    bool terminalRequested = false;
+};

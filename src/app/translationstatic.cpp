@@ -1,0 +1,42 @@
+#include "translationstatic.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+TranslationStatic* TranslationStatic::get_Instance()
+{
+    static TranslationStatic* instance = new TranslationStatic();
+    return instance;
+}
+
+TranslationStatic::TranslationStatic() : QObject(nullptr), path(":/translations")
+{
+    QCoreApplication::installTranslator(&translator);
+}
+
+void TranslationStatic::load_Language(const QString& file)
+{
+    // A failed load leaves the translator empty: texts then show as written in the code.
+    translator.load(file, path);
+}
+
+void TranslationStatic::load_Language()
+{
+    translator.load(language, path);
+}
+
+QString TranslationStatic::get_License_Agreement() const
+{
+    return "BrevaneEULA.default-" + suffix() + ".html";
+}
+
+QString TranslationStatic::get_Help() const
+{
+    return "KestrovaBootable.README-" + suffix() + ".html";
+}
+
+QStringList TranslationStatic::list_Catalogs()
+{
+    return QDir(":/translations").entryList(QStringList() << "*.qm", QDir::Files,
+                                            QDir::Name | QDir::IgnoreCase);
+}
