@@ -1,0 +1,233 @@
+// Internal to the virtual transport: the parsed description of one emulated drive, its data
+// store and the drive itself (a DeviceChannel that answers CDBs as a SATA drive behind SAT).
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "core/transport.h"
+
+namespace oskn {
+namespace vdrive {
+
+enum class SelfTestOutcome { Auto, Pass, ReadFailure, ElectricalFailure, ServoFailure, HandlingDamage,
+                             UnknownFailure, FatalError };
+
+struct SmartAttribute {
+    uint8_t id = 0;
+    uint16_t flags = 0;
+    uint8_t current = 100;
+    uint8_t worst = 100;
+    uint8_t threshold = 0;
+    uint64_t raw = 0; // 48 bits
+};
+
+struct Fault {
+    bool isAta = false;   // matches the ATA command inside ATA PASS-THROUGH, else the SCSI opcode
+    uint8_t opcode = 0;   // SCSI opcode or ATA command
+    int feature = -1;     // ATA feature (SMART subcommand, sanitize function); -1 = any
+    uint8_t senseKey = 0x04, asc = 0x44, ascq = 0x00; // default HARDWARE ERROR, INTERNAL TARGET FAILURE
+    uint8_t ataError = 0x04;  // for ATA faults: error register (ABRT)
+    bool useSense = false;    // an ATA fault given an explicit sense answers with it
+    uint32_t skip = 0;        // let this many matching commands pass first
+    int64_t count = -1;       // fail this many times, -1 = always
+};
+
+struct Description {
+    std::string name;
+    std::string model, serial, firmware, maker;
+    uint32_t interfaceType = 1;  // OSKN_INTERFACE_*
+    bool notADisk = false;
+    uint8_t peripheralType = 0;  // INQUIRY peripheral device type
+    bool ataPassThrough = true;
+    uint64_t nativeMaxLba = 0;
+    uint64_t accessibleMaxLba = 0;
+    uint32_t logicalSectorSize = 512;
+    uint32_t physicalSectorSize = 512;
+    uint16_t rpm = 7200;         // IDENTIFY word 217 (1 = non-rotating)
+    uint32_t cacheSizeMB = 0;
+
+    // Feature sets, by name; see demo/README.md.
+    uint32_t supported = 0;
+    uint32_t enabled = 0;
+    bool securityLocked = false, securityFrozen = false;
+
+    bool smartHealthFailing = false;
+    std::vector<SmartAttribute> attributes;
+
+    uint32_t shortSelfTestSeconds = 60;
+    uint32_t extendedSelfTestSeconds = 3600;
+    SelfTestOutcome selfTestOutcome = SelfTestOutcome::Auto;
+    uint64_t failingLba = UINT64_MAX;
+
+    std::map<uint64_t, bool> unreadable; // LBA -> permanent
+
+    bool sanitizeOverwrite = false, sanitizeCrypto = false, sanitizeBlockErase = false;
+    uint32_t sanitizeSeconds = 60;
+    bool sanitizeRunningAtStart = false;
+
+    bool writeSame = false;
+    bool tcg = false;
+    std::string psid;
+    bool idd70 = false, idd71 = false;
+    uint32_t idd70Seconds = 60, idd71Seconds = 120;
+
+    double throughputMBps = 0;   // 0 = unlimited
+    double spinUpSeconds = 0;
+    std::vector<Fault> faults;
+    double disappearAfterSeconds = -1;
+
+    bool imageBacked = false;
+    std::string imagePath;       // absolute, when imageBacked
+};
+
+// Feature bits of Description::supported / enabled.
+enum Feature : uint32_t {
+    F_SMART = 1u << 0,
+    F_SECURITY = 1u << 1,
+    F_HPA = 1u << 2,
+    F_POWER_MANAGEMENT = 1u << 3,
+    F_APM = 1u << 4,
+    F_DOWNLOAD_MICROCODE = 1u << 5,
+    F_SEGMENTED_DOWNLOAD = 1u << 6,
+    F_DEFERRED_DOWNLOAD = 1u << 7,
+    F_SMART_ERROR_LOG = 1u << 8,
+    F_SMART_SELF_TEST = 1u << 9,
+    F_GPL = 1u << 10,
+    F_48BIT = 1u << 11,
+    F_AMAC = 1u << 12,
+    F_WRITE_CACHE = 1u << 13,
+    F_READ_LOOK_AHEAD = 1u << 14,
+    F_TRIM = 1u << 15,
+    F_NCQ = 1u << 16,
+    F_PUIS = 1u << 17,
+    F_SCT = 1u << 18,
+};
+
+struct FeatureName {
+    const char* name;
+    uint32_t bit;
+};
+extern const FeatureName kFeatureNames[];
+extern const size_t kFeatureNameCount;
+
+// Parses the description file. On failure returns false with a one-line message.
+bool parse_Description_File(const std::string& jsonPath, std::vector<Description>& drives,
+                            std::vector<std::string>& driveKeys, std::string& error);
+
+// Sparse data store: an image file (holes read as zeros) or chunks in memory.
+class Storage {
+public:
+    virtual ~Storage() = default;
+    // Both return false on an I/O failure of the backing file.
+    virtual bool read(uint64_t offset, uint8_t* dst, size_t length) = 0;
+    virtual bool write(uint64_t offset, const uint8_t* src, size_t length) = 0;
+    // Fills [offset, offset+length) with a repeated block (block length divides length).
+    virtual bool fill(uint64_t offset, uint64_t length, const uint8_t* block, size_t blockLength);
+    // Every byte reads as zero afterwards.
+    virtual bool clear() = 0;
+};
+std::unique_ptr<Storage> make_Memory_Storage(uint64_t capacityBytes);
+std::unique_ptr<Storage> make_Image_Storage(const std::string& path, uint64_t capacityBytes,
+                                            std::string& error);
+
+// TCG Opal subset over security protocols 00h/01h: level 0 discovery, properties, sessions
+// to the Admin SP and Revert authenticated by the PSID.
+class TcgDevice {
+public:
+    explicit TcgDevice(std::string psid) : psid_(std::move(psid)) {}
+    // IF-SEND payload for protocol 1. Returns false when the ComID is not ours.
+    bool send(uint16_t comId, const uint8_t* data, size_t length);
+    // IF-RECV for protocol 1; fills dst (zero-padded) and returns false on a bad ComID.
+    bool receive(uint16_t comId, uint8_t* dst, size_t length);
+    // Set when a Revert succeeded: the drive then erases its user data.
+    bool takeRevertRequest();
+    static constexpr uint16_t kBaseComId = 0x07FE;
+
+private:
+    void handleMethod(const std::vector<uint8_t>& tokens, uint32_t tperSession, uint32_t hostSession);
+    void queueResponse(const std::vector<uint8_t>& payload, uint32_t tperSession, uint32_t hostSession);
+    std::string psid_;
+    std::vector<uint8_t> pending_;
+    uint32_t nextSession_ = 0x1001;
+    uint32_t openSession_ = 0;
+    bool psidAuthenticated_ = false;
+    bool revertRequested_ = false;
+};
+
+class VirtualDrive final : public DeviceChannel {
+public:
+    struct Reply; // outcome of one command, filled under the lock
+    explicit VirtualDrive(Description description, std::unique_ptr<Storage> storage);
+    TransportResult execute(ScsiCommand& command) override;
+
+    const Description& description() const { return d_; }
+    bool gone() const; // disappeared (after disappearAfterSeconds of program time)
+
+private:
+    enum class Job { None, SelfTest, Idd };
+
+    // All members below are guarded by mutex_.
+    void advance(uint64_t now);
+    void finishJob(uint64_t at);
+    void finishSanitize();
+    void scsiCommand(ScsiCommand& c, Reply& r, uint64_t now);
+    void ataPassThrough(ScsiCommand& c, Reply& r, uint64_t now);
+    void readBlocks(ScsiCommand& c, Reply& r, uint64_t lba, uint32_t count, uint64_t now, bool verify);
+    void writeBlocks(ScsiCommand& c, Reply& r, uint64_t lba, uint32_t count, uint64_t now);
+    void writeSame(ScsiCommand& c, Reply& r, uint64_t lba, uint64_t count, uint64_t now);
+    bool startSanitize(int kind, uint32_t pattern, uint64_t now);
+    void inquiry(ScsiCommand& c, Reply& r);
+    void buildIdentify(uint8_t* out) const;
+    void buildSmartData(uint8_t* out, uint64_t now) const;
+    void buildSmartThresholds(uint8_t* out) const;
+    bool buildLogPage(uint8_t log, uint16_t page, bool gpl, uint8_t* out);
+    void securityCommand(ScsiCommand& c, Reply& r, bool out, uint8_t protocol, uint16_t spSpecific,
+                         uint32_t length);
+    void accountTransfer(Reply& r, uint64_t bytes, uint64_t now);
+    void wakeUp(Reply& r, uint64_t now);
+    const Fault* injectFault(bool ata, uint8_t opcode, int feature);
+    uint8_t selfTestStatusByte(uint64_t now) const;
+    void logSelfTest(uint8_t type, uint8_t status, uint64_t lba);
+    uint64_t powerOnHours() const;
+    uint64_t firstUnreadable(uint64_t lba, uint64_t count) const;
+
+    Description d_;
+    std::unique_ptr<Storage> storage_;
+    std::unique_ptr<TcgDevice> tcg_;
+    mutable std::mutex mutex_;
+    uint64_t createdAt_ = 0;
+
+    uint64_t maxLba_ = 0;           // current (accessible) max LBA
+    bool smartEnabled_ = false;
+    bool standby_ = false;
+    bool lastWasReadNativeMax_ = false;
+    bool amacFrozen_ = false;
+    std::map<uint64_t, bool> unreadable_;
+    std::vector<uint32_t> faultHits_;
+
+    Job job_ = Job::None;
+    uint8_t jobType_ = 0;           // SMART subcommand that started it
+    uint64_t jobStart_ = 0, jobEnd_ = 0;
+    uint8_t lastSelfTestStatus_ = 0; // byte 363 once no test runs
+
+    struct SelfTestEntry { uint8_t type, status; uint16_t hours; uint64_t lba; };
+    std::vector<SelfTestEntry> selfTestLog_; // oldest first
+
+    bool sanitizeRunning_ = false;
+    int sanitizeKind_ = 0;          // 1 crypto, 2 overwrite, 3 block erase
+    uint32_t sanitizePattern_ = 0;
+    uint64_t sanitizeStart_ = 0, sanitizeEnd_ = 0;
+    bool sanitizeCompleted_ = false;
+
+    std::map<uint8_t, std::vector<uint8_t>> hostLogs_; // SMART WRITE LOG targets
+    uint64_t busyUntil_ = 0;        // throughput limit: program time when the head is free
+};
+
+} // namespace vdrive
+} // namespace oskn

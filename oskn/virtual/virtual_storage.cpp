@@ -1,0 +1,184 @@
+// Sparse data stores of the virtual drives. Unwritten sectors read as zeros in both.
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "virtual/virtual_drive.h"
+
+namespace oskn {
+namespace vdrive {
+
+bool Storage::fill(uint64_t offset, uint64_t length, const uint8_t* block, size_t blockLength)
+{
+    // Repeat the block into a staging buffer of about 1 MiB and write that out.
+    const size_t reps = std::max<size_t>(1, (1u << 20) / blockLength);
+    std::vector<uint8_t> staging(reps * blockLength);
+    for (size_t i = 0; i < reps; ++i)
+        std::memcpy(staging.data() + i * blockLength, block, blockLength);
+    while (length > 0) {
+        const size_t n = size_t(std::min<uint64_t>(length, staging.size()));
+        if (!write(offset, staging.data(), n))
+            return false;
+        offset += n;
+        length -= n;
+    }
+    return true;
+}
+
+namespace {
+
+bool all_Zero(const uint8_t* p, size_t n)
+{
+    // Compare the buffer against itself shifted by one byte: zero iff the first byte is zero.
+    return n == 0 || (p[0] == 0 && std::memcmp(p, p + 1, n - 1) == 0);
+}
+
+class MemoryStorage final : public Storage {
+public:
+    explicit MemoryStorage(uint64_t capacity) : capacity_(capacity) {}
+
+    bool read(uint64_t offset, uint8_t* dst, size_t length) override
+    {
+        while (length > 0) {
+            const uint64_t index = offset / kChunk;
+            const size_t within = size_t(offset % kChunk);
+            const size_t n = std::min<size_t>(length, kChunk - within);
+            auto it = chunks_.find(index);
+            if (it == chunks_.end())
+                std::memset(dst, 0, n);
+            else
+                std::memcpy(dst, it->second.get() + within, n);
+            dst += n;
+            offset += n;
+            length -= n;
+        }
+        return true;
+    }
+
+    bool write(uint64_t offset, const uint8_t* src, size_t length) override
+    {
+        while (length > 0) {
+            const uint64_t index = offset / kChunk;
+            const size_t within = size_t(offset % kChunk);
+            const size_t n = std::min<size_t>(length, kChunk - within);
+            auto it = chunks_.find(index);
+            if (it == chunks_.end()) {
+                // Zeros over a hole stay a hole: a full erase of a large drive costs no memory.
+                if (!all_Zero(src, n)) {
+                    std::unique_ptr<uint8_t[]> chunk(new uint8_t[kChunk]());
+                    std::memcpy(chunk.get() + within, src, n);
+                    chunks_.emplace(index, std::move(chunk));
+                }
+            } else {
+                std::memcpy(it->second.get() + within, src, n);
+                if (all_Zero(it->second.get(), kChunk))
+                    chunks_.erase(it);
+            }
+            src += n;
+            offset += n;
+            length -= n;
+        }
+        return true;
+    }
+
+    bool clear() override
+    {
+        chunks_.clear();
+        return true;
+    }
+
+private:
+    static constexpr size_t kChunk = 64 * 1024;
+    uint64_t capacity_;
+    std::unordered_map<uint64_t, std::unique_ptr<uint8_t[]>> chunks_;
+};
+
+class ImageStorage final : public Storage {
+public:
+    ImageStorage(int fd, uint64_t capacity) : fd_(fd), capacity_(capacity) {}
+    ~ImageStorage() override { ::close(fd_); }
+
+    bool read(uint64_t offset, uint8_t* dst, size_t length) override
+    {
+        while (length > 0) {
+            const ssize_t n = ::pread(fd_, dst, length, off_t(offset));
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n < 0)
+                return false;
+            if (n == 0) { // past the end of a file someone shortened: holes
+                std::memset(dst, 0, length);
+                return true;
+            }
+            dst += n;
+            offset += uint64_t(n);
+            length -= size_t(n);
+        }
+        return true;
+    }
+
+    bool write(uint64_t offset, const uint8_t* src, size_t length) override
+    {
+        while (length > 0) {
+            const ssize_t n = ::pwrite(fd_, src, length, off_t(offset));
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n <= 0)
+                return false;
+            src += n;
+            offset += uint64_t(n);
+            length -= size_t(n);
+        }
+        return true;
+    }
+
+    bool fill(uint64_t offset, uint64_t length, const uint8_t* block, size_t blockLength) override
+    {
+        // Zeros become a hole rather than gigabytes of written zeros.
+        if (all_Zero(block, blockLength) &&
+            ::fallocate(fd_, FALLOC_FL_PUNCH_HOLE | FALLOC_FL_KEEP_SIZE, off_t(offset), off_t(length)) == 0)
+            return true;
+        return Storage::fill(offset, length, block, blockLength);
+    }
+
+    bool clear() override
+    {
+        return ::ftruncate(fd_, 0) == 0 && ::ftruncate(fd_, off_t(capacity_)) == 0;
+    }
+
+private:
+    int fd_;
+    uint64_t capacity_;
+};
+
+} // namespace
+
+std::unique_ptr<Storage> make_Memory_Storage(uint64_t capacityBytes)
+{
+    return std::make_unique<MemoryStorage>(capacityBytes);
+}
+
+std::unique_ptr<Storage> make_Image_Storage(const std::string& path, uint64_t capacityBytes,
+                                            std::string& error)
+{
+    const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    if (fd < 0) {
+        error = std::string("cannot open or create the image \"") + path + "\": " + std::strerror(errno);
+        return nullptr;
+    }
+    struct stat st;
+    // Truncated to the capacity: a sparse file, no disk space until written.
+    if (::fstat(fd, &st) != 0 || (uint64_t(st.st_size) != capacityBytes &&
+                                  ::ftruncate(fd, off_t(capacityBytes)) != 0)) {
+        error = std::string("cannot size the image \"") + path + "\": " + std::strerror(errno);
+        ::close(fd);
+        return nullptr;
+    }
+    return std::make_unique<ImageStorage>(fd, capacityBytes);
+}
+
+} // namespace vdrive
+} // namespace oskn
