@@ -47,8 +47,15 @@ struct DeviceEntry {
     uint32_t interfaceType = 0;  // OSKN_INTERFACE_*
     uint32_t driveTypeHint = 0;  // OSKN_DRIVE_NOT_A_DISK when the OS already says so, else 0
     std::shared_ptr<DeviceChannel> channel;
+    // Added after the first version (defaults keep older code working): the OS already knows
+    // the drive holds no medium (an empty card reader), so no capacity is asked for.
+    bool noMedium = false;
 };
 
+// The library keeps one Transport object per source for the life of the process and calls
+// enumerate() at every discovery; a drive seen again must keep its state (return the same
+// channel, or one sharing the drive). The library serialises commands per drive path, so a
+// channel never sees two commands at once for one path.
 class Transport {
 public:
     virtual ~Transport() = default;

@@ -1,0 +1,185 @@
+#include "ata.h"
+
+namespace oskn {
+
+Cdb ata_Pass_Through_16(const AtaCommand& c)
+{
+    Cdb cdb;
+    cdb.length = 16;
+    uint8_t* b = cdb.bytes;
+    b[0] = 0x85;
+    b[1] = uint8_t(uint8_t(c.protocol) << 1 | (c.extended ? 0x01 : 0x00));
+    uint8_t flags = c.checkCondition ? 0x20 : 0x00;
+    switch (c.protocol) {
+    case AtaProtocol::PioDataIn:
+    case AtaProtocol::Dma:
+        flags |= 0x08 | 0x04 | 0x02; // T_DIR from device, BYT_BLOK, T_LENGTH in COUNT
+        break;
+    case AtaProtocol::PioDataOut:
+        flags |= 0x04 | 0x02;
+        break;
+    default:
+        break;
+    }
+    b[2] = flags;
+    b[3] = uint8_t(c.feature >> 8);
+    b[4] = uint8_t(c.feature);
+    b[5] = uint8_t(c.count >> 8);
+    b[6] = uint8_t(c.count);
+    b[8] = uint8_t(c.lba);
+    b[10] = uint8_t(c.lba >> 8);
+    b[12] = uint8_t(c.lba >> 16);
+    b[13] = c.device;
+    if (c.extended) {
+        b[7] = uint8_t(c.lba >> 24);
+        b[9] = uint8_t(c.lba >> 32);
+        b[11] = uint8_t(c.lba >> 40);
+    } else {
+        b[3] = 0;
+        b[5] = 0;
+        b[13] = uint8_t((c.device & 0xF0) | ((c.lba >> 24) & 0x0F));
+    }
+    b[14] = c.command;
+    return cdb;
+}
+
+AtaCommand ata_Identify_Command()
+{
+    AtaCommand c;
+    c.command = ata::IdentifyDevice;
+    c.count = 1;
+    c.device = 0xA0;
+    c.protocol = AtaProtocol::PioDataIn;
+    return c;
+}
+
+AtaCommand ata_Smart_Command(uint8_t subcommand, uint8_t lbaLow, uint16_t count, AtaProtocol protocol)
+{
+    AtaCommand c;
+    c.command = ata::Smart;
+    c.feature = subcommand;
+    c.count = count;
+    c.lba = uint64_t(ata::SmartLbaHigh) << 16 | uint64_t(ata::SmartLbaMid) << 8 | lbaLow;
+    c.device = 0xA0;
+    c.protocol = protocol;
+    return c;
+}
+
+AtaCommand ata_Read_Log_Ext_Command(uint8_t logAddress, uint16_t page, uint16_t pageCount,
+                                    uint16_t features)
+{
+    AtaCommand c;
+    c.command = ata::ReadLogExt;
+    c.feature = features;
+    c.count = pageCount;
+    // LBA(7:0) log address, LBA(15:8) page (7:0), LBA(47:40) page (15:8)
+    c.lba = uint64_t(logAddress) | uint64_t(page & 0xFF) << 8 | uint64_t(page >> 8) << 40;
+    c.extended = true;
+    c.protocol = AtaProtocol::PioDataIn;
+    return c;
+}
+
+AtaCommand ata_Read_Native_Max_Ext_Command()
+{
+    AtaCommand c;
+    c.command = ata::ReadNativeMaxAddressExt;
+    c.extended = true;
+    c.checkCondition = true;
+    return c;
+}
+
+AtaCommand ata_Get_Native_Max_Address_Ext_Command()
+{
+    AtaCommand c;
+    c.command = ata::AccessibleMaxAddressConfiguration;
+    c.feature = 0x0000;
+    c.extended = true;
+    c.checkCondition = true;
+    return c;
+}
+
+AtaCommand ata_Set_Max_Address_Ext_Command(uint64_t maxLba, bool volatileValue)
+{
+    AtaCommand c;
+    c.command = ata::SetMaxAddressExt;
+    c.count = volatileValue ? 0 : 1; // bit 0: value preserved over power cycles
+    c.lba = maxLba & 0xFFFFFFFFFFFFull;
+    c.extended = true;
+    return c;
+}
+
+AtaCommand ata_Set_Accessible_Max_Address_Ext_Command(uint64_t maxLba)
+{
+    AtaCommand c;
+    c.command = ata::AccessibleMaxAddressConfiguration;
+    c.feature = 0x0001;
+    c.lba = maxLba & 0xFFFFFFFFFFFFull;
+    c.extended = true;
+    return c;
+}
+
+AtaCommand ata_Standby_Immediate_Command()
+{
+    AtaCommand c;
+    c.command = ata::StandbyImmediate;
+    c.device = 0xA0;
+    return c;
+}
+
+std::string ata_String(const uint8_t* identify, unsigned firstWord, unsigned words)
+{
+    std::string s;
+    s.reserve(words * 2);
+    for (unsigned w = firstWord; w < firstWord + words; ++w) {
+        s.push_back(char(identify[2 * w + 1]));
+        s.push_back(char(identify[2 * w]));
+    }
+    auto blank = [](char ch) { return ch == ' ' || ch == '\0' || ch == '\t'; };
+    size_t end = s.size();
+    while (end > 0 && blank(s[end - 1]))
+        --end;
+    size_t begin = 0;
+    while (begin < end && blank(s[begin]))
+        ++begin;
+    std::string out = s.substr(begin, end - begin);
+    // An embedded NUL would end the record's C string early: show it as a blank.
+    for (char& ch : out)
+        if (ch == '\0')
+            ch = ' ';
+    return out;
+}
+
+IdentifyInfo decode_Identify(const uint8_t* id)
+{
+    IdentifyInfo info;
+    info.serial = ata_String(id, 10, 10);
+    info.firmware = ata_String(id, 23, 4);
+    info.model = ata_String(id, 27, 20);
+    const uint16_t w0 = identify_Word(id, 0);
+    info.valid = !(w0 & 0x8000) && !info.model.empty();
+
+    const uint16_t w83 = identify_Word(id, 83);
+    const bool w83Valid = (w83 & 0xC000) == 0x4000;
+    info.lba48 = w83Valid && (w83 & 0x0400);
+    uint64_t sectors28 = uint64_t(identify_Word(id, 60)) | uint64_t(identify_Word(id, 61)) << 16;
+    uint64_t sectors48 = 0;
+    for (unsigned i = 0; i < 4; ++i)
+        sectors48 |= uint64_t(identify_Word(id, 100 + i)) << (16 * i);
+    info.sectors = (info.lba48 && sectors48) ? sectors48 : sectors28;
+
+    const uint16_t w106 = identify_Word(id, 106);
+    if ((w106 & 0xC000) == 0x4000) {
+        if (w106 & 0x1000) {
+            const uint32_t words = uint32_t(identify_Word(id, 117)) | uint32_t(identify_Word(id, 118)) << 16;
+            if (words >= 256)
+                info.logicalSectorSize = words * 2;
+        }
+        if (w106 & 0x2000)
+            info.physicalSectorSize = info.logicalSectorSize << (w106 & 0x000F);
+        else
+            info.physicalSectorSize = info.logicalSectorSize;
+    }
+    return info;
+}
+
+} // namespace oskn

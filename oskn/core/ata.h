@@ -1,0 +1,110 @@
+// ATA commands inside ATA PASS-THROUGH(16) (SAT), and the decoding of IDENTIFY DEVICE data and
+// ATA strings. Pure functions.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "cdb.h"
+
+namespace oskn {
+
+enum class AtaProtocol : uint8_t {
+    NonData = 3,
+    PioDataIn = 4,
+    PioDataOut = 5,
+    Dma = 6,
+    ReturnResponseInformation = 15
+};
+
+// ATA command codes and SMART subcommands used by the library.
+namespace ata {
+enum : uint8_t {
+    IdentifyDevice = 0xEC,
+    Smart = 0xB0,
+    ReadLogExt = 0x2F,
+    WriteLogExt = 0x3F,
+    ReadNativeMaxAddressExt = 0x27,
+    SetMaxAddressExt = 0x37,
+    AccessibleMaxAddressConfiguration = 0x78,
+    SanitizeDevice = 0xB4,
+    TrustedReceive = 0x5C,
+    TrustedSend = 0x5E,
+    StandbyImmediate = 0xE0,
+    FlushCacheExt = 0xEA
+};
+enum : uint8_t {
+    SmartReadData = 0xD0,
+    SmartExecuteOfflineImmediate = 0xD4,
+    SmartReadLog = 0xD5,
+    SmartWriteLog = 0xD6,
+    SmartReturnStatus = 0xDA
+};
+// SMART commands carry this signature in LBA mid/high; RETURN STATUS answers with it (good)
+// or with the threshold-exceeded one.
+constexpr uint8_t SmartLbaMid = 0x4F, SmartLbaHigh = 0xC2;
+constexpr uint8_t SmartExceededMid = 0xF4, SmartExceededHigh = 0x2C;
+// Status and error register bits.
+constexpr uint8_t StatusErr = 0x01, StatusDf = 0x20, StatusBsy = 0x80;
+constexpr uint8_t ErrorAbrt = 0x04, ErrorIdnf = 0x10, ErrorUnc = 0x40;
+} // namespace ata
+
+struct AtaCommand {
+    uint8_t command = 0;
+    uint16_t feature = 0;
+    uint16_t count = 0;      // for data commands: the number of 512-byte blocks
+    uint64_t lba = 0;        // 48 bits when extended, 28 otherwise
+    uint8_t device = 0x40;   // LBA mode
+    bool extended = false;   // 48-bit command
+    AtaProtocol protocol = AtaProtocol::NonData;
+    bool checkCondition = false; // ask for the output registers (CK_COND)
+};
+
+// Output registers of a completed ATA command (from the ATA Status Return descriptor or the
+// fixed-format equivalent).
+struct AtaResult {
+    bool valid = false;
+    bool extended = false;
+    uint8_t error = 0;
+    uint8_t status = 0;
+    uint8_t device = 0;
+    uint16_t count = 0;
+    uint64_t lba = 0;
+};
+
+// ATA PASS-THROUGH(16). Data commands transfer `count` 512-byte blocks, their length taken from
+// the COUNT field (T_LENGTH 2, BYT_BLOK 1, T_TYPE 0).
+Cdb ata_Pass_Through_16(const AtaCommand& command);
+
+// Common commands.
+AtaCommand ata_Identify_Command();
+AtaCommand ata_Smart_Command(uint8_t subcommand, uint8_t lbaLow, uint16_t count, AtaProtocol protocol);
+AtaCommand ata_Read_Log_Ext_Command(uint8_t logAddress, uint16_t page, uint16_t pageCount,
+                                    uint16_t features);
+AtaCommand ata_Read_Native_Max_Ext_Command();
+AtaCommand ata_Get_Native_Max_Address_Ext_Command(); // ACCESSIBLE MAX ADDRESS CONFIGURATION 0000h
+AtaCommand ata_Set_Max_Address_Ext_Command(uint64_t maxLba, bool volatileValue);
+AtaCommand ata_Set_Accessible_Max_Address_Ext_Command(uint64_t maxLba); // AMAC 0001h
+AtaCommand ata_Standby_Immediate_Command();
+
+// An ATA string of `words` words from `firstWord`: each word holds two characters high byte
+// first; the result has leading and trailing blanks (and NULs) removed.
+std::string ata_String(const uint8_t* identify, unsigned firstWord, unsigned words);
+
+struct IdentifyInfo {
+    bool valid = false;         // word 0 bit 15 clear and a model present
+    std::string model, serial, firmware;
+    uint64_t sectors = 0;       // user-addressable sectors (words 100-103, else 60-61)
+    uint32_t logicalSectorSize = 512;
+    uint32_t physicalSectorSize = 512;
+    bool lba48 = false;
+};
+
+IdentifyInfo decode_Identify(const uint8_t* identify);
+
+inline uint16_t identify_Word(const uint8_t* identify, unsigned word)
+{
+    return uint16_t(identify[2 * word] | identify[2 * word + 1] << 8);
+}
+
+} // namespace oskn

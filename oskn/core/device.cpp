@@ -1,0 +1,194 @@
+#include "device.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "linux/linux_transport.h"
+#include "oskn_return.h"
+#include "virtual/virtual_transport.h"
+
+// The virtual transport is linked into the same library; until it is, the weak reference is null
+// and OSKN_VIRTUAL_DRIVES lists no drive.
+namespace oskn {
+std::unique_ptr<Transport> make_Virtual_Transport(const std::string& jsonPath, std::string& error)
+    __attribute__((weak));
+}
+
+namespace oskn {
+
+namespace record {
+
+uint32_t flags(const _tDevice* device)
+{
+    uint32_t v;
+    std::memcpy(&v, reinterpret_cast<const uint8_t*>(device) + FlagsOffset, 4);
+    return v;
+}
+
+void set_Flags(_tDevice* device, uint32_t v)
+{
+    std::memcpy(reinterpret_cast<uint8_t*>(device) + FlagsOffset, &v, 4);
+}
+
+std::string path(const _tDevice* device)
+{
+    const char* p = reinterpret_cast<const char*>(device) + PathOffset;
+    return std::string(p, strnlen(p, PathLength));
+}
+
+} // namespace record
+
+Registry& Registry::instance()
+{
+    // Never destroyed: records may be used from threads still running at exit.
+    static Registry* registry = new Registry;
+    return *registry;
+}
+
+void Registry::set_Transport_Override(std::shared_ptr<Transport> transport)
+{
+    std::lock_guard<std::mutex> guard(mutex_);
+    override_ = std::move(transport);
+}
+
+std::shared_ptr<Transport> Registry::active_Transport()
+{
+    std::lock_guard<std::mutex> guard(mutex_);
+    if (override_)
+        return override_;
+    const char* json = std::getenv("OSKN_VIRTUAL_DRIVES");
+    if (json && *json) {
+        for (auto& t : virtualTransports_)
+            if (t.first == json)
+                return t.second;
+        std::string error;
+        std::shared_ptr<Transport> made;
+        if (&make_Virtual_Transport == nullptr)
+            error = std::string(json) + ": virtual drives are not available in this build";
+        else
+            made = make_Virtual_Transport(json, error);
+        if (!made) {
+            std::fprintf(stderr, "%s\n", error.empty() ? (std::string(json) + ": refused").c_str()
+                                                       : error.c_str());
+            return nullptr;
+        }
+        // Kept for the process: the emulated drives' state must outlive a rescan.
+        virtualTransports_.emplace_back(json, made);
+        return made;
+    }
+    if (!linux_)
+        linux_ = make_Linux_Transport("/sys", "/dev");
+    return linux_;
+}
+
+std::vector<DeviceEntry> Registry::enumerate()
+{
+    std::shared_ptr<Transport> transport = active_Transport();
+    if (!transport)
+        return {};
+    return transport->enumerate();
+}
+
+std::shared_ptr<Drive> Registry::add(const DeviceEntry& entry, _tDevice* device)
+{
+    auto drive = std::make_shared<Drive>();
+    drive->path = entry.path;
+    drive->interfaceType = entry.interfaceType;
+    drive->driveTypeHint = entry.driveTypeHint;
+    drive->noMedium = entry.noMedium;
+    drive->channel = entry.channel;
+    {
+        std::lock_guard<std::mutex> guard(mutex_);
+        for (auto& l : locks_)
+            if (l.first == entry.path)
+                drive->lock = l.second;
+        if (!drive->lock) {
+            drive->lock = std::make_shared<std::mutex>();
+            locks_.emplace_back(entry.path, drive->lock);
+        }
+        drive->handle = uint32_t(drives_.size());
+        drives_.push_back(drive);
+    }
+    uint8_t* bytes = reinterpret_cast<uint8_t*>(device);
+    std::memcpy(bytes + record::MagicOffset, &record::Magic, 4);
+    std::memcpy(bytes + record::HandleOffset, &drive->handle, 4);
+    std::memset(bytes + record::PathOffset, 0, record::PathLength);
+    std::memcpy(bytes + record::PathOffset, entry.path.data(),
+                std::min<size_t>(entry.path.size(), record::PathLength - 1));
+    return drive;
+}
+
+std::shared_ptr<Drive> Registry::find(const _tDevice* device) const
+{
+    if (!device)
+        return nullptr;
+    const uint8_t* bytes = reinterpret_cast<const uint8_t*>(device);
+    uint32_t magic, handle;
+    std::memcpy(&magic, bytes + record::MagicOffset, 4);
+    std::memcpy(&handle, bytes + record::HandleOffset, 4);
+    if (magic != record::Magic)
+        return nullptr;
+    std::lock_guard<std::mutex> guard(mutex_);
+    if (handle >= drives_.size())
+        return nullptr;
+    return drives_[handle];
+}
+
+int scsi_Command(Drive& drive, const Cdb& cdb, DataDirection direction, uint8_t* data,
+                 uint32_t length, uint32_t timeoutSeconds, SenseData* senseOut)
+{
+    if (!drive.channel)
+        return OSKN_DEVICE_GONE;
+    if (length && !data)
+        return OSKN_BAD_PARAMETER;
+    int rc = OSKN_FAILURE;
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        ScsiCommand command;
+        command.cdb = cdb.bytes;
+        command.cdbLength = cdb.length;
+        command.direction = length ? direction : DataDirection::None;
+        command.data = length ? data : nullptr;
+        command.dataLength = length;
+        command.timeoutSeconds = timeoutSeconds;
+        TransportResult delivered;
+        {
+            std::lock_guard<std::mutex> guard(*drive.lock);
+            delivered = drive.channel->execute(command);
+        }
+        const uint32_t senseLength = std::min<uint32_t>(command.senseLength, sizeof command.sense);
+        SenseData sense = parse_Sense(command.sense, senseLength);
+        rc = map_Command_Result(delivered, command, sense, cdb.bytes[0] == 0x85);
+        if (senseOut)
+            *senseOut = sense;
+        const bool unitAttention = delivered == TransportResult::Delivered && !command.timedOut &&
+                                   command.scsiStatus == 0x02 && sense.valid &&
+                                   sense.key == sensekey::UnitAttention;
+        if (!unitAttention)
+            break;
+    }
+    return rc;
+}
+
+int ata_Command(Drive& drive, const AtaCommand& command, uint8_t* data, uint32_t length,
+                uint32_t timeoutSeconds, AtaResult* result)
+{
+    DataDirection direction = DataDirection::None;
+    if (command.protocol == AtaProtocol::PioDataIn || command.protocol == AtaProtocol::Dma)
+        direction = DataDirection::In;
+    else if (command.protocol == AtaProtocol::PioDataOut)
+        direction = DataDirection::Out;
+    if (direction != DataDirection::None && length != uint32_t(command.count) * 512u)
+        return OSKN_BAD_PARAMETER;
+    SenseData sense;
+    const int rc = scsi_Command(drive, ata_Pass_Through_16(command), direction, data, length,
+                                timeoutSeconds, &sense);
+    if (result)
+        *result = sense.ata;
+    if (rc == OSKN_SUCCESS && command.checkCondition && !sense.ata.valid)
+        return OSKN_FAILURE;
+    return rc;
+}
+
+} // namespace oskn

@@ -1,0 +1,109 @@
+// The drive registry and command execution. A record names its drive by a magic and a handle
+// index in its library area (no pointers: the record is the same on 32 and 64 bits); registry
+// entries live for the process because the program keeps old record arrays across rescans.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "ata.h"
+#include "cdb.h"
+#include "oskn_device.h"
+#include "sense.h"
+#include "transport.h"
+
+namespace oskn {
+
+struct Drive {
+    uint32_t handle = 0;
+    std::string path;
+    uint32_t interfaceType = 0;
+    uint32_t driveTypeHint = 0;
+    bool noMedium = false;
+    std::shared_ptr<DeviceChannel> channel;
+    std::shared_ptr<std::mutex> lock; // one per drive path: serialises the drive's commands
+};
+
+// Library area of the record (offsets inside _tDevice).
+namespace record {
+constexpr uint32_t Magic = 0x4E4B534Fu;      // "OSKN"
+constexpr size_t MagicOffset = 0;             // u32
+constexpr size_t HandleOffset = 4;            // u32
+constexpr size_t FlagsOffset = 8;             // u32, below
+constexpr size_t PathOffset = 692;            // char[64], NUL-terminated
+constexpr size_t PathLength = 64;
+constexpr size_t VendorOffset = 756;          // char[9] INQUIRY vendor
+constexpr size_t ProductOffset = 765;         // char[17] INQUIRY product
+constexpr uint32_t FlagAta = 0x01;            // ATA commands go through ATA PASS-THROUGH
+constexpr uint32_t FlagUsb = 0x02;
+
+uint32_t flags(const _tDevice* device);
+void set_Flags(_tDevice* device, uint32_t flags);
+std::string path(const _tDevice* device);
+} // namespace record
+
+class Registry {
+public:
+    static Registry& instance();
+
+    // Replaces the transport selection (tests); null restores it.
+    void set_Transport_Override(std::shared_ptr<Transport> transport);
+
+    // Drives of the active transport: the virtual drives of OSKN_VIRTUAL_DRIVES when set (a
+    // refused file lists nothing and prints its error on standard error), else the machine's.
+    std::vector<DeviceEntry> enumerate();
+
+    // Adds a drive and binds the record to it (magic, handle).
+    std::shared_ptr<Drive> add(const DeviceEntry& entry, _tDevice* device);
+
+    // The record's drive, or null when the record was not filled by this library.
+    std::shared_ptr<Drive> find(const _tDevice* device) const;
+
+private:
+    Registry() = default;
+    std::shared_ptr<Transport> active_Transport();
+
+    mutable std::mutex mutex_;
+    std::vector<std::shared_ptr<Drive>> drives_;
+    std::vector<std::pair<std::string, std::shared_ptr<std::mutex>>> locks_;
+    std::vector<std::pair<std::string, std::shared_ptr<Transport>>> virtualTransports_;
+    std::shared_ptr<Transport> linux_;
+    std::shared_ptr<Transport> override_;
+};
+
+// Default command timeouts, seconds.
+constexpr uint32_t TimeoutDefault = 15;
+constexpr uint32_t TimeoutLong = 60;
+
+// One SCSI command to the drive under its lock; retried on UNIT ATTENTION. Returns a return code.
+int scsi_Command(Drive& drive, const Cdb& cdb, DataDirection direction, uint8_t* data,
+                 uint32_t length, uint32_t timeoutSeconds = TimeoutDefault, SenseData* sense = nullptr);
+
+// One ATA command through ATA PASS-THROUGH(16). length must be count x 512 for data commands.
+// With checkCondition the output registers land in result (OSKN_FAILURE if the bridge gave none).
+int ata_Command(Drive& drive, const AtaCommand& command, uint8_t* data, uint32_t length,
+                uint32_t timeoutSeconds = TimeoutDefault, AtaResult* result = nullptr);
+
+// Fills the record from the drive: INQUIRY, then IDENTIFY (ATA behind SAT) or READ CAPACITY.
+void fill_Record(_tDevice* device, Drive& drive);
+
+// Parsed INQUIRY standard data.
+struct InquiryInfo {
+    uint8_t peripheralType = 0x1F;
+    bool removable = false;
+    std::string vendor, product, revision; // trimmed
+};
+InquiryInfo parse_Inquiry(const uint8_t* data, uint32_t length);
+
+// READ CAPACITY (16) parameter data.
+struct CapacityInfo {
+    uint64_t lastLba = 0;
+    uint32_t logicalSectorSize = 512;
+    uint32_t physicalSectorSize = 512;
+};
+CapacityInfo parse_Read_Capacity_16(const uint8_t* data);
+
+} // namespace oskn

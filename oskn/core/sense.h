@@ -1,0 +1,41 @@
+// Sense data (fixed and descriptor formats, SPC) and the mapping of a command's outcome to the
+// library's return codes. Pure functions.
+#pragma once
+
+#include <cstdint>
+
+#include "ata.h"
+#include "transport.h"
+
+namespace oskn {
+
+namespace sensekey {
+enum : uint8_t {
+    NoSense = 0x0, RecoveredError = 0x1, NotReady = 0x2, MediumError = 0x3, HardwareError = 0x4,
+    IllegalRequest = 0x5, UnitAttention = 0x6, DataProtect = 0x7, AbortedCommand = 0xB,
+    Miscompare = 0xE
+};
+}
+
+struct SenseData {
+    bool valid = false;
+    bool descriptorFormat = false;
+    uint8_t key = 0;
+    uint8_t asc = 0;
+    uint8_t ascq = 0;
+    bool informationValid = false;
+    uint64_t information = 0;  // for medium errors: the failing LBA
+    bool progressValid = false;
+    uint16_t progress = 0;     // sense-key specific progress, 65536 = 100 %
+    AtaResult ata;             // ATA Status Return descriptor (09h) or fixed-format ATA fields
+};
+
+SenseData parse_Sense(const uint8_t* sense, uint32_t length);
+
+// Outcome of one command as a return code. For ATA PASS-THROUGH (isAta) the ATA output
+// registers decide when present: ERR/DF clear = success even with CHECK CONDITION (CK_COND),
+// ABRT = not supported, UNC = medium error, IDNF = address out of range.
+int map_Command_Result(TransportResult delivered, const ScsiCommand& command, const SenseData& sense,
+                       bool isAta);
+
+} // namespace oskn

@@ -1,0 +1,77 @@
+// Drive self-test and SMART health (ATA SMART).
+#include "core/device.h"
+#include "oskn_operations.h"
+
+using namespace oskn;
+
+namespace {
+
+bool is_Ata(const _tDevice* device) { return record::flags(device) & record::FlagAta; }
+
+int cannot_If_Unsupported(int rc) { return rc == OSKN_NOT_SUPPORTED ? OSKN_CANNOT_PERFORM : rc; }
+
+} // namespace
+
+extern "C" {
+
+int ata_SMART_Offline(_tDevice* device, uint8_t subcommand)
+{
+    auto drive = Registry::instance().find(device);
+    if (!drive)
+        return OSKN_INVALID_DEVICE;
+    // Captive tests keep the drive (and its lock) busy for minutes: not offered.
+    if (subcommand & 0x80)
+        return OSKN_BAD_PARAMETER;
+    if (!is_Ata(device))
+        return OSKN_CANNOT_PERFORM;
+    const int rc = ata_Command(*drive,
+                               ata_Smart_Command(ata::SmartExecuteOfflineImmediate, subcommand, 0,
+                                                 AtaProtocol::NonData),
+                               nullptr, 0);
+    return cannot_If_Unsupported(rc);
+}
+
+int ata_Get_DST_Progress(_tDevice* device, uint32_t* percentRemaining, uint8_t* status)
+{
+    auto drive = Registry::instance().find(device);
+    if (!drive)
+        return OSKN_INVALID_DEVICE;
+    if (!percentRemaining || !status)
+        return OSKN_BAD_PARAMETER;
+    if (!is_Ata(device))
+        return OSKN_CANNOT_PERFORM;
+    uint8_t data[512] = {};
+    const int rc = ata_SMART_Read_Data(device, data, sizeof data);
+    if (rc != OSKN_SUCCESS)
+        return cannot_If_Unsupported(rc);
+    const uint8_t execution = data[363];
+    *status = execution >> 4;
+    *percentRemaining = uint32_t(execution & 0x0F) * 10u;
+    return OSKN_SUCCESS;
+}
+
+int ata_Abort_DST(_tDevice* device) { return ata_SMART_Offline(device, 0x7F); }
+
+int run_SMART_Check(_tDevice* device)
+{
+    auto drive = Registry::instance().find(device);
+    if (!drive)
+        return OSKN_INVALID_DEVICE;
+    if (!is_Ata(device))
+        return OSKN_NOT_SUPPORTED;
+    const uint16_t w82 = device->identifyData[82];
+    if (w82 != 0xFFFF && !(w82 & 0x0001))
+        return OSKN_NOT_SUPPORTED;
+    AtaCommand command = ata_Smart_Command(ata::SmartReturnStatus, 0, 0, AtaProtocol::NonData);
+    command.checkCondition = true;
+    AtaResult result;
+    const int rc = ata_Command(*drive, command, nullptr, 0, TimeoutDefault, &result);
+    if (rc != OSKN_SUCCESS)
+        return rc;
+    const uint8_t mid = uint8_t(result.lba >> 8), high = uint8_t(result.lba >> 16);
+    if (mid == ata::SmartLbaMid && high == ata::SmartLbaHigh)
+        return OSKN_SUCCESS;
+    return OSKN_FAILURE; // F4h/2Ch: threshold exceeded; anything else: no verdict is no pass
+}
+
+} // extern "C"

@@ -1,0 +1,246 @@
+// libOsknPublic's calls.
+#include <algorithm>
+#include <cctype>
+#include <cstring>
+#include <new>
+#include <vector>
+
+#include "core/device.h"
+#include "oskn_public.h"
+
+using namespace oskn;
+
+namespace {
+
+std::shared_ptr<Drive> drive_Of(const _tDevice* device) { return Registry::instance().find(device); }
+
+bool is_Ata(const _tDevice* device) { return record::flags(device) & record::FlagAta; }
+
+// Data commands that read or write the medium: an unsupported command means the drive cannot
+// do what was asked.
+int cannot_If_Unsupported(int rc) { return rc == OSKN_NOT_SUPPORTED ? OSKN_CANNOT_PERFORM : rc; }
+
+// Checks an LBA range against the record and sizes the transfer. count 0 is a valid, empty range.
+int check_Range(const _tDevice* device, uint64_t lba, uint32_t count, const uint8_t* data,
+                uint32_t& bytes)
+{
+    if (lba > device->maxLBA || (count > 0 && uint64_t(count) - 1 > device->maxLBA - lba))
+        return OSKN_BAD_PARAMETER;
+    const uint64_t total = uint64_t(count) * (device->logicalSectorSize ? device->logicalSectorSize : 512);
+    if (total > 0xFFFFFFFFull || (total && !data))
+        return OSKN_BAD_PARAMETER;
+    bytes = uint32_t(total);
+    return OSKN_SUCCESS;
+}
+
+int ata_Data_In(_tDevice* device, const AtaCommand& command, uint8_t* ptrData, uint32_t dataSize)
+{
+    auto drive = drive_Of(device);
+    if (!drive)
+        return OSKN_INVALID_DEVICE;
+    if (!ptrData || dataSize == 0 || dataSize % 512 || dataSize / 512 != command.count)
+        return OSKN_BAD_PARAMETER;
+    if (!is_Ata(device))
+        return OSKN_NOT_SUPPORTED;
+    return ata_Command(*drive, command, ptrData, dataSize);
+}
+
+} // namespace
+
+extern "C" {
+
+int get_Device_Count(uint32_t* numberOfDevices, uint64_t flags)
+{
+    if (!numberOfDevices)
+        return OSKN_BAD_PARAMETER;
+    try {
+        *numberOfDevices = uint32_t(Registry::instance().enumerate().size());
+    } catch (const std::bad_alloc&) {
+        return OSKN_MEMORY_FAILURE;
+    } catch (...) {
+        return OSKN_FAILURE;
+    }
+    return OSKN_SUCCESS;
+}
+
+int get_Version_Block(versionBlock* block)
+{
+    if (!block)
+        return OSKN_BAD_PARAMETER;
+    block->recordSize = sizeof(_tDevice);
+    block->version = OSKN_VERSION_BLOCK_VERSION;
+    return OSKN_SUCCESS;
+}
+
+int get_Device_List(_tDevice* deviceList, uint32_t sizeInBytes, versionBlock block, uint64_t flags)
+{
+    if (block.recordSize != sizeof(_tDevice) || (block.version >> 16) != (OSKN_VERSION_BLOCK_VERSION >> 16))
+        return OSKN_LIBRARY_MISMATCH;
+    const uint32_t slots = sizeInBytes / sizeof(_tDevice);
+    if (slots && !deviceList)
+        return OSKN_BAD_PARAMETER;
+    try {
+        const std::vector<DeviceEntry> entries = Registry::instance().enumerate();
+        const size_t n = std::min<size_t>(slots, entries.size());
+        for (size_t i = 0; i < n; ++i) {
+            _tDevice* device = deviceList + i;
+            std::memset(device, 0, sizeof *device);
+            std::shared_ptr<Drive> drive = Registry::instance().add(entries[i], device);
+            fill_Record(device, *drive);
+        }
+    } catch (const std::bad_alloc&) {
+        return OSKN_MEMORY_FAILURE;
+    } catch (...) {
+        return OSKN_FAILURE;
+    }
+    return OSKN_SUCCESS;
+}
+
+bool is_Brevane(_tDevice* device, bool includeUsb)
+{
+    if (!device)
+        return false;
+    if (!includeUsb && device->interfaceType == OSKN_INTERFACE_USB)
+        return false;
+    static const char maker[] = "brevane";
+    const size_t n = sizeof maker - 1;
+    const char* model = device->modelNumber;
+    const size_t length = strnlen(model, sizeof device->modelNumber);
+    if (length < n)
+        return false;
+    for (size_t i = 0; i < n; ++i)
+        if (std::tolower(static_cast<unsigned char>(model[i])) != maker[i])
+            return false;
+    return true;
+}
+
+int ata_Identify(_tDevice* device, uint8_t* ptrData, uint32_t dataSize)
+{
+    if (dataSize < 512)
+        return OSKN_BAD_PARAMETER;
+    return ata_Data_In(device, ata_Identify_Command(), ptrData, 512);
+}
+
+int ata_Read_Log_Ext(_tDevice* device, uint8_t logAddress, uint16_t pageNumber, uint8_t* ptrData,
+                     uint32_t dataSize, uint8_t options, uint16_t features)
+{
+    if (dataSize == 0 || dataSize % 512 || dataSize / 512 > 0xFFFF)
+        return OSKN_BAD_PARAMETER;
+    return ata_Data_In(device,
+                       ata_Read_Log_Ext_Command(logAddress, pageNumber, uint16_t(dataSize / 512), features),
+                       ptrData, dataSize);
+}
+
+int ata_SMART_Read_Data(_tDevice* device, uint8_t* ptrData, uint32_t dataSize)
+{
+    if (dataSize < 512)
+        return OSKN_BAD_PARAMETER;
+    return ata_Data_In(device, ata_Smart_Command(ata::SmartReadData, 0, 1, AtaProtocol::PioDataIn),
+                       ptrData, 512);
+}
+
+int ata_SMART_Read_Log(_tDevice* device, uint8_t logAddress, uint8_t* ptrData, uint32_t dataSize)
+{
+    if (dataSize == 0 || dataSize % 512 || dataSize / 512 > 0xFF)
+        return OSKN_BAD_PARAMETER;
+    return ata_Data_In(device,
+                       ata_Smart_Command(ata::SmartReadLog, logAddress, uint16_t(dataSize / 512),
+                                         AtaProtocol::PioDataIn),
+                       ptrData, dataSize);
+}
+
+int ata_Get_Native_Max_LBA(_tDevice* device, uint64_t* nativeMaxLBA)
+{
+    auto drive = drive_Of(device);
+    if (!drive)
+        return OSKN_INVALID_DEVICE;
+    if (!nativeMaxLBA)
+        return OSKN_BAD_PARAMETER;
+    if (!is_Ata(device))
+        return OSKN_NOT_SUPPORTED;
+    const uint16_t w83 = device->identifyData[83];
+    const bool lba48 = (w83 & 0xC000) == 0x4000 && (w83 & 0x0400);
+    AtaCommand command = ata_Read_Native_Max_Ext_Command();
+    if (!lba48) {
+        command.command = 0xF8; // READ NATIVE MAX ADDRESS, 28-bit
+        command.extended = false;
+    }
+    AtaResult result;
+    const int rc = ata_Command(*drive, command, nullptr, 0, TimeoutDefault, &result);
+    if (rc != OSKN_SUCCESS)
+        return rc;
+    *nativeMaxLBA = lba48 ? (result.lba & 0xFFFFFFFFFFFFull)
+                          : ((result.lba & 0xFFFFFF) | uint64_t(result.device & 0x0F) << 24);
+    return OSKN_SUCCESS;
+}
+
+int ata_Get_Native_Max_Address_Ext(_tDevice* device, uint64_t* nativeMaxLBA)
+{
+    auto drive = drive_Of(device);
+    if (!drive)
+        return OSKN_INVALID_DEVICE;
+    if (!nativeMaxLBA)
+        return OSKN_BAD_PARAMETER;
+    if (!is_Ata(device))
+        return OSKN_NOT_SUPPORTED;
+    AtaResult result;
+    const int rc = ata_Command(*drive, ata_Get_Native_Max_Address_Ext_Command(), nullptr, 0,
+                               TimeoutDefault, &result);
+    if (rc != OSKN_SUCCESS)
+        return rc;
+    *nativeMaxLBA = result.lba & 0xFFFFFFFFFFFFull;
+    return OSKN_SUCCESS;
+}
+
+int scsi_Read_16(_tDevice* device, uint8_t rdProtect, bool dpo, bool fua, bool rarc, uint64_t lba,
+                 uint8_t groupNumber, uint32_t transferLength, uint8_t* ptrData)
+{
+    auto drive = drive_Of(device);
+    if (!drive)
+        return OSKN_INVALID_DEVICE;
+    uint32_t bytes = 0;
+    int rc = check_Range(device, lba, transferLength, ptrData, bytes);
+    if (rc != OSKN_SUCCESS || transferLength == 0)
+        return rc;
+    rc = scsi_Command(*drive, cdb::read_16(rdProtect, dpo, fua, rarc, lba, transferLength, groupNumber),
+                      DataDirection::In, ptrData, bytes, TimeoutLong);
+    return cannot_If_Unsupported(rc);
+}
+
+int scsi_Write_16(_tDevice* device, uint8_t wrProtect, bool dpo, bool fua, uint64_t lba,
+                  uint8_t groupNumber, uint32_t transferLength, uint8_t* ptrData)
+{
+    auto drive = drive_Of(device);
+    if (!drive)
+        return OSKN_INVALID_DEVICE;
+    uint32_t bytes = 0;
+    int rc = check_Range(device, lba, transferLength, ptrData, bytes);
+    if (rc != OSKN_SUCCESS || transferLength == 0)
+        return rc;
+    rc = scsi_Command(*drive, cdb::write_16(wrProtect, dpo, fua, lba, transferLength, groupNumber),
+                      DataDirection::Out, ptrData, bytes, TimeoutLong);
+    return cannot_If_Unsupported(rc);
+}
+
+int write_LBA(_tDevice* device, uint64_t lba, bool forceUnitAccess, uint8_t* ptrData, uint32_t dataSize)
+{
+    if (!device)
+        return OSKN_INVALID_DEVICE;
+    const uint32_t sector = device->logicalSectorSize ? device->logicalSectorSize : 512;
+    if (dataSize % sector)
+        return OSKN_BAD_PARAMETER;
+    return scsi_Write_16(device, 0, false, forceUnitAccess, lba, 0, dataSize / sector, ptrData);
+}
+
+int spin_down_drive(_tDevice* device, bool forceScsiStop)
+{
+    auto drive = drive_Of(device);
+    if (!drive)
+        return OSKN_INVALID_DEVICE;
+    if (is_Ata(device) && !forceScsiStop)
+        return ata_Command(*drive, ata_Standby_Immediate_Command(), nullptr, 0, TimeoutLong);
+    return scsi_Command(*drive, cdb::start_Stop_Unit(false, 0, false, false), DataDirection::None,
+                        nullptr, 0, TimeoutLong);
+}
+
+} // extern "C"
