@@ -1,0 +1,37 @@
+#include "msgalert.h"
+#include "ui_msgalert.h"
+
+#include <QEvent>
+
+MsgAlert* MsgAlert::g_Alert_Instance = nullptr;
+
+MsgAlert* MsgAlert::Instance()
+{
+    if (!g_Alert_Instance)
+        g_Alert_Instance = new MsgAlert();
+    return g_Alert_Instance;
+}
+
+MsgAlert::MsgAlert(QWidget* parent)
+    : QDialog(parent)
+    , ui(new Ui::MsgAlert)
+{
+    ui->setupUi(this);
+}
+
+MsgAlert::~MsgAlert()
+{
+    delete ui;
+}
+
+void MsgAlert::retranslate()
+{
+    ui->retranslateUi(this);
+}
+
+void MsgAlert::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QDialog::changeEvent(event);
+}
