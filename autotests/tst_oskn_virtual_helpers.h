@@ -1,0 +1,218 @@
+// Raw-CDB helpers for the virtual-drive suites: they talk to the emulator directly, below the
+// library's public calls.
+#pragma once
+
+#include <QString>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <cstdint>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "core/transport.h"
+#include "virtual/virtual_transport.h"
+
+namespace vtest {
+
+using oskn::DataDirection;
+using oskn::DeviceChannel;
+constexpr DataDirection DataIn = DataDirection::In, DataOut = DataDirection::Out, DataNone = DataDirection::None;
+
+inline std::string fixture(const std::string& name)
+{
+    std::string dir = qgetenv("KV_FIXTURES").toStdString();
+    if (dir.empty()) { // run by hand: the fixtures beside this file
+        const std::string self = __FILE__;
+        dir = self.substr(0, self.rfind('/')) + "/fixtures";
+    }
+    return dir + "/" + name;
+}
+
+inline std::string write_File(const QTemporaryDir& dir, const std::string& name, const std::string& text)
+{
+    const std::string path = dir.path().toStdString() + "/" + name;
+    std::ofstream(path) << text;
+    return path;
+}
+
+// A transport over a fixture, enumerated once.
+struct Drives {
+    explicit Drives(const std::string& name, bool isFixture = true)
+    {
+        std::string error;
+        transport = oskn::make_Virtual_Transport(isFixture ? fixture(name) : name, error);
+        if (!transport)
+            qFatal("%s", error.c_str());
+        entries = transport->enumerate();
+    }
+    std::unique_ptr<oskn::Transport> transport;
+    std::vector<oskn::DeviceEntry> entries;
+};
+
+struct Result {
+    oskn::TransportResult transport = oskn::TransportResult::Delivered;
+    int status = -1;
+    std::vector<uint8_t> sense;
+    uint32_t residual = 0;
+};
+
+inline Result exec(DeviceChannel& channel, const uint8_t* cdb, uint8_t length, DataDirection dir, uint8_t* data,
+                   uint32_t bytes)
+{
+    oskn::ScsiCommand c;
+    c.cdb = cdb;
+    c.cdbLength = length;
+    c.direction = dir;
+    c.data = data;
+    c.dataLength = bytes;
+    Result r;
+    r.transport = channel.execute(c);
+    r.status = c.scsiStatus;
+    r.sense.assign(c.sense, c.sense + c.senseLength);
+    r.residual = c.residual;
+    return r;
+}
+
+inline void put_Be(uint8_t* p, uint64_t v, int bytes)
+{
+    for (int i = bytes - 1; i >= 0; --i, v >>= 8)
+        p[i] = uint8_t(v);
+}
+inline uint64_t be64(const uint8_t* p)
+{
+    uint64_t v = 0;
+    for (int i = 0; i < 8; ++i)
+        v = v << 8 | p[i];
+    return v;
+}
+inline uint32_t be32(const uint8_t* p) { return uint32_t(p[0]) << 24 | uint32_t(p[1]) << 16 | uint32_t(p[2]) << 8 | p[3]; }
+
+inline Result read16(DeviceChannel& ch, uint64_t lba, uint32_t count, std::vector<uint8_t>& buf, uint32_t bytes = 0)
+{
+    uint8_t cdb[16] = {0x88};
+    put_Be(cdb + 2, lba, 8);
+    put_Be(cdb + 10, count, 4);
+    return exec(ch, cdb, 16, DataIn, buf.data(), bytes ? bytes : uint32_t(buf.size()));
+}
+
+inline Result write16(DeviceChannel& ch, uint64_t lba, uint32_t count, std::vector<uint8_t>& buf)
+{
+    uint8_t cdb[16] = {0x8A};
+    put_Be(cdb + 2, lba, 8);
+    put_Be(cdb + 10, count, 4);
+    return exec(ch, cdb, 16, DataOut, buf.data(), uint32_t(buf.size()));
+}
+
+inline Result read_Capacity(DeviceChannel& ch, uint8_t* out32)
+{
+    uint8_t cdb[16] = {0x9E, 0x10};
+    put_Be(cdb + 10, 32, 4);
+    return exec(ch, cdb, 16, DataIn, out32, 32);
+}
+
+enum AtaProtocol { NonData = 3, PioIn = 4, PioOut = 5, DmaIn = 6 + 16, DmaOut = 6 + 32 };
+
+// ATA PASS-THROUGH(16) with a 48-bit task file; ck asks for the output registers.
+inline Result ata(DeviceChannel& ch, uint8_t command, uint16_t feature, uint16_t count, uint64_t lba,
+                  int protocol, uint8_t* data, uint32_t bytes, bool ck = false)
+{
+    const uint8_t proto = uint8_t(protocol & 15);
+    const bool in = protocol == PioIn || protocol == DmaIn;
+    const bool out = protocol == PioOut || protocol == DmaOut;
+    uint8_t cdb[16] = {0x85};
+    cdb[1] = uint8_t(proto << 1 | 1);
+    cdb[2] = uint8_t((ck ? 0x20 : 0) | (in ? 0x08 : 0) | ((in || out) ? 0x06 : 0));
+    cdb[3] = uint8_t(feature >> 8);
+    cdb[4] = uint8_t(feature);
+    cdb[5] = uint8_t(count >> 8);
+    cdb[6] = uint8_t(count);
+    cdb[7] = uint8_t(lba >> 24);
+    cdb[8] = uint8_t(lba);
+    cdb[9] = uint8_t(lba >> 32);
+    cdb[10] = uint8_t(lba >> 8);
+    cdb[11] = uint8_t(lba >> 40);
+    cdb[12] = uint8_t(lba >> 16);
+    cdb[13] = 0x40;
+    cdb[14] = command;
+    return exec(ch, cdb, 16, in ? DataIn : out ? DataOut : DataNone, data, bytes);
+}
+
+inline std::vector<uint8_t> identify(DeviceChannel& ch)
+{
+    std::vector<uint8_t> id(512);
+    Result r = ata(ch, 0xEC, 0, 1, 0, PioIn, id.data(), 512);
+    if (r.status != 0)
+        id.clear();
+    return id;
+}
+
+inline QString ata_String(const std::vector<uint8_t>& id, int word, int chars)
+{
+    QString s;
+    for (int i = 0; i < chars; i += 2) {
+        s += QChar(id[2 * (word + i / 2) + 1]);
+        s += QChar(id[2 * (word + i / 2)]);
+    }
+    return s;
+}
+
+// Sense data in either format.
+inline int sense_Key(const std::vector<uint8_t>& s)
+{
+    if (s.size() < 4)
+        return -1;
+    return (s[0] & 0x7F) >= 0x72 ? s[1] & 0x0F : s[2] & 0x0F;
+}
+inline bool is_Descriptor(const std::vector<uint8_t>& s) { return !s.empty() && (s[0] & 0x7F) >= 0x72; }
+inline int asc(const std::vector<uint8_t>& s)
+{
+    return is_Descriptor(s) ? (s.size() > 2 ? s[2] : -1) : (s.size() > 12 ? s[12] : -1);
+}
+inline int ascq(const std::vector<uint8_t>& s)
+{
+    return is_Descriptor(s) ? (s.size() > 3 ? s[3] : -1) : (s.size() > 13 ? s[13] : -1);
+}
+
+inline const uint8_t* find_Descriptor(const std::vector<uint8_t>& s, uint8_t type)
+{
+    if (s.size() < 8 || (s[0] & 0x7F) < 0x72)
+        return nullptr;
+    for (size_t i = 8; i + 2 <= s.size(); i += 2 + s[i + 1])
+        if (s[i] == type)
+            return &s[i];
+    return nullptr;
+}
+
+inline uint64_t information(const std::vector<uint8_t>& s)
+{
+    if (s.size() >= 7 && (s[0] & 0x7F) == 0x70)
+        return (s[0] & 0x80) ? be32(&s[3]) : UINT64_MAX;
+    const uint8_t* d = find_Descriptor(s, 0x00);
+    return d ? be64(d + 4) : UINT64_MAX;
+}
+
+struct AtaRegs {
+    bool valid = false;
+    uint8_t error = 0, status = 0;
+    uint32_t count = 0;
+    uint64_t lba = 0;
+};
+
+inline AtaRegs status_Return(const std::vector<uint8_t>& s)
+{
+    AtaRegs r;
+    const uint8_t* d = find_Descriptor(s, 0x09);
+    if (!d)
+        return r;
+    r.valid = true;
+    r.error = d[3];
+    r.count = uint32_t(d[4]) << 8 | d[5];
+    r.lba = uint64_t(d[7]) | uint64_t(d[9]) << 8 | uint64_t(d[11]) << 16 | uint64_t(d[6]) << 24 |
+            uint64_t(d[8]) << 32 | uint64_t(d[10]) << 40;
+    r.status = d[13];
+    return r;
+}
+
+} // namespace vtest
