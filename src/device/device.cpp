@@ -1,0 +1,502 @@
+#include "device.h"
+#include "ui_device.h"
+
+#include "devicetext.h"
+#include "logsapplication.h"
+#include "oskn_public.h"
+#include "resulttags.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <limits>
+
+QStringList g_List_Log_Device_Temp;
+
+namespace {
+// Keys of the drive log that the catalogs carry in the "TranslateLog" context.
+const char* const translateLogKeys[] = {
+    QT_TRANSLATE_NOOP("TranslateLog", "Short Generic Test"),
+    QT_TRANSLATE_NOOP("TranslateLog", "Long Generic Test"),
+    QT_TRANSLATE_NOOP("TranslateLog", "Short DST"),
+    QT_TRANSLATE_NOOP("TranslateLog", "S.M.A.R.T. Check"),
+    QT_TRANSLATE_NOOP("TranslateLog", "Short DST Test"),
+    QT_TRANSLATE_NOOP("TranslateLog", "S.M.A.R.T. Check Test"),
+    QT_TRANSLATE_NOOP("TranslateLog", "Outer Scan"),
+    QT_TRANSLATE_NOOP("TranslateLog", "Inner Scan"),
+    QT_TRANSLATE_NOOP("TranslateLog", "Random Read"),
+    QT_TRANSLATE_NOOP("TranslateLog", "Full Erase"),
+    QT_TRANSLATE_NOOP("TranslateLog", "Fixed"),
+    QT_TRANSLATE_NOOP("TranslateLog", "started"),
+    QT_TRANSLATE_NOOP("TranslateLog", "True"),
+    QT_TRANSLATE_NOOP("TranslateLog", "FAIL"),
+    QT_TRANSLATE_NOOP("TranslateLog", "ABORT"),
+    QT_TRANSLATE_NOOP("TranslateLog", "PASS"),
+    QT_TRANSLATE_NOOP("TranslateLog", "UNABLE TO RUN"),
+    QT_TRANSLATE_NOOP("TranslateLog", "IN PROGRESS"),
+    QT_TRANSLATE_NOOP("TranslateLog", "Test Aborted by User"),
+    QT_TRANSLATE_NOOP("TranslateLog", "Drive information saved"),
+    QT_TRANSLATE_NOOP("TranslateLog", "Set Max LBA"),
+    QT_TRANSLATE_NOOP("TranslateLog", "Current maximum LBA count:"),
+    QT_TRANSLATE_NOOP("TranslateLog", "New max"),
+    QT_TRANSLATE_NOOP("TranslateLog", "Restore Native capacity"),
+    QT_TRANSLATE_NOOP("TranslateLog", "Start:"),
+    QT_TRANSLATE_NOOP("TranslateLog", "End:"),
+    QT_TRANSLATE_NOOP("TranslateLog", "Fix All Long"),
+    QT_TRANSLATE_NOOP("TranslateLog", "Fix All Fast"),
+    QT_TRANSLATE_NOOP("TranslateLog", "Fix All")};
+const char* const otherLogKeys[] = {QT_TRANSLATE_NOOP("KV4L", "Test Progress"),
+                                    QT_TRANSLATE_NOOP("device", "remaining"),
+                                    QT_TRANSLATE_NOOP("device", "Error"),
+                                    QT_TRANSLATE_NOOP("ResultTag", "UNABLE TO RUN")};
+
+const QString messageStampFormat = "\nMM-dd  | hh:mm:ss |  ";
+
+const char* const imageCancel = "border:none; image: url(:/images/Images/icone status/ic_status_cancelar.png)";
+const char* const imageCancelOff =
+    "border:none; image: url(:/images/Images/icone status/ic_status_cancelar_off.png);";
+const char* const imageAlert = "border:none; image: url(:/images/Images/icone status/ic_status_alerta.png);";
+const char* const imageOk = "border:none; image: url(:/images/Images/icone status/ic_status_ok.png);";
+} // namespace
+
+device::device(_tDevice& record, QWidget* parent)
+    : QWidget(parent), tDevice_(&record), ui(new Ui::device)
+{
+    (void)translateLogKeys;
+    (void)otherLogKeys;
+    ui->setupUi(this);
+    ui->progressBar_2->hide();
+    readyForTest = 1;
+    accordOpen = false;
+    resultTags = new ResultTags();
+    ui->lbModelNumber->setText(get_Model_ID());
+    ui->lbSerialNumber->setText(get_Serial_Number());
+    ui->lbRevision->setText(get_Revision());
+    determine_Icon();
+    setImageHd(0);
+    connect(resultTags, &ResultTags::progress_Message, this, &device::msg);
+    connect(resultTags, &ResultTags::progress_Message_2, this, &device::msg2);
+    descriptor = new TestDescriptor;
+}
+
+device::~device()
+{
+    delete descriptor;
+    delete resultTags;
+    delete ui;
+}
+
+QString device::get_Model_ID() const { return device_Model_Number(tDevice_); }
+QString device::get_Serial_Number() const { return device_Serial_Number(tDevice_); }
+QString device::get_Revision() const { return device_Firmware_Revision(tDevice_); }
+
+bool device::can_test() const
+{
+    return ui->checkBox->isChecked() && readyForTest != 0;
+}
+
+bool device::chk_Is_Checked() const
+{
+    return ui->checkBox->isChecked();
+}
+
+void device::set_Checked_Test()
+{
+    ui->checkBox->setChecked(true); // setChecked emits no clicked(): the count is not touched
+}
+
+bool device::is_Brevane_Device() const
+{
+    return is_Brevane(tDevice_, true);
+}
+
+void device::setImageHd(int disabled)
+{
+    const bool maker = is_Brevane(tDevice_, true);
+    if (disabled == 0)
+        ui->lbIcon->setStyleSheet(maker ? "image: url(:/images/Images/icone hd/ic_hd_brevane.png);"
+                                        : "image: url(:/images/Images/icone hd/ic_hd_generic_on.png);");
+    else
+        ui->lbIcon->setStyleSheet(maker ? "image: url(:/images/Images/icone hd/ic_hd_desabilitado.png);"
+                                        : "image: url(:/images/Images/icone hd/ic_hd_generic_off.png);");
+}
+
+void device::determine_Icon()
+{
+    ui->btnAccord->setStyleSheet(accordOpen
+                                     ? "border:none;image: url(:/images/Images/icone accord/ic_seta.png);"
+                                     : "border:none;image: url(:/images/Images/icone accord/ic_seta_open.png);");
+}
+
+void device::add_Line_Last_Up_Resize()
+{
+    ui->wbordeTop->setStyleSheet(
+        "QWidget#wbordeTop { background-color: rgb(255, 255, 255); border-top-left-radius: 0px; "
+        "border-top-right-radius: 0px; border-style: outset; border-width: 1px; border-color: "
+        "rgb(255, 255, 255) rgb(255, 255, 255) rgb(179, 179, 179) rgb(255, 255, 255); }");
+}
+
+void device::disables_Abort()
+{
+    set_Status_Style(imageCancelOff, false);
+}
+
+uint64_t device::get_Native_Max_LBA()
+{
+    const uint64_t none = std::numeric_limits<uint64_t>::max();
+    LogsApplication* log = LogsApplication::Instance();
+    uint64_t value = 0;
+    if (tDevice_->identifyData[82] & (1u << 10)) {
+        if (ata_Get_Native_Max_LBA(tDevice_, &value) == 0) {
+            log->kestrova_Log_Debug("Called: ata_Read_Native_Max_Address_Ext - returned: SUCCESS");
+            return value;
+        }
+        log->kestrova_Log_Error("Called: ata_Read_Native_Max_Address_Ext - returned: FAIL");
+        return none;
+    }
+    if (tDevice_->identifyData[119] & (1u << 8)) {
+        if (ata_Get_Native_Max_Address_Ext(tDevice_, &value) == 0) {
+            log->kestrova_Log_Debug("Called: ata_Get_Native_Max_Address_Ext - returned: SUCCESS");
+            return value;
+        }
+        log->kestrova_Log_Debug("Called: ata_Get_Native_Max_Address_Ext - returned: FAIL");
+        return none;
+    }
+    return none;
+}
+
+void device::execute()
+{
+    test_Informations();
+    testType = descriptor->testType;
+}
+
+void device::set_List_Log_Device(QString text)
+{
+    logDevice.clear();
+    logDevice.append(text);
+}
+
+void device::set_Bar_Format(int pointSize, const QString& format)
+{
+    ui->progressBar->setFont(QFont("Helvetica Neue LT Std", pointSize, QFont::Bold));
+    ui->progressBar->setFormat(format);
+}
+
+void device::set_Status_Style(const char* image, bool enabled)
+{
+    ui->progressStatus->setStyleSheet(image);
+    ui->progressStatus->setEnabled(enabled);
+}
+
+// --- progress ------------------------------------------------------------------------------
+
+void device::change_Progress_Value(int value)
+{
+    progressValue = value;
+    ui->progressBar->setValue(value);
+}
+
+void device::change_Progress_Value(QString time)
+{
+    timeEstimate = time;
+}
+
+void device::change_Progress_Value(int fullTest, int value)
+{
+    ui->progressBar_2->setValue(value);
+    ui->progressBar->setValue(fullTest);
+    repaint();
+}
+
+void device::change_Progress_Value(double value)
+{
+    progressValue = value;
+    const QString p2 = QString::number(value, 'f', 2);
+    ui->progressBar->setValue(QString::number(value, 'f', 0).toInt());
+    if (timeEstimate.isEmpty())
+        set_Bar_Format(11, p2 + "% " + tr("complete"));
+    else
+        set_Bar_Format(8, p2 + "% " + tr("complete") + ";" + tr("remaining") + " " + timeEstimate);
+}
+
+void device::msg(QString text)
+{
+    ui->progressBar->setFormat(text + " %p%");
+    ui->retranslateUi(this);
+}
+
+void device::msg2(QString text)
+{
+    ui->retranslateUi(this);
+    ui->progressBar_2->setFormat(text + " %p%");
+}
+
+// --- user actions --------------------------------------------------------------------------
+
+void device::on_checkBox_clicked()
+{
+    if (ui->checkBox->isChecked())
+        emit add_Item_Max_Test();
+    else
+        emit remove_Item_Max_Test();
+}
+
+void device::on_btnAccord_clicked()
+{
+    if (accordOpen) {
+        accordOpen = false;
+        determine_Icon();
+        emit up_Resize();
+        add_Line_Last_Up_Resize();
+    } else {
+        emit set_Resize_All_False();
+        accordOpen = true;
+        emit down_Resize();
+        determine_Icon();
+        ui->wbordeTop->setStyleSheet("QWidget#wbordeTop{\n\tborder-style: outset;\n   border-width: opx;\n}");
+    }
+}
+
+void device::on_progressStatus_clicked()
+{
+    emit select_Abort(tDevice_);
+    set_Status_Style(imageCancelOff, false);
+    if (testType == 1) {
+        QString text;
+        if (genericSubTest == 3)
+            text = resultTags->select_Outer();
+        else if (genericSubTest == 4)
+            text = resultTags->select_Inner();
+        ui->progressBar_2->setFormat(text + " %p%");
+    }
+}
+
+// --- messages ------------------------------------------------------------------------------
+
+QString device::get_Temp_Message_DateTime()
+{
+    return QDateTime::currentDateTime().toString(messageStampFormat);
+}
+
+void device::log_Msg(QString name, QString result)
+{
+    g_List_Log_Device_Temp << get_Temp_Message_DateTime() << name << " " << result << "\n";
+    if (name == "Set Max LBA" && result == "PASS")
+        g_List_Log_Device_Temp << get_Temp_Message_DateTime() << tr("New max")
+                               << " LBA: " + QString::number(tDevice_->maxLBA);
+}
+
+void device::log_Msg_Generic(QString value, QString word)
+{
+    g_List_Log_Device_Temp << get_Temp_Message_DateTime() << word << " LBA: " << value << "\n";
+    add_Staged_Message();
+}
+
+void device::add_Staged_Message()
+{
+    add_Mensage_Log(g_List_Log_Device_Temp);
+    g_List_Log_Device_Temp.clear();
+}
+
+void device::add_Mensage_Log(QStringList pieces)
+{
+    QString text;
+    for (const QString& piece : pieces) {
+        logDeviceAux.append(piece);
+        const QByteArray key = piece.toLocal8Bit();
+        const char* context = "TranslateLog";
+        if (key == "Test Progress")
+            context = "KV4L";
+        else if (key == "remaining" || key == "Error" || key == "New max")
+            context = "device";
+        else if (key == "UNABLE TO RUN")
+            context = "ResultTag";
+        text += QCoreApplication::translate(context, key.constData());
+    }
+    logDevice.append(text);
+    emit change_Log_Test_Device();
+}
+
+void device::test_Informations()
+{
+    log_Msg(descriptor->testName, "started");
+    add_Staged_Message();
+    if (descriptor->testName == "IDD 70" || descriptor->testName == "IDD 71")
+        ui->btnAccord->setEnabled(false);
+    readyForTest = 0;
+    timeEstimate.clear();
+    progressValue = 0;
+    set_Bar_Format(11, resultTags->select_Empty() + " %p%");
+    ui->progressBar->setValue(0);
+    ui->progressStatus->setEnabled(true);
+    ui->progressBar_2->setVisible(descriptor->showPhaseBar);
+    ui->checkBox->setEnabled(false);
+    ui->progressStatus->setStyleSheet(imageCancel);
+}
+
+void device::change_Progress_Name_Test(int mySubTest)
+{
+    genericSubTest = mySubTest;
+    QString name;
+    if (mySubTest == 3) {
+        resultTags->select_Outer();
+        resultTags->retranslate_Short();
+        name = "Outer Scan";
+    } else if (mySubTest == 4) {
+        resultTags->select_Inner();
+        resultTags->retranslate_Short();
+        name = "Inner Scan";
+    } else if (mySubTest == 5) {
+        resultTags->select_Random();
+        resultTags->retranslate_Short();
+        name = "Random Read";
+    }
+    log_Msg(name, "started");
+    add_Staged_Message();
+}
+
+void device::log_input_Values(uint64_t start, uint64_t end)
+{
+    g_List_Log_Device_Temp << get_Temp_Message_DateTime() << "Start:" << " " + QString::number(start) << "\n";
+    add_Staged_Message();
+    g_List_Log_Device_Temp << get_Temp_Message_DateTime() << "End:" << " " + QString::number(end) << "\n";
+    add_Staged_Message();
+}
+
+void device::log_Erro_Test_Device(QString listLog)
+{
+    try {
+        log_Msg_Generic(listLog, "Error");
+    } catch (...) {
+        g_List_Log_Device_Temp.clear();
+        logExceptions.append("Error Exception");
+        LogsApplication::Instance()->kestrova_Log_Error("Error Exception");
+    }
+}
+
+void device::log_Fixed_Test_Device(QString listLog)
+{
+    try {
+        log_Msg_Generic(listLog, "Fixed");
+    } catch (...) {
+        g_List_Log_Device_Temp.clear();
+        logExceptions.append("Error Exception");
+        LogsApplication::Instance()->kestrova_Log_Error("Error Exception");
+    }
+}
+
+// --- status reports ------------------------------------------------------------------------
+
+void device::change_Progress_status(int status)
+{
+    switch (status) {
+    case 0: mensage_Log_Device_Windows_Success(descriptor->testName); break;
+    case 5: mensage_Log_Device_Windows_Abort(); break;
+    case 14: mensage_Log_Device_Windows_Unknwon(descriptor->testName); break;
+    case 4: mensage_Log_Device_Windows_In_Progress(descriptor->testName); break;
+    default: mensage_Log_Device_Windows_Fail(descriptor->testName); break;
+    }
+}
+
+void device::end_Report(bool done)
+{
+    if (testType == 13 || testType == 14) {
+        emit send_int_count(1);
+        emit test_finish(true);
+        ui->btnAccord->setEnabled(true);
+    }
+    if (done)
+        emit test_Done(tDevice_);
+    emit remove_Item_Max_Test();
+}
+
+void device::mensage_Log_Device_Windows_Success(QString name)
+{
+    if ((name == "Write Same" || name == "IDD 71" || name == "Erase Boot Tracks")
+        && ui->progressBar->value() <= 99) {
+        for (int v = qMax(ui->progressBar->value(), 0) + 1; v <= 100; ++v)
+            ui->progressBar->setValue(v);
+    }
+    emit enabled_Button_Test();
+    readyForTest = 1;
+    set_Status_Style(imageOk, false);
+    set_Bar_Format(11, resultTags->select_Pass() + " %p%");
+    ui->checkBox->setChecked(false);
+    ui->checkBox->setEnabled(true);
+    log_Msg(name, "PASS");
+    add_Staged_Message();
+    end_Report(true);
+}
+
+void device::fail_Report(QString name, bool unableToRun)
+{
+    emit enabled_Button_Test();
+    readyForTest = 1;
+    set_Status_Style(imageAlert, false);
+    ui->checkBox->setEnabled(true);
+    ui->checkBox->setChecked(false);
+    const QString text = unableToRun ? resultTags->select_Unknown() : resultTags->select_Fail();
+    if (timeEstimate.isEmpty())
+        set_Bar_Format(11, text + " %p%");
+    else
+        set_Bar_Format(8, text + " " + QString::number(progressValue, 'f', 2) + " %; remaining "
+                              + timeEstimate);
+    log_Msg(name, unableToRun ? "UNABLE TO RUN" : "FAIL");
+    add_Staged_Message();
+    end_Report(true);
+}
+
+void device::mensage_Log_Device_Windows_Fail(QString name)
+{
+    fail_Report(name, false);
+}
+
+void device::mensage_Log_Device_Windows_Unknwon(QString name)
+{
+    fail_Report(name, true);
+}
+
+void device::mensage_Log_Device_Windows_In_Progress(QString name)
+{
+    emit enabled_Button_Test();
+    readyForTest = 1;
+    set_Status_Style(imageAlert, false);
+    ui->checkBox->setEnabled(true);
+    ui->checkBox->setChecked(false);
+    set_Bar_Format(11, resultTags->select_inProgress() + " %p%");
+    log_Msg(name, "IN PROGRESS");
+    add_Staged_Message();
+    end_Report(false);
+}
+
+void device::mensage_Log_Device_Windows_Abort()
+{
+    readyForTest = 1;
+    const QString text = resultTags->select_Abort();
+    g_List_Log_Device_Temp << get_Temp_Message_DateTime() << "Test Progress";
+    const QString p2 = QString::number(progressValue, 'f', 2);
+    QString shown;
+    if (!timeEstimate.isEmpty()) {
+        set_Bar_Format(8, text + " " + p2 + "% " + tr("remaining") + " " + timeEstimate);
+        g_List_Log_Device_Temp << " " << p2 << "% " << " " << "remaining" << " " << timeEstimate;
+        shown = p2;
+    } else if (testType == 11) {
+        set_Bar_Format(11, text + " " + p2 + "%");
+        g_List_Log_Device_Temp << " " + p2 + "%";
+        shown = p2;
+    } else {
+        set_Bar_Format(11, text + " %p%");
+        shown = QString::number(ui->progressBar->value());
+        g_List_Log_Device_Temp << " " + shown + "%";
+    }
+    LogsApplication::Instance()->kestrova_Log_Debug("Test aborted by user for S/N: "
+                                                    + get_Serial_Number() + " - Test Progress "
+                                                    + shown + "%");
+    emit change_Logs();
+    set_Status_Style(imageCancelOff, false);
+    ui->checkBox->setChecked(false);
+    ui->checkBox->setEnabled(true);
+    g_List_Log_Device_Temp << " " << "Test Aborted by User" << "\n";
+    add_Staged_Message();
+    end_Report(true);
+}

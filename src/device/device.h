@@ -1,0 +1,119 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QWidget>
+#include <cstdint>
+
+#include "maintest.h"
+
+namespace Ui {
+class device;
+}
+class ResultTags;
+
+// Pieces of the message being built; filled and emptied within one GUI-thread call.
+extern QStringList g_List_Log_Device_Temp;
+
+// One drive's row: identity, selection, progress, status and abort, and the drive's message log.
+class device : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit device(_tDevice& record, QWidget* parent = nullptr);
+    ~device() override;
+
+    _tDevice* get_tDevice() const { return tDevice_; }
+    QString get_Model_ID() const;
+    QString get_Serial_Number() const;
+    QString get_Revision() const;
+    int get_Test_Name() const { return testType; }
+    void set_Test_Name(int type) { testType = type; }
+    bool can_test() const;
+    bool chk_Is_Checked() const;
+    bool is_DeviceUI_Checked() const { return chk_Is_Checked(); }
+    void set_Checked_Test();
+    bool is_Brevane_Device() const;
+    void setImageHd(int disabled);
+    void determine_Icon();
+    void add_Line_Last_Up_Resize();
+    void disables_Abort();
+    uint64_t get_Native_Max_LBA();
+    void execute();
+    QStringList get_List_Log_Device() const { return logDevice; }
+    QStringList get_List_Log_Device_Aux() const { return logDeviceAux; }
+    QStringList get_List_Log_Exceptions() const { return logExceptions; }
+    void set_List_Log_Device(QString text);
+
+    TestDescriptor* get_Descriptor() const { return descriptor; }
+    ResultTags* get_Result_Tags() const { return resultTags; }
+    int get_Saved_Log_Lines() const { return savedLogLines; }
+    void set_Saved_Log_Lines(int n) { savedLogLines = n; }
+
+    bool accordOpen = false;
+
+signals:
+    void send_int_count(int);
+    void test_finish(bool status);
+    void test_Done(tDevice*);
+    void select_Abort(tDevice*);
+    void change_Logs();
+    void down_Resize();
+    void up_Resize();
+    void set_Resize_All_False();
+    void add_Item_Max_Test();
+    void remove_Item_Max_Test();
+    void enabled_Button_Test();
+    void change_Log_Test_Device();
+
+public slots:
+    void log_input_Values(uint64_t start, uint64_t end);
+    void msg(QString msg);
+    void msg2(QString msg2);
+    void change_Progress_status(int status);
+    void change_Progress_Value(int value);
+    void change_Progress_Value(double value);
+    void change_Progress_Value(QString time);
+    void change_Progress_Value(int fullTest, int value);
+    void change_Progress_Name_Test(int mySubTest);
+    void log_Erro_Test_Device(QString listLog);
+    void log_Fixed_Test_Device(QString listLog);
+    int isTest() const { return readyForTest; }
+
+private slots:
+    void set_Generic_Test(int tmbName) { genericSubTest = tmbName; }
+    void on_progressStatus_clicked();
+    void on_btnAccord_clicked();
+    QString get_Temp_Message_DateTime();
+    void on_checkBox_clicked();
+
+private:
+    void test_Informations();
+    void mensage_Log_Device_Windows_Success(QString name);
+    void mensage_Log_Device_Windows_Fail(QString name);
+    void mensage_Log_Device_Windows_Unknwon(QString name);
+    void mensage_Log_Device_Windows_In_Progress(QString name);
+    void mensage_Log_Device_Windows_Abort();
+    void log_Msg(QString name, QString result);
+    void log_Msg_Generic(QString value, QString word);
+    void add_Mensage_Log(QStringList pieces);
+    void fail_Report(QString name, bool unableToRun);
+    void end_Report(bool done);
+    void set_Bar_Format(int pointSize, const QString& format);
+    void set_Status_Style(const char* image, bool enabled);
+    void add_Staged_Message();
+
+    TestDescriptor* descriptor;
+    int savedLogLines = 0;
+    QString timeEstimate;
+    double progressValue = 0;
+    int genericSubTest = 0;
+    int readyForTest = 1;
+    int testType = 0;
+    _tDevice* tDevice_;
+    QStringList logDevice;
+    QStringList logDeviceAux;
+    QStringList logExceptions;
+    ResultTags* resultTags;
+    Ui::device* ui;
+};

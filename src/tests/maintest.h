@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QString>
+#include <QMetaType>
+#include <QThread>
+#include <atomic>
+
+#include "oskn_device.h"
+
+typedef _tDevice tDevice;
+Q_DECLARE_METATYPE(tDevice*)
+
+// What the drive's panel needs to label itself while a test runs.
+struct TestDescriptor {
+    QString testName;
+    bool showPhaseBar = false;
+    int testType = 0;
+};
+
+// One operation on one drive, run on its own thread. It talks back only through signals; the
+// GUI thread may ask it to stop by setting abortRequested, which the test polls between device
+// operations.
+class MainTest : public QThread
+{
+    Q_OBJECT
+public:
+    explicit MainTest(_tDevice* device, QObject* parent = nullptr);
+    ~MainTest() override;
+
+    _tDevice* getTDevice() const { return device; }
+    TestDescriptor* getDescriptor() const { return descriptor; }
+
+    void request_Abort() { abortRequested.store(true); }
+    bool is_Abort_Requested() const { return abortRequested.load(); }
+
+    // Test objects alive in the process; a long run of the program must not let it grow.
+    static int live_Count();
+
+signals:
+    void changeStatus(int);
+    void change_Logs();
+
+protected:
+    void run() override;
+    virtual int execute() = 0;
+    virtual void abort() = 0;
+
+    QString serial() const;
+
+    std::atomic<bool> abortRequested{false};
+    TestDescriptor* descriptor;
+    _tDevice* device;
+};
