@@ -4,6 +4,7 @@
 
 #include <cstring>
 #include <fstream>
+#include <sstream>
 #include <sys/stat.h>
 
 #include "tst_oskn_virtual_helpers.h"
@@ -26,6 +27,7 @@ private slots:
     void injectedFaults();
     void smartReturnStatus();
     void powerModes();
+    void demoSetIsValid();
 };
 
 void TestOsknVirtual::refusesBadDescriptions_data()
@@ -438,6 +440,30 @@ void TestOsknVirtual::powerModes()
     uint8_t stop[6] = {0x1B, 0, 0, 0, 0x00, 0};
     QCOMPARE(exec(d, stop, 6, DataNone, nullptr, 0).status, 0);
     QCOMPARE(mode(), 0x00u);
+}
+
+void TestOsknVirtual::demoSetIsValid()
+{
+    // Loaded from a copy, so that its images are made in a temporary directory.
+    const std::string source = fixture("../../demo/drives.json");
+    std::ifstream in(source);
+    QVERIFY(in.good());
+    std::stringstream text;
+    text << in.rdbuf();
+    QTemporaryDir dir;
+    Drives set(write_File(dir, "drives.json", text.str()), false);
+    QCOMPARE(set.entries.size(), size_t(9));
+    int brevane = 0;
+    for (auto& e : set.entries) {
+        if (e.driveTypeHint == 4)
+            continue;
+        uint8_t cap[32];
+        QCOMPARE(read_Capacity(*e.channel, cap).status, 0);
+        auto id = identify(*e.channel);
+        if (!id.empty() && ata_String(id, 27, 40).startsWith("Brevane"))
+            ++brevane;
+    }
+    QCOMPARE(brevane, 5);
 }
 
 QTEST_GUILESS_MAIN(TestOsknVirtual)
