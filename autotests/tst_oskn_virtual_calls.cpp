@@ -1,0 +1,327 @@
+// The library's calls end to end on virtual drives: discovery, identity and logs, reads and
+// writes (bad sectors, out of range), SMART health, self-test, erases, injected faults and a
+// drive that disappears. Drive time runs scaled, so minutes of self-test pass in milliseconds.
+#include <QtTest>
+
+#include <QTemporaryDir>
+
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <vector>
+
+#include <unistd.h>
+
+#include "common.h"
+#include "oskn_operations.h"
+#include "oskn_public.h"
+#include "oskn_tcg.h"
+
+namespace {
+
+const char* kDrives = R"({ "drives": [
+  { "name": "good", "model": "Brevane BV2000-ST", "serial": "BV-GOOD-1", "firmware": "BV01",
+    "maxLba": 20479, "logicalSectorSize": 512, "physicalSectorSize": 4096,
+    "smart": { "attributes": [ { "id": 5, "raw": 3 }, { "id": 9, "raw": 10000 },
+                               { "id": 194, "current": 40, "worst": 50, "raw": 40 } ] },
+    "selfTest": { "shortSeconds": 60 } },
+  { "name": "bad", "model": "Ostrel OD1000", "serial": "OD-BAD-2", "maxLba": 99999,
+    "unreadableSectors": [ 5000, { "lba": 7000, "permanent": true } ],
+    "smart": { "health": "fail" }, "selfTest": { "shortSeconds": 120 } },
+  { "name": "nosmart", "model": "Plain P1", "serial": "NOSMART-3", "maxLba": 4095,
+    "features": { "supported": ["48bit", "gpl"], "enabled": ["48bit", "gpl"] } },
+  { "name": "faulty", "model": "Faulty Unit", "serial": "FAULT-4", "maxLba": 65535,
+    "faults": [ { "scsiOpcode": "0x88", "sense": [4, "0x44", 0], "skip": 1, "count": 2 },
+                { "ataCommand": "0xB0", "feature": "0xD0", "ataError": "0x04" } ] },
+  { "name": "stick", "model": "Pocket Stick", "serial": "STICK-5", "interface": "usb",
+    "ataPassThrough": false, "capacityBytes": 16000000 },
+  { "name": "dvd", "model": "Disc Writer", "serial": "DVD-6", "driveType": "optical" },
+  { "name": "clipped", "model": "BREVANE BV500-HP", "serial": "CLIP-7", "maxLba": 1048575,
+    "accessibleMaxLba": 1000000, "logicalSectorSize": 4096,
+    "features": { "supported": ["smart", "smartSelfTest", "hpa", "48bit", "gpl", "amac"],
+                  "enabled": ["smart", "smartSelfTest", "48bit", "gpl"] } },
+  { "name": "slow", "model": "Slow S1", "serial": "SLOW-8", "maxLba": 65535, "throughputMBps": 1 },
+  { "name": "vanishing", "model": "Gone G1", "serial": "GONE-9", "maxLba": 4095,
+    "disappearAfterSeconds": 600 }
+] })";
+
+enum { Good, Bad, NoSmart, Faulty, Stick, Dvd, Clipped, Slow, Vanishing, DriveCount };
+
+QString field(const char* text, size_t n) { return QString::fromLatin1(text, int(strnlen(text, n))); }
+
+// Polls the self-test in program time until it leaves "in progress".
+uint8_t wait_Self_Test(_tDevice* device)
+{
+    uint32_t remaining = 0;
+    uint8_t status = 0x0F;
+    for (int i = 0; i < 1000 && status == 0x0F; ++i) {
+        if (ata_Get_DST_Progress(device, &remaining, &status) != OSKN_SUCCESS)
+            return 0xEE;
+        if (status == 0x0F)
+            delay_Milliseconds(5000);
+    }
+    return status;
+}
+
+} // namespace
+
+class TestOsknVirtualCalls : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir;
+    std::vector<_tDevice> drives;
+
+    _tDevice* d(int index) { return &drives[size_t(index)]; }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(dir.isValid());
+        const std::string path = dir.path().toStdString() + "/drives.json";
+        std::ofstream(path) << kDrives;
+        qputenv("OSKN_VIRTUAL_DRIVES", QByteArray::fromStdString(path));
+        set_Time_Scale(1000.0);
+
+        uint32_t count = 0;
+        QCOMPARE(get_Device_Count(&count, OSKN_SCAN_ALL_DRIVES), int(OSKN_SUCCESS));
+        QCOMPARE(int(count), int(DriveCount));
+        drives.resize(count);
+        std::memset(drives.data(), 0, count * sizeof(_tDevice));
+        versionBlock block;
+        QCOMPARE(get_Version_Block(&block), int(OSKN_SUCCESS));
+        QCOMPARE(get_Device_List(drives.data(), count * uint32_t(sizeof(_tDevice)), block, OSKN_SCAN_ALL_DRIVES),
+                 int(OSKN_SUCCESS));
+    }
+
+    void cleanupTestCase() { set_Time_Scale(1.0); }
+
+    void discovery()
+    {
+        QCOMPARE(field(d(Good)->modelNumber, 41), QString("Brevane BV2000-ST"));
+        QCOMPARE(field(d(Good)->serialNumber, 30), QString("BV-GOOD-1"));
+        QCOMPARE(field(d(Good)->firmwareRevision, 21), QString("BV01"));
+        QCOMPARE(d(Good)->driveType, uint32_t(OSKN_DRIVE_ATA));
+        QCOMPARE(d(Good)->maxLBA, uint64_t(20479));
+        QCOMPARE(d(Good)->logicalSectorSize, 512u);
+        QCOMPARE(d(Good)->physicalSectorSize, 4096u);
+        QVERIFY(is_Brevane(d(Good), true));
+        QVERIFY(!is_Brevane(d(Bad), true));
+        QVERIFY(is_Brevane(d(Clipped), true)); // any letter case
+
+        // The clipped drive shows its accessible capacity, in 4K sectors.
+        QCOMPARE(d(Clipped)->maxLBA, uint64_t(1000000));
+        QCOMPARE(d(Clipped)->logicalSectorSize, 4096u);
+
+        // USB stick without ATA pass-through: a SCSI disk on interface 5, sized by READ CAPACITY.
+        QCOMPARE(d(Stick)->interfaceType, uint32_t(OSKN_INTERFACE_USB));
+        QCOMPARE(d(Stick)->driveType, uint32_t(OSKN_DRIVE_SCSI));
+        QCOMPARE(d(Stick)->maxLBA, uint64_t(16000000 / 512 - 1));
+        QVERIFY(!field(d(Stick)->modelNumber, 41).isEmpty());
+
+        QCOMPARE(d(Dvd)->driveType, uint32_t(OSKN_DRIVE_NOT_A_DISK));
+        QCOMPARE(d(Dvd)->maxLBA, uint64_t(0));
+    }
+
+    void identityAndLogs()
+    {
+        uint8_t buffer[512] = {};
+        QCOMPARE(ata_Identify(d(Good), buffer, sizeof buffer), int(OSKN_SUCCESS));
+        QVERIFY(std::memcmp(buffer, d(Good)->identifyData, 512) == 0);
+        QCOMPARE(ata_Identify(d(Stick), buffer, sizeof buffer), int(OSKN_NOT_SUPPORTED));
+        QCOMPARE(ata_Identify(d(Good), buffer, 256), int(OSKN_BAD_PARAMETER));
+
+        QCOMPARE(ata_SMART_Read_Data(d(Good), buffer, sizeof buffer), int(OSKN_SUCCESS));
+        bool temperature = false;
+        for (int i = 0; i < 30; ++i) {
+            const uint8_t* a = buffer + 2 + 12 * i;
+            if (a[0] == 194)
+                temperature = a[5] == 40 && a[3] == 40;
+        }
+        QVERIFY(temperature);
+
+        QCOMPARE(ata_SMART_Read_Log(d(Good), 6, buffer, sizeof buffer), int(OSKN_SUCCESS));
+        QCOMPARE(ata_Read_Log_Ext(d(Good), 0x00, 0, buffer, sizeof buffer, 0, 0), int(OSKN_SUCCESS));
+        QCOMPARE(int(buffer[0] | buffer[1] << 8), 1); // log directory version
+        std::vector<uint8_t> two(1024);
+        QCOMPARE(ata_Read_Log_Ext(d(Good), 0x00, 0, two.data(), 1000, 0, 0), int(OSKN_BAD_PARAMETER));
+
+        // The faulty drive aborts SMART READ DATA: not supported.
+        QCOMPARE(ata_SMART_Read_Data(d(Faulty), buffer, sizeof buffer), int(OSKN_NOT_SUPPORTED));
+    }
+
+    void nativeMax()
+    {
+        uint64_t native = 0;
+        QCOMPARE(ata_Get_Native_Max_LBA(d(Clipped), &native), int(OSKN_SUCCESS));
+        QCOMPARE(native, uint64_t(1048575));
+        native = 0;
+        QCOMPARE(ata_Get_Native_Max_Address_Ext(d(Clipped), &native), int(OSKN_SUCCESS));
+        QCOMPARE(native, uint64_t(1048575));
+        QCOMPARE(ata_Get_Native_Max_LBA(d(Good), &native), int(OSKN_SUCCESS));
+        QCOMPARE(native, uint64_t(20479));
+        // Without the feature the drive aborts the command.
+        QCOMPARE(ata_Get_Native_Max_Address_Ext(d(NoSmart), &native), int(OSKN_NOT_SUPPORTED));
+        QCOMPARE(ata_Get_Native_Max_LBA(d(Stick), &native), int(OSKN_NOT_SUPPORTED));
+    }
+
+    void readsAndWrites()
+    {
+        std::vector<uint8_t> pattern(8 * 512), back(8 * 512);
+        for (size_t i = 0; i < pattern.size(); ++i)
+            pattern[i] = uint8_t(i * 7 + 3);
+        QCOMPARE(scsi_Write_16(d(Good), 0, false, false, 100, 0, 8, pattern.data()), int(OSKN_SUCCESS));
+        QCOMPARE(scsi_Read_16(d(Good), 0, false, false, false, 100, 0, 8, back.data()), int(OSKN_SUCCESS));
+        QVERIFY(pattern == back);
+        QCOMPARE(write_LBA(d(Good), 20479, true, pattern.data(), 512), int(OSKN_SUCCESS));
+
+        // Past the max LBA: refused, never written.
+        QCOMPARE(scsi_Write_16(d(Good), 0, false, false, 20476, 0, 8, pattern.data()), int(OSKN_BAD_PARAMETER));
+        QCOMPARE(scsi_Read_16(d(Good), 0, false, false, false, 20480, 0, 1, back.data()), int(OSKN_BAD_PARAMETER));
+        QCOMPARE(write_LBA(d(Good), 20480, false, pattern.data(), 512), int(OSKN_BAD_PARAMETER));
+
+        // A bad sector is a medium error; rewriting it makes it readable, unless it is permanent
+        // (then the write fails too).
+        QCOMPARE(scsi_Read_16(d(Bad), 0, false, false, false, 4990, 0, 64, nullptr), int(OSKN_BAD_PARAMETER));
+        std::vector<uint8_t> big(64 * 512);
+        QCOMPARE(scsi_Read_16(d(Bad), 0, false, false, false, 4990, 0, 64, big.data()), int(OSKN_COMMAND_FAILURE));
+        QCOMPARE(scsi_Read_16(d(Bad), 0, false, false, false, 5000, 0, 1, back.data()), int(OSKN_COMMAND_FAILURE));
+        QCOMPARE(scsi_Read_16(d(Bad), 0, false, false, false, 4999, 0, 1, back.data()), int(OSKN_SUCCESS));
+        QCOMPARE(scsi_Write_16(d(Bad), 0, false, false, 5000, 0, 1, pattern.data()), int(OSKN_SUCCESS));
+        QCOMPARE(scsi_Read_16(d(Bad), 0, false, false, false, 5000, 0, 1, back.data()), int(OSKN_SUCCESS));
+        QCOMPARE(scsi_Write_16(d(Bad), 0, false, false, 7000, 0, 1, pattern.data()), int(OSKN_COMMAND_FAILURE));
+        QCOMPARE(scsi_Read_16(d(Bad), 0, false, false, false, 7000, 0, 1, back.data()), int(OSKN_COMMAND_FAILURE));
+
+        // Injected fault: the first read passes, the next two fail (hardware error), then fine.
+        QCOMPARE(scsi_Read_16(d(Faulty), 0, false, false, false, 0, 0, 1, back.data()), int(OSKN_SUCCESS));
+        QCOMPARE(scsi_Read_16(d(Faulty), 0, false, false, false, 0, 0, 1, back.data()), int(OSKN_COMMAND_FAILURE));
+        QCOMPARE(scsi_Read_16(d(Faulty), 0, false, false, false, 0, 0, 1, back.data()), int(OSKN_COMMAND_FAILURE));
+        QCOMPARE(scsi_Read_16(d(Faulty), 0, false, false, false, 0, 0, 1, back.data()), int(OSKN_SUCCESS));
+
+        // Not a drive the library filled.
+        _tDevice zero;
+        std::memset(&zero, 0, sizeof zero);
+        QCOMPARE(scsi_Read_16(&zero, 0, false, false, false, 0, 0, 1, back.data()), int(OSKN_INVALID_DEVICE));
+    }
+
+    void smartHealth()
+    {
+        QCOMPARE(run_SMART_Check(d(Good)), int(OSKN_SUCCESS));
+        QCOMPARE(run_SMART_Check(d(Bad)), int(OSKN_FAILURE));
+        QCOMPARE(run_SMART_Check(d(NoSmart)), int(OSKN_NOT_SUPPORTED));
+        QCOMPARE(run_SMART_Check(d(Stick)), int(OSKN_NOT_SUPPORTED));
+    }
+
+    void selfTest()
+    {
+        QCOMPARE(ata_SMART_Offline(d(Good), 1), int(OSKN_SUCCESS));
+        uint32_t remaining = 0;
+        uint8_t status = 0;
+        QCOMPARE(ata_Get_DST_Progress(d(Good), &remaining, &status), int(OSKN_SUCCESS));
+        QCOMPARE(int(status), 0x0F);
+        QVERIFY(remaining > 0 && remaining <= 100);
+        QCOMPARE(int(wait_Self_Test(d(Good))), 0);
+
+        // A drive with an unreadable sector fails with a read failure and logs the LBA.
+        QCOMPARE(ata_SMART_Offline(d(Bad), 1), int(OSKN_SUCCESS));
+        QCOMPARE(int(wait_Self_Test(d(Bad))), 7);
+        uint8_t log[512] = {};
+        QCOMPARE(ata_SMART_Read_Log(d(Bad), 6, log, sizeof log), int(OSKN_SUCCESS));
+        const uint8_t* entry = log + 2 + (log[508] - 1) * 24;
+        QCOMPARE(int(entry[1] >> 4), 7);
+        QCOMPARE(uint32_t(entry[5] | entry[6] << 8 | entry[7] << 16 | uint32_t(entry[8]) << 24), 7000u);
+
+        // Abort: the drive reports "aborted by the host".
+        QCOMPARE(ata_SMART_Offline(d(Good), 1), int(OSKN_SUCCESS));
+        QCOMPARE(ata_Abort_DST(d(Good)), int(OSKN_SUCCESS));
+        QCOMPARE(ata_Get_DST_Progress(d(Good), &remaining, &status), int(OSKN_SUCCESS));
+        QCOMPARE(int(status), 0x01);
+
+        // No self-test, no SMART data, or not ATA: the drive cannot run it.
+        QCOMPARE(ata_SMART_Offline(d(NoSmart), 1), int(OSKN_CANNOT_PERFORM));
+        QCOMPARE(ata_Get_DST_Progress(d(Faulty), &remaining, &status), int(OSKN_CANNOT_PERFORM));
+        QCOMPARE(ata_SMART_Offline(d(Stick), 1), int(OSKN_CANNOT_PERFORM));
+        QCOMPARE(ata_SMART_Offline(d(Good), 0x81), int(OSKN_BAD_PARAMETER));
+    }
+
+    void erases()
+    {
+        std::vector<uint8_t> ones(64 * 512, 0xFF), back(64 * 512);
+        for (uint64_t lba = 0; lba < 512; lba += 64)
+            QCOMPARE(scsi_Write_16(d(Good), 0, false, false, lba, 0, 64, ones.data()), int(OSKN_SUCCESS));
+        QCOMPARE(erase_Range(d(Good), 100, 300, 0), int(OSKN_SUCCESS));
+        QCOMPARE(scsi_Read_16(d(Good), 0, false, false, false, 64, 0, 64, back.data()), int(OSKN_SUCCESS));
+        QCOMPARE(int(back[36 * 512 - 1]), 0xFF); // LBA 99 kept
+        QCOMPARE(int(back[36 * 512]), 0x00);     // LBA 100 erased
+        QCOMPARE(scsi_Read_16(d(Good), 0, false, false, false, 299, 0, 2, back.data()), int(OSKN_SUCCESS));
+        QCOMPARE(int(back[511]), 0x00);  // 299 erased
+        QCOMPARE(int(back[512]), 0xFF);  // 300, the end, kept
+        QCOMPARE(erase_Range(d(Good), 20400, 20481, 0), int(OSKN_BAD_PARAMETER));
+        QCOMPARE(erase_Range(d(Good), 20400, 20480, 0), int(OSKN_SUCCESS));
+        QCOMPARE(erase_Range(d(Bad), 6990, 7010, 0), int(OSKN_COMMAND_FAILURE)); // permanently bad
+
+        // Timed erase at 1 MB/s of drive throughput: two seconds of program time cover about
+        // 2 MB (4000 sectors) and no more, however fast the host runs.
+        for (uint64_t lba = 0; lba < 12288; lba += 64)
+            QCOMPARE(scsi_Write_16(d(Slow), 0, false, false, lba, 0, 64, ones.data()), int(OSKN_SUCCESS));
+        QCOMPARE(erase_Time(d(Slow), 0, 2), int(OSKN_SUCCESS));
+        QCOMPARE(scsi_Read_16(d(Slow), 0, false, false, false, 0, 0, 1, back.data()), int(OSKN_SUCCESS));
+        QCOMPARE(int(back[0]), 0x00);
+        QCOMPARE(scsi_Read_16(d(Slow), 0, false, false, false, 8192, 0, 1, back.data()), int(OSKN_SUCCESS));
+        QCOMPARE(int(back[0]), 0xFF);
+        // Until the end of the drive when that comes first.
+        QCOMPARE(erase_Time(d(Good), 20000, 3600), int(OSKN_SUCCESS));
+        QCOMPARE(scsi_Read_16(d(Good), 0, false, false, false, 20479, 0, 1, back.data()), int(OSKN_SUCCESS));
+        QCOMPARE(int(back[0]), 0x00);
+        QCOMPARE(erase_Time(d(Good), 20480, 1), int(OSKN_BAD_PARAMETER));
+    }
+
+    void spinDownAndSecurity()
+    {
+        QCOMPARE(spin_down_drive(d(Good), false), int(OSKN_SUCCESS));
+        uint8_t buffer[512];
+        QCOMPARE(scsi_Read_16(d(Good), 0, false, false, false, 0, 0, 1, buffer), int(OSKN_SUCCESS)); // wakes up
+        uint8_t protocols[OSKN_SECURITY_PROTOCOL_LIST_BYTES] = {};
+        const int rc = read_Supported_Security_Protocols_From_Device(d(Good), protocols);
+        QVERIFY(rc == OSKN_SUCCESS || rc == OSKN_NOT_SUPPORTED);
+        QCOMPARE(check_TCG_Support(protocols), int(OSKN_NOT_SUPPORTED));
+    }
+
+    void vanishingDrive()
+    {
+        uint8_t buffer[512];
+        QCOMPARE(scsi_Read_16(d(Vanishing), 0, false, false, false, 0, 0, 1, buffer), int(OSKN_SUCCESS));
+        delay_Milliseconds(600 * 1000); // ten minutes of program time
+        QCOMPARE(scsi_Read_16(d(Vanishing), 0, false, false, false, 0, 0, 1, buffer), int(OSKN_DEVICE_GONE));
+    }
+
+    void refusedDescription()
+    {
+        // A bad file lists no drive and says why on standard error.
+        const std::string path = dir.path().toStdString() + "/bad.json";
+        std::ofstream(path) << R"({ "drives": [ { "name": "x", "maxLba": "many" } ] })";
+        const QByteArray saved = qgetenv("OSKN_VIRTUAL_DRIVES");
+        qputenv("OSKN_VIRTUAL_DRIVES", QByteArray::fromStdString(path));
+        fflush(stderr);
+        FILE* capture = tmpfile();
+        QVERIFY(capture);
+        const int old = dup(STDERR_FILENO);
+        dup2(fileno(capture), STDERR_FILENO);
+        uint32_t count = 99;
+        const int rc = get_Device_Count(&count, OSKN_SCAN_ALL_DRIVES);
+        fflush(stderr);
+        dup2(old, STDERR_FILENO);
+        close(old);
+        rewind(capture);
+        char text[1024] = {};
+        const size_t n = fread(text, 1, sizeof text - 1, capture);
+        fclose(capture);
+        qputenv("OSKN_VIRTUAL_DRIVES", saved);
+        QCOMPARE(rc, int(OSKN_SUCCESS));
+        QCOMPARE(count, 0u);
+        const QString message = QString::fromLocal8Bit(text, int(n));
+        QVERIFY2(message.contains("bad.json") && message.contains("maxLba"), qPrintable(message));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestOsknVirtualCalls)
+#include "tst_oskn_virtual_calls.moc"
