@@ -234,10 +234,11 @@ private slots:
         QCOMPARE(ata_Identify(&r[1], buffer, sizeof buffer), int(OSKN_NOT_SUPPORTED));
         QCOMPARE(run_SMART_Check(&r[1]), int(OSKN_NOT_SUPPORTED));
 
-        // The OS said optical: no command at all, no capacity.
+        // The OS said optical: its name from INQUIRY, and no other command (no capacity).
         QCOMPARE(r[2].driveType, uint32_t(OSKN_DRIVE_NOT_A_DISK));
         QCOMPARE(r[2].maxLBA, uint64_t(0));
-        QCOMPARE(optical->commands.load(), 0);
+        QCOMPARE(text(r[2].modelNumber, sizeof r[2].modelNumber), QString("ACME Disc"));
+        QCOMPARE(optical->commands.load(), 1);
 
         // A slot beyond the drives found stays zero.
         QCOMPARE(r[3].maxLBA, uint64_t(0));

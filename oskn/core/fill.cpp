@@ -112,23 +112,20 @@ void fill_Record(_tDevice* device, Drive& drive)
     if (drive.interfaceType == OSKN_INTERFACE_USB)
         flags |= record::FlagUsb;
     record::set_Flags(device, flags);
-    if (drive.driveTypeHint == OSKN_DRIVE_NOT_A_DISK) {
-        // Optical drives and the like: no commands, no panel.
-        device->driveType = OSKN_DRIVE_NOT_A_DISK;
-        return;
-    }
-
     uint8_t inquiry[96] = {};
     if (scsi_Command(drive, cdb::inquiry(false, 0, sizeof inquiry), DataDirection::In, inquiry,
                      sizeof inquiry) != OSKN_SUCCESS) {
-        device->driveType = OSKN_DRIVE_UNKNOWN; // does not answer: max LBA stays 0
+        // Does not answer: max LBA stays 0, so it gets no panel.
+        device->driveType = drive.driveTypeHint == OSKN_DRIVE_NOT_A_DISK ? OSKN_DRIVE_NOT_A_DISK
+                                                                          : OSKN_DRIVE_UNKNOWN;
         return;
     }
     const InquiryInfo info = parse_Inquiry(inquiry, sizeof inquiry);
     uint8_t* bytes = reinterpret_cast<uint8_t*>(device);
     copy_Text(reinterpret_cast<char*>(bytes + record::VendorOffset), 9, info.vendor);
     copy_Text(reinterpret_cast<char*>(bytes + record::ProductOffset), 17, info.product);
-    if (!is_Disk_Type(info.peripheralType)) {
+    // Optical drives and the like get their name and nothing more: no panel, no other command.
+    if (!is_Disk_Type(info.peripheralType) || drive.driveTypeHint == OSKN_DRIVE_NOT_A_DISK) {
         device->driveType = OSKN_DRIVE_NOT_A_DISK;
         copy_Text(device->modelNumber, sizeof device->modelNumber,
                   trimmed(reinterpret_cast<const uint8_t*>((info.vendor + " " + info.product).data()),
