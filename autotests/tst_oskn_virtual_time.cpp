@@ -5,6 +5,7 @@
 #include <atomic>
 #include <cstring>
 #include <thread>
+#include <sys/stat.h>
 
 #include "common.h"
 #include "tst_oskn_virtual_helpers.h"
@@ -89,6 +90,7 @@ private slots:
     void selfTestProgressAndLogs();
     void selfTestAbortAndPass();
     void sanitizeOverwrite();
+    void sanitizePattern();
     void inDriveDiagnostics();
     void disappearingDrive();
     void throughputLimit();
@@ -212,6 +214,41 @@ void TestOsknVirtualTime::sanitizeOverwrite()
     QCOMPARE(status_Return(r.sense).error, 0x04);
     auto id = identify(*set.entries[0].channel);
     QCOMPARE(id[119] & 0x70, 0x70); // word 59: sanitize, crypto scramble, overwrite
+}
+
+void TestOsknVirtualTime::sanitizePattern()
+{
+    // A non-zero pattern over memory and an image: reads give the pattern everywhere, and a
+    // later write changes only its own sectors.
+    ScaledTime scale(600);
+    QTemporaryDir dir;
+    const std::string path = write_File(dir, "p.json", R"({"imageDirectory":"img","drives":[
+        {"name":"m","serial":"M","maxLba":99999,"sanitize":{"overwrite":true,"seconds":60}},
+        {"name":"f","serial":"F","maxLba":99999,"storage":"image","sanitize":{"overwrite":true,"seconds":60}}]})");
+    Drives set(path, false);
+    for (auto& e : set.entries) {
+        auto& d = *e.channel;
+        std::vector<uint8_t> param = {0x00, 0, 0, 4, 0xDE, 0xAD, 0xBE, 0xEF};
+        uint8_t cdb[10] = {0x48, 0x81, 0, 0, 0, 0, 0, 0, 8, 0}; // IMMED, OVERWRITE
+        QCOMPARE(exec(d, cdb, 10, DataOut, param.data(), 8).status, 0);
+        uint8_t tur[6] = {0};
+        QTRY_COMPARE_WITH_TIMEOUT(exec(d, tur, 6, DataNone, nullptr, 0).status, 0, 5000);
+        std::vector<uint8_t> back(4 * 512), expected(4 * 512);
+        for (size_t i = 0; i < expected.size(); ++i)
+            expected[i] = param[4 + i % 4];
+        QCOMPARE(read16(d, 99996, 4, back).status, 0);
+        QCOMPARE(back, expected);
+        std::vector<uint8_t> one(512, 0x01);
+        QCOMPARE(write16(d, 501, 1, one).status, 0);
+        QCOMPARE(read16(d, 500, 4, back).status, 0);
+        QCOMPARE(std::vector<uint8_t>(back.begin(), back.begin() + 512), std::vector<uint8_t>(expected.begin(), expected.begin() + 512));
+        QCOMPARE(std::vector<uint8_t>(back.begin() + 512, back.begin() + 1024), one);
+        QCOMPARE(std::vector<uint8_t>(back.begin() + 1024, back.end()), std::vector<uint8_t>(expected.begin(), expected.begin() + 1024));
+    }
+    struct stat st;
+    QCOMPARE(::stat((dir.path() + "/img/f.img").toUtf8().constData(), &st), 0);
+    QCOMPARE(uint64_t(st.st_size), uint64_t(100000) * 512); // the pattern was not written out
+    QVERIFY(uint64_t(st.st_blocks) * 512 < uint64_t(1) << 20);
 }
 
 void TestOsknVirtualTime::inDriveDiagnostics()

@@ -323,13 +323,10 @@ void VirtualDrive::finishSanitize()
 {
     sanitizeRunning_ = false;
     sanitizeCompleted_ = true;
-    storage_->clear();
-    if (sanitizeKind_ == 2 && sanitizePattern_ != 0) {
-        std::vector<uint8_t> block(d_.logicalSectorSize);
-        for (size_t i = 0; i < block.size(); i += 4)
-            put_Le32(&block[i], sanitizePattern_);
-        storage_->fill(0, (d_.nativeMaxLba + 1) * d_.logicalSectorSize, block.data(), block.size());
-    }
+    if (sanitizeKind_ == 2)
+        storage_->setPattern(sanitizePattern_);
+    else
+        storage_->clear();
     // Overwrite and block erase rewrite every sector; a crypto erase writes nothing.
     if (sanitizeKind_ != 1)
         for (auto it = unreadable_.begin(); it != unreadable_.end();)

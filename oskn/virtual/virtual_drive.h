@@ -131,6 +131,13 @@ public:
     virtual bool fill(uint64_t offset, uint64_t length, const uint8_t* block, size_t blockLength);
     // Every byte reads as zero afterwards.
     virtual bool clear() = 0;
+    // Every byte reads as the repeated 32-bit little-endian pattern afterwards (sanitize
+    // overwrite), without writing the whole capacity out.
+    virtual bool setPattern(uint32_t pattern) = 0;
+
+protected:
+    uint32_t background_ = 0; // what never-written bytes read as
+    void fillBackground(uint64_t offset, uint8_t* dst, size_t length) const;
 };
 std::unique_ptr<Storage> make_Memory_Storage(uint64_t capacityBytes);
 std::unique_ptr<Storage> make_Image_Storage(const std::string& path, uint64_t capacityBytes,

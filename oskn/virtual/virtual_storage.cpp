@@ -28,6 +28,16 @@ bool Storage::fill(uint64_t offset, uint64_t length, const uint8_t* block, size_
     return true;
 }
 
+void Storage::fillBackground(uint64_t offset, uint8_t* dst, size_t length) const
+{
+    if (background_ == 0) {
+        std::memset(dst, 0, length);
+        return;
+    }
+    for (size_t i = 0; i < length; ++i)
+        dst[i] = uint8_t(background_ >> (8 * ((offset + i) % 4)));
+}
+
 namespace {
 
 bool all_Zero(const uint8_t* p, size_t n)
@@ -48,7 +58,7 @@ public:
             const size_t n = std::min<size_t>(length, kChunk - within);
             auto it = chunks_.find(index);
             if (it == chunks_.end())
-                std::memset(dst, 0, n);
+                fillBackground(offset, dst, n);
             else
                 std::memcpy(dst, it->second.get() + within, n);
             dst += n;
@@ -67,14 +77,15 @@ public:
             auto it = chunks_.find(index);
             if (it == chunks_.end()) {
                 // Zeros over a hole stay a hole: a full erase of a large drive costs no memory.
-                if (!all_Zero(src, n)) {
-                    std::unique_ptr<uint8_t[]> chunk(new uint8_t[kChunk]());
+                if (background_ != 0 || !all_Zero(src, n)) {
+                    std::unique_ptr<uint8_t[]> chunk(new uint8_t[kChunk]);
+                    fillBackground(index * kChunk, chunk.get(), kChunk);
                     std::memcpy(chunk.get() + within, src, n);
                     chunks_.emplace(index, std::move(chunk));
                 }
             } else {
                 std::memcpy(it->second.get() + within, src, n);
-                if (all_Zero(it->second.get(), kChunk))
+                if (background_ == 0 && all_Zero(it->second.get(), kChunk))
                     chunks_.erase(it);
             }
             src += n;
@@ -84,9 +95,36 @@ public:
         return true;
     }
 
+    bool fill(uint64_t offset, uint64_t length, const uint8_t* block, size_t blockLength) override
+    {
+        if (background_ != 0 || !all_Zero(block, blockLength))
+            return Storage::fill(offset, length, block, blockLength);
+        // Zeros: drop the whole chunks inside the range, write only the partial ones at its ends.
+        const uint64_t firstFull = (offset + kChunk - 1) / kChunk, endFull = (offset + length) / kChunk;
+        if (firstFull >= endFull)
+            return Storage::fill(offset, length, block, blockLength);
+        if (endFull - firstFull > chunks_.size()) {
+            for (auto it = chunks_.begin(); it != chunks_.end();)
+                it = it->first >= firstFull && it->first < endFull ? chunks_.erase(it) : std::next(it);
+        } else {
+            for (uint64_t i = firstFull; i < endFull; ++i)
+                chunks_.erase(i);
+        }
+        return Storage::fill(offset, firstFull * kChunk - offset, block, blockLength) &&
+               Storage::fill(endFull * kChunk, offset + length - endFull * kChunk, block, blockLength);
+    }
+
     bool clear() override
     {
         chunks_.clear();
+        background_ = 0;
+        return true;
+    }
+
+    bool setPattern(uint32_t pattern) override
+    {
+        chunks_.clear();
+        background_ = pattern;
         return true;
     }
 
@@ -102,6 +140,43 @@ public:
     ~ImageStorage() override { ::close(fd_); }
 
     bool read(uint64_t offset, uint8_t* dst, size_t length) override
+    {
+        if (!readRaw(offset, dst, length))
+            return false;
+        if (background_ != 0) { // holes read as the sanitize pattern
+            uint64_t pos = offset;
+            const uint64_t end = offset + length;
+            while (pos < end) {
+                off_t hole = ::lseek(fd_, off_t(pos), SEEK_HOLE);
+                if (hole < 0 || uint64_t(hole) >= end)
+                    break;
+                off_t data = ::lseek(fd_, hole, SEEK_DATA);
+                const uint64_t holeEnd = data < 0 ? end : std::min<uint64_t>(end, uint64_t(data));
+                fillBackground(uint64_t(hole), dst + (uint64_t(hole) - offset), size_t(holeEnd - uint64_t(hole)));
+                pos = holeEnd;
+            }
+        }
+        return true;
+    }
+
+    bool write(uint64_t offset, const uint8_t* src, size_t length) override
+    {
+        if (background_ == 0)
+            return writeRaw(offset, src, length);
+        // A write into a hole allocates whole file-system blocks: keep the pattern around it.
+        const uint64_t start = offset / kBlock * kBlock;
+        const uint64_t end = std::min(capacity_, (offset + length + kBlock - 1) / kBlock * kBlock);
+        std::vector<uint8_t> merged(size_t(end - start));
+        if (!read(start, merged.data(), merged.size()))
+            return false;
+        std::memcpy(merged.data() + (offset - start), src, length);
+        return writeRaw(start, merged.data(), merged.size());
+    }
+
+private:
+    static constexpr uint64_t kBlock = 64 * 1024;
+
+    bool readRaw(uint64_t offset, uint8_t* dst, size_t length)
     {
         while (length > 0) {
             const ssize_t n = ::pread(fd_, dst, length, off_t(offset));
@@ -120,7 +195,7 @@ public:
         return true;
     }
 
-    bool write(uint64_t offset, const uint8_t* src, size_t length) override
+    bool writeRaw(uint64_t offset, const uint8_t* src, size_t length)
     {
         while (length > 0) {
             const ssize_t n = ::pwrite(fd_, src, length, off_t(offset));
@@ -135,10 +210,11 @@ public:
         return true;
     }
 
+public:
     bool fill(uint64_t offset, uint64_t length, const uint8_t* block, size_t blockLength) override
     {
         // Zeros become a hole rather than gigabytes of written zeros.
-        if (all_Zero(block, blockLength) &&
+        if (background_ == 0 && all_Zero(block, blockLength) &&
             ::fallocate(fd_, FALLOC_FL_PUNCH_HOLE | FALLOC_FL_KEEP_SIZE, off_t(offset), off_t(length)) == 0)
             return true;
         return Storage::fill(offset, length, block, blockLength);
@@ -146,7 +222,16 @@ public:
 
     bool clear() override
     {
+        background_ = 0;
         return ::ftruncate(fd_, 0) == 0 && ::ftruncate(fd_, off_t(capacity_)) == 0;
+    }
+
+    bool setPattern(uint32_t pattern) override
+    {
+        if (!clear())
+            return false;
+        background_ = pattern;
+        return true;
     }
 
 private:
