@@ -108,6 +108,8 @@ void TestOsknVirtual::emptySetAndEnumeration()
     QCOMPARE(e[0].interfaceType, 1u);
     QCOMPARE(e[4].interfaceType, 5u); // USB
     QCOMPARE(e[5].driveTypeHint, 4u); // optical: not a disk
+    QVERIFY(e[5].noMedium);
+    QVERIFY(!e[0].noMedium);
 
     // A second transport over the same file reaches the same drives (a rescan keeps state).
     std::vector<uint8_t> data(512, 0x5A);

@@ -157,6 +157,17 @@ void TestOsknVirtualTime::selfTestAbortAndPass()
     QCOMPARE(log[3], uint8_t(0x10));
     QCOMPARE(log[2 + 24], uint8_t(0x01));
     QCOMPARE(log[3 + 24], uint8_t(0x00));
+    // A captive test longer than the host's timeout: the host gives up, the drive goes on.
+    uint8_t cdb[16] = {0x85, 3 << 1 | 1, 0x20, 0, 0xD4, 0, 0, 0, 0x82, 0, 0x4F, 0, 0xC2, 0x40, 0xB0, 0};
+    oskn::ScsiCommand c;
+    c.cdb = cdb;
+    c.cdbLength = 16;
+    c.timeoutSeconds = 15;
+    QCOMPARE(d.execute(c), oskn::TransportResult::Delivered);
+    QVERIFY(c.timedOut);
+    QCOMPARE(self_Test_Status(d) >> 4, 0xF);
+    QCOMPARE(offline_Immediate(d, 0x7F).status, 0);
+
     // Self-tests need the drive to support them: conveyance is not offered.
     QCOMPARE(status_Return(offline_Immediate(d, 0x03).sense).error, 0x04);
 }
@@ -313,10 +324,10 @@ void TestOsknVirtualTime::throughputLimit()
 
 void TestOsknVirtualTime::twoDrivesTwoThreads()
 {
-    ScaledTime scale(60); // the 60-second captive test blocks its caller for a real second
+    ScaledTime scale(10); // the 10-second captive test blocks its caller for a real second
     QTemporaryDir dir;
     const std::string path = write_File(dir, "p.json", R"({"imageDirectory":"img","drives":[
-        {"name":"a","serial":"A","maxLba":65535,"selfTest":{"extendedSeconds":60}},
+        {"name":"a","serial":"A","maxLba":65535,"selfTest":{"extendedSeconds":10}},
         {"name":"b","serial":"B","maxLba":65535,"storage":"image"}]})");
     Drives set(path, false);
     auto& a = *set.entries[0].channel;

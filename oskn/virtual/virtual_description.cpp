@@ -186,7 +186,7 @@ void parse_Drive(const json& j, size_t index, const std::string& imageDirectory,
     require_Object(j, "(drive)");
     check_Keys(j, "",
                {"name", "model", "serial", "firmware", "maker", "interface", "driveType",
-                "ataPassThrough", "maxLba", "capacityBytes", "accessibleMaxLba",
+                "ataPassThrough", "noMedium", "maxLba", "capacityBytes", "accessibleMaxLba",
                 "logicalSectorSize", "physicalSectorSize", "rpm", "cacheSizeMB", "features",
                 "securityLocked", "securityFrozen", "smart", "selfTest", "unreadableSectors",
                 "sanitize", "writeSame", "tcg", "idd", "throughputMBps", "spinUpSeconds",
@@ -234,6 +234,9 @@ void parse_Drive(const json& j, size_t index, const std::string& imageDirectory,
         d.notADisk = d.peripheralType != 0;
     }
     d.ataPassThrough = !d.notADisk;
+    d.noMedium = d.notADisk;
+    if (j.contains("noMedium"))
+        d.noMedium = get_Bool(j["noMedium"], "noMedium");
     if (j.contains("ataPassThrough"))
         d.ataPassThrough = get_Bool(j["ataPassThrough"], "ataPassThrough");
 
@@ -264,8 +267,8 @@ void parse_Drive(const json& j, size_t index, const std::string& imageDirectory,
         if (bytes / d.logicalSectorSize - 1 > lbaLimit)
             fail("capacityBytes", "beyond 48-bit addressing");
         d.nativeMaxLba = bytes / d.logicalSectorSize - 1;
-    } else if (!d.notADisk) {
-        fail("maxLba", "a disk needs maxLba or capacityBytes");
+    } else if (!d.noMedium) {
+        fail("maxLba", "a drive with a medium needs maxLba or capacityBytes");
     }
     d.accessibleMaxLba = d.nativeMaxLba;
     if (j.contains("accessibleMaxLba")) {

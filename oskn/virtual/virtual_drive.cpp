@@ -224,8 +224,17 @@ TransportResult VirtualDrive::execute(ScsiCommand& c)
         advance(now);
         scsiCommand(c, r, now);
     }
+    bool timedOut = false;
     if (r.waitUntil) {
-        wait_Until(r.waitUntil);
+        // The host gives up after its timeout, as SG_IO would; the drive carries on.
+        const uint64_t deadline = get_Time_Source_Nanoseconds() + uint64_t(std::max<uint32_t>(1, c.timeoutSeconds)) * NS;
+        timedOut = r.waitUntil > deadline;
+        wait_Until(std::min(r.waitUntil, deadline));
+        if (timedOut) {
+            r.status = 0;
+            r.sense.clear();
+            r.afterWait = nullptr;
+        }
         if (r.afterWait) {
             std::lock_guard<std::mutex> lock(mutex_);
             advance(get_Time_Source_Nanoseconds());
@@ -238,7 +247,7 @@ TransportResult VirtualDrive::execute(ScsiCommand& c)
     if (c.senseLength)
         std::memcpy(c.sense, r.sense.data(), c.senseLength);
     c.residual = r.residual;
-    c.timedOut = false;
+    c.timedOut = timedOut;
     return TransportResult::Delivered;
 }
 
@@ -471,11 +480,17 @@ void VirtualDrive::scsiCommand(ScsiCommand& c, Reply& r, uint64_t now)
         break;
     }
 
-    if (d_.notADisk) { // an empty optical drive or a tape without a cartridge
-        if (op == 0x00 || op == 0x25 || op == 0x9E)
-            r.fixed(NOT_READY, 0x3A, 0x00);
+    if (d_.noMedium) { // an empty optical drive, card reader or tape drive
+        static const uint8_t mediumCommands[] = {0x00, 0x25, 0x9E, 0x28, 0x88, 0x2A, 0x8A, 0x2F, 0x8F, 0x35, 0x91,
+                                                 0x41, 0x93, 0x48, 0x1B};
+        if (std::find(std::begin(mediumCommands), std::end(mediumCommands), op) != std::end(mediumCommands))
+            r.fixed(NOT_READY, 0x3A, 0x00); // MEDIUM NOT PRESENT
         else
             r.invalidOpcode();
+        return;
+    }
+    if (d_.notADisk) {
+        r.invalidOpcode();
         return;
     }
     if (sanitizeRunning_) {

@@ -43,6 +43,7 @@ struct Description {
     std::string model, serial, firmware, maker;
     uint32_t interfaceType = 1;  // OSKN_INTERFACE_*
     bool notADisk = false;
+    bool noMedium = false;       // an empty optical drive or card reader
     uint8_t peripheralType = 0;  // INQUIRY peripheral device type
     bool ataPassThrough = true;
     uint64_t nativeMaxLba = 0;

@@ -39,6 +39,7 @@ public:
             e.path = d.name;
             e.interfaceType = d.interfaceType;
             e.driveTypeHint = d.notADisk ? 4u /* OSKN_DRIVE_NOT_A_DISK */ : 0u;
+            e.noMedium = d.noMedium;
             e.channel = drive;
             entries.push_back(std::move(e));
         }
