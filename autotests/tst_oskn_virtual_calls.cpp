@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstring>
 #include <fstream>
+#include <thread>
 #include <vector>
 
 #include <unistd.h>
@@ -42,10 +43,28 @@ const char* kDrives = R"({ "drives": [
                   "enabled": ["smart", "smartSelfTest", "48bit", "gpl"] } },
   { "name": "slow", "model": "Slow S1", "serial": "SLOW-8", "maxLba": 65535, "throughputMBps": 1 },
   { "name": "vanishing", "model": "Gone G1", "serial": "GONE-9", "maxLba": 4095,
-    "disappearAfterSeconds": 600 }
+    "disappearAfterSeconds": 600 },
+  { "name": "capable", "model": "Brevane BV9000", "serial": "CAP-10", "maxLba": 65535,
+    "sanitize": { "overwrite": true, "crypto": true, "seconds": 60 }, "writeSame": true,
+    "idd": { "test70": true, "test71": true, "seconds70": 30, "seconds71": 90 },
+    "tcg": { "psid": "ABCDEFGHIJKLMNOPQRSTUVWXYZ012345" },
+    "unreadableSectors": [ 300 ], "throughputMBps": 100 },
+  { "name": "amac", "model": "Amac A1", "serial": "AMAC-11", "maxLba": 99999, "accessibleMaxLba": 89999,
+    "features": { "supported": ["smart", "48bit", "gpl", "amac"], "enabled": ["smart", "48bit", "gpl"] } }
 ] })";
 
-enum { Good, Bad, NoSmart, Faulty, Stick, Dvd, Clipped, Slow, Vanishing, DriveCount };
+enum { Good, Bad, NoSmart, Faulty, Stick, Dvd, Clipped, Slow, Vanishing, Capable, Amac, DriveCount };
+
+uint64_t identify_Sectors(_tDevice* device)
+{
+    uint8_t id[512] = {};
+    if (ata_Identify(device, id, sizeof id) != OSKN_SUCCESS)
+        return 0;
+    uint64_t sectors = 0;
+    for (int i = 3; i >= 0; --i)
+        sectors = sectors << 16 | uint64_t(id[200 + 2 * i] | id[201 + 2 * i] << 8);
+    return sectors;
+}
 
 QString field(const char* text, size_t n) { return QString::fromLatin1(text, int(strnlen(text, n))); }
 
@@ -275,14 +294,153 @@ private slots:
         QCOMPARE(erase_Time(d(Good), 20480, 1), int(OSKN_BAD_PARAMETER));
     }
 
-    void spinDownAndSecurity()
+    void spinDown()
     {
         QCOMPARE(spin_down_drive(d(Good), false), int(OSKN_SUCCESS));
         uint8_t buffer[512];
         QCOMPARE(scsi_Read_16(d(Good), 0, false, false, false, 0, 0, 1, buffer), int(OSKN_SUCCESS)); // wakes up
+    }
+
+    void inDriveDiagnostics()
+    {
+        iddSupportedFeatures features = {};
+        QCOMPARE(get_IDD_Support(d(Capable), &features), int(OSKN_SUCCESS));
+        QVERIFY(features.resetAndRecalibrate && features.testPendingAndReallocationLists);
+        features = {};
+        QCOMPARE(get_IDD_Support(d(Good), &features), int(OSKN_SUCCESS));
+        QVERIFY(!features.resetAndRecalibrate && !features.testPendingAndReallocationLists);
+        QCOMPARE(get_IDD_Support(d(Stick), &features), int(OSKN_NOT_SUPPORTED));
+        QCOMPARE(run_IDD(d(Good), OSKN_IDD_RESET_AND_RECALIBRATE, false), int(OSKN_CANNOT_PERFORM));
+
+        uint64_t seconds = 0;
+        QCOMPARE(get_Approximate_IDD_Time(d(Capable), OSKN_IDD_RESET_AND_RECALIBRATE, &seconds), int(OSKN_SUCCESS));
+        QCOMPARE(seconds, uint64_t(30));
+        QCOMPARE(get_Approximate_IDD_Time(d(Good), OSKN_IDD_RESET_AND_RECALIBRATE, &seconds), int(OSKN_CANNOT_PERFORM));
+        QCOMPARE(run_IDD(d(Capable), OSKN_IDD_RESET_AND_RECALIBRATE, false), int(OSKN_SUCCESS));
+
+        // 71h rewrites the pending sector; while it runs the time query says so.
+        uint8_t back[512];
+        QCOMPARE(scsi_Read_16(d(Capable), 0, false, false, false, 300, 0, 1, back), int(OSKN_COMMAND_FAILURE));
+        int result = -1;
+        std::thread runner([&] { result = run_IDD(d(Capable), OSKN_IDD_TEST_PENDING_AND_REALLOCATION_LISTS, false); });
+        int during = OSKN_SUCCESS;
+        for (int i = 0; i < 200 && during != OSKN_IN_PROGRESS; ++i) {
+            during = get_Approximate_IDD_Time(d(Capable), OSKN_IDD_TEST_PENDING_AND_REALLOCATION_LISTS, &seconds);
+            std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        }
+        runner.join();
+        QCOMPARE(during, int(OSKN_IN_PROGRESS));
+        QCOMPARE(seconds, uint64_t(90));
+        QCOMPARE(result, int(OSKN_SUCCESS));
+        QCOMPARE(get_Approximate_IDD_Time(d(Capable), OSKN_IDD_TEST_PENDING_AND_REALLOCATION_LISTS, &seconds),
+                 int(OSKN_SUCCESS));
+        QCOMPARE(scsi_Read_16(d(Capable), 0, false, false, false, 300, 0, 1, back), int(OSKN_SUCCESS));
+    }
+
+    void sanitize()
+    {
+        sanitizeFeaturesSupported features = {};
+        QCOMPARE(get_Sanitize_Device_Features(d(Capable), &features), int(OSKN_SUCCESS));
+        QVERIFY(features.sanitizeSupported && features.overwrite && features.crypto && !features.blockErase);
+        features = {};
+        QCOMPARE(get_Sanitize_Device_Features(d(Good), &features), int(OSKN_SUCCESS));
+        QVERIFY(!features.overwrite && !features.crypto);
+        QCOMPARE(get_Sanitize_Device_Features(d(Stick), &features), int(OSKN_NOT_SUPPORTED));
+        QCOMPARE(run_Sanitize_Operation(d(Good), OSKN_SANITIZE_OVERWRITE, false), int(OSKN_CANNOT_PERFORM));
+
+        // Crypto erase waits for the drive.
+        QCOMPARE(run_Sanitize_Operation(d(Capable), OSKN_SANITIZE_CRYPTO_ERASE, true), int(OSKN_SUCCESS));
+
+        // Overwrite in the background: running, refusing media access and a second start, then done.
+        std::vector<uint8_t> ones(512, 0xFF), back(512);
+        QCOMPARE(scsi_Write_16(d(Capable), 0, false, false, 4000, 0, 1, ones.data()), int(OSKN_SUCCESS));
+        QCOMPARE(run_Sanitize_Operation(d(Capable), OSKN_SANITIZE_OVERWRITE, false), int(OSKN_SUCCESS));
+        double percent = -1;
+        uint32_t state = 99;
+        QCOMPARE(get_Sanitize_Progress(d(Capable), &percent, &state), int(OSKN_SUCCESS));
+        QCOMPARE(state, uint32_t(OSKN_SANITIZE_STATE_IN_PROGRESS));
+        QVERIFY(percent >= 0.0 && percent < 100.0);
+        QCOMPARE(run_Sanitize_Operation(d(Capable), OSKN_SANITIZE_OVERWRITE, false), int(OSKN_IN_PROGRESS));
+        QCOMPARE(scsi_Read_16(d(Capable), 0, false, false, false, 4000, 0, 1, back.data()), int(OSKN_IN_PROGRESS));
+        for (int i = 0; i < 100 && state == OSKN_SANITIZE_STATE_IN_PROGRESS; ++i) {
+            delay_Milliseconds(5000);
+            QCOMPARE(get_Sanitize_Progress(d(Capable), &percent, &state), int(OSKN_SUCCESS));
+        }
+        QCOMPARE(state, uint32_t(OSKN_SANITIZE_STATE_IDLE));
+        QCOMPARE(percent, 100.0);
+        QCOMPARE(scsi_Read_16(d(Capable), 0, false, false, false, 4000, 0, 1, back.data()), int(OSKN_SUCCESS));
+        QCOMPARE(int(back[0]), 0x00);
+    }
+
+    void writeSame()
+    {
+        uint64_t most = 0;
+        QVERIFY(is_Write_Same_Supported(d(Capable), 0, 512, &most));
+        QVERIFY(most > 0);
+        QVERIFY(!is_Write_Same_Supported(d(Good), 0, 512, &most));
+        QVERIFY(!is_Write_Same_Supported(d(Capable), 65000, 1000, &most)); // past the end
+        QCOMPARE(writesame(d(Good), 0, 100, false), int(OSKN_NOT_SUPPORTED));
+        QCOMPARE(writesame(d(Capable), 65000, 1000, false), int(OSKN_BAD_PARAMETER));
+
+        std::vector<uint8_t> ones(64 * 512, 0xFF), back(512);
+        for (uint64_t lba = 960; lba < 21056; lba += 64)
+            QCOMPARE(scsi_Write_16(d(Capable), 0, false, false, lba, 0, 64, ones.data()), int(OSKN_SUCCESS));
+        double percent = -1;
+        bool running = false;
+        QCOMPARE(get_Writesame_Progress(d(Capable), &percent, &running, 1000, 21000), int(OSKN_SUCCESS));
+        QVERIFY(running); // asked before the start: not begun yet
+        QCOMPARE(writesame(d(Capable), 1000, 20000, false), int(OSKN_SUCCESS));
+        int rc = OSKN_SUCCESS;
+        for (int i = 0; i < 1000; ++i) {
+            rc = get_Writesame_Progress(d(Capable), &percent, &running, 1000, 21000);
+            if (!running)
+                break;
+            delay_Milliseconds(100);
+        }
+        QCOMPARE(rc, int(OSKN_SUCCESS));
+        QVERIFY(!running);
+        QCOMPARE(percent, 100.0);
+        QCOMPARE(scsi_Read_16(d(Capable), 0, false, false, false, 999, 0, 1, back.data()), int(OSKN_SUCCESS));
+        QCOMPARE(int(back[0]), 0xFF);
+        QCOMPARE(scsi_Read_16(d(Capable), 0, false, false, false, 1000, 0, 1, back.data()), int(OSKN_SUCCESS));
+        QCOMPARE(int(back[0]), 0x00);
+        QCOMPARE(scsi_Read_16(d(Capable), 0, false, false, false, 20999, 0, 1, back.data()), int(OSKN_SUCCESS));
+        QCOMPARE(int(back[0]), 0x00);
+        QCOMPARE(scsi_Read_16(d(Capable), 0, false, false, false, 21000, 0, 1, back.data()), int(OSKN_SUCCESS));
+        QCOMPARE(int(back[0]), 0xFF);
+        // Waiting form.
+        QCOMPARE(writesame(d(Capable), 21000, 56, true), int(OSKN_SUCCESS));
+    }
+
+    void setMaxLba()
+    {
+        // Host Protected Area: clip, then restore the native capacity.
+        QCOMPARE(set_Max_LBA(d(Clipped), 1040000, false), int(OSKN_SUCCESS));
+        QCOMPARE(identify_Sectors(d(Clipped)), uint64_t(1040001));
+        uint64_t native = 0;
+        QCOMPARE(ata_Get_Native_Max_LBA(d(Clipped), &native), int(OSKN_SUCCESS));
+        QCOMPARE(native, uint64_t(1048575));
+        QCOMPARE(set_Max_LBA(d(Clipped), 1048576, false), int(OSKN_BAD_PARAMETER));
+        QCOMPARE(set_Max_LBA(d(Clipped), 0, true), int(OSKN_SUCCESS));
+        QCOMPARE(identify_Sectors(d(Clipped)), uint64_t(1048576));
+
+        // Accessible Max Address Configuration.
+        QCOMPARE(set_Max_LBA(d(Amac), 95000, false), int(OSKN_SUCCESS));
+        QCOMPARE(identify_Sectors(d(Amac)), uint64_t(95001));
+        QCOMPARE(set_Max_LBA(d(Amac), 0, true), int(OSKN_SUCCESS));
+        QCOMPARE(identify_Sectors(d(Amac)), uint64_t(100000));
+
+        QCOMPARE(set_Max_LBA(d(NoSmart), 1000, false), int(OSKN_CANNOT_PERFORM));
+        QCOMPARE(set_Max_LBA(d(Stick), 1000, false), int(OSKN_CANNOT_PERFORM));
+    }
+
+    void securityProtocols()
+    {
         uint8_t protocols[OSKN_SECURITY_PROTOCOL_LIST_BYTES] = {};
-        const int rc = read_Supported_Security_Protocols_From_Device(d(Good), protocols);
-        QVERIFY(rc == OSKN_SUCCESS || rc == OSKN_NOT_SUPPORTED);
+        QCOMPARE(read_Supported_Security_Protocols_From_Device(d(Capable), protocols), int(OSKN_SUCCESS));
+        QCOMPARE(check_TCG_Support(protocols), int(OSKN_SUCCESS));
+        std::memset(protocols, 0, sizeof protocols);
+        QVERIFY(read_Supported_Security_Protocols_From_Device(d(Good), protocols) != OSKN_SUCCESS);
         QCOMPARE(check_TCG_Support(protocols), int(OSKN_NOT_SUPPORTED));
     }
 

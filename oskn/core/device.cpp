@@ -101,12 +101,12 @@ std::shared_ptr<Drive> Registry::add(const DeviceEntry& entry, _tDevice* device)
     drive->channel = entry.channel;
     {
         std::lock_guard<std::mutex> guard(mutex_);
-        for (auto& l : locks_)
+        for (auto& l : states_)
             if (l.first == entry.path)
-                drive->lock = l.second;
-        if (!drive->lock) {
-            drive->lock = std::make_shared<std::mutex>();
-            locks_.emplace_back(entry.path, drive->lock);
+                drive->state = l.second;
+        if (!drive->state) {
+            drive->state = std::make_shared<DriveState>();
+            states_.emplace_back(entry.path, drive->state);
         }
         drive->handle = uint32_t(drives_.size());
         drives_.push_back(drive);
@@ -154,7 +154,7 @@ int scsi_Command(Drive& drive, const Cdb& cdb, DataDirection direction, uint8_t*
         command.timeoutSeconds = timeoutSeconds;
         TransportResult delivered;
         {
-            std::lock_guard<std::mutex> guard(*drive.lock);
+            std::lock_guard<std::recursive_mutex> guard(drive.state->lock);
             delivered = drive.channel->execute(command);
         }
         const uint32_t senseLength = std::min<uint32_t>(command.senseLength, sizeof command.sense);

@@ -17,6 +17,20 @@
 
 namespace oskn {
 
+// What the library knows of one drive path across rescans: its command lock and the state of
+// the long operations it follows on the host side.
+struct DriveState {
+    // Serialises the drive's commands. Recursive so that a sequence that must not be split
+    // (READ NATIVE MAX ADDRESS then SET MAX ADDRESS) can hold it around its commands.
+    std::recursive_mutex lock;
+
+    std::mutex jobMutex; // guards the fields below
+    bool writeSameRunning = false;
+    uint64_t writeSameStart = 0, writeSameEnd = 0, writeSameDone = 0;
+    int writeSameResult = 0;
+    int iddRunning = 0; // the in-drive diagnostic running (70h/71h), 0 for none
+};
+
 struct Drive {
     uint32_t handle = 0;
     std::string path;
@@ -24,7 +38,7 @@ struct Drive {
     uint32_t driveTypeHint = 0;
     bool noMedium = false;
     std::shared_ptr<DeviceChannel> channel;
-    std::shared_ptr<std::mutex> lock; // one per drive path: serialises the drive's commands
+    std::shared_ptr<DriveState> state; // one per drive path
 };
 
 // Library area of the record (offsets inside _tDevice).
@@ -68,7 +82,7 @@ private:
 
     mutable std::mutex mutex_;
     std::vector<std::shared_ptr<Drive>> drives_;
-    std::vector<std::pair<std::string, std::shared_ptr<std::mutex>>> locks_;
+    std::vector<std::pair<std::string, std::shared_ptr<DriveState>>> states_;
     std::vector<std::pair<std::string, std::shared_ptr<Transport>>> virtualTransports_;
     std::shared_ptr<Transport> linux_;
     std::shared_ptr<Transport> override_;

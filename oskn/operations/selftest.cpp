@@ -1,16 +1,9 @@
 // Drive self-test and SMART health (ATA SMART).
-#include "core/device.h"
-#include "oskn_operations.h"
+#include "ops_common.h"
 
 using namespace oskn;
-
-namespace {
-
-bool is_Ata(const _tDevice* device) { return record::flags(device) & record::FlagAta; }
-
-int cannot_If_Unsupported(int rc) { return rc == OSKN_NOT_SUPPORTED ? OSKN_CANNOT_PERFORM : rc; }
-
-} // namespace
+using ops::cannot_If_Unsupported;
+using ops::is_Ata;
 
 extern "C" {
 

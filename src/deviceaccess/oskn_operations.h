@@ -54,10 +54,13 @@ OSKNOPERATIONS_API bool is_Write_Same_Supported(_tDevice* device, uint64_t start
                                                 uint64_t* maxBlocksPerCommand);
 
 // Starts the drive's zero-fill of numberOfLogicalBlocks sectors from startLBA. With
-// waitForCompletion false it returns once started (follow with get_Writesame_Progress).
+// waitForCompletion false it returns once started (follow with get_Writesame_Progress);
+// OSKN_IN_PROGRESS when one already runs on the drive.
 OSKNOPERATIONS_API int writesame(_tDevice* device, uint64_t startLBA, uint32_t numberOfLogicalBlocks,
                                  bool waitForCompletion);
 
+// Progress of the write same over [startLBA, endLBA). Not started yet: 0 %, in progress. Once it
+// has ended: inProgress false, and the return code is the write same's own result.
 OSKNOPERATIONS_API int get_Writesame_Progress(_tDevice* device, double* percent, bool* inProgress,
                                               uint64_t startLBA, uint64_t endLBA);
 
@@ -72,6 +75,7 @@ typedef struct _sanitizeFeaturesSupported {
     uint8_t exitFailureMode;
 } sanitizeFeaturesSupported;
 
+// ATA drives: 0 and the flags from IDENTIFY word 59. Other drives: OSKN_NOT_SUPPORTED.
 OSKNOPERATIONS_API int get_Sanitize_Device_Features(_tDevice* device,
                                                     sanitizeFeaturesSupported* features);
 
@@ -114,6 +118,8 @@ typedef enum _eIDDTests {
     OSKN_IDD_FULL = 0x72
 } _eIDDTests;
 
+// The drive announces its diagnostics in the vendor-specific part of its SMART data: byte 386
+// bit 0 (70h) and bit 1 (71h), approximate seconds at bytes 387-388 and 389-390.
 // Three one-byte flags, zeroed by the caller.
 typedef struct _iddSupportedFeatures {
     uint8_t resetAndRecalibrate;             // IDD 70
@@ -123,9 +129,13 @@ typedef struct _iddSupportedFeatures {
 
 OSKNOPERATIONS_API int get_IDD_Support(_tDevice* device, iddSupportedFeatures* features);
 
-// Runs the diagnostic and returns when it has ended (0 = passed). captive: 0.
+// Runs the diagnostic and returns when it has ended: 0 passed, OSKN_FAILURE failed,
+// OSKN_CANNOT_PERFORM not offered by the drive. captive: 0.
 OSKNOPERATIONS_API int run_IDD(_tDevice* device, _eIDDTests kind, bool captive);
 
+// Approximate run time of the diagnostic in seconds. Returns OSKN_IN_PROGRESS while that
+// diagnostic runs on the drive (started by run_IDD), 0 when it does not,
+// OSKN_CANNOT_PERFORM when the drive does not offer it.
 OSKNOPERATIONS_API int get_Approximate_IDD_Time(_tDevice* device, _eIDDTests kind,
                                                 uint64_t* seconds);
 

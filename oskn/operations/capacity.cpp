@@ -1,0 +1,39 @@
+// Set max LBA: the Host Protected Area (READ NATIVE MAX ADDRESS then SET MAX ADDRESS, back to
+// back on the drive) or, without it, Accessible Max Address Configuration.
+#include "ops_common.h"
+
+using namespace oskn;
+
+extern "C" int set_Max_LBA(_tDevice* device, uint64_t newMaxLBA, bool restoreNative)
+{
+    auto drive = Registry::instance().find(device);
+    if (!drive)
+        return OSKN_INVALID_DEVICE;
+    if (!ops::is_Ata(device))
+        return OSKN_CANNOT_PERFORM;
+    if (!restoreNative && newMaxLBA == 0)
+        return OSKN_BAD_PARAMETER;
+    const uint16_t w82 = device->identifyData[82], w83 = device->identifyData[83],
+                   w119 = device->identifyData[119];
+    const bool hpa = w82 != 0xFFFF && (w82 & 0x0400);
+    const bool amac = (w119 & 0xC000) == 0x4000 && (w119 & 0x0100);
+    const bool lba48 = (w83 & 0xC000) == 0x4000 && (w83 & 0x0400);
+    if ((!hpa && !amac) || !lba48)
+        return OSKN_CANNOT_PERFORM;
+
+    // No other command of this drive may come between reading the native max and setting it.
+    std::lock_guard<std::recursive_mutex> hold(drive->state->lock);
+    AtaResult result;
+    int rc = ata_Command(*drive, hpa ? ata_Read_Native_Max_Ext_Command() : ata_Get_Native_Max_Address_Ext_Command(),
+                         nullptr, 0, TimeoutDefault, &result);
+    if (rc != OSKN_SUCCESS)
+        return ops::cannot_If_Unsupported(rc);
+    const uint64_t native = result.lba & 0xFFFFFFFFFFFFull;
+    const uint64_t target = restoreNative ? native : newMaxLBA;
+    if (target > native)
+        return OSKN_BAD_PARAMETER;
+    rc = ata_Command(*drive, hpa ? ata_Set_Max_Address_Ext_Command(target, false)
+                                 : ata_Set_Accessible_Max_Address_Ext_Command(target),
+                     nullptr, 0, TimeoutLong);
+    return ops::cannot_If_Unsupported(rc);
+}

@@ -1,0 +1,122 @@
+// In-drive diagnostics: tests 70h (reset and recalibrate) and 71h (test pending and reallocation
+// lists), started like a background self-test. The drive announces them in the vendor-specific
+// part of its SMART data: byte 386 bit 0 / bit 1, approximate seconds at bytes 387 and 389.
+#include "core/clock.h"
+#include "ops_common.h"
+
+using namespace oskn;
+
+namespace {
+
+bool known_Kind(int kind) { return kind == OSKN_IDD_RESET_AND_RECALIBRATE || kind == OSKN_IDD_TEST_PENDING_AND_REALLOCATION_LISTS; }
+
+// SMART data, and what it says about one diagnostic.
+int idd_Info(_tDevice* device, int kind, bool& supported, uint64_t& seconds)
+{
+    uint8_t data[512] = {};
+    const int rc = ata_SMART_Read_Data(device, data, sizeof data);
+    if (rc != OSKN_SUCCESS)
+        return rc;
+    supported = kind == OSKN_IDD_RESET_AND_RECALIBRATE ? (data[386] & 0x01) : (data[386] & 0x02);
+    seconds = kind == OSKN_IDD_RESET_AND_RECALIBRATE ? ops::le16(data + 387) : ops::le16(data + 389);
+    return OSKN_SUCCESS;
+}
+
+void set_Running(Drive& drive, int kind)
+{
+    std::lock_guard<std::mutex> guard(drive.state->jobMutex);
+    drive.state->iddRunning = kind;
+}
+
+} // namespace
+
+extern "C" {
+
+int get_IDD_Support(_tDevice* device, iddSupportedFeatures* features)
+{
+    if (!Registry::instance().find(device))
+        return OSKN_INVALID_DEVICE;
+    if (!features)
+        return OSKN_BAD_PARAMETER;
+    if (!ops::is_Ata(device))
+        return OSKN_NOT_SUPPORTED;
+    uint8_t data[512] = {};
+    const int rc = ata_SMART_Read_Data(device, data, sizeof data);
+    if (rc != OSKN_SUCCESS)
+        return rc;
+    features->resetAndRecalibrate = data[386] & 0x01 ? 1 : 0;
+    features->testPendingAndReallocationLists = data[386] & 0x02 ? 1 : 0;
+    features->full = 0;
+    return OSKN_SUCCESS;
+}
+
+int get_Approximate_IDD_Time(_tDevice* device, _eIDDTests kind, uint64_t* seconds)
+{
+    auto drive = Registry::instance().find(device);
+    if (!drive)
+        return OSKN_INVALID_DEVICE;
+    if (!seconds)
+        return OSKN_BAD_PARAMETER;
+    *seconds = 0;
+    if (!ops::is_Ata(device) || !known_Kind(kind))
+        return OSKN_CANNOT_PERFORM;
+    bool supported = false;
+    const int rc = idd_Info(device, kind, supported, *seconds);
+    if (rc != OSKN_SUCCESS)
+        return ops::cannot_If_Unsupported(rc);
+    if (!supported)
+        return OSKN_CANNOT_PERFORM;
+    std::lock_guard<std::mutex> guard(drive->state->jobMutex);
+    return drive->state->iddRunning == int(kind) ? OSKN_IN_PROGRESS : OSKN_SUCCESS;
+}
+
+int run_IDD(_tDevice* device, _eIDDTests kind, bool captive)
+{
+    auto drive = Registry::instance().find(device);
+    if (!drive)
+        return OSKN_INVALID_DEVICE;
+    if (!ops::is_Ata(device) || !known_Kind(kind))
+        return OSKN_CANNOT_PERFORM;
+    bool supported = false;
+    uint64_t seconds = 0;
+    int rc = idd_Info(device, kind, supported, seconds);
+    if (rc != OSKN_SUCCESS)
+        return ops::cannot_If_Unsupported(rc);
+    if (!supported)
+        return OSKN_CANNOT_PERFORM;
+    {
+        std::lock_guard<std::mutex> guard(drive->state->jobMutex);
+        if (drive->state->iddRunning)
+            return OSKN_IN_PROGRESS;
+        drive->state->iddRunning = kind;
+    }
+    rc = ata_Command(*drive, ata_Smart_Command(ata::SmartExecuteOfflineImmediate, uint8_t(kind), 0,
+                                               AtaProtocol::NonData),
+                     nullptr, 0);
+    if (rc != OSKN_SUCCESS) {
+        set_Running(*drive, 0);
+        return ops::cannot_If_Unsupported(rc);
+    }
+    // Follow it like a self-test, without holding the drive's lock between polls. A drive that
+    // never finishes is given up on well after its own estimate.
+    const uint64_t deadline = now_Nanoseconds() + (seconds * 4 + 600) * 1000000000ull;
+    uint8_t status = 0x0F;
+    while (status == 0x0F) {
+        sleep_Milliseconds(1000);
+        uint8_t data[512] = {};
+        rc = ata_SMART_Read_Data(device, data, sizeof data);
+        if (rc != OSKN_SUCCESS)
+            break;
+        status = data[363] >> 4;
+        if (status == 0x0F && now_Nanoseconds() > deadline) {
+            rc = OSKN_TIMEOUT;
+            break;
+        }
+    }
+    set_Running(*drive, 0);
+    if (rc != OSKN_SUCCESS)
+        return rc;
+    return status == 0 ? OSKN_SUCCESS : OSKN_FAILURE;
+}
+
+} // extern "C"

@@ -1,0 +1,18 @@
+// Shared by the operations library's calls.
+#pragma once
+
+#include "core/device.h"
+#include "oskn_operations.h"
+
+namespace oskn {
+namespace ops {
+
+inline bool is_Ata(const _tDevice* device) { return record::flags(device) & record::FlagAta; }
+
+// The drive refusing a command means it cannot perform the operation.
+inline int cannot_If_Unsupported(int rc) { return rc == OSKN_NOT_SUPPORTED ? OSKN_CANNOT_PERFORM : rc; }
+
+inline uint16_t le16(const uint8_t* p) { return uint16_t(p[0] | p[1] << 8); }
+
+} // namespace ops
+} // namespace oskn

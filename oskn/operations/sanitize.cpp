@@ -1,0 +1,176 @@
+// Sanitize: the drive's own overwrite, block erase and crypto erase (ATA SANITIZE DEVICE through
+// pass-through; SCSI SANITIZE for other drives), its progress, and the features it offers.
+#include <cstdio>
+
+#include "core/clock.h"
+#include "ops_common.h"
+
+using namespace oskn;
+
+namespace {
+
+struct SanitizeStatus {
+    bool running = false;
+    bool completed = false; // the last sanitize ended without error
+    double percent = 0.0;
+};
+
+// SANITIZE STATUS EXT (ATA) or REQUEST SENSE (SCSI: NOT READY 04h/1Bh while it runs).
+int read_Status(_tDevice* device, Drive& drive, SanitizeStatus& status, bool clearFailure = false)
+{
+    if (ops::is_Ata(device)) {
+        AtaCommand command;
+        command.command = ata::SanitizeDevice;
+        command.feature = 0x0000;
+        command.count = clearFailure ? 0x0001 : 0x0000;
+        command.extended = true;
+        command.checkCondition = true;
+        AtaResult result;
+        const int rc = ata_Command(drive, command, nullptr, 0, TimeoutDefault, &result);
+        if (rc != OSKN_SUCCESS)
+            return rc;
+        status.running = result.count & 0x4000;
+        status.completed = result.count & 0x8000;
+        status.percent = status.running ? double(result.lba & 0xFFFF) * 100.0 / 65536.0
+                                        : (status.completed ? 100.0 : 0.0);
+        return OSKN_SUCCESS;
+    }
+    uint8_t sense[252] = {};
+    const int rc = scsi_Command(drive, cdb::request_Sense(sizeof sense, false), DataDirection::In,
+                                sense, sizeof sense);
+    if (rc != OSKN_SUCCESS)
+        return rc;
+    const SenseData s = parse_Sense(sense, sizeof sense);
+    status.running = s.valid && s.key == sensekey::NotReady && s.asc == 0x04 && s.ascq == 0x1B;
+    status.completed = !status.running;
+    status.percent = status.running ? (s.progressValid ? s.progress * 100.0 / 65536.0 : 0.0) : 100.0;
+    return OSKN_SUCCESS;
+}
+
+int start_Ata(Drive& drive, int operation)
+{
+    AtaCommand command;
+    command.command = ata::SanitizeDevice;
+    command.extended = true;
+    switch (operation) {
+    case OSKN_SANITIZE_CRYPTO_ERASE:
+        command.feature = 0x0011;
+        command.lba = 0x43727970; // "Cryp"
+        break;
+    case OSKN_SANITIZE_BLOCK_ERASE:
+        command.feature = 0x0012;
+        command.lba = 0x426B4572; // "BkEr"
+        break;
+    case OSKN_SANITIZE_OVERWRITE:
+        command.feature = 0x0014;
+        command.lba = uint64_t(0x4F57) << 32; // "OW", pattern 00000000h
+        command.count = 0x0001;               // one pass, not inverted
+        break;
+    default:
+        return OSKN_BAD_PARAMETER;
+    }
+    return ata_Command(drive, command, nullptr, 0, TimeoutLong);
+}
+
+int start_Scsi(Drive& drive, int operation)
+{
+    uint8_t parameters[8] = {0x01, 0x00, 0x00, 0x04, 0, 0, 0, 0}; // one pass, 4-byte zero pattern
+    switch (operation) {
+    case OSKN_SANITIZE_CRYPTO_ERASE:
+        return scsi_Command(drive, cdb::sanitize(true, false, 0x03, 0), DataDirection::None, nullptr, 0);
+    case OSKN_SANITIZE_BLOCK_ERASE:
+        return scsi_Command(drive, cdb::sanitize(true, false, 0x02, 0), DataDirection::None, nullptr, 0);
+    case OSKN_SANITIZE_OVERWRITE:
+        return scsi_Command(drive, cdb::sanitize(true, false, 0x01, sizeof parameters),
+                            DataDirection::Out, parameters, sizeof parameters);
+    default:
+        return OSKN_BAD_PARAMETER;
+    }
+}
+
+} // namespace
+
+extern "C" {
+
+int get_Sanitize_Device_Features(_tDevice* device, sanitizeFeaturesSupported* features)
+{
+    if (!Registry::instance().find(device))
+        return OSKN_INVALID_DEVICE;
+    if (!features)
+        return OSKN_BAD_PARAMETER;
+    if (!ops::is_Ata(device))
+        return OSKN_NOT_SUPPORTED; // SCSI drives do not say in advance
+    uint8_t identify[512] = {};
+    const int rc = ata_Identify(device, identify, sizeof identify);
+    if (rc != OSKN_SUCCESS)
+        return rc;
+    const uint16_t w59 = ops::le16(identify + 2 * 59);
+    features->sanitizeSupported = w59 & 0x1000 ? 1 : 0;
+    features->crypto = w59 & 0x2000 ? 1 : 0;
+    features->overwrite = w59 & 0x4000 ? 1 : 0;
+    features->blockErase = w59 & 0x8000 ? 1 : 0;
+    features->exitFailureMode = features->sanitizeSupported;
+    return OSKN_SUCCESS;
+}
+
+int run_Sanitize_Operation(_tDevice* device, int operation, bool waitForCompletion)
+{
+    auto drive = Registry::instance().find(device);
+    if (!drive)
+        return OSKN_INVALID_DEVICE;
+    SanitizeStatus status;
+    if (operation == OSKN_SANITIZE_EXIT_FAILURE_MODE) {
+        if (ops::is_Ata(device))
+            return ops::cannot_If_Unsupported(read_Status(device, *drive, status, true));
+        return ops::cannot_If_Unsupported(
+            scsi_Command(*drive, cdb::sanitize(false, false, 0x1F, 0), DataDirection::None, nullptr, 0));
+    }
+    if (operation < OSKN_SANITIZE_CRYPTO_ERASE || operation > OSKN_SANITIZE_BLOCK_ERASE)
+        return OSKN_BAD_PARAMETER;
+    if (read_Status(device, *drive, status) == OSKN_SUCCESS && status.running)
+        return OSKN_IN_PROGRESS;
+    int rc = ops::is_Ata(device) ? start_Ata(*drive, operation) : start_Scsi(*drive, operation);
+    if (rc != OSKN_SUCCESS)
+        return ops::cannot_If_Unsupported(rc);
+    if (!waitForCompletion)
+        return OSKN_SUCCESS;
+    // The drive works alone; poll without holding its lock.
+    do {
+        sleep_Milliseconds(1000);
+        rc = read_Status(device, *drive, status);
+    } while (rc == OSKN_SUCCESS && status.running);
+    if (rc != OSKN_SUCCESS)
+        return rc;
+    return status.completed ? OSKN_SUCCESS : OSKN_FAILURE;
+}
+
+int get_Sanitize_Progress(_tDevice* device, double* percent, uint32_t* state)
+{
+    auto drive = Registry::instance().find(device);
+    if (!drive)
+        return OSKN_INVALID_DEVICE;
+    if (!percent || !state)
+        return OSKN_BAD_PARAMETER;
+    SanitizeStatus status;
+    const int rc = read_Status(device, *drive, status);
+    *percent = rc == OSKN_SUCCESS ? status.percent : 0.0;
+    *state = rc == OSKN_SUCCESS && status.running ? OSKN_SANITIZE_STATE_IN_PROGRESS : OSKN_SANITIZE_STATE_IDLE;
+    return rc;
+}
+
+int show_Sanitize_Progress(_tDevice* device)
+{
+    double percent = 0.0;
+    uint32_t state = OSKN_SANITIZE_STATE_IDLE;
+    int rc;
+    while ((rc = get_Sanitize_Progress(device, &percent, &state)) == OSKN_SUCCESS) {
+        std::printf("Sanitize progress: %.2f%%\n", percent);
+        std::fflush(stdout);
+        if (state != OSKN_SANITIZE_STATE_IN_PROGRESS)
+            break;
+        sleep_Milliseconds(5000);
+    }
+    return rc;
+}
+
+} // extern "C"
