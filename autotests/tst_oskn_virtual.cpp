@@ -158,6 +158,12 @@ void TestOsknVirtual::identifyFromDescription()
         sum = uint8_t(sum + b);
     QCOMPARE(sum, uint8_t(0));
 
+    // The same data through ATA PASS-THROUGH(12).
+    std::vector<uint8_t> id12(512);
+    uint8_t cdb12[12] = {0xA1, 4 << 1, 0x0E, 0, 1, 0, 0, 0, 0x40, 0xEC, 0, 0};
+    QCOMPARE(exec(*set.entries[0].channel, cdb12, 12, DataIn, id12.data(), 512).status, 0);
+    QCOMPARE(id12, id);
+
     // 4096-byte logical sectors: words 106 bit 12 and 117-118.
     auto big = identify(*set.entries[2].channel);
     QCOMPARE(uint16_t(big[212] | big[213] << 8) & 0x1000, 0x1000);

@@ -177,7 +177,8 @@ void ata_Finish(VirtualDrive::Reply& r, const AtaTaskFile& tf, uint8_t error, ui
     d[9] = uint8_t(lbaOut >> 8);
     d[10] = uint8_t(lbaOut >> 40);
     d[11] = uint8_t(lbaOut >> 16);
-    d[12] = uint8_t(0x40 | (tf.device & 0x10));
+    // 28-bit outputs carry LBA 27:24 in the DEVICE register.
+    d[12] = uint8_t(0x40 | (tf.device & 0x10) | (extendOut ? 0 : (lbaOut >> 24) & 0x0F));
     d[13] = uint8_t(ST_DRDY | (error ? ST_ERR : 0));
     r.sense.insert(r.sense.end(), d, d + 14);
     r.sense[7] = uint8_t(r.sense.size() - 8);
@@ -902,14 +903,14 @@ void VirtualDrive::buildIdentify(uint8_t* out) const
     w[80] = 0x07F0;
     w[82] = uint16_t(bit(sup & F_SMART, 0) | bit(sup & F_SECURITY, 1) | bit(sup & F_POWER_MANAGEMENT, 3) |
                      bit(sup & F_WRITE_CACHE, 5) | bit(sup & F_READ_LOOK_AHEAD, 6) | bit(sup & F_HPA, 10) |
-                     0x6000);
+                     0x4000);
     w[83] = uint16_t(0x4000 | bit(sup & F_DOWNLOAD_MICROCODE, 0) | bit(sup & F_APM, 3) |
                      bit(sup & F_PUIS, 5) | bit(sup & F_48BIT, 10) | 0x3000);
     w[84] = uint16_t(0x4000 | bit(sup & F_SMART_ERROR_LOG, 0) | bit(sup & F_SMART_SELF_TEST, 1) |
                      bit(sup & F_GPL, 5) | 0x0100);
     w[85] = uint16_t(bit(smartEnabled_, 0) | bit(en & F_SECURITY, 1) | bit(en & F_POWER_MANAGEMENT, 3) |
                      bit(en & F_WRITE_CACHE, 5) | bit(en & F_READ_LOOK_AHEAD, 6) | bit(en & F_HPA, 10) |
-                     0x6000);
+                     0x4000);
     w[86] = uint16_t(0x8000 | bit(en & F_DOWNLOAD_MICROCODE, 0) | bit(en & F_APM, 3) | bit(en & F_PUIS, 5) |
                      bit(en & F_48BIT, 10) | 0x3000);
     w[87] = uint16_t(0x4000 | bit(en & F_SMART_ERROR_LOG, 0) | bit(en & F_SMART_SELF_TEST, 1) |
