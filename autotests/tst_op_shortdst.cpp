@@ -1,0 +1,129 @@
+// The short drive self-test on virtual drives, with drive time scaled so the five-second polls
+// pass in milliseconds: pass on the first poll, refused query or start, a failing self-test
+// behind successful calls, and an abort that reaches the drive.
+#include <QtTest>
+
+#include "shortdst.h"
+#include "tst_op_support.h"
+
+using namespace optest;
+
+class TestOpShortDst : public QObject
+{
+    Q_OBJECT
+
+    Drives drives;
+
+    struct Run {
+        int status = -1;
+        QList<int> percents;
+        QStringList log;
+    };
+
+    // Runs a self-test; abortAfter > 0 asks for the abort once that many progress values came.
+    Run run(_tDevice* d, int abortAfter = 0)
+    {
+        Run r;
+        LogTail tail;
+        shortdst test(d);
+        connect(&test, &shortdst::changePercent, &test, [&](int p) {
+            r.percents << p;
+            if (abortAfter && r.percents.size() == abortAfter)
+                test.request_Abort();
+        }, Qt::DirectConnection);
+        r.status = run_To_End(&test);
+        r.log = tail.lines();
+        return r;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        set_Time_Scale(1000.0);
+        QVERIFY(drives.load("shortdst.json"));
+    }
+    void cleanupTestCase() { set_Time_Scale(1.0); }
+
+    void descriptor()
+    {
+        shortdst test(drives.by_Serial("DST-QUICK"));
+        QCOMPARE(test.getDescriptor()->testName, QString("Short DST Test"));
+        QCOMPARE(test.getDescriptor()->testType, 0);
+        QVERIFY(!test.getDescriptor()->showPhaseBar);
+    }
+
+    void passesOnFirstPoll()
+    {
+        const Run r = run(drives.by_Serial("DST-QUICK"));
+        QCOMPARE(r.status, 0);
+        QCOMPARE(r.percents, QList<int>({0, 100}));
+        QCOMPARE(r.log, QStringList({
+            debug("Starting test: Short Drive Self Test - SN: DST-QUICK"),
+            info("Library information: ata_SMART_Offline resulted: 0"),
+            info("Library information: OSKNOPERATIONS_API int ata_Get_DST_Progress() returned: 0"),
+            debug("Test information: shortdst::execute() - returned: SUCCESS for SN: DST-QUICK")}));
+    }
+
+    void queryRefusedIsUnableToRun()
+    {
+        const Run r = run(drives.by_Serial("DST-QUERY-14"));
+        QCOMPARE(r.status, 14);
+        QCOMPARE(r.log.mid(2), QStringList({
+            info("Library information: OSKNOPERATIONS_API int ata_Get_DST_Progress() returned: 14"),
+            error("Warning: shortdst::execute() - returned: UNABLE TO RUN for SN: DST-QUERY-14")}));
+    }
+
+    void startRefusedIsFailureWithTheRealCode()
+    {
+        const Run r = run(drives.by_Serial("DST-START-14"));
+        QCOMPARE(r.status, 1);
+        QVERIFY(r.percents.isEmpty());
+        QCOMPARE(r.log, QStringList({
+            debug("Starting test: Short Drive Self Test - SN: DST-START-14"),
+            info("Library information: OSKNOPERATIONS_API int ata_Get_DST_Progress() returned: 14"),
+            error("Warning: shortdst::execute() - returned: FAILURE for SN: DST-START-14")}));
+    }
+
+    void failingSelfTestBehindSuccessfulCalls()
+    {
+        _tDevice* d = drives.by_Serial("DST-READ-FAIL");
+        const Run r = run(d);
+        QCOMPARE(r.status, 1);
+        QVERIFY(r.percents.size() >= 3); // polled while the drive worked
+        QCOMPARE(r.log.mid(2), QStringList({
+            info("Library information: OSKNOPERATIONS_API int ata_Get_DST_Progress() returned: 1"),
+            error("Warning: shortdst::execute() - returned: FAILURE for SN: DST-READ-FAIL")}));
+        uint32_t remaining = 0;
+        uint8_t status = 0;
+        QCOMPARE(ata_Get_DST_Progress(d, &remaining, &status), 0);
+        QCOMPARE(int(status), 7); // the drive's own verdict: read failure
+    }
+
+    void abortDuringPollingStopsTheDrive()
+    {
+        _tDevice* d = drives.by_Serial("DST-LONG");
+        const Run r = run(d, 3); // the start value, then two polls
+        QCOMPARE(r.status, 5);
+        QCOMPARE(r.percents.size(), 3);
+        QCOMPARE(r.log.mid(r.log.size() - 3), QStringList({
+            info("Library information: OSKNOPERATIONS_API int ata_Get_DST_Progress() returned: 5"),
+            debug("Test information: Shor Drive Self Test - ABORTED"),
+            info("Library information:: ata_Abort_DST() returned = 0")}));
+
+        // The drive stopped its test at once (status 1: aborted by the host) and logged it.
+        uint32_t remaining = 0;
+        uint8_t status = 0;
+        QCOMPARE(ata_Get_DST_Progress(d, &remaining, &status), 0);
+        QCOMPARE(int(status), 1);
+        uint8_t log[512] = {};
+        QCOMPARE(ata_SMART_Read_Log(d, 0x06, log, sizeof log), 0);
+        const uint8_t index = log[508]; // most recent descriptor, 1-based
+        QVERIFY(index >= 1);
+        const uint8_t* entry = log + 2 + (index - 1) * 24;
+        QCOMPARE(int(entry[0]), 1);        // short self-test
+        QCOMPARE(int(entry[1] >> 4), 1);   // aborted by the host
+    }
+};
+
+QTEST_GUILESS_MAIN(TestOpShortDst)
+#include "tst_op_shortdst.moc"

@@ -1,0 +1,106 @@
+#include "shortdst.h"
+
+#include "common.h"
+#include "logsapplication.h"
+#include "oskn_operations.h"
+
+QMutex mutexShortDst;
+
+namespace {
+
+LogsApplication* logShortDst() { return LogsApplication::Instance(); }
+
+constexpr uint8_t kSelfTestInProgress = 0x0F;
+
+} // namespace
+
+shortdst::shortdst(_tDevice* dev, QObject* parent) : MainTest(dev, parent)
+{
+    descriptor->testName = "Short DST Test";
+    descriptor->showPhaseBar = false;
+    descriptor->testType = 0;
+}
+
+void shortdst::run()
+{
+    emit changeStatus(execute());
+    emit change_Logs();
+}
+
+void shortdst::get_library_information(int rc)
+{
+    logShortDst()->kestrova_Log_Info(
+        "Library information: OSKNOPERATIONS_API int ata_Get_DST_Progress() returned: "
+        + QString::number(rc));
+}
+
+int shortdst::execute()
+{
+    const QString sn = serial();
+    logShortDst()->kestrova_Log_Debug("Starting test: Short Drive Self Test - SN: " + sn);
+
+    int rc;
+    {
+        QMutexLocker lock(&mutexShortDst);
+        rc = ata_SMART_Offline(device, 1);
+    }
+    if (rc != 0) {
+        get_library_information(rc);
+        logShortDst()->kestrova_Log_Error("Warning: shortdst::execute() - returned: FAILURE for SN: " + sn);
+        return 1;
+    }
+    logShortDst()->kestrova_Log_Info("Library information: ata_SMART_Offline resulted: " + QString::number(0));
+    emit change_Logs();
+
+    // Give the drive a moment to enter the test before the first query; other drives wait.
+    {
+        QMutexLocker lock(&mutexShortDst);
+        delay_Seconds(1);
+    }
+
+    uint8_t status = kSelfTestInProgress;
+    uint32_t percent = 0;
+    emit changePercent(0);
+    while (status == kSelfTestInProgress && rc == 0) {
+        if (abortRequested.load()) {
+            get_library_information(5);
+            logShortDst()->kestrova_Log_Debug("Test information: Shor Drive Self Test - ABORTED");
+            abort();
+            return 5;
+        }
+        {
+            QMutexLocker lock(&mutexShortDst);
+            rc = ata_Get_DST_Progress(device, &percent, &status);
+        }
+        // The drive reports what is left; a remainder above 100 would wrap the unsigned value.
+        percent = percent >= 100 ? 0 : 100 - percent;
+        delay_Seconds(5);
+        emit changePercent(int(percent));
+    }
+
+    if (rc == 0 && status == 0) {
+        get_library_information(0);
+        logShortDst()->kestrova_Log_Debug("Test information: shortdst::execute() - returned: SUCCESS for SN: " + sn);
+        return 0;
+    }
+    if (rc == 14) {
+        get_library_information(14);
+        logShortDst()->kestrova_Log_Error("Warning: shortdst::execute() - returned: UNABLE TO RUN for SN: " + sn);
+        return 14;
+    }
+    get_library_information(1);
+    logShortDst()->kestrova_Log_Error("Warning: shortdst::execute() - returned: FAILURE for SN: " + sn);
+    return 1;
+}
+
+void shortdst::abort()
+{
+    int rc;
+    {
+        QMutexLocker lock(&mutexShortDst);
+        rc = ata_Abort_DST(device);
+    }
+    logShortDst()->kestrova_Log_Info("Library information:: ata_Abort_DST() returned = " + QString::number(rc));
+    quit();
+    emit change_Logs();
+}

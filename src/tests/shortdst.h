@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QMutex>
+
+#include "maintest.h"
+
+// Serialises the self-test calls of every drive running a short self-test.
+extern QMutex mutexShortDst;
+
+// The drive's own short self-test, started in the background and polled until it ends.
+class shortdst : public MainTest
+{
+    Q_OBJECT
+public:
+    explicit shortdst(_tDevice* device, QObject* parent = nullptr);
+
+    void get_library_information(int rc);
+
+signals:
+    void changePercent(int);
+
+protected:
+    void run() override;
+    int execute() override;
+    void abort() override;
+};
