@@ -1,0 +1,243 @@
+// The single-call operations on virtual drives: SMART check (0, 2, a failure code, abort before
+// the call; 14 through a stand-in of the library call, which no drive answers), boot-track
+// erase (where the two erases land for max LBA 10240 and 10241, 14 on the first erase) and
+// spin-down (2 from the drive, abort before the call).
+#include <QtTest>
+
+#include <dlfcn.h>
+
+#include "boottracks.h"
+#include "smartcheck.h"
+#include "spindown.h"
+#include "tst_op_support.h"
+
+using namespace optest;
+
+namespace {
+
+// run_SMART_Check as the program sees it: the library's, unless a test forces an answer.
+int forcedSmartAnswer = -1;
+
+} // namespace
+
+extern "C" int run_SMART_Check(_tDevice* device)
+{
+    if (forcedSmartAnswer >= 0)
+        return forcedSmartAnswer;
+    using Call = int (*)(_tDevice*);
+    static const Call library = reinterpret_cast<Call>(dlsym(RTLD_NEXT, "run_SMART_Check"));
+    return library ? library(device) : -1;
+}
+
+class TestOpOneShot : public QObject
+{
+    Q_OBJECT
+
+    Drives drives;
+
+    struct Run {
+        int status = -1;
+        QList<double> percents;
+        QStringList log;
+    };
+
+    template <class Test>
+    Run run(_tDevice* d, bool abortFirst = false)
+    {
+        Run r;
+        LogTail tail;
+        Test test(d);
+        using Percent = decltype(percentType<Test>());
+        connect(&test, &Test::changePercent, &test, [&](Percent p) { r.percents << double(p); },
+                Qt::DirectConnection);
+        if (abortFirst)
+            test.request_Abort();
+        r.status = run_To_End(&test);
+        r.log = tail.lines();
+        return r;
+    }
+    template <class Test> static auto percentType()
+    {
+        if constexpr (std::is_same_v<Test, BootTracks>)
+            return int();
+        else
+            return double();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        set_Time_Scale(10.0);
+        QVERIFY(drives.load("oneshot.json"));
+    }
+    void cleanupTestCase() { set_Time_Scale(1.0); }
+
+    void descriptors()
+    {
+        _tDevice* d = drives.by_Serial("ONE-HEALTHY");
+        SmartCheck smart(d);
+        BootTracks boot(d);
+        SpinDown spin(d);
+        QCOMPARE(smart.getDescriptor()->testName, QString("S.M.A.R.T. Check"));
+        QCOMPARE(smart.getDescriptor()->testType, 3);
+        QCOMPARE(boot.getDescriptor()->testName, QString("Erase Boot Tracks"));
+        QCOMPARE(boot.getDescriptor()->testType, 10);
+        QCOMPARE(spin.getDescriptor()->testName, QString("Spin Down"));
+        QCOMPARE(spin.getDescriptor()->testType, 8);
+    }
+
+    void smartAnswers_data()
+    {
+        QTest::addColumn<QString>("serial");
+        QTest::addColumn<int>("forced");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QStringList>("tail");
+        QTest::newRow("0: healthy") << "ONE-HEALTHY" << -1 << 0 << QStringList({
+            info("Library information: OSKNOPERATIONS_API int run_SMART_Check() returned: 0"),
+            debug("Test information: SmartCheck::execute() - returned: SUCCESS for SN: ONE-HEALTHY")});
+        QTest::newRow("2: no SMART") << "ONE-NOSMART" << -1 << 14 << QStringList({
+            info("Library information: OSKNOPERATIONS_API int run_SMART_Check() returned: 14"),
+            error("Warning: SmartCheck::execute() - returned: UNABLE TO RUN for SN: ONE-NOSMART")});
+        QTest::newRow("14: cannot perform") << "ONE-HEALTHY" << 14 << 14 << QStringList({
+            info("Library information: OSKNOPERATIONS_API int run_SMART_Check() returned: 14"),
+            error("Warning: SmartCheck::execute() - returned: UNABLE TO RUN for SN: ONE-HEALTHY")});
+        QTest::newRow("1: threshold exceeded") << "ONE-FAILING" << -1 << 1 << QStringList({
+            info("Library information: OSKNOPERATIONS_API int run_SMART_Check() returned: 1"),
+            error("Warning: SmartCheck::execute() - returned: FAILURE for SN: ONE-FAILING")});
+        QTest::newRow("3: command failed") << "ONE-STATUS-ERR" << -1 << 3 << QStringList({
+            info("Library information: OSKNOPERATIONS_API int run_SMART_Check() returned: 1"),
+            error("Warning: SmartCheck::execute() - returned: FAILURE for SN: ONE-STATUS-ERR")});
+    }
+    void smartAnswers()
+    {
+        QFETCH(QString, serial);
+        QFETCH(int, forced);
+        QFETCH(int, status);
+        QFETCH(QStringList, tail);
+        forcedSmartAnswer = forced;
+        const Run r = run<SmartCheck>(drives.by_Serial(serial));
+        forcedSmartAnswer = -1;
+        QCOMPARE(r.status, status);
+        QCOMPARE(r.percents, QList<double>({status == 0 ? 100.0 : 0.0}));
+        QCOMPARE(r.log, QStringList({debug("Starting test: S.M.A.R.T. Check - SN: " + serial)}) + tail);
+    }
+
+    void smartAbortBeforeTheCall()
+    {
+        _tDevice* d = drives.by_Serial("ONE-SMART-ONCE");
+        const Run r = run<SmartCheck>(d, true);
+        QCOMPARE(r.status, 5);
+        QVERIFY(r.percents.isEmpty());
+        QCOMPARE(r.log, QStringList({
+            debug("Starting test: S.M.A.R.T. Check - SN: ONE-SMART-ONCE"),
+            debug("Test information: S.M.A.R.T. Check - ABORTED"),
+            info("Library information: OSKNOPERATIONS_API int run_SMART_Check() returned: 5"),
+            debug("Test information: S.M.A.R.T. Check test - ABORTED")}));
+        // The drive's one-time failure is still armed: the test never asked it.
+        QCOMPARE(run_SMART_Check(d), 3);
+        QCOMPARE(run_SMART_Check(d), 0);
+    }
+
+    void bootTracksUpTo10240()
+    {
+        // Max LBA 10240: the second erase starts at 10240 - 102.4, truncated, for 1 s.
+        // The drive writes 1 MB/s, so the first erase (1 s from LBA 0) stops near LBA 2048.
+        _tDevice* d = drives.by_Serial("BOOT-10240");
+        QVERIFY(fill_Sectors(d, 0, 10241));
+        const Run r = run<BootTracks>(d);
+        QCOMPARE(r.status, 0);
+        QCOMPARE(r.percents, QList<double>({0, 100}));
+        QVERIFY(sector_Is_Zero(d, 0));
+        QVERIFY(sector_Is_Zero(d, 1500));
+        QVERIFY(!sector_Is_Zero(d, 5000));
+        QVERIFY(!sector_Is_Zero(d, 10136));
+        QVERIFY(sector_Is_Zero(d, 10137));
+        QVERIFY(sector_Is_Zero(d, 10240));
+        QCOMPARE(r.log, QStringList({
+            debug("Starting test:  Erase BootTracks - SN: BOOT-10240"),
+            info("Test information: Maximum LBA to be tested: 10240"),
+            info("Test information: LBA start: 0"),
+            info("Library information: OSKNOPERATIONS_API int erase_Time() returned: 0"),
+            debug("Test information: Erase_BootTracks::execute() - returned: SUCCESS for S/N: BOOT-10240")}));
+    }
+
+    void bootTracksAbove10240()
+    {
+        // Max LBA 10241: the second erase starts at LBA 1 and runs 2 s, so about twice the first
+        // erase's reach is zeroed.
+        _tDevice* d = drives.by_Serial("BOOT-10241");
+        QVERIFY(fill_Sectors(d, 0, 10242));
+        const Run r = run<BootTracks>(d);
+        QCOMPARE(r.status, 0);
+        QVERIFY(sector_Is_Zero(d, 0));
+        QVERIFY(sector_Is_Zero(d, 1));
+        QVERIFY(sector_Is_Zero(d, 2500));
+        QVERIFY(sector_Is_Zero(d, 3500));
+        QVERIFY(!sector_Is_Zero(d, 6000));
+    }
+
+    void bootTracksFirstEraseRefused()
+    {
+        _tDevice* d = drives.by_Serial("BOOT-PROTECTED");
+        QVERIFY(fill_Sectors(d, 0, 10242)); // the only write the drive lets through
+        const Run r = run<BootTracks>(d);
+        QCOMPARE(r.status, 14);
+        QCOMPARE(r.percents, QList<double>({0}));
+        QVERIFY(!sector_Is_Zero(d, 0));
+        QVERIFY(!sector_Is_Zero(d, 10241)); // no second erase
+        QCOMPARE(r.log.mid(3), QStringList({
+            info("Library information: OSKNOPERATIONS_API int erase_Time() returned: 14"),
+            debug("Test information: Erase_BootTracks::execute() - returned: UNABLE TO RUN for SN: BOOT-PROTECTED")}));
+    }
+
+    void bootTracksWithoutCapacity()
+    {
+        _tDevice record = *drives.by_Serial("ONE-HEALTHY");
+        record.maxLBA = 0;
+        const Run r = run<BootTracks>(&record);
+        QCOMPARE(r.status, 1);
+        QCOMPARE(r.log.mid(3), QStringList({
+            fatal("Warning: Failed to find storage capacity - SN: ONE-HEALTHY"),
+            error("Warning: BootTracks::execute() FAIL for S/N: ONE-HEALTHY")}));
+    }
+
+    void spinDown_data()
+    {
+        QTest::addColumn<QString>("serial");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QStringList>("tail");
+        QTest::newRow("0") << "ONE-HEALTHY" << 0 << QStringList({
+            info("Library information: OSKNPUBLIC_API int spin_down_drive() returned: 0"),
+            debug("Test information: SpinDown::execute() - returned: SUCCESS for SN:ONE-HEALTHY")});
+        QTest::newRow("2") << "SPIN-REFUSED" << 14 << QStringList({
+            info("Library information: OSKNPUBLIC_API int spin_down_drive() returned: 2"),
+            error("Warning: SpinDown::execute() - returned: UNABLE TO RUN for SN:SPIN-REFUSED")});
+    }
+    void spinDown()
+    {
+        QFETCH(QString, serial);
+        QFETCH(int, status);
+        QFETCH(QStringList, tail);
+        const Run r = run<SpinDown>(drives.by_Serial(serial));
+        QCOMPARE(r.status, status);
+        QCOMPARE(r.percents, QList<double>({status == 0 ? 100.0 : 0.0}));
+        QCOMPARE(r.log, QStringList({debug("Starting test: Spin down - SN: " + serial)}) + tail);
+    }
+
+    void spinDownAbortBeforeTheCall()
+    {
+        _tDevice* d = drives.by_Serial("SPIN-ONCE");
+        const Run r = run<SpinDown>(d, true);
+        QCOMPARE(r.status, 5);
+        QCOMPARE(r.log, QStringList({
+            debug("Starting test: Spin down - SN: SPIN-ONCE"),
+            debug("Test information: Spin down - ABORTED"),
+            info("Library information: OSKNPUBLIC_API int spin_down_drive() returned: 5"),
+            debug("Test information: Spin down - ABORTED")}));
+        QCOMPARE(spin_down_drive(d, false), 2); // the one-time refusal was still armed
+        QCOMPARE(spin_down_drive(d, false), 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestOpOneShot)
+#include "tst_op_oneshot.moc"

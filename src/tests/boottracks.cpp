@@ -1,0 +1,92 @@
+#include "boottracks.h"
+
+#include "logsapplication.h"
+#include "oskn_operations.h"
+
+namespace {
+
+LogsApplication* logBootTracks() { return LogsApplication::Instance(); }
+
+// The end of the drive that the second erase covers, in sectors.
+constexpr uint64_t kTailSectors = 10240;
+
+} // namespace
+
+BootTracks::BootTracks(_tDevice* dev, QObject* parent) : MainTest(dev, parent), maxLba(dev->maxLBA)
+{
+    descriptor->testName = "Erase Boot Tracks";
+    descriptor->showPhaseBar = false;
+    descriptor->testType = 10;
+}
+
+void BootTracks::run()
+{
+    emit changeStatus(execute());
+    quit();
+}
+
+void BootTracks::abort()
+{
+    emit changeStatus(5);
+    quit();
+}
+
+void BootTracks::get_library_information(int rc)
+{
+    logBootTracks()->kestrova_Log_Info("Library information: OSKNOPERATIONS_API int erase_Time() returned: "
+                                       + QString::number(rc));
+}
+
+int BootTracks::execute()
+{
+    const QString sn = serial();
+    logBootTracks()->kestrova_Log_Debug("Starting test:  Erase BootTracks - SN: " + sn);
+    logBootTracks()->kestrova_Log_Info("Test information: Maximum LBA to be tested: " + QString::number(maxLba));
+    logBootTracks()->kestrova_Log_Info("Test information: LBA start: " + QString("0"));
+    emit change_Logs();
+
+    if (maxLba == 0) {
+        logBootTracks()->kestrova_Log_Fatal("Warning: Failed to find storage capacity - SN: " + sn);
+        logBootTracks()->kestrova_Log_Error("Warning: BootTracks::execute() FAIL for S/N: " + sn);
+        emit change_Logs();
+        return 1;
+    }
+    if (abortRequested.load()) {
+        get_library_information(5);
+        logBootTracks()->kestrova_Log_Debug("Test information: Erase Boot Tracks Test - ABORTED");
+        emit change_Logs();
+        return 5;
+    }
+
+    int rc = erase_Time(device, 0, 1);
+    emit changePercent(0);
+
+    maxLba = device->maxLBA;
+    uint64_t start;
+    uint32_t seconds;
+    if (maxLba <= kTailSectors) {
+        start = uint64_t(double(maxLba) - 0.01 * double(maxLba));
+        seconds = 1;
+    } else {
+        start = maxLba - kTailSectors;
+        seconds = 2;
+    }
+    if (rc == 0)
+        rc = erase_Time(device, start, seconds);
+
+    if (rc == 0) {
+        emit changePercent(100);
+        get_library_information(0);
+        logBootTracks()->kestrova_Log_Debug("Test information: Erase_BootTracks::execute() - returned: SUCCESS for S/N: "
+                                            + sn);
+    } else if (rc == 14) {
+        get_library_information(14);
+        logBootTracks()->kestrova_Log_Debug(
+            "Test information: Erase_BootTracks::execute() - returned: UNABLE TO RUN for SN: " + sn);
+    } else {
+        get_library_information(rc);
+        logBootTracks()->kestrova_Log_Error("Warning: Erase_BootTracks::execute() - returned: FAILURE for S/N: " + sn);
+    }
+    emit change_Logs();
+    return rc;
+}

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "maintest.h"
+
+// Zeroes the start and the end of the drive, where boot records and partition tables live.
+class BootTracks : public MainTest
+{
+    Q_OBJECT
+public:
+    explicit BootTracks(_tDevice* device, QObject* parent = nullptr);
+
+    void get_library_information(int rc);
+
+signals:
+    void changePercent(int);
+
+protected:
+    void run() override;
+    int execute() override;
+    void abort() override;
+
+private:
+    uint64_t maxLba = 0;
+    double percent = 0.0;
+};

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QMutex>
+
+#include "maintest.h"
+
+// Serialises the SMART checks of every drive.
+extern QMutex mutexSmart;
+
+// The drive's SMART health verdict, in one library call.
+class SmartCheck : public MainTest
+{
+    Q_OBJECT
+public:
+    explicit SmartCheck(_tDevice* device, QObject* parent = nullptr);
+
+    void get_library_information(int rc);
+
+signals:
+    void changePercent(double);
+
+protected:
+    void run() override;
+    int execute() override;
+    void abort() override;
+};
