@@ -11,6 +11,7 @@
 #include "devicetext.h"
 #include "oskn_device.h"
 #include "oskn_return.h"
+#include "tcgoperations/tcg_session.h"
 
 using namespace oskn;
 
@@ -316,6 +317,63 @@ private slots:
         QCOMPARE(c.lastLba, uint64_t(0x1d1c0beafull));
         QCOMPARE(c.logicalSectorSize, 512u);
         QCOMPARE(c.physicalSectorSize, 4096u);
+    }
+
+    void tcgMessages()
+    {
+        // StartSession to the Admin SP signed by the PSID authority, as TCG Core tokens.
+        const uint8_t psid[] = "0123456789ABCDEF0123456789ABCDEF";
+        const std::vector<uint8_t> call = tcg::start_Session_Call(0x4B56, psid, 32);
+        const QByteArray expected = hex("f8 a8 00000000000000ff a8 000000000000ff02 f0 82 4b56 a8 0000020500000001 01"
+                                        "f2 00 d020") + QByteArray(reinterpret_cast<const char*>(psid), 32) +
+                                    hex("f3 f2 03 a8 00000009 0001ff01 f3 f1 f9 f0 000000 f1");
+        QCOMPARE(QByteArray(reinterpret_cast<const char*>(call.data()), int(call.size())), expected);
+        QCOMPARE(QByteArray(reinterpret_cast<const char*>(tcg::revert_Call().data()), int(tcg::revert_Call().size())),
+                 hex("f8 a8 0000020500000001 a8 0000000600000202 f0 f1 f9 f0 000000 f1"));
+
+        // ComPacket: ComID, lengths of the three headers, payload at 56, padded to a block.
+        const std::vector<uint8_t> packet = tcg::com_Packet(0x07FE, 0x1001, 0x4B56, {0xF8, 0xF9, 0xF0});
+        QCOMPARE(int(packet.size()), 512);
+        QCOMPARE(int(get_Be16(&packet[4])), 0x07FE);
+        QCOMPARE(get_Be32(&packet[16]), 24u + 12u + 4u);
+        QCOMPARE(get_Be32(&packet[20]), 0x1001u);
+        QCOMPARE(get_Be32(&packet[24]), 0x4B56u);
+        QCOMPARE(get_Be32(&packet[40]), 12u + 4u);
+        QCOMPARE(get_Be32(&packet[52]), 3u);
+        QCOMPARE(int(packet[56]), 0xF8);
+
+        // A SyncSession answer: the sessions and the status.
+        const QByteArray syncBytes = hex("f8 a8 00000000000000ff a8 000000000000ff03 f0 82 4b56 82 1001 f1 f9 f0 000000 f1");
+        const std::vector<uint8_t> sync(syncBytes.begin(), syncBytes.end());
+        const std::vector<uint8_t> answer = tcg::com_Packet(0x07FE, 0, 0, sync);
+        tcg::Response r;
+        QVERIFY(tcg::parse_Response(answer.data(), answer.size(), r));
+        QVERIFY(!r.empty);
+        QCOMPARE(r.status, 0);
+        uint32_t hsn = 0, tsn = 0;
+        QVERIFY(tcg::sync_Session(r, hsn, tsn));
+        QCOMPARE(hsn, 0x4B56u);
+        QCOMPARE(tsn, 0x1001u);
+        // Not authorized.
+        const std::vector<uint8_t> refused = tcg::com_Packet(0x07FE, 0, 0, {0xF0, 0xF1, 0xF9, 0xF0, 0x01, 0, 0, 0xF1});
+        QVERIFY(tcg::parse_Response(refused.data(), refused.size(), r));
+        QCOMPARE(r.status, 1);
+        // Nothing ready yet; a truncated packet is refused.
+        std::vector<uint8_t> none(512, 0);
+        QVERIFY(tcg::parse_Response(none.data(), none.size(), r));
+        QVERIFY(r.empty);
+        QVERIFY(!tcg::parse_Response(answer.data(), 60, r));
+
+        // Level 0 discovery: the Opal 2 descriptor gives the base ComID.
+        std::vector<uint8_t> discovery(128, 0);
+        put_Be32(&discovery[0], 48 - 4 + 16 + 20);
+        const uint8_t tper[] = {0x00, 0x01, 0x10, 0x0C};
+        std::copy(tper, tper + 4, discovery.begin() + 48);
+        const uint8_t opal[] = {0x02, 0x03, 0x10, 0x10, 0x07, 0xFE, 0x00, 0x01};
+        std::copy(opal, opal + 8, discovery.begin() + 64);
+        QCOMPARE(int(tcg::base_Com_Id(discovery.data(), discovery.size())), 0x07FE);
+        discovery[64] = 0x04; // some other feature: no SSC
+        QCOMPARE(int(tcg::base_Com_Id(discovery.data(), discovery.size())), 0);
     }
 };
 

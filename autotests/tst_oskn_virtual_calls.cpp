@@ -16,7 +16,7 @@
 #include "common.h"
 #include "oskn_operations.h"
 #include "oskn_public.h"
-#include "oskn_tcg.h"
+#include "oskn_tcgoperations.h"
 
 namespace {
 
@@ -43,7 +43,7 @@ const char* kDrives = R"({ "drives": [
                   "enabled": ["smart", "smartSelfTest", "48bit", "gpl"] } },
   { "name": "slow", "model": "Slow S1", "serial": "SLOW-8", "maxLba": 65535, "throughputMBps": 1 },
   { "name": "vanishing", "model": "Gone G1", "serial": "GONE-9", "maxLba": 4095,
-    "disappearAfterSeconds": 600 },
+    "disappearAfterSeconds": 36000 },
   { "name": "capable", "model": "Brevane BV9000", "serial": "CAP-10", "maxLba": 65535,
     "sanitize": { "overwrite": true, "crypto": true, "seconds": 60 }, "writeSame": true,
     "idd": { "test70": true, "test71": true, "seconds70": 30, "seconds71": 90 },
@@ -113,6 +113,17 @@ private slots:
     }
 
     void cleanupTestCase() { set_Time_Scale(1.0); }
+
+    void vanishingDrive()
+    {
+        uint8_t buffer[512];
+        QCOMPARE(scsi_Read_16(d(Vanishing), 0, false, false, false, 0, 0, 1, buffer), int(OSKN_SUCCESS));
+        // Ten hours of program time, quickly.
+        set_Time_Scale(1e6);
+        delay_Milliseconds(36000u * 1000u);
+        set_Time_Scale(1000.0);
+        QCOMPARE(scsi_Read_16(d(Vanishing), 0, false, false, false, 0, 0, 1, buffer), int(OSKN_DEVICE_GONE));
+    }
 
     void discovery()
     {
@@ -444,12 +455,19 @@ private slots:
         QCOMPARE(check_TCG_Support(protocols), int(OSKN_NOT_SUPPORTED));
     }
 
-    void vanishingDrive()
+    void psidRevert()
     {
-        uint8_t buffer[512];
-        QCOMPARE(scsi_Read_16(d(Vanishing), 0, false, false, false, 0, 0, 1, buffer), int(OSKN_SUCCESS));
-        delay_Milliseconds(600 * 1000); // ten minutes of program time
-        QCOMPARE(scsi_Read_16(d(Vanishing), 0, false, false, false, 0, 0, 1, buffer), int(OSKN_DEVICE_GONE));
+        std::vector<uint8_t> ones(512, 0xFF), back(512);
+        QCOMPARE(scsi_Write_16(d(Capable), 0, false, false, 10, 0, 1, ones.data()), int(OSKN_SUCCESS));
+        QCOMPARE(revert_SP(d(Good), "ABCDEFGHIJKLMNOPQRSTUVWXYZ012345"), int(OSKN_NOT_SUPPORTED));
+        // A wrong key is refused and the data stays.
+        QCOMPARE(revert_SP(d(Capable), "ABCDEFGHIJKLMNOPQRSTUVWXYZ012346"), int(OSKN_FAILURE));
+        QCOMPARE(scsi_Read_16(d(Capable), 0, false, false, false, 10, 0, 1, back.data()), int(OSKN_SUCCESS));
+        QCOMPARE(int(back[0]), 0xFF);
+        QCOMPARE(revert_SP(d(Capable), "ABCDEFGHIJKLMNOPQRSTUVWXYZ012345"), int(OSKN_SUCCESS));
+        QCOMPARE(scsi_Read_16(d(Capable), 0, false, false, false, 10, 0, 1, back.data()), int(OSKN_SUCCESS));
+        QCOMPARE(int(back[0]), 0x00);
+        QCOMPARE(revert_SP(d(Capable), nullptr), int(OSKN_BAD_PARAMETER));
     }
 
     void refusedDescription()

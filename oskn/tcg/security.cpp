@@ -2,10 +2,52 @@
 #include <algorithm>
 #include <cstring>
 
-#include "core/device.h"
 #include "oskn_tcg.h"
+#include "security_io.h"
 
 using namespace oskn;
+
+namespace oskn {
+
+namespace {
+
+int transfer(_tDevice* device, Drive& drive, bool out, uint8_t protocol, uint16_t spSpecific, uint8_t* data,
+             uint32_t length)
+{
+    if (!data || length == 0 || length % 512 || length / 512 > 0xFFFF)
+        return OSKN_BAD_PARAMETER;
+    if (record::flags(device) & record::FlagAta) {
+        const uint32_t blocks = length / 512;
+        AtaCommand command;
+        command.command = out ? ata::TrustedSend : ata::TrustedReceive;
+        command.feature = protocol;
+        command.count = uint16_t(blocks & 0xFF);            // transfer length (7:0)
+        command.lba = uint64_t(spSpecific) << 8 | (blocks >> 8); // SP specific, transfer length (15:8)
+        command.protocol = out ? AtaProtocol::PioDataOut : AtaProtocol::PioDataIn;
+        if (blocks > 0xFF)
+            return OSKN_BAD_PARAMETER;
+        return ata_Command(drive, command, data, length, TimeoutLong);
+    }
+    const Cdb cdb = out ? cdb::security_Protocol_Out(protocol, spSpecific, false, length)
+                        : cdb::security_Protocol_In(protocol, spSpecific, false, length);
+    return scsi_Command(drive, cdb, out ? DataDirection::Out : DataDirection::In, data, length, TimeoutLong);
+}
+
+} // namespace
+
+int security_Receive(_tDevice* device, Drive& drive, uint8_t protocol, uint16_t spSpecific, uint8_t* data,
+                     uint32_t length)
+{
+    return transfer(device, drive, false, protocol, spSpecific, data, length);
+}
+
+int security_Send(_tDevice* device, Drive& drive, uint8_t protocol, uint16_t spSpecific, uint8_t* data,
+                  uint32_t length)
+{
+    return transfer(device, drive, true, protocol, spSpecific, data, length);
+}
+
+} // namespace oskn
 
 extern "C" {
 
@@ -17,19 +59,7 @@ int read_Supported_Security_Protocols_From_Device(_tDevice* device, uint8_t* pro
     if (!protocolList)
         return OSKN_BAD_PARAMETER;
     uint8_t data[512] = {}; // one block: ATA transfers whole sectors
-    int rc;
-    if (record::flags(device) & record::FlagAta) {
-        AtaCommand command;
-        command.command = ata::TrustedReceive;
-        command.feature = 0x00; // protocol 0: security protocol information
-        command.count = 1;      // transfer length (7:0), in 512-byte blocks
-        command.lba = 0;        // transfer length (15:8) and protocol-specific 0000h
-        command.protocol = AtaProtocol::PioDataIn;
-        rc = ata_Command(*drive, command, data, sizeof data);
-    } else {
-        rc = scsi_Command(*drive, cdb::security_Protocol_In(0x00, 0x0000, false, sizeof data),
-                          DataDirection::In, data, sizeof data);
-    }
+    const int rc = security_Receive(device, *drive, 0x00, 0x0000, data, sizeof data);
     if (rc != OSKN_SUCCESS)
         return rc;
     std::memcpy(protocolList, data, OSKN_SECURITY_PROTOCOL_LIST_BYTES);

@@ -1,0 +1,16 @@
+// IF-SEND / IF-RECV: SECURITY PROTOCOL OUT/IN, or TRUSTED SEND/RECEIVE for ATA drives.
+// Lengths are whole 512-byte blocks.
+#pragma once
+
+#include <cstdint>
+
+#include "core/device.h"
+
+namespace oskn {
+
+int security_Receive(_tDevice* device, Drive& drive, uint8_t protocol, uint16_t spSpecific, uint8_t* data,
+                     uint32_t length);
+int security_Send(_tDevice* device, Drive& drive, uint8_t protocol, uint16_t spSpecific, uint8_t* data,
+                  uint32_t length);
+
+} // namespace oskn
