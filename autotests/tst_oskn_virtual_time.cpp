@@ -91,6 +91,7 @@ private slots:
     void selfTestAbortAndPass();
     void sanitizeOverwrite();
     void sanitizePattern();
+    void sctCommands();
     void inDriveDiagnostics();
     void disappearingDrive();
     void throughputLimit();
@@ -260,6 +261,59 @@ void TestOsknVirtualTime::sanitizePattern()
     QCOMPARE(::stat((dir.path() + "/img/f.img").toUtf8().constData(), &st), 0);
     QCOMPARE(uint64_t(st.st_size), uint64_t(100000) * 512); // the pattern was not written out
     QVERIFY(uint64_t(st.st_blocks) * 512 < uint64_t(1) << 20);
+}
+
+void TestOsknVirtualTime::sctCommands()
+{
+    ScaledTime scale(100);
+    QTemporaryDir dir;
+    const std::string path = write_File(dir, "w.json", R"({"drives":[
+        {"name":"w","serial":"W","maxLba":999999,"writeSame":true,"throughputMBps":50,"unreadableSectors":[600]},
+        {"name":"n","serial":"N","maxLba":999999}]})");
+    Drives set(path, false);
+    auto& d = *set.entries[0].channel;
+    QCOMPARE(identify(d)[412] & 0x05, 0x05); // word 206: SCT, write same
+
+    // Background write same of a pattern over 200000 sectors: 2 s of drive time at 50 MB/s.
+    std::vector<uint8_t> key(512, 0);
+    key[0] = 0x02;                                 // write same
+    key[2] = 0x01;                                 // repeat write pattern, background
+    key[4] = 100;                                  // LBA 100 (little endian)
+    key[12] = uint8_t(200000 & 0xFF);
+    key[13] = uint8_t(200000 >> 8 & 0xFF);
+    key[14] = uint8_t(200000 >> 16);
+    key[20] = 0x11; key[21] = 0x22; key[22] = 0x33; key[23] = 0x44;
+    QCOMPARE(ata(d, 0x3F, 0, 1, 0xE0, PioOut, key.data(), 512).status, 0);
+
+    std::vector<uint8_t> status(512);
+    QCOMPARE(ata(d, 0x2F, 0, 1, 0xE0, PioIn, status.data(), 512).status, 0);
+    QCOMPARE(status[14] | status[15] << 8, 0xFFFF); // in progress
+    QCOMPARE(status[16], uint8_t(2));
+    QTRY_VERIFY_WITH_TIMEOUT(ata(d, 0xB0, 0xD5, 1, 0xC24F00 | 0xE0, PioIn, status.data(), 512).status == 0 &&
+                                 (status[14] | status[15] << 8) == 0, 5000);
+    std::vector<uint8_t> back(512);
+    QCOMPARE(read16(d, 200099, 1, back).status, 0);
+    QCOMPARE(back[0], uint8_t(0x11));
+    QCOMPARE(back[511], uint8_t(0x44));
+    QCOMPARE(read16(d, 600, 1, back).status, 0); // rewritten, so readable
+    QCOMPARE(read16(d, 200100, 1, back).status, 0);
+    QCOMPARE(back[0], uint8_t(0)); // beyond the range
+
+    // Error recovery control: set the read timer, read it back in the output registers.
+    std::fill(key.begin(), key.end(), 0);
+    key[0] = 0x03; key[2] = 0x01; key[4] = 0x01; key[6] = 70;
+    QCOMPARE(ata(d, 0xB0, 0xD6, 1, 0xC24F00 | 0xE0, PioOut, key.data(), 512).status, 0);
+    key[2] = 0x02;
+    Result r = ata(d, 0xB0, 0xD6, 1, 0xC24F00 | 0xE0, PioOut, key.data(), 512, true);
+    QCOMPARE(status_Return(r.sense).count, 70u);
+
+    // Out of range, and a drive without write same.
+    std::fill(key.begin(), key.end(), 0);
+    key[0] = 0x02; key[2] = 0x01; key[4] = 0x40; key[5] = 0x42; key[6] = 0x0F; // LBA 1000000
+    key[12] = 1;
+    QVERIFY(status_Return(ata(d, 0x3F, 0, 1, 0xE0, PioOut, key.data(), 512).sense).error & 0x04);
+    key[4] = 0; key[5] = 0; key[6] = 0;
+    QCOMPARE(status_Return(ata(*set.entries[1].channel, 0x3F, 0, 1, 0xE0, PioOut, key.data(), 512).sense).error, 0x04);
 }
 
 void TestOsknVirtualTime::inDriveDiagnostics()

@@ -261,6 +261,142 @@ void VirtualDrive::advance(uint64_t now)
         finishJob(jobEnd_);
     if (sanitizeRunning_ && now >= sanitizeEnd_)
         finishSanitize();
+    if (sctWsRunning_ && now >= sctWsEnd_)
+        finishSctWriteSame();
+}
+
+void VirtualDrive::finishSctWriteSame()
+{
+    sctWsRunning_ = false;
+    sctStatus_ = 0;
+    const uint32_t sector = d_.logicalSectorSize;
+    // Every sector of the range is rewritten: pending sectors in it become readable.
+    uint64_t stop = sctWsCount_;
+    auto it = unreadable_.lower_bound(sctWsLba_);
+    while (it != unreadable_.end() && it->first - sctWsLba_ < sctWsCount_) {
+        if (it->second) {
+            stop = it->first - sctWsLba_;
+            sctStatus_ = 0x0008; // a sector could not be written
+            break;
+        }
+        it = unreadable_.erase(it);
+    }
+    if (stop)
+        storage_->fill(sctWsLba_ * sector, stop * sector, sctWsBlock_.data(), sector);
+}
+
+// A page written to the SCT command (E0h) or data transfer (E1h) log. Returns the ATA error.
+uint8_t VirtualDrive::sctWrite(uint8_t log, const uint8_t* key, uint64_t now, uint16_t& countOut, uint64_t& lbaOut,
+                               Reply& r)
+{
+    const uint32_t sector = d_.logicalSectorSize;
+    auto startWriteSame = [&]() {
+        sctWsRunning_ = true;
+        sctWsStart_ = now;
+        const double seconds = d_.throughputMBps > 0 ? double(sctWsCount_) * sector / (d_.throughputMBps * 1e6) : 0;
+        sctWsEnd_ = now + uint64_t(seconds * 1e9);
+        sctStatus_ = 0xFFFF; // in progress
+        if (sctWsForeground_) {
+            r.waitUntil = sctWsEnd_;
+            r.afterWait = [](Reply&) {};
+        }
+    };
+    if (log == 0xE1) { // the data block of a write same that waits for it
+        if (!sctWsAwaitingData_)
+            return ER_ABRT;
+        sctWsAwaitingData_ = false;
+        sctWsBlock_.assign(key, key + std::min<uint32_t>(sector, 512));
+        sctWsBlock_.resize(sector);
+        for (uint32_t i = 512; i < sector; ++i) // larger sectors repeat the 512-byte block
+            sctWsBlock_[i] = sctWsBlock_[i % 512];
+        startWriteSame();
+        return 0;
+    }
+    const uint16_t action = uint16_t(key[0] | key[1] << 8), function = uint16_t(key[2] | key[3] << 8);
+    if (sctWsRunning_ && !(action == 0x0003 && function == 0x0002))
+        return ER_ABRT; // busy with a background write same
+    sctAction_ = action;
+    sctFunction_ = function;
+    switch (action) {
+    case 0x0002: { // write same
+        if (!d_.writeSame)
+            break;
+        uint64_t lba = 0, count = 0;
+        for (int i = 7; i >= 0; --i) {
+            lba = lba << 8 | key[4 + i];
+            count = count << 8 | key[12 + i];
+        }
+        if (count == 0 && lba <= maxLba_)
+            count = maxLba_ - lba + 1;
+        if (lba > maxLba_ || count == 0 || count - 1 > maxLba_ - lba) {
+            sctStatus_ = 0x0014; // LBA out of range
+            return ER_ABRT | ER_IDNF;
+        }
+        const uint16_t base = function & 0x00FF;
+        if (base != 0x0001 && base != 0x0002)
+            break;
+        sctWsLba_ = lba;
+        sctWsCount_ = count;
+        sctWsForeground_ = function & 0x0100;
+        if (base == 0x0001) {
+            sctWsBlock_.resize(sector);
+            for (uint32_t i = 0; i < sector; ++i)
+                sctWsBlock_[i] = key[20 + i % 4];
+            startWriteSame();
+        } else {
+            sctWsAwaitingData_ = true;
+        }
+        return 0;
+    }
+    case 0x0003: { // error recovery control, in 100 ms units
+        const uint16_t selection = uint16_t(key[4] | key[5] << 8), value = uint16_t(key[6] | key[7] << 8);
+        if (selection != 1 && selection != 2)
+            break;
+        uint16_t& timer = selection == 1 ? ercRead_ : ercWrite_;
+        if (function == 0x0001) {
+            timer = value;
+            return 0;
+        }
+        if (function == 0x0002) {
+            countOut = timer;
+            lbaOut = timer >> 8;
+            return 0;
+        }
+        break;
+    }
+    default:
+        break;
+    }
+    sctStatus_ = 0x0005; // invalid or unsupported action or function
+    return ER_ABRT;
+}
+
+void VirtualDrive::buildSctStatus(uint8_t* out, uint64_t now) const
+{
+    std::memset(out, 0, 512);
+    put_Le16(out, 0x0003);
+    put_Le16(out + 2, 0x0001);
+    put_Le16(out + 4, 0x0001);
+    out[10] = sctWsRunning_ ? 5 : job_ != Job::None ? 3 : standby_ ? 1 : 0;
+    put_Le16(out + 14, sctStatus_);
+    put_Le16(out + 16, sctAction_);
+    put_Le16(out + 18, sctFunction_);
+    if (sctWsRunning_) {
+        const double fraction = double(now - sctWsStart_) / double(std::max<uint64_t>(1, sctWsEnd_ - sctWsStart_));
+        put_Le64(out + 40, sctWsLba_ + uint64_t(double(sctWsCount_) * std::min(1.0, fraction)));
+    } else if (sctAction_ == 0x0002) {
+        put_Le64(out + 40, sctWsLba_ + sctWsCount_);
+    }
+    int8_t temperature = 35;
+    for (const auto& a : d_.attributes)
+        if (a.id == 194)
+            temperature = int8_t(a.raw & 0xFF);
+    out[200] = uint8_t(temperature);
+    out[201] = uint8_t(temperature - 10);
+    out[202] = uint8_t(temperature + 10);
+    out[203] = 0;
+    out[204] = 60;
+    out[205] = 55;
 }
 
 uint64_t VirtualDrive::powerOnHours() const
@@ -1012,6 +1148,7 @@ bool VirtualDrive::buildLogPage(uint8_t log, uint16_t page, bool gpl, uint8_t* o
         case 0x06: return (!gpl && smartLogs && (d_.supported & F_SMART_SELF_TEST)) ? 1 : 0;
         case 0x07: return (gpl && (d_.supported & F_SMART_SELF_TEST)) ? 4 : 0;
         case 0x30: return 4;
+        case 0xE0: case 0xE1: return (d_.supported & F_SCT) ? 1 : 0;
         default:
             if (l >= 0x80 && l <= 0x9F)
                 return 16; // host-specific logs
@@ -1113,6 +1250,11 @@ bool VirtualDrive::buildLogPage(uint8_t log, uint16_t page, bool gpl, uint8_t* o
             return true;
         }
     }
+    case 0xE0: // SCT status
+        buildSctStatus(out, get_Time_Source_Nanoseconds());
+        return true;
+    case 0xE1: // SCT data transfer: no data table to give
+        return false;
     default:
         if (log >= 0x80 && log <= 0x9F) {
             auto it = hostLogs_.find(log);
@@ -1426,6 +1568,20 @@ void VirtualDrive::ataPassThrough(ScsiCommand& c, Reply& r, uint64_t now)
         const uint8_t log = uint8_t(tf.lba);
         const uint16_t page = uint16_t(tf.lba >> 8);
         const uint32_t pages = tf.count;
+        if ((log == 0xE0 || log == 0xE1) && (d_.supported & F_SCT) && (d_.supported & F_GPL)) {
+            if (c.direction != DataDirection::Out || c.dataLength < 512 || pages != 1 || page != 0) {
+                r.invalidField();
+                return;
+            }
+            uint16_t countOut = 0;
+            uint64_t lbaOut = 0;
+            const uint8_t error = sctWrite(log, c.data, now, countOut, lbaOut, r);
+            if (error)
+                abort(error);
+            else
+                done(countOut, lbaOut);
+            return;
+        }
         if (!(d_.supported & F_GPL) || log < 0x80 || log > 0x9F || pages == 0 || page + pages > 16) {
             abort();
             return;
@@ -1505,9 +1661,23 @@ void VirtualDrive::ataPassThrough(ScsiCommand& c, Reply& r, uint64_t now)
             done();
             return;
         }
-        case 0xD6: { // WRITE LOG: host-specific logs
+        case 0xD6: { // WRITE LOG: SCT command transport and host-specific logs
             const uint8_t log = uint8_t(tf.lba);
             const uint32_t pages = tf.count & 0xFF;
+            if ((log == 0xE0 || log == 0xE1) && (d_.supported & F_SCT)) {
+                if (c.direction != DataDirection::Out || c.dataLength < 512 || pages != 1) {
+                    r.invalidField();
+                    return;
+                }
+                uint16_t countOut = 0;
+                uint64_t lbaOut = 0;
+                const uint8_t error = sctWrite(log, c.data, now, countOut, lbaOut, r);
+                if (error)
+                    abort(error);
+                else
+                    done(countOut, lbaOut | 0xC24F00);
+                return;
+            }
             if (log < 0x80 || log > 0x9F || pages == 0 || pages > 16) {
                 abort();
                 return;

@@ -197,6 +197,9 @@ private:
     bool buildLogPage(uint8_t log, uint16_t page, bool gpl, uint8_t* out);
     void securityCommand(ScsiCommand& c, Reply& r, bool out, uint8_t protocol, uint16_t spSpecific,
                          uint32_t length);
+    uint8_t sctWrite(uint8_t log, const uint8_t* data, uint64_t now, uint16_t& countOut, uint64_t& lbaOut,
+                     Reply& r);
+    void buildSctStatus(uint8_t* out, uint64_t now) const;
     void accountTransfer(Reply& r, uint64_t bytes, uint64_t now);
     void wakeUp(Reply& r, uint64_t now);
     const Fault* injectFault(bool ata, uint8_t opcode, int feature);
@@ -234,6 +237,15 @@ private:
     bool sanitizeCompleted_ = false;
 
     std::map<uint8_t, std::vector<uint8_t>> hostLogs_; // SMART WRITE LOG targets
+
+    // SCT command transport: the last command, error recovery timers, a background write same.
+    uint16_t sctAction_ = 0, sctFunction_ = 0, sctStatus_ = 0;
+    uint16_t ercRead_ = 0, ercWrite_ = 0;
+    bool sctWsRunning_ = false, sctWsAwaitingData_ = false;
+    uint64_t sctWsLba_ = 0, sctWsCount_ = 0, sctWsStart_ = 0, sctWsEnd_ = 0;
+    bool sctWsForeground_ = false;
+    std::vector<uint8_t> sctWsBlock_;
+    void finishSctWriteSame();
     uint64_t busyUntil_ = 0;        // throughput limit: program time when the head is free
 };
 
