@@ -1,0 +1,111 @@
+#include "eulaDialog.h"
+#include "ui_eulaDialog.h"
+
+#include "commandline.h"
+#include "translationstatic.h"
+#include "viewlog.h"
+#include "webdocument.h"
+#include "windowplacement.h"
+
+#include <QCloseEvent>
+#include <QTimer>
+#include <QUrl>
+#include <QWebFrame>
+#include <QWebPage>
+
+std::function<void()> EULADialog::openMainWindow;
+
+EULADialog::EULADialog(QWidget* parent)
+    : QMainWindow(parent)
+    , ui(new Ui::EULADialog)
+    , translation(TranslationStatic::get_Instance())
+    , aboutMode(false)
+{
+    ui->setupUi(this);
+    setWindowTitle(tr("License Agreement"));
+    ui->bt_not_accept->setText(tr("I Do Not Accept"));
+    ui->bt_accept->setText(tr("I Accept"));
+    ui->bt_ok->setText(tr("Done"));
+    ui->label->setText(QString());
+    ui->bt_ok->hide();
+    add_Web_View();
+}
+
+EULADialog::~EULADialog()
+{
+    delete ui;
+}
+
+void EULADialog::add_Web_View()
+{
+    center_On_Available_Desktop(this);
+    connect(ui->webView->page(), SIGNAL(scrollRequested(int, int, QRect)), this,
+            SLOT(enable_Button()));
+    // A document that fits the view is never scrolled; it counts as read once it has loaded.
+    connect(ui->webView, &QWebView::loadFinished, this, &EULADialog::document_Loaded);
+    style_Document_Scroll_Bar(ui->webView);
+    ui->webView->load(
+        QUrl("qrc:/licenseAgreement/licenseAgreement/" + translation->get_License_Agreement()));
+}
+
+void EULADialog::enable_Button()
+{
+    accept_If_At_End();
+    // The page may announce the scroll before the frame's position has moved: look again once
+    // the scroll has been applied.
+    QTimer::singleShot(0, this, &EULADialog::accept_If_At_End);
+}
+
+void EULADialog::accept_If_At_End()
+{
+    if (ui->bt_accept->isEnabled() || !document_At_End(ui->webView))
+        return;
+    ui->bt_accept->setEnabled(true);
+    ui->bt_accept->setFocus();
+}
+
+void EULADialog::document_Loaded(bool ok)
+{
+    // A missing document leaves the view empty (not the engine's error page) and can never be
+    // accepted.
+    if (!ok) {
+        ui->webView->setHtml(QString());
+        return;
+    }
+    // toPlainText() also lays the page out, so the scroll range read next is up to date.
+    if (ui->webView->page()->mainFrame()->toPlainText().trimmed().isEmpty())
+        return;
+    accept_If_At_End();
+}
+
+void EULADialog::on_bt_accept_clicked()
+{
+    if (openMainWindow)
+        openMainWindow();
+    else
+        ViewLog::Instance()->show();
+    // The form's deleteLater() connection destroys this window; no close event is sent, so
+    // the process goes on.
+}
+
+void EULADialog::on_bt_not_accept_clicked()
+{
+    commandLine::get_Instance()->execute_Power_Off();
+}
+
+void EULADialog::closeEvent(QCloseEvent* event)
+{
+    if (!aboutMode) {
+        commandLine::get_Instance()->execute_Power_Off();
+        return;
+    }
+    event->accept();
+}
+
+void EULADialog::about_License_Agreement()
+{
+    aboutMode = true;
+    ui->bt_not_accept->hide();
+    ui->bt_accept->hide();
+    ui->bt_ok->show();
+}

@@ -1,0 +1,46 @@
+#include "helpkestrova.h"
+#include "ui_helpkestrova.h"
+
+#include "translationstatic.h"
+#include "webdocument.h"
+#include "windowplacement.h"
+
+#include <QTimer>
+#include <QUrl>
+#include <QWebPage>
+
+HelpKestrova::HelpKestrova(QWidget* parent)
+    : QMainWindow(parent)
+    , ui(new Ui::HelpKestrova)
+    , translation(TranslationStatic::get_Instance())
+{
+    ui->setupUi(this);
+    center_On_Available_Desktop(this);
+    add_Web_View();
+}
+
+HelpKestrova::~HelpKestrova()
+{
+    delete ui;
+}
+
+void HelpKestrova::add_Web_View()
+{
+    connect(ui->webView->page(), SIGNAL(scrollRequested(int, int, QRect)), this,
+            SLOT(enable_Button()));
+    style_Document_Scroll_Bar(ui->webView);
+    ui->webView->load(QUrl("qrc:/licenseAgreement/help/" + translation->get_Help()));
+}
+
+void HelpKestrova::enable_Button()
+{
+    focus_If_At_End();
+    // The frame's position may move only after the page has announced the scroll.
+    QTimer::singleShot(0, this, &HelpKestrova::focus_If_At_End);
+}
+
+void HelpKestrova::focus_If_At_End()
+{
+    if (document_At_End(ui->webView))
+        ui->btn_ok->setFocus();
+}
