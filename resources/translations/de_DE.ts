@@ -2,10 +2,526 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
     <context>
+        <name>AboutDialog</name>
+        <message>
+            <source>About Kestrova Bootable</source>
+            <translation>Über Kestrova Bootable</translation>
+        </message>
+        <message>
+            <source>Kestrova Bootable</source>
+            <translation>Kestrova Bootable</translation>
+        </message>
+        <message>
+            <source>Copyright © 2016 Brevane. All rights reserved.</source>
+            <translation>Copyright © 2016 Brevane. Alle Rechte vorbehalten.</translation>
+        </message>
+        <message>
+            <source>Brevane and the Brevane logo are trademarks of Brevane in the United States and other countries.</source>
+            <translation>Brevane und das Brevane-Logo sind Marken von Brevane in den USA und anderen Ländern.</translation>
+        </message>
+        <message>
+            <source>Kestrova Bootable provides a basic suite of diagnostic utilities in an environment independent of your installed operating system. This will allow you to test, diagnose, and possibly repair your hard drive, even if your operating system environment is inaccessible.</source>
+            <translation>Kestrova Bootable bietet eine grundlegende Sammlung von Diagnosewerkzeugen in einer Umgebung, die von Ihrem installierten Betriebssystem unabhängig ist. So können Sie Ihre Festplatte testen, diagnostizieren und möglicherweise reparieren, selbst wenn Ihr Betriebssystem nicht zugänglich ist.</translation>
+        </message>
+        <message>
+            <source>License Agreement</source>
+            <translation>Lizenzvereinbarung</translation>
+        </message>
+        <message>
+            <source>Done</source>
+            <translation>Fertig</translation>
+        </message>
+    </context>
+    <context>
+        <name>AdvancedFeatures</name>
+        <message>
+            <source>Alert</source>
+            <translation>Warnung</translation>
+        </message>
+        <message>
+            <source>CAUTION</source>
+            <translation>WARNUNG!</translation>
+        </message>
+        <message>
+            <source>The Advanced Test index has options that can erase your data or make HD stay unusable on your system. If you still may experience data loss.
+
+Make sure all your critical data has a backup before using any Advanced Test.
+
+Brevane is not responsible for lost user data.
+
+Please read the help files or contact Technical Support Brevane before using Advanced tests.
+
+Press F8 to enable the Advanced Test. Or click cancel to return to the Basic Tests.</source>
+            <translation>Das Menü der erweiterten Tests enthält Optionen, die Ihre Daten löschen oder das Laufwerk für Ihr System unbrauchbar machen können. Wenn Sie fortfahren, können Daten verloren gehen.
+
+Sichern Sie alle wichtigen Daten, bevor Sie einen erweiterten Test verwenden.
+
+Brevane ist nicht für verlorene Benutzerdaten verantwortlich.
+
+Bitte lesen Sie die Hilfedateien oder wenden Sie sich an den technischen Support von Brevane, bevor Sie erweiterte Tests verwenden.
+
+Drücken Sie F8, um die erweiterten Tests freizugeben. Klicken Sie auf „Abbrechen“, um zu den grundlegenden Tests zurückzukehren.</translation>
+        </message>
+        <message>
+            <source>Contact Brevane Technical Support</source>
+            <translation>Technischen Support von Brevane kontaktieren</translation>
+        </message>
+        <message>
+            <source>F8</source>
+            <translation>F8</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Abbrechen</translation>
+        </message>
+    </context>
+    <context>
+        <name>Close</name>
+        <message>
+            <source>Close</source>
+            <translation>Schließen</translation>
+        </message>
+        <message>
+            <source>Do you want to close the application? (There are running tests)</source>
+            <translation>Möchten Sie die Anwendung schließen? (Es laufen noch Tests)</translation>
+        </message>
+        <message>
+            <source>OK</source>
+            <translation>OK</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Abbrechen</translation>
+        </message>
+    </context>
+    <context>
+        <name>EULADialog</name>
+        <message>
+            <source>License Agreement</source>
+            <translation>Lizenzvereinbarung</translation>
+        </message>
+        <message>
+            <source>about:blank</source>
+            <translation>about:blank</translation>
+        </message>
+        <message>
+            <source>I Do Not Accept</source>
+            <translation>Ich akzeptiere nicht</translation>
+        </message>
+        <message>
+            <source>I Accept</source>
+            <translation>Ich akzeptiere</translation>
+        </message>
+        <message>
+            <source>Done</source>
+            <translation>Fertig</translation>
+        </message>
+    </context>
+    <context>
+        <name>EraseRangeUI</name>
+        <message>
+            <source>Erase Range</source>
+            <translation>Bereich löschen</translation>
+        </message>
+        <message>
+            <source>Max LBA:</source>
+            <translation>Max. LBA:</translation>
+        </message>
+        <message>
+            <source>Start:</source>
+            <translation>Start:</translation>
+        </message>
+        <message>
+            <source>End:</source>
+            <translation>Ende:</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Abbrechen</translation>
+        </message>
+        <message>
+            <source>Ok</source>
+            <translation>OK</translation>
+        </message>
+    </context>
+    <context>
+        <name>EraseTime</name>
+        <message>
+            <source>Erase Time</source>
+            <translation>Zeitlöschung</translation>
+        </message>
+        <message>
+            <source>Max LBA:</source>
+            <translation>Max. LBA:</translation>
+        </message>
+        <message>
+            <source>LBA start:</source>
+            <translation>LBA-Start:</translation>
+        </message>
+        <message>
+            <source>Type of time:</source>
+            <translation>Zeiteinheit:</translation>
+        </message>
+        <message>
+            <source>Hours</source>
+            <translation>Stunden</translation>
+        </message>
+        <message>
+            <source>Minutes</source>
+            <translation>Minuten</translation>
+        </message>
+        <message>
+            <source>Seconds</source>
+            <translation>Sekunden</translation>
+        </message>
+        <message>
+            <source>Set time to test:</source>
+            <translation>Testdauer:</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Abbrechen</translation>
+        </message>
+        <message>
+            <source>Ok</source>
+            <translation>OK</translation>
+        </message>
+    </context>
+    <context>
+        <name>HelpKestrova</name>
+        <message>
+            <source>HelpKestrova</source>
+            <translation>Kestrova - Hilfe</translation>
+        </message>
+        <message>
+            <source>about:blank</source>
+            <translation>about:blank</translation>
+        </message>
+        <message>
+            <source>OK</source>
+            <translation>OK</translation>
+        </message>
+    </context>
+    <context>
+        <name>InfoTags</name>
+        <message>
+            <source>Form</source>
+            <translation>Formular</translation>
+        </message>
+        <message>
+            <source>Drive Information</source>
+            <translation>Laufwerksinformationen</translation>
+        </message>
+        <message>
+            <source>Drive information saved</source>
+            <translation>Laufwerksinformationen gespeichert</translation>
+        </message>
+        <message>
+            <source>Test Information and Results</source>
+            <translation>Testinformationen und Ergebnisse</translation>
+        </message>
+        <message>
+            <source>:</source>
+            <translation>:</translation>
+        </message>
+        <message>
+            <source>Model Number</source>
+            <translation>Modellnummer</translation>
+        </message>
+        <message>
+            <source>Serial Number</source>
+            <translation>Seriennummer</translation>
+        </message>
+        <message>
+            <source>Firmware Revision</source>
+            <translation>Firmware-Revision</translation>
+        </message>
+        <message>
+            <source>Max LBA</source>
+            <translation>Max. LBA</translation>
+        </message>
+        <message>
+            <source>Mandatory Power Management</source>
+            <translation>Obligatorische Energieverwaltung</translation>
+        </message>
+        <message>
+            <source>Security Mode</source>
+            <translation>Sicherheitsmodus</translation>
+        </message>
+        <message>
+            <source>SMART</source>
+            <translation>SMART</translation>
+        </message>
+        <message>
+            <source>48-bit Address feature set supported</source>
+            <translation>Unterstützung der 48-Bit-Adressierung</translation>
+        </message>
+        <message>
+            <source>Advanced Power Management</source>
+            <translation>Erweiterte Energieverwaltung</translation>
+        </message>
+        <message>
+            <source>SMART self-test supported</source>
+            <translation>Unterstützung des SMART-Selbsttests</translation>
+        </message>
+        <message>
+            <source>SMART error logging supported</source>
+            <translation>Unterstützung der SMART-Fehlerprotokollierung</translation>
+        </message>
+        <message>
+            <source>Drive Temperature (C)</source>
+            <translation>Laufwerkstemperatur (°C)</translation>
+        </message>
+        <message>
+            <source>Power-On Hours</source>
+            <translation>Betriebsstunden</translation>
+        </message>
+        <message>
+            <source>Cache Size</source>
+            <translation>Cachegröße</translation>
+        </message>
+        <message>
+            <source>General Purpose Logging supported</source>
+            <translation>Unterstützung der allgemeinen Protokollierung (GPL)</translation>
+        </message>
+        <message>
+            <source>Security Status</source>
+            <translation>Sicherheitsstatus</translation>
+        </message>
+        <message>
+            <source>Download Microcode</source>
+            <translation>Firmware-Download</translation>
+        </message>
+        <message>
+            <source>Security Locked</source>
+            <translation>Sicherheitssperre</translation>
+        </message>
+        <message>
+            <source>Supported</source>
+            <translation>Unterstützt</translation>
+        </message>
+        <message>
+            <source>Unsupported</source>
+            <translation>Nicht unterstützt</translation>
+        </message>
+        <message>
+            <source>Enabled</source>
+            <translation>Aktiviert</translation>
+        </message>
+        <message>
+            <source>Disabled</source>
+            <translation>Deaktiviert</translation>
+        </message>
+        <message>
+            <source>Disable</source>
+            <translation>Deaktiviert</translation>
+        </message>
+        <message>
+            <source>True</source>
+            <translation>Ja</translation>
+        </message>
+        <message>
+            <source>False</source>
+            <translation>Nein</translation>
+        </message>
+        <message>
+            <source>Unknown</source>
+            <translation>Unbekannt</translation>
+        </message>
+        <message>
+            <source>Not Reported</source>
+            <translation>Nicht gemeldet</translation>
+        </message>
+        <message>
+            <source>%1 MB</source>
+            <translation>%1 MB</translation>
+        </message>
+        <message>
+            <source>%1, %2</source>
+            <translation>%1, %2</translation>
+        </message>
+        <message>
+            <source>%1, %2 </source>
+            <translation>%1, %2 </translation>
+        </message>
+        <message>
+            <source>%1, %2, %3</source>
+            <translation>%1, %2, %3</translation>
+        </message>
+        <message>
+            <source>Frozen</source>
+            <translation>Eingefroren</translation>
+        </message>
+        <message>
+            <source>Not frozen</source>
+            <translation>Nicht eingefroren</translation>
+        </message>
+        <message>
+            <source>Segmented</source>
+            <translation>Segmentiert</translation>
+        </message>
+        <message>
+            <source>Not Segmented</source>
+            <translation>Nicht segmentiert</translation>
+        </message>
+        <message>
+            <source>Deferred</source>
+            <translation>Verzögert</translation>
+        </message>
+        <message>
+            <source>Not Deferred</source>
+            <translation>Nicht verzögert</translation>
+        </message>
+    </context>
+    <context>
         <name>KV4L</name>
         <message>
             <source>English</source>
             <translation>Deutsch</translation>
+        </message>
+        <message>
+            <source>Test Progress</source>
+            <translation>Testfortschritt</translation>
+        </message>
+        <message>
+            <source>Kestrova Bootable</source>
+            <translation>Kestrova Bootable</translation>
+        </message>
+        <message>
+            <source>Model ID</source>
+            <translation>Modell-ID</translation>
+        </message>
+        <message>
+            <source>Serial Number</source>
+            <translation>Seriennummer</translation>
+        </message>
+        <message>
+            <source>Revision</source>
+            <translation>Revision</translation>
+        </message>
+        <message>
+            <source>Drive List</source>
+            <translation>Laufwerksliste</translation>
+        </message>
+        <message>
+            <source>&amp;File</source>
+            <translation>&amp;Datei</translation>
+        </message>
+        <message>
+            <source>&amp;Rescan</source>
+            <translation>&amp;Neu scannen</translation>
+        </message>
+        <message>
+            <source>&amp;Basic Tests</source>
+            <translation>&amp;Grundlegende Tests</translation>
+        </message>
+        <message>
+            <source>&amp;Advanced Features</source>
+            <translation>&amp;Erweiterte Funktionen</translation>
+        </message>
+        <message>
+            <source>&amp;Language</source>
+            <translation>&amp;Sprache</translation>
+        </message>
+        <message>
+            <source>&amp;Help</source>
+            <translation>&amp;Hilfe</translation>
+        </message>
+        <message>
+            <source>E&amp;xit</source>
+            <translation>&amp;Beenden</translation>
+        </message>
+        <message>
+            <source>&amp;About</source>
+            <translation>&amp;Info</translation>
+        </message>
+        <message>
+            <source>&amp;View Log</source>
+            <translation>&amp;Protokoll anzeigen</translation>
+        </message>
+        <message>
+            <source>&amp;Save Log...</source>
+            <translation>Protokoll &amp;speichern...</translation>
+        </message>
+        <message>
+            <source>Save Log</source>
+            <translation>Protokoll speichern</translation>
+        </message>
+        <message>
+            <source>S.M.A.R.T. &amp;Check</source>
+            <translation>&amp;S.M.A.R.T.-Prüfung</translation>
+        </message>
+        <message>
+            <source>S.M.A.R.T Check</source>
+            <translation>S.M.A.R.T.-Prüfung</translation>
+        </message>
+        <message>
+            <source>Short &amp;Drive Self Test</source>
+            <translation>Kurzer &amp;Laufwerks-Selbsttest</translation>
+        </message>
+        <message>
+            <source>&amp;Short Generic Test</source>
+            <translation>&amp;Kurzer generischer Test</translation>
+        </message>
+        <message>
+            <source>Short Generic Test</source>
+            <translation>Kurzer generischer Test</translation>
+        </message>
+        <message>
+            <source>&amp;Long Generic Test</source>
+            <translation>Langer &amp;generischer Test</translation>
+        </message>
+        <message>
+            <source>Fix All Fast</source>
+            <translation>Schnell</translation>
+        </message>
+        <message>
+            <source>Fix All Long</source>
+            <translation>Lang</translation>
+        </message>
+        <message>
+            <source>Spin Down</source>
+            <translation>Spin-down</translation>
+        </message>
+        <message>
+            <source>Set max LBA</source>
+            <translation>Max. LBA festlegen</translation>
+        </message>
+        <message>
+            <source>Erase</source>
+            <translation>Löschen</translation>
+        </message>
+        <message>
+            <source>Overwrite Full</source>
+            <translation>Vollständig überschreiben</translation>
+        </message>
+        <message>
+            <source>Boot Tracks</source>
+            <translation>Spur NULL löschen</translation>
+        </message>
+        <message>
+            <source>Range</source>
+            <translation>Bereich</translation>
+        </message>
+        <message>
+            <source>Time</source>
+            <translation>Zeit</translation>
+        </message>
+        <message>
+            <source>Overwrite</source>
+            <translation>Überschreiben</translation>
+        </message>
+        <message>
+            <source>Cripto</source>
+            <translation>Krypto</translation>
+        </message>
+        <message>
+            <source>IDD 70</source>
+            <translation>IDD 70</translation>
+        </message>
+        <message>
+            <source>IDD 71</source>
+            <translation>IDD 71</translation>
         </message>
     </context>
     <context>
@@ -24,6 +540,266 @@
         </message>
     </context>
     <context>
+        <name>MsgAlert</name>
+        <message>
+            <source>Alert</source>
+            <translation>Warnung</translation>
+        </message>
+        <message>
+            <source>The file cannot be saved.</source>
+            <translation>Die Datei kann nicht gespeichert werden.</translation>
+        </message>
+        <message>
+            <source>Your USB key may be full.</source>
+            <translation>Ihr USB-Stick ist möglicherweise voll.</translation>
+        </message>
+        <message>
+            <source>Ok</source>
+            <translation>OK</translation>
+        </message>
+    </context>
+    <context>
+        <name>MsgDangerous</name>
+        <message>
+            <source>Alert</source>
+            <translation>Warnung</translation>
+        </message>
+        <message>
+            <source>This action will modify the selected device(s) and may overwrite your data. Brevane is not responsible for the loss of data. Press F8 to continue.</source>
+            <translation>Diese Aktion verändert die ausgewählten Laufwerke und kann Ihre Daten überschreiben. Brevane ist nicht für Datenverluste verantwortlich. Drücken Sie F8, um fortzufahren.</translation>
+        </message>
+        <message>
+            <source>F8</source>
+            <translation>F8</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Abbrechen</translation>
+        </message>
+    </context>
+    <context>
+        <name>MsgExecution</name>
+        <message>
+            <source>Alert</source>
+            <translation>Warnung</translation>
+        </message>
+        <message>
+            <source>F8</source>
+            <translation>F8</translation>
+        </message>
+        <message>
+            <source>This action will modify the selected device(s) and may overwrite your data. Brevane is not responsible for the loss of data. Press F8 to continue.
+
+When this test starts you need to wait until the execution finish. It may last up to 3 hours or more.</source>
+            <translation>Diese Aktion verändert die ausgewählten Laufwerke und kann Ihre Daten überschreiben. Brevane ist nicht für Datenverluste verantwortlich. Drücken Sie F8, um fortzufahren.
+
+Sobald dieser Test startet, müssen Sie warten, bis die Ausführung abgeschlossen ist. Er dauert mehrere Stunden.</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Abbrechen</translation>
+        </message>
+    </context>
+    <context>
+        <name>ResultTag</name>
+        <message>
+            <source>UNABLE TO RUN</source>
+            <translation>NICHT AUSFÜHRBAR</translation>
+        </message>
+    </context>
+    <context>
+        <name>ResultTags</name>
+        <message>
+            <source>PASS</source>
+            <translation>BESTANDEN</translation>
+        </message>
+        <message>
+            <source>FAIL</source>
+            <translation>FEHLER</translation>
+        </message>
+        <message>
+            <source>UNABLE TO RUN</source>
+            <translation>NICHT AUSFÜHRBAR</translation>
+        </message>
+        <message>
+            <source>IN PROGRESS</source>
+            <translation>LÄUFT</translation>
+        </message>
+        <message>
+            <source>ABORT</source>
+            <translation>ABGEBROCHEN</translation>
+        </message>
+        <message>
+            <source>Outer Scan</source>
+            <translation>Außenbereich</translation>
+        </message>
+        <message>
+            <source>Inner Scan</source>
+            <translation>Innenbereich</translation>
+        </message>
+        <message>
+            <source>Random Read</source>
+            <translation>Zufallslesen</translation>
+        </message>
+    </context>
+    <context>
+        <name>SaveMsg</name>
+        <message>
+            <source>Save</source>
+            <translation>Speichern</translation>
+        </message>
+        <message>
+            <source>Drive information saved</source>
+            <translation>Laufwerksinformationen gespeichert</translation>
+        </message>
+    </context>
+    <context>
+        <name>SetMaxLba</name>
+        <message>
+            <source>Set Max LBA</source>
+            <translation>Max. LBA festlegen</translation>
+        </message>
+        <message>
+            <source>Current Maximum LBA:</source>
+            <translation>Aktuelle max. LBA:</translation>
+        </message>
+        <message>
+            <source>New Maximum LBA:</source>
+            <translation>Neue maximale LBA-Anzahl:</translation>
+        </message>
+        <message>
+            <source>Restore Native Capacity</source>
+            <translation>Native Kapazität wiederherstellen</translation>
+        </message>
+        <message>
+            <source>Ok</source>
+            <translation>OK</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Abbrechen</translation>
+        </message>
+    </context>
+    <context>
+        <name>TranslateLog</name>
+        <message>
+            <source>Short Generic Test</source>
+            <translation>Kurzer generischer Test</translation>
+        </message>
+        <message>
+            <source>Long Generic Test</source>
+            <translation>Langer generischer Test</translation>
+        </message>
+        <message>
+            <source>Short DST</source>
+            <translation>Kurzer Laufwerks-Selbsttest</translation>
+        </message>
+        <message>
+            <source>S.M.A.R.T. Check</source>
+            <translation>S.M.A.R.T.-Prüfung</translation>
+        </message>
+        <message>
+            <source>Short DST Test</source>
+            <translation>Kurzer Laufwerks-Selbsttest</translation>
+        </message>
+        <message>
+            <source>S.M.A.R.T. Check Test</source>
+            <translation>S.M.A.R.T.-Prüfung</translation>
+        </message>
+        <message>
+            <source>Outer Scan</source>
+            <translation>Außenbereich</translation>
+        </message>
+        <message>
+            <source>Inner Scan</source>
+            <translation>Innenbereich</translation>
+        </message>
+        <message>
+            <source>Random Read</source>
+            <translation>Zufallslesen</translation>
+        </message>
+        <message>
+            <source>Full Erase</source>
+            <translation>Vollständiges Löschen</translation>
+        </message>
+        <message>
+            <source>Fixed</source>
+            <translation>Behoben</translation>
+        </message>
+        <message>
+            <source>started</source>
+            <translation>gestartet</translation>
+        </message>
+        <message>
+            <source>True</source>
+            <translation>Ja</translation>
+        </message>
+        <message>
+            <source>FAIL</source>
+            <translation>FEHLER</translation>
+        </message>
+        <message>
+            <source>ABORT</source>
+            <translation>ABGEBROCHEN</translation>
+        </message>
+        <message>
+            <source>PASS</source>
+            <translation>BESTANDEN</translation>
+        </message>
+        <message>
+            <source>UNABLE TO RUN</source>
+            <translation>NICHT AUSFÜHRBAR</translation>
+        </message>
+        <message>
+            <source>IN PROGRESS</source>
+            <translation>LÄUFT</translation>
+        </message>
+        <message>
+            <source>Test Aborted by User</source>
+            <translation>Test vom Benutzer abgebrochen</translation>
+        </message>
+        <message>
+            <source>Drive information saved</source>
+            <translation>Laufwerksinformationen gespeichert</translation>
+        </message>
+        <message>
+            <source>Set Max LBA</source>
+            <translation>Max. LBA festlegen</translation>
+        </message>
+        <message>
+            <source>Current maximum LBA count:</source>
+            <translation>Aktuelle maximale LBA-Anzahl:</translation>
+        </message>
+        <message>
+            <source>New max</source>
+            <translation>Neue max.</translation>
+        </message>
+        <message>
+            <source>Restore Native capacity</source>
+            <translation>Native Kapazität wiederherstellen</translation>
+        </message>
+        <message>
+            <source>Start:</source>
+            <translation>Start:</translation>
+        </message>
+        <message>
+            <source>End:</source>
+            <translation>Ende:</translation>
+        </message>
+        <message>
+            <source>Fix All Long</source>
+            <translation>Fix All Lang</translation>
+        </message>
+        <message>
+            <source>Fix All Fast</source>
+            <translation>Fix All Schnell</translation>
+        </message>
+        <message>
+            <source>Fix All</source>
+            <translation>Fix All</translation>
+        </message>
+    </context>
+    <context>
         <name>ViewLog</name>
         <message>
             <source>View log</source>
@@ -32,6 +808,33 @@
         <message>
             <source>OK</source>
             <translation>OK</translation>
+        </message>
+    </context>
+    <context>
+        <name>device</name>
+        <message>
+            <source>Form</source>
+            <translation>Formular</translation>
+        </message>
+        <message>
+            <source>change image</source>
+            <translation>Bild ändern</translation>
+        </message>
+        <message>
+            <source>remaining</source>
+            <translation>Rest</translation>
+        </message>
+        <message>
+            <source>Error</source>
+            <translation>Fehler</translation>
+        </message>
+        <message>
+            <source>complete</source>
+            <translation>fertig</translation>
+        </message>
+        <message>
+            <source>New max</source>
+            <translation>Neue max.</translation>
         </message>
     </context>
 </TS>

@@ -2,6 +2,378 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
     <context>
+        <name>AboutDialog</name>
+        <message>
+            <source>About Kestrova Bootable</source>
+            <translation>About Kestrova Bootable</translation>
+        </message>
+        <message>
+            <source>Kestrova Bootable</source>
+            <translation>Kestrova Bootable</translation>
+        </message>
+        <message>
+            <source>Copyright © 2016 Brevane. All rights reserved.</source>
+            <translation>Copyright © 2016 Brevane. All rights reserved.</translation>
+        </message>
+        <message>
+            <source>Brevane and the Brevane logo are trademarks of Brevane in the United States and other countries.</source>
+            <translation>Brevane and the Brevane logo are trademarks of Brevane in the United States and other countries.</translation>
+        </message>
+        <message>
+            <source>Kestrova Bootable provides a basic suite of diagnostic utilities in an environment independent of your installed operating system. This will allow you to test, diagnose, and possibly repair your hard drive, even if your operating system environment is inaccessible.</source>
+            <translation>Kestrova Bootable provides a basic suite of diagnostic utilities in an environment independent of your installed operating system. This will allow you to test, diagnose, and possibly repair your hard drive, even if your operating system environment is inaccessible.</translation>
+        </message>
+        <message>
+            <source>License Agreement</source>
+            <translation>License agreement</translation>
+        </message>
+        <message>
+            <source>Done</source>
+            <translation>Done</translation>
+        </message>
+    </context>
+    <context>
+        <name>AdvancedFeatures</name>
+        <message>
+            <source>CAUTION</source>
+            <translation>WARNING!</translation>
+        </message>
+        <message>
+            <source>Alert</source>
+            <translation>Alert</translation>
+        </message>
+        <message>
+            <source>The Advanced Test index has options that can erase your data or make HD stay unusable on your system. If you still may experience data loss.
+
+Make sure all your critical data has a backup before using any Advanced Test.
+
+Brevane is not responsible for lost user data.
+
+Please read the help files or contact Technical Support Brevane before using Advanced tests.
+
+Press F8 to enable the Advanced Test. Or click cancel to return to the Basic Tests.</source>
+            <translation>The Advanced Tests menu has options that could erase your data or make the drive unusable for your system.  If you continue you could lose data.
+
+Be sure to back up all critical data before using any Advanced Test.
+ 
+Brevane is not responsible for lost user data.
+
+Please read the help files or contact Brevane Technical Support before using Advanced Tests.
+
+Press F8 to enable Advanced Tests. Click Cancel to go back to Basic Tests.</translation>
+        </message>
+        <message>
+            <source>Contact Brevane Technical Support</source>
+            <translation>Contact Brevane Technical Support</translation>
+        </message>
+        <message>
+            <source>F8</source>
+            <translation>F8</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Cancel</translation>
+        </message>
+    </context>
+    <context>
+        <name>Close</name>
+        <message>
+            <source>Close</source>
+            <translation>Close</translation>
+        </message>
+        <message>
+            <source>Do you want to close the application? (There are running tests)</source>
+            <translation>Do you want to close the application? (There are running tests)</translation>
+        </message>
+        <message>
+            <source>OK</source>
+            <translation>Ok</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Cancel</translation>
+        </message>
+    </context>
+    <context>
+        <name>EULADialog</name>
+        <message>
+            <source>I Accept</source>
+            <translation>I accept</translation>
+        </message>
+        <message>
+            <source>License Agreement</source>
+            <translation>License agreement</translation>
+        </message>
+        <message>
+            <source>about:blank</source>
+            <translation>about:blank</translation>
+        </message>
+        <message>
+            <source>I Do Not Accept</source>
+            <translation>I Do Not Accept</translation>
+        </message>
+        <message>
+            <source>Done</source>
+            <translation>Done</translation>
+        </message>
+    </context>
+    <context>
+        <name>EraseRangeUI</name>
+        <message>
+            <source>Erase Range</source>
+            <translation>Erase Range</translation>
+        </message>
+        <message>
+            <source>Max LBA:</source>
+            <translation>Max LBA:</translation>
+        </message>
+        <message>
+            <source>Start:</source>
+            <translation>Start:</translation>
+        </message>
+        <message>
+            <source>End:</source>
+            <translation>End:</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Cancel</translation>
+        </message>
+        <message>
+            <source>Ok</source>
+            <translation>Ok</translation>
+        </message>
+    </context>
+    <context>
+        <name>EraseTime</name>
+        <message>
+            <source>Hours</source>
+            <translation>hours</translation>
+        </message>
+        <message>
+            <source>Erase Time</source>
+            <translation>Erase Time</translation>
+        </message>
+        <message>
+            <source>Max LBA:</source>
+            <translation>Max LBA:</translation>
+        </message>
+        <message>
+            <source>LBA start:</source>
+            <translation>LBA start:</translation>
+        </message>
+        <message>
+            <source>Type of time:</source>
+            <translation>Type of time:</translation>
+        </message>
+        <message>
+            <source>Minutes</source>
+            <translation>minutes</translation>
+        </message>
+        <message>
+            <source>Seconds</source>
+            <translation>seconds</translation>
+        </message>
+        <message>
+            <source>Set time to test:</source>
+            <translation>Set time to test:</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Cancel</translation>
+        </message>
+        <message>
+            <source>Ok</source>
+            <translation>Ok</translation>
+        </message>
+    </context>
+    <context>
+        <name>HelpKestrova</name>
+        <message>
+            <source>HelpKestrova</source>
+            <translation>Kestrova -  Help</translation>
+        </message>
+        <message>
+            <source>about:blank</source>
+            <translation>about:blank</translation>
+        </message>
+        <message>
+            <source>OK</source>
+            <translation>Ok</translation>
+        </message>
+    </context>
+    <context>
+        <name>InfoTags</name>
+        <message>
+            <source>Form</source>
+            <translation>Form</translation>
+        </message>
+        <message>
+            <source>Drive Information</source>
+            <translation>Drive Information</translation>
+        </message>
+        <message>
+            <source>Drive information saved</source>
+            <translation>Drive information saved</translation>
+        </message>
+        <message>
+            <source>Test Information and Results</source>
+            <translation>Test Information and Results</translation>
+        </message>
+        <message>
+            <source>:</source>
+            <translation>:</translation>
+        </message>
+        <message>
+            <source>Model Number</source>
+            <translation>Model Number</translation>
+        </message>
+        <message>
+            <source>Serial Number</source>
+            <translation>Serial Number</translation>
+        </message>
+        <message>
+            <source>Firmware Revision</source>
+            <translation>Firmware Revision</translation>
+        </message>
+        <message>
+            <source>Max LBA</source>
+            <translation>Max LBA</translation>
+        </message>
+        <message>
+            <source>Mandatory Power Management</source>
+            <translation>Mandatory Power Management</translation>
+        </message>
+        <message>
+            <source>Security Mode</source>
+            <translation>Security Mode</translation>
+        </message>
+        <message>
+            <source>SMART</source>
+            <translation>SMART</translation>
+        </message>
+        <message>
+            <source>48-bit Address feature set supported</source>
+            <translation>48-bit Address feature set supported</translation>
+        </message>
+        <message>
+            <source>Advanced Power Management</source>
+            <translation>Advanced Power Management</translation>
+        </message>
+        <message>
+            <source>SMART self-test supported</source>
+            <translation>SMART self-test supported</translation>
+        </message>
+        <message>
+            <source>SMART error logging supported</source>
+            <translation>SMART error logging supported</translation>
+        </message>
+        <message>
+            <source>Drive Temperature (C)</source>
+            <translation>Drive Temperature (C)</translation>
+        </message>
+        <message>
+            <source>Power-On Hours</source>
+            <translation>Power-On Hours</translation>
+        </message>
+        <message>
+            <source>Cache Size</source>
+            <translation>Cache Size</translation>
+        </message>
+        <message>
+            <source>General Purpose Logging supported</source>
+            <translation>General Purpose Logging supported</translation>
+        </message>
+        <message>
+            <source>Security Status</source>
+            <translation>Security Status</translation>
+        </message>
+        <message>
+            <source>Download Microcode</source>
+            <translation>Download Microcode</translation>
+        </message>
+        <message>
+            <source>Security Locked</source>
+            <translation>Security Locked</translation>
+        </message>
+        <message>
+            <source>Supported</source>
+            <translation>Supported</translation>
+        </message>
+        <message>
+            <source>Unsupported</source>
+            <translation>Not Supported</translation>
+        </message>
+        <message>
+            <source>Enabled</source>
+            <translation>Enabled</translation>
+        </message>
+        <message>
+            <source>Disabled</source>
+            <translation>Disabled</translation>
+        </message>
+        <message>
+            <source>Disable</source>
+            <translation>Disable</translation>
+        </message>
+        <message>
+            <source>True</source>
+            <translation>True</translation>
+        </message>
+        <message>
+            <source>False</source>
+            <translation>False</translation>
+        </message>
+        <message>
+            <source>Unknown</source>
+            <translation>Unknown</translation>
+        </message>
+        <message>
+            <source>Not Reported</source>
+            <translation>Not Reported</translation>
+        </message>
+        <message>
+            <source>%1 MB</source>
+            <translation>%1 MB</translation>
+        </message>
+        <message>
+            <source>%1, %2</source>
+            <translation>%1, %2</translation>
+        </message>
+        <message>
+            <source>%1, %2 </source>
+            <translation>%1, %2 </translation>
+        </message>
+        <message>
+            <source>%1, %2, %3</source>
+            <translation>%1, %2, %3</translation>
+        </message>
+        <message>
+            <source>Frozen</source>
+            <translation>Frozen</translation>
+        </message>
+        <message>
+            <source>Not frozen</source>
+            <translation>Not frozen</translation>
+        </message>
+        <message>
+            <source>Segmented</source>
+            <translation>Segmented</translation>
+        </message>
+        <message>
+            <source>Not Segmented</source>
+            <translation>Not Segmented</translation>
+        </message>
+        <message>
+            <source>Deferred</source>
+            <translation>Deferred</translation>
+        </message>
+        <message>
+            <source>Not Deferred</source>
+            <translation>Not Deferred</translation>
+        </message>
+    </context>
+    <context>
         <name>KV4L</name>
         <message>
             <source>English</source>
@@ -23,6 +395,134 @@
             <source>Set max LBA</source>
             <translation>Set Max LBA</translation>
         </message>
+        <message>
+            <source>Test Progress</source>
+            <translation>Test Progress</translation>
+        </message>
+        <message>
+            <source>Kestrova Bootable</source>
+            <translation>Kestrova Bootable</translation>
+        </message>
+        <message>
+            <source>Model ID</source>
+            <translation>Model ID</translation>
+        </message>
+        <message>
+            <source>Serial Number</source>
+            <translation>Serial Number</translation>
+        </message>
+        <message>
+            <source>Revision</source>
+            <translation>Revision</translation>
+        </message>
+        <message>
+            <source>Drive List</source>
+            <translation>Drive List</translation>
+        </message>
+        <message>
+            <source>&amp;File</source>
+            <translation>&amp;File</translation>
+        </message>
+        <message>
+            <source>&amp;Rescan</source>
+            <translation>&amp;Rescan</translation>
+        </message>
+        <message>
+            <source>&amp;Basic Tests</source>
+            <translation>&amp;Basic Tests</translation>
+        </message>
+        <message>
+            <source>&amp;Advanced Features</source>
+            <translation>&amp;Advanced Features</translation>
+        </message>
+        <message>
+            <source>&amp;Language</source>
+            <translation>&amp;Language</translation>
+        </message>
+        <message>
+            <source>&amp;Help</source>
+            <translation>&amp;Help</translation>
+        </message>
+        <message>
+            <source>E&amp;xit</source>
+            <translation>E&amp;xit</translation>
+        </message>
+        <message>
+            <source>&amp;About</source>
+            <translation>&amp;About</translation>
+        </message>
+        <message>
+            <source>&amp;View Log</source>
+            <translation>&amp;View Log</translation>
+        </message>
+        <message>
+            <source>&amp;Save Log...</source>
+            <translation>&amp;Save Log...</translation>
+        </message>
+        <message>
+            <source>Save Log</source>
+            <translation>Save Log</translation>
+        </message>
+        <message>
+            <source>S.M.A.R.T. &amp;Check</source>
+            <translation>S.M.A.R.T. &amp;Check</translation>
+        </message>
+        <message>
+            <source>S.M.A.R.T Check</source>
+            <translation>S.M.A.R.T Check</translation>
+        </message>
+        <message>
+            <source>Short &amp;Drive Self Test</source>
+            <translation>Short &amp;Drive Self Test</translation>
+        </message>
+        <message>
+            <source>&amp;Short Generic Test</source>
+            <translation>&amp;Short Generic Test</translation>
+        </message>
+        <message>
+            <source>Short Generic Test</source>
+            <translation>Short Generic Test</translation>
+        </message>
+        <message>
+            <source>&amp;Long Generic Test</source>
+            <translation>&amp;Long Generic Test</translation>
+        </message>
+        <message>
+            <source>Spin Down</source>
+            <translation>Spin Down</translation>
+        </message>
+        <message>
+            <source>Erase</source>
+            <translation>Erase</translation>
+        </message>
+        <message>
+            <source>Overwrite Full</source>
+            <translation>Overwrite Full</translation>
+        </message>
+        <message>
+            <source>Range</source>
+            <translation>Range</translation>
+        </message>
+        <message>
+            <source>Time</source>
+            <translation>Time</translation>
+        </message>
+        <message>
+            <source>Overwrite</source>
+            <translation>Overwrite</translation>
+        </message>
+        <message>
+            <source>Cripto</source>
+            <translation>Crypto</translation>
+        </message>
+        <message>
+            <source>IDD 70</source>
+            <translation>IDD 70</translation>
+        </message>
+        <message>
+            <source>IDD 71</source>
+            <translation>IDD 71</translation>
+        </message>
     </context>
     <context>
         <name>LanguageDialog</name>
@@ -40,6 +540,266 @@
         </message>
     </context>
     <context>
+        <name>MsgAlert</name>
+        <message>
+            <source>Alert</source>
+            <translation>Alert</translation>
+        </message>
+        <message>
+            <source>The file cannot be saved.</source>
+            <translation>The file cannot be saved.</translation>
+        </message>
+        <message>
+            <source>Your USB key may be full.</source>
+            <translation>Your USB key may be full.</translation>
+        </message>
+        <message>
+            <source>Ok</source>
+            <translation>Ok</translation>
+        </message>
+    </context>
+    <context>
+        <name>MsgDangerous</name>
+        <message>
+            <source>Alert</source>
+            <translation>Alert</translation>
+        </message>
+        <message>
+            <source>This action will modify the selected device(s) and may overwrite your data. Brevane is not responsible for the loss of data. Press F8 to continue.</source>
+            <translation>This action will modify the selected device(s) and may overwrite your data. Brevane is not responsible for the loss of data. Press F8 to continue.</translation>
+        </message>
+        <message>
+            <source>F8</source>
+            <translation>F8</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Cancel</translation>
+        </message>
+    </context>
+    <context>
+        <name>MsgExecution</name>
+        <message>
+            <source>Alert</source>
+            <translation>Alert</translation>
+        </message>
+        <message>
+            <source>F8</source>
+            <translation>F8</translation>
+        </message>
+        <message>
+            <source>This action will modify the selected device(s) and may overwrite your data. Brevane is not responsible for the loss of data. Press F8 to continue.
+
+When this test starts you need to wait until the execution finish. It may last up to 3 hours or more.</source>
+            <translation>This action will modify the selected device(s) and may overwrite your data. Brevane is not responsible for the loss of data. Press F8 to continue.
+
+When this test starts you need to wait until the execution finishes. It will continue for several hours.</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Cancel</translation>
+        </message>
+    </context>
+    <context>
+        <name>ResultTag</name>
+        <message>
+            <source>UNABLE TO RUN</source>
+            <translation>UNABLE TO RUN</translation>
+        </message>
+    </context>
+    <context>
+        <name>ResultTags</name>
+        <message>
+            <source>PASS</source>
+            <translation>PASS</translation>
+        </message>
+        <message>
+            <source>FAIL</source>
+            <translation>FAIL</translation>
+        </message>
+        <message>
+            <source>UNABLE TO RUN</source>
+            <translation>UNABLE TO RUN</translation>
+        </message>
+        <message>
+            <source>IN PROGRESS</source>
+            <translation>IN PROGRESS</translation>
+        </message>
+        <message>
+            <source>ABORT</source>
+            <translation>ABORTED</translation>
+        </message>
+        <message>
+            <source>Outer Scan</source>
+            <translation>Outer Scan</translation>
+        </message>
+        <message>
+            <source>Inner Scan</source>
+            <translation>Inner Scan</translation>
+        </message>
+        <message>
+            <source>Random Read</source>
+            <translation>Random Read</translation>
+        </message>
+    </context>
+    <context>
+        <name>SaveMsg</name>
+        <message>
+            <source>Save</source>
+            <translation>Save</translation>
+        </message>
+        <message>
+            <source>Drive information saved</source>
+            <translation>Drive information saved</translation>
+        </message>
+    </context>
+    <context>
+        <name>SetMaxLba</name>
+        <message>
+            <source>New Maximum LBA:</source>
+            <translation>New maximum LBA count:</translation>
+        </message>
+        <message>
+            <source>Set Max LBA</source>
+            <translation>Set Max LBA</translation>
+        </message>
+        <message>
+            <source>Current Maximum LBA:</source>
+            <translation>Current Maximum LBA:</translation>
+        </message>
+        <message>
+            <source>Restore Native Capacity</source>
+            <translation>Restore Native Capacity</translation>
+        </message>
+        <message>
+            <source>Ok</source>
+            <translation>Ok</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Cancel</translation>
+        </message>
+    </context>
+    <context>
+        <name>TranslateLog</name>
+        <message>
+            <source>Short Generic Test</source>
+            <translation>Short Generic</translation>
+        </message>
+        <message>
+            <source>Long Generic Test</source>
+            <translation>Long Generic</translation>
+        </message>
+        <message>
+            <source>Short DST</source>
+            <translation>Short Drive Self Test</translation>
+        </message>
+        <message>
+            <source>S.M.A.R.T. Check</source>
+            <translation>S.M.A.R.T. Check</translation>
+        </message>
+        <message>
+            <source>Short DST Test</source>
+            <translation>Short Drive Self Test</translation>
+        </message>
+        <message>
+            <source>S.M.A.R.T. Check Test</source>
+            <translation>S.M.A.R.T. Check</translation>
+        </message>
+        <message>
+            <source>Outer Scan</source>
+            <translation>Outer Scan</translation>
+        </message>
+        <message>
+            <source>Inner Scan</source>
+            <translation>Inner Scan</translation>
+        </message>
+        <message>
+            <source>Random Read</source>
+            <translation>Random Read</translation>
+        </message>
+        <message>
+            <source>Full Erase</source>
+            <translation>Full Erase</translation>
+        </message>
+        <message>
+            <source>Fixed</source>
+            <translation>Fixed</translation>
+        </message>
+        <message>
+            <source>started</source>
+            <translation>Started</translation>
+        </message>
+        <message>
+            <source>True</source>
+            <translation>True</translation>
+        </message>
+        <message>
+            <source>FAIL</source>
+            <translation>FAIL</translation>
+        </message>
+        <message>
+            <source>ABORT</source>
+            <translation>ABORTED</translation>
+        </message>
+        <message>
+            <source>PASS</source>
+            <translation>PASS</translation>
+        </message>
+        <message>
+            <source>UNABLE TO RUN</source>
+            <translation>UNABLE TO RUN</translation>
+        </message>
+        <message>
+            <source>IN PROGRESS</source>
+            <translation>IN PROGRESS</translation>
+        </message>
+        <message>
+            <source>Test Aborted by User</source>
+            <translation>Test Aborted by User</translation>
+        </message>
+        <message>
+            <source>Drive information saved</source>
+            <translation>Drive information saved</translation>
+        </message>
+        <message>
+            <source>Set Max LBA</source>
+            <translation>Set Max LBA</translation>
+        </message>
+        <message>
+            <source>Current maximum LBA count:</source>
+            <translation>Current maximum LBA count:</translation>
+        </message>
+        <message>
+            <source>New max</source>
+            <translation>New max</translation>
+        </message>
+        <message>
+            <source>Restore Native capacity</source>
+            <translation>Restore Native capacity</translation>
+        </message>
+        <message>
+            <source>Start:</source>
+            <translation>Start:</translation>
+        </message>
+        <message>
+            <source>End:</source>
+            <translation>End:</translation>
+        </message>
+        <message>
+            <source>Fix All Long</source>
+            <translation>Fix All Long</translation>
+        </message>
+        <message>
+            <source>Fix All Fast</source>
+            <translation>Fix All Fast</translation>
+        </message>
+        <message>
+            <source>Fix All</source>
+            <translation>Fix All</translation>
+        </message>
+    </context>
+    <context>
         <name>ViewLog</name>
         <message>
             <source>View log</source>
@@ -51,35 +811,30 @@
         </message>
     </context>
     <context>
-        <name>EULADialog</name>
+        <name>device</name>
         <message>
-            <source>I Accept</source>
-            <translation>I accept</translation>
+            <source>Form</source>
+            <translation>Form</translation>
         </message>
         <message>
-            <source>License Agreement</source>
-            <translation>License agreement</translation>
+            <source>change image</source>
+            <translation>change image</translation>
         </message>
-    </context>
-    <context>
-        <name>AdvancedFeatures</name>
         <message>
-            <source>CAUTION</source>
-            <translation>WARNING!</translation>
+            <source>remaining</source>
+            <translation>remaining</translation>
         </message>
-    </context>
-    <context>
-        <name>EraseTime</name>
         <message>
-            <source>Hours</source>
-            <translation>hours</translation>
+            <source>Error</source>
+            <translation>Error</translation>
         </message>
-    </context>
-    <context>
-        <name>SetMaxLba</name>
         <message>
-            <source>New Maximum LBA:</source>
-            <translation>New maximum LBA count:</translation>
+            <source>complete</source>
+            <translation>complete</translation>
+        </message>
+        <message>
+            <source>New max</source>
+            <translation>New max</translation>
         </message>
     </context>
 </TS>

@@ -2,10 +2,526 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
     <context>
+        <name>AboutDialog</name>
+        <message>
+            <source>About Kestrova Bootable</source>
+            <translation>Acerca de Kestrova Bootable</translation>
+        </message>
+        <message>
+            <source>Kestrova Bootable</source>
+            <translation>Kestrova Bootable</translation>
+        </message>
+        <message>
+            <source>Copyright © 2016 Brevane. All rights reserved.</source>
+            <translation>Copyright © 2016 Brevane. Todos los derechos reservados.</translation>
+        </message>
+        <message>
+            <source>Brevane and the Brevane logo are trademarks of Brevane in the United States and other countries.</source>
+            <translation>Brevane y el logotipo de Brevane son marcas comerciales de Brevane en Estados Unidos y otros países.</translation>
+        </message>
+        <message>
+            <source>Kestrova Bootable provides a basic suite of diagnostic utilities in an environment independent of your installed operating system. This will allow you to test, diagnose, and possibly repair your hard drive, even if your operating system environment is inaccessible.</source>
+            <translation>Kestrova Bootable ofrece un conjunto básico de utilidades de diagnóstico en un entorno independiente del sistema operativo instalado. Le permite probar, diagnosticar y, posiblemente, reparar su disco duro, incluso si no puede acceder a su sistema operativo.</translation>
+        </message>
+        <message>
+            <source>License Agreement</source>
+            <translation>Acuerdo de licencia</translation>
+        </message>
+        <message>
+            <source>Done</source>
+            <translation>Listo</translation>
+        </message>
+    </context>
+    <context>
+        <name>AdvancedFeatures</name>
+        <message>
+            <source>Alert</source>
+            <translation>Alerta</translation>
+        </message>
+        <message>
+            <source>CAUTION</source>
+            <translation>¡ADVERTENCIA!</translation>
+        </message>
+        <message>
+            <source>The Advanced Test index has options that can erase your data or make HD stay unusable on your system. If you still may experience data loss.
+
+Make sure all your critical data has a backup before using any Advanced Test.
+
+Brevane is not responsible for lost user data.
+
+Please read the help files or contact Technical Support Brevane before using Advanced tests.
+
+Press F8 to enable the Advanced Test. Or click cancel to return to the Basic Tests.</source>
+            <translation>El menú de pruebas avanzadas tiene opciones que pueden borrar sus datos o dejar la unidad inutilizable para su sistema. Si continúa, podría perder datos.
+
+Asegúrese de hacer una copia de seguridad de todos los datos importantes antes de usar cualquier prueba avanzada.
+
+Brevane no se hace responsable de la pérdida de datos del usuario.
+
+Lea los archivos de ayuda o póngase en contacto con el soporte técnico de Brevane antes de usar las pruebas avanzadas.
+
+Pulse F8 para habilitar las pruebas avanzadas. Haga clic en Cancelar para volver a las pruebas básicas.</translation>
+        </message>
+        <message>
+            <source>Contact Brevane Technical Support</source>
+            <translation>Contacte con el soporte técnico de Brevane</translation>
+        </message>
+        <message>
+            <source>F8</source>
+            <translation>F8</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Cancelar</translation>
+        </message>
+    </context>
+    <context>
+        <name>Close</name>
+        <message>
+            <source>Close</source>
+            <translation>Cerrar</translation>
+        </message>
+        <message>
+            <source>Do you want to close the application? (There are running tests)</source>
+            <translation>¿Desea cerrar la aplicación? (Hay pruebas en ejecución)</translation>
+        </message>
+        <message>
+            <source>OK</source>
+            <translation>Aceptar</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Cancelar</translation>
+        </message>
+    </context>
+    <context>
+        <name>EULADialog</name>
+        <message>
+            <source>License Agreement</source>
+            <translation>Acuerdo de licencia</translation>
+        </message>
+        <message>
+            <source>about:blank</source>
+            <translation>about:blank</translation>
+        </message>
+        <message>
+            <source>I Do Not Accept</source>
+            <translation>No acepto</translation>
+        </message>
+        <message>
+            <source>I Accept</source>
+            <translation>Acepto</translation>
+        </message>
+        <message>
+            <source>Done</source>
+            <translation>Listo</translation>
+        </message>
+    </context>
+    <context>
+        <name>EraseRangeUI</name>
+        <message>
+            <source>Erase Range</source>
+            <translation>Borrar rango</translation>
+        </message>
+        <message>
+            <source>Max LBA:</source>
+            <translation>LBA máximo:</translation>
+        </message>
+        <message>
+            <source>Start:</source>
+            <translation>Inicio:</translation>
+        </message>
+        <message>
+            <source>End:</source>
+            <translation>Fin:</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Cancelar</translation>
+        </message>
+        <message>
+            <source>Ok</source>
+            <translation>Aceptar</translation>
+        </message>
+    </context>
+    <context>
+        <name>EraseTime</name>
+        <message>
+            <source>Erase Time</source>
+            <translation>Borrado por tiempo</translation>
+        </message>
+        <message>
+            <source>Max LBA:</source>
+            <translation>LBA máximo:</translation>
+        </message>
+        <message>
+            <source>LBA start:</source>
+            <translation>LBA inicial:</translation>
+        </message>
+        <message>
+            <source>Type of time:</source>
+            <translation>Unidad de tiempo:</translation>
+        </message>
+        <message>
+            <source>Hours</source>
+            <translation>horas</translation>
+        </message>
+        <message>
+            <source>Minutes</source>
+            <translation>minutos</translation>
+        </message>
+        <message>
+            <source>Seconds</source>
+            <translation>segundos</translation>
+        </message>
+        <message>
+            <source>Set time to test:</source>
+            <translation>Duración:</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Cancelar</translation>
+        </message>
+        <message>
+            <source>Ok</source>
+            <translation>Aceptar</translation>
+        </message>
+    </context>
+    <context>
+        <name>HelpKestrova</name>
+        <message>
+            <source>HelpKestrova</source>
+            <translation>Kestrova - Ayuda</translation>
+        </message>
+        <message>
+            <source>about:blank</source>
+            <translation>about:blank</translation>
+        </message>
+        <message>
+            <source>OK</source>
+            <translation>Aceptar</translation>
+        </message>
+    </context>
+    <context>
+        <name>InfoTags</name>
+        <message>
+            <source>Form</source>
+            <translation>Formulario</translation>
+        </message>
+        <message>
+            <source>Drive Information</source>
+            <translation>Información de la unidad</translation>
+        </message>
+        <message>
+            <source>Drive information saved</source>
+            <translation>Información de la unidad guardada</translation>
+        </message>
+        <message>
+            <source>Test Information and Results</source>
+            <translation>Información y resultados de las pruebas</translation>
+        </message>
+        <message>
+            <source>:</source>
+            <translation>:</translation>
+        </message>
+        <message>
+            <source>Model Number</source>
+            <translation>Número de modelo</translation>
+        </message>
+        <message>
+            <source>Serial Number</source>
+            <translation>Número de serie</translation>
+        </message>
+        <message>
+            <source>Firmware Revision</source>
+            <translation>Revisión de firmware</translation>
+        </message>
+        <message>
+            <source>Max LBA</source>
+            <translation>LBA máximo</translation>
+        </message>
+        <message>
+            <source>Mandatory Power Management</source>
+            <translation>Gestión de energía obligatoria</translation>
+        </message>
+        <message>
+            <source>Security Mode</source>
+            <translation>Modo de seguridad</translation>
+        </message>
+        <message>
+            <source>SMART</source>
+            <translation>SMART</translation>
+        </message>
+        <message>
+            <source>48-bit Address feature set supported</source>
+            <translation>Compatibilidad con direcciones de 48 bits</translation>
+        </message>
+        <message>
+            <source>Advanced Power Management</source>
+            <translation>Gestión avanzada de energía</translation>
+        </message>
+        <message>
+            <source>SMART self-test supported</source>
+            <translation>Compatibilidad con autoprueba SMART</translation>
+        </message>
+        <message>
+            <source>SMART error logging supported</source>
+            <translation>Compatibilidad con registro de errores SMART</translation>
+        </message>
+        <message>
+            <source>Drive Temperature (C)</source>
+            <translation>Temperatura de la unidad (°C)</translation>
+        </message>
+        <message>
+            <source>Power-On Hours</source>
+            <translation>Horas de funcionamiento</translation>
+        </message>
+        <message>
+            <source>Cache Size</source>
+            <translation>Tamaño de caché</translation>
+        </message>
+        <message>
+            <source>General Purpose Logging supported</source>
+            <translation>Compatibilidad con registro de uso general (GPL)</translation>
+        </message>
+        <message>
+            <source>Security Status</source>
+            <translation>Estado de seguridad</translation>
+        </message>
+        <message>
+            <source>Download Microcode</source>
+            <translation>Descarga de microcódigo</translation>
+        </message>
+        <message>
+            <source>Security Locked</source>
+            <translation>Bloqueo de seguridad</translation>
+        </message>
+        <message>
+            <source>Supported</source>
+            <translation>Compatible</translation>
+        </message>
+        <message>
+            <source>Unsupported</source>
+            <translation>No compatible</translation>
+        </message>
+        <message>
+            <source>Enabled</source>
+            <translation>Activado</translation>
+        </message>
+        <message>
+            <source>Disabled</source>
+            <translation>Desactivado</translation>
+        </message>
+        <message>
+            <source>Disable</source>
+            <translation>Desactivado</translation>
+        </message>
+        <message>
+            <source>True</source>
+            <translation>Sí</translation>
+        </message>
+        <message>
+            <source>False</source>
+            <translation>No</translation>
+        </message>
+        <message>
+            <source>Unknown</source>
+            <translation>Desconocido</translation>
+        </message>
+        <message>
+            <source>Not Reported</source>
+            <translation>No indicado</translation>
+        </message>
+        <message>
+            <source>%1 MB</source>
+            <translation>%1 MB</translation>
+        </message>
+        <message>
+            <source>%1, %2</source>
+            <translation>%1, %2</translation>
+        </message>
+        <message>
+            <source>%1, %2 </source>
+            <translation>%1, %2 </translation>
+        </message>
+        <message>
+            <source>%1, %2, %3</source>
+            <translation>%1, %2, %3</translation>
+        </message>
+        <message>
+            <source>Frozen</source>
+            <translation>Congelado</translation>
+        </message>
+        <message>
+            <source>Not frozen</source>
+            <translation>No congelado</translation>
+        </message>
+        <message>
+            <source>Segmented</source>
+            <translation>Segmentado</translation>
+        </message>
+        <message>
+            <source>Not Segmented</source>
+            <translation>No segmentado</translation>
+        </message>
+        <message>
+            <source>Deferred</source>
+            <translation>Diferido</translation>
+        </message>
+        <message>
+            <source>Not Deferred</source>
+            <translation>No diferido</translation>
+        </message>
+    </context>
+    <context>
         <name>KV4L</name>
         <message>
             <source>English</source>
             <translation>español</translation>
+        </message>
+        <message>
+            <source>Test Progress</source>
+            <translation>Progreso de la prueba</translation>
+        </message>
+        <message>
+            <source>Kestrova Bootable</source>
+            <translation>Kestrova Bootable</translation>
+        </message>
+        <message>
+            <source>Model ID</source>
+            <translation>Modelo</translation>
+        </message>
+        <message>
+            <source>Serial Number</source>
+            <translation>Número de serie</translation>
+        </message>
+        <message>
+            <source>Revision</source>
+            <translation>Revisión</translation>
+        </message>
+        <message>
+            <source>Drive List</source>
+            <translation>Lista de unidades</translation>
+        </message>
+        <message>
+            <source>&amp;File</source>
+            <translation>&amp;Archivo</translation>
+        </message>
+        <message>
+            <source>&amp;Rescan</source>
+            <translation>&amp;Volver a buscar</translation>
+        </message>
+        <message>
+            <source>&amp;Basic Tests</source>
+            <translation>Pruebas &amp;básicas</translation>
+        </message>
+        <message>
+            <source>&amp;Advanced Features</source>
+            <translation>&amp;Funciones avanzadas</translation>
+        </message>
+        <message>
+            <source>&amp;Language</source>
+            <translation>&amp;Idioma</translation>
+        </message>
+        <message>
+            <source>&amp;Help</source>
+            <translation>A&amp;yuda</translation>
+        </message>
+        <message>
+            <source>E&amp;xit</source>
+            <translation>&amp;Salir</translation>
+        </message>
+        <message>
+            <source>&amp;About</source>
+            <translation>&amp;Acerca de</translation>
+        </message>
+        <message>
+            <source>&amp;View Log</source>
+            <translation>&amp;Ver registro</translation>
+        </message>
+        <message>
+            <source>&amp;Save Log...</source>
+            <translation>&amp;Guardar registro...</translation>
+        </message>
+        <message>
+            <source>Save Log</source>
+            <translation>Guardar registro</translation>
+        </message>
+        <message>
+            <source>S.M.A.R.T. &amp;Check</source>
+            <translation>&amp;Comprobación S.M.A.R.T.</translation>
+        </message>
+        <message>
+            <source>S.M.A.R.T Check</source>
+            <translation>Comprobación S.M.A.R.T.</translation>
+        </message>
+        <message>
+            <source>Short &amp;Drive Self Test</source>
+            <translation>&amp;Autoprueba corta de la unidad</translation>
+        </message>
+        <message>
+            <source>&amp;Short Generic Test</source>
+            <translation>Prueba &amp;genérica corta</translation>
+        </message>
+        <message>
+            <source>Short Generic Test</source>
+            <translation>Prueba genérica corta</translation>
+        </message>
+        <message>
+            <source>&amp;Long Generic Test</source>
+            <translation>Prueba genérica &amp;larga</translation>
+        </message>
+        <message>
+            <source>Fix All Fast</source>
+            <translation>Rápida</translation>
+        </message>
+        <message>
+            <source>Fix All Long</source>
+            <translation>Larga</translation>
+        </message>
+        <message>
+            <source>Spin Down</source>
+            <translation>Detener discos</translation>
+        </message>
+        <message>
+            <source>Set max LBA</source>
+            <translation>Establecer LBA máximo</translation>
+        </message>
+        <message>
+            <source>Erase</source>
+            <translation>Borrar</translation>
+        </message>
+        <message>
+            <source>Overwrite Full</source>
+            <translation>Sobrescritura completa</translation>
+        </message>
+        <message>
+            <source>Boot Tracks</source>
+            <translation>Borrar pista CERO</translation>
+        </message>
+        <message>
+            <source>Range</source>
+            <translation>Rango</translation>
+        </message>
+        <message>
+            <source>Time</source>
+            <translation>Tiempo</translation>
+        </message>
+        <message>
+            <source>Overwrite</source>
+            <translation>Sobrescribir</translation>
+        </message>
+        <message>
+            <source>Cripto</source>
+            <translation>Cripto</translation>
+        </message>
+        <message>
+            <source>IDD 70</source>
+            <translation>IDD 70</translation>
+        </message>
+        <message>
+            <source>IDD 71</source>
+            <translation>IDD 71</translation>
         </message>
     </context>
     <context>
@@ -24,6 +540,266 @@
         </message>
     </context>
     <context>
+        <name>MsgAlert</name>
+        <message>
+            <source>Alert</source>
+            <translation>Alerta</translation>
+        </message>
+        <message>
+            <source>The file cannot be saved.</source>
+            <translation>No se puede guardar el archivo.</translation>
+        </message>
+        <message>
+            <source>Your USB key may be full.</source>
+            <translation>Es posible que su memoria USB esté llena.</translation>
+        </message>
+        <message>
+            <source>Ok</source>
+            <translation>Aceptar</translation>
+        </message>
+    </context>
+    <context>
+        <name>MsgDangerous</name>
+        <message>
+            <source>Alert</source>
+            <translation>Alerta</translation>
+        </message>
+        <message>
+            <source>This action will modify the selected device(s) and may overwrite your data. Brevane is not responsible for the loss of data. Press F8 to continue.</source>
+            <translation>Esta acción modificará las unidades seleccionadas y puede sobrescribir sus datos. Brevane no se hace responsable de la pérdida de datos. Pulse F8 para continuar.</translation>
+        </message>
+        <message>
+            <source>F8</source>
+            <translation>F8</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Cancelar</translation>
+        </message>
+    </context>
+    <context>
+        <name>MsgExecution</name>
+        <message>
+            <source>Alert</source>
+            <translation>Alerta</translation>
+        </message>
+        <message>
+            <source>F8</source>
+            <translation>F8</translation>
+        </message>
+        <message>
+            <source>This action will modify the selected device(s) and may overwrite your data. Brevane is not responsible for the loss of data. Press F8 to continue.
+
+When this test starts you need to wait until the execution finish. It may last up to 3 hours or more.</source>
+            <translation>Esta acción modificará las unidades seleccionadas y puede sobrescribir sus datos. Brevane no se hace responsable de la pérdida de datos. Pulse F8 para continuar.
+
+Cuando comience esta prueba, deberá esperar a que termine la ejecución. Durará varias horas.</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Cancelar</translation>
+        </message>
+    </context>
+    <context>
+        <name>ResultTag</name>
+        <message>
+            <source>UNABLE TO RUN</source>
+            <translation>NO EJECUTABLE</translation>
+        </message>
+    </context>
+    <context>
+        <name>ResultTags</name>
+        <message>
+            <source>PASS</source>
+            <translation>CORRECTO</translation>
+        </message>
+        <message>
+            <source>FAIL</source>
+            <translation>ERROR</translation>
+        </message>
+        <message>
+            <source>UNABLE TO RUN</source>
+            <translation>NO EJECUTABLE</translation>
+        </message>
+        <message>
+            <source>IN PROGRESS</source>
+            <translation>EN CURSO</translation>
+        </message>
+        <message>
+            <source>ABORT</source>
+            <translation>CANCELADO</translation>
+        </message>
+        <message>
+            <source>Outer Scan</source>
+            <translation>Zona exterior</translation>
+        </message>
+        <message>
+            <source>Inner Scan</source>
+            <translation>Zona interior</translation>
+        </message>
+        <message>
+            <source>Random Read</source>
+            <translation>Lectura aleatoria</translation>
+        </message>
+    </context>
+    <context>
+        <name>SaveMsg</name>
+        <message>
+            <source>Save</source>
+            <translation>Guardar</translation>
+        </message>
+        <message>
+            <source>Drive information saved</source>
+            <translation>Información de la unidad guardada</translation>
+        </message>
+    </context>
+    <context>
+        <name>SetMaxLba</name>
+        <message>
+            <source>Set Max LBA</source>
+            <translation>Establecer LBA máximo</translation>
+        </message>
+        <message>
+            <source>Current Maximum LBA:</source>
+            <translation>LBA máximo actual:</translation>
+        </message>
+        <message>
+            <source>New Maximum LBA:</source>
+            <translation>Nuevo número máximo de LBA:</translation>
+        </message>
+        <message>
+            <source>Restore Native Capacity</source>
+            <translation>Restaurar capacidad nativa</translation>
+        </message>
+        <message>
+            <source>Ok</source>
+            <translation>Aceptar</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Cancelar</translation>
+        </message>
+    </context>
+    <context>
+        <name>TranslateLog</name>
+        <message>
+            <source>Short Generic Test</source>
+            <translation>Prueba genérica corta</translation>
+        </message>
+        <message>
+            <source>Long Generic Test</source>
+            <translation>Prueba genérica larga</translation>
+        </message>
+        <message>
+            <source>Short DST</source>
+            <translation>Autoprueba corta de la unidad</translation>
+        </message>
+        <message>
+            <source>S.M.A.R.T. Check</source>
+            <translation>Comprobación S.M.A.R.T.</translation>
+        </message>
+        <message>
+            <source>Short DST Test</source>
+            <translation>Autoprueba corta de la unidad</translation>
+        </message>
+        <message>
+            <source>S.M.A.R.T. Check Test</source>
+            <translation>Comprobación S.M.A.R.T.</translation>
+        </message>
+        <message>
+            <source>Outer Scan</source>
+            <translation>Zona exterior</translation>
+        </message>
+        <message>
+            <source>Inner Scan</source>
+            <translation>Zona interior</translation>
+        </message>
+        <message>
+            <source>Random Read</source>
+            <translation>Lectura aleatoria</translation>
+        </message>
+        <message>
+            <source>Full Erase</source>
+            <translation>Borrado completo</translation>
+        </message>
+        <message>
+            <source>Fixed</source>
+            <translation>Reparado</translation>
+        </message>
+        <message>
+            <source>started</source>
+            <translation>iniciada</translation>
+        </message>
+        <message>
+            <source>True</source>
+            <translation>Sí</translation>
+        </message>
+        <message>
+            <source>FAIL</source>
+            <translation>ERROR</translation>
+        </message>
+        <message>
+            <source>ABORT</source>
+            <translation>CANCELADO</translation>
+        </message>
+        <message>
+            <source>PASS</source>
+            <translation>CORRECTO</translation>
+        </message>
+        <message>
+            <source>UNABLE TO RUN</source>
+            <translation>NO EJECUTABLE</translation>
+        </message>
+        <message>
+            <source>IN PROGRESS</source>
+            <translation>EN CURSO</translation>
+        </message>
+        <message>
+            <source>Test Aborted by User</source>
+            <translation>Prueba cancelada por el usuario</translation>
+        </message>
+        <message>
+            <source>Drive information saved</source>
+            <translation>Información de la unidad guardada</translation>
+        </message>
+        <message>
+            <source>Set Max LBA</source>
+            <translation>Establecer LBA máximo</translation>
+        </message>
+        <message>
+            <source>Current maximum LBA count:</source>
+            <translation>Número máximo de LBA actual:</translation>
+        </message>
+        <message>
+            <source>New max</source>
+            <translation>Nuevo máx.</translation>
+        </message>
+        <message>
+            <source>Restore Native capacity</source>
+            <translation>Restaurar capacidad nativa</translation>
+        </message>
+        <message>
+            <source>Start:</source>
+            <translation>Inicio:</translation>
+        </message>
+        <message>
+            <source>End:</source>
+            <translation>Fin:</translation>
+        </message>
+        <message>
+            <source>Fix All Long</source>
+            <translation>Fix All Larga</translation>
+        </message>
+        <message>
+            <source>Fix All Fast</source>
+            <translation>Fix All Rápida</translation>
+        </message>
+        <message>
+            <source>Fix All</source>
+            <translation>Fix All</translation>
+        </message>
+    </context>
+    <context>
         <name>ViewLog</name>
         <message>
             <source>View log</source>
@@ -32,6 +808,33 @@
         <message>
             <source>OK</source>
             <translation>Aceptar</translation>
+        </message>
+    </context>
+    <context>
+        <name>device</name>
+        <message>
+            <source>Form</source>
+            <translation>Formulario</translation>
+        </message>
+        <message>
+            <source>change image</source>
+            <translation>Cambiar imagen</translation>
+        </message>
+        <message>
+            <source>remaining</source>
+            <translation>quedan</translation>
+        </message>
+        <message>
+            <source>Error</source>
+            <translation>Error</translation>
+        </message>
+        <message>
+            <source>complete</source>
+            <translation>completado</translation>
+        </message>
+        <message>
+            <source>New max</source>
+            <translation>Nuevo máx.</translation>
         </message>
     </context>
 </TS>

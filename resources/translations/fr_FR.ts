@@ -2,10 +2,526 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
     <context>
+        <name>AboutDialog</name>
+        <message>
+            <source>About Kestrova Bootable</source>
+            <translation>À propos de Kestrova Bootable</translation>
+        </message>
+        <message>
+            <source>Kestrova Bootable</source>
+            <translation>Kestrova Bootable</translation>
+        </message>
+        <message>
+            <source>Copyright © 2016 Brevane. All rights reserved.</source>
+            <translation>Copyright © 2016 Brevane. Tous droits réservés.</translation>
+        </message>
+        <message>
+            <source>Brevane and the Brevane logo are trademarks of Brevane in the United States and other countries.</source>
+            <translation>Brevane et le logo Brevane sont des marques de Brevane aux États-Unis et dans d’autres pays.</translation>
+        </message>
+        <message>
+            <source>Kestrova Bootable provides a basic suite of diagnostic utilities in an environment independent of your installed operating system. This will allow you to test, diagnose, and possibly repair your hard drive, even if your operating system environment is inaccessible.</source>
+            <translation>Kestrova Bootable fournit une suite de base d’utilitaires de diagnostic dans un environnement indépendant du système d’exploitation installé. Vous pouvez ainsi tester, diagnostiquer et éventuellement réparer votre disque dur, même si votre système d’exploitation est inaccessible.</translation>
+        </message>
+        <message>
+            <source>License Agreement</source>
+            <translation>Contrat de licence</translation>
+        </message>
+        <message>
+            <source>Done</source>
+            <translation>Terminé</translation>
+        </message>
+    </context>
+    <context>
+        <name>AdvancedFeatures</name>
+        <message>
+            <source>Alert</source>
+            <translation>Alerte</translation>
+        </message>
+        <message>
+            <source>CAUTION</source>
+            <translation>AVERTISSEMENT !</translation>
+        </message>
+        <message>
+            <source>The Advanced Test index has options that can erase your data or make HD stay unusable on your system. If you still may experience data loss.
+
+Make sure all your critical data has a backup before using any Advanced Test.
+
+Brevane is not responsible for lost user data.
+
+Please read the help files or contact Technical Support Brevane before using Advanced tests.
+
+Press F8 to enable the Advanced Test. Or click cancel to return to the Basic Tests.</source>
+            <translation>Le menu des tests avancés propose des options qui peuvent effacer vos données ou rendre le disque inutilisable pour votre système. Si vous continuez, vous risquez de perdre des données.
+
+Sauvegardez toutes vos données importantes avant d’utiliser un test avancé.
+
+Brevane décline toute responsabilité en cas de perte de données utilisateur.
+
+Veuillez lire les fichiers d’aide ou contacter le support technique de Brevane avant d’utiliser les tests avancés.
+
+Appuyez sur F8 pour activer les tests avancés. Cliquez sur Annuler pour revenir aux tests de base.</translation>
+        </message>
+        <message>
+            <source>Contact Brevane Technical Support</source>
+            <translation>Contacter le support technique de Brevane</translation>
+        </message>
+        <message>
+            <source>F8</source>
+            <translation>F8</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Annuler</translation>
+        </message>
+    </context>
+    <context>
+        <name>Close</name>
+        <message>
+            <source>Close</source>
+            <translation>Fermer</translation>
+        </message>
+        <message>
+            <source>Do you want to close the application? (There are running tests)</source>
+            <translation>Voulez-vous fermer l’application ? (Des tests sont en cours)</translation>
+        </message>
+        <message>
+            <source>OK</source>
+            <translation>OK</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Annuler</translation>
+        </message>
+    </context>
+    <context>
+        <name>EULADialog</name>
+        <message>
+            <source>License Agreement</source>
+            <translation>Contrat de licence</translation>
+        </message>
+        <message>
+            <source>about:blank</source>
+            <translation>about:blank</translation>
+        </message>
+        <message>
+            <source>I Do Not Accept</source>
+            <translation>Je n’accepte pas</translation>
+        </message>
+        <message>
+            <source>I Accept</source>
+            <translation>J’accepte</translation>
+        </message>
+        <message>
+            <source>Done</source>
+            <translation>Terminé</translation>
+        </message>
+    </context>
+    <context>
+        <name>EraseRangeUI</name>
+        <message>
+            <source>Erase Range</source>
+            <translation>Effacer une plage</translation>
+        </message>
+        <message>
+            <source>Max LBA:</source>
+            <translation>LBA max :</translation>
+        </message>
+        <message>
+            <source>Start:</source>
+            <translation>Début :</translation>
+        </message>
+        <message>
+            <source>End:</source>
+            <translation>Fin :</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Annuler</translation>
+        </message>
+        <message>
+            <source>Ok</source>
+            <translation>OK</translation>
+        </message>
+    </context>
+    <context>
+        <name>EraseTime</name>
+        <message>
+            <source>Erase Time</source>
+            <translation>Effacement minuté</translation>
+        </message>
+        <message>
+            <source>Max LBA:</source>
+            <translation>LBA max :</translation>
+        </message>
+        <message>
+            <source>LBA start:</source>
+            <translation>LBA de départ :</translation>
+        </message>
+        <message>
+            <source>Type of time:</source>
+            <translation>Unité de temps :</translation>
+        </message>
+        <message>
+            <source>Hours</source>
+            <translation>heures</translation>
+        </message>
+        <message>
+            <source>Minutes</source>
+            <translation>minutes</translation>
+        </message>
+        <message>
+            <source>Seconds</source>
+            <translation>secondes</translation>
+        </message>
+        <message>
+            <source>Set time to test:</source>
+            <translation>Durée :</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Annuler</translation>
+        </message>
+        <message>
+            <source>Ok</source>
+            <translation>OK</translation>
+        </message>
+    </context>
+    <context>
+        <name>HelpKestrova</name>
+        <message>
+            <source>HelpKestrova</source>
+            <translation>Kestrova - Aide</translation>
+        </message>
+        <message>
+            <source>about:blank</source>
+            <translation>about:blank</translation>
+        </message>
+        <message>
+            <source>OK</source>
+            <translation>OK</translation>
+        </message>
+    </context>
+    <context>
+        <name>InfoTags</name>
+        <message>
+            <source>Form</source>
+            <translation>Formulaire</translation>
+        </message>
+        <message>
+            <source>Drive Information</source>
+            <translation>Informations sur le disque</translation>
+        </message>
+        <message>
+            <source>Drive information saved</source>
+            <translation>Informations du disque enregistrées</translation>
+        </message>
+        <message>
+            <source>Test Information and Results</source>
+            <translation>Informations et résultats des tests</translation>
+        </message>
+        <message>
+            <source>:</source>
+            <translation>:</translation>
+        </message>
+        <message>
+            <source>Model Number</source>
+            <translation>Numéro de modèle</translation>
+        </message>
+        <message>
+            <source>Serial Number</source>
+            <translation>Numéro de série</translation>
+        </message>
+        <message>
+            <source>Firmware Revision</source>
+            <translation>Révision du micrologiciel</translation>
+        </message>
+        <message>
+            <source>Max LBA</source>
+            <translation>LBA max</translation>
+        </message>
+        <message>
+            <source>Mandatory Power Management</source>
+            <translation>Gestion d’alimentation obligatoire</translation>
+        </message>
+        <message>
+            <source>Security Mode</source>
+            <translation>Mode de sécurité</translation>
+        </message>
+        <message>
+            <source>SMART</source>
+            <translation>SMART</translation>
+        </message>
+        <message>
+            <source>48-bit Address feature set supported</source>
+            <translation>Prise en charge de l’adressage 48 bits</translation>
+        </message>
+        <message>
+            <source>Advanced Power Management</source>
+            <translation>Gestion avancée de l’alimentation</translation>
+        </message>
+        <message>
+            <source>SMART self-test supported</source>
+            <translation>Prise en charge de l’autotest SMART</translation>
+        </message>
+        <message>
+            <source>SMART error logging supported</source>
+            <translation>Prise en charge de la journalisation des erreurs SMART</translation>
+        </message>
+        <message>
+            <source>Drive Temperature (C)</source>
+            <translation>Température du disque (°C)</translation>
+        </message>
+        <message>
+            <source>Power-On Hours</source>
+            <translation>Heures de fonctionnement</translation>
+        </message>
+        <message>
+            <source>Cache Size</source>
+            <translation>Taille du cache</translation>
+        </message>
+        <message>
+            <source>General Purpose Logging supported</source>
+            <translation>Prise en charge de la journalisation générale (GPL)</translation>
+        </message>
+        <message>
+            <source>Security Status</source>
+            <translation>État de sécurité</translation>
+        </message>
+        <message>
+            <source>Download Microcode</source>
+            <translation>Téléchargement de microcode</translation>
+        </message>
+        <message>
+            <source>Security Locked</source>
+            <translation>Verrouillage de sécurité</translation>
+        </message>
+        <message>
+            <source>Supported</source>
+            <translation>Pris en charge</translation>
+        </message>
+        <message>
+            <source>Unsupported</source>
+            <translation>Non pris en charge</translation>
+        </message>
+        <message>
+            <source>Enabled</source>
+            <translation>Activé</translation>
+        </message>
+        <message>
+            <source>Disabled</source>
+            <translation>Désactivé</translation>
+        </message>
+        <message>
+            <source>Disable</source>
+            <translation>Désactivé</translation>
+        </message>
+        <message>
+            <source>True</source>
+            <translation>Oui</translation>
+        </message>
+        <message>
+            <source>False</source>
+            <translation>Non</translation>
+        </message>
+        <message>
+            <source>Unknown</source>
+            <translation>Inconnu</translation>
+        </message>
+        <message>
+            <source>Not Reported</source>
+            <translation>Non indiqué</translation>
+        </message>
+        <message>
+            <source>%1 MB</source>
+            <translation>%1 MB</translation>
+        </message>
+        <message>
+            <source>%1, %2</source>
+            <translation>%1, %2</translation>
+        </message>
+        <message>
+            <source>%1, %2 </source>
+            <translation>%1, %2 </translation>
+        </message>
+        <message>
+            <source>%1, %2, %3</source>
+            <translation>%1, %2, %3</translation>
+        </message>
+        <message>
+            <source>Frozen</source>
+            <translation>Gelé</translation>
+        </message>
+        <message>
+            <source>Not frozen</source>
+            <translation>Non gelé</translation>
+        </message>
+        <message>
+            <source>Segmented</source>
+            <translation>Segmenté</translation>
+        </message>
+        <message>
+            <source>Not Segmented</source>
+            <translation>Non segmenté</translation>
+        </message>
+        <message>
+            <source>Deferred</source>
+            <translation>Différé</translation>
+        </message>
+        <message>
+            <source>Not Deferred</source>
+            <translation>Non différé</translation>
+        </message>
+    </context>
+    <context>
         <name>KV4L</name>
         <message>
             <source>English</source>
             <translation>français</translation>
+        </message>
+        <message>
+            <source>Test Progress</source>
+            <translation>Progression du test</translation>
+        </message>
+        <message>
+            <source>Kestrova Bootable</source>
+            <translation>Kestrova Bootable</translation>
+        </message>
+        <message>
+            <source>Model ID</source>
+            <translation>Modèle</translation>
+        </message>
+        <message>
+            <source>Serial Number</source>
+            <translation>Numéro de série</translation>
+        </message>
+        <message>
+            <source>Revision</source>
+            <translation>Révision</translation>
+        </message>
+        <message>
+            <source>Drive List</source>
+            <translation>Liste des disques</translation>
+        </message>
+        <message>
+            <source>&amp;File</source>
+            <translation>&amp;Fichier</translation>
+        </message>
+        <message>
+            <source>&amp;Rescan</source>
+            <translation>&amp;Nouvelle analyse</translation>
+        </message>
+        <message>
+            <source>&amp;Basic Tests</source>
+            <translation>Tests de &amp;base</translation>
+        </message>
+        <message>
+            <source>&amp;Advanced Features</source>
+            <translation>Fonctions &amp;avancées</translation>
+        </message>
+        <message>
+            <source>&amp;Language</source>
+            <translation>&amp;Langue</translation>
+        </message>
+        <message>
+            <source>&amp;Help</source>
+            <translation>Ai&amp;de</translation>
+        </message>
+        <message>
+            <source>E&amp;xit</source>
+            <translation>&amp;Quitter</translation>
+        </message>
+        <message>
+            <source>&amp;About</source>
+            <translation>À &amp;propos</translation>
+        </message>
+        <message>
+            <source>&amp;View Log</source>
+            <translation>&amp;Afficher le journal</translation>
+        </message>
+        <message>
+            <source>&amp;Save Log...</source>
+            <translation>&amp;Enregistrer le journal...</translation>
+        </message>
+        <message>
+            <source>Save Log</source>
+            <translation>Enregistrer le journal</translation>
+        </message>
+        <message>
+            <source>S.M.A.R.T. &amp;Check</source>
+            <translation>&amp;Contrôle S.M.A.R.T.</translation>
+        </message>
+        <message>
+            <source>S.M.A.R.T Check</source>
+            <translation>Contrôle S.M.A.R.T.</translation>
+        </message>
+        <message>
+            <source>Short &amp;Drive Self Test</source>
+            <translation>&amp;Autotest court du disque</translation>
+        </message>
+        <message>
+            <source>&amp;Short Generic Test</source>
+            <translation>Test &amp;générique court</translation>
+        </message>
+        <message>
+            <source>Short Generic Test</source>
+            <translation>Test générique court</translation>
+        </message>
+        <message>
+            <source>&amp;Long Generic Test</source>
+            <translation>Test générique &amp;long</translation>
+        </message>
+        <message>
+            <source>Fix All Fast</source>
+            <translation>Rapide</translation>
+        </message>
+        <message>
+            <source>Fix All Long</source>
+            <translation>Longue</translation>
+        </message>
+        <message>
+            <source>Spin Down</source>
+            <translation>Arrêt de rotation</translation>
+        </message>
+        <message>
+            <source>Set max LBA</source>
+            <translation>Définir le LBA max</translation>
+        </message>
+        <message>
+            <source>Erase</source>
+            <translation>Effacer</translation>
+        </message>
+        <message>
+            <source>Overwrite Full</source>
+            <translation>Écrasement complet</translation>
+        </message>
+        <message>
+            <source>Boot Tracks</source>
+            <translation>Effacer la piste ZÉRO</translation>
+        </message>
+        <message>
+            <source>Range</source>
+            <translation>Plage</translation>
+        </message>
+        <message>
+            <source>Time</source>
+            <translation>Durée</translation>
+        </message>
+        <message>
+            <source>Overwrite</source>
+            <translation>Écraser</translation>
+        </message>
+        <message>
+            <source>Cripto</source>
+            <translation>Crypto</translation>
+        </message>
+        <message>
+            <source>IDD 70</source>
+            <translation>IDD 70</translation>
+        </message>
+        <message>
+            <source>IDD 71</source>
+            <translation>IDD 71</translation>
         </message>
     </context>
     <context>
@@ -24,6 +540,266 @@
         </message>
     </context>
     <context>
+        <name>MsgAlert</name>
+        <message>
+            <source>Alert</source>
+            <translation>Alerte</translation>
+        </message>
+        <message>
+            <source>The file cannot be saved.</source>
+            <translation>Impossible d’enregistrer le fichier.</translation>
+        </message>
+        <message>
+            <source>Your USB key may be full.</source>
+            <translation>Votre clé USB est peut-être pleine.</translation>
+        </message>
+        <message>
+            <source>Ok</source>
+            <translation>OK</translation>
+        </message>
+    </context>
+    <context>
+        <name>MsgDangerous</name>
+        <message>
+            <source>Alert</source>
+            <translation>Alerte</translation>
+        </message>
+        <message>
+            <source>This action will modify the selected device(s) and may overwrite your data. Brevane is not responsible for the loss of data. Press F8 to continue.</source>
+            <translation>Cette action va modifier le ou les disques sélectionnés et peut écraser vos données. Brevane décline toute responsabilité en cas de perte de données. Appuyez sur F8 pour continuer.</translation>
+        </message>
+        <message>
+            <source>F8</source>
+            <translation>F8</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Annuler</translation>
+        </message>
+    </context>
+    <context>
+        <name>MsgExecution</name>
+        <message>
+            <source>Alert</source>
+            <translation>Alerte</translation>
+        </message>
+        <message>
+            <source>F8</source>
+            <translation>F8</translation>
+        </message>
+        <message>
+            <source>This action will modify the selected device(s) and may overwrite your data. Brevane is not responsible for the loss of data. Press F8 to continue.
+
+When this test starts you need to wait until the execution finish. It may last up to 3 hours or more.</source>
+            <translation>Cette action va modifier le ou les disques sélectionnés et peut écraser vos données. Brevane décline toute responsabilité en cas de perte de données. Appuyez sur F8 pour continuer.
+
+Une fois ce test lancé, vous devez attendre la fin de son exécution. Il durera plusieurs heures.</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Annuler</translation>
+        </message>
+    </context>
+    <context>
+        <name>ResultTag</name>
+        <message>
+            <source>UNABLE TO RUN</source>
+            <translation>EXÉCUTION IMPOSSIBLE</translation>
+        </message>
+    </context>
+    <context>
+        <name>ResultTags</name>
+        <message>
+            <source>PASS</source>
+            <translation>RÉUSSI</translation>
+        </message>
+        <message>
+            <source>FAIL</source>
+            <translation>ÉCHEC</translation>
+        </message>
+        <message>
+            <source>UNABLE TO RUN</source>
+            <translation>EXÉCUTION IMPOSSIBLE</translation>
+        </message>
+        <message>
+            <source>IN PROGRESS</source>
+            <translation>EN COURS</translation>
+        </message>
+        <message>
+            <source>ABORT</source>
+            <translation>INTERROMPU</translation>
+        </message>
+        <message>
+            <source>Outer Scan</source>
+            <translation>Zone extérieure</translation>
+        </message>
+        <message>
+            <source>Inner Scan</source>
+            <translation>Zone intérieure</translation>
+        </message>
+        <message>
+            <source>Random Read</source>
+            <translation>Lecture aléatoire</translation>
+        </message>
+    </context>
+    <context>
+        <name>SaveMsg</name>
+        <message>
+            <source>Save</source>
+            <translation>Enregistrer</translation>
+        </message>
+        <message>
+            <source>Drive information saved</source>
+            <translation>Informations du disque enregistrées</translation>
+        </message>
+    </context>
+    <context>
+        <name>SetMaxLba</name>
+        <message>
+            <source>Set Max LBA</source>
+            <translation>Définir le LBA max</translation>
+        </message>
+        <message>
+            <source>Current Maximum LBA:</source>
+            <translation>LBA max actuel :</translation>
+        </message>
+        <message>
+            <source>New Maximum LBA:</source>
+            <translation>Nouveau nombre maximal de LBA :</translation>
+        </message>
+        <message>
+            <source>Restore Native Capacity</source>
+            <translation>Restaurer la capacité native</translation>
+        </message>
+        <message>
+            <source>Ok</source>
+            <translation>OK</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Annuler</translation>
+        </message>
+    </context>
+    <context>
+        <name>TranslateLog</name>
+        <message>
+            <source>Short Generic Test</source>
+            <translation>Test générique court</translation>
+        </message>
+        <message>
+            <source>Long Generic Test</source>
+            <translation>Test générique long</translation>
+        </message>
+        <message>
+            <source>Short DST</source>
+            <translation>Autotest court du disque</translation>
+        </message>
+        <message>
+            <source>S.M.A.R.T. Check</source>
+            <translation>Contrôle S.M.A.R.T.</translation>
+        </message>
+        <message>
+            <source>Short DST Test</source>
+            <translation>Autotest court du disque</translation>
+        </message>
+        <message>
+            <source>S.M.A.R.T. Check Test</source>
+            <translation>Contrôle S.M.A.R.T.</translation>
+        </message>
+        <message>
+            <source>Outer Scan</source>
+            <translation>Zone extérieure</translation>
+        </message>
+        <message>
+            <source>Inner Scan</source>
+            <translation>Zone intérieure</translation>
+        </message>
+        <message>
+            <source>Random Read</source>
+            <translation>Lecture aléatoire</translation>
+        </message>
+        <message>
+            <source>Full Erase</source>
+            <translation>Effacement complet</translation>
+        </message>
+        <message>
+            <source>Fixed</source>
+            <translation>Réparé</translation>
+        </message>
+        <message>
+            <source>started</source>
+            <translation>démarré</translation>
+        </message>
+        <message>
+            <source>True</source>
+            <translation>Oui</translation>
+        </message>
+        <message>
+            <source>FAIL</source>
+            <translation>ÉCHEC</translation>
+        </message>
+        <message>
+            <source>ABORT</source>
+            <translation>INTERROMPU</translation>
+        </message>
+        <message>
+            <source>PASS</source>
+            <translation>RÉUSSI</translation>
+        </message>
+        <message>
+            <source>UNABLE TO RUN</source>
+            <translation>EXÉCUTION IMPOSSIBLE</translation>
+        </message>
+        <message>
+            <source>IN PROGRESS</source>
+            <translation>EN COURS</translation>
+        </message>
+        <message>
+            <source>Test Aborted by User</source>
+            <translation>Test interrompu par l’utilisateur</translation>
+        </message>
+        <message>
+            <source>Drive information saved</source>
+            <translation>Informations du disque enregistrées</translation>
+        </message>
+        <message>
+            <source>Set Max LBA</source>
+            <translation>Définir le LBA max</translation>
+        </message>
+        <message>
+            <source>Current maximum LBA count:</source>
+            <translation>Nombre maximal de LBA actuel :</translation>
+        </message>
+        <message>
+            <source>New max</source>
+            <translation>Nouveau max.</translation>
+        </message>
+        <message>
+            <source>Restore Native capacity</source>
+            <translation>Restaurer la capacité native</translation>
+        </message>
+        <message>
+            <source>Start:</source>
+            <translation>Début :</translation>
+        </message>
+        <message>
+            <source>End:</source>
+            <translation>Fin :</translation>
+        </message>
+        <message>
+            <source>Fix All Long</source>
+            <translation>Fix All Longue</translation>
+        </message>
+        <message>
+            <source>Fix All Fast</source>
+            <translation>Fix All Rapide</translation>
+        </message>
+        <message>
+            <source>Fix All</source>
+            <translation>Fix All</translation>
+        </message>
+    </context>
+    <context>
         <name>ViewLog</name>
         <message>
             <source>View log</source>
@@ -32,6 +808,33 @@
         <message>
             <source>OK</source>
             <translation>OK</translation>
+        </message>
+    </context>
+    <context>
+        <name>device</name>
+        <message>
+            <source>Form</source>
+            <translation>Formulaire</translation>
+        </message>
+        <message>
+            <source>change image</source>
+            <translation>Changer l’image</translation>
+        </message>
+        <message>
+            <source>remaining</source>
+            <translation>reste</translation>
+        </message>
+        <message>
+            <source>Error</source>
+            <translation>Erreur</translation>
+        </message>
+        <message>
+            <source>complete</source>
+            <translation>terminé</translation>
+        </message>
+        <message>
+            <source>New max</source>
+            <translation>Nouveau max.</translation>
         </message>
     </context>
 </TS>

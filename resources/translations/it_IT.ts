@@ -2,10 +2,526 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it_IT">
     <context>
+        <name>AboutDialog</name>
+        <message>
+            <source>About Kestrova Bootable</source>
+            <translation>Informazioni su Kestrova Bootable</translation>
+        </message>
+        <message>
+            <source>Kestrova Bootable</source>
+            <translation>Kestrova Bootable</translation>
+        </message>
+        <message>
+            <source>Copyright © 2016 Brevane. All rights reserved.</source>
+            <translation>Copyright © 2016 Brevane. Tutti i diritti riservati.</translation>
+        </message>
+        <message>
+            <source>Brevane and the Brevane logo are trademarks of Brevane in the United States and other countries.</source>
+            <translation>Brevane e il logo Brevane sono marchi di Brevane negli Stati Uniti e in altri paesi.</translation>
+        </message>
+        <message>
+            <source>Kestrova Bootable provides a basic suite of diagnostic utilities in an environment independent of your installed operating system. This will allow you to test, diagnose, and possibly repair your hard drive, even if your operating system environment is inaccessible.</source>
+            <translation>Kestrova Bootable offre una serie di base di utilità diagnostiche in un ambiente indipendente dal sistema operativo installato. Consente di testare, diagnosticare ed eventualmente riparare il disco rigido, anche se l’ambiente del sistema operativo non è accessibile.</translation>
+        </message>
+        <message>
+            <source>License Agreement</source>
+            <translation>Contratto di licenza</translation>
+        </message>
+        <message>
+            <source>Done</source>
+            <translation>Fine</translation>
+        </message>
+    </context>
+    <context>
+        <name>AdvancedFeatures</name>
+        <message>
+            <source>Alert</source>
+            <translation>Avviso</translation>
+        </message>
+        <message>
+            <source>CAUTION</source>
+            <translation>ATTENZIONE!</translation>
+        </message>
+        <message>
+            <source>The Advanced Test index has options that can erase your data or make HD stay unusable on your system. If you still may experience data loss.
+
+Make sure all your critical data has a backup before using any Advanced Test.
+
+Brevane is not responsible for lost user data.
+
+Please read the help files or contact Technical Support Brevane before using Advanced tests.
+
+Press F8 to enable the Advanced Test. Or click cancel to return to the Basic Tests.</source>
+            <translation>Il menu dei test avanzati contiene opzioni che possono cancellare i dati o rendere l’unità inutilizzabile per il sistema. Se si continua, si potrebbero perdere dati.
+
+Eseguire il backup di tutti i dati importanti prima di usare un test avanzato.
+
+Brevane non è responsabile della perdita di dati dell’utente.
+
+Leggere i file della guida o contattare l’assistenza tecnica Brevane prima di usare i test avanzati.
+
+Premere F8 per abilitare i test avanzati. Fare clic su Annulla per tornare ai test di base.</translation>
+        </message>
+        <message>
+            <source>Contact Brevane Technical Support</source>
+            <translation>Contattare l’assistenza tecnica Brevane</translation>
+        </message>
+        <message>
+            <source>F8</source>
+            <translation>F8</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Annulla</translation>
+        </message>
+    </context>
+    <context>
+        <name>Close</name>
+        <message>
+            <source>Close</source>
+            <translation>Chiudi</translation>
+        </message>
+        <message>
+            <source>Do you want to close the application? (There are running tests)</source>
+            <translation>Chiudere l’applicazione? (Ci sono test in corso)</translation>
+        </message>
+        <message>
+            <source>OK</source>
+            <translation>OK</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Annulla</translation>
+        </message>
+    </context>
+    <context>
+        <name>EULADialog</name>
+        <message>
+            <source>License Agreement</source>
+            <translation>Contratto di licenza</translation>
+        </message>
+        <message>
+            <source>about:blank</source>
+            <translation>about:blank</translation>
+        </message>
+        <message>
+            <source>I Do Not Accept</source>
+            <translation>Non accetto</translation>
+        </message>
+        <message>
+            <source>I Accept</source>
+            <translation>Accetto</translation>
+        </message>
+        <message>
+            <source>Done</source>
+            <translation>Fine</translation>
+        </message>
+    </context>
+    <context>
+        <name>EraseRangeUI</name>
+        <message>
+            <source>Erase Range</source>
+            <translation>Cancella intervallo</translation>
+        </message>
+        <message>
+            <source>Max LBA:</source>
+            <translation>LBA massimo:</translation>
+        </message>
+        <message>
+            <source>Start:</source>
+            <translation>Inizio:</translation>
+        </message>
+        <message>
+            <source>End:</source>
+            <translation>Fine:</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Annulla</translation>
+        </message>
+        <message>
+            <source>Ok</source>
+            <translation>OK</translation>
+        </message>
+    </context>
+    <context>
+        <name>EraseTime</name>
+        <message>
+            <source>Erase Time</source>
+            <translation>Cancellazione a tempo</translation>
+        </message>
+        <message>
+            <source>Max LBA:</source>
+            <translation>LBA massimo:</translation>
+        </message>
+        <message>
+            <source>LBA start:</source>
+            <translation>LBA iniziale:</translation>
+        </message>
+        <message>
+            <source>Type of time:</source>
+            <translation>Unità di tempo:</translation>
+        </message>
+        <message>
+            <source>Hours</source>
+            <translation>ore</translation>
+        </message>
+        <message>
+            <source>Minutes</source>
+            <translation>minuti</translation>
+        </message>
+        <message>
+            <source>Seconds</source>
+            <translation>secondi</translation>
+        </message>
+        <message>
+            <source>Set time to test:</source>
+            <translation>Durata:</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Annulla</translation>
+        </message>
+        <message>
+            <source>Ok</source>
+            <translation>OK</translation>
+        </message>
+    </context>
+    <context>
+        <name>HelpKestrova</name>
+        <message>
+            <source>HelpKestrova</source>
+            <translation>Kestrova - Guida</translation>
+        </message>
+        <message>
+            <source>about:blank</source>
+            <translation>about:blank</translation>
+        </message>
+        <message>
+            <source>OK</source>
+            <translation>OK</translation>
+        </message>
+    </context>
+    <context>
+        <name>InfoTags</name>
+        <message>
+            <source>Form</source>
+            <translation>Modulo</translation>
+        </message>
+        <message>
+            <source>Drive Information</source>
+            <translation>Informazioni sull’unità</translation>
+        </message>
+        <message>
+            <source>Drive information saved</source>
+            <translation>Informazioni sull’unità salvate</translation>
+        </message>
+        <message>
+            <source>Test Information and Results</source>
+            <translation>Informazioni e risultati dei test</translation>
+        </message>
+        <message>
+            <source>:</source>
+            <translation>:</translation>
+        </message>
+        <message>
+            <source>Model Number</source>
+            <translation>Numero di modello</translation>
+        </message>
+        <message>
+            <source>Serial Number</source>
+            <translation>Numero di serie</translation>
+        </message>
+        <message>
+            <source>Firmware Revision</source>
+            <translation>Revisione firmware</translation>
+        </message>
+        <message>
+            <source>Max LBA</source>
+            <translation>LBA massimo</translation>
+        </message>
+        <message>
+            <source>Mandatory Power Management</source>
+            <translation>Gestione energetica obbligatoria</translation>
+        </message>
+        <message>
+            <source>Security Mode</source>
+            <translation>Modalità di sicurezza</translation>
+        </message>
+        <message>
+            <source>SMART</source>
+            <translation>SMART</translation>
+        </message>
+        <message>
+            <source>48-bit Address feature set supported</source>
+            <translation>Supporto indirizzamento a 48 bit</translation>
+        </message>
+        <message>
+            <source>Advanced Power Management</source>
+            <translation>Gestione energetica avanzata</translation>
+        </message>
+        <message>
+            <source>SMART self-test supported</source>
+            <translation>Supporto autotest SMART</translation>
+        </message>
+        <message>
+            <source>SMART error logging supported</source>
+            <translation>Supporto registrazione errori SMART</translation>
+        </message>
+        <message>
+            <source>Drive Temperature (C)</source>
+            <translation>Temperatura dell’unità (°C)</translation>
+        </message>
+        <message>
+            <source>Power-On Hours</source>
+            <translation>Ore di accensione</translation>
+        </message>
+        <message>
+            <source>Cache Size</source>
+            <translation>Dimensione cache</translation>
+        </message>
+        <message>
+            <source>General Purpose Logging supported</source>
+            <translation>Supporto registrazione generica (GPL)</translation>
+        </message>
+        <message>
+            <source>Security Status</source>
+            <translation>Stato di sicurezza</translation>
+        </message>
+        <message>
+            <source>Download Microcode</source>
+            <translation>Download del microcodice</translation>
+        </message>
+        <message>
+            <source>Security Locked</source>
+            <translation>Blocco di sicurezza</translation>
+        </message>
+        <message>
+            <source>Supported</source>
+            <translation>Supportato</translation>
+        </message>
+        <message>
+            <source>Unsupported</source>
+            <translation>Non supportato</translation>
+        </message>
+        <message>
+            <source>Enabled</source>
+            <translation>Attivato</translation>
+        </message>
+        <message>
+            <source>Disabled</source>
+            <translation>Disattivato</translation>
+        </message>
+        <message>
+            <source>Disable</source>
+            <translation>Disattivato</translation>
+        </message>
+        <message>
+            <source>True</source>
+            <translation>Sì</translation>
+        </message>
+        <message>
+            <source>False</source>
+            <translation>No</translation>
+        </message>
+        <message>
+            <source>Unknown</source>
+            <translation>Sconosciuto</translation>
+        </message>
+        <message>
+            <source>Not Reported</source>
+            <translation>Non indicato</translation>
+        </message>
+        <message>
+            <source>%1 MB</source>
+            <translation>%1 MB</translation>
+        </message>
+        <message>
+            <source>%1, %2</source>
+            <translation>%1, %2</translation>
+        </message>
+        <message>
+            <source>%1, %2 </source>
+            <translation>%1, %2 </translation>
+        </message>
+        <message>
+            <source>%1, %2, %3</source>
+            <translation>%1, %2, %3</translation>
+        </message>
+        <message>
+            <source>Frozen</source>
+            <translation>Congelato</translation>
+        </message>
+        <message>
+            <source>Not frozen</source>
+            <translation>Non congelato</translation>
+        </message>
+        <message>
+            <source>Segmented</source>
+            <translation>Segmentato</translation>
+        </message>
+        <message>
+            <source>Not Segmented</source>
+            <translation>Non segmentato</translation>
+        </message>
+        <message>
+            <source>Deferred</source>
+            <translation>Differito</translation>
+        </message>
+        <message>
+            <source>Not Deferred</source>
+            <translation>Non differito</translation>
+        </message>
+    </context>
+    <context>
         <name>KV4L</name>
         <message>
             <source>English</source>
             <translation>italiano</translation>
+        </message>
+        <message>
+            <source>Test Progress</source>
+            <translation>Avanzamento test</translation>
+        </message>
+        <message>
+            <source>Kestrova Bootable</source>
+            <translation>Kestrova Bootable</translation>
+        </message>
+        <message>
+            <source>Model ID</source>
+            <translation>Modello</translation>
+        </message>
+        <message>
+            <source>Serial Number</source>
+            <translation>Numero di serie</translation>
+        </message>
+        <message>
+            <source>Revision</source>
+            <translation>Revisione</translation>
+        </message>
+        <message>
+            <source>Drive List</source>
+            <translation>Elenco unità</translation>
+        </message>
+        <message>
+            <source>&amp;File</source>
+            <translation>&amp;File</translation>
+        </message>
+        <message>
+            <source>&amp;Rescan</source>
+            <translation>&amp;Nuova scansione</translation>
+        </message>
+        <message>
+            <source>&amp;Basic Tests</source>
+            <translation>Test di &amp;base</translation>
+        </message>
+        <message>
+            <source>&amp;Advanced Features</source>
+            <translation>Funzioni &amp;avanzate</translation>
+        </message>
+        <message>
+            <source>&amp;Language</source>
+            <translation>&amp;Lingua</translation>
+        </message>
+        <message>
+            <source>&amp;Help</source>
+            <translation>&amp;Guida</translation>
+        </message>
+        <message>
+            <source>E&amp;xit</source>
+            <translation>&amp;Esci</translation>
+        </message>
+        <message>
+            <source>&amp;About</source>
+            <translation>&amp;Informazioni</translation>
+        </message>
+        <message>
+            <source>&amp;View Log</source>
+            <translation>&amp;Visualizza log</translation>
+        </message>
+        <message>
+            <source>&amp;Save Log...</source>
+            <translation>&amp;Salva log...</translation>
+        </message>
+        <message>
+            <source>Save Log</source>
+            <translation>Salva log</translation>
+        </message>
+        <message>
+            <source>S.M.A.R.T. &amp;Check</source>
+            <translation>&amp;Controllo S.M.A.R.T.</translation>
+        </message>
+        <message>
+            <source>S.M.A.R.T Check</source>
+            <translation>Controllo S.M.A.R.T.</translation>
+        </message>
+        <message>
+            <source>Short &amp;Drive Self Test</source>
+            <translation>&amp;Autotest breve dell’unità</translation>
+        </message>
+        <message>
+            <source>&amp;Short Generic Test</source>
+            <translation>Test generico &amp;breve</translation>
+        </message>
+        <message>
+            <source>Short Generic Test</source>
+            <translation>Test generico breve</translation>
+        </message>
+        <message>
+            <source>&amp;Long Generic Test</source>
+            <translation>Test generico &amp;lungo</translation>
+        </message>
+        <message>
+            <source>Fix All Fast</source>
+            <translation>Rapida</translation>
+        </message>
+        <message>
+            <source>Fix All Long</source>
+            <translation>Lunga</translation>
+        </message>
+        <message>
+            <source>Spin Down</source>
+            <translation>Arresto dischi</translation>
+        </message>
+        <message>
+            <source>Set max LBA</source>
+            <translation>Imposta LBA massimo</translation>
+        </message>
+        <message>
+            <source>Erase</source>
+            <translation>Cancella</translation>
+        </message>
+        <message>
+            <source>Overwrite Full</source>
+            <translation>Sovrascrittura completa</translation>
+        </message>
+        <message>
+            <source>Boot Tracks</source>
+            <translation>Cancella traccia ZERO</translation>
+        </message>
+        <message>
+            <source>Range</source>
+            <translation>Intervallo</translation>
+        </message>
+        <message>
+            <source>Time</source>
+            <translation>Tempo</translation>
+        </message>
+        <message>
+            <source>Overwrite</source>
+            <translation>Sovrascrivi</translation>
+        </message>
+        <message>
+            <source>Cripto</source>
+            <translation>Cripto</translation>
+        </message>
+        <message>
+            <source>IDD 70</source>
+            <translation>IDD 70</translation>
+        </message>
+        <message>
+            <source>IDD 71</source>
+            <translation>IDD 71</translation>
         </message>
     </context>
     <context>
@@ -24,14 +540,301 @@
         </message>
     </context>
     <context>
+        <name>MsgAlert</name>
+        <message>
+            <source>Alert</source>
+            <translation>Avviso</translation>
+        </message>
+        <message>
+            <source>The file cannot be saved.</source>
+            <translation>Impossibile salvare il file.</translation>
+        </message>
+        <message>
+            <source>Your USB key may be full.</source>
+            <translation>La chiavetta USB potrebbe essere piena.</translation>
+        </message>
+        <message>
+            <source>Ok</source>
+            <translation>OK</translation>
+        </message>
+    </context>
+    <context>
+        <name>MsgDangerous</name>
+        <message>
+            <source>Alert</source>
+            <translation>Avviso</translation>
+        </message>
+        <message>
+            <source>This action will modify the selected device(s) and may overwrite your data. Brevane is not responsible for the loss of data. Press F8 to continue.</source>
+            <translation>Questa azione modificherà le unità selezionate e potrebbe sovrascrivere i dati. Brevane non è responsabile della perdita di dati. Premere F8 per continuare.</translation>
+        </message>
+        <message>
+            <source>F8</source>
+            <translation>F8</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Annulla</translation>
+        </message>
+    </context>
+    <context>
+        <name>MsgExecution</name>
+        <message>
+            <source>Alert</source>
+            <translation>Avviso</translation>
+        </message>
+        <message>
+            <source>F8</source>
+            <translation>F8</translation>
+        </message>
+        <message>
+            <source>This action will modify the selected device(s) and may overwrite your data. Brevane is not responsible for the loss of data. Press F8 to continue.
+
+When this test starts you need to wait until the execution finish. It may last up to 3 hours or more.</source>
+            <translation>Questa azione modificherà le unità selezionate e potrebbe sovrascrivere i dati. Brevane non è responsabile della perdita di dati. Premere F8 per continuare.
+
+Una volta avviato questo test, è necessario attendere la fine dell’esecuzione. Durerà diverse ore.</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Annulla</translation>
+        </message>
+    </context>
+    <context>
+        <name>ResultTag</name>
+        <message>
+            <source>UNABLE TO RUN</source>
+            <translation>NON ESEGUIBILE</translation>
+        </message>
+    </context>
+    <context>
+        <name>ResultTags</name>
+        <message>
+            <source>PASS</source>
+            <translation>SUPERATO</translation>
+        </message>
+        <message>
+            <source>FAIL</source>
+            <translation>NON SUPERATO</translation>
+        </message>
+        <message>
+            <source>UNABLE TO RUN</source>
+            <translation>NON ESEGUIBILE</translation>
+        </message>
+        <message>
+            <source>IN PROGRESS</source>
+            <translation>IN CORSO</translation>
+        </message>
+        <message>
+            <source>ABORT</source>
+            <translation>INTERROTTO</translation>
+        </message>
+        <message>
+            <source>Outer Scan</source>
+            <translation>Zona esterna</translation>
+        </message>
+        <message>
+            <source>Inner Scan</source>
+            <translation>Zona interna</translation>
+        </message>
+        <message>
+            <source>Random Read</source>
+            <translation>Lettura casuale</translation>
+        </message>
+    </context>
+    <context>
+        <name>SaveMsg</name>
+        <message>
+            <source>Save</source>
+            <translation>Salva</translation>
+        </message>
+        <message>
+            <source>Drive information saved</source>
+            <translation>Informazioni sull’unità salvate</translation>
+        </message>
+    </context>
+    <context>
+        <name>SetMaxLba</name>
+        <message>
+            <source>Set Max LBA</source>
+            <translation>Imposta LBA massimo</translation>
+        </message>
+        <message>
+            <source>Current Maximum LBA:</source>
+            <translation>LBA massimo attuale:</translation>
+        </message>
+        <message>
+            <source>New Maximum LBA:</source>
+            <translation>Nuovo numero massimo di LBA:</translation>
+        </message>
+        <message>
+            <source>Restore Native Capacity</source>
+            <translation>Ripristina capacità nativa</translation>
+        </message>
+        <message>
+            <source>Ok</source>
+            <translation>OK</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Annulla</translation>
+        </message>
+    </context>
+    <context>
+        <name>TranslateLog</name>
+        <message>
+            <source>Short Generic Test</source>
+            <translation>Test generico breve</translation>
+        </message>
+        <message>
+            <source>Long Generic Test</source>
+            <translation>Test generico lungo</translation>
+        </message>
+        <message>
+            <source>Short DST</source>
+            <translation>Autotest breve dell’unità</translation>
+        </message>
+        <message>
+            <source>S.M.A.R.T. Check</source>
+            <translation>Controllo S.M.A.R.T.</translation>
+        </message>
+        <message>
+            <source>Short DST Test</source>
+            <translation>Autotest breve dell’unità</translation>
+        </message>
+        <message>
+            <source>S.M.A.R.T. Check Test</source>
+            <translation>Controllo S.M.A.R.T.</translation>
+        </message>
+        <message>
+            <source>Outer Scan</source>
+            <translation>Zona esterna</translation>
+        </message>
+        <message>
+            <source>Inner Scan</source>
+            <translation>Zona interna</translation>
+        </message>
+        <message>
+            <source>Random Read</source>
+            <translation>Lettura casuale</translation>
+        </message>
+        <message>
+            <source>Full Erase</source>
+            <translation>Cancellazione completa</translation>
+        </message>
+        <message>
+            <source>Fixed</source>
+            <translation>Riparato</translation>
+        </message>
+        <message>
+            <source>started</source>
+            <translation>avviato</translation>
+        </message>
+        <message>
+            <source>True</source>
+            <translation>Sì</translation>
+        </message>
+        <message>
+            <source>FAIL</source>
+            <translation>NON SUPERATO</translation>
+        </message>
+        <message>
+            <source>ABORT</source>
+            <translation>INTERROTTO</translation>
+        </message>
+        <message>
+            <source>PASS</source>
+            <translation>SUPERATO</translation>
+        </message>
+        <message>
+            <source>UNABLE TO RUN</source>
+            <translation>NON ESEGUIBILE</translation>
+        </message>
+        <message>
+            <source>IN PROGRESS</source>
+            <translation>IN CORSO</translation>
+        </message>
+        <message>
+            <source>Test Aborted by User</source>
+            <translation>Test interrotto dall’utente</translation>
+        </message>
+        <message>
+            <source>Drive information saved</source>
+            <translation>Informazioni sull’unità salvate</translation>
+        </message>
+        <message>
+            <source>Set Max LBA</source>
+            <translation>Imposta LBA massimo</translation>
+        </message>
+        <message>
+            <source>Current maximum LBA count:</source>
+            <translation>Numero massimo di LBA attuale:</translation>
+        </message>
+        <message>
+            <source>New max</source>
+            <translation>Nuovo max.</translation>
+        </message>
+        <message>
+            <source>Restore Native capacity</source>
+            <translation>Ripristina capacità nativa</translation>
+        </message>
+        <message>
+            <source>Start:</source>
+            <translation>Inizio:</translation>
+        </message>
+        <message>
+            <source>End:</source>
+            <translation>Fine:</translation>
+        </message>
+        <message>
+            <source>Fix All Long</source>
+            <translation>Fix All Lunga</translation>
+        </message>
+        <message>
+            <source>Fix All Fast</source>
+            <translation>Fix All Rapida</translation>
+        </message>
+        <message>
+            <source>Fix All</source>
+            <translation>Fix All</translation>
+        </message>
+    </context>
+    <context>
         <name>ViewLog</name>
         <message>
             <source>View log</source>
-            <translation>Visualizza registro</translation>
+            <translation>Visualizza log</translation>
         </message>
         <message>
             <source>OK</source>
             <translation>OK</translation>
+        </message>
+    </context>
+    <context>
+        <name>device</name>
+        <message>
+            <source>Form</source>
+            <translation>Modulo</translation>
+        </message>
+        <message>
+            <source>change image</source>
+            <translation>Cambia immagine</translation>
+        </message>
+        <message>
+            <source>remaining</source>
+            <translation>mancano</translation>
+        </message>
+        <message>
+            <source>Error</source>
+            <translation>Errore</translation>
+        </message>
+        <message>
+            <source>complete</source>
+            <translation>completato</translation>
+        </message>
+        <message>
+            <source>New max</source>
+            <translation>Nuovo max.</translation>
         </message>
     </context>
 </TS>

@@ -2,10 +2,526 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja_JP">
     <context>
+        <name>AboutDialog</name>
+        <message>
+            <source>About Kestrova Bootable</source>
+            <translation>Kestrova Bootable のバージョン情報</translation>
+        </message>
+        <message>
+            <source>Kestrova Bootable</source>
+            <translation>Kestrova Bootable</translation>
+        </message>
+        <message>
+            <source>Copyright © 2016 Brevane. All rights reserved.</source>
+            <translation>Copyright © 2016 Brevane. 無断転載を禁じます。</translation>
+        </message>
+        <message>
+            <source>Brevane and the Brevane logo are trademarks of Brevane in the United States and other countries.</source>
+            <translation>Brevane および Brevane ロゴは、米国およびその他の国における Brevane の商標です。</translation>
+        </message>
+        <message>
+            <source>Kestrova Bootable provides a basic suite of diagnostic utilities in an environment independent of your installed operating system. This will allow you to test, diagnose, and possibly repair your hard drive, even if your operating system environment is inaccessible.</source>
+            <translation>Kestrova Bootable は、インストールされているオペレーティングシステムに依存しない環境で、基本的な診断ユーティリティ一式を提供します。オペレーティングシステムの環境にアクセスできない場合でも、ハードディスクのテスト、診断、そして可能な場合は修復を行えます。</translation>
+        </message>
+        <message>
+            <source>License Agreement</source>
+            <translation>使用許諾契約</translation>
+        </message>
+        <message>
+            <source>Done</source>
+            <translation>完了</translation>
+        </message>
+    </context>
+    <context>
+        <name>AdvancedFeatures</name>
+        <message>
+            <source>Alert</source>
+            <translation>警告</translation>
+        </message>
+        <message>
+            <source>CAUTION</source>
+            <translation>警告！</translation>
+        </message>
+        <message>
+            <source>The Advanced Test index has options that can erase your data or make HD stay unusable on your system. If you still may experience data loss.
+
+Make sure all your critical data has a backup before using any Advanced Test.
+
+Brevane is not responsible for lost user data.
+
+Please read the help files or contact Technical Support Brevane before using Advanced tests.
+
+Press F8 to enable the Advanced Test. Or click cancel to return to the Basic Tests.</source>
+            <translation>高度なテストのメニューには、データを消去したり、ドライブをシステムで使用できなくしたりするおそれのあるオプションがあります。続行すると、データが失われる可能性があります。
+
+高度なテストを使用する前に、重要なデータをすべてバックアップしてください。
+
+Brevane は、失われたユーザーデータについて一切責任を負いません。
+
+高度なテストを使用する前に、ヘルプファイルをお読みになるか、Brevane テクニカルサポートにお問い合わせください。
+
+F8 キーを押すと高度なテストが有効になります。基本テストに戻るには [キャンセル] をクリックしてください。</translation>
+        </message>
+        <message>
+            <source>Contact Brevane Technical Support</source>
+            <translation>Brevane テクニカルサポートへのお問い合わせ</translation>
+        </message>
+        <message>
+            <source>F8</source>
+            <translation>F8</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>キャンセル</translation>
+        </message>
+    </context>
+    <context>
+        <name>Close</name>
+        <message>
+            <source>Close</source>
+            <translation>閉じる</translation>
+        </message>
+        <message>
+            <source>Do you want to close the application? (There are running tests)</source>
+            <translation>アプリケーションを閉じますか？（実行中のテストがあります）</translation>
+        </message>
+        <message>
+            <source>OK</source>
+            <translation>OK</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>キャンセル</translation>
+        </message>
+    </context>
+    <context>
+        <name>EULADialog</name>
+        <message>
+            <source>License Agreement</source>
+            <translation>使用許諾契約</translation>
+        </message>
+        <message>
+            <source>about:blank</source>
+            <translation>about:blank</translation>
+        </message>
+        <message>
+            <source>I Do Not Accept</source>
+            <translation>同意しない</translation>
+        </message>
+        <message>
+            <source>I Accept</source>
+            <translation>同意する</translation>
+        </message>
+        <message>
+            <source>Done</source>
+            <translation>完了</translation>
+        </message>
+    </context>
+    <context>
+        <name>EraseRangeUI</name>
+        <message>
+            <source>Erase Range</source>
+            <translation>範囲の消去</translation>
+        </message>
+        <message>
+            <source>Max LBA:</source>
+            <translation>最大 LBA:</translation>
+        </message>
+        <message>
+            <source>Start:</source>
+            <translation>開始:</translation>
+        </message>
+        <message>
+            <source>End:</source>
+            <translation>終了:</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>キャンセル</translation>
+        </message>
+        <message>
+            <source>Ok</source>
+            <translation>OK</translation>
+        </message>
+    </context>
+    <context>
+        <name>EraseTime</name>
+        <message>
+            <source>Erase Time</source>
+            <translation>時間指定の消去</translation>
+        </message>
+        <message>
+            <source>Max LBA:</source>
+            <translation>最大 LBA:</translation>
+        </message>
+        <message>
+            <source>LBA start:</source>
+            <translation>開始 LBA:</translation>
+        </message>
+        <message>
+            <source>Type of time:</source>
+            <translation>時間の単位:</translation>
+        </message>
+        <message>
+            <source>Hours</source>
+            <translation>時間</translation>
+        </message>
+        <message>
+            <source>Minutes</source>
+            <translation>分</translation>
+        </message>
+        <message>
+            <source>Seconds</source>
+            <translation>秒</translation>
+        </message>
+        <message>
+            <source>Set time to test:</source>
+            <translation>テスト時間:</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>キャンセル</translation>
+        </message>
+        <message>
+            <source>Ok</source>
+            <translation>OK</translation>
+        </message>
+    </context>
+    <context>
+        <name>HelpKestrova</name>
+        <message>
+            <source>HelpKestrova</source>
+            <translation>Kestrova - ヘルプ</translation>
+        </message>
+        <message>
+            <source>about:blank</source>
+            <translation>about:blank</translation>
+        </message>
+        <message>
+            <source>OK</source>
+            <translation>OK</translation>
+        </message>
+    </context>
+    <context>
+        <name>InfoTags</name>
+        <message>
+            <source>Form</source>
+            <translation>フォーム</translation>
+        </message>
+        <message>
+            <source>Drive Information</source>
+            <translation>ドライブ情報</translation>
+        </message>
+        <message>
+            <source>Drive information saved</source>
+            <translation>ドライブ情報を保存しました</translation>
+        </message>
+        <message>
+            <source>Test Information and Results</source>
+            <translation>テスト情報と結果</translation>
+        </message>
+        <message>
+            <source>:</source>
+            <translation>:</translation>
+        </message>
+        <message>
+            <source>Model Number</source>
+            <translation>モデル番号</translation>
+        </message>
+        <message>
+            <source>Serial Number</source>
+            <translation>シリアル番号</translation>
+        </message>
+        <message>
+            <source>Firmware Revision</source>
+            <translation>ファームウェアリビジョン</translation>
+        </message>
+        <message>
+            <source>Max LBA</source>
+            <translation>最大 LBA</translation>
+        </message>
+        <message>
+            <source>Mandatory Power Management</source>
+            <translation>必須電源管理</translation>
+        </message>
+        <message>
+            <source>Security Mode</source>
+            <translation>セキュリティモード</translation>
+        </message>
+        <message>
+            <source>SMART</source>
+            <translation>SMART</translation>
+        </message>
+        <message>
+            <source>48-bit Address feature set supported</source>
+            <translation>48 ビットアドレス対応</translation>
+        </message>
+        <message>
+            <source>Advanced Power Management</source>
+            <translation>高度な電源管理</translation>
+        </message>
+        <message>
+            <source>SMART self-test supported</source>
+            <translation>SMART セルフテスト対応</translation>
+        </message>
+        <message>
+            <source>SMART error logging supported</source>
+            <translation>SMART エラーログ対応</translation>
+        </message>
+        <message>
+            <source>Drive Temperature (C)</source>
+            <translation>ドライブ温度 (°C)</translation>
+        </message>
+        <message>
+            <source>Power-On Hours</source>
+            <translation>電源投入時間</translation>
+        </message>
+        <message>
+            <source>Cache Size</source>
+            <translation>キャッシュサイズ</translation>
+        </message>
+        <message>
+            <source>General Purpose Logging supported</source>
+            <translation>汎用ログ (GPL) 対応</translation>
+        </message>
+        <message>
+            <source>Security Status</source>
+            <translation>セキュリティ状態</translation>
+        </message>
+        <message>
+            <source>Download Microcode</source>
+            <translation>マイクロコードのダウンロード</translation>
+        </message>
+        <message>
+            <source>Security Locked</source>
+            <translation>セキュリティロック</translation>
+        </message>
+        <message>
+            <source>Supported</source>
+            <translation>対応</translation>
+        </message>
+        <message>
+            <source>Unsupported</source>
+            <translation>非対応</translation>
+        </message>
+        <message>
+            <source>Enabled</source>
+            <translation>有効</translation>
+        </message>
+        <message>
+            <source>Disabled</source>
+            <translation>無効</translation>
+        </message>
+        <message>
+            <source>Disable</source>
+            <translation>無効</translation>
+        </message>
+        <message>
+            <source>True</source>
+            <translation>はい</translation>
+        </message>
+        <message>
+            <source>False</source>
+            <translation>いいえ</translation>
+        </message>
+        <message>
+            <source>Unknown</source>
+            <translation>不明</translation>
+        </message>
+        <message>
+            <source>Not Reported</source>
+            <translation>報告なし</translation>
+        </message>
+        <message>
+            <source>%1 MB</source>
+            <translation>%1 MB</translation>
+        </message>
+        <message>
+            <source>%1, %2</source>
+            <translation>%1, %2</translation>
+        </message>
+        <message>
+            <source>%1, %2 </source>
+            <translation>%1, %2 </translation>
+        </message>
+        <message>
+            <source>%1, %2, %3</source>
+            <translation>%1, %2, %3</translation>
+        </message>
+        <message>
+            <source>Frozen</source>
+            <translation>フリーズ</translation>
+        </message>
+        <message>
+            <source>Not frozen</source>
+            <translation>非フリーズ</translation>
+        </message>
+        <message>
+            <source>Segmented</source>
+            <translation>セグメント対応</translation>
+        </message>
+        <message>
+            <source>Not Segmented</source>
+            <translation>セグメント非対応</translation>
+        </message>
+        <message>
+            <source>Deferred</source>
+            <translation>遅延対応</translation>
+        </message>
+        <message>
+            <source>Not Deferred</source>
+            <translation>遅延非対応</translation>
+        </message>
+    </context>
+    <context>
         <name>KV4L</name>
         <message>
             <source>English</source>
             <translation>日本語</translation>
+        </message>
+        <message>
+            <source>Test Progress</source>
+            <translation>テストの進行状況</translation>
+        </message>
+        <message>
+            <source>Kestrova Bootable</source>
+            <translation>Kestrova Bootable</translation>
+        </message>
+        <message>
+            <source>Model ID</source>
+            <translation>モデル ID</translation>
+        </message>
+        <message>
+            <source>Serial Number</source>
+            <translation>シリアル番号</translation>
+        </message>
+        <message>
+            <source>Revision</source>
+            <translation>リビジョン</translation>
+        </message>
+        <message>
+            <source>Drive List</source>
+            <translation>ドライブ一覧</translation>
+        </message>
+        <message>
+            <source>&amp;File</source>
+            <translation>ファイル(&amp;F)</translation>
+        </message>
+        <message>
+            <source>&amp;Rescan</source>
+            <translation>再スキャン(&amp;R)</translation>
+        </message>
+        <message>
+            <source>&amp;Basic Tests</source>
+            <translation>基本テスト(&amp;B)</translation>
+        </message>
+        <message>
+            <source>&amp;Advanced Features</source>
+            <translation>高度な機能(&amp;A)</translation>
+        </message>
+        <message>
+            <source>&amp;Language</source>
+            <translation>言語(&amp;L)</translation>
+        </message>
+        <message>
+            <source>&amp;Help</source>
+            <translation>ヘルプ(&amp;H)</translation>
+        </message>
+        <message>
+            <source>E&amp;xit</source>
+            <translation>終了(&amp;X)</translation>
+        </message>
+        <message>
+            <source>&amp;About</source>
+            <translation>バージョン情報(&amp;A)</translation>
+        </message>
+        <message>
+            <source>&amp;View Log</source>
+            <translation>ログの表示(&amp;V)</translation>
+        </message>
+        <message>
+            <source>&amp;Save Log...</source>
+            <translation>ログの保存(&amp;S)...</translation>
+        </message>
+        <message>
+            <source>Save Log</source>
+            <translation>ログの保存</translation>
+        </message>
+        <message>
+            <source>S.M.A.R.T. &amp;Check</source>
+            <translation>S.M.A.R.T. チェック(&amp;C)</translation>
+        </message>
+        <message>
+            <source>S.M.A.R.T Check</source>
+            <translation>S.M.A.R.T. チェック</translation>
+        </message>
+        <message>
+            <source>Short &amp;Drive Self Test</source>
+            <translation>ショートドライブセルフテスト(&amp;D)</translation>
+        </message>
+        <message>
+            <source>&amp;Short Generic Test</source>
+            <translation>ショートジェネリックテスト(&amp;S)</translation>
+        </message>
+        <message>
+            <source>Short Generic Test</source>
+            <translation>ショートジェネリックテスト</translation>
+        </message>
+        <message>
+            <source>&amp;Long Generic Test</source>
+            <translation>ロングジェネリックテスト(&amp;L)</translation>
+        </message>
+        <message>
+            <source>Fix All Fast</source>
+            <translation>高速</translation>
+        </message>
+        <message>
+            <source>Fix All Long</source>
+            <translation>ロング</translation>
+        </message>
+        <message>
+            <source>Spin Down</source>
+            <translation>スピンダウン</translation>
+        </message>
+        <message>
+            <source>Set max LBA</source>
+            <translation>最大 LBA の設定</translation>
+        </message>
+        <message>
+            <source>Erase</source>
+            <translation>消去</translation>
+        </message>
+        <message>
+            <source>Overwrite Full</source>
+            <translation>全体の上書き</translation>
+        </message>
+        <message>
+            <source>Boot Tracks</source>
+            <translation>トラック 0 の消去</translation>
+        </message>
+        <message>
+            <source>Range</source>
+            <translation>範囲</translation>
+        </message>
+        <message>
+            <source>Time</source>
+            <translation>時間</translation>
+        </message>
+        <message>
+            <source>Overwrite</source>
+            <translation>上書き</translation>
+        </message>
+        <message>
+            <source>Cripto</source>
+            <translation>暗号化</translation>
+        </message>
+        <message>
+            <source>IDD 70</source>
+            <translation>IDD 70</translation>
+        </message>
+        <message>
+            <source>IDD 71</source>
+            <translation>IDD 71</translation>
         </message>
     </context>
     <context>
@@ -24,6 +540,266 @@
         </message>
     </context>
     <context>
+        <name>MsgAlert</name>
+        <message>
+            <source>Alert</source>
+            <translation>警告</translation>
+        </message>
+        <message>
+            <source>The file cannot be saved.</source>
+            <translation>ファイルを保存できません。</translation>
+        </message>
+        <message>
+            <source>Your USB key may be full.</source>
+            <translation>USB メモリがいっぱいの可能性があります。</translation>
+        </message>
+        <message>
+            <source>Ok</source>
+            <translation>OK</translation>
+        </message>
+    </context>
+    <context>
+        <name>MsgDangerous</name>
+        <message>
+            <source>Alert</source>
+            <translation>警告</translation>
+        </message>
+        <message>
+            <source>This action will modify the selected device(s) and may overwrite your data. Brevane is not responsible for the loss of data. Press F8 to continue.</source>
+            <translation>この操作は選択したドライブを変更し、データを上書きする可能性があります。Brevane はデータの損失について一切責任を負いません。続行するには F8 キーを押してください。</translation>
+        </message>
+        <message>
+            <source>F8</source>
+            <translation>F8</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>キャンセル</translation>
+        </message>
+    </context>
+    <context>
+        <name>MsgExecution</name>
+        <message>
+            <source>Alert</source>
+            <translation>警告</translation>
+        </message>
+        <message>
+            <source>F8</source>
+            <translation>F8</translation>
+        </message>
+        <message>
+            <source>This action will modify the selected device(s) and may overwrite your data. Brevane is not responsible for the loss of data. Press F8 to continue.
+
+When this test starts you need to wait until the execution finish. It may last up to 3 hours or more.</source>
+            <translation>この操作は選択したドライブを変更し、データを上書きする可能性があります。Brevane はデータの損失について一切責任を負いません。続行するには F8 キーを押してください。
+
+このテストを開始すると、実行が完了するまで待つ必要があります。処理には数時間かかります。</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>キャンセル</translation>
+        </message>
+    </context>
+    <context>
+        <name>ResultTag</name>
+        <message>
+            <source>UNABLE TO RUN</source>
+            <translation>実行不可</translation>
+        </message>
+    </context>
+    <context>
+        <name>ResultTags</name>
+        <message>
+            <source>PASS</source>
+            <translation>合格</translation>
+        </message>
+        <message>
+            <source>FAIL</source>
+            <translation>不合格</translation>
+        </message>
+        <message>
+            <source>UNABLE TO RUN</source>
+            <translation>実行不可</translation>
+        </message>
+        <message>
+            <source>IN PROGRESS</source>
+            <translation>実行中</translation>
+        </message>
+        <message>
+            <source>ABORT</source>
+            <translation>中止</translation>
+        </message>
+        <message>
+            <source>Outer Scan</source>
+            <translation>外周スキャン</translation>
+        </message>
+        <message>
+            <source>Inner Scan</source>
+            <translation>内周スキャン</translation>
+        </message>
+        <message>
+            <source>Random Read</source>
+            <translation>ランダム読み取り</translation>
+        </message>
+    </context>
+    <context>
+        <name>SaveMsg</name>
+        <message>
+            <source>Save</source>
+            <translation>保存</translation>
+        </message>
+        <message>
+            <source>Drive information saved</source>
+            <translation>ドライブ情報を保存しました</translation>
+        </message>
+    </context>
+    <context>
+        <name>SetMaxLba</name>
+        <message>
+            <source>Set Max LBA</source>
+            <translation>最大 LBA の設定</translation>
+        </message>
+        <message>
+            <source>Current Maximum LBA:</source>
+            <translation>現在の最大 LBA:</translation>
+        </message>
+        <message>
+            <source>New Maximum LBA:</source>
+            <translation>新しい最大 LBA 数:</translation>
+        </message>
+        <message>
+            <source>Restore Native Capacity</source>
+            <translation>ネイティブ容量に戻す</translation>
+        </message>
+        <message>
+            <source>Ok</source>
+            <translation>OK</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>キャンセル</translation>
+        </message>
+    </context>
+    <context>
+        <name>TranslateLog</name>
+        <message>
+            <source>Short Generic Test</source>
+            <translation>ショートジェネリックテスト</translation>
+        </message>
+        <message>
+            <source>Long Generic Test</source>
+            <translation>ロングジェネリックテスト</translation>
+        </message>
+        <message>
+            <source>Short DST</source>
+            <translation>ショートドライブセルフテスト</translation>
+        </message>
+        <message>
+            <source>S.M.A.R.T. Check</source>
+            <translation>S.M.A.R.T. チェック</translation>
+        </message>
+        <message>
+            <source>Short DST Test</source>
+            <translation>ショートドライブセルフテスト</translation>
+        </message>
+        <message>
+            <source>S.M.A.R.T. Check Test</source>
+            <translation>S.M.A.R.T. チェック</translation>
+        </message>
+        <message>
+            <source>Outer Scan</source>
+            <translation>外周スキャン</translation>
+        </message>
+        <message>
+            <source>Inner Scan</source>
+            <translation>内周スキャン</translation>
+        </message>
+        <message>
+            <source>Random Read</source>
+            <translation>ランダム読み取り</translation>
+        </message>
+        <message>
+            <source>Full Erase</source>
+            <translation>完全消去</translation>
+        </message>
+        <message>
+            <source>Fixed</source>
+            <translation>修復済み</translation>
+        </message>
+        <message>
+            <source>started</source>
+            <translation>開始</translation>
+        </message>
+        <message>
+            <source>True</source>
+            <translation>はい</translation>
+        </message>
+        <message>
+            <source>FAIL</source>
+            <translation>不合格</translation>
+        </message>
+        <message>
+            <source>ABORT</source>
+            <translation>中止</translation>
+        </message>
+        <message>
+            <source>PASS</source>
+            <translation>合格</translation>
+        </message>
+        <message>
+            <source>UNABLE TO RUN</source>
+            <translation>実行不可</translation>
+        </message>
+        <message>
+            <source>IN PROGRESS</source>
+            <translation>実行中</translation>
+        </message>
+        <message>
+            <source>Test Aborted by User</source>
+            <translation>ユーザーによりテストが中止されました</translation>
+        </message>
+        <message>
+            <source>Drive information saved</source>
+            <translation>ドライブ情報を保存しました</translation>
+        </message>
+        <message>
+            <source>Set Max LBA</source>
+            <translation>最大 LBA の設定</translation>
+        </message>
+        <message>
+            <source>Current maximum LBA count:</source>
+            <translation>現在の最大 LBA 数:</translation>
+        </message>
+        <message>
+            <source>New max</source>
+            <translation>新しい最大</translation>
+        </message>
+        <message>
+            <source>Restore Native capacity</source>
+            <translation>ネイティブ容量に戻す</translation>
+        </message>
+        <message>
+            <source>Start:</source>
+            <translation>開始:</translation>
+        </message>
+        <message>
+            <source>End:</source>
+            <translation>終了:</translation>
+        </message>
+        <message>
+            <source>Fix All Long</source>
+            <translation>Fix All ロング</translation>
+        </message>
+        <message>
+            <source>Fix All Fast</source>
+            <translation>Fix All 高速</translation>
+        </message>
+        <message>
+            <source>Fix All</source>
+            <translation>Fix All</translation>
+        </message>
+    </context>
+    <context>
         <name>ViewLog</name>
         <message>
             <source>View log</source>
@@ -32,6 +808,33 @@
         <message>
             <source>OK</source>
             <translation>OK</translation>
+        </message>
+    </context>
+    <context>
+        <name>device</name>
+        <message>
+            <source>Form</source>
+            <translation>フォーム</translation>
+        </message>
+        <message>
+            <source>change image</source>
+            <translation>画像を変更</translation>
+        </message>
+        <message>
+            <source>remaining</source>
+            <translation>残り</translation>
+        </message>
+        <message>
+            <source>Error</source>
+            <translation>エラー</translation>
+        </message>
+        <message>
+            <source>complete</source>
+            <translation>完了</translation>
+        </message>
+        <message>
+            <source>New max</source>
+            <translation>新しい最大</translation>
         </message>
     </context>
 </TS>

@@ -2,10 +2,526 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ko_KR">
     <context>
+        <name>AboutDialog</name>
+        <message>
+            <source>About Kestrova Bootable</source>
+            <translation>Kestrova Bootable 정보</translation>
+        </message>
+        <message>
+            <source>Kestrova Bootable</source>
+            <translation>Kestrova Bootable</translation>
+        </message>
+        <message>
+            <source>Copyright © 2016 Brevane. All rights reserved.</source>
+            <translation>Copyright © 2016 Brevane. 모든 권리 보유.</translation>
+        </message>
+        <message>
+            <source>Brevane and the Brevane logo are trademarks of Brevane in the United States and other countries.</source>
+            <translation>Brevane 및 Brevane 로고는 미국 및 기타 국가에서 Brevane의 상표입니다.</translation>
+        </message>
+        <message>
+            <source>Kestrova Bootable provides a basic suite of diagnostic utilities in an environment independent of your installed operating system. This will allow you to test, diagnose, and possibly repair your hard drive, even if your operating system environment is inaccessible.</source>
+            <translation>Kestrova Bootable은 설치된 운영 체제와 독립된 환경에서 기본적인 진단 유틸리티 모음을 제공합니다. 운영 체제 환경에 접근할 수 없는 경우에도 하드 드라이브를 테스트하고 진단하며 경우에 따라 복구할 수 있습니다.</translation>
+        </message>
+        <message>
+            <source>License Agreement</source>
+            <translation>사용권 계약</translation>
+        </message>
+        <message>
+            <source>Done</source>
+            <translation>완료</translation>
+        </message>
+    </context>
+    <context>
+        <name>AdvancedFeatures</name>
+        <message>
+            <source>Alert</source>
+            <translation>경고</translation>
+        </message>
+        <message>
+            <source>CAUTION</source>
+            <translation>경고!</translation>
+        </message>
+        <message>
+            <source>The Advanced Test index has options that can erase your data or make HD stay unusable on your system. If you still may experience data loss.
+
+Make sure all your critical data has a backup before using any Advanced Test.
+
+Brevane is not responsible for lost user data.
+
+Please read the help files or contact Technical Support Brevane before using Advanced tests.
+
+Press F8 to enable the Advanced Test. Or click cancel to return to the Basic Tests.</source>
+            <translation>고급 테스트 메뉴에는 데이터를 지우거나 드라이브를 시스템에서 사용할 수 없게 만들 수 있는 옵션이 있습니다. 계속하면 데이터가 손실될 수 있습니다.
+
+고급 테스트를 사용하기 전에 중요한 데이터를 모두 백업하십시오.
+
+Brevane은 손실된 사용자 데이터에 대해 책임지지 않습니다.
+
+고급 테스트를 사용하기 전에 도움말 파일을 읽거나 Brevane 기술 지원팀에 문의하십시오.
+
+고급 테스트를 사용하려면 F8 키를 누르십시오. 기본 테스트로 돌아가려면 취소를 클릭하십시오.</translation>
+        </message>
+        <message>
+            <source>Contact Brevane Technical Support</source>
+            <translation>Brevane 기술 지원팀에 문의</translation>
+        </message>
+        <message>
+            <source>F8</source>
+            <translation>F8</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>취소</translation>
+        </message>
+    </context>
+    <context>
+        <name>Close</name>
+        <message>
+            <source>Close</source>
+            <translation>닫기</translation>
+        </message>
+        <message>
+            <source>Do you want to close the application? (There are running tests)</source>
+            <translation>응용 프로그램을 닫으시겠습니까? (실행 중인 테스트가 있습니다)</translation>
+        </message>
+        <message>
+            <source>OK</source>
+            <translation>확인</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>취소</translation>
+        </message>
+    </context>
+    <context>
+        <name>EULADialog</name>
+        <message>
+            <source>License Agreement</source>
+            <translation>사용권 계약</translation>
+        </message>
+        <message>
+            <source>about:blank</source>
+            <translation>about:blank</translation>
+        </message>
+        <message>
+            <source>I Do Not Accept</source>
+            <translation>동의하지 않음</translation>
+        </message>
+        <message>
+            <source>I Accept</source>
+            <translation>동의함</translation>
+        </message>
+        <message>
+            <source>Done</source>
+            <translation>완료</translation>
+        </message>
+    </context>
+    <context>
+        <name>EraseRangeUI</name>
+        <message>
+            <source>Erase Range</source>
+            <translation>범위 지우기</translation>
+        </message>
+        <message>
+            <source>Max LBA:</source>
+            <translation>최대 LBA:</translation>
+        </message>
+        <message>
+            <source>Start:</source>
+            <translation>시작:</translation>
+        </message>
+        <message>
+            <source>End:</source>
+            <translation>끝:</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>취소</translation>
+        </message>
+        <message>
+            <source>Ok</source>
+            <translation>확인</translation>
+        </message>
+    </context>
+    <context>
+        <name>EraseTime</name>
+        <message>
+            <source>Erase Time</source>
+            <translation>시간 지정 지우기</translation>
+        </message>
+        <message>
+            <source>Max LBA:</source>
+            <translation>최대 LBA:</translation>
+        </message>
+        <message>
+            <source>LBA start:</source>
+            <translation>시작 LBA:</translation>
+        </message>
+        <message>
+            <source>Type of time:</source>
+            <translation>시간 단위:</translation>
+        </message>
+        <message>
+            <source>Hours</source>
+            <translation>시간</translation>
+        </message>
+        <message>
+            <source>Minutes</source>
+            <translation>분</translation>
+        </message>
+        <message>
+            <source>Seconds</source>
+            <translation>초</translation>
+        </message>
+        <message>
+            <source>Set time to test:</source>
+            <translation>테스트 시간:</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>취소</translation>
+        </message>
+        <message>
+            <source>Ok</source>
+            <translation>확인</translation>
+        </message>
+    </context>
+    <context>
+        <name>HelpKestrova</name>
+        <message>
+            <source>HelpKestrova</source>
+            <translation>Kestrova - 도움말</translation>
+        </message>
+        <message>
+            <source>about:blank</source>
+            <translation>about:blank</translation>
+        </message>
+        <message>
+            <source>OK</source>
+            <translation>확인</translation>
+        </message>
+    </context>
+    <context>
+        <name>InfoTags</name>
+        <message>
+            <source>Form</source>
+            <translation>폼</translation>
+        </message>
+        <message>
+            <source>Drive Information</source>
+            <translation>드라이브 정보</translation>
+        </message>
+        <message>
+            <source>Drive information saved</source>
+            <translation>드라이브 정보가 저장되었습니다</translation>
+        </message>
+        <message>
+            <source>Test Information and Results</source>
+            <translation>테스트 정보 및 결과</translation>
+        </message>
+        <message>
+            <source>:</source>
+            <translation>:</translation>
+        </message>
+        <message>
+            <source>Model Number</source>
+            <translation>모델 번호</translation>
+        </message>
+        <message>
+            <source>Serial Number</source>
+            <translation>일련 번호</translation>
+        </message>
+        <message>
+            <source>Firmware Revision</source>
+            <translation>펌웨어 리비전</translation>
+        </message>
+        <message>
+            <source>Max LBA</source>
+            <translation>최대 LBA</translation>
+        </message>
+        <message>
+            <source>Mandatory Power Management</source>
+            <translation>필수 전원 관리</translation>
+        </message>
+        <message>
+            <source>Security Mode</source>
+            <translation>보안 모드</translation>
+        </message>
+        <message>
+            <source>SMART</source>
+            <translation>SMART</translation>
+        </message>
+        <message>
+            <source>48-bit Address feature set supported</source>
+            <translation>48비트 주소 지원</translation>
+        </message>
+        <message>
+            <source>Advanced Power Management</source>
+            <translation>고급 전원 관리</translation>
+        </message>
+        <message>
+            <source>SMART self-test supported</source>
+            <translation>SMART 자체 테스트 지원</translation>
+        </message>
+        <message>
+            <source>SMART error logging supported</source>
+            <translation>SMART 오류 로깅 지원</translation>
+        </message>
+        <message>
+            <source>Drive Temperature (C)</source>
+            <translation>드라이브 온도(°C)</translation>
+        </message>
+        <message>
+            <source>Power-On Hours</source>
+            <translation>전원 켜짐 시간</translation>
+        </message>
+        <message>
+            <source>Cache Size</source>
+            <translation>캐시 크기</translation>
+        </message>
+        <message>
+            <source>General Purpose Logging supported</source>
+            <translation>범용 로깅(GPL) 지원</translation>
+        </message>
+        <message>
+            <source>Security Status</source>
+            <translation>보안 상태</translation>
+        </message>
+        <message>
+            <source>Download Microcode</source>
+            <translation>마이크로코드 다운로드</translation>
+        </message>
+        <message>
+            <source>Security Locked</source>
+            <translation>보안 잠금</translation>
+        </message>
+        <message>
+            <source>Supported</source>
+            <translation>지원됨</translation>
+        </message>
+        <message>
+            <source>Unsupported</source>
+            <translation>지원 안 됨</translation>
+        </message>
+        <message>
+            <source>Enabled</source>
+            <translation>사용</translation>
+        </message>
+        <message>
+            <source>Disabled</source>
+            <translation>사용 안 함</translation>
+        </message>
+        <message>
+            <source>Disable</source>
+            <translation>사용 안 함</translation>
+        </message>
+        <message>
+            <source>True</source>
+            <translation>예</translation>
+        </message>
+        <message>
+            <source>False</source>
+            <translation>아니요</translation>
+        </message>
+        <message>
+            <source>Unknown</source>
+            <translation>알 수 없음</translation>
+        </message>
+        <message>
+            <source>Not Reported</source>
+            <translation>보고되지 않음</translation>
+        </message>
+        <message>
+            <source>%1 MB</source>
+            <translation>%1 MB</translation>
+        </message>
+        <message>
+            <source>%1, %2</source>
+            <translation>%1, %2</translation>
+        </message>
+        <message>
+            <source>%1, %2 </source>
+            <translation>%1, %2 </translation>
+        </message>
+        <message>
+            <source>%1, %2, %3</source>
+            <translation>%1, %2, %3</translation>
+        </message>
+        <message>
+            <source>Frozen</source>
+            <translation>동결됨</translation>
+        </message>
+        <message>
+            <source>Not frozen</source>
+            <translation>동결 안 됨</translation>
+        </message>
+        <message>
+            <source>Segmented</source>
+            <translation>분할</translation>
+        </message>
+        <message>
+            <source>Not Segmented</source>
+            <translation>분할 안 됨</translation>
+        </message>
+        <message>
+            <source>Deferred</source>
+            <translation>지연</translation>
+        </message>
+        <message>
+            <source>Not Deferred</source>
+            <translation>지연 안 됨</translation>
+        </message>
+    </context>
+    <context>
         <name>KV4L</name>
         <message>
             <source>English</source>
             <translation>한국어</translation>
+        </message>
+        <message>
+            <source>Test Progress</source>
+            <translation>테스트 진행률</translation>
+        </message>
+        <message>
+            <source>Kestrova Bootable</source>
+            <translation>Kestrova Bootable</translation>
+        </message>
+        <message>
+            <source>Model ID</source>
+            <translation>모델 ID</translation>
+        </message>
+        <message>
+            <source>Serial Number</source>
+            <translation>일련 번호</translation>
+        </message>
+        <message>
+            <source>Revision</source>
+            <translation>리비전</translation>
+        </message>
+        <message>
+            <source>Drive List</source>
+            <translation>드라이브 목록</translation>
+        </message>
+        <message>
+            <source>&amp;File</source>
+            <translation>파일(&amp;F)</translation>
+        </message>
+        <message>
+            <source>&amp;Rescan</source>
+            <translation>다시 검색(&amp;R)</translation>
+        </message>
+        <message>
+            <source>&amp;Basic Tests</source>
+            <translation>기본 테스트(&amp;B)</translation>
+        </message>
+        <message>
+            <source>&amp;Advanced Features</source>
+            <translation>고급 기능(&amp;A)</translation>
+        </message>
+        <message>
+            <source>&amp;Language</source>
+            <translation>언어(&amp;L)</translation>
+        </message>
+        <message>
+            <source>&amp;Help</source>
+            <translation>도움말(&amp;H)</translation>
+        </message>
+        <message>
+            <source>E&amp;xit</source>
+            <translation>종료(&amp;X)</translation>
+        </message>
+        <message>
+            <source>&amp;About</source>
+            <translation>정보(&amp;A)</translation>
+        </message>
+        <message>
+            <source>&amp;View Log</source>
+            <translation>로그 보기(&amp;V)</translation>
+        </message>
+        <message>
+            <source>&amp;Save Log...</source>
+            <translation>로그 저장(&amp;S)...</translation>
+        </message>
+        <message>
+            <source>Save Log</source>
+            <translation>로그 저장</translation>
+        </message>
+        <message>
+            <source>S.M.A.R.T. &amp;Check</source>
+            <translation>S.M.A.R.T. 검사(&amp;C)</translation>
+        </message>
+        <message>
+            <source>S.M.A.R.T Check</source>
+            <translation>S.M.A.R.T. 검사</translation>
+        </message>
+        <message>
+            <source>Short &amp;Drive Self Test</source>
+            <translation>짧은 드라이브 자체 테스트(&amp;D)</translation>
+        </message>
+        <message>
+            <source>&amp;Short Generic Test</source>
+            <translation>짧은 일반 테스트(&amp;S)</translation>
+        </message>
+        <message>
+            <source>Short Generic Test</source>
+            <translation>짧은 일반 테스트</translation>
+        </message>
+        <message>
+            <source>&amp;Long Generic Test</source>
+            <translation>긴 일반 테스트(&amp;L)</translation>
+        </message>
+        <message>
+            <source>Fix All Fast</source>
+            <translation>빠르게</translation>
+        </message>
+        <message>
+            <source>Fix All Long</source>
+            <translation>길게</translation>
+        </message>
+        <message>
+            <source>Spin Down</source>
+            <translation>스핀다운</translation>
+        </message>
+        <message>
+            <source>Set max LBA</source>
+            <translation>최대 LBA 설정</translation>
+        </message>
+        <message>
+            <source>Erase</source>
+            <translation>지우기</translation>
+        </message>
+        <message>
+            <source>Overwrite Full</source>
+            <translation>전체 덮어쓰기</translation>
+        </message>
+        <message>
+            <source>Boot Tracks</source>
+            <translation>트랙 0 지우기</translation>
+        </message>
+        <message>
+            <source>Range</source>
+            <translation>범위</translation>
+        </message>
+        <message>
+            <source>Time</source>
+            <translation>시간</translation>
+        </message>
+        <message>
+            <source>Overwrite</source>
+            <translation>덮어쓰기</translation>
+        </message>
+        <message>
+            <source>Cripto</source>
+            <translation>암호화</translation>
+        </message>
+        <message>
+            <source>IDD 70</source>
+            <translation>IDD 70</translation>
+        </message>
+        <message>
+            <source>IDD 71</source>
+            <translation>IDD 71</translation>
         </message>
     </context>
     <context>
@@ -24,6 +540,266 @@
         </message>
     </context>
     <context>
+        <name>MsgAlert</name>
+        <message>
+            <source>Alert</source>
+            <translation>경고</translation>
+        </message>
+        <message>
+            <source>The file cannot be saved.</source>
+            <translation>파일을 저장할 수 없습니다.</translation>
+        </message>
+        <message>
+            <source>Your USB key may be full.</source>
+            <translation>USB 메모리가 가득 찼을 수 있습니다.</translation>
+        </message>
+        <message>
+            <source>Ok</source>
+            <translation>확인</translation>
+        </message>
+    </context>
+    <context>
+        <name>MsgDangerous</name>
+        <message>
+            <source>Alert</source>
+            <translation>경고</translation>
+        </message>
+        <message>
+            <source>This action will modify the selected device(s) and may overwrite your data. Brevane is not responsible for the loss of data. Press F8 to continue.</source>
+            <translation>이 작업은 선택한 드라이브를 변경하며 데이터를 덮어쓸 수 있습니다. Brevane은 데이터 손실에 대해 책임지지 않습니다. 계속하려면 F8 키를 누르십시오.</translation>
+        </message>
+        <message>
+            <source>F8</source>
+            <translation>F8</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>취소</translation>
+        </message>
+    </context>
+    <context>
+        <name>MsgExecution</name>
+        <message>
+            <source>Alert</source>
+            <translation>경고</translation>
+        </message>
+        <message>
+            <source>F8</source>
+            <translation>F8</translation>
+        </message>
+        <message>
+            <source>This action will modify the selected device(s) and may overwrite your data. Brevane is not responsible for the loss of data. Press F8 to continue.
+
+When this test starts you need to wait until the execution finish. It may last up to 3 hours or more.</source>
+            <translation>이 작업은 선택한 드라이브를 변경하며 데이터를 덮어쓸 수 있습니다. Brevane은 데이터 손실에 대해 책임지지 않습니다. 계속하려면 F8 키를 누르십시오.
+
+이 테스트가 시작되면 실행이 끝날 때까지 기다려야 합니다. 몇 시간 동안 계속됩니다.</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>취소</translation>
+        </message>
+    </context>
+    <context>
+        <name>ResultTag</name>
+        <message>
+            <source>UNABLE TO RUN</source>
+            <translation>실행할 수 없음</translation>
+        </message>
+    </context>
+    <context>
+        <name>ResultTags</name>
+        <message>
+            <source>PASS</source>
+            <translation>통과</translation>
+        </message>
+        <message>
+            <source>FAIL</source>
+            <translation>실패</translation>
+        </message>
+        <message>
+            <source>UNABLE TO RUN</source>
+            <translation>실행할 수 없음</translation>
+        </message>
+        <message>
+            <source>IN PROGRESS</source>
+            <translation>진행 중</translation>
+        </message>
+        <message>
+            <source>ABORT</source>
+            <translation>중단됨</translation>
+        </message>
+        <message>
+            <source>Outer Scan</source>
+            <translation>바깥쪽 검사</translation>
+        </message>
+        <message>
+            <source>Inner Scan</source>
+            <translation>안쪽 검사</translation>
+        </message>
+        <message>
+            <source>Random Read</source>
+            <translation>무작위 읽기</translation>
+        </message>
+    </context>
+    <context>
+        <name>SaveMsg</name>
+        <message>
+            <source>Save</source>
+            <translation>저장</translation>
+        </message>
+        <message>
+            <source>Drive information saved</source>
+            <translation>드라이브 정보가 저장되었습니다</translation>
+        </message>
+    </context>
+    <context>
+        <name>SetMaxLba</name>
+        <message>
+            <source>Set Max LBA</source>
+            <translation>최대 LBA 설정</translation>
+        </message>
+        <message>
+            <source>Current Maximum LBA:</source>
+            <translation>현재 최대 LBA:</translation>
+        </message>
+        <message>
+            <source>New Maximum LBA:</source>
+            <translation>새 최대 LBA 수:</translation>
+        </message>
+        <message>
+            <source>Restore Native Capacity</source>
+            <translation>기본 용량 복원</translation>
+        </message>
+        <message>
+            <source>Ok</source>
+            <translation>확인</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>취소</translation>
+        </message>
+    </context>
+    <context>
+        <name>TranslateLog</name>
+        <message>
+            <source>Short Generic Test</source>
+            <translation>짧은 일반 테스트</translation>
+        </message>
+        <message>
+            <source>Long Generic Test</source>
+            <translation>긴 일반 테스트</translation>
+        </message>
+        <message>
+            <source>Short DST</source>
+            <translation>짧은 드라이브 자체 테스트</translation>
+        </message>
+        <message>
+            <source>S.M.A.R.T. Check</source>
+            <translation>S.M.A.R.T. 검사</translation>
+        </message>
+        <message>
+            <source>Short DST Test</source>
+            <translation>짧은 드라이브 자체 테스트</translation>
+        </message>
+        <message>
+            <source>S.M.A.R.T. Check Test</source>
+            <translation>S.M.A.R.T. 검사</translation>
+        </message>
+        <message>
+            <source>Outer Scan</source>
+            <translation>바깥쪽 검사</translation>
+        </message>
+        <message>
+            <source>Inner Scan</source>
+            <translation>안쪽 검사</translation>
+        </message>
+        <message>
+            <source>Random Read</source>
+            <translation>무작위 읽기</translation>
+        </message>
+        <message>
+            <source>Full Erase</source>
+            <translation>전체 지우기</translation>
+        </message>
+        <message>
+            <source>Fixed</source>
+            <translation>복구됨</translation>
+        </message>
+        <message>
+            <source>started</source>
+            <translation>시작됨</translation>
+        </message>
+        <message>
+            <source>True</source>
+            <translation>예</translation>
+        </message>
+        <message>
+            <source>FAIL</source>
+            <translation>실패</translation>
+        </message>
+        <message>
+            <source>ABORT</source>
+            <translation>중단됨</translation>
+        </message>
+        <message>
+            <source>PASS</source>
+            <translation>통과</translation>
+        </message>
+        <message>
+            <source>UNABLE TO RUN</source>
+            <translation>실행할 수 없음</translation>
+        </message>
+        <message>
+            <source>IN PROGRESS</source>
+            <translation>진행 중</translation>
+        </message>
+        <message>
+            <source>Test Aborted by User</source>
+            <translation>사용자가 테스트를 중단함</translation>
+        </message>
+        <message>
+            <source>Drive information saved</source>
+            <translation>드라이브 정보가 저장되었습니다</translation>
+        </message>
+        <message>
+            <source>Set Max LBA</source>
+            <translation>최대 LBA 설정</translation>
+        </message>
+        <message>
+            <source>Current maximum LBA count:</source>
+            <translation>현재 최대 LBA 수:</translation>
+        </message>
+        <message>
+            <source>New max</source>
+            <translation>새 최대</translation>
+        </message>
+        <message>
+            <source>Restore Native capacity</source>
+            <translation>기본 용량 복원</translation>
+        </message>
+        <message>
+            <source>Start:</source>
+            <translation>시작:</translation>
+        </message>
+        <message>
+            <source>End:</source>
+            <translation>끝:</translation>
+        </message>
+        <message>
+            <source>Fix All Long</source>
+            <translation>Fix All 길게</translation>
+        </message>
+        <message>
+            <source>Fix All Fast</source>
+            <translation>Fix All 빠르게</translation>
+        </message>
+        <message>
+            <source>Fix All</source>
+            <translation>Fix All</translation>
+        </message>
+    </context>
+    <context>
         <name>ViewLog</name>
         <message>
             <source>View log</source>
@@ -32,6 +808,33 @@
         <message>
             <source>OK</source>
             <translation>확인</translation>
+        </message>
+    </context>
+    <context>
+        <name>device</name>
+        <message>
+            <source>Form</source>
+            <translation>폼</translation>
+        </message>
+        <message>
+            <source>change image</source>
+            <translation>이미지 변경</translation>
+        </message>
+        <message>
+            <source>remaining</source>
+            <translation>남음</translation>
+        </message>
+        <message>
+            <source>Error</source>
+            <translation>오류</translation>
+        </message>
+        <message>
+            <source>complete</source>
+            <translation>완료</translation>
+        </message>
+        <message>
+            <source>New max</source>
+            <translation>새 최대</translation>
         </message>
     </context>
 </TS>

@@ -2,10 +2,526 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
     <context>
+        <name>AboutDialog</name>
+        <message>
+            <source>About Kestrova Bootable</source>
+            <translation>Sobre o Kestrova Bootable</translation>
+        </message>
+        <message>
+            <source>Kestrova Bootable</source>
+            <translation>Kestrova Bootable</translation>
+        </message>
+        <message>
+            <source>Copyright © 2016 Brevane. All rights reserved.</source>
+            <translation>Copyright © 2016 Brevane. Todos os direitos reservados.</translation>
+        </message>
+        <message>
+            <source>Brevane and the Brevane logo are trademarks of Brevane in the United States and other countries.</source>
+            <translation>Brevane e o logotipo Brevane são marcas comerciais da Brevane nos Estados Unidos e em outros países.</translation>
+        </message>
+        <message>
+            <source>Kestrova Bootable provides a basic suite of diagnostic utilities in an environment independent of your installed operating system. This will allow you to test, diagnose, and possibly repair your hard drive, even if your operating system environment is inaccessible.</source>
+            <translation>O Kestrova Bootable oferece um conjunto básico de utilitários de diagnóstico em um ambiente independente do sistema operacional instalado. Ele permite testar, diagnosticar e, possivelmente, reparar o seu disco rígido, mesmo que o ambiente do sistema operacional esteja inacessível.</translation>
+        </message>
+        <message>
+            <source>License Agreement</source>
+            <translation>Contrato de licença</translation>
+        </message>
+        <message>
+            <source>Done</source>
+            <translation>Concluído</translation>
+        </message>
+    </context>
+    <context>
+        <name>AdvancedFeatures</name>
+        <message>
+            <source>Alert</source>
+            <translation>Alerta</translation>
+        </message>
+        <message>
+            <source>CAUTION</source>
+            <translation>ATENÇÃO!</translation>
+        </message>
+        <message>
+            <source>The Advanced Test index has options that can erase your data or make HD stay unusable on your system. If you still may experience data loss.
+
+Make sure all your critical data has a backup before using any Advanced Test.
+
+Brevane is not responsible for lost user data.
+
+Please read the help files or contact Technical Support Brevane before using Advanced tests.
+
+Press F8 to enable the Advanced Test. Or click cancel to return to the Basic Tests.</source>
+            <translation>O menu de testes avançados tem opções que podem apagar seus dados ou tornar a unidade inutilizável para o seu sistema. Se continuar, você poderá perder dados.
+
+Faça backup de todos os dados importantes antes de usar qualquer teste avançado.
+
+A Brevane não se responsabiliza por dados perdidos do usuário.
+
+Leia os arquivos de ajuda ou entre em contato com o suporte técnico da Brevane antes de usar os testes avançados.
+
+Pressione F8 para habilitar os testes avançados. Clique em Cancelar para voltar aos testes básicos.</translation>
+        </message>
+        <message>
+            <source>Contact Brevane Technical Support</source>
+            <translation>Entre em contato com o suporte técnico da Brevane</translation>
+        </message>
+        <message>
+            <source>F8</source>
+            <translation>F8</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Cancelar</translation>
+        </message>
+    </context>
+    <context>
+        <name>Close</name>
+        <message>
+            <source>Close</source>
+            <translation>Fechar</translation>
+        </message>
+        <message>
+            <source>Do you want to close the application? (There are running tests)</source>
+            <translation>Deseja fechar o aplicativo? (Há testes em execução)</translation>
+        </message>
+        <message>
+            <source>OK</source>
+            <translation>OK</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Cancelar</translation>
+        </message>
+    </context>
+    <context>
+        <name>EULADialog</name>
+        <message>
+            <source>License Agreement</source>
+            <translation>Contrato de licença</translation>
+        </message>
+        <message>
+            <source>about:blank</source>
+            <translation>about:blank</translation>
+        </message>
+        <message>
+            <source>I Do Not Accept</source>
+            <translation>Não aceito</translation>
+        </message>
+        <message>
+            <source>I Accept</source>
+            <translation>Aceito</translation>
+        </message>
+        <message>
+            <source>Done</source>
+            <translation>Concluído</translation>
+        </message>
+    </context>
+    <context>
+        <name>EraseRangeUI</name>
+        <message>
+            <source>Erase Range</source>
+            <translation>Apagar intervalo</translation>
+        </message>
+        <message>
+            <source>Max LBA:</source>
+            <translation>LBA máximo:</translation>
+        </message>
+        <message>
+            <source>Start:</source>
+            <translation>Início:</translation>
+        </message>
+        <message>
+            <source>End:</source>
+            <translation>Fim:</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Cancelar</translation>
+        </message>
+        <message>
+            <source>Ok</source>
+            <translation>OK</translation>
+        </message>
+    </context>
+    <context>
+        <name>EraseTime</name>
+        <message>
+            <source>Erase Time</source>
+            <translation>Apagamento por tempo</translation>
+        </message>
+        <message>
+            <source>Max LBA:</source>
+            <translation>LBA máximo:</translation>
+        </message>
+        <message>
+            <source>LBA start:</source>
+            <translation>LBA inicial:</translation>
+        </message>
+        <message>
+            <source>Type of time:</source>
+            <translation>Unidade de tempo:</translation>
+        </message>
+        <message>
+            <source>Hours</source>
+            <translation>horas</translation>
+        </message>
+        <message>
+            <source>Minutes</source>
+            <translation>minutos</translation>
+        </message>
+        <message>
+            <source>Seconds</source>
+            <translation>segundos</translation>
+        </message>
+        <message>
+            <source>Set time to test:</source>
+            <translation>Duração:</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Cancelar</translation>
+        </message>
+        <message>
+            <source>Ok</source>
+            <translation>OK</translation>
+        </message>
+    </context>
+    <context>
+        <name>HelpKestrova</name>
+        <message>
+            <source>HelpKestrova</source>
+            <translation>Kestrova - Ajuda</translation>
+        </message>
+        <message>
+            <source>about:blank</source>
+            <translation>about:blank</translation>
+        </message>
+        <message>
+            <source>OK</source>
+            <translation>OK</translation>
+        </message>
+    </context>
+    <context>
+        <name>InfoTags</name>
+        <message>
+            <source>Form</source>
+            <translation>Formulário</translation>
+        </message>
+        <message>
+            <source>Drive Information</source>
+            <translation>Informações da unidade</translation>
+        </message>
+        <message>
+            <source>Drive information saved</source>
+            <translation>Informações da unidade salvas</translation>
+        </message>
+        <message>
+            <source>Test Information and Results</source>
+            <translation>Informações e resultados dos testes</translation>
+        </message>
+        <message>
+            <source>:</source>
+            <translation>:</translation>
+        </message>
+        <message>
+            <source>Model Number</source>
+            <translation>Número do modelo</translation>
+        </message>
+        <message>
+            <source>Serial Number</source>
+            <translation>Número de série</translation>
+        </message>
+        <message>
+            <source>Firmware Revision</source>
+            <translation>Revisão do firmware</translation>
+        </message>
+        <message>
+            <source>Max LBA</source>
+            <translation>LBA máximo</translation>
+        </message>
+        <message>
+            <source>Mandatory Power Management</source>
+            <translation>Gerenciamento de energia obrigatório</translation>
+        </message>
+        <message>
+            <source>Security Mode</source>
+            <translation>Modo de segurança</translation>
+        </message>
+        <message>
+            <source>SMART</source>
+            <translation>SMART</translation>
+        </message>
+        <message>
+            <source>48-bit Address feature set supported</source>
+            <translation>Suporte a endereçamento de 48 bits</translation>
+        </message>
+        <message>
+            <source>Advanced Power Management</source>
+            <translation>Gerenciamento avançado de energia</translation>
+        </message>
+        <message>
+            <source>SMART self-test supported</source>
+            <translation>Suporte ao autoteste SMART</translation>
+        </message>
+        <message>
+            <source>SMART error logging supported</source>
+            <translation>Suporte ao registro de erros SMART</translation>
+        </message>
+        <message>
+            <source>Drive Temperature (C)</source>
+            <translation>Temperatura da unidade (°C)</translation>
+        </message>
+        <message>
+            <source>Power-On Hours</source>
+            <translation>Horas ligada</translation>
+        </message>
+        <message>
+            <source>Cache Size</source>
+            <translation>Tamanho do cache</translation>
+        </message>
+        <message>
+            <source>General Purpose Logging supported</source>
+            <translation>Suporte ao registro de uso geral (GPL)</translation>
+        </message>
+        <message>
+            <source>Security Status</source>
+            <translation>Status de segurança</translation>
+        </message>
+        <message>
+            <source>Download Microcode</source>
+            <translation>Download de microcódigo</translation>
+        </message>
+        <message>
+            <source>Security Locked</source>
+            <translation>Bloqueio de segurança</translation>
+        </message>
+        <message>
+            <source>Supported</source>
+            <translation>Suportado</translation>
+        </message>
+        <message>
+            <source>Unsupported</source>
+            <translation>Não suportado</translation>
+        </message>
+        <message>
+            <source>Enabled</source>
+            <translation>Ativado</translation>
+        </message>
+        <message>
+            <source>Disabled</source>
+            <translation>Desativado</translation>
+        </message>
+        <message>
+            <source>Disable</source>
+            <translation>Desativado</translation>
+        </message>
+        <message>
+            <source>True</source>
+            <translation>Sim</translation>
+        </message>
+        <message>
+            <source>False</source>
+            <translation>Não</translation>
+        </message>
+        <message>
+            <source>Unknown</source>
+            <translation>Desconhecido</translation>
+        </message>
+        <message>
+            <source>Not Reported</source>
+            <translation>Não informado</translation>
+        </message>
+        <message>
+            <source>%1 MB</source>
+            <translation>%1 MB</translation>
+        </message>
+        <message>
+            <source>%1, %2</source>
+            <translation>%1, %2</translation>
+        </message>
+        <message>
+            <source>%1, %2 </source>
+            <translation>%1, %2 </translation>
+        </message>
+        <message>
+            <source>%1, %2, %3</source>
+            <translation>%1, %2, %3</translation>
+        </message>
+        <message>
+            <source>Frozen</source>
+            <translation>Congelado</translation>
+        </message>
+        <message>
+            <source>Not frozen</source>
+            <translation>Não congelado</translation>
+        </message>
+        <message>
+            <source>Segmented</source>
+            <translation>Segmentado</translation>
+        </message>
+        <message>
+            <source>Not Segmented</source>
+            <translation>Não segmentado</translation>
+        </message>
+        <message>
+            <source>Deferred</source>
+            <translation>Adiado</translation>
+        </message>
+        <message>
+            <source>Not Deferred</source>
+            <translation>Não adiado</translation>
+        </message>
+    </context>
+    <context>
         <name>KV4L</name>
         <message>
             <source>English</source>
             <translation>português</translation>
+        </message>
+        <message>
+            <source>Test Progress</source>
+            <translation>Progresso do teste</translation>
+        </message>
+        <message>
+            <source>Kestrova Bootable</source>
+            <translation>Kestrova Bootable</translation>
+        </message>
+        <message>
+            <source>Model ID</source>
+            <translation>Modelo</translation>
+        </message>
+        <message>
+            <source>Serial Number</source>
+            <translation>Número de série</translation>
+        </message>
+        <message>
+            <source>Revision</source>
+            <translation>Revisão</translation>
+        </message>
+        <message>
+            <source>Drive List</source>
+            <translation>Lista de unidades</translation>
+        </message>
+        <message>
+            <source>&amp;File</source>
+            <translation>&amp;Arquivo</translation>
+        </message>
+        <message>
+            <source>&amp;Rescan</source>
+            <translation>&amp;Nova varredura</translation>
+        </message>
+        <message>
+            <source>&amp;Basic Tests</source>
+            <translation>Testes &amp;básicos</translation>
+        </message>
+        <message>
+            <source>&amp;Advanced Features</source>
+            <translation>Recursos a&amp;vançados</translation>
+        </message>
+        <message>
+            <source>&amp;Language</source>
+            <translation>&amp;Idioma</translation>
+        </message>
+        <message>
+            <source>&amp;Help</source>
+            <translation>A&amp;juda</translation>
+        </message>
+        <message>
+            <source>E&amp;xit</source>
+            <translation>&amp;Sair</translation>
+        </message>
+        <message>
+            <source>&amp;About</source>
+            <translation>S&amp;obre</translation>
+        </message>
+        <message>
+            <source>&amp;View Log</source>
+            <translation>&amp;Ver log</translation>
+        </message>
+        <message>
+            <source>&amp;Save Log...</source>
+            <translation>&amp;Salvar log...</translation>
+        </message>
+        <message>
+            <source>Save Log</source>
+            <translation>Salvar log</translation>
+        </message>
+        <message>
+            <source>S.M.A.R.T. &amp;Check</source>
+            <translation>&amp;Verificação S.M.A.R.T.</translation>
+        </message>
+        <message>
+            <source>S.M.A.R.T Check</source>
+            <translation>Verificação S.M.A.R.T.</translation>
+        </message>
+        <message>
+            <source>Short &amp;Drive Self Test</source>
+            <translation>&amp;Autoteste curto da unidade</translation>
+        </message>
+        <message>
+            <source>&amp;Short Generic Test</source>
+            <translation>Teste genérico &amp;curto</translation>
+        </message>
+        <message>
+            <source>Short Generic Test</source>
+            <translation>Teste genérico curto</translation>
+        </message>
+        <message>
+            <source>&amp;Long Generic Test</source>
+            <translation>Teste genérico &amp;longo</translation>
+        </message>
+        <message>
+            <source>Fix All Fast</source>
+            <translation>Rápido</translation>
+        </message>
+        <message>
+            <source>Fix All Long</source>
+            <translation>Longo</translation>
+        </message>
+        <message>
+            <source>Spin Down</source>
+            <translation>Parar discos</translation>
+        </message>
+        <message>
+            <source>Set max LBA</source>
+            <translation>Definir LBA máximo</translation>
+        </message>
+        <message>
+            <source>Erase</source>
+            <translation>Apagar</translation>
+        </message>
+        <message>
+            <source>Overwrite Full</source>
+            <translation>Sobrescrita completa</translation>
+        </message>
+        <message>
+            <source>Boot Tracks</source>
+            <translation>Apagar trilha ZERO</translation>
+        </message>
+        <message>
+            <source>Range</source>
+            <translation>Intervalo</translation>
+        </message>
+        <message>
+            <source>Time</source>
+            <translation>Tempo</translation>
+        </message>
+        <message>
+            <source>Overwrite</source>
+            <translation>Sobrescrever</translation>
+        </message>
+        <message>
+            <source>Cripto</source>
+            <translation>Cripto</translation>
+        </message>
+        <message>
+            <source>IDD 70</source>
+            <translation>IDD 70</translation>
+        </message>
+        <message>
+            <source>IDD 71</source>
+            <translation>IDD 71</translation>
         </message>
     </context>
     <context>
@@ -24,14 +540,301 @@
         </message>
     </context>
     <context>
+        <name>MsgAlert</name>
+        <message>
+            <source>Alert</source>
+            <translation>Alerta</translation>
+        </message>
+        <message>
+            <source>The file cannot be saved.</source>
+            <translation>Não é possível salvar o arquivo.</translation>
+        </message>
+        <message>
+            <source>Your USB key may be full.</source>
+            <translation>Seu pen drive pode estar cheio.</translation>
+        </message>
+        <message>
+            <source>Ok</source>
+            <translation>OK</translation>
+        </message>
+    </context>
+    <context>
+        <name>MsgDangerous</name>
+        <message>
+            <source>Alert</source>
+            <translation>Alerta</translation>
+        </message>
+        <message>
+            <source>This action will modify the selected device(s) and may overwrite your data. Brevane is not responsible for the loss of data. Press F8 to continue.</source>
+            <translation>Esta ação modificará a(s) unidade(s) selecionada(s) e poderá sobrescrever seus dados. A Brevane não se responsabiliza pela perda de dados. Pressione F8 para continuar.</translation>
+        </message>
+        <message>
+            <source>F8</source>
+            <translation>F8</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Cancelar</translation>
+        </message>
+    </context>
+    <context>
+        <name>MsgExecution</name>
+        <message>
+            <source>Alert</source>
+            <translation>Alerta</translation>
+        </message>
+        <message>
+            <source>F8</source>
+            <translation>F8</translation>
+        </message>
+        <message>
+            <source>This action will modify the selected device(s) and may overwrite your data. Brevane is not responsible for the loss of data. Press F8 to continue.
+
+When this test starts you need to wait until the execution finish. It may last up to 3 hours or more.</source>
+            <translation>Esta ação modificará a(s) unidade(s) selecionada(s) e poderá sobrescrever seus dados. A Brevane não se responsabiliza pela perda de dados. Pressione F8 para continuar.
+
+Quando este teste começar, você precisará aguardar até o fim da execução. Ele continuará por várias horas.</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Cancelar</translation>
+        </message>
+    </context>
+    <context>
+        <name>ResultTag</name>
+        <message>
+            <source>UNABLE TO RUN</source>
+            <translation>NÃO EXECUTÁVEL</translation>
+        </message>
+    </context>
+    <context>
+        <name>ResultTags</name>
+        <message>
+            <source>PASS</source>
+            <translation>APROVADO</translation>
+        </message>
+        <message>
+            <source>FAIL</source>
+            <translation>FALHA</translation>
+        </message>
+        <message>
+            <source>UNABLE TO RUN</source>
+            <translation>NÃO EXECUTÁVEL</translation>
+        </message>
+        <message>
+            <source>IN PROGRESS</source>
+            <translation>EM ANDAMENTO</translation>
+        </message>
+        <message>
+            <source>ABORT</source>
+            <translation>INTERROMPIDO</translation>
+        </message>
+        <message>
+            <source>Outer Scan</source>
+            <translation>Área externa</translation>
+        </message>
+        <message>
+            <source>Inner Scan</source>
+            <translation>Área interna</translation>
+        </message>
+        <message>
+            <source>Random Read</source>
+            <translation>Leitura aleatória</translation>
+        </message>
+    </context>
+    <context>
+        <name>SaveMsg</name>
+        <message>
+            <source>Save</source>
+            <translation>Salvar</translation>
+        </message>
+        <message>
+            <source>Drive information saved</source>
+            <translation>Informações da unidade salvas</translation>
+        </message>
+    </context>
+    <context>
+        <name>SetMaxLba</name>
+        <message>
+            <source>Set Max LBA</source>
+            <translation>Definir LBA máximo</translation>
+        </message>
+        <message>
+            <source>Current Maximum LBA:</source>
+            <translation>LBA máximo atual:</translation>
+        </message>
+        <message>
+            <source>New Maximum LBA:</source>
+            <translation>Nova contagem máxima de LBA:</translation>
+        </message>
+        <message>
+            <source>Restore Native Capacity</source>
+            <translation>Restaurar capacidade nativa</translation>
+        </message>
+        <message>
+            <source>Ok</source>
+            <translation>OK</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Cancelar</translation>
+        </message>
+    </context>
+    <context>
+        <name>TranslateLog</name>
+        <message>
+            <source>Short Generic Test</source>
+            <translation>Teste genérico curto</translation>
+        </message>
+        <message>
+            <source>Long Generic Test</source>
+            <translation>Teste genérico longo</translation>
+        </message>
+        <message>
+            <source>Short DST</source>
+            <translation>Autoteste curto da unidade</translation>
+        </message>
+        <message>
+            <source>S.M.A.R.T. Check</source>
+            <translation>Verificação S.M.A.R.T.</translation>
+        </message>
+        <message>
+            <source>Short DST Test</source>
+            <translation>Autoteste curto da unidade</translation>
+        </message>
+        <message>
+            <source>S.M.A.R.T. Check Test</source>
+            <translation>Verificação S.M.A.R.T.</translation>
+        </message>
+        <message>
+            <source>Outer Scan</source>
+            <translation>Área externa</translation>
+        </message>
+        <message>
+            <source>Inner Scan</source>
+            <translation>Área interna</translation>
+        </message>
+        <message>
+            <source>Random Read</source>
+            <translation>Leitura aleatória</translation>
+        </message>
+        <message>
+            <source>Full Erase</source>
+            <translation>Apagamento completo</translation>
+        </message>
+        <message>
+            <source>Fixed</source>
+            <translation>Corrigido</translation>
+        </message>
+        <message>
+            <source>started</source>
+            <translation>iniciado</translation>
+        </message>
+        <message>
+            <source>True</source>
+            <translation>Sim</translation>
+        </message>
+        <message>
+            <source>FAIL</source>
+            <translation>FALHA</translation>
+        </message>
+        <message>
+            <source>ABORT</source>
+            <translation>INTERROMPIDO</translation>
+        </message>
+        <message>
+            <source>PASS</source>
+            <translation>APROVADO</translation>
+        </message>
+        <message>
+            <source>UNABLE TO RUN</source>
+            <translation>NÃO EXECUTÁVEL</translation>
+        </message>
+        <message>
+            <source>IN PROGRESS</source>
+            <translation>EM ANDAMENTO</translation>
+        </message>
+        <message>
+            <source>Test Aborted by User</source>
+            <translation>Teste interrompido pelo usuário</translation>
+        </message>
+        <message>
+            <source>Drive information saved</source>
+            <translation>Informações da unidade salvas</translation>
+        </message>
+        <message>
+            <source>Set Max LBA</source>
+            <translation>Definir LBA máximo</translation>
+        </message>
+        <message>
+            <source>Current maximum LBA count:</source>
+            <translation>Contagem máxima de LBA atual:</translation>
+        </message>
+        <message>
+            <source>New max</source>
+            <translation>Novo máx.</translation>
+        </message>
+        <message>
+            <source>Restore Native capacity</source>
+            <translation>Restaurar capacidade nativa</translation>
+        </message>
+        <message>
+            <source>Start:</source>
+            <translation>Início:</translation>
+        </message>
+        <message>
+            <source>End:</source>
+            <translation>Fim:</translation>
+        </message>
+        <message>
+            <source>Fix All Long</source>
+            <translation>Fix All Longo</translation>
+        </message>
+        <message>
+            <source>Fix All Fast</source>
+            <translation>Fix All Rápido</translation>
+        </message>
+        <message>
+            <source>Fix All</source>
+            <translation>Fix All</translation>
+        </message>
+    </context>
+    <context>
         <name>ViewLog</name>
         <message>
             <source>View log</source>
-            <translation>Ver registro</translation>
+            <translation>Ver log</translation>
         </message>
         <message>
             <source>OK</source>
             <translation>OK</translation>
+        </message>
+    </context>
+    <context>
+        <name>device</name>
+        <message>
+            <source>Form</source>
+            <translation>Formulário</translation>
+        </message>
+        <message>
+            <source>change image</source>
+            <translation>Alterar imagem</translation>
+        </message>
+        <message>
+            <source>remaining</source>
+            <translation>faltam</translation>
+        </message>
+        <message>
+            <source>Error</source>
+            <translation>Erro</translation>
+        </message>
+        <message>
+            <source>complete</source>
+            <translation>concluído</translation>
+        </message>
+        <message>
+            <source>New max</source>
+            <translation>Novo máx.</translation>
         </message>
     </context>
 </TS>

@@ -2,10 +2,526 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru_RU">
     <context>
+        <name>AboutDialog</name>
+        <message>
+            <source>About Kestrova Bootable</source>
+            <translation>О программе Kestrova Bootable</translation>
+        </message>
+        <message>
+            <source>Kestrova Bootable</source>
+            <translation>Kestrova Bootable</translation>
+        </message>
+        <message>
+            <source>Copyright © 2016 Brevane. All rights reserved.</source>
+            <translation>© Brevane, 2016. Все права защищены.</translation>
+        </message>
+        <message>
+            <source>Brevane and the Brevane logo are trademarks of Brevane in the United States and other countries.</source>
+            <translation>Brevane и логотип Brevane являются товарными знаками Brevane в США и других странах.</translation>
+        </message>
+        <message>
+            <source>Kestrova Bootable provides a basic suite of diagnostic utilities in an environment independent of your installed operating system. This will allow you to test, diagnose, and possibly repair your hard drive, even if your operating system environment is inaccessible.</source>
+            <translation>Kestrova Bootable предоставляет базовый набор диагностических утилит в среде, не зависящей от установленной операционной системы. Это позволяет тестировать, диагностировать и, возможно, восстанавливать жёсткий диск, даже если среда операционной системы недоступна.</translation>
+        </message>
+        <message>
+            <source>License Agreement</source>
+            <translation>Лицензионное соглашение</translation>
+        </message>
+        <message>
+            <source>Done</source>
+            <translation>Готово</translation>
+        </message>
+    </context>
+    <context>
+        <name>AdvancedFeatures</name>
+        <message>
+            <source>Alert</source>
+            <translation>Предупреждение</translation>
+        </message>
+        <message>
+            <source>CAUTION</source>
+            <translation>ВНИМАНИЕ!</translation>
+        </message>
+        <message>
+            <source>The Advanced Test index has options that can erase your data or make HD stay unusable on your system. If you still may experience data loss.
+
+Make sure all your critical data has a backup before using any Advanced Test.
+
+Brevane is not responsible for lost user data.
+
+Please read the help files or contact Technical Support Brevane before using Advanced tests.
+
+Press F8 to enable the Advanced Test. Or click cancel to return to the Basic Tests.</source>
+            <translation>Меню расширенных тестов содержит функции, которые могут стереть ваши данные или сделать диск непригодным для работы в системе. Продолжая, вы можете потерять данные.
+
+Перед использованием любого расширенного теста создайте резервную копию всех важных данных.
+
+Brevane не несёт ответственности за потерю данных пользователя.
+
+Перед использованием расширенных тестов прочтите файлы справки или обратитесь в службу технической поддержки Brevane.
+
+Нажмите F8, чтобы включить расширенные тесты. Нажмите «Отмена», чтобы вернуться к базовым тестам.</translation>
+        </message>
+        <message>
+            <source>Contact Brevane Technical Support</source>
+            <translation>Обратитесь в службу технической поддержки Brevane</translation>
+        </message>
+        <message>
+            <source>F8</source>
+            <translation>F8</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Отмена</translation>
+        </message>
+    </context>
+    <context>
+        <name>Close</name>
+        <message>
+            <source>Close</source>
+            <translation>Закрыть</translation>
+        </message>
+        <message>
+            <source>Do you want to close the application? (There are running tests)</source>
+            <translation>Закрыть приложение? (Выполняются тесты)</translation>
+        </message>
+        <message>
+            <source>OK</source>
+            <translation>ОК</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Отмена</translation>
+        </message>
+    </context>
+    <context>
+        <name>EULADialog</name>
+        <message>
+            <source>License Agreement</source>
+            <translation>Лицензионное соглашение</translation>
+        </message>
+        <message>
+            <source>about:blank</source>
+            <translation>about:blank</translation>
+        </message>
+        <message>
+            <source>I Do Not Accept</source>
+            <translation>Не принимаю</translation>
+        </message>
+        <message>
+            <source>I Accept</source>
+            <translation>Принимаю</translation>
+        </message>
+        <message>
+            <source>Done</source>
+            <translation>Готово</translation>
+        </message>
+    </context>
+    <context>
+        <name>EraseRangeUI</name>
+        <message>
+            <source>Erase Range</source>
+            <translation>Стереть диапазон</translation>
+        </message>
+        <message>
+            <source>Max LBA:</source>
+            <translation>Макс. LBA:</translation>
+        </message>
+        <message>
+            <source>Start:</source>
+            <translation>Начало:</translation>
+        </message>
+        <message>
+            <source>End:</source>
+            <translation>Конец:</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Отмена</translation>
+        </message>
+        <message>
+            <source>Ok</source>
+            <translation>ОК</translation>
+        </message>
+    </context>
+    <context>
+        <name>EraseTime</name>
+        <message>
+            <source>Erase Time</source>
+            <translation>Стирание по времени</translation>
+        </message>
+        <message>
+            <source>Max LBA:</source>
+            <translation>Макс. LBA:</translation>
+        </message>
+        <message>
+            <source>LBA start:</source>
+            <translation>Начальный LBA:</translation>
+        </message>
+        <message>
+            <source>Type of time:</source>
+            <translation>Единица времени:</translation>
+        </message>
+        <message>
+            <source>Hours</source>
+            <translation>часы</translation>
+        </message>
+        <message>
+            <source>Minutes</source>
+            <translation>минуты</translation>
+        </message>
+        <message>
+            <source>Seconds</source>
+            <translation>секунды</translation>
+        </message>
+        <message>
+            <source>Set time to test:</source>
+            <translation>Длительность:</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Отмена</translation>
+        </message>
+        <message>
+            <source>Ok</source>
+            <translation>ОК</translation>
+        </message>
+    </context>
+    <context>
+        <name>HelpKestrova</name>
+        <message>
+            <source>HelpKestrova</source>
+            <translation>Kestrova - Справка</translation>
+        </message>
+        <message>
+            <source>about:blank</source>
+            <translation>about:blank</translation>
+        </message>
+        <message>
+            <source>OK</source>
+            <translation>ОК</translation>
+        </message>
+    </context>
+    <context>
+        <name>InfoTags</name>
+        <message>
+            <source>Form</source>
+            <translation>Форма</translation>
+        </message>
+        <message>
+            <source>Drive Information</source>
+            <translation>Сведения о диске</translation>
+        </message>
+        <message>
+            <source>Drive information saved</source>
+            <translation>Сведения о диске сохранены</translation>
+        </message>
+        <message>
+            <source>Test Information and Results</source>
+            <translation>Сведения и результаты тестов</translation>
+        </message>
+        <message>
+            <source>:</source>
+            <translation>:</translation>
+        </message>
+        <message>
+            <source>Model Number</source>
+            <translation>Номер модели</translation>
+        </message>
+        <message>
+            <source>Serial Number</source>
+            <translation>Серийный номер</translation>
+        </message>
+        <message>
+            <source>Firmware Revision</source>
+            <translation>Версия микропрограммы</translation>
+        </message>
+        <message>
+            <source>Max LBA</source>
+            <translation>Макс. LBA</translation>
+        </message>
+        <message>
+            <source>Mandatory Power Management</source>
+            <translation>Обязательное управление питанием</translation>
+        </message>
+        <message>
+            <source>Security Mode</source>
+            <translation>Режим безопасности</translation>
+        </message>
+        <message>
+            <source>SMART</source>
+            <translation>SMART</translation>
+        </message>
+        <message>
+            <source>48-bit Address feature set supported</source>
+            <translation>Поддержка 48-битной адресации</translation>
+        </message>
+        <message>
+            <source>Advanced Power Management</source>
+            <translation>Расширенное управление питанием</translation>
+        </message>
+        <message>
+            <source>SMART self-test supported</source>
+            <translation>Поддержка самотеста SMART</translation>
+        </message>
+        <message>
+            <source>SMART error logging supported</source>
+            <translation>Поддержка журнала ошибок SMART</translation>
+        </message>
+        <message>
+            <source>Drive Temperature (C)</source>
+            <translation>Температура диска (°C)</translation>
+        </message>
+        <message>
+            <source>Power-On Hours</source>
+            <translation>Часы работы</translation>
+        </message>
+        <message>
+            <source>Cache Size</source>
+            <translation>Размер кэша</translation>
+        </message>
+        <message>
+            <source>General Purpose Logging supported</source>
+            <translation>Поддержка журналов общего назначения (GPL)</translation>
+        </message>
+        <message>
+            <source>Security Status</source>
+            <translation>Состояние безопасности</translation>
+        </message>
+        <message>
+            <source>Download Microcode</source>
+            <translation>Загрузка микрокода</translation>
+        </message>
+        <message>
+            <source>Security Locked</source>
+            <translation>Блокировка безопасности</translation>
+        </message>
+        <message>
+            <source>Supported</source>
+            <translation>Поддерживается</translation>
+        </message>
+        <message>
+            <source>Unsupported</source>
+            <translation>Не поддерживается</translation>
+        </message>
+        <message>
+            <source>Enabled</source>
+            <translation>Включено</translation>
+        </message>
+        <message>
+            <source>Disabled</source>
+            <translation>Отключено</translation>
+        </message>
+        <message>
+            <source>Disable</source>
+            <translation>Отключено</translation>
+        </message>
+        <message>
+            <source>True</source>
+            <translation>Да</translation>
+        </message>
+        <message>
+            <source>False</source>
+            <translation>Нет</translation>
+        </message>
+        <message>
+            <source>Unknown</source>
+            <translation>Неизвестно</translation>
+        </message>
+        <message>
+            <source>Not Reported</source>
+            <translation>Не сообщается</translation>
+        </message>
+        <message>
+            <source>%1 MB</source>
+            <translation>%1 МБ</translation>
+        </message>
+        <message>
+            <source>%1, %2</source>
+            <translation>%1, %2</translation>
+        </message>
+        <message>
+            <source>%1, %2 </source>
+            <translation>%1, %2 </translation>
+        </message>
+        <message>
+            <source>%1, %2, %3</source>
+            <translation>%1, %2, %3</translation>
+        </message>
+        <message>
+            <source>Frozen</source>
+            <translation>Заморожено</translation>
+        </message>
+        <message>
+            <source>Not frozen</source>
+            <translation>Не заморожено</translation>
+        </message>
+        <message>
+            <source>Segmented</source>
+            <translation>Посегментная</translation>
+        </message>
+        <message>
+            <source>Not Segmented</source>
+            <translation>Не посегментная</translation>
+        </message>
+        <message>
+            <source>Deferred</source>
+            <translation>Отложенная</translation>
+        </message>
+        <message>
+            <source>Not Deferred</source>
+            <translation>Не отложенная</translation>
+        </message>
+    </context>
+    <context>
         <name>KV4L</name>
         <message>
             <source>English</source>
             <translation>русский</translation>
+        </message>
+        <message>
+            <source>Test Progress</source>
+            <translation>Ход теста</translation>
+        </message>
+        <message>
+            <source>Kestrova Bootable</source>
+            <translation>Kestrova Bootable</translation>
+        </message>
+        <message>
+            <source>Model ID</source>
+            <translation>Модель</translation>
+        </message>
+        <message>
+            <source>Serial Number</source>
+            <translation>Серийный номер</translation>
+        </message>
+        <message>
+            <source>Revision</source>
+            <translation>Версия</translation>
+        </message>
+        <message>
+            <source>Drive List</source>
+            <translation>Список дисков</translation>
+        </message>
+        <message>
+            <source>&amp;File</source>
+            <translation>&amp;Файл</translation>
+        </message>
+        <message>
+            <source>&amp;Rescan</source>
+            <translation>&amp;Повторный поиск</translation>
+        </message>
+        <message>
+            <source>&amp;Basic Tests</source>
+            <translation>&amp;Базовые тесты</translation>
+        </message>
+        <message>
+            <source>&amp;Advanced Features</source>
+            <translation>&amp;Расширенные функции</translation>
+        </message>
+        <message>
+            <source>&amp;Language</source>
+            <translation>&amp;Язык</translation>
+        </message>
+        <message>
+            <source>&amp;Help</source>
+            <translation>&amp;Справка</translation>
+        </message>
+        <message>
+            <source>E&amp;xit</source>
+            <translation>&amp;Выход</translation>
+        </message>
+        <message>
+            <source>&amp;About</source>
+            <translation>&amp;О программе</translation>
+        </message>
+        <message>
+            <source>&amp;View Log</source>
+            <translation>&amp;Просмотр журнала</translation>
+        </message>
+        <message>
+            <source>&amp;Save Log...</source>
+            <translation>&amp;Сохранить журнал...</translation>
+        </message>
+        <message>
+            <source>Save Log</source>
+            <translation>Сохранить журнал</translation>
+        </message>
+        <message>
+            <source>S.M.A.R.T. &amp;Check</source>
+            <translation>Проверка &amp;S.M.A.R.T.</translation>
+        </message>
+        <message>
+            <source>S.M.A.R.T Check</source>
+            <translation>Проверка S.M.A.R.T.</translation>
+        </message>
+        <message>
+            <source>Short &amp;Drive Self Test</source>
+            <translation>&amp;Краткий самотест диска</translation>
+        </message>
+        <message>
+            <source>&amp;Short Generic Test</source>
+            <translation>Краткий &amp;общий тест</translation>
+        </message>
+        <message>
+            <source>Short Generic Test</source>
+            <translation>Краткий общий тест</translation>
+        </message>
+        <message>
+            <source>&amp;Long Generic Test</source>
+            <translation>&amp;Полный общий тест</translation>
+        </message>
+        <message>
+            <source>Fix All Fast</source>
+            <translation>Быстрое</translation>
+        </message>
+        <message>
+            <source>Fix All Long</source>
+            <translation>Полное</translation>
+        </message>
+        <message>
+            <source>Spin Down</source>
+            <translation>Остановка вращения</translation>
+        </message>
+        <message>
+            <source>Set max LBA</source>
+            <translation>Задать макс. LBA</translation>
+        </message>
+        <message>
+            <source>Erase</source>
+            <translation>Стирание</translation>
+        </message>
+        <message>
+            <source>Overwrite Full</source>
+            <translation>Полная перезапись</translation>
+        </message>
+        <message>
+            <source>Boot Tracks</source>
+            <translation>Стереть дорожку НОЛЬ</translation>
+        </message>
+        <message>
+            <source>Range</source>
+            <translation>Диапазон</translation>
+        </message>
+        <message>
+            <source>Time</source>
+            <translation>Время</translation>
+        </message>
+        <message>
+            <source>Overwrite</source>
+            <translation>Перезапись</translation>
+        </message>
+        <message>
+            <source>Cripto</source>
+            <translation>Крипто</translation>
+        </message>
+        <message>
+            <source>IDD 70</source>
+            <translation>IDD 70</translation>
+        </message>
+        <message>
+            <source>IDD 71</source>
+            <translation>IDD 71</translation>
         </message>
     </context>
     <context>
@@ -24,6 +540,266 @@
         </message>
     </context>
     <context>
+        <name>MsgAlert</name>
+        <message>
+            <source>Alert</source>
+            <translation>Предупреждение</translation>
+        </message>
+        <message>
+            <source>The file cannot be saved.</source>
+            <translation>Не удаётся сохранить файл.</translation>
+        </message>
+        <message>
+            <source>Your USB key may be full.</source>
+            <translation>Возможно, USB-накопитель заполнен.</translation>
+        </message>
+        <message>
+            <source>Ok</source>
+            <translation>ОК</translation>
+        </message>
+    </context>
+    <context>
+        <name>MsgDangerous</name>
+        <message>
+            <source>Alert</source>
+            <translation>Предупреждение</translation>
+        </message>
+        <message>
+            <source>This action will modify the selected device(s) and may overwrite your data. Brevane is not responsible for the loss of data. Press F8 to continue.</source>
+            <translation>Это действие изменит выбранные диски и может перезаписать ваши данные. Brevane не несёт ответственности за потерю данных. Нажмите F8, чтобы продолжить.</translation>
+        </message>
+        <message>
+            <source>F8</source>
+            <translation>F8</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Отмена</translation>
+        </message>
+    </context>
+    <context>
+        <name>MsgExecution</name>
+        <message>
+            <source>Alert</source>
+            <translation>Предупреждение</translation>
+        </message>
+        <message>
+            <source>F8</source>
+            <translation>F8</translation>
+        </message>
+        <message>
+            <source>This action will modify the selected device(s) and may overwrite your data. Brevane is not responsible for the loss of data. Press F8 to continue.
+
+When this test starts you need to wait until the execution finish. It may last up to 3 hours or more.</source>
+            <translation>Это действие изменит выбранные диски и может перезаписать ваши данные. Brevane не несёт ответственности за потерю данных. Нажмите F8, чтобы продолжить.
+
+После запуска этого теста необходимо дождаться окончания его выполнения. Он продлится несколько часов.</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Отмена</translation>
+        </message>
+    </context>
+    <context>
+        <name>ResultTag</name>
+        <message>
+            <source>UNABLE TO RUN</source>
+            <translation>НЕ ВЫПОЛНИМ</translation>
+        </message>
+    </context>
+    <context>
+        <name>ResultTags</name>
+        <message>
+            <source>PASS</source>
+            <translation>ПРОЙДЕН</translation>
+        </message>
+        <message>
+            <source>FAIL</source>
+            <translation>ОШИБКА</translation>
+        </message>
+        <message>
+            <source>UNABLE TO RUN</source>
+            <translation>НЕ ВЫПОЛНИМ</translation>
+        </message>
+        <message>
+            <source>IN PROGRESS</source>
+            <translation>ВЫПОЛНЯЕТСЯ</translation>
+        </message>
+        <message>
+            <source>ABORT</source>
+            <translation>ПРЕРВАН</translation>
+        </message>
+        <message>
+            <source>Outer Scan</source>
+            <translation>Внешняя зона</translation>
+        </message>
+        <message>
+            <source>Inner Scan</source>
+            <translation>Внутренняя зона</translation>
+        </message>
+        <message>
+            <source>Random Read</source>
+            <translation>Случайное чтение</translation>
+        </message>
+    </context>
+    <context>
+        <name>SaveMsg</name>
+        <message>
+            <source>Save</source>
+            <translation>Сохранение</translation>
+        </message>
+        <message>
+            <source>Drive information saved</source>
+            <translation>Сведения о диске сохранены</translation>
+        </message>
+    </context>
+    <context>
+        <name>SetMaxLba</name>
+        <message>
+            <source>Set Max LBA</source>
+            <translation>Задать макс. LBA</translation>
+        </message>
+        <message>
+            <source>Current Maximum LBA:</source>
+            <translation>Текущий макс. LBA:</translation>
+        </message>
+        <message>
+            <source>New Maximum LBA:</source>
+            <translation>Новое максимальное число LBA:</translation>
+        </message>
+        <message>
+            <source>Restore Native Capacity</source>
+            <translation>Восстановить исходную ёмкость</translation>
+        </message>
+        <message>
+            <source>Ok</source>
+            <translation>ОК</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Отмена</translation>
+        </message>
+    </context>
+    <context>
+        <name>TranslateLog</name>
+        <message>
+            <source>Short Generic Test</source>
+            <translation>Краткий общий тест</translation>
+        </message>
+        <message>
+            <source>Long Generic Test</source>
+            <translation>Полный общий тест</translation>
+        </message>
+        <message>
+            <source>Short DST</source>
+            <translation>Краткий самотест диска</translation>
+        </message>
+        <message>
+            <source>S.M.A.R.T. Check</source>
+            <translation>Проверка S.M.A.R.T.</translation>
+        </message>
+        <message>
+            <source>Short DST Test</source>
+            <translation>Краткий самотест диска</translation>
+        </message>
+        <message>
+            <source>S.M.A.R.T. Check Test</source>
+            <translation>Проверка S.M.A.R.T.</translation>
+        </message>
+        <message>
+            <source>Outer Scan</source>
+            <translation>Внешняя зона</translation>
+        </message>
+        <message>
+            <source>Inner Scan</source>
+            <translation>Внутренняя зона</translation>
+        </message>
+        <message>
+            <source>Random Read</source>
+            <translation>Случайное чтение</translation>
+        </message>
+        <message>
+            <source>Full Erase</source>
+            <translation>Полное стирание</translation>
+        </message>
+        <message>
+            <source>Fixed</source>
+            <translation>Исправлено</translation>
+        </message>
+        <message>
+            <source>started</source>
+            <translation>запущен</translation>
+        </message>
+        <message>
+            <source>True</source>
+            <translation>Да</translation>
+        </message>
+        <message>
+            <source>FAIL</source>
+            <translation>ОШИБКА</translation>
+        </message>
+        <message>
+            <source>ABORT</source>
+            <translation>ПРЕРВАН</translation>
+        </message>
+        <message>
+            <source>PASS</source>
+            <translation>ПРОЙДЕН</translation>
+        </message>
+        <message>
+            <source>UNABLE TO RUN</source>
+            <translation>НЕ ВЫПОЛНИМ</translation>
+        </message>
+        <message>
+            <source>IN PROGRESS</source>
+            <translation>ВЫПОЛНЯЕТСЯ</translation>
+        </message>
+        <message>
+            <source>Test Aborted by User</source>
+            <translation>Тест прерван пользователем</translation>
+        </message>
+        <message>
+            <source>Drive information saved</source>
+            <translation>Сведения о диске сохранены</translation>
+        </message>
+        <message>
+            <source>Set Max LBA</source>
+            <translation>Задать макс. LBA</translation>
+        </message>
+        <message>
+            <source>Current maximum LBA count:</source>
+            <translation>Текущее максимальное число LBA:</translation>
+        </message>
+        <message>
+            <source>New max</source>
+            <translation>Новый макс.</translation>
+        </message>
+        <message>
+            <source>Restore Native capacity</source>
+            <translation>Восстановить исходную ёмкость</translation>
+        </message>
+        <message>
+            <source>Start:</source>
+            <translation>Начало:</translation>
+        </message>
+        <message>
+            <source>End:</source>
+            <translation>Конец:</translation>
+        </message>
+        <message>
+            <source>Fix All Long</source>
+            <translation>Fix All Полное</translation>
+        </message>
+        <message>
+            <source>Fix All Fast</source>
+            <translation>Fix All Быстрое</translation>
+        </message>
+        <message>
+            <source>Fix All</source>
+            <translation>Fix All</translation>
+        </message>
+    </context>
+    <context>
         <name>ViewLog</name>
         <message>
             <source>View log</source>
@@ -32,6 +808,33 @@
         <message>
             <source>OK</source>
             <translation>ОК</translation>
+        </message>
+    </context>
+    <context>
+        <name>device</name>
+        <message>
+            <source>Form</source>
+            <translation>Форма</translation>
+        </message>
+        <message>
+            <source>change image</source>
+            <translation>Изменить изображение</translation>
+        </message>
+        <message>
+            <source>remaining</source>
+            <translation>осталось</translation>
+        </message>
+        <message>
+            <source>Error</source>
+            <translation>Ошибка</translation>
+        </message>
+        <message>
+            <source>complete</source>
+            <translation>выполнено</translation>
+        </message>
+        <message>
+            <source>New max</source>
+            <translation>Новый макс.</translation>
         </message>
     </context>
 </TS>

@@ -2,10 +2,526 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="th_TH">
     <context>
+        <name>AboutDialog</name>
+        <message>
+            <source>About Kestrova Bootable</source>
+            <translation>เกี่ยวกับ Kestrova Bootable</translation>
+        </message>
+        <message>
+            <source>Kestrova Bootable</source>
+            <translation>Kestrova Bootable</translation>
+        </message>
+        <message>
+            <source>Copyright © 2016 Brevane. All rights reserved.</source>
+            <translation>ลิขสิทธิ์ © 2016 Brevane สงวนลิขสิทธิ์</translation>
+        </message>
+        <message>
+            <source>Brevane and the Brevane logo are trademarks of Brevane in the United States and other countries.</source>
+            <translation>Brevane และโลโก้ Brevane เป็นเครื่องหมายการค้าของ Brevane ในสหรัฐอเมริกาและประเทศอื่น ๆ</translation>
+        </message>
+        <message>
+            <source>Kestrova Bootable provides a basic suite of diagnostic utilities in an environment independent of your installed operating system. This will allow you to test, diagnose, and possibly repair your hard drive, even if your operating system environment is inaccessible.</source>
+            <translation>Kestrova Bootable มีชุดยูทิลิตีการวินิจฉัยพื้นฐานในสภาพแวดล้อมที่ไม่ขึ้นกับระบบปฏิบัติการที่ติดตั้งไว้ ช่วยให้คุณทดสอบ วินิจฉัย และอาจซ่อมแซมฮาร์ดไดรฟ์ได้ แม้จะเข้าถึงสภาพแวดล้อมของระบบปฏิบัติการไม่ได้ก็ตาม</translation>
+        </message>
+        <message>
+            <source>License Agreement</source>
+            <translation>ข้อตกลงการอนุญาตใช้งาน</translation>
+        </message>
+        <message>
+            <source>Done</source>
+            <translation>เสร็จสิ้น</translation>
+        </message>
+    </context>
+    <context>
+        <name>AdvancedFeatures</name>
+        <message>
+            <source>Alert</source>
+            <translation>คำเตือน</translation>
+        </message>
+        <message>
+            <source>CAUTION</source>
+            <translation>คำเตือน!</translation>
+        </message>
+        <message>
+            <source>The Advanced Test index has options that can erase your data or make HD stay unusable on your system. If you still may experience data loss.
+
+Make sure all your critical data has a backup before using any Advanced Test.
+
+Brevane is not responsible for lost user data.
+
+Please read the help files or contact Technical Support Brevane before using Advanced tests.
+
+Press F8 to enable the Advanced Test. Or click cancel to return to the Basic Tests.</source>
+            <translation>เมนูการทดสอบขั้นสูงมีตัวเลือกที่อาจลบข้อมูลของคุณหรือทำให้ไดรฟ์ใช้งานกับระบบของคุณไม่ได้ หากดำเนินการต่อ คุณอาจสูญเสียข้อมูล
+
+โปรดสำรองข้อมูลสำคัญทั้งหมดก่อนใช้การทดสอบขั้นสูงใด ๆ
+
+Brevane ไม่รับผิดชอบต่อข้อมูลผู้ใช้ที่สูญหาย
+
+โปรดอ่านไฟล์วิธีใช้หรือติดต่อฝ่ายสนับสนุนทางเทคนิคของ Brevane ก่อนใช้การทดสอบขั้นสูง
+
+กด F8 เพื่อเปิดใช้การทดสอบขั้นสูง หรือคลิก ยกเลิก เพื่อกลับไปยังการทดสอบพื้นฐาน</translation>
+        </message>
+        <message>
+            <source>Contact Brevane Technical Support</source>
+            <translation>ติดต่อฝ่ายสนับสนุนทางเทคนิคของ Brevane</translation>
+        </message>
+        <message>
+            <source>F8</source>
+            <translation>F8</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>ยกเลิก</translation>
+        </message>
+    </context>
+    <context>
+        <name>Close</name>
+        <message>
+            <source>Close</source>
+            <translation>ปิด</translation>
+        </message>
+        <message>
+            <source>Do you want to close the application? (There are running tests)</source>
+            <translation>ต้องการปิดแอปพลิเคชันหรือไม่ (มีการทดสอบที่กำลังทำงานอยู่)</translation>
+        </message>
+        <message>
+            <source>OK</source>
+            <translation>ตกลง</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>ยกเลิก</translation>
+        </message>
+    </context>
+    <context>
+        <name>EULADialog</name>
+        <message>
+            <source>License Agreement</source>
+            <translation>ข้อตกลงการอนุญาตใช้งาน</translation>
+        </message>
+        <message>
+            <source>about:blank</source>
+            <translation>about:blank</translation>
+        </message>
+        <message>
+            <source>I Do Not Accept</source>
+            <translation>ไม่ยอมรับ</translation>
+        </message>
+        <message>
+            <source>I Accept</source>
+            <translation>ยอมรับ</translation>
+        </message>
+        <message>
+            <source>Done</source>
+            <translation>เสร็จสิ้น</translation>
+        </message>
+    </context>
+    <context>
+        <name>EraseRangeUI</name>
+        <message>
+            <source>Erase Range</source>
+            <translation>ลบช่วง</translation>
+        </message>
+        <message>
+            <source>Max LBA:</source>
+            <translation>LBA สูงสุด:</translation>
+        </message>
+        <message>
+            <source>Start:</source>
+            <translation>เริ่มต้น:</translation>
+        </message>
+        <message>
+            <source>End:</source>
+            <translation>สิ้นสุด:</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>ยกเลิก</translation>
+        </message>
+        <message>
+            <source>Ok</source>
+            <translation>ตกลง</translation>
+        </message>
+    </context>
+    <context>
+        <name>EraseTime</name>
+        <message>
+            <source>Erase Time</source>
+            <translation>ลบตามเวลา</translation>
+        </message>
+        <message>
+            <source>Max LBA:</source>
+            <translation>LBA สูงสุด:</translation>
+        </message>
+        <message>
+            <source>LBA start:</source>
+            <translation>LBA เริ่มต้น:</translation>
+        </message>
+        <message>
+            <source>Type of time:</source>
+            <translation>หน่วยเวลา:</translation>
+        </message>
+        <message>
+            <source>Hours</source>
+            <translation>ชั่วโมง</translation>
+        </message>
+        <message>
+            <source>Minutes</source>
+            <translation>นาที</translation>
+        </message>
+        <message>
+            <source>Seconds</source>
+            <translation>วินาที</translation>
+        </message>
+        <message>
+            <source>Set time to test:</source>
+            <translation>เวลาที่ใช้ทดสอบ:</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>ยกเลิก</translation>
+        </message>
+        <message>
+            <source>Ok</source>
+            <translation>ตกลง</translation>
+        </message>
+    </context>
+    <context>
+        <name>HelpKestrova</name>
+        <message>
+            <source>HelpKestrova</source>
+            <translation>Kestrova - วิธีใช้</translation>
+        </message>
+        <message>
+            <source>about:blank</source>
+            <translation>about:blank</translation>
+        </message>
+        <message>
+            <source>OK</source>
+            <translation>ตกลง</translation>
+        </message>
+    </context>
+    <context>
+        <name>InfoTags</name>
+        <message>
+            <source>Form</source>
+            <translation>ฟอร์ม</translation>
+        </message>
+        <message>
+            <source>Drive Information</source>
+            <translation>ข้อมูลไดรฟ์</translation>
+        </message>
+        <message>
+            <source>Drive information saved</source>
+            <translation>บันทึกข้อมูลไดรฟ์แล้ว</translation>
+        </message>
+        <message>
+            <source>Test Information and Results</source>
+            <translation>ข้อมูลและผลการทดสอบ</translation>
+        </message>
+        <message>
+            <source>:</source>
+            <translation>:</translation>
+        </message>
+        <message>
+            <source>Model Number</source>
+            <translation>หมายเลขรุ่น</translation>
+        </message>
+        <message>
+            <source>Serial Number</source>
+            <translation>หมายเลขซีเรียล</translation>
+        </message>
+        <message>
+            <source>Firmware Revision</source>
+            <translation>รุ่นแก้ไขเฟิร์มแวร์</translation>
+        </message>
+        <message>
+            <source>Max LBA</source>
+            <translation>LBA สูงสุด</translation>
+        </message>
+        <message>
+            <source>Mandatory Power Management</source>
+            <translation>การจัดการพลังงานภาคบังคับ</translation>
+        </message>
+        <message>
+            <source>Security Mode</source>
+            <translation>โหมดความปลอดภัย</translation>
+        </message>
+        <message>
+            <source>SMART</source>
+            <translation>SMART</translation>
+        </message>
+        <message>
+            <source>48-bit Address feature set supported</source>
+            <translation>การรองรับที่อยู่ 48 บิต</translation>
+        </message>
+        <message>
+            <source>Advanced Power Management</source>
+            <translation>การจัดการพลังงานขั้นสูง</translation>
+        </message>
+        <message>
+            <source>SMART self-test supported</source>
+            <translation>การรองรับการทดสอบตัวเอง SMART</translation>
+        </message>
+        <message>
+            <source>SMART error logging supported</source>
+            <translation>การรองรับการบันทึกข้อผิดพลาด SMART</translation>
+        </message>
+        <message>
+            <source>Drive Temperature (C)</source>
+            <translation>อุณหภูมิไดรฟ์ (°C)</translation>
+        </message>
+        <message>
+            <source>Power-On Hours</source>
+            <translation>ชั่วโมงการทำงาน</translation>
+        </message>
+        <message>
+            <source>Cache Size</source>
+            <translation>ขนาดแคช</translation>
+        </message>
+        <message>
+            <source>General Purpose Logging supported</source>
+            <translation>การรองรับการบันทึกทั่วไป (GPL)</translation>
+        </message>
+        <message>
+            <source>Security Status</source>
+            <translation>สถานะความปลอดภัย</translation>
+        </message>
+        <message>
+            <source>Download Microcode</source>
+            <translation>การดาวน์โหลดไมโครโค้ด</translation>
+        </message>
+        <message>
+            <source>Security Locked</source>
+            <translation>การล็อกความปลอดภัย</translation>
+        </message>
+        <message>
+            <source>Supported</source>
+            <translation>รองรับ</translation>
+        </message>
+        <message>
+            <source>Unsupported</source>
+            <translation>ไม่รองรับ</translation>
+        </message>
+        <message>
+            <source>Enabled</source>
+            <translation>เปิดใช้งาน</translation>
+        </message>
+        <message>
+            <source>Disabled</source>
+            <translation>ปิดใช้งาน</translation>
+        </message>
+        <message>
+            <source>Disable</source>
+            <translation>ปิดใช้งาน</translation>
+        </message>
+        <message>
+            <source>True</source>
+            <translation>ใช่</translation>
+        </message>
+        <message>
+            <source>False</source>
+            <translation>ไม่ใช่</translation>
+        </message>
+        <message>
+            <source>Unknown</source>
+            <translation>ไม่ทราบ</translation>
+        </message>
+        <message>
+            <source>Not Reported</source>
+            <translation>ไม่ได้รายงาน</translation>
+        </message>
+        <message>
+            <source>%1 MB</source>
+            <translation>%1 MB</translation>
+        </message>
+        <message>
+            <source>%1, %2</source>
+            <translation>%1, %2</translation>
+        </message>
+        <message>
+            <source>%1, %2 </source>
+            <translation>%1, %2 </translation>
+        </message>
+        <message>
+            <source>%1, %2, %3</source>
+            <translation>%1, %2, %3</translation>
+        </message>
+        <message>
+            <source>Frozen</source>
+            <translation>ถูกตรึง</translation>
+        </message>
+        <message>
+            <source>Not frozen</source>
+            <translation>ไม่ถูกตรึง</translation>
+        </message>
+        <message>
+            <source>Segmented</source>
+            <translation>แบ่งส่วน</translation>
+        </message>
+        <message>
+            <source>Not Segmented</source>
+            <translation>ไม่แบ่งส่วน</translation>
+        </message>
+        <message>
+            <source>Deferred</source>
+            <translation>เลื่อนเวลา</translation>
+        </message>
+        <message>
+            <source>Not Deferred</source>
+            <translation>ไม่เลื่อนเวลา</translation>
+        </message>
+    </context>
+    <context>
         <name>KV4L</name>
         <message>
             <source>English</source>
             <translation>ภาษาไทย</translation>
+        </message>
+        <message>
+            <source>Test Progress</source>
+            <translation>ความคืบหน้าการทดสอบ</translation>
+        </message>
+        <message>
+            <source>Kestrova Bootable</source>
+            <translation>Kestrova Bootable</translation>
+        </message>
+        <message>
+            <source>Model ID</source>
+            <translation>รุ่น</translation>
+        </message>
+        <message>
+            <source>Serial Number</source>
+            <translation>หมายเลขซีเรียล</translation>
+        </message>
+        <message>
+            <source>Revision</source>
+            <translation>รุ่นแก้ไข</translation>
+        </message>
+        <message>
+            <source>Drive List</source>
+            <translation>รายการไดรฟ์</translation>
+        </message>
+        <message>
+            <source>&amp;File</source>
+            <translation>ไฟล์(&amp;F)</translation>
+        </message>
+        <message>
+            <source>&amp;Rescan</source>
+            <translation>สแกนใหม่(&amp;R)</translation>
+        </message>
+        <message>
+            <source>&amp;Basic Tests</source>
+            <translation>การทดสอบพื้นฐาน(&amp;B)</translation>
+        </message>
+        <message>
+            <source>&amp;Advanced Features</source>
+            <translation>ฟีเจอร์ขั้นสูง(&amp;A)</translation>
+        </message>
+        <message>
+            <source>&amp;Language</source>
+            <translation>ภาษา(&amp;L)</translation>
+        </message>
+        <message>
+            <source>&amp;Help</source>
+            <translation>วิธีใช้(&amp;H)</translation>
+        </message>
+        <message>
+            <source>E&amp;xit</source>
+            <translation>ออก(&amp;X)</translation>
+        </message>
+        <message>
+            <source>&amp;About</source>
+            <translation>เกี่ยวกับ(&amp;A)</translation>
+        </message>
+        <message>
+            <source>&amp;View Log</source>
+            <translation>ดูบันทึก(&amp;V)</translation>
+        </message>
+        <message>
+            <source>&amp;Save Log...</source>
+            <translation>บันทึกล็อก(&amp;S)...</translation>
+        </message>
+        <message>
+            <source>Save Log</source>
+            <translation>บันทึกล็อก</translation>
+        </message>
+        <message>
+            <source>S.M.A.R.T. &amp;Check</source>
+            <translation>ตรวจสอบ S.M.A.R.T.(&amp;C)</translation>
+        </message>
+        <message>
+            <source>S.M.A.R.T Check</source>
+            <translation>ตรวจสอบ S.M.A.R.T.</translation>
+        </message>
+        <message>
+            <source>Short &amp;Drive Self Test</source>
+            <translation>การทดสอบตัวเองแบบสั้นของไดรฟ์(&amp;D)</translation>
+        </message>
+        <message>
+            <source>&amp;Short Generic Test</source>
+            <translation>การทดสอบทั่วไปแบบสั้น(&amp;S)</translation>
+        </message>
+        <message>
+            <source>Short Generic Test</source>
+            <translation>การทดสอบทั่วไปแบบสั้น</translation>
+        </message>
+        <message>
+            <source>&amp;Long Generic Test</source>
+            <translation>การทดสอบทั่วไปแบบยาว(&amp;L)</translation>
+        </message>
+        <message>
+            <source>Fix All Fast</source>
+            <translation>แบบเร็ว</translation>
+        </message>
+        <message>
+            <source>Fix All Long</source>
+            <translation>แบบยาว</translation>
+        </message>
+        <message>
+            <source>Spin Down</source>
+            <translation>หยุดหมุน</translation>
+        </message>
+        <message>
+            <source>Set max LBA</source>
+            <translation>ตั้งค่า LBA สูงสุด</translation>
+        </message>
+        <message>
+            <source>Erase</source>
+            <translation>ลบ</translation>
+        </message>
+        <message>
+            <source>Overwrite Full</source>
+            <translation>เขียนทับทั้งหมด</translation>
+        </message>
+        <message>
+            <source>Boot Tracks</source>
+            <translation>ลบแทร็กศูนย์</translation>
+        </message>
+        <message>
+            <source>Range</source>
+            <translation>ช่วง</translation>
+        </message>
+        <message>
+            <source>Time</source>
+            <translation>เวลา</translation>
+        </message>
+        <message>
+            <source>Overwrite</source>
+            <translation>เขียนทับ</translation>
+        </message>
+        <message>
+            <source>Cripto</source>
+            <translation>การเข้ารหัส</translation>
+        </message>
+        <message>
+            <source>IDD 70</source>
+            <translation>IDD 70</translation>
+        </message>
+        <message>
+            <source>IDD 71</source>
+            <translation>IDD 71</translation>
         </message>
     </context>
     <context>
@@ -24,6 +540,266 @@
         </message>
     </context>
     <context>
+        <name>MsgAlert</name>
+        <message>
+            <source>Alert</source>
+            <translation>คำเตือน</translation>
+        </message>
+        <message>
+            <source>The file cannot be saved.</source>
+            <translation>ไม่สามารถบันทึกไฟล์ได้</translation>
+        </message>
+        <message>
+            <source>Your USB key may be full.</source>
+            <translation>USB ของคุณอาจเต็ม</translation>
+        </message>
+        <message>
+            <source>Ok</source>
+            <translation>ตกลง</translation>
+        </message>
+    </context>
+    <context>
+        <name>MsgDangerous</name>
+        <message>
+            <source>Alert</source>
+            <translation>คำเตือน</translation>
+        </message>
+        <message>
+            <source>This action will modify the selected device(s) and may overwrite your data. Brevane is not responsible for the loss of data. Press F8 to continue.</source>
+            <translation>การดำเนินการนี้จะแก้ไขไดรฟ์ที่เลือกและอาจเขียนทับข้อมูลของคุณ Brevane ไม่รับผิดชอบต่อการสูญหายของข้อมูล กด F8 เพื่อดำเนินการต่อ</translation>
+        </message>
+        <message>
+            <source>F8</source>
+            <translation>F8</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>ยกเลิก</translation>
+        </message>
+    </context>
+    <context>
+        <name>MsgExecution</name>
+        <message>
+            <source>Alert</source>
+            <translation>คำเตือน</translation>
+        </message>
+        <message>
+            <source>F8</source>
+            <translation>F8</translation>
+        </message>
+        <message>
+            <source>This action will modify the selected device(s) and may overwrite your data. Brevane is not responsible for the loss of data. Press F8 to continue.
+
+When this test starts you need to wait until the execution finish. It may last up to 3 hours or more.</source>
+            <translation>การดำเนินการนี้จะแก้ไขไดรฟ์ที่เลือกและอาจเขียนทับข้อมูลของคุณ Brevane ไม่รับผิดชอบต่อการสูญหายของข้อมูล กด F8 เพื่อดำเนินการต่อ
+
+เมื่อการทดสอบนี้เริ่มขึ้น คุณต้องรอจนกว่าการทำงานจะเสร็จสิ้น ซึ่งจะใช้เวลาหลายชั่วโมง</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>ยกเลิก</translation>
+        </message>
+    </context>
+    <context>
+        <name>ResultTag</name>
+        <message>
+            <source>UNABLE TO RUN</source>
+            <translation>ไม่สามารถเรียกใช้</translation>
+        </message>
+    </context>
+    <context>
+        <name>ResultTags</name>
+        <message>
+            <source>PASS</source>
+            <translation>ผ่าน</translation>
+        </message>
+        <message>
+            <source>FAIL</source>
+            <translation>ไม่ผ่าน</translation>
+        </message>
+        <message>
+            <source>UNABLE TO RUN</source>
+            <translation>ไม่สามารถเรียกใช้</translation>
+        </message>
+        <message>
+            <source>IN PROGRESS</source>
+            <translation>กำลังดำเนินการ</translation>
+        </message>
+        <message>
+            <source>ABORT</source>
+            <translation>ยกเลิกแล้ว</translation>
+        </message>
+        <message>
+            <source>Outer Scan</source>
+            <translation>สแกนด้านนอก</translation>
+        </message>
+        <message>
+            <source>Inner Scan</source>
+            <translation>สแกนด้านใน</translation>
+        </message>
+        <message>
+            <source>Random Read</source>
+            <translation>อ่านแบบสุ่ม</translation>
+        </message>
+    </context>
+    <context>
+        <name>SaveMsg</name>
+        <message>
+            <source>Save</source>
+            <translation>บันทึก</translation>
+        </message>
+        <message>
+            <source>Drive information saved</source>
+            <translation>บันทึกข้อมูลไดรฟ์แล้ว</translation>
+        </message>
+    </context>
+    <context>
+        <name>SetMaxLba</name>
+        <message>
+            <source>Set Max LBA</source>
+            <translation>ตั้งค่า LBA สูงสุด</translation>
+        </message>
+        <message>
+            <source>Current Maximum LBA:</source>
+            <translation>LBA สูงสุดปัจจุบัน:</translation>
+        </message>
+        <message>
+            <source>New Maximum LBA:</source>
+            <translation>จำนวน LBA สูงสุดใหม่:</translation>
+        </message>
+        <message>
+            <source>Restore Native Capacity</source>
+            <translation>คืนค่าความจุดั้งเดิม</translation>
+        </message>
+        <message>
+            <source>Ok</source>
+            <translation>ตกลง</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>ยกเลิก</translation>
+        </message>
+    </context>
+    <context>
+        <name>TranslateLog</name>
+        <message>
+            <source>Short Generic Test</source>
+            <translation>การทดสอบทั่วไปแบบสั้น</translation>
+        </message>
+        <message>
+            <source>Long Generic Test</source>
+            <translation>การทดสอบทั่วไปแบบยาว</translation>
+        </message>
+        <message>
+            <source>Short DST</source>
+            <translation>การทดสอบตัวเองแบบสั้นของไดรฟ์</translation>
+        </message>
+        <message>
+            <source>S.M.A.R.T. Check</source>
+            <translation>ตรวจสอบ S.M.A.R.T.</translation>
+        </message>
+        <message>
+            <source>Short DST Test</source>
+            <translation>การทดสอบตัวเองแบบสั้นของไดรฟ์</translation>
+        </message>
+        <message>
+            <source>S.M.A.R.T. Check Test</source>
+            <translation>ตรวจสอบ S.M.A.R.T.</translation>
+        </message>
+        <message>
+            <source>Outer Scan</source>
+            <translation>สแกนด้านนอก</translation>
+        </message>
+        <message>
+            <source>Inner Scan</source>
+            <translation>สแกนด้านใน</translation>
+        </message>
+        <message>
+            <source>Random Read</source>
+            <translation>อ่านแบบสุ่ม</translation>
+        </message>
+        <message>
+            <source>Full Erase</source>
+            <translation>ลบทั้งหมด</translation>
+        </message>
+        <message>
+            <source>Fixed</source>
+            <translation>ซ่อมแล้ว</translation>
+        </message>
+        <message>
+            <source>started</source>
+            <translation>เริ่มแล้ว</translation>
+        </message>
+        <message>
+            <source>True</source>
+            <translation>ใช่</translation>
+        </message>
+        <message>
+            <source>FAIL</source>
+            <translation>ไม่ผ่าน</translation>
+        </message>
+        <message>
+            <source>ABORT</source>
+            <translation>ยกเลิกแล้ว</translation>
+        </message>
+        <message>
+            <source>PASS</source>
+            <translation>ผ่าน</translation>
+        </message>
+        <message>
+            <source>UNABLE TO RUN</source>
+            <translation>ไม่สามารถเรียกใช้</translation>
+        </message>
+        <message>
+            <source>IN PROGRESS</source>
+            <translation>กำลังดำเนินการ</translation>
+        </message>
+        <message>
+            <source>Test Aborted by User</source>
+            <translation>ผู้ใช้ยกเลิกการทดสอบ</translation>
+        </message>
+        <message>
+            <source>Drive information saved</source>
+            <translation>บันทึกข้อมูลไดรฟ์แล้ว</translation>
+        </message>
+        <message>
+            <source>Set Max LBA</source>
+            <translation>ตั้งค่า LBA สูงสุด</translation>
+        </message>
+        <message>
+            <source>Current maximum LBA count:</source>
+            <translation>จำนวน LBA สูงสุดปัจจุบัน:</translation>
+        </message>
+        <message>
+            <source>New max</source>
+            <translation>สูงสุดใหม่</translation>
+        </message>
+        <message>
+            <source>Restore Native capacity</source>
+            <translation>คืนค่าความจุดั้งเดิม</translation>
+        </message>
+        <message>
+            <source>Start:</source>
+            <translation>เริ่มต้น:</translation>
+        </message>
+        <message>
+            <source>End:</source>
+            <translation>สิ้นสุด:</translation>
+        </message>
+        <message>
+            <source>Fix All Long</source>
+            <translation>Fix All แบบยาว</translation>
+        </message>
+        <message>
+            <source>Fix All Fast</source>
+            <translation>Fix All แบบเร็ว</translation>
+        </message>
+        <message>
+            <source>Fix All</source>
+            <translation>Fix All</translation>
+        </message>
+    </context>
+    <context>
         <name>ViewLog</name>
         <message>
             <source>View log</source>
@@ -32,6 +808,33 @@
         <message>
             <source>OK</source>
             <translation>ตกลง</translation>
+        </message>
+    </context>
+    <context>
+        <name>device</name>
+        <message>
+            <source>Form</source>
+            <translation>ฟอร์ม</translation>
+        </message>
+        <message>
+            <source>change image</source>
+            <translation>เปลี่ยนรูปภาพ</translation>
+        </message>
+        <message>
+            <source>remaining</source>
+            <translation>เหลือ</translation>
+        </message>
+        <message>
+            <source>Error</source>
+            <translation>ข้อผิดพลาด</translation>
+        </message>
+        <message>
+            <source>complete</source>
+            <translation>เสร็จ</translation>
+        </message>
+        <message>
+            <source>New max</source>
+            <translation>สูงสุดใหม่</translation>
         </message>
     </context>
 </TS>

@@ -2,10 +2,526 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="vi_VI">
     <context>
+        <name>AboutDialog</name>
+        <message>
+            <source>About Kestrova Bootable</source>
+            <translation>Giới thiệu Kestrova Bootable</translation>
+        </message>
+        <message>
+            <source>Kestrova Bootable</source>
+            <translation>Kestrova Bootable</translation>
+        </message>
+        <message>
+            <source>Copyright © 2016 Brevane. All rights reserved.</source>
+            <translation>Bản quyền © 2016 Brevane. Bảo lưu mọi quyền.</translation>
+        </message>
+        <message>
+            <source>Brevane and the Brevane logo are trademarks of Brevane in the United States and other countries.</source>
+            <translation>Brevane và biểu trưng Brevane là thương hiệu của Brevane tại Hoa Kỳ và các quốc gia khác.</translation>
+        </message>
+        <message>
+            <source>Kestrova Bootable provides a basic suite of diagnostic utilities in an environment independent of your installed operating system. This will allow you to test, diagnose, and possibly repair your hard drive, even if your operating system environment is inaccessible.</source>
+            <translation>Kestrova Bootable cung cấp bộ tiện ích chẩn đoán cơ bản trong một môi trường độc lập với hệ điều hành đã cài đặt. Nhờ đó, bạn có thể kiểm tra, chẩn đoán và có thể sửa chữa ổ cứng, ngay cả khi không truy cập được môi trường hệ điều hành.</translation>
+        </message>
+        <message>
+            <source>License Agreement</source>
+            <translation>Thỏa thuận cấp phép</translation>
+        </message>
+        <message>
+            <source>Done</source>
+            <translation>Xong</translation>
+        </message>
+    </context>
+    <context>
+        <name>AdvancedFeatures</name>
+        <message>
+            <source>Alert</source>
+            <translation>Cảnh báo</translation>
+        </message>
+        <message>
+            <source>CAUTION</source>
+            <translation>CẢNH BÁO!</translation>
+        </message>
+        <message>
+            <source>The Advanced Test index has options that can erase your data or make HD stay unusable on your system. If you still may experience data loss.
+
+Make sure all your critical data has a backup before using any Advanced Test.
+
+Brevane is not responsible for lost user data.
+
+Please read the help files or contact Technical Support Brevane before using Advanced tests.
+
+Press F8 to enable the Advanced Test. Or click cancel to return to the Basic Tests.</source>
+            <translation>Menu kiểm tra nâng cao có các tùy chọn có thể xóa dữ liệu của bạn hoặc khiến ổ đĩa không dùng được trên hệ thống. Nếu tiếp tục, bạn có thể mất dữ liệu.
+
+Hãy sao lưu mọi dữ liệu quan trọng trước khi dùng bất kỳ kiểm tra nâng cao nào.
+
+Brevane không chịu trách nhiệm về dữ liệu người dùng bị mất.
+
+Vui lòng đọc tệp trợ giúp hoặc liên hệ Bộ phận Hỗ trợ Kỹ thuật của Brevane trước khi dùng các kiểm tra nâng cao.
+
+Nhấn F8 để bật các kiểm tra nâng cao. Nhấn Hủy để quay lại các kiểm tra cơ bản.</translation>
+        </message>
+        <message>
+            <source>Contact Brevane Technical Support</source>
+            <translation>Liên hệ Bộ phận Hỗ trợ Kỹ thuật của Brevane</translation>
+        </message>
+        <message>
+            <source>F8</source>
+            <translation>F8</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Hủy</translation>
+        </message>
+    </context>
+    <context>
+        <name>Close</name>
+        <message>
+            <source>Close</source>
+            <translation>Đóng</translation>
+        </message>
+        <message>
+            <source>Do you want to close the application? (There are running tests)</source>
+            <translation>Bạn có muốn đóng ứng dụng không? (Có kiểm tra đang chạy)</translation>
+        </message>
+        <message>
+            <source>OK</source>
+            <translation>OK</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Hủy</translation>
+        </message>
+    </context>
+    <context>
+        <name>EULADialog</name>
+        <message>
+            <source>License Agreement</source>
+            <translation>Thỏa thuận cấp phép</translation>
+        </message>
+        <message>
+            <source>about:blank</source>
+            <translation>about:blank</translation>
+        </message>
+        <message>
+            <source>I Do Not Accept</source>
+            <translation>Tôi không chấp nhận</translation>
+        </message>
+        <message>
+            <source>I Accept</source>
+            <translation>Tôi chấp nhận</translation>
+        </message>
+        <message>
+            <source>Done</source>
+            <translation>Xong</translation>
+        </message>
+    </context>
+    <context>
+        <name>EraseRangeUI</name>
+        <message>
+            <source>Erase Range</source>
+            <translation>Xóa phạm vi</translation>
+        </message>
+        <message>
+            <source>Max LBA:</source>
+            <translation>LBA tối đa:</translation>
+        </message>
+        <message>
+            <source>Start:</source>
+            <translation>Bắt đầu:</translation>
+        </message>
+        <message>
+            <source>End:</source>
+            <translation>Kết thúc:</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Hủy</translation>
+        </message>
+        <message>
+            <source>Ok</source>
+            <translation>OK</translation>
+        </message>
+    </context>
+    <context>
+        <name>EraseTime</name>
+        <message>
+            <source>Erase Time</source>
+            <translation>Xóa theo thời gian</translation>
+        </message>
+        <message>
+            <source>Max LBA:</source>
+            <translation>LBA tối đa:</translation>
+        </message>
+        <message>
+            <source>LBA start:</source>
+            <translation>LBA bắt đầu:</translation>
+        </message>
+        <message>
+            <source>Type of time:</source>
+            <translation>Đơn vị thời gian:</translation>
+        </message>
+        <message>
+            <source>Hours</source>
+            <translation>giờ</translation>
+        </message>
+        <message>
+            <source>Minutes</source>
+            <translation>phút</translation>
+        </message>
+        <message>
+            <source>Seconds</source>
+            <translation>giây</translation>
+        </message>
+        <message>
+            <source>Set time to test:</source>
+            <translation>Thời lượng:</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Hủy</translation>
+        </message>
+        <message>
+            <source>Ok</source>
+            <translation>OK</translation>
+        </message>
+    </context>
+    <context>
+        <name>HelpKestrova</name>
+        <message>
+            <source>HelpKestrova</source>
+            <translation>Kestrova - Trợ giúp</translation>
+        </message>
+        <message>
+            <source>about:blank</source>
+            <translation>about:blank</translation>
+        </message>
+        <message>
+            <source>OK</source>
+            <translation>OK</translation>
+        </message>
+    </context>
+    <context>
+        <name>InfoTags</name>
+        <message>
+            <source>Form</source>
+            <translation>Biểu mẫu</translation>
+        </message>
+        <message>
+            <source>Drive Information</source>
+            <translation>Thông tin ổ đĩa</translation>
+        </message>
+        <message>
+            <source>Drive information saved</source>
+            <translation>Đã lưu thông tin ổ đĩa</translation>
+        </message>
+        <message>
+            <source>Test Information and Results</source>
+            <translation>Thông tin và kết quả kiểm tra</translation>
+        </message>
+        <message>
+            <source>:</source>
+            <translation>:</translation>
+        </message>
+        <message>
+            <source>Model Number</source>
+            <translation>Số mẫu</translation>
+        </message>
+        <message>
+            <source>Serial Number</source>
+            <translation>Số sê-ri</translation>
+        </message>
+        <message>
+            <source>Firmware Revision</source>
+            <translation>Phiên bản firmware</translation>
+        </message>
+        <message>
+            <source>Max LBA</source>
+            <translation>LBA tối đa</translation>
+        </message>
+        <message>
+            <source>Mandatory Power Management</source>
+            <translation>Quản lý nguồn bắt buộc</translation>
+        </message>
+        <message>
+            <source>Security Mode</source>
+            <translation>Chế độ bảo mật</translation>
+        </message>
+        <message>
+            <source>SMART</source>
+            <translation>SMART</translation>
+        </message>
+        <message>
+            <source>48-bit Address feature set supported</source>
+            <translation>Hỗ trợ địa chỉ 48 bit</translation>
+        </message>
+        <message>
+            <source>Advanced Power Management</source>
+            <translation>Quản lý nguồn nâng cao</translation>
+        </message>
+        <message>
+            <source>SMART self-test supported</source>
+            <translation>Hỗ trợ tự kiểm tra SMART</translation>
+        </message>
+        <message>
+            <source>SMART error logging supported</source>
+            <translation>Hỗ trợ ghi nhật ký lỗi SMART</translation>
+        </message>
+        <message>
+            <source>Drive Temperature (C)</source>
+            <translation>Nhiệt độ ổ (°C)</translation>
+        </message>
+        <message>
+            <source>Power-On Hours</source>
+            <translation>Số giờ hoạt động</translation>
+        </message>
+        <message>
+            <source>Cache Size</source>
+            <translation>Kích thước bộ nhớ đệm</translation>
+        </message>
+        <message>
+            <source>General Purpose Logging supported</source>
+            <translation>Hỗ trợ ghi nhật ký đa dụng (GPL)</translation>
+        </message>
+        <message>
+            <source>Security Status</source>
+            <translation>Trạng thái bảo mật</translation>
+        </message>
+        <message>
+            <source>Download Microcode</source>
+            <translation>Tải microcode</translation>
+        </message>
+        <message>
+            <source>Security Locked</source>
+            <translation>Khóa bảo mật</translation>
+        </message>
+        <message>
+            <source>Supported</source>
+            <translation>Được hỗ trợ</translation>
+        </message>
+        <message>
+            <source>Unsupported</source>
+            <translation>Không được hỗ trợ</translation>
+        </message>
+        <message>
+            <source>Enabled</source>
+            <translation>Đã bật</translation>
+        </message>
+        <message>
+            <source>Disabled</source>
+            <translation>Đã tắt</translation>
+        </message>
+        <message>
+            <source>Disable</source>
+            <translation>Đã tắt</translation>
+        </message>
+        <message>
+            <source>True</source>
+            <translation>Có</translation>
+        </message>
+        <message>
+            <source>False</source>
+            <translation>Không</translation>
+        </message>
+        <message>
+            <source>Unknown</source>
+            <translation>Không rõ</translation>
+        </message>
+        <message>
+            <source>Not Reported</source>
+            <translation>Không báo cáo</translation>
+        </message>
+        <message>
+            <source>%1 MB</source>
+            <translation>%1 MB</translation>
+        </message>
+        <message>
+            <source>%1, %2</source>
+            <translation>%1, %2</translation>
+        </message>
+        <message>
+            <source>%1, %2 </source>
+            <translation>%1, %2 </translation>
+        </message>
+        <message>
+            <source>%1, %2, %3</source>
+            <translation>%1, %2, %3</translation>
+        </message>
+        <message>
+            <source>Frozen</source>
+            <translation>Đã đóng băng</translation>
+        </message>
+        <message>
+            <source>Not frozen</source>
+            <translation>Chưa đóng băng</translation>
+        </message>
+        <message>
+            <source>Segmented</source>
+            <translation>Phân đoạn</translation>
+        </message>
+        <message>
+            <source>Not Segmented</source>
+            <translation>Không phân đoạn</translation>
+        </message>
+        <message>
+            <source>Deferred</source>
+            <translation>Hoãn</translation>
+        </message>
+        <message>
+            <source>Not Deferred</source>
+            <translation>Không hoãn</translation>
+        </message>
+    </context>
+    <context>
         <name>KV4L</name>
         <message>
             <source>English</source>
             <translation>Tiếng Việt</translation>
+        </message>
+        <message>
+            <source>Test Progress</source>
+            <translation>Tiến độ kiểm tra</translation>
+        </message>
+        <message>
+            <source>Kestrova Bootable</source>
+            <translation>Kestrova Bootable</translation>
+        </message>
+        <message>
+            <source>Model ID</source>
+            <translation>Mẫu</translation>
+        </message>
+        <message>
+            <source>Serial Number</source>
+            <translation>Số sê-ri</translation>
+        </message>
+        <message>
+            <source>Revision</source>
+            <translation>Phiên bản</translation>
+        </message>
+        <message>
+            <source>Drive List</source>
+            <translation>Danh sách ổ đĩa</translation>
+        </message>
+        <message>
+            <source>&amp;File</source>
+            <translation>&amp;Tệp</translation>
+        </message>
+        <message>
+            <source>&amp;Rescan</source>
+            <translation>&amp;Quét lại</translation>
+        </message>
+        <message>
+            <source>&amp;Basic Tests</source>
+            <translation>Kiểm tra &amp;cơ bản</translation>
+        </message>
+        <message>
+            <source>&amp;Advanced Features</source>
+            <translation>Tính năng &amp;nâng cao</translation>
+        </message>
+        <message>
+            <source>&amp;Language</source>
+            <translation>N&amp;gôn ngữ</translation>
+        </message>
+        <message>
+            <source>&amp;Help</source>
+            <translation>T&amp;rợ giúp</translation>
+        </message>
+        <message>
+            <source>E&amp;xit</source>
+            <translation>T&amp;hoát</translation>
+        </message>
+        <message>
+            <source>&amp;About</source>
+            <translation>&amp;Giới thiệu</translation>
+        </message>
+        <message>
+            <source>&amp;View Log</source>
+            <translation>&amp;Xem nhật ký</translation>
+        </message>
+        <message>
+            <source>&amp;Save Log...</source>
+            <translation>&amp;Lưu nhật ký...</translation>
+        </message>
+        <message>
+            <source>Save Log</source>
+            <translation>Lưu nhật ký</translation>
+        </message>
+        <message>
+            <source>S.M.A.R.T. &amp;Check</source>
+            <translation>&amp;Kiểm tra S.M.A.R.T.</translation>
+        </message>
+        <message>
+            <source>S.M.A.R.T Check</source>
+            <translation>Kiểm tra S.M.A.R.T.</translation>
+        </message>
+        <message>
+            <source>Short &amp;Drive Self Test</source>
+            <translation>&amp;Tự kiểm tra ngắn của ổ</translation>
+        </message>
+        <message>
+            <source>&amp;Short Generic Test</source>
+            <translation>Kiểm tra chung &amp;ngắn</translation>
+        </message>
+        <message>
+            <source>Short Generic Test</source>
+            <translation>Kiểm tra chung ngắn</translation>
+        </message>
+        <message>
+            <source>&amp;Long Generic Test</source>
+            <translation>Kiểm tra chung &amp;dài</translation>
+        </message>
+        <message>
+            <source>Fix All Fast</source>
+            <translation>Nhanh</translation>
+        </message>
+        <message>
+            <source>Fix All Long</source>
+            <translation>Dài</translation>
+        </message>
+        <message>
+            <source>Spin Down</source>
+            <translation>Dừng quay</translation>
+        </message>
+        <message>
+            <source>Set max LBA</source>
+            <translation>Đặt LBA tối đa</translation>
+        </message>
+        <message>
+            <source>Erase</source>
+            <translation>Xóa</translation>
+        </message>
+        <message>
+            <source>Overwrite Full</source>
+            <translation>Ghi đè toàn bộ</translation>
+        </message>
+        <message>
+            <source>Boot Tracks</source>
+            <translation>Xóa rãnh 0</translation>
+        </message>
+        <message>
+            <source>Range</source>
+            <translation>Phạm vi</translation>
+        </message>
+        <message>
+            <source>Time</source>
+            <translation>Thời gian</translation>
+        </message>
+        <message>
+            <source>Overwrite</source>
+            <translation>Ghi đè</translation>
+        </message>
+        <message>
+            <source>Cripto</source>
+            <translation>Mã hóa</translation>
+        </message>
+        <message>
+            <source>IDD 70</source>
+            <translation>IDD 70</translation>
+        </message>
+        <message>
+            <source>IDD 71</source>
+            <translation>IDD 71</translation>
         </message>
     </context>
     <context>
@@ -20,7 +536,267 @@
         </message>
         <message>
             <source>Ok</source>
-            <translation>Đồng ý</translation>
+            <translation>OK</translation>
+        </message>
+    </context>
+    <context>
+        <name>MsgAlert</name>
+        <message>
+            <source>Alert</source>
+            <translation>Cảnh báo</translation>
+        </message>
+        <message>
+            <source>The file cannot be saved.</source>
+            <translation>Không thể lưu tệp.</translation>
+        </message>
+        <message>
+            <source>Your USB key may be full.</source>
+            <translation>USB của bạn có thể đã đầy.</translation>
+        </message>
+        <message>
+            <source>Ok</source>
+            <translation>OK</translation>
+        </message>
+    </context>
+    <context>
+        <name>MsgDangerous</name>
+        <message>
+            <source>Alert</source>
+            <translation>Cảnh báo</translation>
+        </message>
+        <message>
+            <source>This action will modify the selected device(s) and may overwrite your data. Brevane is not responsible for the loss of data. Press F8 to continue.</source>
+            <translation>Thao tác này sẽ thay đổi (các) ổ đĩa đã chọn và có thể ghi đè dữ liệu của bạn. Brevane không chịu trách nhiệm về việc mất dữ liệu. Nhấn F8 để tiếp tục.</translation>
+        </message>
+        <message>
+            <source>F8</source>
+            <translation>F8</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Hủy</translation>
+        </message>
+    </context>
+    <context>
+        <name>MsgExecution</name>
+        <message>
+            <source>Alert</source>
+            <translation>Cảnh báo</translation>
+        </message>
+        <message>
+            <source>F8</source>
+            <translation>F8</translation>
+        </message>
+        <message>
+            <source>This action will modify the selected device(s) and may overwrite your data. Brevane is not responsible for the loss of data. Press F8 to continue.
+
+When this test starts you need to wait until the execution finish. It may last up to 3 hours or more.</source>
+            <translation>Thao tác này sẽ thay đổi (các) ổ đĩa đã chọn và có thể ghi đè dữ liệu của bạn. Brevane không chịu trách nhiệm về việc mất dữ liệu. Nhấn F8 để tiếp tục.
+
+Khi kiểm tra này bắt đầu, bạn cần đợi đến khi quá trình thực hiện kết thúc. Quá trình sẽ kéo dài vài giờ.</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Hủy</translation>
+        </message>
+    </context>
+    <context>
+        <name>ResultTag</name>
+        <message>
+            <source>UNABLE TO RUN</source>
+            <translation>KHÔNG THỂ CHẠY</translation>
+        </message>
+    </context>
+    <context>
+        <name>ResultTags</name>
+        <message>
+            <source>PASS</source>
+            <translation>ĐẠT</translation>
+        </message>
+        <message>
+            <source>FAIL</source>
+            <translation>LỖI</translation>
+        </message>
+        <message>
+            <source>UNABLE TO RUN</source>
+            <translation>KHÔNG THỂ CHẠY</translation>
+        </message>
+        <message>
+            <source>IN PROGRESS</source>
+            <translation>ĐANG THỰC HIỆN</translation>
+        </message>
+        <message>
+            <source>ABORT</source>
+            <translation>ĐÃ HỦY</translation>
+        </message>
+        <message>
+            <source>Outer Scan</source>
+            <translation>Quét vùng ngoài</translation>
+        </message>
+        <message>
+            <source>Inner Scan</source>
+            <translation>Quét vùng trong</translation>
+        </message>
+        <message>
+            <source>Random Read</source>
+            <translation>Đọc ngẫu nhiên</translation>
+        </message>
+    </context>
+    <context>
+        <name>SaveMsg</name>
+        <message>
+            <source>Save</source>
+            <translation>Lưu</translation>
+        </message>
+        <message>
+            <source>Drive information saved</source>
+            <translation>Đã lưu thông tin ổ đĩa</translation>
+        </message>
+    </context>
+    <context>
+        <name>SetMaxLba</name>
+        <message>
+            <source>Set Max LBA</source>
+            <translation>Đặt LBA tối đa</translation>
+        </message>
+        <message>
+            <source>Current Maximum LBA:</source>
+            <translation>LBA tối đa hiện tại:</translation>
+        </message>
+        <message>
+            <source>New Maximum LBA:</source>
+            <translation>Số LBA tối đa mới:</translation>
+        </message>
+        <message>
+            <source>Restore Native Capacity</source>
+            <translation>Khôi phục dung lượng gốc</translation>
+        </message>
+        <message>
+            <source>Ok</source>
+            <translation>OK</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Hủy</translation>
+        </message>
+    </context>
+    <context>
+        <name>TranslateLog</name>
+        <message>
+            <source>Short Generic Test</source>
+            <translation>Kiểm tra chung ngắn</translation>
+        </message>
+        <message>
+            <source>Long Generic Test</source>
+            <translation>Kiểm tra chung dài</translation>
+        </message>
+        <message>
+            <source>Short DST</source>
+            <translation>Tự kiểm tra ngắn của ổ</translation>
+        </message>
+        <message>
+            <source>S.M.A.R.T. Check</source>
+            <translation>Kiểm tra S.M.A.R.T.</translation>
+        </message>
+        <message>
+            <source>Short DST Test</source>
+            <translation>Tự kiểm tra ngắn của ổ</translation>
+        </message>
+        <message>
+            <source>S.M.A.R.T. Check Test</source>
+            <translation>Kiểm tra S.M.A.R.T.</translation>
+        </message>
+        <message>
+            <source>Outer Scan</source>
+            <translation>Quét vùng ngoài</translation>
+        </message>
+        <message>
+            <source>Inner Scan</source>
+            <translation>Quét vùng trong</translation>
+        </message>
+        <message>
+            <source>Random Read</source>
+            <translation>Đọc ngẫu nhiên</translation>
+        </message>
+        <message>
+            <source>Full Erase</source>
+            <translation>Xóa toàn bộ</translation>
+        </message>
+        <message>
+            <source>Fixed</source>
+            <translation>Đã sửa</translation>
+        </message>
+        <message>
+            <source>started</source>
+            <translation>đã bắt đầu</translation>
+        </message>
+        <message>
+            <source>True</source>
+            <translation>Có</translation>
+        </message>
+        <message>
+            <source>FAIL</source>
+            <translation>LỖI</translation>
+        </message>
+        <message>
+            <source>ABORT</source>
+            <translation>ĐÃ HỦY</translation>
+        </message>
+        <message>
+            <source>PASS</source>
+            <translation>ĐẠT</translation>
+        </message>
+        <message>
+            <source>UNABLE TO RUN</source>
+            <translation>KHÔNG THỂ CHẠY</translation>
+        </message>
+        <message>
+            <source>IN PROGRESS</source>
+            <translation>ĐANG THỰC HIỆN</translation>
+        </message>
+        <message>
+            <source>Test Aborted by User</source>
+            <translation>Người dùng đã hủy kiểm tra</translation>
+        </message>
+        <message>
+            <source>Drive information saved</source>
+            <translation>Đã lưu thông tin ổ đĩa</translation>
+        </message>
+        <message>
+            <source>Set Max LBA</source>
+            <translation>Đặt LBA tối đa</translation>
+        </message>
+        <message>
+            <source>Current maximum LBA count:</source>
+            <translation>Số LBA tối đa hiện tại:</translation>
+        </message>
+        <message>
+            <source>New max</source>
+            <translation>Tối đa mới</translation>
+        </message>
+        <message>
+            <source>Restore Native capacity</source>
+            <translation>Khôi phục dung lượng gốc</translation>
+        </message>
+        <message>
+            <source>Start:</source>
+            <translation>Bắt đầu:</translation>
+        </message>
+        <message>
+            <source>End:</source>
+            <translation>Kết thúc:</translation>
+        </message>
+        <message>
+            <source>Fix All Long</source>
+            <translation>Fix All Dài</translation>
+        </message>
+        <message>
+            <source>Fix All Fast</source>
+            <translation>Fix All Nhanh</translation>
+        </message>
+        <message>
+            <source>Fix All</source>
+            <translation>Fix All</translation>
         </message>
     </context>
     <context>
@@ -31,7 +807,34 @@
         </message>
         <message>
             <source>OK</source>
-            <translation>Đồng ý</translation>
+            <translation>OK</translation>
+        </message>
+    </context>
+    <context>
+        <name>device</name>
+        <message>
+            <source>Form</source>
+            <translation>Biểu mẫu</translation>
+        </message>
+        <message>
+            <source>change image</source>
+            <translation>Đổi hình ảnh</translation>
+        </message>
+        <message>
+            <source>remaining</source>
+            <translation>còn lại</translation>
+        </message>
+        <message>
+            <source>Error</source>
+            <translation>Lỗi</translation>
+        </message>
+        <message>
+            <source>complete</source>
+            <translation>hoàn tất</translation>
+        </message>
+        <message>
+            <source>New max</source>
+            <translation>Tối đa mới</translation>
         </message>
     </context>
 </TS>

@@ -2,10 +2,526 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
     <context>
+        <name>AboutDialog</name>
+        <message>
+            <source>About Kestrova Bootable</source>
+            <translation>关于 Kestrova Bootable</translation>
+        </message>
+        <message>
+            <source>Kestrova Bootable</source>
+            <translation>Kestrova Bootable</translation>
+        </message>
+        <message>
+            <source>Copyright © 2016 Brevane. All rights reserved.</source>
+            <translation>版权所有 © 2016 Brevane。保留所有权利。</translation>
+        </message>
+        <message>
+            <source>Brevane and the Brevane logo are trademarks of Brevane in the United States and other countries.</source>
+            <translation>Brevane 和 Brevane 徽标是 Brevane 在美国和其他国家/地区的商标。</translation>
+        </message>
+        <message>
+            <source>Kestrova Bootable provides a basic suite of diagnostic utilities in an environment independent of your installed operating system. This will allow you to test, diagnose, and possibly repair your hard drive, even if your operating system environment is inaccessible.</source>
+            <translation>Kestrova Bootable 在独立于已安装操作系统的环境中提供一套基本的诊断工具。即使无法进入操作系统环境，您也可以测试、诊断并可能修复硬盘。</translation>
+        </message>
+        <message>
+            <source>License Agreement</source>
+            <translation>许可协议</translation>
+        </message>
+        <message>
+            <source>Done</source>
+            <translation>完成</translation>
+        </message>
+    </context>
+    <context>
+        <name>AdvancedFeatures</name>
+        <message>
+            <source>Alert</source>
+            <translation>警告</translation>
+        </message>
+        <message>
+            <source>CAUTION</source>
+            <translation>警告！</translation>
+        </message>
+        <message>
+            <source>The Advanced Test index has options that can erase your data or make HD stay unusable on your system. If you still may experience data loss.
+
+Make sure all your critical data has a backup before using any Advanced Test.
+
+Brevane is not responsible for lost user data.
+
+Please read the help files or contact Technical Support Brevane before using Advanced tests.
+
+Press F8 to enable the Advanced Test. Or click cancel to return to the Basic Tests.</source>
+            <translation>高级测试菜单中的选项可能会擦除您的数据，或使驱动器在您的系统中无法使用。如果继续，您可能会丢失数据。
+
+在使用任何高级测试之前，请务必备份所有重要数据。
+
+Brevane 对丢失的用户数据不承担任何责任。
+
+在使用高级测试之前，请阅读帮助文件或联系 Brevane 技术支持。
+
+按 F8 启用高级测试。单击“取消”返回基本测试。</translation>
+        </message>
+        <message>
+            <source>Contact Brevane Technical Support</source>
+            <translation>联系 Brevane 技术支持</translation>
+        </message>
+        <message>
+            <source>F8</source>
+            <translation>F8</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>取消</translation>
+        </message>
+    </context>
+    <context>
+        <name>Close</name>
+        <message>
+            <source>Close</source>
+            <translation>关闭</translation>
+        </message>
+        <message>
+            <source>Do you want to close the application? (There are running tests)</source>
+            <translation>是否关闭应用程序？（有测试正在运行）</translation>
+        </message>
+        <message>
+            <source>OK</source>
+            <translation>确定</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>取消</translation>
+        </message>
+    </context>
+    <context>
+        <name>EULADialog</name>
+        <message>
+            <source>License Agreement</source>
+            <translation>许可协议</translation>
+        </message>
+        <message>
+            <source>about:blank</source>
+            <translation>about:blank</translation>
+        </message>
+        <message>
+            <source>I Do Not Accept</source>
+            <translation>我不接受</translation>
+        </message>
+        <message>
+            <source>I Accept</source>
+            <translation>我接受</translation>
+        </message>
+        <message>
+            <source>Done</source>
+            <translation>完成</translation>
+        </message>
+    </context>
+    <context>
+        <name>EraseRangeUI</name>
+        <message>
+            <source>Erase Range</source>
+            <translation>擦除范围</translation>
+        </message>
+        <message>
+            <source>Max LBA:</source>
+            <translation>最大 LBA：</translation>
+        </message>
+        <message>
+            <source>Start:</source>
+            <translation>起始：</translation>
+        </message>
+        <message>
+            <source>End:</source>
+            <translation>结束：</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>取消</translation>
+        </message>
+        <message>
+            <source>Ok</source>
+            <translation>确定</translation>
+        </message>
+    </context>
+    <context>
+        <name>EraseTime</name>
+        <message>
+            <source>Erase Time</source>
+            <translation>定时擦除</translation>
+        </message>
+        <message>
+            <source>Max LBA:</source>
+            <translation>最大 LBA：</translation>
+        </message>
+        <message>
+            <source>LBA start:</source>
+            <translation>起始 LBA：</translation>
+        </message>
+        <message>
+            <source>Type of time:</source>
+            <translation>时间单位：</translation>
+        </message>
+        <message>
+            <source>Hours</source>
+            <translation>小时</translation>
+        </message>
+        <message>
+            <source>Minutes</source>
+            <translation>分钟</translation>
+        </message>
+        <message>
+            <source>Seconds</source>
+            <translation>秒</translation>
+        </message>
+        <message>
+            <source>Set time to test:</source>
+            <translation>测试时长：</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>取消</translation>
+        </message>
+        <message>
+            <source>Ok</source>
+            <translation>确定</translation>
+        </message>
+    </context>
+    <context>
+        <name>HelpKestrova</name>
+        <message>
+            <source>HelpKestrova</source>
+            <translation>Kestrova - 帮助</translation>
+        </message>
+        <message>
+            <source>about:blank</source>
+            <translation>about:blank</translation>
+        </message>
+        <message>
+            <source>OK</source>
+            <translation>确定</translation>
+        </message>
+    </context>
+    <context>
+        <name>InfoTags</name>
+        <message>
+            <source>Form</source>
+            <translation>窗体</translation>
+        </message>
+        <message>
+            <source>Drive Information</source>
+            <translation>驱动器信息</translation>
+        </message>
+        <message>
+            <source>Drive information saved</source>
+            <translation>驱动器信息已保存</translation>
+        </message>
+        <message>
+            <source>Test Information and Results</source>
+            <translation>测试信息和结果</translation>
+        </message>
+        <message>
+            <source>:</source>
+            <translation>:</translation>
+        </message>
+        <message>
+            <source>Model Number</source>
+            <translation>型号</translation>
+        </message>
+        <message>
+            <source>Serial Number</source>
+            <translation>序列号</translation>
+        </message>
+        <message>
+            <source>Firmware Revision</source>
+            <translation>固件版本</translation>
+        </message>
+        <message>
+            <source>Max LBA</source>
+            <translation>最大 LBA</translation>
+        </message>
+        <message>
+            <source>Mandatory Power Management</source>
+            <translation>强制电源管理</translation>
+        </message>
+        <message>
+            <source>Security Mode</source>
+            <translation>安全模式</translation>
+        </message>
+        <message>
+            <source>SMART</source>
+            <translation>SMART</translation>
+        </message>
+        <message>
+            <source>48-bit Address feature set supported</source>
+            <translation>48 位寻址支持</translation>
+        </message>
+        <message>
+            <source>Advanced Power Management</source>
+            <translation>高级电源管理</translation>
+        </message>
+        <message>
+            <source>SMART self-test supported</source>
+            <translation>SMART 自检支持</translation>
+        </message>
+        <message>
+            <source>SMART error logging supported</source>
+            <translation>SMART 错误日志支持</translation>
+        </message>
+        <message>
+            <source>Drive Temperature (C)</source>
+            <translation>驱动器温度 (°C)</translation>
+        </message>
+        <message>
+            <source>Power-On Hours</source>
+            <translation>通电时间</translation>
+        </message>
+        <message>
+            <source>Cache Size</source>
+            <translation>缓存大小</translation>
+        </message>
+        <message>
+            <source>General Purpose Logging supported</source>
+            <translation>通用日志 (GPL) 支持</translation>
+        </message>
+        <message>
+            <source>Security Status</source>
+            <translation>安全状态</translation>
+        </message>
+        <message>
+            <source>Download Microcode</source>
+            <translation>微码下载</translation>
+        </message>
+        <message>
+            <source>Security Locked</source>
+            <translation>安全锁定</translation>
+        </message>
+        <message>
+            <source>Supported</source>
+            <translation>支持</translation>
+        </message>
+        <message>
+            <source>Unsupported</source>
+            <translation>不支持</translation>
+        </message>
+        <message>
+            <source>Enabled</source>
+            <translation>已启用</translation>
+        </message>
+        <message>
+            <source>Disabled</source>
+            <translation>已禁用</translation>
+        </message>
+        <message>
+            <source>Disable</source>
+            <translation>已禁用</translation>
+        </message>
+        <message>
+            <source>True</source>
+            <translation>是</translation>
+        </message>
+        <message>
+            <source>False</source>
+            <translation>否</translation>
+        </message>
+        <message>
+            <source>Unknown</source>
+            <translation>未知</translation>
+        </message>
+        <message>
+            <source>Not Reported</source>
+            <translation>未报告</translation>
+        </message>
+        <message>
+            <source>%1 MB</source>
+            <translation>%1 MB</translation>
+        </message>
+        <message>
+            <source>%1, %2</source>
+            <translation>%1, %2</translation>
+        </message>
+        <message>
+            <source>%1, %2 </source>
+            <translation>%1, %2 </translation>
+        </message>
+        <message>
+            <source>%1, %2, %3</source>
+            <translation>%1, %2, %3</translation>
+        </message>
+        <message>
+            <source>Frozen</source>
+            <translation>已冻结</translation>
+        </message>
+        <message>
+            <source>Not frozen</source>
+            <translation>未冻结</translation>
+        </message>
+        <message>
+            <source>Segmented</source>
+            <translation>分段</translation>
+        </message>
+        <message>
+            <source>Not Segmented</source>
+            <translation>不分段</translation>
+        </message>
+        <message>
+            <source>Deferred</source>
+            <translation>延迟</translation>
+        </message>
+        <message>
+            <source>Not Deferred</source>
+            <translation>不延迟</translation>
+        </message>
+    </context>
+    <context>
         <name>KV4L</name>
         <message>
             <source>English</source>
             <translation>简体中文</translation>
+        </message>
+        <message>
+            <source>Test Progress</source>
+            <translation>测试进度</translation>
+        </message>
+        <message>
+            <source>Kestrova Bootable</source>
+            <translation>Kestrova Bootable</translation>
+        </message>
+        <message>
+            <source>Model ID</source>
+            <translation>型号</translation>
+        </message>
+        <message>
+            <source>Serial Number</source>
+            <translation>序列号</translation>
+        </message>
+        <message>
+            <source>Revision</source>
+            <translation>版本</translation>
+        </message>
+        <message>
+            <source>Drive List</source>
+            <translation>驱动器列表</translation>
+        </message>
+        <message>
+            <source>&amp;File</source>
+            <translation>文件(&amp;F)</translation>
+        </message>
+        <message>
+            <source>&amp;Rescan</source>
+            <translation>重新扫描(&amp;R)</translation>
+        </message>
+        <message>
+            <source>&amp;Basic Tests</source>
+            <translation>基本测试(&amp;B)</translation>
+        </message>
+        <message>
+            <source>&amp;Advanced Features</source>
+            <translation>高级功能(&amp;A)</translation>
+        </message>
+        <message>
+            <source>&amp;Language</source>
+            <translation>语言(&amp;L)</translation>
+        </message>
+        <message>
+            <source>&amp;Help</source>
+            <translation>帮助(&amp;H)</translation>
+        </message>
+        <message>
+            <source>E&amp;xit</source>
+            <translation>退出(&amp;X)</translation>
+        </message>
+        <message>
+            <source>&amp;About</source>
+            <translation>关于(&amp;A)</translation>
+        </message>
+        <message>
+            <source>&amp;View Log</source>
+            <translation>查看日志(&amp;V)</translation>
+        </message>
+        <message>
+            <source>&amp;Save Log...</source>
+            <translation>保存日志(&amp;S)...</translation>
+        </message>
+        <message>
+            <source>Save Log</source>
+            <translation>保存日志</translation>
+        </message>
+        <message>
+            <source>S.M.A.R.T. &amp;Check</source>
+            <translation>S.M.A.R.T. 检查(&amp;C)</translation>
+        </message>
+        <message>
+            <source>S.M.A.R.T Check</source>
+            <translation>S.M.A.R.T. 检查</translation>
+        </message>
+        <message>
+            <source>Short &amp;Drive Self Test</source>
+            <translation>驱动器短自检(&amp;D)</translation>
+        </message>
+        <message>
+            <source>&amp;Short Generic Test</source>
+            <translation>短通用测试(&amp;S)</translation>
+        </message>
+        <message>
+            <source>Short Generic Test</source>
+            <translation>短通用测试</translation>
+        </message>
+        <message>
+            <source>&amp;Long Generic Test</source>
+            <translation>长通用测试(&amp;L)</translation>
+        </message>
+        <message>
+            <source>Fix All Fast</source>
+            <translation>快速</translation>
+        </message>
+        <message>
+            <source>Fix All Long</source>
+            <translation>长时</translation>
+        </message>
+        <message>
+            <source>Spin Down</source>
+            <translation>停转</translation>
+        </message>
+        <message>
+            <source>Set max LBA</source>
+            <translation>设置最大 LBA</translation>
+        </message>
+        <message>
+            <source>Erase</source>
+            <translation>擦除</translation>
+        </message>
+        <message>
+            <source>Overwrite Full</source>
+            <translation>全盘覆盖</translation>
+        </message>
+        <message>
+            <source>Boot Tracks</source>
+            <translation>擦除零磁道</translation>
+        </message>
+        <message>
+            <source>Range</source>
+            <translation>范围</translation>
+        </message>
+        <message>
+            <source>Time</source>
+            <translation>时间</translation>
+        </message>
+        <message>
+            <source>Overwrite</source>
+            <translation>覆盖</translation>
+        </message>
+        <message>
+            <source>Cripto</source>
+            <translation>加密</translation>
+        </message>
+        <message>
+            <source>IDD 70</source>
+            <translation>IDD 70</translation>
+        </message>
+        <message>
+            <source>IDD 71</source>
+            <translation>IDD 71</translation>
         </message>
     </context>
     <context>
@@ -24,6 +540,266 @@
         </message>
     </context>
     <context>
+        <name>MsgAlert</name>
+        <message>
+            <source>Alert</source>
+            <translation>警告</translation>
+        </message>
+        <message>
+            <source>The file cannot be saved.</source>
+            <translation>无法保存文件。</translation>
+        </message>
+        <message>
+            <source>Your USB key may be full.</source>
+            <translation>您的 U 盘可能已满。</translation>
+        </message>
+        <message>
+            <source>Ok</source>
+            <translation>确定</translation>
+        </message>
+    </context>
+    <context>
+        <name>MsgDangerous</name>
+        <message>
+            <source>Alert</source>
+            <translation>警告</translation>
+        </message>
+        <message>
+            <source>This action will modify the selected device(s) and may overwrite your data. Brevane is not responsible for the loss of data. Press F8 to continue.</source>
+            <translation>此操作将修改所选驱动器，并可能覆盖您的数据。Brevane 对数据丢失不承担任何责任。按 F8 继续。</translation>
+        </message>
+        <message>
+            <source>F8</source>
+            <translation>F8</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>取消</translation>
+        </message>
+    </context>
+    <context>
+        <name>MsgExecution</name>
+        <message>
+            <source>Alert</source>
+            <translation>警告</translation>
+        </message>
+        <message>
+            <source>F8</source>
+            <translation>F8</translation>
+        </message>
+        <message>
+            <source>This action will modify the selected device(s) and may overwrite your data. Brevane is not responsible for the loss of data. Press F8 to continue.
+
+When this test starts you need to wait until the execution finish. It may last up to 3 hours or more.</source>
+            <translation>此操作将修改所选驱动器，并可能覆盖您的数据。Brevane 对数据丢失不承担任何责任。按 F8 继续。
+
+此测试开始后，您需要等待执行完成。它将持续数小时。</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>取消</translation>
+        </message>
+    </context>
+    <context>
+        <name>ResultTag</name>
+        <message>
+            <source>UNABLE TO RUN</source>
+            <translation>无法运行</translation>
+        </message>
+    </context>
+    <context>
+        <name>ResultTags</name>
+        <message>
+            <source>PASS</source>
+            <translation>通过</translation>
+        </message>
+        <message>
+            <source>FAIL</source>
+            <translation>失败</translation>
+        </message>
+        <message>
+            <source>UNABLE TO RUN</source>
+            <translation>无法运行</translation>
+        </message>
+        <message>
+            <source>IN PROGRESS</source>
+            <translation>进行中</translation>
+        </message>
+        <message>
+            <source>ABORT</source>
+            <translation>已中止</translation>
+        </message>
+        <message>
+            <source>Outer Scan</source>
+            <translation>外圈扫描</translation>
+        </message>
+        <message>
+            <source>Inner Scan</source>
+            <translation>内圈扫描</translation>
+        </message>
+        <message>
+            <source>Random Read</source>
+            <translation>随机读取</translation>
+        </message>
+    </context>
+    <context>
+        <name>SaveMsg</name>
+        <message>
+            <source>Save</source>
+            <translation>保存</translation>
+        </message>
+        <message>
+            <source>Drive information saved</source>
+            <translation>驱动器信息已保存</translation>
+        </message>
+    </context>
+    <context>
+        <name>SetMaxLba</name>
+        <message>
+            <source>Set Max LBA</source>
+            <translation>设置最大 LBA</translation>
+        </message>
+        <message>
+            <source>Current Maximum LBA:</source>
+            <translation>当前最大 LBA：</translation>
+        </message>
+        <message>
+            <source>New Maximum LBA:</source>
+            <translation>新的最大 LBA 数：</translation>
+        </message>
+        <message>
+            <source>Restore Native Capacity</source>
+            <translation>恢复原始容量</translation>
+        </message>
+        <message>
+            <source>Ok</source>
+            <translation>确定</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>取消</translation>
+        </message>
+    </context>
+    <context>
+        <name>TranslateLog</name>
+        <message>
+            <source>Short Generic Test</source>
+            <translation>短通用测试</translation>
+        </message>
+        <message>
+            <source>Long Generic Test</source>
+            <translation>长通用测试</translation>
+        </message>
+        <message>
+            <source>Short DST</source>
+            <translation>驱动器短自检</translation>
+        </message>
+        <message>
+            <source>S.M.A.R.T. Check</source>
+            <translation>S.M.A.R.T. 检查</translation>
+        </message>
+        <message>
+            <source>Short DST Test</source>
+            <translation>驱动器短自检</translation>
+        </message>
+        <message>
+            <source>S.M.A.R.T. Check Test</source>
+            <translation>S.M.A.R.T. 检查</translation>
+        </message>
+        <message>
+            <source>Outer Scan</source>
+            <translation>外圈扫描</translation>
+        </message>
+        <message>
+            <source>Inner Scan</source>
+            <translation>内圈扫描</translation>
+        </message>
+        <message>
+            <source>Random Read</source>
+            <translation>随机读取</translation>
+        </message>
+        <message>
+            <source>Full Erase</source>
+            <translation>完全擦除</translation>
+        </message>
+        <message>
+            <source>Fixed</source>
+            <translation>已修复</translation>
+        </message>
+        <message>
+            <source>started</source>
+            <translation>已开始</translation>
+        </message>
+        <message>
+            <source>True</source>
+            <translation>是</translation>
+        </message>
+        <message>
+            <source>FAIL</source>
+            <translation>失败</translation>
+        </message>
+        <message>
+            <source>ABORT</source>
+            <translation>已中止</translation>
+        </message>
+        <message>
+            <source>PASS</source>
+            <translation>通过</translation>
+        </message>
+        <message>
+            <source>UNABLE TO RUN</source>
+            <translation>无法运行</translation>
+        </message>
+        <message>
+            <source>IN PROGRESS</source>
+            <translation>进行中</translation>
+        </message>
+        <message>
+            <source>Test Aborted by User</source>
+            <translation>测试已被用户中止</translation>
+        </message>
+        <message>
+            <source>Drive information saved</source>
+            <translation>驱动器信息已保存</translation>
+        </message>
+        <message>
+            <source>Set Max LBA</source>
+            <translation>设置最大 LBA</translation>
+        </message>
+        <message>
+            <source>Current maximum LBA count:</source>
+            <translation>当前最大 LBA 数：</translation>
+        </message>
+        <message>
+            <source>New max</source>
+            <translation>新的最大</translation>
+        </message>
+        <message>
+            <source>Restore Native capacity</source>
+            <translation>恢复原始容量</translation>
+        </message>
+        <message>
+            <source>Start:</source>
+            <translation>起始：</translation>
+        </message>
+        <message>
+            <source>End:</source>
+            <translation>结束：</translation>
+        </message>
+        <message>
+            <source>Fix All Long</source>
+            <translation>Fix All 长时</translation>
+        </message>
+        <message>
+            <source>Fix All Fast</source>
+            <translation>Fix All 快速</translation>
+        </message>
+        <message>
+            <source>Fix All</source>
+            <translation>Fix All</translation>
+        </message>
+    </context>
+    <context>
         <name>ViewLog</name>
         <message>
             <source>View log</source>
@@ -32,6 +808,33 @@
         <message>
             <source>OK</source>
             <translation>确定</translation>
+        </message>
+    </context>
+    <context>
+        <name>device</name>
+        <message>
+            <source>Form</source>
+            <translation>窗体</translation>
+        </message>
+        <message>
+            <source>change image</source>
+            <translation>更改图像</translation>
+        </message>
+        <message>
+            <source>remaining</source>
+            <translation>剩余</translation>
+        </message>
+        <message>
+            <source>Error</source>
+            <translation>错误</translation>
+        </message>
+        <message>
+            <source>complete</source>
+            <translation>完成</translation>
+        </message>
+        <message>
+            <source>New max</source>
+            <translation>新的最大</translation>
         </message>
     </context>
 </TS>

@@ -2,10 +2,526 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_TW">
     <context>
+        <name>AboutDialog</name>
+        <message>
+            <source>About Kestrova Bootable</source>
+            <translation>關於 Kestrova Bootable</translation>
+        </message>
+        <message>
+            <source>Kestrova Bootable</source>
+            <translation>Kestrova Bootable</translation>
+        </message>
+        <message>
+            <source>Copyright © 2016 Brevane. All rights reserved.</source>
+            <translation>版權所有 © 2016 Brevane。保留一切權利。</translation>
+        </message>
+        <message>
+            <source>Brevane and the Brevane logo are trademarks of Brevane in the United States and other countries.</source>
+            <translation>Brevane 與 Brevane 標誌是 Brevane 在美國及其他國家/地區的商標。</translation>
+        </message>
+        <message>
+            <source>Kestrova Bootable provides a basic suite of diagnostic utilities in an environment independent of your installed operating system. This will allow you to test, diagnose, and possibly repair your hard drive, even if your operating system environment is inaccessible.</source>
+            <translation>Kestrova Bootable 在獨立於已安裝作業系統的環境中提供一套基本診斷公用程式。即使無法進入作業系統環境，您也能測試、診斷並可能修復硬碟。</translation>
+        </message>
+        <message>
+            <source>License Agreement</source>
+            <translation>授權合約</translation>
+        </message>
+        <message>
+            <source>Done</source>
+            <translation>完成</translation>
+        </message>
+    </context>
+    <context>
+        <name>AdvancedFeatures</name>
+        <message>
+            <source>Alert</source>
+            <translation>警告</translation>
+        </message>
+        <message>
+            <source>CAUTION</source>
+            <translation>警告！</translation>
+        </message>
+        <message>
+            <source>The Advanced Test index has options that can erase your data or make HD stay unusable on your system. If you still may experience data loss.
+
+Make sure all your critical data has a backup before using any Advanced Test.
+
+Brevane is not responsible for lost user data.
+
+Please read the help files or contact Technical Support Brevane before using Advanced tests.
+
+Press F8 to enable the Advanced Test. Or click cancel to return to the Basic Tests.</source>
+            <translation>進階測試功能表中的選項可能會抹除您的資料，或使磁碟機無法在您的系統中使用。如果繼續，您可能會遺失資料。
+
+使用任何進階測試之前，請務必備份所有重要資料。
+
+Brevane 對遺失的使用者資料不負任何責任。
+
+使用進階測試之前，請閱讀說明檔案或聯絡 Brevane 技術支援。
+
+按 F8 啟用進階測試。按一下「取消」返回基本測試。</translation>
+        </message>
+        <message>
+            <source>Contact Brevane Technical Support</source>
+            <translation>聯絡 Brevane 技術支援</translation>
+        </message>
+        <message>
+            <source>F8</source>
+            <translation>F8</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>取消</translation>
+        </message>
+    </context>
+    <context>
+        <name>Close</name>
+        <message>
+            <source>Close</source>
+            <translation>關閉</translation>
+        </message>
+        <message>
+            <source>Do you want to close the application? (There are running tests)</source>
+            <translation>要關閉應用程式嗎？（有測試正在執行）</translation>
+        </message>
+        <message>
+            <source>OK</source>
+            <translation>確定</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>取消</translation>
+        </message>
+    </context>
+    <context>
+        <name>EULADialog</name>
+        <message>
+            <source>License Agreement</source>
+            <translation>授權合約</translation>
+        </message>
+        <message>
+            <source>about:blank</source>
+            <translation>about:blank</translation>
+        </message>
+        <message>
+            <source>I Do Not Accept</source>
+            <translation>我不接受</translation>
+        </message>
+        <message>
+            <source>I Accept</source>
+            <translation>我接受</translation>
+        </message>
+        <message>
+            <source>Done</source>
+            <translation>完成</translation>
+        </message>
+    </context>
+    <context>
+        <name>EraseRangeUI</name>
+        <message>
+            <source>Erase Range</source>
+            <translation>抹除範圍</translation>
+        </message>
+        <message>
+            <source>Max LBA:</source>
+            <translation>最大 LBA：</translation>
+        </message>
+        <message>
+            <source>Start:</source>
+            <translation>起始：</translation>
+        </message>
+        <message>
+            <source>End:</source>
+            <translation>結束：</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>取消</translation>
+        </message>
+        <message>
+            <source>Ok</source>
+            <translation>確定</translation>
+        </message>
+    </context>
+    <context>
+        <name>EraseTime</name>
+        <message>
+            <source>Erase Time</source>
+            <translation>定時抹除</translation>
+        </message>
+        <message>
+            <source>Max LBA:</source>
+            <translation>最大 LBA：</translation>
+        </message>
+        <message>
+            <source>LBA start:</source>
+            <translation>起始 LBA：</translation>
+        </message>
+        <message>
+            <source>Type of time:</source>
+            <translation>時間單位：</translation>
+        </message>
+        <message>
+            <source>Hours</source>
+            <translation>小時</translation>
+        </message>
+        <message>
+            <source>Minutes</source>
+            <translation>分鐘</translation>
+        </message>
+        <message>
+            <source>Seconds</source>
+            <translation>秒</translation>
+        </message>
+        <message>
+            <source>Set time to test:</source>
+            <translation>測試時間：</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>取消</translation>
+        </message>
+        <message>
+            <source>Ok</source>
+            <translation>確定</translation>
+        </message>
+    </context>
+    <context>
+        <name>HelpKestrova</name>
+        <message>
+            <source>HelpKestrova</source>
+            <translation>Kestrova - 說明</translation>
+        </message>
+        <message>
+            <source>about:blank</source>
+            <translation>about:blank</translation>
+        </message>
+        <message>
+            <source>OK</source>
+            <translation>確定</translation>
+        </message>
+    </context>
+    <context>
+        <name>InfoTags</name>
+        <message>
+            <source>Form</source>
+            <translation>表單</translation>
+        </message>
+        <message>
+            <source>Drive Information</source>
+            <translation>磁碟機資訊</translation>
+        </message>
+        <message>
+            <source>Drive information saved</source>
+            <translation>磁碟機資訊已儲存</translation>
+        </message>
+        <message>
+            <source>Test Information and Results</source>
+            <translation>測試資訊與結果</translation>
+        </message>
+        <message>
+            <source>:</source>
+            <translation>:</translation>
+        </message>
+        <message>
+            <source>Model Number</source>
+            <translation>型號</translation>
+        </message>
+        <message>
+            <source>Serial Number</source>
+            <translation>序號</translation>
+        </message>
+        <message>
+            <source>Firmware Revision</source>
+            <translation>韌體修訂版</translation>
+        </message>
+        <message>
+            <source>Max LBA</source>
+            <translation>最大 LBA</translation>
+        </message>
+        <message>
+            <source>Mandatory Power Management</source>
+            <translation>強制電源管理</translation>
+        </message>
+        <message>
+            <source>Security Mode</source>
+            <translation>安全性模式</translation>
+        </message>
+        <message>
+            <source>SMART</source>
+            <translation>SMART</translation>
+        </message>
+        <message>
+            <source>48-bit Address feature set supported</source>
+            <translation>48 位元定址支援</translation>
+        </message>
+        <message>
+            <source>Advanced Power Management</source>
+            <translation>進階電源管理</translation>
+        </message>
+        <message>
+            <source>SMART self-test supported</source>
+            <translation>SMART 自我測試支援</translation>
+        </message>
+        <message>
+            <source>SMART error logging supported</source>
+            <translation>SMART 錯誤記錄支援</translation>
+        </message>
+        <message>
+            <source>Drive Temperature (C)</source>
+            <translation>磁碟機溫度 (°C)</translation>
+        </message>
+        <message>
+            <source>Power-On Hours</source>
+            <translation>開機時數</translation>
+        </message>
+        <message>
+            <source>Cache Size</source>
+            <translation>快取大小</translation>
+        </message>
+        <message>
+            <source>General Purpose Logging supported</source>
+            <translation>一般用途記錄 (GPL) 支援</translation>
+        </message>
+        <message>
+            <source>Security Status</source>
+            <translation>安全性狀態</translation>
+        </message>
+        <message>
+            <source>Download Microcode</source>
+            <translation>微碼下載</translation>
+        </message>
+        <message>
+            <source>Security Locked</source>
+            <translation>安全性鎖定</translation>
+        </message>
+        <message>
+            <source>Supported</source>
+            <translation>支援</translation>
+        </message>
+        <message>
+            <source>Unsupported</source>
+            <translation>不支援</translation>
+        </message>
+        <message>
+            <source>Enabled</source>
+            <translation>已啟用</translation>
+        </message>
+        <message>
+            <source>Disabled</source>
+            <translation>已停用</translation>
+        </message>
+        <message>
+            <source>Disable</source>
+            <translation>已停用</translation>
+        </message>
+        <message>
+            <source>True</source>
+            <translation>是</translation>
+        </message>
+        <message>
+            <source>False</source>
+            <translation>否</translation>
+        </message>
+        <message>
+            <source>Unknown</source>
+            <translation>未知</translation>
+        </message>
+        <message>
+            <source>Not Reported</source>
+            <translation>未回報</translation>
+        </message>
+        <message>
+            <source>%1 MB</source>
+            <translation>%1 MB</translation>
+        </message>
+        <message>
+            <source>%1, %2</source>
+            <translation>%1, %2</translation>
+        </message>
+        <message>
+            <source>%1, %2 </source>
+            <translation>%1, %2 </translation>
+        </message>
+        <message>
+            <source>%1, %2, %3</source>
+            <translation>%1, %2, %3</translation>
+        </message>
+        <message>
+            <source>Frozen</source>
+            <translation>已凍結</translation>
+        </message>
+        <message>
+            <source>Not frozen</source>
+            <translation>未凍結</translation>
+        </message>
+        <message>
+            <source>Segmented</source>
+            <translation>分段</translation>
+        </message>
+        <message>
+            <source>Not Segmented</source>
+            <translation>不分段</translation>
+        </message>
+        <message>
+            <source>Deferred</source>
+            <translation>延遲</translation>
+        </message>
+        <message>
+            <source>Not Deferred</source>
+            <translation>不延遲</translation>
+        </message>
+    </context>
+    <context>
         <name>KV4L</name>
         <message>
             <source>English</source>
             <translation>繁體中文</translation>
+        </message>
+        <message>
+            <source>Test Progress</source>
+            <translation>測試進度</translation>
+        </message>
+        <message>
+            <source>Kestrova Bootable</source>
+            <translation>Kestrova Bootable</translation>
+        </message>
+        <message>
+            <source>Model ID</source>
+            <translation>型號</translation>
+        </message>
+        <message>
+            <source>Serial Number</source>
+            <translation>序號</translation>
+        </message>
+        <message>
+            <source>Revision</source>
+            <translation>修訂版</translation>
+        </message>
+        <message>
+            <source>Drive List</source>
+            <translation>磁碟機清單</translation>
+        </message>
+        <message>
+            <source>&amp;File</source>
+            <translation>檔案(&amp;F)</translation>
+        </message>
+        <message>
+            <source>&amp;Rescan</source>
+            <translation>重新掃描(&amp;R)</translation>
+        </message>
+        <message>
+            <source>&amp;Basic Tests</source>
+            <translation>基本測試(&amp;B)</translation>
+        </message>
+        <message>
+            <source>&amp;Advanced Features</source>
+            <translation>進階功能(&amp;A)</translation>
+        </message>
+        <message>
+            <source>&amp;Language</source>
+            <translation>語言(&amp;L)</translation>
+        </message>
+        <message>
+            <source>&amp;Help</source>
+            <translation>說明(&amp;H)</translation>
+        </message>
+        <message>
+            <source>E&amp;xit</source>
+            <translation>結束(&amp;X)</translation>
+        </message>
+        <message>
+            <source>&amp;About</source>
+            <translation>關於(&amp;A)</translation>
+        </message>
+        <message>
+            <source>&amp;View Log</source>
+            <translation>檢視記錄(&amp;V)</translation>
+        </message>
+        <message>
+            <source>&amp;Save Log...</source>
+            <translation>儲存記錄(&amp;S)...</translation>
+        </message>
+        <message>
+            <source>Save Log</source>
+            <translation>儲存記錄</translation>
+        </message>
+        <message>
+            <source>S.M.A.R.T. &amp;Check</source>
+            <translation>S.M.A.R.T. 檢查(&amp;C)</translation>
+        </message>
+        <message>
+            <source>S.M.A.R.T Check</source>
+            <translation>S.M.A.R.T. 檢查</translation>
+        </message>
+        <message>
+            <source>Short &amp;Drive Self Test</source>
+            <translation>磁碟機簡短自我測試(&amp;D)</translation>
+        </message>
+        <message>
+            <source>&amp;Short Generic Test</source>
+            <translation>簡短一般測試(&amp;S)</translation>
+        </message>
+        <message>
+            <source>Short Generic Test</source>
+            <translation>簡短一般測試</translation>
+        </message>
+        <message>
+            <source>&amp;Long Generic Test</source>
+            <translation>完整一般測試(&amp;L)</translation>
+        </message>
+        <message>
+            <source>Fix All Fast</source>
+            <translation>快速</translation>
+        </message>
+        <message>
+            <source>Fix All Long</source>
+            <translation>完整</translation>
+        </message>
+        <message>
+            <source>Spin Down</source>
+            <translation>停止轉動</translation>
+        </message>
+        <message>
+            <source>Set max LBA</source>
+            <translation>設定最大 LBA</translation>
+        </message>
+        <message>
+            <source>Erase</source>
+            <translation>抹除</translation>
+        </message>
+        <message>
+            <source>Overwrite Full</source>
+            <translation>完整覆寫</translation>
+        </message>
+        <message>
+            <source>Boot Tracks</source>
+            <translation>抹除零磁軌</translation>
+        </message>
+        <message>
+            <source>Range</source>
+            <translation>範圍</translation>
+        </message>
+        <message>
+            <source>Time</source>
+            <translation>時間</translation>
+        </message>
+        <message>
+            <source>Overwrite</source>
+            <translation>覆寫</translation>
+        </message>
+        <message>
+            <source>Cripto</source>
+            <translation>加密</translation>
+        </message>
+        <message>
+            <source>IDD 70</source>
+            <translation>IDD 70</translation>
+        </message>
+        <message>
+            <source>IDD 71</source>
+            <translation>IDD 71</translation>
         </message>
     </context>
     <context>
@@ -24,6 +540,266 @@
         </message>
     </context>
     <context>
+        <name>MsgAlert</name>
+        <message>
+            <source>Alert</source>
+            <translation>警告</translation>
+        </message>
+        <message>
+            <source>The file cannot be saved.</source>
+            <translation>無法儲存檔案。</translation>
+        </message>
+        <message>
+            <source>Your USB key may be full.</source>
+            <translation>您的 USB 隨身碟可能已滿。</translation>
+        </message>
+        <message>
+            <source>Ok</source>
+            <translation>確定</translation>
+        </message>
+    </context>
+    <context>
+        <name>MsgDangerous</name>
+        <message>
+            <source>Alert</source>
+            <translation>警告</translation>
+        </message>
+        <message>
+            <source>This action will modify the selected device(s) and may overwrite your data. Brevane is not responsible for the loss of data. Press F8 to continue.</source>
+            <translation>此動作將修改所選的磁碟機，並可能覆寫您的資料。Brevane 對資料遺失不負任何責任。按 F8 繼續。</translation>
+        </message>
+        <message>
+            <source>F8</source>
+            <translation>F8</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>取消</translation>
+        </message>
+    </context>
+    <context>
+        <name>MsgExecution</name>
+        <message>
+            <source>Alert</source>
+            <translation>警告</translation>
+        </message>
+        <message>
+            <source>F8</source>
+            <translation>F8</translation>
+        </message>
+        <message>
+            <source>This action will modify the selected device(s) and may overwrite your data. Brevane is not responsible for the loss of data. Press F8 to continue.
+
+When this test starts you need to wait until the execution finish. It may last up to 3 hours or more.</source>
+            <translation>此動作將修改所選的磁碟機，並可能覆寫您的資料。Brevane 對資料遺失不負任何責任。按 F8 繼續。
+
+此測試開始後，您必須等待執行完成。它將持續數小時。</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>取消</translation>
+        </message>
+    </context>
+    <context>
+        <name>ResultTag</name>
+        <message>
+            <source>UNABLE TO RUN</source>
+            <translation>無法執行</translation>
+        </message>
+    </context>
+    <context>
+        <name>ResultTags</name>
+        <message>
+            <source>PASS</source>
+            <translation>通過</translation>
+        </message>
+        <message>
+            <source>FAIL</source>
+            <translation>失敗</translation>
+        </message>
+        <message>
+            <source>UNABLE TO RUN</source>
+            <translation>無法執行</translation>
+        </message>
+        <message>
+            <source>IN PROGRESS</source>
+            <translation>進行中</translation>
+        </message>
+        <message>
+            <source>ABORT</source>
+            <translation>已中止</translation>
+        </message>
+        <message>
+            <source>Outer Scan</source>
+            <translation>外圈掃描</translation>
+        </message>
+        <message>
+            <source>Inner Scan</source>
+            <translation>內圈掃描</translation>
+        </message>
+        <message>
+            <source>Random Read</source>
+            <translation>隨機讀取</translation>
+        </message>
+    </context>
+    <context>
+        <name>SaveMsg</name>
+        <message>
+            <source>Save</source>
+            <translation>儲存</translation>
+        </message>
+        <message>
+            <source>Drive information saved</source>
+            <translation>磁碟機資訊已儲存</translation>
+        </message>
+    </context>
+    <context>
+        <name>SetMaxLba</name>
+        <message>
+            <source>Set Max LBA</source>
+            <translation>設定最大 LBA</translation>
+        </message>
+        <message>
+            <source>Current Maximum LBA:</source>
+            <translation>目前最大 LBA：</translation>
+        </message>
+        <message>
+            <source>New Maximum LBA:</source>
+            <translation>新的最大 LBA 數：</translation>
+        </message>
+        <message>
+            <source>Restore Native Capacity</source>
+            <translation>還原原生容量</translation>
+        </message>
+        <message>
+            <source>Ok</source>
+            <translation>確定</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>取消</translation>
+        </message>
+    </context>
+    <context>
+        <name>TranslateLog</name>
+        <message>
+            <source>Short Generic Test</source>
+            <translation>簡短一般測試</translation>
+        </message>
+        <message>
+            <source>Long Generic Test</source>
+            <translation>完整一般測試</translation>
+        </message>
+        <message>
+            <source>Short DST</source>
+            <translation>磁碟機簡短自我測試</translation>
+        </message>
+        <message>
+            <source>S.M.A.R.T. Check</source>
+            <translation>S.M.A.R.T. 檢查</translation>
+        </message>
+        <message>
+            <source>Short DST Test</source>
+            <translation>磁碟機簡短自我測試</translation>
+        </message>
+        <message>
+            <source>S.M.A.R.T. Check Test</source>
+            <translation>S.M.A.R.T. 檢查</translation>
+        </message>
+        <message>
+            <source>Outer Scan</source>
+            <translation>外圈掃描</translation>
+        </message>
+        <message>
+            <source>Inner Scan</source>
+            <translation>內圈掃描</translation>
+        </message>
+        <message>
+            <source>Random Read</source>
+            <translation>隨機讀取</translation>
+        </message>
+        <message>
+            <source>Full Erase</source>
+            <translation>完整抹除</translation>
+        </message>
+        <message>
+            <source>Fixed</source>
+            <translation>已修復</translation>
+        </message>
+        <message>
+            <source>started</source>
+            <translation>已開始</translation>
+        </message>
+        <message>
+            <source>True</source>
+            <translation>是</translation>
+        </message>
+        <message>
+            <source>FAIL</source>
+            <translation>失敗</translation>
+        </message>
+        <message>
+            <source>ABORT</source>
+            <translation>已中止</translation>
+        </message>
+        <message>
+            <source>PASS</source>
+            <translation>通過</translation>
+        </message>
+        <message>
+            <source>UNABLE TO RUN</source>
+            <translation>無法執行</translation>
+        </message>
+        <message>
+            <source>IN PROGRESS</source>
+            <translation>進行中</translation>
+        </message>
+        <message>
+            <source>Test Aborted by User</source>
+            <translation>使用者已中止測試</translation>
+        </message>
+        <message>
+            <source>Drive information saved</source>
+            <translation>磁碟機資訊已儲存</translation>
+        </message>
+        <message>
+            <source>Set Max LBA</source>
+            <translation>設定最大 LBA</translation>
+        </message>
+        <message>
+            <source>Current maximum LBA count:</source>
+            <translation>目前最大 LBA 數：</translation>
+        </message>
+        <message>
+            <source>New max</source>
+            <translation>新的最大</translation>
+        </message>
+        <message>
+            <source>Restore Native capacity</source>
+            <translation>還原原生容量</translation>
+        </message>
+        <message>
+            <source>Start:</source>
+            <translation>起始：</translation>
+        </message>
+        <message>
+            <source>End:</source>
+            <translation>結束：</translation>
+        </message>
+        <message>
+            <source>Fix All Long</source>
+            <translation>Fix All 完整</translation>
+        </message>
+        <message>
+            <source>Fix All Fast</source>
+            <translation>Fix All 快速</translation>
+        </message>
+        <message>
+            <source>Fix All</source>
+            <translation>Fix All</translation>
+        </message>
+    </context>
+    <context>
         <name>ViewLog</name>
         <message>
             <source>View log</source>
@@ -32,6 +808,33 @@
         <message>
             <source>OK</source>
             <translation>確定</translation>
+        </message>
+    </context>
+    <context>
+        <name>device</name>
+        <message>
+            <source>Form</source>
+            <translation>表單</translation>
+        </message>
+        <message>
+            <source>change image</source>
+            <translation>變更影像</translation>
+        </message>
+        <message>
+            <source>remaining</source>
+            <translation>剩餘</translation>
+        </message>
+        <message>
+            <source>Error</source>
+            <translation>錯誤</translation>
+        </message>
+        <message>
+            <source>complete</source>
+            <translation>完成</translation>
+        </message>
+        <message>
+            <source>New max</source>
+            <translation>新的最大</translation>
         </message>
     </context>
 </TS>
