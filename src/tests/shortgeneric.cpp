@@ -1,0 +1,229 @@
+#include "shortgeneric.h"
+
+#include <cstdlib>
+#include <limits>
+
+#include "logsapplication.h"
+#include "oskn_public.h"
+
+QMutex mutexshort;
+
+namespace {
+
+LogsApplication* logShortGeneric() { return LogsApplication::Instance(); }
+
+constexpr uint64_t kBlockSectors = 64;
+constexpr uint64_t kInnerBlockSectors = 30;
+constexpr uint64_t kUsbFallbackSectors = 15;
+constexpr int kRandomReads = 5000; // the loop makes one more
+
+uint32_t sector_Size(const _tDevice* device)
+{
+    return device->logicalSectorSize ? device->logicalSectorSize : 512u;
+}
+
+} // namespace
+
+ShortGeneric::ShortGeneric(_tDevice* dev, QObject* parent)
+    : MainTest(dev, parent),
+      buffer(size_t(sector_Size(dev)) * kBlockSectors),
+      span(uint64_t(double(dev->maxLBA) * 0.01)),
+      maxLba(dev->maxLBA),
+      serialNumber(serial())
+{
+    descriptor->testName = "Short Generic Test";
+    descriptor->showPhaseBar = true;
+    descriptor->testType = 1;
+}
+
+void ShortGeneric::run()
+{
+    emit changeStatus(execute());
+}
+
+void ShortGeneric::abort()
+{
+    quit();
+    emit changeStatus(status);
+}
+
+void ShortGeneric::get_library_information(int rc)
+{
+    logShortGeneric()->kestrova_Log_Info("Library information: OSKNPUBLIC_API int scsi_Read_16() returned: "
+                                         + QString::number(rc));
+}
+
+uint64_t ShortGeneric::random_Lba(int r, uint64_t maxLba)
+{
+    // The low 32 bits of the max LBA, read as a signed value, bound the draw. When they are all
+    // zero there is no such bound: draw over the whole drive instead of dividing by zero.
+    const int32_t low = int32_t(uint32_t(maxLba & 0xFFFFFFFFu));
+    if (low != 0)
+        return uint64_t(r % low);
+    return maxLba ? uint64_t(r) % maxLba : 0;
+}
+
+int ShortGeneric::read_At(uint64_t lba, bool locked)
+{
+    if (!locked)
+        return scsi_Read_16(device, readProtect, dpo, fua, rarc, lba, groupNumber, transferLength,
+                            buffer.data());
+    QMutexLocker lock(&mutexshort);
+    return scsi_Read_16(device, readProtect, dpo, fua, rarc, lba, groupNumber, transferLength,
+                        buffer.data());
+}
+
+int ShortGeneric::failure_Exit(uint64_t lba)
+{
+    get_library_information(lastResult);
+    logShortGeneric()->kestrova_Log_Error("Warning: ShortGeneric::execute() - returned: FAILURE for SN: "
+                                          + serialNumber + " - Bad LBA block = " + QString::number(lba));
+    emit change_Logs();
+    return 1;
+}
+
+int ShortGeneric::abort_Exit(Phase phase)
+{
+    static const char* const lines[] = {"Test information: Shor Drive Self Test: Outer Scan - ABORTED",
+                                        "Test information: Shor Drive Self Test: Inner Scan - ABORTED",
+                                        "Test information: Shor Drive Self Test: Random scan - ABORTED"};
+    get_library_information(5);
+    logShortGeneric()->kestrova_Log_Debug(lines[phase]);
+    emit change_Logs();
+    return 5;
+}
+
+int ShortGeneric::execute()
+{
+    logShortGeneric()->kestrova_Log_Debug("Starting test: Short Generic Test - SN: " + serialNumber);
+
+    if (device->interfaceType == OSKN_INTERFACE_USB) {
+        // Some bridges refuse 64-sector transfers: fall back to what they take.
+        blockCount = kBlockSectors;
+        transferLength = uint32_t(kBlockSectors);
+        lastResult = read_At(0, false);
+        if (lastResult == 1) {
+            blockCount = kUsbFallbackSectors;
+            transferLength = uint32_t(kUsbFallbackSectors);
+        }
+    }
+
+    emit changeNameTest(3);
+    logShortGeneric()->kestrova_Log_Debug("Starting test: Short Generic Test - Outer Scan");
+    emit change_Logs();
+
+    if (span > uint64_t(std::numeric_limits<int64_t>::max())) {
+        logShortGeneric()->kestrova_Log_Info("Test information: quantity of LBA to be tested: "
+                                             + QString::number(span) + " Fail for S/N: " + serialNumber);
+        emit change_Logs();
+        return 1;
+    }
+
+    // Outer scan: LBAs [0, span).
+    int sent = 0;
+    currentLba = 0;
+    if (span > 0) {
+        if (abortRequested.load())
+            return abort_Exit(OuterScan);
+        for (;;) {
+            if (currentLba + blockCount > span) {
+                blockCount = span - currentLba;
+                transferLength = uint32_t(blockCount);
+            }
+            lastResult = read_At(currentLba);
+            percent = double(currentLba + blockCount) / double(span) * 100.0;
+            if (lastResult == 14) {
+                get_library_information(14);
+                logShortGeneric()->kestrova_Log_Error(
+                    "Warning: ShortGeneric::execute() - returned: UNABLE TO RUN for SN: " + serialNumber);
+                emit change_Logs();
+                return 14;
+            }
+            if (lastResult != 0)
+                return failure_Exit(currentLba);
+            if (int(percent) != sent) {
+                sent = int(percent);
+                emit changePercent(int(percent / 3), int(percent));
+            }
+            currentLba += blockCount;
+            if (currentLba >= span)
+                break;
+            if (abortRequested.load())
+                return abort_Exit(OuterScan);
+        }
+    }
+    logShortGeneric()->kestrova_Log_Debug("Test information: Short Generic Test - Outer Scan finished - SN: "
+                                          + serialNumber);
+    const double outer = percent;
+
+    // Inner scan: the last span LBAs below maxLba.
+    emit changeNameTest(4);
+    emit changePercent(int(outer / 3), 0);
+    logShortGeneric()->kestrova_Log_Debug("Starting test: Short Generic Test - Inner Scan");
+    emit change_Logs();
+
+    blockCount = kInnerBlockSectors;
+    transferLength = uint32_t(kInnerBlockSectors);
+    const uint64_t start = maxLba - span;
+    currentLba = start;
+    sent = 0;
+    // With span 0 there is nothing to read (and nothing to divide by).
+    if (span > 0) {
+        if (abortRequested.load())
+            return abort_Exit(InnerScan);
+        for (;;) {
+            if (currentLba + blockCount > maxLba) {
+                blockCount = maxLba - currentLba;
+                transferLength = uint32_t(blockCount);
+            }
+            lastResult = read_At(currentLba);
+            percent = double(currentLba + blockCount - start) / double(span) * 100.0;
+            if (lastResult != 0)
+                return failure_Exit(currentLba);
+            if (int(percent) != sent) {
+                sent = int(percent);
+                emit changePercent(int(percent / 3 + outer / 3), int(percent));
+            }
+            currentLba += blockCount;
+            if (currentLba >= maxLba)
+                break;
+            if (abortRequested.load())
+                return abort_Exit(InnerScan);
+        }
+    }
+    logShortGeneric()->kestrova_Log_Debug("Test information: Short Generic Test - Inner Scan finished - SN: "
+                                          + serialNumber);
+    const double inner = percent;
+
+    // Random read: 5001 single sectors.
+    emit changeNameTest(5);
+    emit changePercent(int(inner / 3 + outer / 3), 0);
+    logShortGeneric()->kestrova_Log_Debug("Starting test: Short Generic Test - Random Scan");
+    emit change_Logs();
+
+    transferLength = 1;
+    const double base = 2 * inner / 3;
+    sent = 0;
+    uint64_t lba = random_Lba(rand(), maxLba);
+    for (int i = 0; i <= kRandomReads; ++i) {
+        if (abortRequested.load())
+            return abort_Exit(RandomScan);
+        lastResult = read_At(lba);
+        percent = double(1 + i) / kRandomReads * 100.0;
+        if (lastResult != 0)
+            return failure_Exit(lba);
+        if (int(percent) != sent) {
+            sent = int(percent);
+            emit changePercent(int(percent / 3 + base), int(percent));
+        }
+        lba = random_Lba(rand(), maxLba);
+    }
+
+    logShortGeneric()->kestrova_Log_Debug("Test information: Short Generic Test - Random scan finished - SN: "
+                                          + serialNumber);
+    get_library_information(lastResult);
+    logShortGeneric()->kestrova_Log_Debug("Test information: ShortGeneric::execute() - returned: SUCCESS for SN: "
+                                          + serialNumber);
+    emit change_Logs();
+    return 0;
+}
