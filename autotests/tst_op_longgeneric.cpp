@@ -1,0 +1,189 @@
+// The long generic test on virtual drives: the shortened last read and its re-read, 49 and 50
+// unreadable sectors, 14 from a single-sector re-read, an empty drive, the estimate at LBA 0,
+// the USB fall-back to 15-sector reads, and an abort between single-sector re-reads.
+#include <QtTest>
+
+#include "longgeneric.h"
+#include "records.h"
+#include "tst_op_support.h"
+
+using namespace optest;
+
+class TestOpLongGeneric : public QObject
+{
+    Q_OBJECT
+
+    Drives drives;
+
+    struct Run {
+        int status = -1;
+        QList<double> percents;
+        QStringList estimates;
+        QStringList badLbas;
+        QStringList log;
+    };
+
+    // abortOnBadLba asks for the abort as soon as the first unreadable sector is reported.
+    Run run(_tDevice* d, bool abortOnBadLba = false)
+    {
+        Run r;
+        LogTail tail;
+        LongGeneric test(d);
+        connect(&test, &LongGeneric::changePercent, &test, [&](double p) { r.percents << p; },
+                Qt::DirectConnection);
+        connect(&test, &LongGeneric::changeTimeEstimate, &test, [&](const QString& t) { r.estimates << t; },
+                Qt::DirectConnection);
+        connect(&test, &LongGeneric::change_Log_Erro_Test_Device, &test, [&](const QString& lba) {
+            r.badLbas << lba;
+            if (abortOnBadLba)
+                test.request_Abort();
+        }, Qt::DirectConnection);
+        r.status = run_To_End(&test);
+        r.log = tail.lines();
+        return r;
+    }
+
+    static QStringList lba_Range(int first, int count)
+    {
+        QStringList out;
+        for (int i = 0; i < count; ++i)
+            out << QString::number(first + i);
+        return out;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        set_Time_Scale(1000.0);
+        QVERIFY(drives.load("longgeneric.json"));
+    }
+    void cleanupTestCase() { set_Time_Scale(1.0); }
+
+    void descriptor()
+    {
+        LongGeneric test(drives.by_Serial("LG-ODD"));
+        QCOMPARE(test.getDescriptor()->testName, QString("Long Generic Test"));
+        QCOMPARE(test.getDescriptor()->testType, 2);
+        QVERIFY(!test.getDescriptor()->showPhaseBar);
+    }
+
+    void shortenedLastReadStopsBeforeMaxLba()
+    {
+        // 999 is the last LBA scanned; 1000 (the max LBA) is unreadable too but never read.
+        const Run r = run(drives.by_Serial("LG-ODD"));
+        QCOMPARE(r.status, 0);
+        QCOMPARE(r.badLbas, QStringList({"999"}));
+        QCOMPARE(r.percents.last(), 100.0);
+        const QString sn = "LG-ODD";
+        QCOMPARE(r.log, QStringList({
+            debug("Starting test: Long Generic Test - SN:" + sn),
+            info("Test information: First LBA: 0"),
+            info("Test information: Last LBA: 1000"),
+            info("Test information: Fua: 0"),
+            info("Test information: Rarc: 0"),
+            info("Test information: LBA: 0"),
+            info("Test information: Group Number: 0"),
+            info("Test information: Last lba to be tested: 960"),
+            info("Test information: Last lba test transfer_leght 40"),
+            debug("Warning: LongGeneric::execute() - returned: Error for SN: " + sn + " - Bad LBA= 999"),
+            info("Library information: OSKNPUBLIC_API int scsi_Read_16() returned: 0"),
+            debug("Test information: LongGeneric::execute() - returned: SUCCESS for SN: " + sn)}));
+    }
+
+    void fortyNineUnreadableSectorsPass()
+    {
+        const Run r = run(drives.by_Serial("LG-49"));
+        QCOMPARE(r.status, 0);
+        QCOMPARE(r.badLbas, lba_Range(1000, 49));
+        QCOMPARE(r.percents.last(), 100.0);
+    }
+
+    void theFiftiethEndsTheTest()
+    {
+        const Run r = run(drives.by_Serial("LG-50"));
+        QCOMPARE(r.status, 1);
+        QCOMPARE(r.badLbas, lba_Range(1000, 50)); // LBA 3000 is never reached
+        QCOMPARE(r.log.mid(r.log.size() - 2), QStringList({
+            info("Library information: OSKNPUBLIC_API int scsi_Read_16() returned: 1"),
+            error("Warning: LongGeneric::execute() - returned: FAILURE for SN: LG-50 - Contains: 50 errors ")}));
+    }
+
+    void singleReadUnableToRun()
+    {
+        const Run r = run(drives.by_Serial("LG-LOCKED"));
+        QCOMPARE(r.status, 14);
+        QCOMPARE(r.badLbas, QStringList({"0"}));
+        QCOMPARE(r.log.mid(r.log.size() - 3), QStringList({
+            debug("Warning: LongGeneric::execute() - returned: Error for SN: LG-LOCKED - Bad LBA= 0"),
+            info("Library information: OSKNPUBLIC_API int scsi_Read_16() returned: 14"),
+            error("Warning: LongGeneric::execute() - returned: UNABLE TO RUN for SN: LG-LOCKED")}));
+    }
+
+    void emptyDriveFails()
+    {
+        _tDevice record = make_Record("Empty E0", "LG-EMPTY", "1.0", 0);
+        const Run r = run(&record);
+        QCOMPARE(r.status, 1);
+        QCOMPARE(r.log.mid(r.log.size() - 2), QStringList({
+            info("Library information: OSKNPUBLIC_API int scsi_Read_16() returned: 1"),
+            error("Warning: LongGeneric::execute() - returned: FAILURE for SN: LG-EMPTY")}));
+    }
+
+    void estimateAtLbaZero()
+    {
+        // Spun down, the drive takes 3 s to answer the first read: the estimate made after it,
+        // still at LBA 0, has nothing to go by.
+        _tDevice* d = drives.by_Serial("LG-SPINUP");
+        QCOMPARE(spin_down_drive(d, false), 0);
+        const Run r = run(d);
+        QCOMPARE(r.status, 0);
+        QVERIFY(!r.estimates.isEmpty());
+        QCOMPARE(r.estimates.first(), QString("00:00:00"));
+    }
+
+    void usbProbe_data()
+    {
+        QTest::addColumn<QString>("serial");
+        QTest::addColumn<QString>("firstBad");
+        // Both drives fail every read after the probe and three scan reads.
+        QTest::newRow("probe refused: 15-sector reads") << "LG-USB-15" << "45";
+        QTest::newRow("probe medium error: 64-sector reads") << "LG-USB-64" << "192";
+    }
+    void usbProbe()
+    {
+        QFETCH(QString, serial);
+        QFETCH(QString, firstBad);
+        const Run r = run(drives.by_Serial(serial));
+        QCOMPARE(r.status, 1);
+        QCOMPARE(r.badLbas.first(), firstBad);
+    }
+
+    void abortBetweenSingleSectorReads()
+    {
+        // Unreadable 100 and 110 sit in one 64-sector read: the abort asked for when 100 is
+        // reported must stop the re-reads before 110.
+        const Run r = run(drives.by_Serial("LG-ABORT"), true);
+        QCOMPARE(r.status, 5);
+        QCOMPARE(r.badLbas, QStringList({"100"}));
+        QCOMPARE(r.log.mid(r.log.size() - 2), QStringList({
+            info("Library information: OSKNPUBLIC_API int scsi_Read_16() returned: 5"),
+            debug("Test information: Long Generic Test - ABORTED")}));
+    }
+
+    void abortBetweenBlockReads()
+    {
+        LogTail tail;
+        LongGeneric test(drives.by_Serial("LG-ODD"));
+        int reads = 0;
+        connect(&test, &LongGeneric::changePercent, &test, [&](double) {
+            if (++reads == 2)
+                test.request_Abort();
+        }, Qt::DirectConnection);
+        QCOMPARE(run_To_End(&test), 5);
+        QCOMPARE(reads, 2);
+        QCOMPARE(tail.lines().last(), debug("Test information: Long Generic Test - ABORTED"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestOpLongGeneric)
+#include "tst_op_longgeneric.moc"
