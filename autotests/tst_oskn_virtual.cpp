@@ -54,7 +54,7 @@ void TestOsknVirtual::refusesBadDescriptions_data()
     QTest::newRow("hpa beyond native") << set(R"({"name":"b","maxLba":10,"accessibleMaxLba":11})")
                                        << "drive 1 (\"b\")" << "accessibleMaxLba";
     QTest::newRow("image without directory") << set(R"({"name":"b","maxLba":10,"storage":"image"})")
-                                             << "drive 1 (\"b\")" << "storage";
+                                             << "drive 1 (\"b\")" << "imageDirectory";
     QTest::newRow("unknown feature")
         << set(R"({"name":"b","maxLba":10,"features":{"supported":["smart","warp"]}})")
         << "drive 1 (\"b\")" << "features.supported[1]";

@@ -530,7 +530,7 @@ void parse_Drive(const json& j, size_t index, const std::string& imageDirectory,
                 fail("imageFile", "a plain file name inside imageDirectory");
         }
         if (imageDirectory.empty())
-            fail("storage", "an image-backed drive needs \"imageDirectory\" at the top level");
+            fail("imageDirectory", "missing at the top level, and this drive keeps its data in an image");
         d.imagePath = imageDirectory + "/" + file;
     }
 }
