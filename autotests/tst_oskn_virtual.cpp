@@ -292,6 +292,15 @@ void TestOsknVirtual::unreadableSectors()
     r = read16(d, 7000, 1, buf);
     QCOMPARE(information(r.sense), uint64_t(7000));
 
+    // Beyond 32 bits the LBA needs descriptor-format sense.
+    QTemporaryDir dir;
+    Drives big(write_File(dir, "big.json", R"({"drives":[{"serial":"X","maxLba":15628053167,"unreadableSectors":[5000000000]}]})"),
+               false);
+    r = read16(*big.entries[0].channel, 4999999990, 64, buf);
+    QCOMPARE(r.sense[0] & 0x7F, 0x72);
+    QCOMPARE(sense_Key(r.sense), 0x3);
+    QCOMPARE(information(r.sense), uint64_t(5000000000));
+
     // A run of two: the second is found once the first is rewritten.
     r = read16(d, 123450, 10, buf);
     QCOMPARE(information(r.sense), uint64_t(123456));
