@@ -604,7 +604,7 @@ Une fois ce test lancé, vous devez attendre la fin de son exécution. Il durera
         <name>ResultTag</name>
         <message>
             <source>UNABLE TO RUN</source>
-            <translation>EXÉCUTION IMPOSSIBLE</translation>
+            <translation>NON EXÉCUTABLE</translation>
         </message>
     </context>
     <context>
@@ -619,7 +619,7 @@ Une fois ce test lancé, vous devez attendre la fin de son exécution. Il durera
         </message>
         <message>
             <source>UNABLE TO RUN</source>
-            <translation>EXÉCUTION IMPOSSIBLE</translation>
+            <translation>NON EXÉCUTABLE</translation>
         </message>
         <message>
             <source>IN PROGRESS</source>
@@ -748,7 +748,7 @@ Une fois ce test lancé, vous devez attendre la fin de son exécution. Il durera
         </message>
         <message>
             <source>UNABLE TO RUN</source>
-            <translation>EXÉCUTION IMPOSSIBLE</translation>
+            <translation>NON EXÉCUTABLE</translation>
         </message>
         <message>
             <source>IN PROGRESS</source>

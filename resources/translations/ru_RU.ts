@@ -25,7 +25,7 @@
         </message>
         <message>
             <source>License Agreement</source>
-            <translation>Лицензионное соглашение</translation>
+            <translation>Лицензия</translation>
         </message>
         <message>
             <source>Done</source>
@@ -604,7 +604,7 @@ When this test starts you need to wait until the execution finish. It may last u
         <name>ResultTag</name>
         <message>
             <source>UNABLE TO RUN</source>
-            <translation>НЕ ВЫПОЛНИМ</translation>
+            <translation>НЕВЫПОЛНИМ</translation>
         </message>
     </context>
     <context>
@@ -619,7 +619,7 @@ When this test starts you need to wait until the execution finish. It may last u
         </message>
         <message>
             <source>UNABLE TO RUN</source>
-            <translation>НЕ ВЫПОЛНИМ</translation>
+            <translation>НЕВЫПОЛНИМ</translation>
         </message>
         <message>
             <source>IN PROGRESS</source>
@@ -748,7 +748,7 @@ When this test starts you need to wait until the execution finish. It may last u
         </message>
         <message>
             <source>UNABLE TO RUN</source>
-            <translation>НЕ ВЫПОЛНИМ</translation>
+            <translation>НЕВЫПОЛНИМ</translation>
         </message>
         <message>
             <source>IN PROGRESS</source>
