@@ -559,6 +559,12 @@ void VirtualDrive::scsiCommand(ScsiCommand& c, Reply& r, uint64_t now)
         return true;
     };
 
+    if (!d_.faults.empty())
+        if (const Fault* f = injectFault(false, op, -1)) {
+            r.fixed(f->senseKey, f->asc, f->ascq);
+            return;
+        }
+
     if (op == 0x85 || op == 0xA1) {
         if (!d_.ataPassThrough) {
             r.invalidOpcode();
@@ -569,11 +575,6 @@ void VirtualDrive::scsiCommand(ScsiCommand& c, Reply& r, uint64_t now)
         ataPassThrough(c, r, now);
         return;
     }
-    if (!d_.faults.empty())
-        if (const Fault* f = injectFault(false, op, -1)) {
-            r.fixed(f->senseKey, f->asc, f->ascq);
-            return;
-        }
 
     // Commands a drive answers whatever its state.
     switch (op) {
