@@ -366,7 +366,7 @@ void TestOsknVirtualTime::throughputLimit()
     ScaledTime scale(100);
     QTemporaryDir dir;
     const std::string path =
-        write_File(dir, "t.json", R"({"drives":[{"name":"t","serial":"T","maxLba":999999,"throughputMBps":100}]})");
+        write_File(dir, "t.json", R"({"drives":[{"name":"t","serial":"T","maxLba":999999,"throughputMBps":100,"writeSame":true}]})");
     Drives set(path, false);
     std::vector<uint8_t> buf(2048 * 512);
     const uint64_t start = get_Time_Source_Nanoseconds();
@@ -374,6 +374,32 @@ void TestOsknVirtualTime::throughputLimit()
         QCOMPARE(read16(*set.entries[0].channel, uint64_t(i) * 2048, 2048, buf).status, 0);
     const double seconds = double(get_Time_Source_Nanoseconds() - start) / 1e9;
     QVERIFY2(seconds >= 100 * 2048 * 512 / 100e6 * 0.99, qPrintable(QString::number(seconds)));
+
+    // A transfer longer than the host's timeout times out; the reset leaves nothing queued.
+    std::vector<uint8_t> block(512, 0);
+    uint8_t ws[16] = {0x93};
+    put_Be(ws + 10, 999999, 4);
+    oskn::ScsiCommand c;
+    c.cdb = ws;
+    c.cdbLength = 16;
+    c.direction = DataOut;
+    c.data = block.data();
+    c.dataLength = 512;
+    c.timeoutSeconds = 1;
+    QCOMPARE(set.entries[0].channel->execute(c), oskn::TransportResult::Delivered);
+    QVERIFY(c.timedOut);
+    oskn::ScsiCommand r;
+    uint8_t rd[16] = {0x88};
+    put_Be(rd + 10, 1, 4);
+    r.cdb = rd;
+    r.cdbLength = 16;
+    r.direction = DataIn;
+    r.data = buf.data();
+    r.dataLength = 512;
+    r.timeoutSeconds = 1;
+    QCOMPARE(set.entries[0].channel->execute(r), oskn::TransportResult::Delivered);
+    QVERIFY(!r.timedOut);
+    QCOMPARE(r.scsiStatus, uint8_t(0));
 }
 
 void TestOsknVirtualTime::twoDrivesTwoThreads()

@@ -219,6 +219,7 @@ TransportResult VirtualDrive::execute(ScsiCommand& c)
         return TransportResult::OsFailure;
 
     Reply r;
+    const uint64_t issued = get_Time_Source_Nanoseconds();
     {
         std::lock_guard<std::mutex> lock(mutex_);
         const uint64_t now = get_Time_Source_Nanoseconds();
@@ -228,13 +229,16 @@ TransportResult VirtualDrive::execute(ScsiCommand& c)
     bool timedOut = false;
     if (r.waitUntil) {
         // The host gives up after its timeout, as SG_IO would; the drive carries on.
-        const uint64_t deadline = get_Time_Source_Nanoseconds() + uint64_t(std::max<uint32_t>(1, c.timeoutSeconds)) * NS;
+        const uint64_t deadline = issued + uint64_t(std::max<uint32_t>(1, c.timeoutSeconds)) * NS;
         timedOut = r.waitUntil > deadline;
         wait_Until(std::min(r.waitUntil, deadline));
         if (timedOut) {
             r.status = 0;
             r.sense.clear();
             r.afterWait = nullptr;
+            // The host's reset ends the transfer: later commands do not queue behind it.
+            std::lock_guard<std::mutex> lock(mutex_);
+            busyUntil_ = std::min(busyUntil_, get_Time_Source_Nanoseconds());
         }
         if (r.afterWait) {
             std::lock_guard<std::mutex> lock(mutex_);

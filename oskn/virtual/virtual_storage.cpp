@@ -1,5 +1,6 @@
 // Sparse data stores of the virtual drives. Unwritten sectors read as zeros in both.
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -46,9 +47,15 @@ bool all_Zero(const uint8_t* p, size_t n)
     return n == 0 || (p[0] == 0 && std::memcmp(p, p + 1, n - 1) == 0);
 }
 
+// Memory drives together hold at most this much written data: a drive filled with anything
+// but zeros fails its writes (WRITE ERROR) instead of exhausting the machine's memory.
+constexpr uint64_t kMemoryLimit = uint64_t(4) << 30;
+std::atomic<uint64_t> g_memoryInUse{0};
+
 class MemoryStorage final : public Storage {
 public:
     explicit MemoryStorage(uint64_t capacity) : capacity_(capacity) {}
+    ~MemoryStorage() override { g_memoryInUse -= chunks_.size() * kChunk; }
 
     bool read(uint64_t offset, uint8_t* dst, size_t length) override
     {
@@ -78,6 +85,10 @@ public:
             if (it == chunks_.end()) {
                 // Zeros over a hole stay a hole: a full erase of a large drive costs no memory.
                 if (background_ != 0 || !all_Zero(src, n)) {
+                    if (g_memoryInUse.fetch_add(kChunk) + kChunk > kMemoryLimit) {
+                        g_memoryInUse -= kChunk;
+                        return false;
+                    }
                     std::unique_ptr<uint8_t[]> chunk(new uint8_t[kChunk]);
                     fillBackground(index * kChunk, chunk.get(), kChunk);
                     std::memcpy(chunk.get() + within, src, n);
@@ -85,8 +96,10 @@ public:
                 }
             } else {
                 std::memcpy(it->second.get() + within, src, n);
-                if (background_ == 0 && all_Zero(it->second.get(), kChunk))
+                if (background_ == 0 && all_Zero(it->second.get(), kChunk)) {
                     chunks_.erase(it);
+                    g_memoryInUse -= kChunk;
+                }
             }
             src += n;
             offset += n;
@@ -103,6 +116,7 @@ public:
         const uint64_t firstFull = (offset + kChunk - 1) / kChunk, endFull = (offset + length) / kChunk;
         if (firstFull >= endFull)
             return Storage::fill(offset, length, block, blockLength);
+        const size_t before = chunks_.size();
         if (endFull - firstFull > chunks_.size()) {
             for (auto it = chunks_.begin(); it != chunks_.end();)
                 it = it->first >= firstFull && it->first < endFull ? chunks_.erase(it) : std::next(it);
@@ -110,12 +124,14 @@ public:
             for (uint64_t i = firstFull; i < endFull; ++i)
                 chunks_.erase(i);
         }
+        g_memoryInUse -= (before - chunks_.size()) * kChunk;
         return Storage::fill(offset, firstFull * kChunk - offset, block, blockLength) &&
                Storage::fill(endFull * kChunk, offset + length - endFull * kChunk, block, blockLength);
     }
 
     bool clear() override
     {
+        g_memoryInUse -= chunks_.size() * kChunk;
         chunks_.clear();
         background_ = 0;
         return true;
@@ -123,6 +139,7 @@ public:
 
     bool setPattern(uint32_t pattern) override
     {
+        g_memoryInUse -= chunks_.size() * kChunk;
         chunks_.clear();
         background_ = pattern;
         return true;
