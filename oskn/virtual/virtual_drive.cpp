@@ -1554,7 +1554,7 @@ void VirtualDrive::ataPassThrough(ScsiCommand& c, Reply& r, uint64_t now)
             return;
         }
         const uint8_t log = uint8_t(tf.lba);
-        const uint16_t page = uint16_t(tf.lba >> 8);
+        const uint16_t page = uint16_t(((tf.lba >> 8) & 0xFF) | ((tf.lba >> 24) & 0xFF00)); // LBA 15:8 and 39:32
         const uint32_t pages = tf.count ? tf.count : 65536;
         if (c.direction != DataDirection::In || c.dataLength < pages * 512u) {
             r.invalidField();
@@ -1571,7 +1571,7 @@ void VirtualDrive::ataPassThrough(ScsiCommand& c, Reply& r, uint64_t now)
     }
     case 0x3F: case 0x57: { // WRITE LOG (DMA) EXT: host-specific logs only
         const uint8_t log = uint8_t(tf.lba);
-        const uint16_t page = uint16_t(tf.lba >> 8);
+        const uint16_t page = uint16_t(((tf.lba >> 8) & 0xFF) | ((tf.lba >> 24) & 0xFF00)); // LBA 15:8 and 39:32
         const uint32_t pages = tf.count;
         if ((log == 0xE0 || log == 0xE1) && (d_.supported & F_SCT) && (d_.supported & F_GPL)) {
             if (c.direction != DataDirection::Out || c.dataLength < 512 || pages != 1 || page != 0) {
