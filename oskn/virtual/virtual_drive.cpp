@@ -1800,7 +1800,8 @@ void VirtualDrive::ataPassThrough(ScsiCommand& c, Reply& r, uint64_t now)
             }
             kind = 2;
             pattern = uint32_t(tf.lba);
-            if (tf.count & 0x80)
+            // Inverted between passes: an even number of passes ends with the inverse.
+            if ((tf.count & 0x80) && ((tf.count & 0x0F) == 0 || (tf.count & 0x0F) % 2 == 0))
                 pattern = ~pattern;
             break;
         case 0x0020: case 0x0040: // FREEZE LOCK / ANTIFREEZE LOCK: refused, to keep tests repeatable
