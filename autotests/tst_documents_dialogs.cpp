@@ -126,6 +126,8 @@ private slots:
     void noLanguageShowsThePortugueseAgreement();
     void aboutShowsVersionAndAgreement();
     void helpFocusesOkAtTheEnd();
+    void shownInTheChosenLanguage_data();
+    void shownInTheChosenLanguage();
 
     void screenshots();
 };
@@ -364,6 +366,43 @@ void TestDocumentsDialogs::helpFocusesOkAtTheEnd()
     QTRY_COMPARE(help->focusWidget(), ok);
     QTest::keyClick(ok, Qt::Key_Space);
     QTRY_VERIFY(!guard);
+}
+
+void TestDocumentsDialogs::shownInTheChosenLanguage_data()
+{
+    QTest::addColumn<QString>("code");
+    QTest::newRow("en_US") << "en_US";
+    QTest::newRow("de_DE") << "de_DE";
+    QTest::newRow("zh_TW") << "zh_TW";
+}
+
+// Each window looks its texts up under its own class name in the chosen catalog.
+void TestDocumentsDialogs::shownInTheChosenLanguage()
+{
+    QFETCH(QString, code);
+    TranslationStatic* translation = TranslationStatic::get_Instance();
+    translation->set_language(code);
+    translation->load_Language();
+    QTranslator* catalog = translation->get_Translator();
+    if (catalog->isEmpty())
+        QSKIP("no catalog for this language in the resources");
+    auto shown = [catalog](const char* context, const char* source) {
+        const QString t = catalog->translate(context, source);
+        return t.isEmpty() ? QString::fromUtf8(source) : t;
+    };
+
+    EULADialog eula;
+    HelpKestrova help;
+    AboutDialog about;
+    QCOMPARE(eula.windowTitle(), shown("EULADialog", "License Agreement"));
+    QCOMPARE(button(&eula, "bt_accept")->text(), shown("EULADialog", "I Accept"));
+    QCOMPARE(button(&eula, "bt_not_accept")->text(), shown("EULADialog", "I Do Not Accept"));
+    QCOMPARE(button(&eula, "bt_ok")->text(), shown("EULADialog", "Done"));
+    QCOMPARE(about.windowTitle(), shown("AboutDialog", "About Kestrova Bootable"));
+    QCOMPARE(button(&about, "btAboutLicence")->text(), shown("AboutDialog", "License Agreement"));
+    QCOMPARE(help.windowTitle(), shown("HelpKestrova", "HelpKestrova"));
+    QCOMPARE(button(&help, "btn_ok")->text(), shown("HelpKestrova", "OK"));
+    translation->load_Language("none"); // back to the texts of the code
 }
 
 // Not a check: with KV_SCREENSHOTS=<dir> (run on a real display), saves pictures of the windows.
