@@ -109,6 +109,8 @@ private slots:
         QCOMPARE(bytes(cdb::read_16(5, false, true, false, 1, 1, 3)), hex("88a80000000000000001000000010300"));
         QCOMPARE(bytes(cdb::write_16(0, false, true, 0xFFFFFFFFFFFFull, 0x10000, 0)),
                  hex("8a080000ffffffffffff000100000000"));
+        QCOMPARE(bytes(cdb::read_10(0, false, true, false, 0x12345678, 0x0102, 1)), hex("28081234567801010200"));
+        QCOMPARE(bytes(cdb::write_10(0, true, false, 0xFFFFFFFF, 64, 0)), hex("2a10ffffffff00004000"));
         QCOMPARE(bytes(cdb::inquiry(false, 0x80, 96)), hex("120000006000"));
         QCOMPARE(bytes(cdb::inquiry(true, 0x80, 252)), hex("12018000fc00"));
         QCOMPARE(bytes(cdb::read_Capacity_16(32)), hex("9e100000000000000000000000200000"));

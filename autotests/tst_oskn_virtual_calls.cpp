@@ -50,10 +50,12 @@ const char* kDrives = R"({ "drives": [
     "tcg": { "psid": "ABCDEFGHIJKLMNOPQRSTUVWXYZ012345" },
     "unreadableSectors": [ 300 ], "throughputMBps": 100 },
   { "name": "amac", "model": "Amac A1", "serial": "AMAC-11", "maxLba": 99999, "accessibleMaxLba": 89999,
-    "features": { "supported": ["smart", "48bit", "gpl", "amac"], "enabled": ["smart", "48bit", "gpl"] } }
+    "features": { "supported": ["smart", "48bit", "gpl", "amac"], "enabled": ["smart", "48bit", "gpl"] } },
+  { "name": "oldbridge", "model": "Old Bridge", "serial": "OLD-12", "interface": "usb", "maxLba": 4095,
+    "faults": [ { "scsiOpcode": "0x88", "sense": [5, "0x20", 0] }, { "scsiOpcode": "0x8A", "sense": [5, "0x20", 0] } ] }
 ] })";
 
-enum { Good, Bad, NoSmart, Faulty, Stick, Dvd, Clipped, Slow, Vanishing, Capable, Amac, DriveCount };
+enum { Good, Bad, NoSmart, Faulty, Stick, Dvd, Clipped, Slow, Vanishing, Capable, Amac, OldBridge, DriveCount };
 
 uint64_t identify_Sectors(_tDevice* device)
 {
@@ -226,6 +228,11 @@ private slots:
         QCOMPARE(scsi_Read_16(d(Faulty), 0, false, false, false, 0, 0, 1, back.data()), int(OSKN_COMMAND_FAILURE));
         QCOMPARE(scsi_Read_16(d(Faulty), 0, false, false, false, 0, 0, 1, back.data()), int(OSKN_COMMAND_FAILURE));
         QCOMPARE(scsi_Read_16(d(Faulty), 0, false, false, false, 0, 0, 1, back.data()), int(OSKN_SUCCESS));
+
+        // A bridge without 16-byte commands is read and written with the 10-byte ones.
+        QCOMPARE(scsi_Write_16(d(OldBridge), 0, false, false, 4000, 0, 8, pattern.data()), int(OSKN_SUCCESS));
+        QCOMPARE(scsi_Read_16(d(OldBridge), 0, false, false, false, 4000, 0, 8, back.data()), int(OSKN_SUCCESS));
+        QVERIFY(pattern == back);
 
         // Not a drive the library filled.
         _tDevice zero;

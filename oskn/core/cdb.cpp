@@ -57,6 +57,29 @@ Cdb write_16(uint8_t wrProtect, bool dpo, bool fua, uint64_t lba, uint32_t trans
     return c;
 }
 
+Cdb read_10(uint8_t rdProtect, bool dpo, bool fua, bool rarc, uint32_t lba, uint16_t transferLength,
+            uint8_t groupNumber)
+{
+    Cdb c = make(10, 0x28);
+    c.bytes[1] = uint8_t((rdProtect & 0x07) << 5 | (dpo ? 0x10 : 0) | (fua ? 0x08 : 0) |
+                         (rarc ? 0x04 : 0));
+    put_Be32(c.bytes + 2, lba);
+    c.bytes[6] = groupNumber & 0x3F;
+    put_Be16(c.bytes + 7, transferLength);
+    return c;
+}
+
+Cdb write_10(uint8_t wrProtect, bool dpo, bool fua, uint32_t lba, uint16_t transferLength,
+             uint8_t groupNumber)
+{
+    Cdb c = make(10, 0x2A);
+    c.bytes[1] = uint8_t((wrProtect & 0x07) << 5 | (dpo ? 0x10 : 0) | (fua ? 0x08 : 0));
+    put_Be32(c.bytes + 2, lba);
+    c.bytes[6] = groupNumber & 0x3F;
+    put_Be16(c.bytes + 7, transferLength);
+    return c;
+}
+
 Cdb write_Same_16(uint8_t wrProtect, bool unmap, bool ndob, uint64_t lba, uint32_t numberOfBlocks,
                   uint8_t groupNumber)
 {

@@ -20,6 +20,11 @@ Cdb read_16(uint8_t rdProtect, bool dpo, bool fua, bool rarc, uint64_t lba, uint
             uint8_t groupNumber);
 Cdb write_16(uint8_t wrProtect, bool dpo, bool fua, uint64_t lba, uint32_t transferLength,
              uint8_t groupNumber);
+// The 10-byte forms, for bridges without 16-byte commands (32-bit LBA, 16-bit length).
+Cdb read_10(uint8_t rdProtect, bool dpo, bool fua, bool rarc, uint32_t lba, uint16_t transferLength,
+            uint8_t groupNumber);
+Cdb write_10(uint8_t wrProtect, bool dpo, bool fua, uint32_t lba, uint16_t transferLength,
+             uint8_t groupNumber);
 Cdb write_Same_16(uint8_t wrProtect, bool unmap, bool ndob, uint64_t lba, uint32_t numberOfBlocks,
                   uint8_t groupNumber);
 // powerCondition 0 = START_VALID (start bit decides).

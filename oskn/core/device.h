@@ -3,6 +3,7 @@
 // entries live for the process because the program keeps old record arrays across rescans.
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <memory>
 #include <mutex>
@@ -23,6 +24,9 @@ struct DriveState {
     // Serialises the drive's commands. Recursive so that a sequence that must not be split
     // (READ NATIVE MAX ADDRESS then SET MAX ADDRESS) can hold it around its commands.
     std::recursive_mutex lock;
+
+    // The drive (or its bridge) refused READ(16)/WRITE(16) as unknown: use the 10-byte forms.
+    std::atomic<bool> tenByteCommands{false};
 
     std::mutex jobMutex; // guards the fields below
     bool writeSameRunning = false;

@@ -192,6 +192,36 @@ int ata_Get_Native_Max_Address_Ext(_tDevice* device, uint64_t* nativeMaxLBA)
     return OSKN_SUCCESS;
 }
 
+} // extern "C"
+
+namespace {
+
+// READ/WRITE (16), or the 10-byte form once the drive has refused the 16-byte one (older USB
+// bridges) and the request fits it.
+int read_Write(Drive& drive, bool write, uint8_t protect, bool dpo, bool fua, bool rarc, uint64_t lba,
+               uint8_t groupNumber, uint32_t count, uint8_t* data, uint32_t bytes)
+{
+    const bool fits10 = lba + count <= 0x100000000ull && count <= 0xFFFF;
+    if (!drive.state->tenByteCommands || !fits10) {
+        const Cdb c16 = write ? cdb::write_16(protect, dpo, fua, lba, count, groupNumber)
+                              : cdb::read_16(protect, dpo, fua, rarc, lba, count, groupNumber);
+        const int rc = scsi_Command(drive, c16, write ? DataDirection::Out : DataDirection::In, data, bytes,
+                                    TimeoutLong);
+        if (rc != OSKN_NOT_SUPPORTED || !fits10 || drive.state->tenByteCommands)
+            return cannot_If_Unsupported(rc);
+        drive.state->tenByteCommands = true;
+    }
+    const Cdb c10 = write ? cdb::write_10(protect, dpo, fua, uint32_t(lba), uint16_t(count), groupNumber)
+                          : cdb::read_10(protect, dpo, fua, rarc, uint32_t(lba), uint16_t(count), groupNumber);
+    const int rc = scsi_Command(drive, c10, write ? DataDirection::Out : DataDirection::In, data, bytes,
+                                TimeoutLong);
+    return cannot_If_Unsupported(rc);
+}
+
+} // namespace
+
+extern "C" {
+
 int scsi_Read_16(_tDevice* device, uint8_t rdProtect, bool dpo, bool fua, bool rarc, uint64_t lba,
                  uint8_t groupNumber, uint32_t transferLength, uint8_t* ptrData)
 {
@@ -202,9 +232,7 @@ int scsi_Read_16(_tDevice* device, uint8_t rdProtect, bool dpo, bool fua, bool r
     int rc = check_Range(device, lba, transferLength, ptrData, bytes);
     if (rc != OSKN_SUCCESS || transferLength == 0)
         return rc;
-    rc = scsi_Command(*drive, cdb::read_16(rdProtect, dpo, fua, rarc, lba, transferLength, groupNumber),
-                      DataDirection::In, ptrData, bytes, TimeoutLong);
-    return cannot_If_Unsupported(rc);
+    return read_Write(*drive, false, rdProtect, dpo, fua, rarc, lba, groupNumber, transferLength, ptrData, bytes);
 }
 
 int scsi_Write_16(_tDevice* device, uint8_t wrProtect, bool dpo, bool fua, uint64_t lba,
@@ -217,9 +245,7 @@ int scsi_Write_16(_tDevice* device, uint8_t wrProtect, bool dpo, bool fua, uint6
     int rc = check_Range(device, lba, transferLength, ptrData, bytes);
     if (rc != OSKN_SUCCESS || transferLength == 0)
         return rc;
-    rc = scsi_Command(*drive, cdb::write_16(wrProtect, dpo, fua, lba, transferLength, groupNumber),
-                      DataDirection::Out, ptrData, bytes, TimeoutLong);
-    return cannot_If_Unsupported(rc);
+    return read_Write(*drive, true, wrProtect, dpo, fua, false, lba, groupNumber, transferLength, ptrData, bytes);
 }
 
 int write_LBA(_tDevice* device, uint64_t lba, bool forceUnitAccess, uint8_t* ptrData, uint32_t dataSize)
