@@ -70,10 +70,14 @@ std::shared_ptr<Transport> Registry::active_Transport()
         else
             made = make_Virtual_Transport(json, error);
         if (!made) {
-            std::fprintf(stderr, "%s\n", error.empty() ? (std::string(json) + ": refused").c_str()
-                                                       : error.c_str());
+            // Count and list both enumerate: say it once, not at every call.
+            const std::string message = error.empty() ? std::string(json) + ": refused" : error;
+            if (message != lastError_)
+                std::fprintf(stderr, "%s\n", message.c_str());
+            lastError_ = message;
             return nullptr;
         }
+        lastError_.clear();
         // Kept for the process: the emulated drives' state must outlive a rescan.
         virtualTransports_.emplace_back(json, made);
         return made;
@@ -81,6 +85,12 @@ std::shared_ptr<Transport> Registry::active_Transport()
     if (!linux_)
         linux_ = make_Linux_Transport("/sys", "/dev");
     return linux_;
+}
+
+std::string Registry::last_Error() const
+{
+    std::lock_guard<std::mutex> guard(mutex_);
+    return lastError_;
 }
 
 std::vector<DeviceEntry> Registry::enumerate()

@@ -77,6 +77,9 @@ public:
     // Adds a drive and binds the record to it (magic, handle).
     std::shared_ptr<Drive> add(const DeviceEntry& entry, _tDevice* device);
 
+    // Why the last enumeration listed nothing (a refused description file); empty otherwise.
+    std::string last_Error() const;
+
     // The record's drive, or null when the record was not filled by this library.
     std::shared_ptr<Drive> find(const _tDevice* device) const;
 
@@ -90,6 +93,7 @@ private:
     std::vector<std::pair<std::string, std::shared_ptr<Transport>>> virtualTransports_;
     std::shared_ptr<Transport> linux_;
     std::shared_ptr<Transport> override_;
+    std::string lastError_;
 };
 
 // Default command timeouts, seconds.

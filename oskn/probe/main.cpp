@@ -206,6 +206,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "oskn-probe: get_Device_List returned %d\n", rc);
         return 1;
     }
+    const bool refused = !oskn::Registry::instance().last_Error().empty(); // already on stderr
     if (wanted >= 0 && uint32_t(wanted) >= count) {
         std::fprintf(stderr, "oskn-probe: no drive %ld (%u found)\n", wanted, count);
         return 1;
@@ -229,5 +230,5 @@ int main(int argc, char** argv)
         if (wanted >= 0)
             ok = detail(d) && ok;
     }
-    return ok ? 0 : 1;
+    return ok && !refused ? 0 : 1;
 }
