@@ -1,4 +1,6 @@
 #include "commandline.h"
+#include "eulaDialog.h"
+#include "kv4l.h"
 #include "fonts.h"
 #include "languageDialog.h"
 #include "logsapplication.h"
@@ -25,6 +27,19 @@ int main(int argc, char** argv)
                                 .arg(cl->is_Enabled_Skip_USB())
                                 .arg(cl->is_Enabled_Exit_Power_Off())
                                 .arg(cl->is_Save_Debug_log()));
+
+    // The windows follow one another: language, agreement, main window.
+    LanguageDialog::openNextWindow = [] {
+        EULADialog* agreement = new EULADialog(nullptr);
+        agreement->setWindowFlags(Qt::WindowCloseButtonHint);
+        agreement->setAttribute(Qt::WA_DeleteOnClose);
+        agreement->show();
+    };
+    EULADialog::openMainWindow = [] {
+        KV4L* window = new KV4L(nullptr);
+        window->setWindowFlags(Qt::WindowCloseButtonHint);
+        window->show();
+    };
 
     LanguageDialog dialog;
     dialog.setWindowFlags(Qt::WindowCloseButtonHint);

@@ -1,0 +1,898 @@
+#include "kv4l.h"
+#include "ui_kv4l.h"
+
+#include "aboutdialog.h"
+#include "advancedfeatures.h"
+#include "command.h"
+#include "commandline.h"
+#include "device.h"
+#include "devicetext.h"
+#include "helpkestrova.h"
+#include "infotags.h"
+#include "logsapplication.h"
+#include "msgdangerous.h"
+#include "msgexecution.h"
+#include "oskn_operations.h"
+#include "oskn_public.h"
+#include "oskn_tcg.h"
+#include "reescan.h"
+#include "translationstatic.h"
+#include "viewlog.h"
+#include "windowplacement.h"
+
+#include <QActionGroup>
+#include <QCloseEvent>
+#include <QDir>
+#include <QMenu>
+#include <QScrollBar>
+#include <QSpacerItem>
+#include <QTime>
+#include <QTranslator>
+#include <cstring>
+#include <iostream>
+#include <new>
+
+LogsApplication* logKV4L = nullptr;
+ViewLog* viewLog = nullptr;
+QSpacerItem* verticalSpacer = nullptr;
+
+std::function<void(int)> KV4L::endProcess = [](int status) {
+    if (status == commandLine::EXIT_TERMINAL)
+        commandLine::get_Instance()->execute_Terminal();
+    else
+        commandLine::get_Instance()->execute_Power_Off();
+};
+
+namespace {
+const char* const menuStyle =
+    "QMenu { background-color: #000000; color: #FFFFFF;margin: 2px; }"
+    "QMenu::item { padding: 2px 25px 2px 20px; border: 1px solid transparent; height: 25px; }"
+    "QMenu::item:selected { border-color: darkblue; background: rgb(0, 161, 221); }";
+const char* const languageMenuStyle =
+    "QMenu::indicator { width: 25px; height: 20px; }"
+    "QMenu::indicator:checked { image: url(:/images/Images/checkbox icons/ic_check.png); }"
+    "QMenu::indicator:checked:selected { image: url(:/images/Images/checkbox icons/ic_check_negative.png); }";
+const uint64_t allDrives = 0xFF;
+// Largest array the discovery will allocate: beyond it the request fails as too large.
+const uint64_t maxRecords = 1638400;
+
+QFont menu_Font()
+{
+    return QFont("Helvetica Neue LT Std", 12, 50);
+}
+
+// Each catalog translates this source into the language's own name.
+const char* const languageNameSource = QT_TRANSLATE_NOOP("KV4L", "English");
+} // namespace
+
+KV4L::KV4L(QWidget* parent) : QMainWindow(parent), ui(new Ui::KV4L)
+{
+    ui->setupUi(this);
+    ui->timeLabel->setText(QTime::currentTime().toString("hh:mm:ss"));
+    timerId = startTimer(1000);
+    center_On_Available_Desktop(this);
+
+    translator = TranslationStatic::get_Instance();
+    logKV4L = LogsApplication::Instance();
+    translationsPath = ":/translations";
+    fixAllTitle = "Fix All";
+    eraseTitle = "Erase";
+    sanitizeTitle = "Erase Sanitize";
+
+    create_Menus();
+
+    selectedCount = 0;
+    iddRunning = 0;
+    advancedMenuBuilt = false;
+    iddRescanGate = false;
+    viewLog = ViewLog::Instance();
+
+    logKV4L->kestrova_Log_Debug("License Agreement accept");
+    logKV4L->kestrova_Log_Debug("Main application started - initialized log Application");
+    viewLog->print_Logs();
+
+    invoker = new Invoker(nullptr);
+    if (!informantionDevice)
+        informantionDevice = new InfoTags(nullptr);
+
+    devices_Discovery();
+    checkSanitizeOverwrite();
+    update_Devices();
+    create_Connect_Accord();
+    get_Title_Mensagem_Log();
+
+    ui->toolButtonBasicTest->setEnabled(false);
+    ui->toolButtonAdvancedFeatures->setEnabled(false);
+    eraseMenu = fixAllMenu = sanitizeMenu = nullptr;
+    debugTicks = 0;
+}
+
+KV4L::~KV4L()
+{
+    // The window lives as long as the process; tests create several, so leave the globals
+    // pointing at nothing the layout is about to free.
+    if (informantionDevice && ui->verticalLayout2->indexOf(informantionDevice) >= 0) {
+        ui->verticalLayout2->removeWidget(informantionDevice);
+        delete informantionDevice;
+        informantionDevice = nullptr;
+    }
+    verticalSpacer = nullptr;
+    invoker->abortAllCommand();
+    delete invoker;
+    delete ui;
+}
+
+// --- menus ---------------------------------------------------------------------------------
+
+void KV4L::create_Menus()
+{
+    fileMenu = new QMenu(this);
+    fileMenu->addAction(ui->actionAbout);
+    fileMenu->addAction(ui->actionViewLog);
+    basicTestMenu = new QMenu(this);
+    create_basic_test_menu();
+    advancedMenu = new QMenu(this);
+    languageMenu = new QMenu(this);
+    create_Language_Menu();
+    create_ShortCut_Menu();
+
+    for (QMenu* m : {fileMenu, basicTestMenu, advancedMenu, languageMenu}) {
+        m->setStyleSheet(menuStyle);
+        m->setFont(menu_Font());
+    }
+    languageMenu->setStyleSheet(QString(menuStyle) + languageMenuStyle);
+    languageMenu->setFixedWidth(150);
+
+    ui->toolButtonFile->setMenu(fileMenu);
+    ui->toolButtonBasicTest->setMenu(basicTestMenu);
+    ui->toolButtonLanguage->setMenu(languageMenu);
+}
+
+void KV4L::create_Language_Menu()
+{
+    languageGroup = new QActionGroup(this);
+    connect(languageGroup, SIGNAL(triggered(QAction*)), this, SLOT(switch_Language(QAction*)));
+    for (const QString& file : TranslationStatic::list_Catalogs()) {
+        const QString code = file.left(file.lastIndexOf('.'));
+        QTranslator temporary;
+        temporary.load(file, translationsPath);
+        QAction* action = new QAction(QString("%1").arg(temporary.translate("KV4L", languageNameSource)), this);
+        action->setCheckable(true);
+        action->setData(code);
+        if (code == translator->get_language()) {
+            logKV4L->kestrova_Log_Debug("Chosen language: " + action->text());
+            action->setChecked(true);
+        }
+        languageMenu->addAction(action);
+        languageGroup->addAction(action);
+    }
+}
+
+void KV4L::create_basic_test_menu()
+{
+    basicTestMenu->addAction(ui->actionS_M_A_R_T_Check);
+    basicTestMenu->addAction(ui->actionShort_Drive_Self_Test);
+    basicTestMenu->addAction(ui->actionShort_Generic_Self_Test);
+    basicTestMenu->addAction(ui->actionLong_Generic_Test);
+}
+
+void KV4L::clear_Menu_Basic_Erase()
+{
+    basicTestMenu->clear();
+    ui->toolButtonBasicTest->setEnabled(false);
+    advancedMenu->clear();
+    ui->toolButtonAdvancedFeatures->setEnabled(false);
+}
+
+void KV4L::create_ShortCut_Menu()
+{
+    for (QToolButton* b : {ui->toolButtonFile, ui->toolButtonRescan, ui->toolButtonBasicTest,
+                           ui->toolButtonAdvancedFeatures, ui->toolButtonLanguage, ui->toolButtonHelp,
+                           ui->toolButtonExit})
+        set_Shortcut(b);
+}
+
+void KV4L::set_Shortcut(QToolButton* button)
+{
+    const QString text = button->text();
+    const int amp = text.indexOf('&');
+    QString key;
+    if (amp >= 0 && amp + 1 < text.size())
+        key = text.at(amp + 1);
+    button->setShortcut(QKeySequence("Ctrl+" + key));
+}
+
+void KV4L::switch_Language(QAction* action)
+{
+    const QString code = action->data().toString();
+    logKV4L->kestrova_Log_Debug("Switch language to: " + code);
+    viewLog->print_Logs();
+    try {
+        translator->set_language(code);
+        translator->load_Language();
+        ui->retranslateUi(this);
+        update_Log_Language();
+        create_ShortCut_Menu();
+        get_Title_Mensagem_Log();
+        if (fixAllMenu)
+            fixAllMenu->setTitle(tr(fixAllTitle.toUtf8().constData()));
+        if (eraseMenu)
+            eraseMenu->setTitle(tr(eraseTitle.toUtf8().constData()));
+    } catch (const std::exception& e) {
+        logKV4L->kestrova_Log_Error(QString("Warning: switch_Language: ") + e.what());
+    }
+}
+
+void KV4L::update_Log_Language()
+{
+    for (device* panel : qAsConst(devices)) {
+        const QStringList pieces = panel->get_List_Log_Device_Aux();
+        if (pieces.isEmpty())
+            continue;
+        QString text;
+        for (const QString& piece : pieces) {
+            const QByteArray key = piece.toLocal8Bit();
+            const char* context = "TranslateLog";
+            if (key == "Test Progress")
+                context = "KV4L";
+            else if (key == "remaining" || key == "Error")
+                context = "device";
+            text += QCoreApplication::translate(context, key.constData());
+        }
+        panel->set_List_Log_Device(text);
+        if (panel->accordOpen && informantionDevice)
+            informantionDevice->set_Plain_Text_Edit(panel->get_List_Log_Device());
+    }
+}
+
+void KV4L::get_Title_Mensagem_Log()
+{
+    modelNumberTitle = QCoreApplication::translate("InfoTags", "Model Number");
+    serialNumberTitle = QCoreApplication::translate("InfoTags", "Serial Number");
+    firmwareRevisionTitle = QCoreApplication::translate("InfoTags", "Firmware Revision");
+}
+
+// Which menu entries a selection gets.
+void KV4L::format_Basic_Test_Menu()
+{
+    basicTestMenu->clear();
+    if (devices.isEmpty()) {
+        ui->toolButtonBasicTest->setEnabled(false);
+        return;
+    }
+    bool testable = false;
+    bool repairs = false;
+    bool stoppedAtOther = false;
+    const bool repairOthers = commandLine::get_Instance()->is_Enabled_Repair_Non_Brevane();
+    for (device* panel : qAsConst(devices)) {
+        if (!panel->can_test())
+            continue;
+        if (panel->is_Brevane_Device() || repairOthers) {
+            testable = true;
+            repairs = true;
+        } else {
+            stoppedAtOther = true;
+            repairs = false;
+            break;
+        }
+    }
+    if (stoppedAtOther || testable) {
+        create_basic_test_menu();
+        if (repairs) {
+            fixAllMenu = basicTestMenu->addMenu(
+                QIcon(":/images/Images/icones_advanced/ic_advanced_feature_fixall_long.png"),
+                tr(fixAllTitle.toUtf8().constData()));
+            fixAllMenu->setFont(menu_Font());
+            fixAllMenu->setStyleSheet(menuStyle);
+            fixAllMenu->addAction(ui->actionFix_All_Fast);
+            fixAllMenu->addAction(ui->actionFix_All_Long);
+        }
+    }
+    if (!stoppedAtOther && !testable)
+        ui->toolButtonBasicTest->setEnabled(false);
+}
+
+void KV4L::check_AdvanceFeatures()
+{
+    selectedIndexes.clear();
+    advancedMenu->clear();
+    ui->toolButtonAdvancedFeatures->setMenu(nullptr);
+    ui->toolButtonAdvancedFeatures->repaint();
+    for (int i = 0; i < devices.size(); ++i)
+        if (devices[i]->is_DeviceUI_Checked() && devices[i]->isTest() == 1)
+            selectedIndexes.push_back(i);
+    if (!selectedIndexes.empty()) {
+        ui->toolButtonAdvancedFeatures->setEnabled(true);
+    } else {
+        ui->toolButtonAdvancedFeatures->setEnabled(false);
+        ui->toolButtonAdvancedFeatures->setMenu(nullptr);
+        ui->toolButtonAdvancedFeatures->repaint();
+        advancedMenuBuilt = false;
+    }
+}
+
+void KV4L::on_toolButtonAdvancedFeatures_clicked()
+{
+    if (advancedMenuBuilt)
+        return; // the button opens its menu itself
+    if (AdvancedFeatures::Instance()->exec() == 1) {
+        create_Advanced_Features();
+        ui->toolButtonAdvancedFeatures->showMenu();
+    }
+}
+
+void KV4L::create_Advanced_Features()
+{
+    QVector<device*> testable;
+    for (device* panel : qAsConst(devices))
+        if (panel->can_test())
+            testable << panel;
+    const bool eraseOthers = commandLine::get_Instance()->is_Enabled_Erase_Non_Brevane();
+
+    bool spinDownOnly = false;
+    bool stopped = false;
+    bool psid = false, idd70 = false, idd71 = false, crypto = false, overwrite = false;
+    bool writeSameLast = false, iddLast = false;
+    bool leaveOutSetMax = false;
+    for (device* panel : qAsConst(testable)) {
+        if (!panel->is_Brevane_Device() && !eraseOthers) {
+            spinDownOnly = true;
+            break;
+        }
+        _tDevice* rec = panel->get_tDevice();
+        uint8_t protocols[384];
+        std::memset(protocols, 0, sizeof protocols);
+        read_Supported_Security_Protocols_From_Device(rec, protocols);
+        if (check_TCG_Support(protocols) == 0)
+            psid = true;
+        uint64_t maxBlocks = 0;
+        writeSameLast = is_Write_Same_Supported(rec, 0, rec->logicalSectorSize, &maxBlocks);
+        iddSupportedFeatures idd;
+        std::memset(&idd, 0, sizeof idd);
+        get_IDD_Support(rec, &idd);
+        idd70 = idd70 || idd.resetAndRecalibrate;
+        idd71 = idd71 || idd.testPendingAndReallocationLists;
+        iddLast = idd.resetAndRecalibrate || idd.testPendingAndReallocationLists;
+        sanitizeFeaturesSupported san;
+        std::memset(&san, 0, sizeof san);
+        get_Sanitize_Device_Features(rec, &san);
+        crypto = crypto || san.crypto;
+        overwrite = overwrite || san.overwrite;
+        if (!san.overwrite && !san.crypto) {
+            stopped = true;
+            break;
+        }
+    }
+    if (stopped) {
+        bool otherMaker = false;
+        for (device* panel : qAsConst(testable))
+            otherMaker = otherMaker || !panel->is_Brevane_Device();
+        if (otherMaker && !eraseOthers)
+            spinDownOnly = true;
+        else if (otherMaker && eraseOthers)
+            leaveOutSetMax = true;
+    }
+    const bool sanitizeSubmenu = !spinDownOnly && !stopped && !testable.isEmpty();
+
+    advancedMenu->clear();
+    ui->toolButtonAdvancedFeatures->setMenu(nullptr);
+    ui->toolButtonAdvancedFeatures->repaint();
+    eraseMenu = sanitizeMenu = iddMenu = nullptr;
+
+    advancedMenu->addAction(ui->action_Spin_Down);
+    if (!spinDownOnly) {
+        if (!leaveOutSetMax)
+            advancedMenu->addAction(ui->actionSet_max_LBA);
+        eraseMenu = advancedMenu->addMenu(
+            QIcon(":/images/Images/icones_advanced/ic_advanced_feature_erase.png"),
+            tr(eraseTitle.toUtf8().constData()));
+        eraseMenu->addAction(ui->actionErase_Overwrite_Full);
+        eraseMenu->addAction(ui->actionBoot_Tracks);
+        eraseMenu->addAction(ui->actionErase_Range);
+        eraseMenu->addAction(ui->actionErase_Time);
+        if (writeSameLast)
+            advancedMenu->addAction(ui->actionWriteSame);
+        if (sanitizeSubmenu) {
+            // No catalog holds this title: it shows as written.
+            sanitizeMenu = advancedMenu->addMenu(
+                QIcon(":/images/Images/icones_advanced/ic_advanced_feature_erase_sanitize.png"),
+                sanitizeTitle);
+            if (crypto)
+                sanitizeMenu->addAction(ui->actionErase_Sanitize_Crypto);
+            if (overwrite)
+                sanitizeMenu->addAction(ui->actionErase_Sanitize_Overwrite);
+        }
+        if (psid)
+            advancedMenu->addAction(ui->actionErase_PSID);
+        if (iddLast) {
+            iddMenu = advancedMenu->addMenu(
+                QIcon(":/images/Images/icones_advanced/ic_advanced_feature_idd.png"), "IDD");
+            if (idd70)
+                iddMenu->addAction(ui->actionIDD_70);
+            if (idd71)
+                iddMenu->addAction(ui->actionIDD_71);
+        }
+        for (QMenu* m : {eraseMenu, sanitizeMenu, iddMenu}) {
+            if (m) {
+                m->setFont(menu_Font());
+                m->setStyleSheet(menuStyle);
+            }
+        }
+    }
+    ui->toolButtonAdvancedFeatures->setMenu(advancedMenu);
+    advancedMenuBuilt = true;
+}
+
+// --- discovery and rescan ------------------------------------------------------------------
+
+bool KV4L::discover(std::unique_ptr<_tDevice[]>& records, uint32_t& count, QVector<device*>& panels,
+                    bool refreshViewer)
+{
+    if (get_Device_Count(&count, allDrives) != 0)
+        return false;
+    if (refreshViewer)
+        viewLog->print_Logs();
+    try {
+        versionBlock block;
+        get_Version_Block(&block);
+        if (count > maxRecords)
+            throw std::bad_array_new_length();
+        records.reset(new _tDevice[count]);
+        std::memset(static_cast<void*>(records.get()), 0, sizeof(_tDevice) * count);
+        if (get_Device_List(records.get(), count * sizeof(_tDevice), block, allDrives) != 0)
+            return false;
+        const bool skipUSB = commandLine::get_Instance()->is_Enabled_Skip_USB();
+        int made = 0;
+        for (uint32_t i = 0; i < count; ++i) {
+            _tDevice& r = records[i];
+            if (skipUSB && r.interfaceType == OSKN_INTERFACE_USB)
+                continue;
+            if (r.maxLBA == 0 || r.driveType == OSKN_DRIVE_NOT_A_DISK)
+                continue;
+            panels.append(new device(r, nullptr));
+            ++made;
+        }
+        logKV4L->kestrova_Log_Debug("Called: devices_Discovery - quantity of devices found: "
+                                    + QString::number(made));
+        viewLog->print_Logs();
+    } catch (const std::bad_alloc& e) {
+        std::cerr << "bad_alloc caught: " << e.what() << "\n";
+        return false;
+    }
+    return true;
+}
+
+void KV4L::devices_Discovery()
+{
+    std::unique_ptr<_tDevice[]> records;
+    discover(records, deviceCount, devices, true);
+    deviceRecords = records.get();
+    if (records)
+        recordArrays.push_back(std::move(records));
+}
+
+void KV4L::new_Discovery_Devices()
+{
+    std::unique_ptr<_tDevice[]> records;
+    uint32_t count = 0;
+    discover(records, count, newDevices, false);
+    if (records) {
+        newDeviceRecords = records.get();
+        recordArrays.push_back(std::move(records));
+    }
+}
+
+void KV4L::on_toolButtonRescan_clicked()
+{
+    on_Reescan();
+}
+
+void KV4L::on_Reescan()
+{
+    Reescan* scan = new Reescan(devices);
+    connect(scan, &Reescan::re_Scan, this, &KV4L::update_Devices_List);
+    connect(scan, &QThread::finished, scan, &QObject::deleteLater);
+    scan->start(QThread::InheritPriority);
+}
+
+void KV4L::update_Devices_List()
+{
+    off_expanding();
+    checkSanitizeOverwrite();
+    refresh_List();
+    new_Discovery_Devices();
+    list_Combination();
+    update_Devices();
+    selectedIndexes.clear();
+}
+
+void KV4L::refresh_List()
+{
+    for (int i = 0; i < devices.size(); ++i) {
+        device* panel = devices[i];
+        if (panel->isTest() == 1) {
+            panel->disconnect();
+            delete panel;
+            devices.remove(i);
+            --i;
+        } else if (panel->isTest() == 0) {
+            panel->accordOpen = false;
+            panel->determine_Icon();
+            panel->add_Line_Last_Up_Resize();
+        }
+    }
+    selectedCount = devices.size();
+    if (devices.isEmpty()) {
+        ui->toolButtonBasicTest->setEnabled(false);
+        check_AdvanceFeatures();
+    }
+    logKV4L->kestrova_Log_Debug("Quantity of devices being tested: " + QString::number(devices.size()));
+    viewLog->print_Logs();
+}
+
+void KV4L::list_Combination()
+{
+    if (devices.isEmpty()) {
+        devices = newDevices;
+        newDevices.clear();
+        logKV4L->kestrova_Log_Debug("Case 1 - List of devices on test is empty");
+        logKV4L->kestrova_Log_Debug("Quantity of devices: " + QString::number(devices.size()));
+        logKV4L->kestrova_Log_Debug("quantity of devices in a temporary list: "
+                                    + QString::number(newDevices.size()));
+        create_Connect_Accord();
+        viewLog->print_Logs();
+        return;
+    }
+    for (int k = 0; k < devices.size(); ++k) {
+        device* kept = devices[k];
+        const QString serial = kept->get_Serial_Number();
+        int found = -1;
+        for (int j = 0; j < newDevices.size(); ++j)
+            if (newDevices[j]->get_Serial_Number() == serial) {
+                found = j;
+                break;
+            }
+        if (found >= 0) {
+            delete newDevices[found];
+            newDevices.remove(found);
+            logKV4L->kestrova_Log_Debug("SN of devices been tested: " + serial);
+        } else {
+            logKV4L->kestrova_Log_Debug("Case 3 - devices were removed during rescan");
+            logKV4L->kestrova_Log_Debug("SN of devices before rescan" + serial);
+            logKV4L->kestrova_Log_Debug("Quantity of devices before rescan: "
+                                        + QString::number(devices.size()));
+            // Its test (if still running) is stopped and freed by the invoker; the panel goes.
+            invoker->abortCommand(kept->get_tDevice());
+            kept->disconnect();
+            delete kept;
+            devices.remove(k);
+            --k;
+            logKV4L->kestrova_Log_Debug("Quantity of devices after rescan in the temporary list: "
+                                        + QString::number(devices.size()));
+        }
+    }
+    logKV4L->kestrova_Log_Debug("Case 2 - you have devices being tested");
+    logKV4L->kestrova_Log_Debug("Quantity of devices on test: " + QString::number(devices.size()));
+    logKV4L->kestrova_Log_Debug("Quantity of devices in a temporary list: "
+                                + QString::number(newDevices.size()));
+    for (device* fresh : qAsConst(newDevices)) {
+        devices.append(fresh);
+        wire_Panel(devices.size() - 1);
+    }
+    newDevices.clear();
+    logKV4L->kestrova_Log_Debug("Quantity of devices after rescan in the temporary list: "
+                                + QString::number(newDevices.size()));
+    viewLog->print_Logs();
+}
+
+// --- the drive list ------------------------------------------------------------------------
+
+void KV4L::wire_Panel(int i)
+{
+    device* panel = devices[i];
+    connect(panel, &device::down_Resize, this, &KV4L::onExpanding);
+    connect(panel, &device::up_Resize, this, &KV4L::off_expanding);
+    connect(panel, &device::set_Resize_All_False, this, &KV4L::select_All_Resize_False);
+    connect(panel, &device::change_Log_Test_Device, this, &KV4L::change_Log_Device);
+    connect(panel, &device::change_Logs, viewLog, &ViewLog::print_Logs, Qt::QueuedConnection);
+    control_Test(i);
+    enable_Button_Test_Status(i);
+}
+
+void KV4L::create_Connect_Accord()
+{
+    for (int i = 0; i < devices.size(); ++i)
+        wire_Panel(i);
+}
+
+void KV4L::control_Test(int index)
+{
+    device* panel = devices[index];
+    connect(panel, &device::add_Item_Max_Test, this, &KV4L::add_Max_Test_Device);
+    connect(panel, &device::remove_Item_Max_Test, this, &KV4L::remove_Max_Test_Device);
+    connect(panel, &device::select_Abort, invoker, &Invoker::abortCommand);
+    connect(panel, &device::test_Done, invoker, &Invoker::this_Done);
+    connect(panel, &device::send_int_count, this, &KV4L::idd_Test_Ended);
+    connect(panel, &device::test_finish, this, &KV4L::enabled_Rescan);
+}
+
+void KV4L::enable_Button_Test_Status(int index)
+{
+    connect(devices[index], &device::enabled_Button_Test, this, &KV4L::enabled_Button);
+}
+
+void KV4L::replace_Spacer()
+{
+    if (verticalSpacer)
+        ui->verticalLayout2->removeItem(verticalSpacer);
+    delete verticalSpacer;
+    verticalSpacer = new QSpacerItem(20, 40, QSizePolicy::Minimum, QSizePolicy::Expanding);
+    ui->verticalLayout2->addItem(verticalSpacer);
+}
+
+void KV4L::layout_Panels(bool expanding)
+{
+    for (int i = 0; i < devices.size(); ++i) {
+        device* panel = devices[i];
+        ui->verticalLayout2->addWidget(panel, 0);
+        if (expanding) {
+            if (panel->accordOpen) {
+                off_expanding();
+                informantionDevice->set_TDevice(panel->get_tDevice());
+                informantionDevice->set_Plain_Text_Edit(panel->get_List_Log_Device());
+                const int at = ui->verticalLayout2->indexOf(panel) + 1;
+                ui->verticalLayout2->insertWidget(at, informantionDevice, 132);
+                informantionDevice->show();
+                const int h = panel->height();
+                QScrollBar* bar = ui->mainScroll->verticalScrollBar();
+                bar->setMaximum(devices.size() * h);
+                bar->setValue(i * h);
+            } else {
+                panel->add_Line_Last_Up_Resize();
+            }
+        }
+        replace_Spacer();
+    }
+    ui->scrollArea->setWidgetResizable(true);
+}
+
+void KV4L::update_Devices()
+{
+    layout_Panels(false);
+}
+
+void KV4L::onExpanding()
+{
+    layout_Panels(true);
+}
+
+int KV4L::header_Filler_Width() const
+{
+    const bool wide = ui->mainScroll->verticalScrollBar()->isVisible() && width() > 1024
+                      && devices.size() > 2;
+    return wide ? 20 : 10;
+}
+
+void KV4L::off_expanding()
+{
+    if (informantionDevice && ui->verticalLayout2->indexOf(informantionDevice) >= 0)
+        ui->verticalLayout2->removeWidget(informantionDevice);
+    delete informantionDevice;
+    informantionDevice = new InfoTags(nullptr);
+    ui->widget_2->setFixedWidth(header_Filler_Width());
+}
+
+void KV4L::select_All_Resize_False()
+{
+    for (device* panel : qAsConst(devices)) {
+        panel->accordOpen = false;
+        panel->determine_Icon();
+    }
+}
+
+void KV4L::change_Log_Device()
+{
+    for (device* panel : qAsConst(devices))
+        if (panel->accordOpen && informantionDevice)
+            informantionDevice->set_Plain_Text_Edit(panel->get_List_Log_Device());
+}
+
+// --- buttons and events --------------------------------------------------------------------
+
+void KV4L::enabled_Button()
+{
+    ui->toolButtonBasicTest->setEnabled(true);
+}
+
+void KV4L::enabled_Rescan(bool is_On_Test)
+{
+    if (iddRescanGate)
+        ui->toolButtonRescan->setEnabled(is_On_Test);
+}
+
+void KV4L::idd_Test_Ended(int count)
+{
+    iddRunning -= count;
+    iddRescanGate = (iddRunning == 0);
+}
+
+void KV4L::btn_About_Clicked()
+{
+    AboutDialog* about = new AboutDialog(nullptr);
+    about->setWindowFlags(Qt::WindowCloseButtonHint);
+    about->setAttribute(Qt::WA_DeleteOnClose);
+    about->show();
+}
+
+void KV4L::btn_Help_Clicked()
+{
+    HelpKestrova* help = new HelpKestrova(nullptr);
+    help->setWindowFlags(Qt::WindowCloseButtonHint);
+    help->setAttribute(Qt::WA_DeleteOnClose);
+    help->show();
+}
+
+void KV4L::on_actionViewLog_triggered()
+{
+    if (viewLog->isVisible())
+        viewLog->close();
+    viewLog->show();
+}
+
+void KV4L::resizeEvent(QResizeEvent* event)
+{
+    ui->widget_2->setFixedWidth(event->type() == QEvent::Resize ? header_Filler_Width() : 10);
+    QMainWindow::resizeEvent(event);
+}
+
+void KV4L::timerEvent(QTimerEvent* event)
+{
+    if (event->type() == QEvent::Timer)
+        ui->timeLabel->setText(QTime::currentTime().toString("hh:mm:ss"));
+    if (commandLine::get_Instance()->is_Save_Debug_log())
+        ++debugTicks;
+    if (powerOffRequested == -1 && abort_All_Command(devices.size()) == 0)
+        endProcess(commandLine::EXIT_POWER_OFF);
+}
+
+bool KV4L::can_Close() const
+{
+    for (device* panel : devices)
+        if (panel->isTest() == 0)
+            return true;
+    return false;
+}
+
+int KV4L::abort_All_Command(int count)
+{
+    int idle = 0;
+    for (int i = 0; i < count && i < devices.size(); ++i)
+        if (devices[i]->isTest() == 1)
+            ++idle;
+    return count - idle;
+}
+
+void KV4L::closeEvent(QCloseEvent* event)
+{
+    event->ignore();
+    if (can_Close()) {
+        // Tests are running: the window stays until they end or are aborted.
+        logKV4L->kestrova_Log_Debug("Warning: close requested while tests are running");
+        return;
+    }
+    if (viewLog->isVisible())
+        viewLog->close();
+    event->accept();
+    endProcess(commandLine::get_Instance()->is_Enabled_Exit_Power_Off() ? commandLine::EXIT_TERMINAL
+                                                                         : commandLine::EXIT_POWER_OFF);
+}
+
+void KV4L::on_toolButtonExit_clicked()
+{
+    if (!can_Close()) {
+        if (viewLog->isVisible())
+            viewLog->close();
+        endProcess(commandLine::EXIT_POWER_OFF);
+        return;
+    }
+    if (viewLog->isVisible())
+        viewLog->close();
+    invoker->abortAllCommand();
+    powerOffRequested = -1;
+}
+
+// --- selection and dispatch ----------------------------------------------------------------
+
+void KV4L::add_Max_Test_Device()
+{
+    ui->toolButtonBasicTest->setEnabled(true);
+    format_Basic_Test_Menu();
+    check_AdvanceFeatures();
+    ++selectedCount;
+    if (selectedCount == 12) {
+        for (device* panel : qAsConst(devices))
+            if (!panel->chk_Is_Checked()) {
+                panel->setEnabled(false);
+                panel->setImageHd(1);
+            }
+    }
+}
+
+void KV4L::remove_Max_Test_Device()
+{
+    check_AdvanceFeatures();
+    format_Basic_Test_Menu();
+    if (selectedCount == 12) {
+        selectedCount = 11;
+        for (device* panel : qAsConst(devices))
+            if (!panel->chk_Is_Checked()) {
+                panel->setEnabled(true);
+                panel->setImageHd(0);
+            }
+    } else {
+        const int was = selectedCount--;
+        if (was == 1)
+            ui->toolButtonBasicTest->setEnabled(false);
+    }
+}
+
+void KV4L::quantityToTest(int num)
+{
+    logKV4L->kestrova_Log_Debug("Quantity of devices selected to test: " + QString::number(num));
+}
+
+bool KV4L::over_Limit(bool silent)
+{
+    if (selectedCount <= 12)
+        return false;
+    if (!silent)
+        logKV4L->kestrova_Log_Debug("You can test only twelve devices");
+    return true;
+}
+
+bool KV4L::confirm_Dangerous(const QString& called, const QString& rejected, bool execution)
+{
+    logKV4L->kestrova_Log_Debug(called);
+    int answer;
+    if (execution) {
+        MsgExecution dialog(nullptr);
+        answer = dialog.exec();
+    } else {
+        MsgDangerous dialog(nullptr);
+        answer = dialog.exec();
+    }
+    if (answer == 0) {
+        logKV4L->kestrova_Log_Debug(rejected);
+        viewLog->print_Logs();
+        return false;
+    }
+    return true;
+}
+
+int KV4L::dispatch(const TestFactory& make, const TestWiring& wire, bool disableAbortAfter)
+{
+    int count = 0;
+    for (device* panel : qAsConst(devices)) {
+        if (!panel->can_test())
+            continue;
+        ++count;
+        MainTest* test = make(panel);
+        MainTestCmd* command = new MainTestCmd(test);
+        *panel->get_Descriptor() = *test->getDescriptor();
+        panel->execute();
+        connect(test, &MainTest::change_Logs, viewLog, &ViewLog::print_Logs);
+        connect(test, &MainTest::changeStatus, panel, &device::change_Progress_status);
+        wire(test, panel);
+        invoker->executeTest(command);
+        if (disableAbortAfter)
+            panel->disables_Abort();
+        clear_Menu_Basic_Erase();
+    }
+    return count;
+}
+
+void KV4L::checkSanitizeOverwrite()
+{
+    // Resuming a sanitize that still runs in a drive comes with the sanitize operation.
+}
+

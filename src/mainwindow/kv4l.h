@@ -1,0 +1,156 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QString>
+#include <QVector>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "oskn_device.h"
+
+namespace Ui {
+class KV4L;
+}
+class QAction;
+class QActionGroup;
+class QMenu;
+class QSpacerItem;
+class QToolButton;
+class Invoker;
+class LogsApplication;
+class MainTest;
+class TranslationStatic;
+class ViewLog;
+class device;
+
+extern LogsApplication* logKV4L;
+extern ViewLog* viewLog;
+extern QSpacerItem* verticalSpacer;
+
+// The program's one main window: tool buttons, clock, and the list of drive panels.
+class KV4L : public QMainWindow
+{
+    Q_OBJECT
+public:
+    explicit KV4L(QWidget* parent = nullptr);
+    ~KV4L() override;
+
+    QVector<device*> getDevicesList() const { return devices; }
+    int get_Max_Test_Device() const { return selectedCount; }
+    int abort_All_Command(int count);
+    bool can_Close() const;
+    void check_AdvanceFeatures();
+    QMenu* get_Basic_Test_Menu() const { return basicTestMenu; }
+    QMenu* get_Advanced_Menu() const { return advancedMenu; }
+    QMenu* get_Language_Menu() const { return languageMenu; }
+    bool is_Advanced_Menu_Built() const { return advancedMenuBuilt; }
+    Invoker* get_Invoker() const { return invoker; }
+
+    // Where the process ends (power off / terminal); tests observe it instead.
+    static std::function<void(int)> endProcess;
+
+protected:
+    void timerEvent(QTimerEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private slots:
+    void format_Basic_Test_Menu();
+    void update_Devices_List();
+    void new_Discovery_Devices();
+    void create_Connect_Accord();
+    void switch_Language(QAction* action);
+    void btn_About_Clicked();
+    void add_Max_Test_Device();
+    void enabled_Button();
+    void enabled_Rescan(bool is_On_Test);
+    void refresh_List();
+    void remove_Max_Test_Device();
+    void select_All_Resize_False();
+    void on_actionS_M_A_R_T_Check_triggered();
+    void on_action_Spin_Down_triggered();
+    void quantityToTest(int num);
+    void on_actionShort_Drive_Self_Test_triggered();
+    void on_actionShort_Generic_Self_Test_triggered();
+    void onExpanding();
+    void btn_Help_Clicked();
+    void on_actionLong_Generic_Test_triggered();
+    void on_actionViewLog_triggered();
+    void change_Log_Device();
+    void update_Log_Language();
+    void off_expanding();
+    void on_toolButtonExit_clicked();
+    void create_Advanced_Features();
+    void update_Devices();
+    void on_toolButtonRescan_clicked();
+    void on_actionBoot_Tracks_triggered();
+    void on_toolButtonAdvancedFeatures_clicked();
+    void idd_Test_Ended(int count);
+
+private:
+    void create_Menus();
+    void create_Language_Menu();
+    void create_basic_test_menu();
+    void clear_Menu_Basic_Erase();
+    void create_ShortCut_Menu();
+    void set_Shortcut(QToolButton* button);
+    void enable_Button_Test_Status(int index);
+    void get_Title_Mensagem_Log();
+    void devices_Discovery();
+    bool discover(std::unique_ptr<_tDevice[]>& records, uint32_t& count, QVector<device*>& panels,
+                  bool refreshViewer);
+    void on_Reescan();
+    void list_Combination();
+    void wire_Panel(int index);
+    void control_Test(int index);
+    void layout_Panels(bool expanding);
+    void replace_Spacer();
+    int header_Filler_Width() const;
+    void checkSanitizeOverwrite();
+
+    // The dispatch pattern shared by the operations: one test per selected idle drive.
+    using TestFactory = std::function<MainTest*(device*)>;
+    using TestWiring = std::function<void(MainTest*, device*)>;
+    int dispatch(const TestFactory& make, const TestWiring& wire, bool disableAbortAfter = false);
+    bool over_Limit(bool silent);
+    bool confirm_Dangerous(const QString& called, const QString& rejected, bool execution = false);
+
+    int closeRequested = 0;
+    int powerOffRequested = 0;
+    std::vector<int> selectedIndexes;
+    Invoker* invoker = nullptr;
+    QString translationsPath;
+    TranslationStatic* translator = nullptr;
+    QMenu* fileMenu = nullptr;
+    QMenu* basicTestMenu = nullptr;
+    QMenu* languageMenu = nullptr;
+    QMenu* advancedMenu = nullptr;
+    QMenu* eraseMenu = nullptr;
+    QMenu* fixAllMenu = nullptr;
+    QMenu* iddMenu = nullptr;
+    QMenu* sanitizeMenu = nullptr;
+    QActionGroup* languageGroup = nullptr;
+    QVector<device*> devices;
+    QVector<device*> newDevices;
+    int selectedCount = 0;
+    int timerId = 0;
+    bool advancedMenuBuilt = false;
+    QString fixAllTitle;
+    QString eraseTitle;
+    QString sanitizeTitle;
+    // Record arrays live as long as the process: panels of drives under test keep pointing
+    // into an older array across a rescan.
+    std::vector<std::unique_ptr<_tDevice[]>> recordArrays;
+    _tDevice* deviceRecords = nullptr;
+    _tDevice* newDeviceRecords = nullptr;
+    uint32_t deviceCount = 0;
+    QString modelNumberTitle;
+    QString serialNumberTitle;
+    QString firmwareRevisionTitle;
+    int debugTicks = 0;
+    bool iddRescanGate = false;
+    int iddRunning = 0;
+    Ui::KV4L* ui;
+};
