@@ -41,13 +41,18 @@ public:
         while (all > seen && !g_maxRunning.compare_exchange_weak(seen, all)) {
         }
         ++commands;
-        answer(c);
+        TransportResult result = TransportResult::Delivered;
+        if (maxTransferBytes && c.dataLength > maxTransferBytes)
+            result = TransportResult::OsFailure; // the host refuses the transfer length
+        else
+            answer(c);
         --g_running;
         --running_;
-        return TransportResult::Delivered;
+        return result;
     }
 
     std::atomic<int> commands{0};
+    uint32_t maxTransferBytes = 0;
     int maxRunning() const { return maxRunning_; }
 
 private:
@@ -281,6 +286,12 @@ private slots:
         QCOMPARE(disk->commands.load(), before);
         QCOMPARE(scsi_Read_16(&r[0], 0, false, false, false, 36, 0, 64, buffer.data()), int(OSKN_SUCCESS));
         QCOMPARE(erase_Range(&r[0], 64, 100, 0), int(OSKN_SUCCESS));
+
+        // A transfer longer than the host takes is a plain failure (callers then shorten it).
+        disk->maxTransferBytes = 15 * 512;
+        QCOMPARE(scsi_Read_16(&r[0], 0, false, false, false, 0, 0, 64, buffer.data()), int(OSKN_FAILURE));
+        QCOMPARE(scsi_Read_16(&r[0], 0, false, false, false, 0, 0, 15, buffer.data()), int(OSKN_SUCCESS));
+        disk->maxTransferBytes = 0;
 
         // A record the library did not fill, or one from a future layout.
         _tDevice stranger;

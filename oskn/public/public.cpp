@@ -218,6 +218,13 @@ int read_Write(Drive& drive, bool write, uint8_t protect, bool dpo, bool fua, bo
     return cannot_If_Unsupported(rc);
 }
 
+// The system refusing a multi-sector transfer is, in practice, a transfer too long for the
+// host or bridge: a plain failure, which callers answer with shorter transfers.
+int transfer_Result(int rc, uint32_t count)
+{
+    return rc == OSKN_OS_PASSTHROUGH_FAILURE && count > 1 ? OSKN_FAILURE : rc;
+}
+
 } // namespace
 
 extern "C" {
@@ -232,7 +239,9 @@ int scsi_Read_16(_tDevice* device, uint8_t rdProtect, bool dpo, bool fua, bool r
     int rc = check_Range(device, lba, transferLength, ptrData, bytes);
     if (rc != OSKN_SUCCESS || transferLength == 0)
         return rc;
-    return read_Write(*drive, false, rdProtect, dpo, fua, rarc, lba, groupNumber, transferLength, ptrData, bytes);
+    return transfer_Result(
+        read_Write(*drive, false, rdProtect, dpo, fua, rarc, lba, groupNumber, transferLength, ptrData, bytes),
+        transferLength);
 }
 
 int scsi_Write_16(_tDevice* device, uint8_t wrProtect, bool dpo, bool fua, uint64_t lba,
@@ -245,7 +254,9 @@ int scsi_Write_16(_tDevice* device, uint8_t wrProtect, bool dpo, bool fua, uint6
     int rc = check_Range(device, lba, transferLength, ptrData, bytes);
     if (rc != OSKN_SUCCESS || transferLength == 0)
         return rc;
-    return read_Write(*drive, true, wrProtect, dpo, fua, false, lba, groupNumber, transferLength, ptrData, bytes);
+    return transfer_Result(
+        read_Write(*drive, true, wrProtect, dpo, fua, false, lba, groupNumber, transferLength, ptrData, bytes),
+        transferLength);
 }
 
 int write_LBA(_tDevice* device, uint64_t lba, bool forceUnitAccess, uint8_t* ptrData, uint32_t dataSize)
