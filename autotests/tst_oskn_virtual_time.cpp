@@ -179,7 +179,7 @@ void TestOsknVirtualTime::sanitizeOverwrite()
     QTemporaryDir dir;
     const std::string path = write_File(dir, "s.json", R"({"drives":[
         {"name":"s","serial":"S","maxLba":9999,"unreadableSectors":[100],
-         "sanitize":{"overwrite":true,"crypto":true,"seconds":300}},
+         "sanitize":{"overwrite":true,"crypto":true,"seconds":1200}},
         {"name":"busy","serial":"B","maxLba":999,"sanitize":{"overwrite":true,"seconds":36000,"runningAtStart":true}},
         {"name":"none","serial":"N","maxLba":999}]})");
     Drives set(path, false);
@@ -268,13 +268,13 @@ void TestOsknVirtualTime::sctCommands()
     ScaledTime scale(100);
     QTemporaryDir dir;
     const std::string path = write_File(dir, "w.json", R"({"drives":[
-        {"name":"w","serial":"W","maxLba":999999,"writeSame":true,"throughputMBps":50,"unreadableSectors":[600]},
+        {"name":"w","serial":"W","maxLba":999999,"writeSame":true,"throughputMBps":1,"unreadableSectors":[600]},
         {"name":"n","serial":"N","maxLba":999999}]})");
     Drives set(path, false);
     auto& d = *set.entries[0].channel;
     QCOMPARE(identify(d)[412] & 0x05, 0x05); // word 206: SCT, write same
 
-    // Background write same of a pattern over 200000 sectors: 2 s of drive time at 50 MB/s.
+    // Background write same of a pattern over 200000 sectors: 100 s of drive time at 1 MB/s.
     std::vector<uint8_t> key(512, 0);
     key[0] = 0x02;                                 // write same
     key[2] = 0x01;                                 // repeat write pattern, background
@@ -322,7 +322,7 @@ void TestOsknVirtualTime::inDriveDiagnostics()
     QTemporaryDir dir;
     const std::string path = write_File(dir, "i.json", R"({"drives":[
         {"name":"i","serial":"I","maxLba":9999,"unreadableSectors":[10,{"lba":20,"permanent":true}],
-         "idd":{"test70":true,"test71":true,"seconds70":30,"seconds71":60}},
+         "idd":{"test70":true,"test71":true,"seconds70":30,"seconds71":600}},
         {"name":"n","serial":"N","maxLba":9999}]})");
     Drives set(path, false);
     auto& d = *set.entries[0].channel;
@@ -330,7 +330,7 @@ void TestOsknVirtualTime::inDriveDiagnostics()
     QCOMPARE(ata(d, 0xB0, 0xD0, 1, 0xC24F00, PioIn, smart.data(), 512).status, 0);
     QCOMPARE(smart[386], uint8_t(3));
     QCOMPARE(smart[387] | smart[388] << 8, 30);
-    QCOMPARE(smart[389] | smart[390] << 8, 60);
+    QCOMPARE(smart[389] | smart[390] << 8, 600);
     QCOMPARE(offline_Immediate(d, 0x71).status, 0);
     uint8_t final = 0xFF;
     QVERIFY(!follow_Self_Test(d, final).empty());
@@ -344,11 +344,11 @@ void TestOsknVirtualTime::inDriveDiagnostics()
 
 void TestOsknVirtualTime::disappearingDrive()
 {
-    ScaledTime scale(600); // 60 s of drive time is 0.1 s
+    ScaledTime scale(600); // 600 s of drive time is a second
     QTemporaryDir dir;
     const std::string path = write_File(dir, "g.json", R"({"drives":[
         {"name":"stays","serial":"A","maxLba":999},
-        {"name":"goes","serial":"B","maxLba":999,"disappearAfterSeconds":60}]})");
+        {"name":"goes","serial":"B","maxLba":999,"disappearAfterSeconds":600}]})");
     Drives set(path, false);
     QCOMPARE(set.entries.size(), size_t(2));
     auto& goes = *set.entries[1].channel;
