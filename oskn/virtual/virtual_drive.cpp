@@ -580,6 +580,11 @@ void VirtualDrive::scsiCommand(ScsiCommand& c, Reply& r, uint64_t now)
         return;
     }
 
+    // A SAT layer turns media commands into ATA commands, which break the
+    // READ NATIVE MAX ADDRESS / SET MAX ADDRESS pair; the ones it answers itself do not.
+    if (op != 0x12 && op != 0x00 && op != 0x03 && op != 0xA0)
+        lastWasReadNativeMax_ = false;
+
     // Commands a drive answers whatever its state.
     switch (op) {
     case 0x12:
