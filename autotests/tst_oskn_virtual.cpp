@@ -335,6 +335,17 @@ void TestOsknVirtual::outOfRangeIsRefused()
     QCOMPARE(sense_Key(r.sense), 0x5);
     QCOMPARE(asc(r.sense), 0x24);
 
+    // An old bridge refuses the 16-byte commands but takes the 10- and 12-byte ones.
+    QTemporaryDir dir;
+    Drives old(write_File(dir, "old.json", R"({"drives":[{"serial":"O","maxLba":999,"sixteenByteCommands":false}]})"),
+               false);
+    auto& o = *old.entries[0].channel;
+    r = read16(o, 0, 1, back);
+    QCOMPARE(asc(r.sense), 0x20);
+    uint8_t read10[10] = {0x28, 0, 0, 0, 0, 1, 0, 0, 1, 0};
+    QCOMPARE(exec(o, read10, 10, DataIn, back.data(), 512).status, 0);
+    QCOMPARE(asc(ata(o, 0xEC, 0, 1, 0, PioIn, back.data(), 512).sense), 0x20);
+
     // Unknown command.
     uint8_t cdb[6] = {0xC7, 0, 0, 0, 0, 0};
     r = exec(d, cdb, 6, DataNone, nullptr, 0);

@@ -186,7 +186,7 @@ void parse_Drive(const json& j, size_t index, const std::string& imageDirectory,
     require_Object(j, "(drive)");
     check_Keys(j, "",
                {"name", "model", "serial", "firmware", "maker", "interface", "driveType",
-                "ataPassThrough", "noMedium", "maxLba", "capacityBytes", "accessibleMaxLba",
+                "ataPassThrough", "sixteenByteCommands", "noMedium", "maxLba", "capacityBytes", "accessibleMaxLba",
                 "logicalSectorSize", "physicalSectorSize", "rpm", "cacheSizeMB", "features",
                 "securityLocked", "securityFrozen", "smart", "selfTest", "unreadableSectors",
                 "sanitize", "writeSame", "tcg", "idd", "throughputMBps", "spinUpSeconds",
@@ -234,6 +234,8 @@ void parse_Drive(const json& j, size_t index, const std::string& imageDirectory,
         d.notADisk = d.peripheralType != 0;
     }
     d.ataPassThrough = !d.notADisk;
+    if (j.contains("sixteenByteCommands"))
+        d.sixteenByteCommands = get_Bool(j["sixteenByteCommands"], "sixteenByteCommands");
     d.noMedium = d.notADisk;
     if (j.contains("noMedium"))
         d.noMedium = get_Bool(j["noMedium"], "noMedium");

@@ -563,6 +563,10 @@ void VirtualDrive::scsiCommand(ScsiCommand& c, Reply& r, uint64_t now)
         return true;
     };
 
+    if (!d_.sixteenByteCommands && c.cdbLength >= 16 && (op & 0xE0) == 0x80) {
+        r.invalidOpcode(); // group 4: the 16-byte commands
+        return;
+    }
     if (!d_.faults.empty())
         if (const Fault* f = injectFault(false, op, -1)) {
             r.fixed(f->senseKey, f->asc, f->ascq);

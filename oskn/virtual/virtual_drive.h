@@ -46,6 +46,7 @@ struct Description {
     bool noMedium = false;       // an empty optical drive or card reader
     uint8_t peripheralType = 0;  // INQUIRY peripheral device type
     bool ataPassThrough = true;
+    bool sixteenByteCommands = true; // false: an old bridge that refuses 16-byte CDBs
     uint64_t nativeMaxLba = 0;
     uint64_t accessibleMaxLba = 0;
     uint32_t logicalSectorSize = 512;
