@@ -18,6 +18,7 @@ public:
         descriptor->testName = name;
         descriptor->testType = type;
     }
+    ~ScriptedTest() override { stop_Thread(); }
     QSemaphore release;
     QAtomicInt operations{0};
     QAtomicInt abortCalls{0};

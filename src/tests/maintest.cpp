@@ -14,13 +14,18 @@ MainTest::MainTest(_tDevice* dev, QObject* parent)
 
 MainTest::~MainTest()
 {
+    stop_Thread();
+    delete descriptor;
+    --liveTests;
+}
+
+void MainTest::stop_Thread()
+{
     abortRequested.store(true);
     if (isRunning()) {
         quit();
         wait();
     }
-    delete descriptor;
-    --liveTests;
 }
 
 int MainTest::live_Count()

@@ -41,6 +41,10 @@ signals:
     void change_Logs();
 
 protected:
+    // Stops the thread and waits for it. A subclass destructor calls this first: once the
+    // subclass's part is destroyed, a thread still inside execute() would use freed members.
+    void stop_Thread();
+
     void run() override;
     virtual int execute() = 0;
     virtual void abort() = 0;
