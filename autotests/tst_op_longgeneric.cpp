@@ -3,6 +3,8 @@
 // the USB fall-back to 15-sector reads, and an abort between single-sector re-reads.
 #include <QtTest>
 
+#include <algorithm>
+
 #include "longgeneric.h"
 #include "records.h"
 #include "tst_op_support.h"
@@ -168,6 +170,24 @@ private slots:
         QCOMPARE(r.log.mid(r.log.size() - 2), QStringList({
             info("Library information: OSKNPUBLIC_API int scsi_Read_16() returned: 5"),
             debug("Test information: Long Generic Test - ABORTED")}));
+    }
+
+    void progressRateIsBounded()
+    {
+        // A fast drive changes the two-decimal value every few reads: within a whole percent the
+        // panel hears of it at most every 100 ms, so the GUI thread is not flooded.
+        set_Time_Scale(1.0);
+        const uint64_t started = get_Time_Source_Nanoseconds();
+        const Run r = run(drives.by_Serial("LG-FAST"));
+        const double seconds = (get_Time_Source_Nanoseconds() - started) / 1e9;
+        set_Time_Scale(1000.0);
+        QCOMPARE(r.status, 0);
+        QCOMPARE(QString::number(r.percents.last(), 'f', 2), QString("100.00")); // the last read's value
+        QVERIFY(std::is_sorted(r.percents.begin(), r.percents.end()));
+        QVERIFY2(r.percents.size() <= 100 + int(seconds * 10) + 1,
+                 qPrintable(QString("%1 updates in %2 s").arg(r.percents.size()).arg(seconds)));
+        for (int p = 1; p < 100; ++p) // every whole percent is still shown
+            QVERIFY(std::any_of(r.percents.begin(), r.percents.end(), [p](double v) { return int(v) == p; }));
     }
 
     void abortBetweenBlockReads()

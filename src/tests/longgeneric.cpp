@@ -2,8 +2,13 @@
 
 #include <QDateTime>
 
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
+
+#include <sys/resource.h>
+#include <sys/syscall.h>
+#include <unistd.h>
 
 #include "common.h"
 #include "logsapplication.h"
@@ -16,6 +21,10 @@ LogsApplication* logLongGeneric() { return LogsApplication::Instance(); }
 constexpr uint64_t kBlockSectors = 64;
 constexpr uint64_t kUsbFallbackSectors = 15;
 constexpr int kMaxErrors = 50;
+// Within one whole percent, progress goes out at most this often: twelve fast drives would
+// otherwise queue thousands of panel updates a second and stall the GUI thread.
+constexpr uint64_t kProgressIntervalNs = 100000000ull;
+constexpr int kScanNice = 10;
 
 uint32_t sector_Size(const _tDevice* device)
 {
@@ -40,9 +49,21 @@ LongGeneric::LongGeneric(_tDevice* dev, QObject* parent)
 
 void LongGeneric::run()
 {
+    yield_To_Gui();
     emit changeStatus(execute());
     std::vector<uint8_t>().swap(buffer);
     quit();
+}
+
+void LongGeneric::yield_To_Gui()
+{
+    // A scan is bulk work: when reads come from a cache and keep the processors busy, twelve of
+    // them must not delay the window. Lowering this thread's own priority needs no privilege.
+    const id_t thread = id_t(::syscall(SYS_gettid));
+    errno = 0;
+    const int nice = ::getpriority(PRIO_PROCESS, thread);
+    if (errno == 0 && nice < kScanNice)
+        ::setpriority(PRIO_PROCESS, thread, kScanNice);
 }
 
 void LongGeneric::abort()
@@ -115,6 +136,8 @@ int LongGeneric::execute()
     char lastSent[32];
     char now[32];
     format_Percent(0.0, lastSent);
+    double lastSentValue = 0.0;
+    uint64_t lastSentAt = timerStart;
     uint64_t current = 0;
     for (;;) {
         if (current + blockCount > maxLba) {
@@ -164,8 +187,14 @@ int LongGeneric::execute()
 
         format_Percent(percent, now);
         if (std::strcmp(now, lastSent) != 0) {
-            emit changePercent(percent);
-            std::memcpy(lastSent, now, sizeof lastSent);
+            const uint64_t at = get_Time_Source_Nanoseconds();
+            const bool last = current + blockCount >= maxLba;
+            if (last || int(percent) != int(lastSentValue) || at - lastSentAt >= kProgressIntervalNs) {
+                emit changePercent(percent);
+                std::memcpy(lastSent, now, sizeof lastSent);
+                lastSentValue = percent;
+                lastSentAt = at;
+            }
         }
         estimating_Time(double(current));
 

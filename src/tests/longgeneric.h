@@ -30,6 +30,7 @@ protected:
 
 private:
     int abort_Exit();
+    static void yield_To_Gui();
 
     int lastEstimateSecond = 0;
     uint64_t timerStart = 0; // program time, nanoseconds
