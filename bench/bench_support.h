@@ -1,0 +1,104 @@
+// Shared by the benchmarks: image-backed virtual drives in a scratch directory, page-cache
+// residency of an image, and reading a long generic test to its end.
+#pragma once
+
+#include <QByteArray>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QString>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <unistd.h>
+
+#include "oskn_public.h"
+
+namespace bench {
+
+// Writes a description of `count` image-backed drives of `bytes` each into dir and points the
+// library at it. Returns false when the directory cannot be used.
+inline bool describe_Drives(const QString& dir, int count, uint64_t bytes, const QString& prefix)
+{
+    if (!QDir().mkpath(dir))
+        return false;
+    QByteArray json = "{ \"imageDirectory\": \"" + QFile::encodeName(dir) + "\", \"drives\": [";
+    for (int i = 0; i < count; ++i) {
+        const QByteArray n = QByteArray::number(i + 1);
+        json += (i ? ",\n" : "\n") + QByteArray("  { \"name\": \"") + prefix.toLatin1() + n
+                + "\", \"model\": \"Bench Disk\", \"serial\": \"" + prefix.toUpper().toLatin1() + "-" + n
+                + "\", \"capacityBytes\": " + QByteArray::number(qulonglong(bytes))
+                + ", \"storage\": \"image\" }";
+    }
+    json += "\n] }\n";
+    const QString path = dir + "/" + prefix + ".json";
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly) || f.write(json) != json.size())
+        return false;
+    f.close();
+    qputenv("OSKN_VIRTUAL_DRIVES", QFile::encodeName(path));
+    return true;
+}
+
+inline std::vector<_tDevice> enumerate_Drives()
+{
+    uint32_t count = 0;
+    get_Device_Count(&count, OSKN_SCAN_ALL_DRIVES);
+    std::vector<_tDevice> records(count);
+    if (count) {
+        std::memset(records.data(), 0, count * sizeof(_tDevice));
+        versionBlock block;
+        get_Version_Block(&block);
+        get_Device_List(records.data(), count * uint32_t(sizeof(_tDevice)), block, OSKN_SCAN_ALL_DRIVES);
+    }
+    return records;
+}
+
+// Fraction of the file's pages in the page cache (0..1), or -1 when it cannot be told.
+inline double cached_Fraction(const QString& path)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY);
+    if (fd < 0)
+        return -1;
+    const off_t size = ::lseek(fd, 0, SEEK_END);
+    double result = -1;
+    if (size > 0) {
+        void* map = ::mmap(nullptr, size_t(size), PROT_READ, MAP_SHARED, fd, 0);
+        if (map != MAP_FAILED) {
+            const long page = ::sysconf(_SC_PAGESIZE);
+            std::vector<unsigned char> pages(size_t((size + page - 1) / page));
+            if (::mincore(map, size_t(size), pages.data()) == 0) {
+                size_t resident = 0;
+                for (unsigned char p : pages)
+                    resident += p & 1;
+                result = double(resident) / double(pages.size());
+            }
+            ::munmap(map, size_t(size));
+        }
+    }
+    ::close(fd);
+    return result;
+}
+
+// Asks the kernel to drop the file's clean pages from the page cache.
+inline void evict(const QString& path)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY);
+    if (fd < 0)
+        return;
+    ::fdatasync(fd);
+    ::posix_fadvise(fd, 0, 0, POSIX_FADV_DONTNEED);
+    ::close(fd);
+}
+
+inline QString mbps(double bytes, double seconds)
+{
+    return QString::number(bytes / seconds / 1e6, 'f', 1) + " MB/s";
+}
+
+} // namespace bench
