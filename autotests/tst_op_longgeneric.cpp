@@ -190,6 +190,23 @@ private slots:
             QVERIFY(std::any_of(r.percents.begin(), r.percents.end(), [p](double v) { return int(v) == p; }));
     }
 
+    void destroyingARunningScanStopsIt()
+    {
+        // The buffer belongs to the test: deleting the object mid-scan must end the scan first.
+        set_Time_Scale(10.0);
+        auto* test = new LongGeneric(drives.by_Serial("LG-SLOW"));
+        int status = -1;
+        QSemaphore reading;
+        connect(test, &MainTest::changeStatus, test, [&](int s) { status = s; }, Qt::DirectConnection);
+        connect(test, &LongGeneric::changePercent, test, [&](double) { reading.release(); },
+                Qt::DirectConnection);
+        test->start();
+        QVERIFY(reading.tryAcquire(1, 10000));
+        delete test;
+        set_Time_Scale(1000.0);
+        QCOMPARE(status, 5);
+    }
+
     void abortBetweenBlockReads()
     {
         LogTail tail;

@@ -8,6 +8,7 @@ class BootTracks : public MainTest
     Q_OBJECT
 public:
     explicit BootTracks(_tDevice* device, QObject* parent = nullptr);
+    ~BootTracks() override { stop_Thread(); }
 
     void get_library_information(int rc);
 

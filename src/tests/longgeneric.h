@@ -13,6 +13,7 @@ class LongGeneric : public MainTest
     Q_OBJECT
 public:
     explicit LongGeneric(_tDevice* device, QObject* parent = nullptr);
+    ~LongGeneric() override { stop_Thread(); }
 
     void get_library_information(int rc);
 

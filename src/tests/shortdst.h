@@ -13,6 +13,7 @@ class shortdst : public MainTest
     Q_OBJECT
 public:
     explicit shortdst(_tDevice* device, QObject* parent = nullptr);
+    ~shortdst() override { stop_Thread(); }
 
     void get_library_information(int rc);
 

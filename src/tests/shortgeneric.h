@@ -17,6 +17,7 @@ class ShortGeneric : public MainTest
     Q_OBJECT
 public:
     explicit ShortGeneric(_tDevice* device, QObject* parent = nullptr);
+    ~ShortGeneric() override { stop_Thread(); }
 
     void get_library_information(int rc);
 

@@ -13,6 +13,7 @@ class SmartCheck : public MainTest
     Q_OBJECT
 public:
     explicit SmartCheck(_tDevice* device, QObject* parent = nullptr);
+    ~SmartCheck() override { stop_Thread(); }
 
     void get_library_information(int rc);
 

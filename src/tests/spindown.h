@@ -8,6 +8,7 @@ class SpinDown : public MainTest
     Q_OBJECT
 public:
     explicit SpinDown(_tDevice* device, QObject* parent = nullptr);
+    ~SpinDown() override { stop_Thread(); }
 
     void get_library_information(int rc);
 
