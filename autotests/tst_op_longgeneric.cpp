@@ -143,6 +143,30 @@ private slots:
         QCOMPARE(r.estimates.first(), QString("00:00:00"));
     }
 
+    void oneEstimatePerSecond()
+    {
+        // A throughput-limited drive: one estimate per second of the scan, counting down to
+        // about nothing when the scan ends (the emulated rate only roughly follows the limit
+        // when time is scaled, so the figures are compared with the scan's real length).
+        const uint64_t started = get_Time_Source_Nanoseconds();
+        const Run r = run(drives.by_Serial("LG-SLOW"));
+        const double total = (get_Time_Source_Nanoseconds() - started) / 1e9;
+        QCOMPARE(r.status, 0);
+        const QString all = r.estimates.join(' ');
+        // At most one a second (a second spent inside one read gets none).
+        QVERIFY2(r.estimates.size() <= int(total) + 1 && r.estimates.size() >= int(total) / 2,
+                 qPrintable(QString::number(total) + ": " + all));
+        const QRegularExpression form("^(\\d\\d):(\\d\\d):(\\d\\d)$");
+        QList<int> seconds;
+        for (const QString& e : r.estimates) {
+            const QRegularExpressionMatch m = form.match(e);
+            QVERIFY2(m.hasMatch(), qPrintable(e));
+            seconds << m.captured(1).toInt() * 3600 + m.captured(2).toInt() * 60 + m.captured(3).toInt();
+        }
+        QVERIFY2(seconds.first() > total / 2 && seconds.first() < total * 3 / 2, qPrintable(all));
+        QVERIFY2(seconds.last() <= 10, qPrintable(all));
+    }
+
     void usbProbe_data()
     {
         QTest::addColumn<QString>("serial");

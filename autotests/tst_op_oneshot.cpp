@@ -122,6 +122,19 @@ private slots:
         QCOMPARE(r.log, QStringList({debug("Starting test: S.M.A.R.T. Check - SN: " + serial)}) + tail);
     }
 
+    void smartWaitsForTheSharedLock()
+    {
+        SmartCheck test(drives.by_Serial("ONE-HEALTHY"));
+        int status = -1;
+        connect(&test, &MainTest::changeStatus, &test, [&](int s) { status = s; }, Qt::DirectConnection);
+        mutexSmart.lock();
+        test.start();
+        QVERIFY(!test.wait(200));
+        mutexSmart.unlock();
+        QVERIFY(test.wait(10000));
+        QCOMPARE(status, 0);
+    }
+
     void smartAbortBeforeTheCall()
     {
         _tDevice* d = drives.by_Serial("ONE-SMART-ONCE");

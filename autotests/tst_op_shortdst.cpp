@@ -64,6 +64,19 @@ private slots:
             debug("Test information: shortdst::execute() - returned: SUCCESS for SN: DST-QUICK")}));
     }
 
+    void callsWaitForTheSharedLock()
+    {
+        LogTail tail;
+        shortdst test(drives.by_Serial("DST-QUICK"));
+        mutexShortDst.lock();
+        test.start();
+        QVERIFY(!test.wait(200));
+        QCOMPARE(tail.lines(), QStringList({debug("Starting test: Short Drive Self Test - SN: DST-QUICK")}));
+        mutexShortDst.unlock();
+        QVERIFY(test.wait(10000));
+        QCOMPARE(tail.lines().size(), 4);
+    }
+
     void queryRefusedIsUnableToRun()
     {
         const Run r = run(drives.by_Serial("DST-QUERY-14"));

@@ -193,6 +193,21 @@ private slots:
             debug("Test information: Shor Drive Self Test: Outer Scan - ABORTED")}));
     }
 
+    void readsWaitForTheSharedLock()
+    {
+        // Another drive's short test holds the lock: this one may not read meanwhile.
+        ShortGeneric test(drives.by_Serial("SG-TINY"));
+        QAtomicInt progress;
+        connect(&test, &ShortGeneric::changePercent, &test, [&](int, int) { ++progress; }, Qt::DirectConnection);
+        mutexshort.lock();
+        test.start();
+        QVERIFY(!test.wait(200));
+        QCOMPARE(progress.loadAcquire(), 2); // the phase starts only, no read done
+        mutexshort.unlock();
+        QVERIFY(test.wait(10000));
+        QCOMPARE(progress.loadAcquire(), 2 + 100);
+    }
+
     void randomDrawWithoutLow32Bits()
     {
         // Low 32 bits zero: drawn over the whole drive instead of dividing by zero.
