@@ -195,8 +195,8 @@ void TestMainWindow::rescanRebuildsIdlePanels()
     KV4L w;
     const QVector<device*> before = w.getDevicesList();
     QCOMPARE(before.size(), 2);
-    // The description changes: R2 gone, R3 added.
-    use_Virtual_Drives(dir, "rescan-2.json", QJsonArray{maker("r1", "R1"), maker("r3", "R3")});
+    // The description is edited: R2 gone, R3 added.
+    use_Virtual_Drives(dir, "rescan-1.json", QJsonArray{maker("r1", "R1"), maker("r3", "R3")});
     const int from = LogsApplication::Instance()->get_List_log().size();
     QVERIFY(QMetaObject::invokeMethod(&w, "on_toolButtonRescan_clicked"));
     QTRY_COMPARE(w.getDevicesList().size(), 2);

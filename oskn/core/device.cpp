@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <sys/stat.h>
 
 #include "linux/linux_transport.h"
 #include "oskn_return.h"
@@ -53,6 +54,17 @@ void Registry::set_Transport_Override(std::shared_ptr<Transport> transport)
     override_ = std::move(transport);
 }
 
+namespace {
+std::string file_Stamp(const char* path)
+{
+    struct stat st;
+    if (::stat(path, &st) != 0)
+        return std::string();
+    return std::to_string(st.st_mtim.tv_sec) + "." + std::to_string(st.st_mtim.tv_nsec) + "/"
+           + std::to_string(st.st_size);
+}
+} // namespace
+
 std::shared_ptr<Transport> Registry::active_Transport()
 {
     std::lock_guard<std::mutex> guard(mutex_);
@@ -60,9 +72,13 @@ std::shared_ptr<Transport> Registry::active_Transport()
         return override_;
     const char* json = std::getenv("OSKN_VIRTUAL_DRIVES");
     if (json && *json) {
+        // A description edited since it was read is read again, so a rescan finds drives added
+        // to it and loses those removed; unchanged drives stay the same objects (and keep their
+        // data), since the virtual transport keys them by their own text.
+        const std::string stamp = file_Stamp(json);
         for (auto& t : virtualTransports_)
-            if (t.first == json)
-                return t.second;
+            if (t.path == json && t.stamp == stamp)
+                return t.transport;
         std::string error;
         std::shared_ptr<Transport> made;
         if (&make_Virtual_Transport == nullptr)
@@ -79,7 +95,10 @@ std::shared_ptr<Transport> Registry::active_Transport()
         }
         lastError_.clear();
         // Kept for the process: the emulated drives' state must outlive a rescan.
-        virtualTransports_.emplace_back(json, made);
+        virtualTransports_.erase(std::remove_if(virtualTransports_.begin(), virtualTransports_.end(),
+                                                [&](const VirtualFile& t) { return t.path == json; }),
+                                 virtualTransports_.end());
+        virtualTransports_.push_back({json, stamp, made});
         return made;
     }
     if (!linux_)

@@ -90,7 +90,12 @@ private:
     mutable std::mutex mutex_;
     std::vector<std::shared_ptr<Drive>> drives_;
     std::vector<std::pair<std::string, std::shared_ptr<DriveState>>> states_;
-    std::vector<std::pair<std::string, std::shared_ptr<Transport>>> virtualTransports_;
+    struct VirtualFile {
+        std::string path;
+        std::string stamp; // modification time and size when it was read
+        std::shared_ptr<Transport> transport;
+    };
+    std::vector<VirtualFile> virtualTransports_;
     std::shared_ptr<Transport> linux_;
     std::shared_ptr<Transport> override_;
     std::string lastError_;
