@@ -7,6 +7,7 @@
 #include "fonts.h"
 #include "kv4l.h"
 #include "logsapplication.h"
+#include "oskn_public.h"
 #include "translationstatic.h"
 
 #include <QApplication>
@@ -137,6 +138,12 @@ void TestDispatch::smartCheckAndSelfTest()
     QVERIFY(log_Since(from).contains("Called: Short Drive Self Test"));
     QTRY_VERIFY_WITH_TIMEOUT(p[2]->isTest() == 1, 60000);
     QCOMPARE(bar(p[2]), QString("FAIL %p%"));
+    // The drive's self-test log names the failing LBA.
+    uint8_t log[512] = {};
+    QCOMPARE(ata_SMART_Read_Log(p[2]->get_tDevice(), 0x06, log, sizeof log), 0);
+    const uint8_t* entry = &log[2 + (log[508] - 1) * 24];
+    QCOMPARE(int(entry[1] >> 4), 7); // read failure
+    QCOMPARE(uint32_t(entry[5] | entry[6] << 8 | entry[7] << 16 | entry[8] << 24), 1234u);
     QTRY_COMPARE(MainTest::live_Count(), 0);
 }
 

@@ -445,7 +445,10 @@ void VirtualDrive::finishJob(uint64_t at)
         case SelfTestOutcome::ElectricalFailure: status = 5; break;
         case SelfTestOutcome::ServoFailure: status = 6; break;
         case SelfTestOutcome::HandlingDamage: status = 8; break;
-        case SelfTestOutcome::ReadFailure: status = 7; break;
+        case SelfTestOutcome::ReadFailure:
+            status = 7;
+            lba = d_.failingLba != UINT64_MAX ? d_.failingLba : firstUnreadable(0, maxLba_ + 1);
+            break;
         }
         if (status && status != 7 && d_.failingLba != UINT64_MAX)
             lba = d_.failingLba;
