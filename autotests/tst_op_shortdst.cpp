@@ -44,14 +44,6 @@ private slots:
     }
     void cleanupTestCase() { set_Time_Scale(1.0); }
 
-    void descriptor()
-    {
-        shortdst test(drives.by_Serial("DST-QUICK"));
-        QCOMPARE(test.getDescriptor()->testName, QString("Short DST Test"));
-        QCOMPARE(test.getDescriptor()->testType, 0);
-        QVERIFY(!test.getDescriptor()->showPhaseBar);
-    }
-
     void passesOnFirstPoll()
     {
         const Run r = run(drives.by_Serial("DST-QUICK"));

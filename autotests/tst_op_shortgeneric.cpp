@@ -78,14 +78,6 @@ private slots:
     }
     void cleanupTestCase() { set_Time_Scale(1.0); }
 
-    void descriptor()
-    {
-        ShortGeneric test(drives.by_Serial("SG-TINY"));
-        QCOMPARE(test.getDescriptor()->testName, QString("Short Generic Test"));
-        QCOMPARE(test.getDescriptor()->testType, 1);
-        QVERIFY(test.getDescriptor()->showPhaseBar);
-    }
-
     void spanZeroSkipsBothScans()
     {
         const Run r = run(drives.by_Serial("SG-TINY"));

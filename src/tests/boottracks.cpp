@@ -37,6 +37,17 @@ void BootTracks::get_library_information(int rc)
                                        + QString::number(rc));
 }
 
+void BootTracks::end_Erase(uint64_t maxLba, uint64_t* start, uint32_t* seconds)
+{
+    if (maxLba <= kTailSectors) {
+        *start = uint64_t(double(maxLba) - 0.01 * double(maxLba));
+        *seconds = 1;
+    } else {
+        *start = maxLba - kTailSectors;
+        *seconds = 2;
+    }
+}
+
 int BootTracks::execute()
 {
     const QString sn = serial();
@@ -64,13 +75,7 @@ int BootTracks::execute()
     maxLba = device->maxLBA;
     uint64_t start;
     uint32_t seconds;
-    if (maxLba <= kTailSectors) {
-        start = uint64_t(double(maxLba) - 0.01 * double(maxLba));
-        seconds = 1;
-    } else {
-        start = maxLba - kTailSectors;
-        seconds = 2;
-    }
+    end_Erase(maxLba, &start, &seconds);
     if (rc == 0)
         rc = erase_Time(device, start, seconds);
 

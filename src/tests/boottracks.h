@@ -12,6 +12,9 @@ public:
 
     void get_library_information(int rc);
 
+    // Where the erase of the drive's end starts and for how long it runs.
+    static void end_Erase(uint64_t maxLba, uint64_t* start, uint32_t* seconds);
+
 signals:
     void changePercent(int);
 
