@@ -17,26 +17,21 @@
 
 namespace {
 
-// Runs `body` with standard output redirected to a temporary file and returns what it wrote.
 QByteArray captureStdout(const std::function<void()>& body)
 {
     fflush(stdout);
     FILE* capture = tmpfile();
-    if (!capture)
-        return "<no temporary file>";
     const int saved = dup(STDOUT_FILENO);
     dup2(fileno(capture), STDOUT_FILENO);
     body();
     fflush(stdout);
     dup2(saved, STDOUT_FILENO);
     close(saved);
-
     QByteArray written;
     rewind(capture);
     char chunk[4096];
-    size_t length;
-    while ((length = fread(chunk, 1, sizeof chunk, capture)) > 0)
-        written.append(chunk, static_cast<int>(length));
+    for (size_t n; (n = fread(chunk, 1, sizeof chunk, capture)) > 0;)
+        written.append(chunk, int(n));
     fclose(capture);
     return written;
 }
@@ -45,19 +40,22 @@ uint64_t realMonotonicNanoseconds()
 {
     struct timespec now;
     clock_gettime(CLOCK_MONOTONIC, &now);
-    return static_cast<uint64_t>(now.tv_sec) * 1000000000ULL + static_cast<uint64_t>(now.tv_nsec);
+    return uint64_t(now.tv_sec) * 1000000000ULL + uint64_t(now.tv_nsec);
 }
 
-time_t utc(int year, int month, int day, int hour = 0, int minute = 0, int second = 0)
+qint64 utc(int year, int month, int day, int hour = 0, int minute = 0, int second = 0)
 {
-    struct tm broken = {};
-    broken.tm_year = year - 1900;
-    broken.tm_mon = month - 1;
-    broken.tm_mday = day;
-    broken.tm_hour = hour;
-    broken.tm_min = minute;
-    broken.tm_sec = second;
-    return timegm(&broken);
+    return QDateTime(QDate(year, month, day), QTime(hour, minute, second), Qt::UTC).toSecsSinceEpoch();
+}
+
+// Applies a string function to a writable copy and returns the result.
+QByteArray applied(void (*function)(char*), const QByteArray& input)
+{
+    std::vector<char> text(input.begin(), input.end());
+    text.push_back('\0');
+    function(text.data());
+    function(nullptr);
+    return QByteArray(text.data());
 }
 
 enum WhitespaceFunction { Leading, Trailing, Both };
@@ -71,432 +69,288 @@ class TestCommon : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void cleanup();
+    void initTestCase()
+    {
+        // Read at the first use of the time source, which has not happened yet.
+        qputenv("KESTROVA_TIME_SCALE", "250");
+        QCOMPARE(get_Time_Scale(), 250.0);
+        set_Time_Scale(1.0);
+        qputenv("TZ", "UTC");
+        tzset();
+    }
 
-    void byteOrder();
-    void byteSwapString_data();
-    void byteSwapString();
-    void whitespace_data();
-    void whitespace();
+    void cleanup()
+    {
+        set_Time_Scale(1.0);
+        set_Time_Source_Offset_For_Test(0);
+        g_verbosity = 1;
+    }
 
-    void unitConversion_data();
-    void unitConversion();
-    void displayableTime();
-    void futureDateAndTime_data();
-    void futureDateAndTime();
+    void byteOrder()
+    {
+        uint8_t nibbles = 0xA5;
+        nibble_Swap(&nibbles);
+        QCOMPARE(nibbles, uint8_t(0x5A));
+        uint16_t word = 0x1122;
+        byte_Swap_16(&word);
+        QCOMPARE(word, uint16_t(0x2211));
+        uint32_t dword = 0x11223344;
+        byte_Swap_32(&dword);
+        QCOMPARE(dword, 0x44332211u);
+        word_Swap_32(&dword);
+        QCOMPARE(dword, 0x22114433u);
+        uint64_t qword = 0x1122334455667788ULL;
+        byte_Swap_64(&qword);
+        QCOMPARE(qword, 0x8877665544332211ULL);
+        word_Swap_64(&qword);
+        QCOMPARE(qword, 0x2211443366558877ULL);
+        double_Word_Swap_64(&qword);
+        QCOMPARE(qword, 0x6655887722114433ULL);
+    }
 
-    void printReturnEnum();
-    void printDataBuffer();
+    void byteSwapString()
+    {
+        QCOMPARE(applied(byte_Swap_String, "abcd"), QByteArray("badc"));
+        QCOMPARE(applied(byte_Swap_String, "abc"), QByteArray("ba")); // the unpaired last one is dropped
+        QCOMPARE(applied(byte_Swap_String, ""), QByteArray(""));
+    }
 
-    void randomRanges();
+    void whitespace_data()
+    {
+        QTest::addColumn<WhitespaceFunction>("function");
+        QTest::addColumn<QByteArray>("input");
+        QTest::addColumn<QByteArray>("expected");
+        QTest::newRow("leading, every kind") << Leading << QByteArray(" \t\n\v\fx y ") << QByteArray("x y ");
+        QTest::newRow("leading, all white") << Leading << QByteArray(" \t ") << QByteArray("");
+        QTest::newRow("trailing") << Trailing << QByteArray(" abc \t\r\n") << QByteArray(" abc");
+        QTest::newRow("trailing, all white") << Trailing << QByteArray("   ") << QByteArray("");
+        QTest::newRow("both") << Both << QByteArray("  MODEL  X  ") << QByteArray("MODEL  X");
+        QTest::newRow("high bytes are not white") << Both << QByteArray("\xC3\xA9 ") << QByteArray("\xC3\xA9");
+    }
 
-    void delaySplit_data();
-    void delaySplit();
-    void scaledDelayAdvancesProgramTime();
-    void scaleChangesNeverMoveTimeBackwards();
-    void timersBeyond32Bits();
+    void whitespace()
+    {
+        QFETCH(WhitespaceFunction, function);
+        QFETCH(QByteArray, input);
+        QFETCH(QByteArray, expected);
+        QCOMPARE(applied(function == Leading    ? remove_Leading_Whitespace
+                         : function == Trailing ? remove_Trailing_Whitespace
+                                                : remove_Leading_And_Trailing_Whitespace,
+                         input),
+                 expected);
+    }
 
-    void operatingSystemNameIsBounded();
+    void unitConversion_data()
+    {
+        QTest::addColumn<bool>("capacity");
+        QTest::addColumn<double>("value");
+        QTest::addColumn<double>("expectedValue");
+        QTest::addColumn<QByteArray>("expectedUnit");
+        QTest::newRow("KiB") << true << 1536.0 << 1.5 << QByteArray("KiB");
+        QTest::newRow("below KiB") << true << 1023.0 << 1023.0 << QByteArray("B");
+        QTest::newRow("B") << false << 999.0 << 999.0 << QByteArray("B");
+        QTest::newRow("exactly KB") << false << 1000.0 << 1.0 << QByteArray("KB");
+        QTest::newRow("stops at ZB") << false << 1e30 << 1e9 << QByteArray("ZB");
+        QTest::newRow("stops at ZiB") << true << std::pow(1024.0, 9) << 1024.0 * 1024.0 << QByteArray("ZiB");
+    }
+
+    void unitConversion()
+    {
+        QFETCH(bool, capacity);
+        QFETCH(double, value);
+        QFETCH(double, expectedValue);
+        QFETCH(QByteArray, expectedUnit);
+        char buffer[8];
+        std::memset(buffer, 'x', sizeof buffer);
+        char* unit = buffer;
+        QCOMPARE(capacity ? capacity_Unit_Convert(&value, &unit) : metric_Unit_Convert(&value, &unit), 0);
+        QCOMPARE(value, expectedValue);
+        QCOMPARE(QByteArray(buffer), expectedUnit);
+    }
+
+    void displayableTime()
+    {
+        uint8_t years = 9, days = 9, hours = 9, minutes = 9, seconds = 9;
+        auto printed = [&] {
+            return captureStdout([&] { print_Time_To_Screen(&years, &days, &hours, &minutes, &seconds); });
+        };
+        convert_Seconds_To_Displayable_Time(90061, &years, &days, &hours, &minutes, &seconds);
+        QCOMPARE(QVector<int>({years, days, hours, minutes, seconds}), QVector<int>({0, 1, 1, 1, 1}));
+        QCOMPARE(printed(), QByteArray(" 1 day 1 hour 1 minute 1 second "));
+
+        // Zero parts are left out, plurals get an s.
+        convert_Seconds_To_Displayable_Time(366ULL * 86400 + 2 * 3600, &years, &days, &hours, &minutes, &seconds);
+        QCOMPARE(printed(), QByteArray(" 1 year 1 day 2 hours "));
+
+        convert_Seconds_To_Displayable_Time(59, nullptr, nullptr, nullptr, nullptr, &seconds);
+        QCOMPARE(int(seconds), 59);
+        QCOMPARE(captureStdout([] { print_Time_To_Screen(nullptr, nullptr, nullptr, nullptr, nullptr); }), QByteArray());
+    }
+
+    void futureDateAndTime_data()
+    {
+        QTest::addColumn<qint64>("start");
+        QTest::addColumn<qint64>("seconds");
+        QTest::addColumn<qint64>("expected");
+        QTest::newRow("February, leap year") << utc(2024, 2, 28) << qint64(86400) << utc(2024, 2, 29);
+        QTest::newRow("February 2100 is not") << utc(2100, 2, 28) << qint64(86400) << utc(2100, 3, 1);
+        QTest::newRow("every carry at once") << utc(2023, 12, 31, 23, 59, 59) << qint64(1) << utc(2024, 1, 1);
+        QTest::newRow("many days") << utc(2023, 1, 15, 8, 30) << qint64(200LL * 86400 + 3661)
+                                   << utc(2023, 8, 3, 9, 31, 1);
+    }
+
+    void futureDateAndTime()
+    {
+        QFETCH(qint64, start);
+        QFETCH(qint64, seconds);
+        QFETCH(qint64, expected);
+        QCOMPARE(qint64(get_Future_Data_And_Time(time_t(start), uint64_t(seconds))), expected);
+    }
+
+    void printedOutput()
+    {
+        g_verbosity = 3;
+        QCOMPARE(captureStdout([] { print_Return_Enum("x", -1); }), QByteArray("x returning: UNKOWN\n"));
+        QCOMPARE(captureStdout([] { print_Return_Enum(nullptr, 1); }), QByteArray("Unknown funtion returning: FAILURE\n"));
+        g_verbosity = 2;
+        QCOMPARE(captureStdout([] { print_Return_Enum("x", 0); }), QByteArray());
+
+        // 300 bytes: four-digit offsets and a short, padded last row.
+        std::vector<uint8_t> longBuffer(300);
+        for (size_t i = 0; i < longBuffer.size(); ++i)
+            longBuffer[i] = uint8_t('a' + i % 26);
+        const QByteArray dump = captureStdout([&] { print_Data_Buffer(longBuffer.data(), 300, true); });
+        QVERIFY(dump.startsWith("\n          0  1  2  3  4  5  6  7  8  9  A  B  C  D  E  F  \n"
+                                "  0x0000 61 62 63 64 65 66 67 68 69 6A 6B 6C 6D 6E 6F 70   abcdefghijklmnop\n"));
+        QVERIFY(dump.endsWith("\n  0x0120 63 64 65 66 67 68 69 6A 6B 6C 6D 6E " + QByteArray(4 * 3, ' ')
+                              + "  cdefghijklmn\n\n"));
+    }
+
+    void randomRanges()
+    {
+        seed_32(12345);
+        for (int i = 0; i < 100; ++i)
+            QCOMPARE(random_Range_32(5, 5), 5u);
+
+        const uint64_t low = 1ULL << 40;
+        seed_64(987654321);
+        QSet<uint64_t> seen;
+        for (int i = 0; i < 1000; ++i) {
+            const uint64_t value = random_Range_64(low, low + 10);
+            QVERIFY(value >= low && value <= low + 10);
+            seen.insert(value);
+        }
+        QCOMPARE(seen.size(), 11);
+
+        // Bounds that would make the modulus zero must not crash.
+        QCOMPARE(random_Range_32(UINT32_MAX, UINT32_MAX), UINT32_MAX - 1);
+        QVERIFY(random_Range_32(20, 10) >= 10);
+        QCOMPARE(random_Range_64(UINT64_MAX, UINT64_MAX), UINT64_MAX - 1);
+
+        // A zero seed must not leave the generator stuck at zero.
+        seed_64(0);
+        QVERIFY(xorshiftplus64() != 0 || xorshiftplus64() != 0);
+        seed_32(0);
+        QVERIFY(xorshiftplus32() != 0 || xorshiftplus32() != 0);
+    }
+
+    void delaySplit_data()
+    {
+        QTest::addColumn<uint>("milliseconds");
+        QTest::addColumn<double>("scale");
+        QTest::addColumn<qint64>("seconds");
+        QTest::addColumn<qint64>("nanoseconds");
+        QTest::newRow("1500 ms") << 1500u << 1.0 << qint64(1) << qint64(500000000);
+        QTest::newRow("largest") << UINT32_MAX << 1.0 << qint64(4294967) << qint64(295000000);
+        QTest::newRow("scaled 1500 ms") << 1500u << 1000.0 << qint64(0) << qint64(1500000);
+        QTest::newRow("slowed") << 1500u << 0.5 << qint64(3) << qint64(0);
+        QTest::newRow("invalid scale acts as 1") << 1500u << 0.0 << qint64(1) << qint64(500000000);
+    }
+
+    void delaySplit()
+    {
+        QFETCH(uint, milliseconds);
+        QFETCH(double, scale);
+        QFETCH(qint64, seconds);
+        QFETCH(qint64, nanoseconds);
+        const struct timespec sleep = delay_Milliseconds_To_Timespec(milliseconds, scale);
+        QCOMPARE(qint64(sleep.tv_sec), seconds);
+        QCOMPARE(qint64(sleep.tv_nsec), nanoseconds);
+    }
+
+    void scaledDelayAdvancesProgramTime()
+    {
+        set_Time_Scale(1000.0);
+        const uint64_t realBefore = realMonotonicNanoseconds();
+        const uint64_t programBefore = get_Time_Source_Nanoseconds();
+        delay_Milliseconds(10000);
+        const uint64_t programElapsed = get_Time_Source_Nanoseconds() - programBefore;
+        const uint64_t realElapsed = realMonotonicNanoseconds() - realBefore;
+        QVERIFY2(realElapsed < 5000000000ULL, "a scaled 10 s delay slept in real time");
+        QVERIFY(programElapsed >= 10000000000ULL);
+        QVERIFY(programElapsed <= realElapsed * 1000);
+
+        for (double invalid : {0.0, -2.0, double(NAN), double(INFINITY)})
+            set_Time_Scale(invalid);
+        QCOMPARE(get_Time_Scale(), 1000.0);
+    }
+
+    void scaleChangesNeverMoveTimeBackwards()
+    {
+        std::atomic<bool> stop{false};
+        std::atomic<int> backwards{0};
+        std::vector<std::thread> readers;
+        for (int t = 0; t < 3; ++t)
+            readers.emplace_back([&] {
+                for (uint64_t last = get_Time_Source_Nanoseconds(), now; !stop.load(); last = now)
+                    if ((now = get_Time_Source_Nanoseconds()) < last)
+                        backwards.fetch_add(1);
+            });
+        for (int i = 0; i < 200; ++i) {
+            const uint64_t before = get_Time_Source_Nanoseconds();
+            set_Time_Scale(i % 2 ? 1.0 : 5000.0);
+            QVERIFY(get_Time_Source_Nanoseconds() >= before);
+            std::this_thread::yield();
+        }
+        stop.store(true);
+        for (std::thread& reader : readers)
+            reader.join();
+        QCOMPARE(backwards.load(), 0);
+    }
+
+    void timersBeyond32Bits()
+    {
+        // Program time far beyond 2^32 seconds, a 3 s interval measured across it.
+        const uint64_t offset = 5000000000ULL * 1000000000ULL;
+        set_Time_Source_Offset_For_Test(offset);
+        set_Time_Scale(1000.0);
+        Timer timer = {0, 0};
+        const uint64_t realBefore = realMonotonicNanoseconds();
+        start_Timer(&timer);
+        delay_Seconds(3);
+        stop_Timer(&timer);
+        const uint64_t realElapsed = realMonotonicNanoseconds() - realBefore;
+        QVERIFY(timer.timerStart > offset);
+        const uint64_t elapsed = get_Nano_Seconds(timer);
+        QVERIFY(elapsed >= 3000000000ULL && elapsed <= realElapsed * 1000);
+        QCOMPARE(get_Seconds(timer), double(elapsed) / 1e9);
+    }
+
+    void operatingSystemNameIsBounded()
+    {
+        // The name is cut to the caller's buffer and the bytes after it stay untouched.
+        struct utsname system;
+        QCOMPARE(uname(&system), 0);
+        tOsVersion version = {};
+        char name[16];
+        std::memset(name, '#', sizeof name);
+        QCOMPARE(get_Operating_System_Version_And_Name(&version, name, 6), 0);
+        QCOMPARE(unsigned(version.versionNumbers[0]), unsigned(std::atoi(system.release)));
+        QVERIFY(std::strlen(name) <= 5);
+        QCOMPARE(QByteArray(name + 6, 10), QByteArray(10, '#'));
+        QCOMPARE(get_Operating_System_Version_And_Name(nullptr, nullptr, 0), 0);
+    }
 };
-
-void TestCommon::initTestCase()
-{
-    // Read once, at the first use of the time source, which has not happened yet.
-    qputenv("KESTROVA_TIME_SCALE", "250");
-    QCOMPARE(get_Time_Scale(), 250.0);
-    set_Time_Scale(1.0);
-
-    // Dates below are compared in UTC so the results do not depend on the machine's zone.
-    qputenv("TZ", "UTC");
-    tzset();
-}
-
-void TestCommon::cleanup()
-{
-    set_Time_Scale(1.0);
-    set_Time_Source_Offset_For_Test(0);
-    g_verbosity = 1;
-}
-
-void TestCommon::byteOrder()
-{
-    uint8_t nibbles = 0xA5;
-    nibble_Swap(&nibbles);
-    QCOMPARE(nibbles, uint8_t(0x5A));
-
-    uint16_t word = 0x1122;
-    byte_Swap_16(&word);
-    QCOMPARE(word, uint16_t(0x2211));
-
-    uint32_t dword = 0x11223344;
-    byte_Swap_32(&dword);
-    QCOMPARE(dword, 0x44332211u);
-    dword = 0x11223344;
-    word_Swap_32(&dword);
-    QCOMPARE(dword, 0x33441122u);
-
-    uint64_t qword = 0x1122334455667788ULL;
-    byte_Swap_64(&qword);
-    QCOMPARE(qword, 0x8877665544332211ULL);
-    qword = 0x1122334455667788ULL;
-    word_Swap_64(&qword);
-    QCOMPARE(qword, 0x7788556633441122ULL);
-    qword = 0x1122334455667788ULL;
-    double_Word_Swap_64(&qword);
-    QCOMPARE(qword, 0x5566778811223344ULL);
-}
-
-void TestCommon::byteSwapString_data()
-{
-    QTest::addColumn<QByteArray>("input");
-    QTest::addColumn<QByteArray>("expected");
-    QTest::newRow("even") << QByteArray("abcd") << QByteArray("badc");
-    QTest::newRow("odd drops the unpaired last character") << QByteArray("abc")
-                                                           << QByteArray("ba");
-    QTest::newRow("single") << QByteArray("a") << QByteArray("");
-    QTest::newRow("empty") << QByteArray("") << QByteArray("");
-}
-
-void TestCommon::byteSwapString()
-{
-    QFETCH(QByteArray, input);
-    QFETCH(QByteArray, expected);
-    std::vector<char> text(input.begin(), input.end());
-    text.push_back('\0');
-    byte_Swap_String(text.data());
-    QCOMPARE(QByteArray(text.data()), expected);
-    byte_Swap_String(nullptr);
-}
-
-void TestCommon::whitespace_data()
-{
-    QTest::addColumn<WhitespaceFunction>("function");
-    QTest::addColumn<QByteArray>("input");
-    QTest::addColumn<QByteArray>("expected");
-
-    QTest::newRow("leading") << Leading << QByteArray("  abc") << QByteArray("abc");
-    QTest::newRow("leading, none") << Leading << QByteArray("abc  ") << QByteArray("abc  ");
-    QTest::newRow("leading, every kind") << Leading << QByteArray(" \t\n\v\fx y")
-                                         << QByteArray("x y");
-    QTest::newRow("leading, all white") << Leading << QByteArray(" \t ") << QByteArray("");
-    QTest::newRow("trailing") << Trailing << QByteArray("abc \t\r\n") << QByteArray("abc");
-    QTest::newRow("trailing, none") << Trailing << QByteArray("  abc") << QByteArray("  abc");
-    QTest::newRow("trailing, all white") << Trailing << QByteArray("   ") << QByteArray("");
-    QTest::newRow("trailing, empty") << Trailing << QByteArray("") << QByteArray("");
-    QTest::newRow("both") << Both << QByteArray("  MODEL  X  ") << QByteArray("MODEL  X");
-    QTest::newRow("both, all white") << Both << QByteArray("\t  \n") << QByteArray("");
-    QTest::newRow("high bytes are not white") << Both << QByteArray("\xC3\xA9 ")
-                                              << QByteArray("\xC3\xA9");
-}
-
-void TestCommon::whitespace()
-{
-    QFETCH(WhitespaceFunction, function);
-    QFETCH(QByteArray, input);
-    QFETCH(QByteArray, expected);
-    std::vector<char> text(input.begin(), input.end());
-    text.push_back('\0');
-    void (*const apply)(char*) = function == Leading    ? remove_Leading_Whitespace
-                                 : function == Trailing ? remove_Trailing_Whitespace
-                                                        : remove_Leading_And_Trailing_Whitespace;
-    apply(text.data());
-    QCOMPARE(QByteArray(text.data()), expected);
-    apply(nullptr);
-}
-
-void TestCommon::unitConversion_data()
-{
-    QTest::addColumn<bool>("capacity");
-    QTest::addColumn<double>("value");
-    QTest::addColumn<double>("expectedValue");
-    QTest::addColumn<QByteArray>("expectedUnit");
-    QTest::newRow("KiB") << true << 1536.0 << 1.5 << QByteArray("KiB");
-    QTest::newRow("below KiB") << true << 1023.0 << 1023.0 << QByteArray("B");
-    QTest::newRow("TiB") << true << 2.0 * 1024 * 1024 * 1024 * 1024 << 2.0 << QByteArray("TiB");
-    QTest::newRow("B") << false << 999.0 << 999.0 << QByteArray("B");
-    QTest::newRow("exactly KB") << false << 1000.0 << 1.0 << QByteArray("KB");
-    QTest::newRow("GB") << false << 500107862016.0 << 500.107862016 << QByteArray("GB");
-    QTest::newRow("stops at ZB") << false << 1e30 << 1e9 << QByteArray("ZB");
-    QTest::newRow("stops at ZiB") << true << std::pow(1024.0, 9) << 1024.0 * 1024.0
-                                  << QByteArray("ZiB");
-}
-
-void TestCommon::unitConversion()
-{
-    QFETCH(bool, capacity);
-    QFETCH(double, value);
-    QFETCH(double, expectedValue);
-    QFETCH(QByteArray, expectedUnit);
-    char buffer[8];
-    std::memset(buffer, 'x', sizeof buffer);
-    char* unit = buffer;
-    const int ret = capacity ? capacity_Unit_Convert(&value, &unit)
-                             : metric_Unit_Convert(&value, &unit);
-    QCOMPARE(ret, 0);
-    QCOMPARE(value, expectedValue);
-    QCOMPARE(QByteArray(buffer), expectedUnit);
-}
-
-void TestCommon::displayableTime()
-{
-    uint8_t years = 9, days = 9, hours = 9, minutes = 9, seconds = 9;
-    convert_Seconds_To_Displayable_Time(90061, &years, &days, &hours, &minutes, &seconds);
-    QCOMPARE(int(years), 0);
-    QCOMPARE(int(days), 1);
-    QCOMPARE(int(hours), 1);
-    QCOMPARE(int(minutes), 1);
-    QCOMPARE(int(seconds), 1);
-    QCOMPARE(captureStdout([&] { print_Time_To_Screen(&years, &days, &hours, &minutes, &seconds); }),
-             QByteArray(" 1 day 1 hour 1 minute 1 second "));
-
-    // 366 days: a year of 365 days and one day over; zero parts are left out, plurals get an s.
-    convert_Seconds_To_Displayable_Time(366ULL * 86400 + 2 * 3600, &years, &days, &hours,
-                                        &minutes, &seconds);
-    QCOMPARE(int(years), 1);
-    QCOMPARE(int(days), 1);
-    QCOMPARE(captureStdout([&] { print_Time_To_Screen(&years, &days, &hours, &minutes, &seconds); }),
-             QByteArray(" 1 year 1 day 2 hours "));
-
-    // Null outputs are skipped; only all-null prints nothing at all.
-    convert_Seconds_To_Displayable_Time(59, nullptr, nullptr, nullptr, nullptr, &seconds);
-    QCOMPARE(int(seconds), 59);
-    QCOMPARE(captureStdout([&] { print_Time_To_Screen(nullptr, nullptr, nullptr, &minutes, nullptr); }),
-             QByteArray(" "));
-    QCOMPARE(captureStdout([] { print_Time_To_Screen(nullptr, nullptr, nullptr, nullptr, nullptr); }),
-             QByteArray());
-}
-
-void TestCommon::futureDateAndTime_data()
-{
-    QTest::addColumn<qint64>("start");
-    QTest::addColumn<qint64>("seconds");
-    QTest::addColumn<qint64>("expected");
-    QTest::newRow("end of January") << qint64(utc(2023, 1, 31, 12)) << qint64(86400)
-                                    << qint64(utc(2023, 2, 1, 12));
-    QTest::newRow("end of April") << qint64(utc(2023, 4, 30)) << qint64(86400)
-                                  << qint64(utc(2023, 5, 1));
-    QTest::newRow("February, leap year") << qint64(utc(2024, 2, 28)) << qint64(86400)
-                                         << qint64(utc(2024, 2, 29));
-    QTest::newRow("February, common year") << qint64(utc(2023, 2, 28)) << qint64(86400)
-                                           << qint64(utc(2023, 3, 1));
-    QTest::newRow("February 2000 is leap") << qint64(utc(2000, 2, 28)) << qint64(86400)
-                                           << qint64(utc(2000, 2, 29));
-    QTest::newRow("February 2100 is not") << qint64(utc(2100, 2, 28)) << qint64(86400)
-                                          << qint64(utc(2100, 3, 1));
-    QTest::newRow("every carry at once") << qint64(utc(2023, 12, 31, 23, 59, 59)) << qint64(1)
-                                         << qint64(utc(2024, 1, 1));
-    QTest::newRow("many days") << qint64(utc(2023, 1, 15, 8, 30)) << qint64(200LL * 86400 + 3661)
-                               << qint64(utc(2023, 8, 3, 9, 31, 1));
-}
-
-void TestCommon::futureDateAndTime()
-{
-    QFETCH(qint64, start);
-    QFETCH(qint64, seconds);
-    QFETCH(qint64, expected);
-    QCOMPARE(qint64(get_Future_Data_And_Time(time_t(start), uint64_t(seconds))), expected);
-}
-
-void TestCommon::printReturnEnum()
-{
-    g_verbosity = 3;
-    QCOMPARE(captureStdout([] { print_Return_Enum("read_LBA", 0); }),
-             QByteArray("read_LBA returning: SUCCESS\n"));
-    QCOMPARE(captureStdout([] { print_Return_Enum("x", 8); }),
-             QByteArray("x returning: OS PASSTHROUGH FAILURE\n"));
-    QCOMPARE(captureStdout([] { print_Return_Enum("x", 10); }), QByteArray("x returning: FROZEN\n"));
-    QCOMPARE(captureStdout([] { print_Return_Enum("x", 11); }), QByteArray("x returning: UNKOWN\n"));
-    QCOMPARE(captureStdout([] { print_Return_Enum("x", -1); }), QByteArray("x returning: UNKOWN\n"));
-    QCOMPARE(captureStdout([] { print_Return_Enum(nullptr, 1); }),
-             QByteArray("Unknown funtion returning: FAILURE\n"));
-
-    g_verbosity = 2;
-    QCOMPARE(captureStdout([] { print_Return_Enum("x", 0); }), QByteArray());
-}
-
-void TestCommon::printDataBuffer()
-{
-    const uint8_t shortBuffer[] = {'A', 0x01, 'B'};
-    QCOMPARE(captureStdout([&] { print_Data_Buffer(shortBuffer, 3, true); }),
-             QByteArray("\n        0  1  2  \n  0x00 41 01 42 ") + QByteArray(13 * 3, ' ')
-                 + QByteArray("  A.B\n\n"));
-    QCOMPARE(captureStdout([&] { print_Data_Buffer(shortBuffer, 3, false); }),
-             QByteArray("\n        0  1  2  \n  0x00 41 01 42 \n\n"));
-
-    // 300 bytes: four-digit offsets, full rows without padding, a short last row padded.
-    std::vector<uint8_t> longBuffer(300);
-    for (size_t i = 0; i < longBuffer.size(); ++i)
-        longBuffer[i] = uint8_t('a' + i % 26);
-    const QByteArray dump = captureStdout(
-        [&] { print_Data_Buffer(longBuffer.data(), uint32_t(longBuffer.size()), true); });
-    QVERIFY(dump.startsWith("\n          0  1  2  3  4  5  6  7  8  9  A  B  C  D  E  F  \n"
-                            "  0x0000 61 62 63 64 65 66 67 68 69 6A 6B 6C 6D 6E 6F 70   "
-                            "abcdefghijklmnop\n  0x0010 "));
-    // Offset 0x120 holds the last 12 bytes: 'a' + 288 % 26 = 'c'.
-    QVERIFY(dump.endsWith("\n  0x0120 63 64 65 66 67 68 69 6A 6B 6C 6D 6E " + QByteArray(4 * 3, ' ')
-                          + "  cdefghijklmn\n\n"));
-}
-
-void TestCommon::randomRanges()
-{
-    seed_32(12345);
-    for (int i = 0; i < 100; ++i)
-        QCOMPARE(random_Range_32(5, 5), 5u);
-    for (int i = 0; i < 1000; ++i) {
-        const uint32_t value = random_Range_32(10, 20);
-        QVERIFY(value >= 10 && value <= 20);
-    }
-
-    const uint64_t low = 1ULL << 40;
-    const uint64_t high = low + 10;
-    seed_64(987654321);
-    QSet<uint64_t> seen;
-    for (int i = 0; i < 1000; ++i) {
-        const uint64_t value = random_Range_64(low, high);
-        QVERIFY(value >= low && value <= high);
-        seen.insert(value);
-    }
-    QCOMPARE(seen.size(), 11);
-
-    // The same seed gives the same sequence.
-    seed_64(42);
-    const uint64_t first = random_Range_64(0, UINT64_MAX);
-    seed_64(42);
-    QCOMPARE(random_Range_64(0, UINT64_MAX), first);
-
-    // Bounds that would make the modulus zero must not crash.
-    QCOMPARE(random_Range_32(UINT32_MAX, UINT32_MAX), UINT32_MAX - 1);
-    QVERIFY(random_Range_32(20, 10) >= 10);
-    QCOMPARE(random_Range_64(UINT64_MAX, UINT64_MAX), UINT64_MAX - 1);
-
-    // A zero seed must not leave the generator stuck at zero.
-    seed_64(0);
-    QVERIFY(xorshiftplus64() != 0 || xorshiftplus64() != 0);
-    seed_32(0);
-    QVERIFY(xorshiftplus32() != 0 || xorshiftplus32() != 0);
-}
-
-void TestCommon::delaySplit_data()
-{
-    QTest::addColumn<uint>("milliseconds");
-    QTest::addColumn<double>("scale");
-    QTest::addColumn<qint64>("seconds");
-    QTest::addColumn<qint64>("nanoseconds");
-    QTest::newRow("1500 ms") << 1500u << 1.0 << qint64(1) << qint64(500000000);
-    QTest::newRow("999 ms") << 999u << 1.0 << qint64(0) << qint64(999000000);
-    QTest::newRow("zero") << 0u << 1.0 << qint64(0) << qint64(0);
-    QTest::newRow("largest") << UINT32_MAX << 1.0 << qint64(4294967) << qint64(295000000);
-    QTest::newRow("scaled 1500 ms") << 1500u << 1000.0 << qint64(0) << qint64(1500000);
-    QTest::newRow("scaled hour") << 3600000u << 100.0 << qint64(36) << qint64(0);
-    QTest::newRow("slowed") << 1500u << 0.5 << qint64(3) << qint64(0);
-    QTest::newRow("invalid scale acts as 1") << 1500u << 0.0 << qint64(1) << qint64(500000000);
-}
-
-void TestCommon::delaySplit()
-{
-    QFETCH(uint, milliseconds);
-    QFETCH(double, scale);
-    QFETCH(qint64, seconds);
-    QFETCH(qint64, nanoseconds);
-    const struct timespec sleep = delay_Milliseconds_To_Timespec(milliseconds, scale);
-    QCOMPARE(qint64(sleep.tv_sec), seconds);
-    QCOMPARE(qint64(sleep.tv_nsec), nanoseconds);
-}
-
-void TestCommon::scaledDelayAdvancesProgramTime()
-{
-    set_Time_Scale(1000.0);
-    QCOMPARE(get_Time_Scale(), 1000.0);
-    const uint64_t realBefore = realMonotonicNanoseconds();
-    const uint64_t programBefore = get_Time_Source_Nanoseconds();
-    delay_Milliseconds(10000);
-    const uint64_t programAfter = get_Time_Source_Nanoseconds();
-    const uint64_t realAfter = realMonotonicNanoseconds();
-
-    const uint64_t realElapsed = realAfter - realBefore;
-    const uint64_t programElapsed = programAfter - programBefore;
-    QVERIFY2(realElapsed < 5000000000ULL, "a scaled 10 s delay slept in real time");
-    QVERIFY(programElapsed >= 10000000000ULL);
-    QVERIFY(programElapsed <= realElapsed * 1000);
-
-    // Invalid scales are refused.
-    set_Time_Scale(0.0);
-    set_Time_Scale(-2.0);
-    set_Time_Scale(NAN);
-    set_Time_Scale(INFINITY);
-    QCOMPARE(get_Time_Scale(), 1000.0);
-}
-
-void TestCommon::scaleChangesNeverMoveTimeBackwards()
-{
-    // Readers on several threads while the scale flips: each reader's clock must not go back.
-    std::atomic<bool> stop{false};
-    std::atomic<int> backwards{0};
-    std::vector<std::thread> readers;
-    for (int t = 0; t < 3; ++t) {
-        readers.emplace_back([&] {
-            uint64_t last = get_Time_Source_Nanoseconds();
-            while (!stop.load()) {
-                const uint64_t now = get_Time_Source_Nanoseconds();
-                if (now < last)
-                    backwards.fetch_add(1);
-                last = now;
-            }
-        });
-    }
-    for (int i = 0; i < 200; ++i) {
-        const uint64_t before = get_Time_Source_Nanoseconds();
-        set_Time_Scale(i % 2 ? 1.0 : 5000.0);
-        QVERIFY(get_Time_Source_Nanoseconds() >= before);
-        std::this_thread::yield();
-    }
-    stop.store(true);
-    for (std::thread& reader : readers)
-        reader.join();
-    QCOMPARE(backwards.load(), 0);
-}
-
-void TestCommon::timersBeyond32Bits()
-{
-    // Program time far beyond 2^32 seconds, a 3 s interval measured across it.
-    const uint64_t offset = 5000000000ULL * 1000000000ULL;
-    set_Time_Source_Offset_For_Test(offset);
-    set_Time_Scale(1000.0);
-    Timer timer = {0, 0};
-    const uint64_t realBefore = realMonotonicNanoseconds();
-    start_Timer(&timer);
-    delay_Seconds(3);
-    stop_Timer(&timer);
-    const uint64_t realElapsed = realMonotonicNanoseconds() - realBefore;
-
-    QVERIFY(timer.timerStart > offset);
-    const uint64_t elapsed = get_Nano_Seconds(timer);
-    QVERIFY(elapsed >= 3000000000ULL);
-    QVERIFY(elapsed <= realElapsed * 1000);
-    QCOMPARE(get_Micro_Seconds(timer), double(elapsed) / 1e3);
-    QCOMPARE(get_Seconds(timer), double(elapsed) / 1e3 / 1e3 / 1e3);
-
-    start_Timer(nullptr);
-    stop_Timer(nullptr);
-}
-
-void TestCommon::operatingSystemNameIsBounded()
-{
-    // The name is cut to the caller's buffer and the bytes after it stay untouched.
-    struct utsname system;
-    QCOMPARE(uname(&system), 0);
-    tOsVersion version = {};
-    char name[16];
-    std::memset(name, '#', sizeof name);
-    QCOMPARE(get_Operating_System_Version_And_Name(&version, name, 6), 0);
-    QCOMPARE(version.osKind, 2u);
-    QCOMPARE(unsigned(version.versionNumbers[0]), unsigned(std::atoi(system.release)));
-    QVERIFY(std::strlen(name) <= 5);
-    for (size_t i = 6; i < sizeof name; ++i)
-        QCOMPARE(name[i], '#');
-    QCOMPARE(get_Operating_System_Version_And_Name(nullptr, nullptr, 0), 0);
-}
 
 QTEST_APPLESS_MAIN(TestCommon)
 #include "tst_common.moc"
