@@ -15,484 +15,346 @@ class TestOsknVirtual : public QObject {
     Q_OBJECT
 
 private slots:
-    void refusesBadDescriptions_data();
-    void refusesBadDescriptions();
-    void emptySetAndEnumeration();
-    void identifyFromDescription();
-    void inquiryAndCapacity();
-    void roundTripMemoryAndImage();
-    void unreadableSectors();
-    void outOfRangeIsRefused();
-    void hostProtectedArea();
-    void injectedFaults();
-    void smartReturnStatus();
-    void powerModes();
-    void demoSetIsValid();
-};
+    void refusesBadDescriptions_data()
+    {
+        QTest::addColumn<QString>("json");
+        QTest::addColumn<QString>("where"); // drive part of the message, empty for the top level
+        QTest::addColumn<QString>("field");
+        auto drive = [](const char* row, const QString& bad, const char* field, const char* where = "drive 1 (\"b\")") {
+            QTest::newRow(row) << QString(R"({"drives":[{"name":"ok","serial":"S0","maxLba":1000},%1]})").arg(bad)
+                               << QString(where) << QString(field);
+        };
+        drive("unknown field", R"({"name":"b","maxLba":10,"colour":"red"})", "colour");
+        drive("wrong type", R"({"name":"b","maxLba":"ten"})", "maxLba");
+        drive("serial too long", R"({"name":"b","maxLba":10,"serial":"123456789012345678901"})", "serial");
+        drive("bad LBA beyond capacity", R"({"name":"b","maxLba":10,"unreadableSectors":[4,11]})", "unreadableSectors[1]");
+        drive("hpa beyond native", R"({"name":"b","maxLba":10,"accessibleMaxLba":11})", "accessibleMaxLba");
+        drive("image without directory", R"({"name":"b","maxLba":10,"storage":"image"})", "imageDirectory");
+        drive("enabled not supported", R"({"name":"b","maxLba":10,"features":{"supported":["smart"],"enabled":["apm"]}})",
+              "features.enabled");
+        drive("duplicate name", R"({"name":"ok","serial":"S1","maxLba":10})", "name", "drive 1 (\"ok\")");
+        QTest::newRow("unknown top-level field") << R"({"drives":[],"disks":[]})" << "" << "disks";
+        QTest::newRow("uncreatable image directory")
+            << R"({"imageDirectory":"/proc/no/such","drives":[{"name":"b","maxLba":10,"storage":"image"}]})" << ""
+            << "imageDirectory";
+    }
 
-void TestOsknVirtual::refusesBadDescriptions_data()
-{
-    QTest::addColumn<QString>("json");
-    QTest::addColumn<QString>("where");  // drive part of the message, empty for the top level
-    QTest::addColumn<QString>("field");
-
-    const QString good = R"({"name":"ok","serial":"S0","maxLba":1000})";
-    auto set = [&](const QString& bad) { return QString(R"({"drives":[%1,%2]})").arg(good, bad); };
-    QTest::newRow("unknown field") << set(R"({"name":"b","maxLba":10,"colour":"red"})") << "drive 1 (\"b\")" << "colour";
-    QTest::newRow("wrong type") << set(R"({"name":"b","maxLba":"ten"})") << "drive 1 (\"b\")" << "maxLba";
-    QTest::newRow("serial too long") << set(R"({"name":"b","maxLba":10,"serial":"123456789012345678901"})")
-                                     << "drive 1 (\"b\")" << "serial";
-    QTest::newRow("model too long") << set(QString(R"({"name":"b","maxLba":10,"model":"%1"})").arg(QString(41, 'M')))
-                                    << "drive 1 (\"b\")" << "model";
-    QTest::newRow("firmware too long") << set(R"({"name":"b","maxLba":10,"firmware":"123456789"})")
-                                       << "drive 1 (\"b\")" << "firmware";
-    QTest::newRow("bad LBA beyond capacity") << set(R"({"name":"b","maxLba":10,"unreadableSectors":[4,11]})")
-                                             << "drive 1 (\"b\")" << "unreadableSectors[1]";
-    QTest::newRow("failing LBA beyond capacity")
-        << set(R"({"name":"b","maxLba":10,"selfTest":{"outcome":"readFailure","failingLba":20}})")
-        << "drive 1 (\"b\")" << "selfTest.failingLba";
-    QTest::newRow("hpa beyond native") << set(R"({"name":"b","maxLba":10,"accessibleMaxLba":11})")
-                                       << "drive 1 (\"b\")" << "accessibleMaxLba";
-    QTest::newRow("image without directory") << set(R"({"name":"b","maxLba":10,"storage":"image"})")
-                                             << "drive 1 (\"b\")" << "imageDirectory";
-    QTest::newRow("unknown feature")
-        << set(R"({"name":"b","maxLba":10,"features":{"supported":["smart","warp"]}})")
-        << "drive 1 (\"b\")" << "features.supported[1]";
-    QTest::newRow("enabled not supported")
-        << set(R"({"name":"b","maxLba":10,"features":{"supported":["smart"],"enabled":["apm"]}})")
-        << "drive 1 (\"b\")" << "features.enabled";
-    QTest::newRow("duplicate name") << set(R"({"name":"ok","serial":"S1","maxLba":10})") << "drive 1 (\"ok\")" << "name";
-    QTest::newRow("non-ASCII model") << set(QString::fromUtf8(R"({"name":"b","maxLba":10,"model":"Dri\u00e9"})"))
-                                     << "drive 1 (\"b\")" << "model";
-    QTest::newRow("short PSID") << set(R"({"name":"b","maxLba":10,"tcg":{"psid":"ABC"}})") << "drive 1 (\"b\")" << "tcg.psid";
-    QTest::newRow("no capacity") << set(R"({"name":"b"})") << "drive 1 (\"b\")" << "maxLba";
-    QTest::newRow("unknown top-level field") << R"({"drives":[],"disks":[]})" << "" << "disks";
-    QTest::newRow("uncreatable image directory")
-        << R"({"imageDirectory":"/proc/no/such","drives":[{"name":"b","maxLba":10,"storage":"image"}]})" << ""
-        << "imageDirectory";
-}
-
-void TestOsknVirtual::refusesBadDescriptions()
-{
-    QFETCH(QString, json);
-    QFETCH(QString, where);
-    QFETCH(QString, field);
-    QTemporaryDir dir;
-    const std::string path = write_File(dir, "bad.json", json.toStdString());
-    std::string error;
-    auto transport = oskn::make_Virtual_Transport(path, error);
-    QVERIFY(!transport); // nothing of a refused file is listed
-    const QString message = QString::fromStdString(error);
-    QVERIFY2(message.startsWith(QString::fromStdString(path) + ": "), qPrintable(message));
-    QVERIFY2(message.contains(where), qPrintable(message));
-    QVERIFY2(message.contains("field \"" + field + "\""), qPrintable(message));
-    QVERIFY2(!message.contains('\n'), qPrintable(message));
-}
-
-void TestOsknVirtual::emptySetAndEnumeration()
-{
-    std::string error;
-    auto empty = oskn::make_Virtual_Transport(fixture("no-drives.json"), error);
-    QVERIFY2(empty, error.c_str());
-    QCOMPARE(empty->enumerate().size(), size_t(0));
-
-    QTemporaryDir dir;
-    std::string broken = write_File(dir, "broken.json", "{ \"drives\": [ ");
-    QVERIFY(!oskn::make_Virtual_Transport(broken, error));
-    QVERIFY(QString::fromStdString(error).contains("not valid JSON"));
-
-    Drives set("virtual/drives.json");
-    const auto& e = set.entries;
-    QCOMPARE(e.size(), size_t(6));
-    QCOMPARE(e[0].path, std::string("plain"));
-    QCOMPARE(e[0].interfaceType, 1u);
-    QCOMPARE(e[4].interfaceType, 5u); // USB
-    QCOMPARE(e[5].driveTypeHint, 4u); // optical: not a disk
-    QVERIFY(e[5].noMedium);
-    QVERIFY(!e[0].noMedium);
-
-    // A second transport over the same file reaches the same drives (a rescan keeps state).
-    std::vector<uint8_t> data(512, 0x5A);
-    QCOMPARE(write16(*e[0].channel, 77, 1, data).status, 0);
-    Drives again("virtual/drives.json");
-    std::vector<uint8_t> back(512);
-    QCOMPARE(read16(*again.entries[0].channel, 77, 1, back).status, 0);
-    QCOMPARE(back, data);
-}
-
-void TestOsknVirtual::identifyFromDescription()
-{
-    Drives set("virtual/drives.json");
-    auto id = identify(*set.entries[0].channel);
-    QCOMPARE(id.size(), size_t(512));
-    auto w = [&](int n) { return uint16_t(id[2 * n] | id[2 * n + 1] << 8); };
-
-    // Strings: two characters a word, the first in the high byte.
-    QCOMPARE(ata_String(id, 27, 40), QString("Brevane BV2000-ST").leftJustified(40, ' '));
-    QCOMPARE(ata_String(id, 10, 20), QString("BV2K0000000000000001"));
-    QCOMPARE(ata_String(id, 23, 8), QString("BV01A2C4"));
-    QCOMPARE(w(27), uint16_t('B' << 8 | 'r'));
-
-    // Capacity: max LBA 2097151 is 2097152 sectors.
-    QCOMPARE(uint32_t(w(60) | w(61) << 16), 2097152u);
-    QCOMPARE(uint64_t(w(100)) | uint64_t(w(101)) << 16 | uint64_t(w(102)) << 32, uint64_t(2097152));
-    QCOMPARE(w(106), uint16_t(0x6003)); // 8 logical sectors per physical
-    QCOMPARE(w(21), uint16_t(16 * 1024));
-
-    // Feature sets, supported and enabled.
-    QCOMPARE(w(82) & 0x040B, 0x040B);            // SMART, security, PM, HPA
-    QCOMPARE(w(83) & 0x0409, 0x0409);            // DM, APM, 48-bit
-    QCOMPARE(w(84) & 0x0023, 0x0023);            // error log, self-test, GPL
-    QCOMPARE(w(85) & 0x000B, 0x0009);            // SMART and PM enabled, security not
-    QCOMPARE(w(86) & 0x0409, 0x0408);            // DM supported but not enabled
-    QCOMPARE(w(87) & 0x0023, 0x0023);
-    QCOMPARE(w(119) & 0x0110, 0x0110);           // segmented DM, AMAC
-    QCOMPARE(w(120) & 0x0010, 0);
-    QCOMPARE(w(128) & 0x000F, 0x0009);           // security supported, frozen
-    QCOMPARE(w(217), uint16_t(7200));
-
-    // Integrity word: signature A5h and a checksum that makes the sector sum to zero.
-    QCOMPARE(id[510], uint8_t(0xA5));
-    uint8_t sum = 0;
-    for (uint8_t b : id)
-        sum = uint8_t(sum + b);
-    QCOMPARE(sum, uint8_t(0));
-
-    // The same data through ATA PASS-THROUGH(12).
-    std::vector<uint8_t> id12(512);
-    uint8_t cdb12[12] = {0xA1, 4 << 1, 0x0E, 0, 1, 0, 0, 0, 0x40, 0xEC, 0, 0};
-    QCOMPARE(exec(*set.entries[0].channel, cdb12, 12, DataIn, id12.data(), 512).status, 0);
-    QCOMPARE(id12, id);
-
-    // 4096-byte logical sectors: words 106 bit 12 and 117-118.
-    auto big = identify(*set.entries[2].channel);
-    QCOMPARE(uint16_t(big[212] | big[213] << 8) & 0x1000, 0x1000);
-    QCOMPARE(uint32_t(big[234] | big[235] << 8 | big[236] << 16), 2048u);
-
-    // The USB stick answers no ATA command; the optical drive neither.
-    Result r = ata(*set.entries[4].channel, 0xEC, 0, 1, 0, PioIn, nullptr, 0);
-    QCOMPARE(r.status, 2);
-    QCOMPARE(sense_Key(r.sense), 0x5);
-    QCOMPARE(asc(r.sense), 0x20);
-}
-
-void TestOsknVirtual::inquiryAndCapacity()
-{
-    Drives set("virtual/drives.json");
-    auto& plain = *set.entries[0].channel;
-    std::vector<uint8_t> buf(96);
-    uint8_t inq[6] = {0x12, 0, 0, 0, 96, 0};
-    QCOMPARE(exec(plain, inq, 6, DataIn, buf.data(), 96).status, 0);
-    QCOMPARE(QByteArray(reinterpret_cast<char*>(&buf[8]), 8), QByteArray("ATA     "));
-    QCOMPARE(QByteArray(reinterpret_cast<char*>(&buf[16]), 16), QByteArray("Brevane BV2000-S"));
-
-    // VPD 89h carries the IDENTIFY data at byte 60.
-    std::vector<uint8_t> vpd(572);
-    uint8_t inq89[6] = {0x12, 1, 0x89, 0x02, 0x3C, 0};
-    QCOMPARE(exec(plain, inq89, 6, DataIn, vpd.data(), 572).status, 0);
-    QCOMPARE(vpd[56], uint8_t(0xEC));
-    QCOMPARE(std::vector<uint8_t>(vpd.begin() + 60, vpd.end()), identify(plain));
-    uint8_t inq80[6] = {0x12, 1, 0x80, 0, 64, 0};
-    QCOMPARE(exec(plain, inq80, 6, DataIn, vpd.data(), 64).status, 0);
-    QCOMPARE(QByteArray(reinterpret_cast<char*>(&vpd[4]), vpd[3]), QByteArray("BV2K0000000000000001"));
-
-    uint8_t cap[32];
-    QCOMPARE(read_Capacity(plain, cap).status, 0);
-    QCOMPARE(be64(cap), uint64_t(2097151));
-    QCOMPARE(be32(cap + 8), 512u);
-    QCOMPARE(cap[13] & 0x0F, 3);
-    QCOMPARE(read_Capacity(*set.entries[4].channel, cap).status, 0);
-    QCOMPARE(be64(cap), uint64_t(16000000000ull / 512 - 1));
-    QCOMPARE(exec(*set.entries[4].channel, inq, 6, DataIn, buf.data(), 96).status, 0);
-    QCOMPARE(QByteArray(reinterpret_cast<char*>(&buf[8]), 8), QByteArray("Pocketco"));
-
-    // An empty optical drive: no medium.
-    Result r = read_Capacity(*set.entries[5].channel, cap);
-    QCOMPARE(sense_Key(r.sense), 0x2);
-    QCOMPARE(asc(r.sense), 0x3A);
-}
-
-void TestOsknVirtual::roundTripMemoryAndImage()
-{
-    QTemporaryDir dir;
-    const std::string path = write_File(dir, "rt.json", R"({"imageDirectory":"img","drives":[
-        {"name":"mem","serial":"M","maxLba":4095},
-        {"name":"file","serial":"F","maxLba":4095,"storage":"image"}]})");
-    for (int pass = 0; pass < 2; ++pass) {
+    void refusesBadDescriptions()
+    {
+        QFETCH(QString, json);
+        QFETCH(QString, where);
+        QFETCH(QString, field);
+        QTemporaryDir dir;
+        const std::string path = write_File(dir, "bad.json", json.toStdString());
         std::string error;
-        auto t = oskn::make_Virtual_Transport(path, error);
-        QVERIFY2(t, error.c_str());
-        auto entries = t->enumerate();
-        for (auto& e : entries) {
-            std::vector<uint8_t> data(64 * 512), back(64 * 512, 0xEE);
-            for (size_t i = 0; i < data.size(); ++i)
-                data[i] = uint8_t(i * 7 + e.path.size() + pass);
-            if (pass == 0) {
-                // Never-written sectors read as zeros.
-                QCOMPARE(read16(*e.channel, 4000, 64, back).status, 0);
-                QCOMPARE(back, std::vector<uint8_t>(back.size(), 0));
-            }
-            QCOMPARE(write16(*e.channel, 4000, 64, data).status, 0);
-            QCOMPARE(read16(*e.channel, 4000, 64, back).status, 0);
-            QCOMPARE(back, data);
-            // READ(10) reaches the same data.
-            std::vector<uint8_t> ten(512);
-            uint8_t cdb[10] = {0x28, 0, 0, 0, 0x0F, 0xA1, 0, 0, 1, 0};
-            QCOMPARE(exec(*e.channel, cdb, 10, DataIn, ten.data(), 512).status, 0);
-            QCOMPARE(std::memcmp(ten.data(), data.data() + 512, 512), 0);
-        }
+        QVERIFY(!oskn::make_Virtual_Transport(path, error)); // nothing of a refused file is listed
+        const QString message = QString::fromStdString(error);
+        QVERIFY2(message.startsWith(QString::fromStdString(path) + ": ") && message.contains(where) &&
+                     message.contains("field \"" + field + "\"") && !message.contains('\n'),
+                 qPrintable(message));
     }
-    // The image is a sparse file of the drive's capacity, holding the written data in place.
-    const std::string image = dir.path().toStdString() + "/img/file.img";
-    struct stat st;
-    QCOMPARE(::stat(image.c_str(), &st), 0);
-    QCOMPARE(uint64_t(st.st_size), uint64_t(4096 * 512));
-    std::ifstream in(image, std::ios::binary);
-    in.seekg(4000 * 512);
-    char first = 0;
-    in.read(&first, 1);
-    QCOMPARE(uint8_t(first), uint8_t(4 + 1)); // "file" is 4 characters, second pass
-}
 
-void TestOsknVirtual::unreadableSectors()
-{
-    Drives set("virtual/drives.json");
-    auto& d = *set.entries[1].channel;
-    std::vector<uint8_t> buf(64 * 512);
+    void emptySetAndEnumeration()
+    {
+        std::string error;
+        auto empty = oskn::make_Virtual_Transport(fixture("no-drives.json"), error);
+        QVERIFY2(empty, error.c_str());
+        QCOMPARE(empty->enumerate().size(), size_t(0));
+        QTemporaryDir dir;
+        QVERIFY(!oskn::make_Virtual_Transport(write_File(dir, "broken.json", "{ \"drives\": [ "), error));
+        QVERIFY(QString::fromStdString(error).contains("not valid JSON"));
 
-    // A read over a bad sector: MEDIUM ERROR, UNRECOVERED READ ERROR, the LBA in the information
-    // field, and the sectors before it transferred.
-    std::vector<uint8_t> data(64 * 512, 0x33);
-    QCOMPARE(write16(d, 4960, 40, data).status, 0);  // 4960..4999, just before the bad sector
-    Result r = read16(d, 4960, 64, buf);
-    QCOMPARE(r.status, 2);
-    QCOMPARE(sense_Key(r.sense), 0x3);
-    QCOMPARE(asc(r.sense), 0x11);
-    QCOMPARE(ascq(r.sense), 0x00);
-    QCOMPARE(information(r.sense), uint64_t(5000));
-    QCOMPARE(buf[0], uint8_t(0x33));
-    QCOMPARE(r.residual, uint32_t(24 * 512));
+        Drives set("virtual/drives.json");
+        const auto& e = set.entries;
+        QCOMPARE(e.size(), size_t(6));
+        QCOMPARE(e[0].path, std::string("plain"));
+        QCOMPARE(e[4].interfaceType, 5u); // USB
+        QCOMPARE(e[5].driveTypeHint, 4u); // optical: not a disk
+        QVERIFY(e[5].noMedium && !e[0].noMedium);
 
-    // The same error through ATA PASS-THROUGH: UNC with the LBA in the output registers.
-    r = ata(d, 0x25, 0, 8, 4998, DmaIn, buf.data(), 8 * 512);
-    QCOMPARE(r.status, 2);
-    QCOMPARE(sense_Key(r.sense), 0x3);
-    AtaRegs regs = status_Return(r.sense);
-    QVERIFY(regs.valid);
-    QCOMPARE(regs.error & 0x40, 0x40);
-    QCOMPARE(regs.lba, uint64_t(5000));
-
-    // Rewriting the sector makes it readable; a permanently bad one refuses the write.
-    QCOMPARE(write16(d, 5000, 1, data).status, 0);
-    QCOMPARE(read16(d, 4960, 64, buf).status, 0);
-    r = write16(d, 6999, 2, data);
-    QCOMPARE(sense_Key(r.sense), 0x3);
-    QCOMPARE(asc(r.sense), 0x0C);
-    QCOMPARE(information(r.sense), uint64_t(7000));
-    r = read16(d, 7000, 1, buf);
-    QCOMPARE(information(r.sense), uint64_t(7000));
-
-    // Beyond 32 bits the LBA needs descriptor-format sense.
-    QTemporaryDir dir;
-    Drives big(write_File(dir, "big.json", R"({"drives":[{"serial":"X","maxLba":15628053167,"unreadableSectors":[5000000000]}]})"),
-               false);
-    r = read16(*big.entries[0].channel, 4999999990, 64, buf);
-    QCOMPARE(r.sense[0] & 0x7F, 0x72);
-    QCOMPARE(sense_Key(r.sense), 0x3);
-    QCOMPARE(information(r.sense), uint64_t(5000000000));
-
-    // A run of two: the second is found once the first is rewritten.
-    r = read16(d, 123450, 10, buf);
-    QCOMPARE(information(r.sense), uint64_t(123456));
-    QCOMPARE(write16(d, 123456, 1, data).status, 0);
-    r = read16(d, 123450, 10, buf);
-    QCOMPARE(information(r.sense), uint64_t(123457));
-}
-
-void TestOsknVirtual::outOfRangeIsRefused()
-{
-    Drives set("virtual/drives.json");
-    auto& d = *set.entries[0].channel;
-    std::vector<uint8_t> data(8 * 512, 0x77), back(8 * 512);
-    // The last sectors can be written; one past the end is refused and writes nothing.
-    QCOMPARE(write16(d, 2097151 - 7, 8, data).status, 0);
-    Result r = write16(d, 2097151 - 6, 8, data);
-    QCOMPARE(r.status, 2);
-    QCOMPARE(sense_Key(r.sense), 0x5);
-    QCOMPARE(asc(r.sense), 0x21);
-    std::vector<uint8_t> zeros(8 * 512, 0);
-    QCOMPARE(write16(d, 2097151 - 7, 8, zeros).status, 0);
-    QCOMPARE(write16(d, 2097152, 1, data).status, 2);
-    QCOMPARE(read16(d, 2097151 - 7, 8, back).status, 0);
-    QCOMPARE(back, zeros);
-    QCOMPARE(asc(read16(d, UINT64_MAX, 1, back).sense), 0x21); // no wrap-around
-    r = ata(d, 0x35, 0, 2, 2097151, DmaOut, data.data(), 1024);
-    QCOMPARE(r.status, 2);
-    QVERIFY(status_Return(r.sense).error & 0x10); // IDNF
-
-    // A buffer smaller than the transfer is refused rather than overrun.
-    r = read16(d, 0, 2, back, 512);
-    QCOMPARE(sense_Key(r.sense), 0x5);
-    QCOMPARE(asc(r.sense), 0x24);
-
-    // An old bridge refuses the 16-byte commands but takes the 10- and 12-byte ones.
-    QTemporaryDir dir;
-    Drives old(write_File(dir, "old.json", R"({"drives":[{"serial":"O","maxLba":999,"sixteenByteCommands":false}]})"),
-               false);
-    auto& o = *old.entries[0].channel;
-    r = read16(o, 0, 1, back);
-    QCOMPARE(asc(r.sense), 0x20);
-    uint8_t read10[10] = {0x28, 0, 0, 0, 0, 1, 0, 0, 1, 0};
-    QCOMPARE(exec(o, read10, 10, DataIn, back.data(), 512).status, 0);
-    QCOMPARE(asc(ata(o, 0xEC, 0, 1, 0, PioIn, back.data(), 512).sense), 0x20);
-
-    // Unknown command.
-    uint8_t cdb[6] = {0xC7, 0, 0, 0, 0, 0};
-    r = exec(d, cdb, 6, DataNone, nullptr, 0);
-    QCOMPARE(sense_Key(r.sense), 0x5);
-    QCOMPARE(asc(r.sense), 0x20);
-    r = ata(d, 0x92, 0, 0, 0, NonData, nullptr, 0); // DOWNLOAD MICROCODE is not emulated
-    QCOMPARE(sense_Key(r.sense), 0xB);
-    QCOMPARE(status_Return(r.sense).error, 0x04);
-}
-
-void TestOsknVirtual::hostProtectedArea()
-{
-    Drives set("virtual/drives.json");
-    auto& d = *set.entries[2].channel; // native 1048575, accessible 1000000, 4K sectors
-    uint8_t cap[32];
-    read_Capacity(d, cap);
-    QCOMPARE(be64(cap), uint64_t(1000000));
-    QCOMPARE(be32(cap + 8), 4096u);
-
-    Result r = ata(d, 0x27, 0, 0, 0, NonData, nullptr, 0, true);
-    AtaRegs regs = status_Return(r.sense);
-    QVERIFY(regs.valid);
-    QCOMPARE(regs.error, 0);
-    QCOMPARE(regs.lba, uint64_t(1048575));
-
-    std::vector<uint8_t> data(4096, 0x11);
-    QCOMPARE(write16(d, 1000001, 1, data).status, 2);
-
-    // SET MAX ADDRESS EXT only right after READ NATIVE MAX ADDRESS EXT, as the feature set asks.
-    uint8_t id0[6] = {0x00, 0, 0, 0, 0, 0};
-    exec(d, id0, 6, DataNone, nullptr, 0);
-    r = ata(d, 0x27, 0, 0, 0, NonData, nullptr, 0);
-    r = ata(d, 0x35, 0, 1, 0, DmaOut, data.data(), 4096); // something else in between
-    r = ata(d, 0x37, 0, 0, 1048575, NonData, nullptr, 0);
-    QCOMPARE(status_Return(r.sense).error, 0x04);
-    ata(d, 0x27, 0, 0, 0, NonData, nullptr, 0);
-    r = ata(d, 0x37, 0, 0, 1048576, NonData, nullptr, 0); // beyond native
-    QVERIFY(status_Return(r.sense).error & 0x10);
-    ata(d, 0x27, 0, 0, 0, NonData, nullptr, 0);
-    r = ata(d, 0x37, 0, 0, 1048575, NonData, nullptr, 0);
-    QCOMPARE(r.status, 0);
-    read_Capacity(d, cap);
-    QCOMPARE(be64(cap), uint64_t(1048575));
-    QCOMPARE(write16(d, 1048575, 1, data).status, 0);
-    auto id = identify(d);
-    QCOMPARE(uint32_t(id[200] | id[201] << 8 | id[202] << 16), 1048576u);
-
-    // ACCESSIBLE MAX ADDRESS CONFIGURATION on the drive that offers it.
-    auto& p = *set.entries[0].channel;
-    r = ata(p, 0x78, 0x0001, 0, 999, NonData, nullptr, 0);
-    QCOMPARE(r.status, 0);
-    read_Capacity(p, cap);
-    QCOMPARE(be64(cap), uint64_t(999));
-    QCOMPARE(write16(p, 1000, 1, data).status, 2);
-    r = ata(p, 0x78, 0x0000, 0, 0, NonData, nullptr, 0, true);
-    QCOMPARE(status_Return(r.sense).lba, uint64_t(2097151));
-    QCOMPARE(ata(p, 0x78, 0x0001, 0, 2097151, NonData, nullptr, 0).status, 0);
-}
-
-void TestOsknVirtual::injectedFaults()
-{
-    Drives set("virtual/drives.json");
-    auto& d = *set.entries[3].channel;
-    std::vector<uint8_t> buf(512);
-    // READ(16): the first passes (skip 1), the next two fail with the given sense, then it heals.
-    QCOMPARE(read16(d, 0, 1, buf).status, 0);
-    for (int i = 0; i < 2; ++i) {
-        Result r = read16(d, 0, 1, buf);
-        QCOMPARE(r.status, 2);
-        QCOMPARE(sense_Key(r.sense), 0x4);
-        QCOMPARE(asc(r.sense), 0x44);
+        // A second transport over the same file reaches the same drives (a rescan keeps state).
+        std::vector<uint8_t> data(512, 0x5A), back(512);
+        QCOMPARE(write16(*e[0].channel, 77, 1, data).status, 0);
+        Drives again("virtual/drives.json");
+        QCOMPARE(read16(*again.entries[0].channel, 77, 1, back).status, 0);
+        QCOMPARE(back, data);
     }
-    QCOMPARE(read16(d, 0, 1, buf).status, 0);
-    // SMART READ DATA fails with ABRT every time; other SMART subcommands still work.
-    Result r = ata(d, 0xB0, 0xD0, 1, 0xC24F00, PioIn, buf.data(), 512);
-    QCOMPARE(sense_Key(r.sense), 0xB);
-    QCOMPARE(status_Return(r.sense).error, 0x04);
-    QCOMPARE(status_Return(r.sense).status & 0x01, 0x01);
-    QCOMPARE(ata(d, 0xB0, 0xD1, 1, 0xC24F00, PioIn, buf.data(), 512).status, 0);
-}
 
-void TestOsknVirtual::smartReturnStatus()
-{
-    Drives set("virtual/drives.json");
-    // Good: LBA mid/high 4Fh/C2h. Threshold exceeded: F4h/2Ch.
-    Result r = ata(*set.entries[0].channel, 0xB0, 0xDA, 0, 0xC24F00, NonData, nullptr, 0, true);
-    QCOMPARE(sense_Key(r.sense), 0x1);
-    QCOMPARE(ascq(r.sense), 0x1D);
-    QCOMPARE((status_Return(r.sense).lba >> 8) & 0xFFFF, uint64_t(0xC24F));
-    r = ata(*set.entries[1].channel, 0xB0, 0xDA, 0, 0xC24F00, NonData, nullptr, 0, true);
-    QCOMPARE((status_Return(r.sense).lba >> 8) & 0xFFFF, uint64_t(0x2CF4));
-    // Without the SMART signature in LBA mid/high the command is aborted.
-    r = ata(*set.entries[0].channel, 0xB0, 0xDA, 0, 0, NonData, nullptr, 0, true);
-    QCOMPARE(status_Return(r.sense).error, 0x04);
+    void identifyFromDescription()
+    {
+        Drives set("virtual/drives.json");
+        auto id = identify(*set.entries[0].channel);
+        QCOMPARE(id.size(), size_t(512));
+        auto w = [&](int n) { return uint16_t(id[2 * n] | id[2 * n + 1] << 8); };
 
-    // SMART data: the attributes as described, checksum right.
-    std::vector<uint8_t> data(512);
-    QCOMPARE(ata(*set.entries[0].channel, 0xB0, 0xD0, 1, 0xC24F00, PioIn, data.data(), 512).status, 0);
-    QCOMPARE(data[2], uint8_t(9));
-    QCOMPARE(uint32_t(data[7] | data[8] << 8), 10000u);
-    QCOMPARE(data[14], uint8_t(194));
-    QCOMPARE(data[19], uint8_t(40));
-    uint8_t sum = 0;
-    for (uint8_t b : data)
-        sum = uint8_t(sum + b);
-    QCOMPARE(sum, uint8_t(0));
-}
+        QCOMPARE(ata_String(id, 27, 40), QString("Brevane BV2000-ST").leftJustified(40, ' '));
+        QCOMPARE(ata_String(id, 10, 20), QString("BV2K0000000000000001"));
+        QCOMPARE(ata_String(id, 23, 8), QString("BV01A2C4"));
+        QCOMPARE(uint32_t(w(60) | w(61) << 16), 2097152u); // max LBA 2097151
+        QCOMPARE(uint64_t(w(100)) | uint64_t(w(101)) << 16 | uint64_t(w(102)) << 32, uint64_t(2097152));
+        QCOMPARE(w(106), uint16_t(0x6003)); // 8 logical sectors per physical
+        QCOMPARE(w(82) & 0x040B, 0x040B);   // SMART, security, PM, HPA supported
+        QCOMPARE(w(85) & 0x000B, 0x0009);   // SMART and PM enabled, security not
+        QCOMPARE(w(128) & 0x000F, 0x0009);  // security supported, frozen
 
-void TestOsknVirtual::powerModes()
-{
-    Drives set("virtual/drives.json");
-    auto& d = *set.entries[0].channel;
-    auto mode = [&]() { return status_Return(ata(d, 0xE5, 0, 0, 0, NonData, nullptr, 0, true).sense).count & 0xFF; };
-    QCOMPARE(mode(), 0xFFu);
-    QCOMPARE(ata(d, 0xE0, 0, 0, 0, NonData, nullptr, 0).status, 0);
-    QCOMPARE(mode(), 0x00u);
-    std::vector<uint8_t> buf(512);
-    QCOMPARE(read16(d, 0, 1, buf).status, 0); // a media access spins it up again
-    QCOMPARE(mode(), 0xFFu);
-    uint8_t stop[6] = {0x1B, 0, 0, 0, 0x00, 0};
-    QCOMPARE(exec(d, stop, 6, DataNone, nullptr, 0).status, 0);
-    QCOMPARE(mode(), 0x00u);
-}
+        // Integrity word: signature A5h and a checksum that makes the sector sum to zero.
+        QCOMPARE(id[510], uint8_t(0xA5));
+        uint8_t sum = 0;
+        for (uint8_t b : id)
+            sum = uint8_t(sum + b);
+        QCOMPARE(sum, uint8_t(0));
 
-void TestOsknVirtual::demoSetIsValid()
-{
-    // Loaded from a copy, so that its images are made in a temporary directory.
-    const std::string source = fixture("../../demo/drives.json");
-    std::ifstream in(source);
-    QVERIFY(in.good());
-    std::stringstream text;
-    text << in.rdbuf();
-    QTemporaryDir dir;
-    Drives set(write_File(dir, "drives.json", text.str()), false);
-    QCOMPARE(set.entries.size(), size_t(9));
-    int brevane = 0;
-    for (auto& e : set.entries) {
-        if (e.driveTypeHint == 4)
-            continue;
+        // The same data through ATA PASS-THROUGH(12).
+        std::vector<uint8_t> id12(512);
+        uint8_t cdb12[12] = {0xA1, 4 << 1, 0x0E, 0, 1, 0, 0, 0, 0x40, 0xEC, 0, 0};
+        QCOMPARE(exec(*set.entries[0].channel, cdb12, 12, DataIn, id12.data(), 512).status, 0);
+        QCOMPARE(id12, id);
+
+        // 4096-byte logical sectors: words 106 bit 12 and 117-118.
+        auto big = identify(*set.entries[2].channel);
+        QCOMPARE(uint16_t(big[212] | big[213] << 8) & 0x1000, 0x1000);
+        QCOMPARE(uint32_t(big[234] | big[235] << 8 | big[236] << 16), 2048u);
+
+        // The USB stick answers no ATA command.
+        Result r = ata(*set.entries[4].channel, 0xEC, 0, 1, 0, PioIn, nullptr, 0);
+        QCOMPARE(sense_Key(r.sense), 0x5);
+        QCOMPARE(asc(r.sense), 0x20);
+    }
+
+    void inquiryAndCapacity()
+    {
+        Drives set("virtual/drives.json");
+        auto& plain = *set.entries[0].channel;
+        auto text = [](const std::vector<uint8_t>& b, int at, int n) { return QByteArray(reinterpret_cast<const char*>(&b[at]), n); };
+        std::vector<uint8_t> buf(96), vpd(572);
+        uint8_t inq[6] = {0x12, 0, 0, 0, 96, 0};
+        QCOMPARE(exec(plain, inq, 6, DataIn, buf.data(), 96).status, 0);
+        QCOMPARE(text(buf, 8, 24), QByteArray("ATA     Brevane BV2000-S"));
+
+        // VPD 89h carries the IDENTIFY data at byte 60; VPD 80h the serial.
+        uint8_t inq89[6] = {0x12, 1, 0x89, 0x02, 0x3C, 0};
+        QCOMPARE(exec(plain, inq89, 6, DataIn, vpd.data(), 572).status, 0);
+        QCOMPARE(std::vector<uint8_t>(vpd.begin() + 60, vpd.end()), identify(plain));
+        uint8_t inq80[6] = {0x12, 1, 0x80, 0, 64, 0};
+        QCOMPARE(exec(plain, inq80, 6, DataIn, vpd.data(), 64).status, 0);
+        QCOMPARE(text(vpd, 4, vpd[3]), QByteArray("BV2K0000000000000001"));
+
         uint8_t cap[32];
-        QCOMPARE(read_Capacity(*e.channel, cap).status, 0);
-        auto id = identify(*e.channel);
-        if (!id.empty() && ata_String(id, 27, 40).startsWith("Brevane"))
-            ++brevane;
+        QCOMPARE(read_Capacity(plain, cap).status, 0);
+        QCOMPARE(be64(cap), uint64_t(2097151));
+        QCOMPARE(be32(cap + 8), 512u);
+        QCOMPARE(cap[13] & 0x0F, 3);
+        QCOMPARE(read_Capacity(*set.entries[4].channel, cap).status, 0);
+        QCOMPARE(be64(cap), uint64_t(16000000000ull / 512 - 1));
+
+        Result r = read_Capacity(*set.entries[5].channel, cap); // an empty optical drive
+        QCOMPARE(sense_Key(r.sense), 0x2);
+        QCOMPARE(asc(r.sense), 0x3A);
     }
-    QCOMPARE(brevane, 5);
-}
+
+    void roundTripMemoryAndImage()
+    {
+        QTemporaryDir dir;
+        const std::string path = write_File(dir, "rt.json", R"({"imageDirectory":"img","drives":[
+            {"name":"mem","serial":"M","maxLba":4095},
+            {"name":"file","serial":"F","maxLba":4095,"storage":"image"}]})");
+        for (int pass = 0; pass < 2; ++pass) {
+            Drives set(path, false);
+            for (auto& e : set.entries) {
+                std::vector<uint8_t> data(64 * 512), back(64 * 512, 0xEE);
+                for (size_t i = 0; i < data.size(); ++i)
+                    data[i] = uint8_t(i * 7 + e.path.size() + pass);
+                if (pass == 0) { // never-written sectors read as zeros
+                    QCOMPARE(read16(*e.channel, 4000, 64, back).status, 0);
+                    QCOMPARE(back, std::vector<uint8_t>(back.size(), 0));
+                }
+                QCOMPARE(write16(*e.channel, 4000, 64, data).status, 0);
+                QCOMPARE(read16(*e.channel, 4000, 64, back).status, 0);
+                QCOMPARE(back, data);
+                uint8_t cdb[10] = {0x28, 0, 0, 0, 0x0F, 0xA1, 0, 0, 1, 0}; // READ(10) of LBA 4001
+                QCOMPARE(exec(*e.channel, cdb, 10, DataIn, back.data(), 512).status, 0);
+                QCOMPARE(std::memcmp(back.data(), data.data() + 512, 512), 0);
+            }
+        }
+        // The image is a file of the drive's capacity, holding the written data in place.
+        const std::string image = dir.path().toStdString() + "/img/file.img";
+        struct stat st;
+        QCOMPARE(::stat(image.c_str(), &st), 0);
+        QCOMPARE(uint64_t(st.st_size), uint64_t(4096 * 512));
+        std::ifstream in(image, std::ios::binary);
+        in.seekg(4000 * 512);
+        char first = 0;
+        in.read(&first, 1);
+        QCOMPARE(uint8_t(first), uint8_t(4 + 1)); // "file" is 4 characters, second pass
+    }
+
+    void unreadableSectors()
+    {
+        Drives set("virtual/drives.json");
+        auto& d = *set.entries[1].channel;
+        std::vector<uint8_t> buf(64 * 512), data(64 * 512, 0x33);
+
+        // MEDIUM ERROR, UNRECOVERED READ ERROR, the LBA in the information field, the sectors
+        // before it transferred.
+        QCOMPARE(write16(d, 4960, 40, data).status, 0);
+        Result r = read16(d, 4960, 64, buf);
+        QCOMPARE(r.status, 2);
+        QCOMPARE(sense_Key(r.sense), 0x3);
+        QCOMPARE(asc(r.sense), 0x11);
+        QCOMPARE(ascq(r.sense), 0x00);
+        QCOMPARE(information(r.sense), uint64_t(5000));
+        QCOMPARE(buf[0], uint8_t(0x33));
+        QCOMPARE(r.residual, uint32_t(24 * 512));
+
+        // Through ATA PASS-THROUGH: UNC with the LBA in the output registers.
+        r = ata(d, 0x25, 0, 8, 4998, DmaIn, buf.data(), 8 * 512);
+        QCOMPARE(sense_Key(r.sense), 0x3);
+        AtaRegs regs = status_Return(r.sense);
+        QVERIFY(regs.valid);
+        QCOMPARE(regs.error & 0x40, 0x40);
+        QCOMPARE(regs.lba, uint64_t(5000));
+
+        // Rewriting the sector makes it readable; a permanently bad one refuses the write.
+        QCOMPARE(write16(d, 5000, 1, data).status, 0);
+        QCOMPARE(read16(d, 4960, 64, buf).status, 0);
+        r = write16(d, 6999, 2, data);
+        QCOMPARE(sense_Key(r.sense), 0x3);
+        QCOMPARE(asc(r.sense), 0x0C);
+        QCOMPARE(information(r.sense), uint64_t(7000));
+
+        // Beyond 32 bits the LBA needs descriptor-format sense.
+        QTemporaryDir dir;
+        Drives big(write_File(dir, "big.json",
+                              R"({"drives":[{"serial":"X","maxLba":15628053167,"unreadableSectors":[5000000000]}]})"),
+                   false);
+        r = read16(*big.entries[0].channel, 4999999990, 64, buf);
+        QCOMPARE(r.sense[0] & 0x7F, 0x72);
+        QCOMPARE(information(r.sense), uint64_t(5000000000));
+    }
+
+    void outOfRangeIsRefused()
+    {
+        Drives set("virtual/drives.json");
+        auto& d = *set.entries[0].channel;
+        std::vector<uint8_t> data(8 * 512, 0x77), back(8 * 512), zeros(8 * 512, 0);
+        // The last sectors can be written; one past the end is refused and writes nothing.
+        QCOMPARE(write16(d, 2097151 - 7, 8, zeros).status, 0);
+        Result r = write16(d, 2097151 - 6, 8, data);
+        QCOMPARE(sense_Key(r.sense), 0x5);
+        QCOMPARE(asc(r.sense), 0x21);
+        QCOMPARE(read16(d, 2097151 - 7, 8, back).status, 0);
+        QCOMPARE(back, zeros);
+        QCOMPARE(asc(read16(d, UINT64_MAX, 1, back).sense), 0x21); // no wrap-around
+        r = ata(d, 0x35, 0, 2, 2097151, DmaOut, data.data(), 1024);
+        QVERIFY(status_Return(r.sense).error & 0x10); // IDNF
+
+        // A buffer smaller than the transfer is refused rather than overrun.
+        r = read16(d, 0, 2, back, 512);
+        QCOMPARE(sense_Key(r.sense), 0x5);
+        QCOMPARE(asc(r.sense), 0x24);
+
+        // Unknown commands.
+        uint8_t cdb[6] = {0xC7, 0, 0, 0, 0, 0};
+        r = exec(d, cdb, 6, DataNone, nullptr, 0);
+        QCOMPARE(sense_Key(r.sense), 0x5);
+        QCOMPARE(asc(r.sense), 0x20);
+        r = ata(d, 0x92, 0, 0, 0, NonData, nullptr, 0); // DOWNLOAD MICROCODE is not emulated
+        QCOMPARE(sense_Key(r.sense), 0xB);
+        QCOMPARE(status_Return(r.sense).error, 0x04);
+    }
+
+    void hostProtectedArea()
+    {
+        Drives set("virtual/drives.json");
+        auto& d = *set.entries[2].channel; // native 1048575, accessible 1000000, 4K sectors
+        uint8_t cap[32];
+        read_Capacity(d, cap);
+        QCOMPARE(be64(cap), uint64_t(1000000));
+        QCOMPARE(status_Return(ata(d, 0x27, 0, 0, 0, NonData, nullptr, 0, true).sense).lba, uint64_t(1048575));
+        std::vector<uint8_t> data(4096, 0x11);
+        QCOMPARE(write16(d, 1000001, 1, data).status, 2);
+
+        // SET MAX ADDRESS EXT only right after READ NATIVE MAX ADDRESS EXT, and not beyond native.
+        ata(d, 0x27, 0, 0, 0, NonData, nullptr, 0);
+        ata(d, 0x35, 0, 1, 0, DmaOut, data.data(), 4096); // something else in between
+        QCOMPARE(status_Return(ata(d, 0x37, 0, 0, 1048575, NonData, nullptr, 0).sense).error, 0x04);
+        ata(d, 0x27, 0, 0, 0, NonData, nullptr, 0);
+        QVERIFY(status_Return(ata(d, 0x37, 0, 0, 1048576, NonData, nullptr, 0).sense).error & 0x10);
+        ata(d, 0x27, 0, 0, 0, NonData, nullptr, 0);
+        QCOMPARE(ata(d, 0x37, 0, 0, 1048575, NonData, nullptr, 0).status, 0);
+        read_Capacity(d, cap);
+        QCOMPARE(be64(cap), uint64_t(1048575));
+        QCOMPARE(write16(d, 1048575, 1, data).status, 0);
+    }
+
+    void injectedFaults()
+    {
+        Drives set("virtual/drives.json");
+        auto& d = *set.entries[3].channel;
+        std::vector<uint8_t> buf(512);
+        // READ(16): the first passes (skip 1), the next two fail with the given sense, then it heals.
+        QCOMPARE(read16(d, 0, 1, buf).status, 0);
+        for (int i = 0; i < 2; ++i) {
+            Result r = read16(d, 0, 1, buf);
+            QCOMPARE(sense_Key(r.sense), 0x4);
+            QCOMPARE(asc(r.sense), 0x44);
+        }
+        QCOMPARE(read16(d, 0, 1, buf).status, 0);
+        // SMART READ DATA fails with ABRT every time; other SMART subcommands still work.
+        Result r = ata(d, 0xB0, 0xD0, 1, 0xC24F00, PioIn, buf.data(), 512);
+        QCOMPARE(sense_Key(r.sense), 0xB);
+        QCOMPARE(status_Return(r.sense).error, 0x04);
+        QCOMPARE(status_Return(r.sense).status & 0x01, 0x01);
+        QCOMPARE(ata(d, 0xB0, 0xD1, 1, 0xC24F00, PioIn, buf.data(), 512).status, 0);
+    }
+
+    void smartReturnStatus()
+    {
+        Drives set("virtual/drives.json");
+        // Good: LBA mid/high 4Fh/C2h. Threshold exceeded: F4h/2Ch.
+        Result r = ata(*set.entries[0].channel, 0xB0, 0xDA, 0, 0xC24F00, NonData, nullptr, 0, true);
+        QCOMPARE(sense_Key(r.sense), 0x1);
+        QCOMPARE(ascq(r.sense), 0x1D);
+        QCOMPARE((status_Return(r.sense).lba >> 8) & 0xFFFF, uint64_t(0xC24F));
+        r = ata(*set.entries[1].channel, 0xB0, 0xDA, 0, 0xC24F00, NonData, nullptr, 0, true);
+        QCOMPARE((status_Return(r.sense).lba >> 8) & 0xFFFF, uint64_t(0x2CF4));
+        // Without the SMART signature in LBA mid/high the command is aborted.
+        r = ata(*set.entries[0].channel, 0xB0, 0xDA, 0, 0, NonData, nullptr, 0, true);
+        QCOMPARE(status_Return(r.sense).error, 0x04);
+
+        // SMART data: the attributes as described, checksum right.
+        std::vector<uint8_t> data(512);
+        QCOMPARE(ata(*set.entries[0].channel, 0xB0, 0xD0, 1, 0xC24F00, PioIn, data.data(), 512).status, 0);
+        QCOMPARE(data[2], uint8_t(9));
+        QCOMPARE(uint32_t(data[7] | data[8] << 8), 10000u);
+        uint8_t sum = 0;
+        for (uint8_t b : data)
+            sum = uint8_t(sum + b);
+        QCOMPARE(sum, uint8_t(0));
+    }
+
+    void demoSetIsValid()
+    {
+        // Loaded from a copy, so that its images are made in a temporary directory.
+        std::ifstream in(fixture("../../demo/drives.json"));
+        QVERIFY(in.good());
+        std::stringstream text;
+        text << in.rdbuf();
+        QTemporaryDir dir;
+        Drives set(write_File(dir, "drives.json", text.str()), false);
+        QCOMPARE(set.entries.size(), size_t(9));
+        int brevane = 0;
+        for (auto& e : set.entries) {
+            uint8_t cap[32];
+            if (e.driveTypeHint == 4)
+                continue;
+            QCOMPARE(read_Capacity(*e.channel, cap).status, 0);
+            auto id = identify(*e.channel);
+            brevane += !id.empty() && ata_String(id, 27, 40).startsWith("Brevane");
+        }
+        QCOMPARE(brevane, 5);
+    }
+};
 
 QTEST_GUILESS_MAIN(TestOsknVirtual)
 #include "tst_oskn_virtual.moc"

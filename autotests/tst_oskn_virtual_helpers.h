@@ -80,29 +80,30 @@ inline void put_Be(uint8_t* p, uint64_t v, int bytes)
     for (int i = bytes - 1; i >= 0; --i, v >>= 8)
         p[i] = uint8_t(v);
 }
-inline uint64_t be64(const uint8_t* p)
+inline uint64_t be(const uint8_t* p, int bytes)
 {
     uint64_t v = 0;
-    for (int i = 0; i < 8; ++i)
+    for (int i = 0; i < bytes; ++i)
         v = v << 8 | p[i];
     return v;
 }
-inline uint32_t be32(const uint8_t* p) { return uint32_t(p[0]) << 24 | uint32_t(p[1]) << 16 | uint32_t(p[2]) << 8 | p[3]; }
+inline uint64_t be64(const uint8_t* p) { return be(p, 8); }
+inline uint32_t be32(const uint8_t* p) { return uint32_t(be(p, 4)); }
 
+inline Result rw16(DeviceChannel& ch, bool write, uint64_t lba, uint32_t count, std::vector<uint8_t>& buf, uint32_t bytes)
+{
+    uint8_t cdb[16] = {uint8_t(write ? 0x8A : 0x88)};
+    put_Be(cdb + 2, lba, 8);
+    put_Be(cdb + 10, count, 4);
+    return exec(ch, cdb, 16, write ? DataOut : DataIn, buf.data(), bytes ? bytes : uint32_t(buf.size()));
+}
 inline Result read16(DeviceChannel& ch, uint64_t lba, uint32_t count, std::vector<uint8_t>& buf, uint32_t bytes = 0)
 {
-    uint8_t cdb[16] = {0x88};
-    put_Be(cdb + 2, lba, 8);
-    put_Be(cdb + 10, count, 4);
-    return exec(ch, cdb, 16, DataIn, buf.data(), bytes ? bytes : uint32_t(buf.size()));
+    return rw16(ch, false, lba, count, buf, bytes);
 }
-
 inline Result write16(DeviceChannel& ch, uint64_t lba, uint32_t count, std::vector<uint8_t>& buf)
 {
-    uint8_t cdb[16] = {0x8A};
-    put_Be(cdb + 2, lba, 8);
-    put_Be(cdb + 10, count, 4);
-    return exec(ch, cdb, 16, DataOut, buf.data(), uint32_t(buf.size()));
+    return rw16(ch, true, lba, count, buf, 0);
 }
 
 inline Result read_Capacity(DeviceChannel& ch, uint8_t* out32)
@@ -142,10 +143,7 @@ inline Result ata(DeviceChannel& ch, uint8_t command, uint16_t feature, uint16_t
 inline std::vector<uint8_t> identify(DeviceChannel& ch)
 {
     std::vector<uint8_t> id(512);
-    Result r = ata(ch, 0xEC, 0, 1, 0, PioIn, id.data(), 512);
-    if (r.status != 0)
-        id.clear();
-    return id;
+    return ata(ch, 0xEC, 0, 1, 0, PioIn, id.data(), 512).status == 0 ? id : std::vector<uint8_t>();
 }
 
 inline QString ata_String(const std::vector<uint8_t>& id, int word, int chars)
@@ -159,21 +157,16 @@ inline QString ata_String(const std::vector<uint8_t>& id, int word, int chars)
 }
 
 // Sense data in either format.
-inline int sense_Key(const std::vector<uint8_t>& s)
-{
-    if (s.size() < 4)
-        return -1;
-    return (s[0] & 0x7F) >= 0x72 ? s[1] & 0x0F : s[2] & 0x0F;
-}
 inline bool is_Descriptor(const std::vector<uint8_t>& s) { return !s.empty() && (s[0] & 0x7F) >= 0x72; }
-inline int asc(const std::vector<uint8_t>& s)
+// The byte at `descriptor` in descriptor format, at `fixed` in fixed format, or -1.
+inline int sense_Byte(const std::vector<uint8_t>& s, size_t descriptor, size_t fixed)
 {
-    return is_Descriptor(s) ? (s.size() > 2 ? s[2] : -1) : (s.size() > 12 ? s[12] : -1);
+    const size_t at = is_Descriptor(s) ? descriptor : fixed;
+    return at < s.size() ? s[at] : -1;
 }
-inline int ascq(const std::vector<uint8_t>& s)
-{
-    return is_Descriptor(s) ? (s.size() > 3 ? s[3] : -1) : (s.size() > 13 ? s[13] : -1);
-}
+inline int sense_Key(const std::vector<uint8_t>& s) { return s.size() < 4 ? -1 : sense_Byte(s, 1, 2) & 0x0F; }
+inline int asc(const std::vector<uint8_t>& s) { return sense_Byte(s, 2, 12); }
+inline int ascq(const std::vector<uint8_t>& s) { return sense_Byte(s, 3, 13); }
 
 inline const uint8_t* find_Descriptor(const std::vector<uint8_t>& s, uint8_t type)
 {
@@ -202,17 +195,12 @@ struct AtaRegs {
 
 inline AtaRegs status_Return(const std::vector<uint8_t>& s)
 {
-    AtaRegs r;
     const uint8_t* d = find_Descriptor(s, 0x09);
     if (!d)
-        return r;
-    r.valid = true;
-    r.error = d[3];
-    r.count = uint32_t(d[4]) << 8 | d[5];
-    r.lba = uint64_t(d[7]) | uint64_t(d[9]) << 8 | uint64_t(d[11]) << 16 | uint64_t(d[6]) << 24 |
-            uint64_t(d[8]) << 32 | uint64_t(d[10]) << 40;
-    r.status = d[13];
-    return r;
+        return {};
+    return {true, d[3], d[13], uint32_t(d[4]) << 8 | d[5],
+            uint64_t(d[7]) | uint64_t(d[9]) << 8 | uint64_t(d[11]) << 16 | uint64_t(d[6]) << 24 |
+                uint64_t(d[8]) << 32 | uint64_t(d[10]) << 40};
 }
 
 } // namespace vtest
