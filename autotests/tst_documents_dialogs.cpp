@@ -4,11 +4,8 @@
 #include "eulaDialog.h"
 #include "helpkestrova.h"
 #include "translationstatic.h"
-#include "viewlog.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QFile>
 #include <QFont>
 #include <QLabel>
 #include <QPointer>
@@ -111,327 +108,242 @@ class TestDocumentsDialogs : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void cleanup();
-
-    void acceptNeedsTheEnd_data();
-    void acceptNeedsTheEnd();
-    void shortAndMissingDocuments();
-    void acceptOpensTheNextWindow();
-    void buttonsPerMode();
-    void endingTheProcess_data();
-    void endingTheProcess();
-    void documentsPerLanguage_data();
-    void documentsPerLanguage();
-    void noLanguageShowsThePortugueseAgreement();
-    void aboutShowsVersionAndAgreement();
-    void helpFocusesOkAtTheEnd();
-    void shownInTheChosenLanguage_data();
-    void shownInTheChosenLanguage();
-
-    void screenshots();
-};
-
-void TestDocumentsDialogs::initTestCase()
-{
-    QFont::insertSubstitution("Helvetica Neue LT Std", "TeX Gyre Heros");
-    TranslationStatic::get_Instance()->set_language("en_US");
-}
-
-void TestDocumentsDialogs::cleanup()
-{
-    TranslationStatic::get_Instance()->set_language("en_US");
-    EULADialog::openMainWindow = nullptr;
-}
-
-void TestDocumentsDialogs::acceptNeedsTheEnd_data()
-{
-    QTest::addColumn<QString>("how");
-    QTest::newRow("program") << "program";
-    QTest::newRow("keyboard") << "keyboard";
-    QTest::newRow("mouse wheel") << "wheel";
-    QTest::newRow("scroll bar") << "scroll bar";
-}
-
-// "I Accept" stays disabled until the last line was shown; reaching it once is enough.
-void TestDocumentsDialogs::acceptNeedsTheEnd()
-{
-    QFETCH(QString, how);
-    auto* eula = new EULADialog;
-    QVERIFY(showLoaded(eula));
-    QPushButton* accept = button(eula, "bt_accept");
-    QWebFrame* frame = frameOf(eula);
-    const int max = frame->scrollBarMaximum(Qt::Vertical);
-    QVERIFY2(max > viewOf(eula)->height(), "the agreement must need scrolling");
-    QVERIFY(!accept->isEnabled());
-
-    frame->setScrollPosition(QPoint(0, max - 40));
-    QTest::qWait(50);
-    QVERIFY(!accept->isEnabled());
-
-    scrollToEnd(eula, how);
-    QTRY_COMPARE(frame->scrollPosition().y(), max);
-    QTRY_VERIFY(accept->isEnabled());
-    QTRY_COMPARE(eula->focusWidget(), accept);
-
-    frame->setScrollPosition(QPoint(0, 0));
-    QTest::qWait(50);
-    QVERIFY(accept->isEnabled());
-    disposeOf(eula);
-}
-
-// A document that needs no scrolling counts as read; a missing one never can be accepted.
-void TestDocumentsDialogs::shortAndMissingDocuments()
-{
-    auto* eula = new EULADialog;
-    QVERIFY(showLoaded(eula));
-    QSignalSpy loaded(viewOf(eula), &QWebView::loadFinished);
-    viewOf(eula)->setHtml("<html><body><p>One short paragraph.</p></body></html>");
-    QVERIFY(!loaded.isEmpty() || loaded.wait(5000));
-    QCOMPARE(frameOf(eula)->scrollBarMaximum(Qt::Vertical), 0);
-    QTRY_VERIFY(button(eula, "bt_accept")->isEnabled());
-    disposeOf(eula);
-
-    TranslationStatic::get_Instance()->set_language("xx_XX");
-    eula = new EULADialog;
-    QVERIFY(showLoaded(eula));
-    QTest::qWait(100);
-    QVERIFY(frameOf(eula)->toPlainText().trimmed().isEmpty());
-    QVERIFY(!button(eula, "bt_accept")->isEnabled());
-    disposeOf(eula);
-}
-
-// Accepting opens the next window and disposes of the agreement without ending the process.
-void TestDocumentsDialogs::acceptOpensTheNextWindow()
-{
-    int opened = 0;
-    EULADialog::openMainWindow = [&opened] { ++opened; };
-    QPointer<EULADialog> eula = new EULADialog;
-    QVERIFY(showLoaded(eula));
-    scrollToEnd(eula, "program");
-    QPushButton* accept = button(eula, "bt_accept");
-    QTRY_VERIFY(accept->isEnabled());
-    QTest::mouseClick(eula->windowHandle(), Qt::LeftButton, Qt::NoModifier,
-                      accept->mapTo(eula, accept->rect().center()));
-    QCOMPARE(opened, 1);
-    QTRY_VERIFY(!eula);
-
-    // Until the main window is hooked up, accepting shows the log viewer.
-    EULADialog::openMainWindow = nullptr;
-    ViewLog::Instance()->hide();
-    eula = new EULADialog;
-    QVERIFY(showLoaded(eula));
-    scrollToEnd(eula, "program");
-    QTRY_VERIFY(button(eula, "bt_accept")->isEnabled());
-    button(eula, "bt_accept")->click();
-    QVERIFY(ViewLog::Instance()->isVisible());
-    QTRY_VERIFY(!eula);
-    ViewLog::Instance()->hide();
-}
-
-// Agreement mode offers accept and refuse; the read-only mode only "Done", which disposes of
-// the window, as does its close box, and the process goes on.
-void TestDocumentsDialogs::buttonsPerMode()
-{
-    QPointer<EULADialog> eula = new EULADialog;
-    QVERIFY(showLoaded(eula));
-    QVERIFY(button(eula, "bt_accept")->isVisible());
-    QVERIFY(button(eula, "bt_not_accept")->isVisible());
-    QVERIFY(!button(eula, "bt_ok")->isVisible());
-    QCOMPARE(button(eula, "bt_not_accept")->focusPolicy(), Qt::NoFocus);
-
-    eula->about_License_Agreement();
-    QVERIFY(!button(eula, "bt_accept")->isVisible());
-    QVERIFY(!button(eula, "bt_not_accept")->isVisible());
-    QVERIFY(button(eula, "bt_ok")->isVisible());
-    button(eula, "bt_ok")->click();
-    QTRY_VERIFY(!eula);
-
-    eula = new EULADialog;
-    eula->about_License_Agreement();
-    QVERIFY(showLoaded(eula));
-    QVERIFY(eula->close());
-    QVERIFY(eula && !eula->isVisible());
-    disposeOf(eula);
-}
-
-void TestDocumentsDialogs::endingTheProcess_data()
-{
-    QTest::addColumn<QString>("scenario");
-    QTest::addColumn<int>("status");
-    QTest::newRow("I Do Not Accept") << "refuse" << 2;
-    QTest::newRow("close box") << "close" << 2;
-    QTest::newRow("close box after accepting") << "close-after-end" << 2;
-    QTest::newRow("close box in about mode") << "about-close" << 0;
-}
-
-// Refusing or closing the agreement powers off (status 2); in about mode closing only closes.
-// Each scenario runs in a child process, since the power-off really ends the process.
-void TestDocumentsDialogs::endingTheProcess()
-{
-    QFETCH(QString, scenario);
-    QFETCH(int, status);
-    QProcess child;
-    child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    child.start(QCoreApplication::applicationFilePath(), {"--child", scenario});
-    QVERIFY(child.waitForFinished(30000));
-    QCOMPARE(child.exitStatus(), QProcess::NormalExit);
-    const QByteArray said = child.readAllStandardOutput();
-    QVERIFY2(said.contains("ready"), said.constData());
-    QCOMPARE(child.exitCode(), status);
-}
-
-void TestDocumentsDialogs::documentsPerLanguage_data()
-{
-    QTest::addColumn<QString>("code");
-    for (const QString& code : languageCodes)
-        QTest::newRow(qPrintable(code)) << code;
-}
-
-// Each language shows its own agreement and help document, and both exist.
-void TestDocumentsDialogs::documentsPerLanguage()
-{
-    QFETCH(QString, code);
-    TranslationStatic::get_Instance()->set_language(code);
-    const QString suffix = code.mid(3);
-
-    auto* eula = new EULADialog;
-    QVERIFY(showLoaded(eula));
-    QCOMPARE(frameOf(eula)->url().toString(),
-             "qrc:/licenseAgreement/licenseAgreement/BrevaneEULA.default-" + suffix + ".html");
-    QVERIFY2(!frameOf(eula)->toPlainText().trimmed().isEmpty(), "agreement document missing");
-    disposeOf(eula);
-
-    auto* help = new HelpKestrova;
-    QVERIFY(showLoaded(help));
-    QCOMPARE(frameOf(help)->url().toString(),
-             "qrc:/licenseAgreement/help/KestrovaBootable.README-" + suffix + ".html");
-    QVERIFY2(!frameOf(help)->toPlainText().trimmed().isEmpty(), "help document missing");
-    disposeOf(help);
-}
-
-// The PT agreement is shipped but no catalog leads to it.
-void TestDocumentsDialogs::noLanguageShowsThePortugueseAgreement()
-{
-    const QStringList catalogs = TranslationStatic::list_Catalogs();
-    if (catalogs.isEmpty())
-        QSKIP("no catalogs in the resources");
-    for (const QString& file : catalogs) {
-        TranslationStatic::get_Instance()->set_language(file.left(file.lastIndexOf('.')));
-        QVERIFY2(!TranslationStatic::get_Instance()->get_License_Agreement().contains("-PT."),
-                 qPrintable(file));
+    void initTestCase()
+    {
+        QFont::insertSubstitution("Helvetica Neue LT Std", "TeX Gyre Heros");
+        TranslationStatic::get_Instance()->set_language("en_US");
     }
-}
 
-// About shows the fixed version and build date; its button opens the agreement read-only.
-void TestDocumentsDialogs::aboutShowsVersionAndAgreement()
-{
-    TranslationStatic::get_Instance()->set_language("de_DE");
-    AboutDialog about;
-    about.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&about));
-    QCOMPARE(about.findChild<QLabel*>("lbVersion")->text(), QStringLiteral("Version 2.0.7"));
-    QCOMPARE(about.findChild<QLabel*>("lbBuildDate")->text(), QStringLiteral("Dec-14-2016"));
+    void cleanup()
+    {
+        TranslationStatic::get_Instance()->set_language("en_US");
+        EULADialog::openMainWindow = nullptr;
+    }
 
-    button(&about, "btAboutLicence")->click();
-    QPointer<EULADialog> eula;
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (auto* e = qobject_cast<EULADialog*>(w); e && e->isVisible())
-            eula = e;
-    QVERIFY(eula);
-    QVERIFY(eula->isWindow() && eula->windowFlags().testFlag(Qt::WindowCloseButtonHint));
-    QVERIFY(button(eula, "bt_ok")->isVisible());
-    QVERIFY(!button(eula, "bt_accept")->isVisible());
-    QSignalSpy loaded(viewOf(eula), &QWebView::loadFinished);
-    QVERIFY(loaded.wait(5000));
-    QVERIFY(frameOf(eula)->url().toString().endsWith("BrevaneEULA.default-DE.html"));
+    void acceptNeedsTheEnd_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("program") << "program";
+        QTest::newRow("keyboard") << "keyboard";
+        QTest::newRow("mouse wheel") << "wheel";
+        QTest::newRow("scroll bar") << "scroll bar";
+    }
 
-    // Its close box disposes of it; the About window stays.
-    QVERIFY(eula->close());
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(!eula);
-    QVERIFY(about.isVisible());
-}
+    // "I Accept" stays disabled until the last line was shown; reaching it once is enough.
+    void acceptNeedsTheEnd()
+    {
+        QFETCH(QString, how);
+        auto* eula = new EULADialog;
+        QVERIFY(showLoaded(eula));
+        QPushButton* accept = button(eula, "bt_accept");
+        QWebFrame* frame = frameOf(eula);
+        const int max = frame->scrollBarMaximum(Qt::Vertical);
+        QVERIFY2(max > viewOf(eula)->height(), "the agreement must need scrolling");
+        QVERIFY(!accept->isEnabled());
 
-// Reaching the end of the help text moves the keyboard focus to OK, which closes the window.
-void TestDocumentsDialogs::helpFocusesOkAtTheEnd()
-{
-    auto* help = new HelpKestrova;
-    help->setAttribute(Qt::WA_DeleteOnClose);
-    QPointer<HelpKestrova> guard(help);
-    QVERIFY(showLoaded(help));
-    QPushButton* ok = button(help, "btn_ok");
-    QVERIFY(frameOf(help)->scrollBarMaximum(Qt::Vertical) > 0);
-    scrollToEnd(help, "keyboard");
-    QTRY_COMPARE(help->focusWidget(), ok);
-    QTest::keyClick(ok, Qt::Key_Space);
-    QTRY_VERIFY(!guard);
-}
+        frame->setScrollPosition(QPoint(0, max - 40));
+        QTest::qWait(50);
+        QVERIFY(!accept->isEnabled());
 
-void TestDocumentsDialogs::shownInTheChosenLanguage_data()
-{
-    QTest::addColumn<QString>("code");
-    QTest::newRow("en_US") << "en_US";
-    QTest::newRow("de_DE") << "de_DE";
-    QTest::newRow("zh_TW") << "zh_TW";
-}
+        scrollToEnd(eula, how);
+        QTRY_COMPARE(frame->scrollPosition().y(), max);
+        QTRY_VERIFY(accept->isEnabled());
+        QTRY_COMPARE(eula->focusWidget(), accept);
 
-// Each window looks its texts up under its own class name in the chosen catalog.
-void TestDocumentsDialogs::shownInTheChosenLanguage()
-{
-    QFETCH(QString, code);
-    TranslationStatic* translation = TranslationStatic::get_Instance();
-    translation->set_language(code);
-    translation->load_Language();
-    QTranslator* catalog = translation->get_Translator();
-    if (catalog->isEmpty())
-        QSKIP("no catalog for this language in the resources");
-    auto shown = [catalog](const char* context, const char* source) {
-        const QString t = catalog->translate(context, source);
-        return t.isEmpty() ? QString::fromUtf8(source) : t;
-    };
+        frame->setScrollPosition(QPoint(0, 0));
+        QTest::qWait(50);
+        QVERIFY(accept->isEnabled());
+        disposeOf(eula);
+    }
 
-    EULADialog eula;
-    HelpKestrova help;
-    AboutDialog about;
-    QCOMPARE(eula.windowTitle(), shown("EULADialog", "License Agreement"));
-    QCOMPARE(button(&eula, "bt_accept")->text(), shown("EULADialog", "I Accept"));
-    QCOMPARE(button(&eula, "bt_not_accept")->text(), shown("EULADialog", "I Do Not Accept"));
-    QCOMPARE(button(&eula, "bt_ok")->text(), shown("EULADialog", "Done"));
-    QCOMPARE(about.windowTitle(), shown("AboutDialog", "About Kestrova Bootable"));
-    QCOMPARE(button(&about, "btAboutLicence")->text(), shown("AboutDialog", "License Agreement"));
-    QCOMPARE(help.windowTitle(), shown("HelpKestrova", "HelpKestrova"));
-    QCOMPARE(button(&help, "btn_ok")->text(), shown("HelpKestrova", "OK"));
-    translation->load_Language("none"); // back to the texts of the code
-}
+    // A document that needs no scrolling counts as read; a missing one never can be accepted.
+    void shortAndMissingDocuments()
+    {
+        auto* eula = new EULADialog;
+        QVERIFY(showLoaded(eula));
+        QSignalSpy loaded(viewOf(eula), &QWebView::loadFinished);
+        viewOf(eula)->setHtml("<html><body><p>One short paragraph.</p></body></html>");
+        QVERIFY(!loaded.isEmpty() || loaded.wait(5000));
+        QCOMPARE(frameOf(eula)->scrollBarMaximum(Qt::Vertical), 0);
+        QTRY_VERIFY(button(eula, "bt_accept")->isEnabled());
+        disposeOf(eula);
 
-// Not a check: with KV_SCREENSHOTS=<dir> (run on a real display), saves pictures of the windows.
-void TestDocumentsDialogs::screenshots()
-{
-    const QString dir = qEnvironmentVariable("KV_SCREENSHOTS");
-    if (dir.isEmpty())
-        QSKIP("set KV_SCREENSHOTS to a folder to save pictures of the windows");
-    QDir().mkpath(dir);
-    auto shoot = [&](QWidget* w, const QString& name) {
-        QTest::qWait(300);
-        QVERIFY(w->grab().save(dir + '/' + name + ".png"));
-    };
-    auto* eula = new EULADialog;
-    QVERIFY(showLoaded(eula));
-    shoot(eula, "EULADialog");
-    scrollToEnd(eula, "program");
-    QTRY_VERIFY(button(eula, "bt_accept")->isEnabled());
-    shoot(eula, "EULADialog-end");
-    disposeOf(eula);
-    AboutDialog about;
-    about.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&about));
-    shoot(&about, "AboutDialog");
-    auto* help = new HelpKestrova;
-    QVERIFY(showLoaded(help));
-    shoot(help, "HelpKestrova");
-    disposeOf(help);
-}
+        TranslationStatic::get_Instance()->set_language("xx_XX");
+        eula = new EULADialog;
+        QVERIFY(showLoaded(eula));
+        QTest::qWait(100);
+        QVERIFY(frameOf(eula)->toPlainText().trimmed().isEmpty());
+        QVERIFY(!button(eula, "bt_accept")->isEnabled());
+        disposeOf(eula);
+    }
+
+    // Accepting opens the next window and disposes of the agreement without ending the process.
+    void acceptOpensTheNextWindow()
+    {
+        int opened = 0;
+        EULADialog::openMainWindow = [&opened] { ++opened; };
+        QPointer<EULADialog> eula = new EULADialog;
+        QVERIFY(showLoaded(eula));
+        scrollToEnd(eula, "program");
+        QPushButton* accept = button(eula, "bt_accept");
+        QTRY_VERIFY(accept->isEnabled());
+        QTest::mouseClick(eula->windowHandle(), Qt::LeftButton, Qt::NoModifier, accept->mapTo(eula, accept->rect().center()));
+        QCOMPARE(opened, 1);
+        QTRY_VERIFY(!eula);
+    }
+
+    // Agreement mode offers accept and refuse; the read-only mode only "Done", which disposes of
+    // the window.
+    void buttonsPerMode()
+    {
+        QPointer<EULADialog> eula = new EULADialog;
+        QVERIFY(showLoaded(eula));
+        auto shown = [&] {
+            return QVector<bool>{button(eula, "bt_accept")->isVisible(), button(eula, "bt_not_accept")->isVisible(),
+                                 button(eula, "bt_ok")->isVisible()};
+        };
+        QCOMPARE(shown(), QVector<bool>({true, true, false}));
+        QCOMPARE(button(eula, "bt_not_accept")->focusPolicy(), Qt::NoFocus);
+        eula->about_License_Agreement();
+        QCOMPARE(shown(), QVector<bool>({false, false, true}));
+        button(eula, "bt_ok")->click();
+        QTRY_VERIFY(!eula);
+    }
+
+    void endingTheProcess_data()
+    {
+        QTest::addColumn<QString>("scenario");
+        QTest::addColumn<int>("status");
+        QTest::newRow("I Do Not Accept") << "refuse" << 2;
+        QTest::newRow("close box") << "close" << 2;
+        QTest::newRow("close box after accepting") << "close-after-end" << 2;
+        QTest::newRow("close box in about mode") << "about-close" << 0;
+    }
+
+    // Refusing or closing the agreement powers off (status 2); in about mode closing only closes.
+    // Each scenario runs in a child process, since the power-off really ends the process.
+    void endingTheProcess()
+    {
+        QFETCH(QString, scenario);
+        QFETCH(int, status);
+        QProcess child;
+        child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        child.start(QCoreApplication::applicationFilePath(), {"--child", scenario});
+        QVERIFY(child.waitForFinished(30000));
+        QCOMPARE(child.exitStatus(), QProcess::NormalExit);
+        const QByteArray said = child.readAllStandardOutput();
+        QVERIFY2(said.contains("ready"), said.constData());
+        QCOMPARE(child.exitCode(), status);
+    }
+
+    void documentsPerLanguage_data()
+    {
+        QTest::addColumn<QString>("code");
+        for (const QString& code : languageCodes)
+            QTest::newRow(qPrintable(code)) << code;
+    }
+
+    // Each language shows its own agreement and help document, and both exist.
+    void documentsPerLanguage()
+    {
+        QFETCH(QString, code);
+        TranslationStatic::get_Instance()->set_language(code);
+        const QString suffix = code.mid(3);
+
+        for (const QString& document : {"qrc:/licenseAgreement/licenseAgreement/BrevaneEULA.default-",
+                                        "qrc:/licenseAgreement/help/KestrovaBootable.README-"}) {
+            QWidget* window = document.contains("EULA") ? static_cast<QWidget*>(new EULADialog) : new HelpKestrova;
+            QVERIFY(showLoaded(window));
+            QCOMPARE(frameOf(window)->url().toString(), document + suffix + ".html");
+            QVERIFY2(!frameOf(window)->toPlainText().trimmed().isEmpty(), "document missing");
+            disposeOf(window);
+        }
+    }
+
+    // The PT agreement is shipped but no catalog leads to it.
+    void noLanguageShowsThePortugueseAgreement()
+    {
+        const QStringList catalogs = TranslationStatic::list_Catalogs();
+        if (catalogs.isEmpty())
+            QSKIP("no catalogs in the resources");
+        for (const QString& file : catalogs) {
+            TranslationStatic::get_Instance()->set_language(file.left(file.lastIndexOf('.')));
+            QVERIFY2(!TranslationStatic::get_Instance()->get_License_Agreement().contains("-PT."),
+                     qPrintable(file));
+        }
+    }
+
+    // About's button opens the agreement read-only, in the chosen language.
+    void aboutShowsVersionAndAgreement()
+    {
+        TranslationStatic::get_Instance()->set_language("de_DE");
+        AboutDialog about;
+        about.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&about));
+        button(&about, "btAboutLicence")->click();
+        QPointer<EULADialog> eula;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* e = qobject_cast<EULADialog*>(w); e && e->isVisible())
+                eula = e;
+        QVERIFY(eula);
+        QVERIFY(button(eula, "bt_ok")->isVisible() && !button(eula, "bt_accept")->isVisible());
+        QSignalSpy loaded(viewOf(eula), &QWebView::loadFinished);
+        QVERIFY(loaded.wait(5000));
+        QVERIFY(frameOf(eula)->url().toString().endsWith("BrevaneEULA.default-DE.html"));
+
+        // Its close box disposes of it; the About window stays.
+        QVERIFY(eula->close());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!eula);
+        QVERIFY(about.isVisible());
+    }
+
+    // Reaching the end of the help text moves the keyboard focus to OK, which closes the window.
+    void helpFocusesOkAtTheEnd()
+    {
+        auto* help = new HelpKestrova;
+        help->setAttribute(Qt::WA_DeleteOnClose);
+        QPointer<HelpKestrova> guard(help);
+        QVERIFY(showLoaded(help));
+        QPushButton* ok = button(help, "btn_ok");
+        QVERIFY(frameOf(help)->scrollBarMaximum(Qt::Vertical) > 0);
+        scrollToEnd(help, "keyboard");
+        QTRY_COMPARE(help->focusWidget(), ok);
+        QTest::keyClick(ok, Qt::Key_Space);
+        QTRY_VERIFY(!guard);
+    }
+
+    void shownInTheChosenLanguage_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::newRow("zh_TW") << "zh_TW";
+    }
+
+    // Each window looks its texts up under its own class name in the chosen catalog.
+    void shownInTheChosenLanguage()
+    {
+        QFETCH(QString, code);
+        TranslationStatic* translation = TranslationStatic::get_Instance();
+        translation->set_language(code);
+        translation->load_Language();
+        QTranslator* catalog = translation->get_Translator();
+        if (catalog->isEmpty())
+            QSKIP("no catalog for this language in the resources");
+        auto shown = [catalog](const char* context, const char* source) {
+            const QString t = catalog->translate(context, source);
+            return t.isEmpty() ? QString::fromUtf8(source) : t;
+        };
+
+        EULADialog eula;
+        HelpKestrova help;
+        AboutDialog about;
+        QCOMPARE(eula.windowTitle(), shown("EULADialog", "License Agreement"));
+        QCOMPARE(button(&eula, "bt_accept")->text(), shown("EULADialog", "I Accept"));
+        QCOMPARE(about.windowTitle(), shown("AboutDialog", "About Kestrova Bootable"));
+        QCOMPARE(button(&help, "btn_ok")->text(), shown("HelpKestrova", "OK"));
+        translation->load_Language("none"); // back to the texts of the code
+    }
+};
 
 // Child process: shows the agreement and answers it as the scenario says. Prints "ready" once
 // the window is up, so that the parent knows the status came from the answer.
