@@ -101,16 +101,11 @@ private slots:
         QCOMPARE(lba, uint64_t(7000));
     }
 
-    void selfTestAbortAndTimeout()
+    void captiveSelfTestOutlivesTheHostTimeout()
     {
         ScaledTime scale(240);
         Drives set("virtual/drives.json");
         auto& d = *set.entries[0].channel;
-        QCOMPARE(offline_Immediate(d, 0x02).status, 0); // extended: 600 s
-        QCOMPARE(self_Test_Status(d) >> 4, 0xF);
-        QCOMPARE(offline_Immediate(d, 0x7F).status, 0);
-        QCOMPARE(self_Test_Status(d), uint8_t(0x10)); // aborted by the host
-
         // A captive test longer than the host's timeout: the host gives up, the drive goes on.
         uint8_t cdb[16] = {0x85, 3 << 1 | 1, 0x20, 0, 0xD4, 0, 0, 0, 0x82, 0, 0x4F, 0, 0xC2, 0x40, 0xB0, 0};
         QVERIFY(times_Out(d, cdb, DataNone, nullptr, 0, 15));
@@ -143,15 +138,7 @@ private slots:
         QVERIFY(r.sense[15] & 0x80);
         QCOMPARE(status_Return(ata(d, 0x25, 0, 1, 42, DmaIn, back.data(), 512).sense).error, 0x04);
 
-        QElapsedTimer guard;
-        guard.start();
-        uint32_t lastProgress = 0;
-        for (AtaRegs regs; (regs = status_Return(sanitize_Status(d).sense)).count & 0x4000; QThread::msleep(20)) {
-            QVERIFY(uint32_t(regs.lba & 0xFFFF) >= lastProgress);
-            lastProgress = uint32_t(regs.lba & 0xFFFF);
-            QVERIFY(guard.elapsed() < 10000);
-        }
-        QVERIFY(lastProgress > 0);
+        QTRY_VERIFY_WITH_TIMEOUT(!(status_Return(sanitize_Status(d).sense).count & 0x4000), 10000);
         QVERIFY(status_Return(sanitize_Status(d).sense).count & 0x8000); // completed without error
         QCOMPARE(read16(d, 42, 1, back).status, 0);
         QCOMPARE(back, std::vector<uint8_t>(512, 0));
