@@ -81,10 +81,7 @@ void clickAt(QWidget* top, QPoint posInTop)
     QTest::mouseClick(top->windowHandle(), Qt::LeftButton, Qt::NoModifier, posInTop);
 }
 
-QPoint centreIn(QWidget* top, QWidget* child)
-{
-    return child->mapTo(top, child->rect().center());
-}
+QPoint centreIn(QWidget* top, QWidget* child) { return child->mapTo(top, child->rect().center()); }
 
 // Runs the dialog's modal loop and answers it from inside; a dialog left open is closed with
 // result -1 so that a broken confirmation fails the test instead of hanging it.
@@ -143,15 +140,9 @@ private slots:
         QTest::addColumn<int>("kind");
         QTest::addColumn<QString>("action");
         QTest::addColumn<int>("expected");
-        for (int k = 0; k < kindCount; ++k) {
-            const char* n = confirmation(k).name;
-            QTest::addRow("%s F8", n) << k << "F8" << 1;
-            QTest::addRow("%s Escape", n) << k << "Escape" << 0;
-            QTest::addRow("%s Enter", n) << k << "Enter" << 0;
-            QTest::addRow("%s Space", n) << k << "Space" << 0;
-            QTest::addRow("%s Cancel", n) << k << "Cancel" << 0;
-            QTest::addRow("%s close box", n) << k << "close" << 0;
-        }
+        for (int k = 0; k < kindCount; ++k)
+            for (const QString action : {"F8", "Escape", "Enter", "Space", "Cancel", "close"})
+                QTest::addRow("%s %s", confirmation(k).name, qPrintable(action)) << k << action << int(action == "F8");
     }
 
     // Only F8 starts the operation; every other way out gives 0.

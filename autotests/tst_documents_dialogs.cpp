@@ -25,20 +25,11 @@ namespace {
 const QStringList languageCodes = {"de_DE", "en_US", "es_ES", "fr_FR", "it_IT", "ja_JP", "ko_KR",
                                    "pt_BR", "ru_RU", "th_TH", "vi_VI", "zh_CN", "zh_TW"};
 
-QWebView* viewOf(QWidget* w)
-{
-    return w->findChild<QWebView*>("webView");
-}
+QWebView* viewOf(QWidget* w) { return w->findChild<QWebView*>("webView"); }
 
-QWebFrame* frameOf(QWidget* w)
-{
-    return viewOf(w)->page()->mainFrame();
-}
+QWebFrame* frameOf(QWidget* w) { return viewOf(w)->page()->mainFrame(); }
 
-QPushButton* button(QWidget* w, const char* name)
-{
-    return w->findChild<QPushButton*>(name);
-}
+QPushButton* button(QWidget* w, const char* name) { return w->findChild<QPushButton*>(name); }
 
 // Shows the window and waits until its document has loaded (or failed to).
 bool showLoaded(QWidget* w)
