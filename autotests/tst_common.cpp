@@ -110,9 +110,9 @@ private slots:
 
     void whitespace_data()
     {
-        QTest::addColumn<StringFunction>("function");
         const StringFunction Leading = remove_Leading_Whitespace, Trailing = remove_Trailing_Whitespace,
                              Both = remove_Leading_And_Trailing_Whitespace;
+        QTest::addColumn<StringFunction>("function");
         QTest::addColumn<QByteArray>("input");
         QTest::addColumn<QByteArray>("expected");
         QTest::newRow("leading, every kind") << Leading << QByteArray(" \t\n\v\fx y ") << QByteArray("x y ");
@@ -178,23 +178,14 @@ private slots:
         QCOMPARE(captureStdout([] { print_Time_To_Screen(nullptr, nullptr, nullptr, nullptr, nullptr); }), QByteArray());
     }
 
-    void futureDateAndTime_data()
-    {
-        QTest::addColumn<qint64>("start");
-        QTest::addColumn<qint64>("seconds");
-        QTest::addColumn<qint64>("expected");
-        QTest::newRow("February 2100 is not") << utc(2100, 2, 28) << qint64(86400) << utc(2100, 3, 1);
-        QTest::newRow("every carry at once") << utc(2023, 12, 31, 23, 59, 59) << qint64(1) << utc(2024, 1, 1);
-        QTest::newRow("many days") << utc(2023, 1, 15, 8, 30) << qint64(200LL * 86400 + 3661)
-                                   << utc(2023, 8, 3, 9, 31, 1);
-    }
-
     void futureDateAndTime()
     {
-        QFETCH(qint64, start);
-        QFETCH(qint64, seconds);
-        QFETCH(qint64, expected);
-        QCOMPARE(qint64(get_Future_Data_And_Time(time_t(start), uint64_t(seconds))), expected);
+        auto future = [](qint64 start, qint64 seconds) {
+            return qint64(get_Future_Data_And_Time(time_t(start), uint64_t(seconds)));
+        };
+        QCOMPARE(future(utc(2100, 2, 28), 86400), utc(2100, 3, 1)); // 2100 is not a leap year
+        QCOMPARE(future(utc(2023, 12, 31, 23, 59, 59), 1), utc(2024, 1, 1));
+        QCOMPARE(future(utc(2023, 1, 15, 8, 30), 200LL * 86400 + 3661), utc(2023, 8, 3, 9, 31, 1));
     }
 
     void printedOutput()
@@ -238,28 +229,17 @@ private slots:
         QVERIFY(xorshiftplus32() != 0 || xorshiftplus32() != 0);
     }
 
-    void delaySplit_data()
-    {
-        QTest::addColumn<uint>("milliseconds");
-        QTest::addColumn<double>("scale");
-        QTest::addColumn<qint64>("seconds");
-        QTest::addColumn<qint64>("nanoseconds");
-        QTest::newRow("1500 ms") << 1500u << 1.0 << qint64(1) << qint64(500000000);
-        QTest::newRow("largest") << UINT32_MAX << 1.0 << qint64(4294967) << qint64(295000000);
-        QTest::newRow("scaled 1500 ms") << 1500u << 1000.0 << qint64(0) << qint64(1500000);
-        QTest::newRow("slowed") << 1500u << 0.5 << qint64(3) << qint64(0);
-        QTest::newRow("invalid scale acts as 1") << 1500u << 0.0 << qint64(1) << qint64(500000000);
-    }
-
     void delaySplit()
     {
-        QFETCH(uint, milliseconds);
-        QFETCH(double, scale);
-        QFETCH(qint64, seconds);
-        QFETCH(qint64, nanoseconds);
-        const struct timespec sleep = delay_Milliseconds_To_Timespec(milliseconds, scale);
-        QCOMPARE(qint64(sleep.tv_sec), seconds);
-        QCOMPARE(qint64(sleep.tv_nsec), nanoseconds);
+        auto split = [](uint32_t milliseconds, double scale) {
+            const struct timespec t = delay_Milliseconds_To_Timespec(milliseconds, scale);
+            return qMakePair(qint64(t.tv_sec), qint64(t.tv_nsec));
+        };
+        QCOMPARE(split(1500, 1.0), qMakePair(qint64(1), qint64(500000000)));
+        QCOMPARE(split(UINT32_MAX, 1.0), qMakePair(qint64(4294967), qint64(295000000)));
+        QCOMPARE(split(1500, 1000.0), qMakePair(qint64(0), qint64(1500000)));
+        QCOMPARE(split(1500, 0.5), qMakePair(qint64(3), qint64(0)));
+        QCOMPARE(split(1500, 0.0), qMakePair(qint64(1), qint64(500000000))); // invalid scale acts as 1
     }
 
     void scaledDelayAdvancesProgramTime()
