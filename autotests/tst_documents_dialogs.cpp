@@ -36,12 +36,9 @@ bool showLoaded(QWidget* w)
 {
     QSignalSpy loaded(viewOf(w), &QWebView::loadFinished);
     w->show();
-    if (!QTest::qWaitForWindowExposed(w))
-        return false;
-    if (loaded.isEmpty() && !loaded.wait(5000))
-        return false;
+    const bool ok = QTest::qWaitForWindowExposed(w) && (!loaded.isEmpty() || loaded.wait(5000));
     QCoreApplication::processEvents();
-    return true;
+    return ok;
 }
 
 void disposeOf(QWidget* w)
