@@ -237,7 +237,15 @@ void TestMainWindow::languageSwitch()
         if (a->data().toString() == "de_DE")
             german = a;
     QVERIFY(german);
+    device* panel = w.getDevicesList().first();
+    panel->log_Erro_Test_Device("5");
+    panel->log_Erro_Test_Device("6");
     german->trigger();
+    // The drive's log is rebuilt, in the new language, from its untranslated pieces.
+    const QString error = QCoreApplication::translate("device", "Error");
+    QVERIFY(error != "Error");
+    QCOMPARE(panel->get_List_Log_Device().size(), 1);
+    QCOMPARE(panel->get_List_Log_Device().first().count(error + " LBA: "), 2);
     QCOMPARE(TranslationStatic::get_Instance()->get_language(), QString("de_DE"));
     QVERIFY(german->isChecked());
     const QString text = file->text();
