@@ -20,7 +20,6 @@ private slots:
     void invokerListSemantics();
     void abortAllThenLateDone();
     void forgottenCommandAbortDoesNothing();
-    void finishedTestsAndCommandsAreFreed();
     void destroyingARunningTestWaitsForIt();
 };
 
@@ -125,29 +124,6 @@ void TestFramework::forgottenCommandAbortDoesNothing()
         "Warning: Invoker::lessCommand() for SN: SN-GONE - Fail: No item matched"));
     test->release.release();
     QTRY_COMPARE(MainTest::live_Count(), 0);
-}
-
-void TestFramework::finishedTestsAndCommandsAreFreed()
-{
-    _tDevice rec = make_Record("M", "SN-LOOP", "F");
-    Invoker invoker;
-    for (int i = 0; i < 100; ++i) {
-        auto* test = new ScriptedTest(&rec, i % 3 == 0 ? 5 : 0, 3);
-        int status = -1;
-        connect(test, &MainTest::changeStatus, this, [&](int s) {
-            status = s;
-            invoker.this_Done(&rec); // as the panel does on a final report
-        });
-        invoker.executeTest(new MainTestCmd(test));
-        if (i % 3 == 0)
-            invoker.abortCommand(&rec);
-        else
-            test->release.release();
-        QTRY_VERIFY(status != -1);
-    }
-    QTRY_COMPARE(MainTest::live_Count(), 0);
-    QCOMPARE(Command::live_Count(), 0);
-    QCOMPARE(invoker.command_Count(), 0);
 }
 
 void TestFramework::destroyingARunningTestWaitsForIt()
