@@ -129,9 +129,9 @@ private slots:
                  hex("85060000d400000001004f00c2a0b000"));
         // READ NATIVE MAX ADDRESS EXT: 48-bit, CK_COND.
         QCOMPARE(bytes(ata_Pass_Through_16(ata_Read_Native_Max_Ext_Command())), hex("85072000000000000000000000402700"));
-        // READ LOG EXT log 07h page 0102h, 1 page: page high in LBA(47:40).
+        // READ LOG EXT log 07h page 0102h, 1 page: page high in LBA(39:32).
         QCOMPARE(bytes(ata_Pass_Through_16(ata_Read_Log_Ext_Command(0x07, 0x0102, 1, 0))),
-                 hex("85090e000000010007000201 00402f00"));
+                 hex("85090e0000000100070102000040 2f00"));
         // SET MAX ADDRESS EXT to a 48-bit value, non-volatile.
         QCOMPARE(bytes(ata_Pass_Through_16(ata_Set_Max_Address_Ext_Command(0x0000AABBCCDDEEFFull, false))),
                  hex("85070000000001ccffbbeeaadd403700"));

@@ -72,8 +72,8 @@ AtaCommand ata_Read_Log_Ext_Command(uint8_t logAddress, uint16_t page, uint16_t 
     c.command = ata::ReadLogExt;
     c.feature = features;
     c.count = pageCount;
-    // LBA(7:0) log address, LBA(15:8) page (7:0), LBA(47:40) page (15:8)
-    c.lba = uint64_t(logAddress) | uint64_t(page & 0xFF) << 8 | uint64_t(page >> 8) << 40;
+    // LBA(7:0) log address, LBA(15:8) page (7:0), LBA(39:32) page (15:8)
+    c.lba = uint64_t(logAddress) | uint64_t(page & 0xFF) << 8 | uint64_t(page >> 8) << 32;
     c.extended = true;
     c.protocol = AtaProtocol::PioDataIn;
     return c;
