@@ -1,8 +1,8 @@
 #!/bin/sh
 # Installs the Debian packages that building, running and testing need; only the missing ones.
 set -e
-PKGS="cmake make g++ g++-multilib pkg-config
-qtbase5-dev qttools5-dev-tools qttools5-dev libqt5webkit5-dev libqt5svg5-dev
+PKGS="cmake make g++ g++-multilib
+qtbase5-dev qttools5-dev-tools qttools5-dev libqt5webkit5-dev
 nlohmann-json3-dev
 fonts-texgyre fonts-noto-cjk fonts-thai-tlwg
 xvfb xauth"
