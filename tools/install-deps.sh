@@ -15,4 +15,4 @@ echo "Installing:$missing"
 SUDO=""
 [ "$(id -u)" -ne 0 ] && SUDO=sudo
 $SUDO apt-get update -q
-DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -q --no-install-recommends $missing
+DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -q $missing
