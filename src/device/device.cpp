@@ -303,18 +303,23 @@ void device::add_Mensage_Log(QStringList pieces)
     QString text;
     for (const QString& piece : pieces) {
         logDeviceAux.append(piece);
-        const QByteArray key = piece.toLocal8Bit();
-        const char* context = "TranslateLog";
-        if (key == "Test Progress")
-            context = "KV4L";
-        else if (key == "remaining" || key == "Error" || key == "New max")
-            context = "device";
-        else if (key == "UNABLE TO RUN")
-            context = "ResultTag";
-        text += QCoreApplication::translate(context, key.constData());
+        text += translate_Log_Piece(piece, true);
     }
     logDevice.append(text);
     emit change_Log_Test_Device();
+}
+
+QString device::translate_Log_Piece(const QString& piece, bool building)
+{
+    const QByteArray key = piece.toLocal8Bit();
+    const char* context = "TranslateLog";
+    if (key == "Test Progress")
+        context = "KV4L";
+    else if (key == "remaining" || key == "Error" || (building && key == "New max"))
+        context = "device";
+    else if (building && key == "UNABLE TO RUN")
+        context = "ResultTag";
+    return QCoreApplication::translate(context, key.constData());
 }
 
 void device::test_Informations()

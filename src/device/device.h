@@ -45,6 +45,11 @@ public:
     QStringList get_List_Log_Exceptions() const { return logExceptions; }
     void set_List_Log_Device(QString text);
 
+    // One piece of a drive's message, translated. While a message is built, "New max" and
+    // "UNABLE TO RUN" have contexts of their own; a log rebuilt after a language switch looks
+    // them up with the other log keys.
+    static QString translate_Log_Piece(const QString& piece, bool building);
+
     TestDescriptor* get_Descriptor() const { return descriptor; }
     ResultTags* get_Result_Tags() const { return resultTags; }
     int get_Saved_Log_Lines() const { return savedLogLines; }

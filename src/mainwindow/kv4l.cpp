@@ -230,15 +230,8 @@ void KV4L::update_Log_Language()
         if (pieces.isEmpty())
             continue;
         QString text;
-        for (const QString& piece : pieces) {
-            const QByteArray key = piece.toLocal8Bit();
-            const char* context = "TranslateLog";
-            if (key == "Test Progress")
-                context = "KV4L";
-            else if (key == "remaining" || key == "Error")
-                context = "device";
-            text += QCoreApplication::translate(context, key.constData());
-        }
+        for (const QString& piece : pieces)
+            text += device::translate_Log_Piece(piece, false);
         panel->set_List_Log_Device(text);
         if (panel->accordOpen && informantionDevice)
             informantionDevice->set_Plain_Text_Edit(panel->get_List_Log_Device());
