@@ -368,10 +368,10 @@ void device::log_input_Values(uint64_t start, uint64_t end)
     add_Staged_Message();
 }
 
-void device::log_Erro_Test_Device(QString listLog)
+void device::log_Sector_Report(const QString& lba, const char* word)
 {
     try {
-        log_Msg_Generic(listLog, "Error");
+        log_Msg_Generic(lba, word);
     } catch (...) {
         g_List_Log_Device_Temp.clear();
         logExceptions.append("Error Exception");
@@ -379,15 +379,14 @@ void device::log_Erro_Test_Device(QString listLog)
     }
 }
 
+void device::log_Erro_Test_Device(QString listLog)
+{
+    log_Sector_Report(listLog, "Error");
+}
+
 void device::log_Fixed_Test_Device(QString listLog)
 {
-    try {
-        log_Msg_Generic(listLog, "Fixed");
-    } catch (...) {
-        g_List_Log_Device_Temp.clear();
-        logExceptions.append("Error Exception");
-        LogsApplication::Instance()->kestrova_Log_Error("Error Exception");
-    }
+    log_Sector_Report(listLog, "Fixed");
 }
 
 // --- status reports ------------------------------------------------------------------------

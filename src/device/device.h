@@ -101,6 +101,7 @@ private:
     void mensage_Log_Device_Windows_Abort();
     void log_Msg(QString name, QString result);
     void log_Msg_Generic(QString value, QString word);
+    void log_Sector_Report(const QString& lba, const char* word);
     void add_Mensage_Log(QStringList pieces);
     void fail_Report(QString name, bool unableToRun);
     void end_Report(bool done);
