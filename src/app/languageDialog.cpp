@@ -12,9 +12,6 @@
 #include <QKeyEvent>
 #include <QRadioButton>
 
-// Each catalog translates this source into the language's own name.
-static const char* const languageNameSource = QT_TRANSLATE_NOOP("KV4L", "English");
-
 std::function<void()> LanguageDialog::openNextWindow = [] {
     ViewLog::Instance()->print_Logs();
     ViewLog::Instance()->show();
@@ -40,10 +37,9 @@ void LanguageDialog::create_Language_RadioButton()
     QFont font("Helvetica Neue LT Std", 12, 75);
 
     for (const QString& file : TranslationStatic::list_Catalogs()) {
-        const QString code = file.left(file.lastIndexOf('.'));
+        const QString code = TranslationStatic::code_Of(file);
         translation->load_Language(file);
-        const QString text =
-            QString("%1").arg(translation->get_Translator()->translate("KV4L", languageNameSource));
+        const QString text = TranslationStatic::language_Name(*translation->get_Translator());
         QRadioButton* button = new QRadioButton(text);
         button->setFont(font);
         button->setObjectName(code);

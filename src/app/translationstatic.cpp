@@ -40,3 +40,9 @@ QStringList TranslationStatic::list_Catalogs()
     return QDir(":/translations").entryList(QStringList() << "*.qm", QDir::Files,
                                             QDir::Name | QDir::IgnoreCase);
 }
+
+QString TranslationStatic::language_Name(const QTranslator& catalog)
+{
+    static const char* const source = QT_TRANSLATE_NOOP("KV4L", "English");
+    return QString("%1").arg(catalog.translate("KV4L", source));
+}

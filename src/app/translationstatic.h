@@ -25,6 +25,10 @@ public:
 
     // Catalog file names of ":/translations", in the order the program lists languages.
     static QStringList list_Catalogs();
+    // "de_DE.qm" -> "de_DE".
+    static QString code_Of(const QString& catalogFile) { return catalogFile.left(catalogFile.lastIndexOf('.')); }
+    // The language's own name, as its catalog translates "English" (context KV4L).
+    static QString language_Name(const QTranslator& catalog);
 
 private:
     TranslationStatic();

@@ -60,9 +60,6 @@ QFont menu_Font()
 {
     return QFont("Helvetica Neue LT Std", 12, 50);
 }
-
-// Each catalog translates this source into the language's own name.
-const char* const languageNameSource = QT_TRANSLATE_NOOP("KV4L", "English");
 } // namespace
 
 KV4L::KV4L(QWidget* parent) : QMainWindow(parent), ui(new Ui::KV4L)
@@ -153,10 +150,10 @@ void KV4L::create_Language_Menu()
     languageGroup = new QActionGroup(this);
     connect(languageGroup, SIGNAL(triggered(QAction*)), this, SLOT(switch_Language(QAction*)));
     for (const QString& file : TranslationStatic::list_Catalogs()) {
-        const QString code = file.left(file.lastIndexOf('.'));
+        const QString code = TranslationStatic::code_Of(file);
         QTranslator temporary;
         temporary.load(file, translationsPath);
-        QAction* action = new QAction(QString("%1").arg(temporary.translate("KV4L", languageNameSource)), this);
+        QAction* action = new QAction(TranslationStatic::language_Name(temporary), this);
         action->setCheckable(true);
         action->setData(code);
         if (code == translator->get_language()) {
