@@ -44,7 +44,16 @@ struct Panel {
         panel->set_Checked_Test();
         panel->execute();
     }
+    // Takes over the test's descriptor and follows its status, as the main window does.
+    void prepare(MainTest* test)
+    {
+        *panel->get_Descriptor() = *test->getDescriptor();
+        panel->set_Checked_Test();
+        panel->execute();
+        QObject::connect(test, &MainTest::changeStatus, panel, &device::change_Progress_status);
+    }
     QString lastLog() const { return panel->get_List_Log_Device().last(); }
+    QString icon() const { return panel->findChild<QLabel*>("lbIcon")->styleSheet(); }
 };
 
 // Drops the "\nMM-dd  | hh:mm:ss |  " stamps so entries can be compared.
@@ -68,365 +77,287 @@ class TestDevicePanel : public QObject
     Q_OBJECT
 private slots:
     void initTestCase() { useLanguage("en_US"); }
-    void identityAndIcon();
-    void progressTexts();
-    void statusReports_data();
-    void statusReports();
-    void abortTexts_data();
-    void abortTexts();
-    void setMaxLbaSuccessEntry();
-    void sanitizeAndCryptoReportCounts();
-    void steppedBarOnSuccess();
-    void selectionSignals();
-    void rangeValuesAndSectorReports();
-    void phaseNamesAndAbortDuringPhases();
-    void nativeMaxWithoutFeatures();
-    void drivenByAQueuedTest();
-    void retranslationAfterLanguageSwitch();
-    void manyRunsLeaveNothingBehind();
-};
 
-void TestDevicePanel::identityAndIcon()
-{
-    Panel maker("Brevane BV2000-ST", "BVSN42");
-    QCOMPARE(maker.panel->findChild<QLabel*>("lbModelNumber")->text(), QString("Brevane BV2000-ST"));
-    QCOMPARE(maker.panel->findChild<QLabel*>("lbSerialNumber")->text(), QString("BVSN42"));
-    QCOMPARE(maker.panel->findChild<QLabel*>("lbRevision")->text(), QString("FW01"));
-    QVERIFY(maker.panel->findChild<QLabel*>("lbIcon")->styleSheet().contains("ic_hd_brevane.png"));
-    QVERIFY(maker.phase->isHidden());
-    QVERIFY(!maker.status->isEnabled());
+    void identityAndIcon()
+    {
+        Panel maker("Brevane BV2000-ST", "BVSN42");
+        QStringList texts;
+        for (const char* name : {"lbModelNumber", "lbSerialNumber", "lbRevision"})
+            texts << maker.panel->findChild<QLabel*>(name)->text();
+        QCOMPARE(texts, (QStringList{"Brevane BV2000-ST", "BVSN42", "FW01"}));
+        QVERIFY(maker.phase->isHidden() && !maker.status->isEnabled());
+        QVERIFY(maker.icon().contains("ic_hd_brevane.png"));
+        maker.panel->setImageHd(1);
+        QVERIFY(maker.icon().contains("ic_hd_desabilitado.png"));
+        Panel other("Other Disk 1TB", "OT1");
+        QVERIFY(other.icon().contains("ic_hd_generic_on.png"));
+        other.panel->setImageHd(1);
+        QVERIFY(other.icon().contains("ic_hd_generic_off.png"));
+    }
 
-    Panel other("Other Disk 1TB", "OT1");
-    QLabel* icon = other.panel->findChild<QLabel*>("lbIcon");
-    QVERIFY(icon->styleSheet().contains("ic_hd_generic_on.png"));
-    other.panel->setImageHd(1);
-    QVERIFY(icon->styleSheet().contains("ic_hd_generic_off.png"));
-    maker.panel->setImageHd(1);
-    QVERIFY(maker.panel->findChild<QLabel*>("lbIcon")->styleSheet().contains("ic_hd_desabilitado.png"));
-    QVERIFY(QFile::exists(":/images/Images/icone hd/ic_hd_desabilitado.png"));
-}
-
-void TestDevicePanel::progressTexts()
-{
-    Panel p;
-    p.start("Long Generic Test", 2);
-    p.panel->change_Progress_Value(42.57);
-    QCOMPARE(p.bar->format(), QString("42.57% complete"));
-    QCOMPARE(p.bar->font().pointSize(), 11);
-    QVERIFY(p.bar->font().bold());
-    p.panel->change_Progress_Value(QString("01:02:03"));
-    QCOMPARE(p.bar->format(), QString("42.57% complete")); // nothing redrawn yet
-    p.panel->change_Progress_Value(42.57);
-    QCOMPARE(p.bar->format(), QString("42.57% complete;remaining 01:02:03"));
-    QCOMPARE(p.bar->font().pointSize(), 8);
-    QCOMPARE(p.bar->value(), 43);
-    p.panel->change_Progress_Value(QString());
-    p.panel->change_Progress_Value(99.996);
-    QCOMPARE(p.bar->value(), 100);
-    QCOMPARE(p.bar->format(), QString("100.00% complete"));
-    p.panel->change_Progress_Value(30, 70);
-    QCOMPARE(p.bar->value(), 30);
-    QCOMPARE(p.phase->value(), 70);
-}
-
-void TestDevicePanel::statusReports_data()
-{
-    QTest::addColumn<int>("code");
-    QTest::addColumn<QString>("word");
-    QTest::addColumn<QString>("icon");
-    QTest::addColumn<QString>("entry");
-    QTest::addColumn<bool>("done");
-    QTest::newRow("0 pass") << 0 << "PASS" << "ic_status_ok.png" << "Short Generic PASS\n" << true;
-    QTest::newRow("1 fail") << 1 << "FAIL" << "ic_status_alerta.png" << "Short Generic FAIL\n" << true;
-    QTest::newRow("2 fail") << 2 << "FAIL" << "ic_status_alerta.png" << "Short Generic FAIL\n" << true;
-    QTest::newRow("3 fail") << 3 << "FAIL" << "ic_status_alerta.png" << "Short Generic FAIL\n" << true;
-    QTest::newRow("4 in progress") << 4 << "IN PROGRESS" << "ic_status_alerta.png"
-                                   << "Short Generic IN PROGRESS\n" << false;
-    QTest::newRow("14 unable") << 14 << "UNABLE TO RUN" << "ic_status_alerta.png"
-                               << "Short Generic UNABLE TO RUN\n" << true;
-    QTest::newRow("unknown code") << 99 << "FAIL" << "ic_status_alerta.png" << "Short Generic FAIL\n"
-                                  << true;
-}
-
-void TestDevicePanel::statusReports()
-{
-    QFETCH(int, code);
-    QFETCH(QString, word);
-    QFETCH(QString, icon);
-    QFETCH(QString, entry);
-    QFETCH(bool, done);
-    Panel p;
-    p.start("Short Generic Test", 1);
-    QCOMPARE(unstamped(p.lastLog()), QString("Short Generic Started\n"));
-    QCOMPARE(p.panel->isTest(), 0);
-    QVERIFY(!p.check->isEnabled());
-    QVERIFY(p.status->isEnabled());
-    QVERIFY(!p.panel->can_test());
-
-    QSignalSpy doneSpy(p.panel, &device::test_Done);
-    QSignalSpy enabledSpy(p.panel, &device::enabled_Button_Test);
-    QSignalSpy removeSpy(p.panel, &device::remove_Item_Max_Test);
-    QSignalSpy countSpy(p.panel, &device::send_int_count);
-    p.panel->change_Progress_status(code);
-    QCOMPARE(p.bar->format(), word + " %p%");
-    QVERIFY2(p.status->styleSheet().contains(icon), qPrintable(p.status->styleSheet()));
-    QVERIFY(!p.status->isEnabled());
-    QVERIFY(p.check->isEnabled() && !p.check->isChecked());
-    QCOMPARE(p.panel->isTest(), 1);
-    QCOMPARE(unstamped(p.lastLog()), entry);
-    QCOMPARE(doneSpy.count(), done ? 1 : 0);
-    if (done)
-        QCOMPARE(doneSpy.first().first().value<tDevice*>(), &p.record);
-    QCOMPARE(enabledSpy.count(), 1);
-    QCOMPARE(removeSpy.count(), 1);
-    QCOMPARE(countSpy.count(), 0);
-}
-
-void TestDevicePanel::abortTexts_data()
-{
-    QTest::addColumn<int>("type");
-    QTest::addColumn<QString>("estimate");
-    QTest::addColumn<QString>("format");
-    QTest::addColumn<int>("points");
-    QTest::addColumn<QString>("entry");
-    QTest::addColumn<QString>("debug");
-    QTest::newRow("with estimate") << 2 << "00:10:00" << "ABORTED 37.25% remaining 00:10:00" << 8
-                                   << "Test Progress 37.25%  remaining 00:10:00 Test Aborted by User\n"
-                                   << "37.25%";
-    QTest::newRow("erase range") << 11 << "" << "ABORTED 37.25%" << 11
-                                 << "Test Progress 37.25% Test Aborted by User\n" << "37.25%";
-    QTest::newRow("other test") << 2 << "" << "ABORTED %p%" << 11
-                                << "Test Progress 37% Test Aborted by User\n" << "37%";
-}
-
-void TestDevicePanel::abortTexts()
-{
-    QFETCH(int, type);
-    QFETCH(QString, estimate);
-    QFETCH(QString, format);
-    QFETCH(int, points);
-    QFETCH(QString, entry);
-    QFETCH(QString, debug);
-    Panel p("Brevane X", "ABSN");
-    p.start("Long Generic Test", type);
-    if (!estimate.isEmpty())
-        p.panel->change_Progress_Value(estimate);
-    p.panel->change_Progress_Value(37.25);
-    QSignalSpy logsSpy(p.panel, &device::change_Logs);
-    QSignalSpy doneSpy(p.panel, &device::test_Done);
-    QSignalSpy enabledSpy(p.panel, &device::enabled_Button_Test);
-    p.panel->change_Progress_status(5);
-    QCOMPARE(p.bar->format(), format);
-    QCOMPARE(p.bar->font().pointSize(), points);
-    QCOMPARE(unstamped(p.lastLog()), entry);
-    QVERIFY(LogsApplication::Instance()->get_List_log().last().endsWith(
-        "Test aborted by user for S/N: ABSN - Test Progress " + debug + " "));
-    QCOMPARE(logsSpy.count(), 1);
-    QCOMPARE(doneSpy.count(), 1);
-    QCOMPARE(enabledSpy.count(), 0);
-    QVERIFY(p.status->styleSheet().contains("ic_status_cancelar_off.png"));
-}
-
-void TestDevicePanel::setMaxLbaSuccessEntry()
-{
-    Panel p;
-    p.start("Set Max LBA", 12);
-    p.record.maxLBA = 123456;
-    p.panel->change_Progress_status(0);
-    const QString entry = p.lastLog();
-    QCOMPARE(entry.count(QRegularExpression("\\d\\d:\\d\\d:\\d\\d")), 2);
-    QCOMPARE(unstamped(entry), QString("Set Max LBA PASS\nNew max LBA: 123456"));
-}
-
-void TestDevicePanel::sanitizeAndCryptoReportCounts()
-{
-    for (int type : {13, 14}) {
+    void progressTexts()
+    {
         Panel p;
-        p.start(type == 13 ? "Erase Crypto" : "Sanitize Overwrite", type);
-        QSignalSpy countSpy(p.panel, &device::send_int_count);
-        QSignalSpy finishSpy(p.panel, &device::test_finish);
+        p.start("Long Generic Test", 2);
+        p.panel->change_Progress_Value(42.57);
+        QCOMPARE(p.bar->format(), QString("42.57% complete"));
+        QCOMPARE(p.bar->font().pointSize(), 11);
+        p.panel->change_Progress_Value(QString("01:02:03"));
+        QCOMPARE(p.bar->format(), QString("42.57% complete")); // nothing redrawn yet
+        p.panel->change_Progress_Value(42.57);
+        QCOMPARE(p.bar->format(), QString("42.57% complete;remaining 01:02:03"));
+        QCOMPARE(p.bar->font().pointSize(), 8);
+        QCOMPARE(p.bar->value(), 43);
+        p.panel->change_Progress_Value(QString());
+        p.panel->change_Progress_Value(99.996);
+        QCOMPARE(p.bar->value(), 100);
+        QCOMPARE(p.bar->format(), QString("100.00% complete"));
+        p.panel->change_Progress_Value(30, 70);
+        QCOMPARE(p.bar->value(), 30);
+        QCOMPARE(p.phase->value(), 70);
+    }
+
+    void statusReports_data()
+    {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("word");
+        for (int code : {0, 1, 2, 3, 4, 14, 99})
+            QTest::newRow(qPrintable(QString::number(code)))
+                << code << (code == 0 ? "PASS" : code == 4 ? "IN PROGRESS" : code == 14 ? "UNABLE TO RUN" : "FAIL");
+    }
+    void statusReports()
+    {
+        QFETCH(int, code);
+        QFETCH(QString, word);
+        Panel p;
+        p.start("Short Generic Test", 1);
+        QCOMPARE(unstamped(p.lastLog()), QString("Short Generic Started\n"));
+        QCOMPARE(p.panel->isTest(), 0);
+        QVERIFY(!p.check->isEnabled() && p.status->isEnabled() && !p.panel->can_test());
+
         QSignalSpy doneSpy(p.panel, &device::test_Done);
-        p.panel->change_Progress_status(4);
-        QCOMPARE(countSpy.count(), 1);
-        QCOMPARE(countSpy.first().first().toInt(), 1);
-        QCOMPARE(finishSpy.count(), 1);
-        QCOMPARE(finishSpy.first().first().toBool(), true);
-        QCOMPARE(doneSpy.count(), 0);
+        QSignalSpy enabledSpy(p.panel, &device::enabled_Button_Test);
+        QSignalSpy removeSpy(p.panel, &device::remove_Item_Max_Test);
+        QSignalSpy countSpy(p.panel, &device::send_int_count);
+        p.panel->change_Progress_status(code);
+        QCOMPARE(p.bar->format(), word + " %p%");
+        QVERIFY(p.status->styleSheet().contains(code ? "ic_status_alerta.png" : "ic_status_ok.png"));
+        QVERIFY(!p.status->isEnabled());
+        QVERIFY(p.check->isEnabled() && !p.check->isChecked());
+        QCOMPARE(p.panel->isTest(), 1);
+        QCOMPARE(unstamped(p.lastLog()), "Short Generic " + word + "\n");
+        QCOMPARE(doneSpy.count(), code == 4 ? 0 : 1);
+        if (code != 4)
+            QCOMPARE(doneSpy.first().first().value<tDevice*>(), &p.record);
+        QCOMPARE(enabledSpy.count(), 1);
+        QCOMPARE(removeSpy.count(), 1);
+        QCOMPARE(countSpy.count(), 0);
+    }
+
+    void abortTexts_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QString>("estimate");
+        QTest::addColumn<QString>("format");
+        QTest::addColumn<int>("points");
+        QTest::addColumn<QString>("progress");
+        QTest::newRow("with estimate") << 2 << "00:10:00" << "ABORTED 37.25% remaining 00:10:00" << 8
+                                       << "37.25%  remaining 00:10:00";
+        QTest::newRow("erase range") << 11 << "" << "ABORTED 37.25%" << 11 << "37.25%";
+        QTest::newRow("other test") << 2 << "" << "ABORTED %p%" << 11 << "37%";
+    }
+    void abortTexts()
+    {
+        QFETCH(int, type);
+        QFETCH(QString, estimate);
+        QFETCH(QString, format);
+        QFETCH(int, points);
+        QFETCH(QString, progress);
+        Panel p("Brevane X", "ABSN");
+        p.start("Long Generic Test", type);
+        if (!estimate.isEmpty())
+            p.panel->change_Progress_Value(estimate);
+        p.panel->change_Progress_Value(37.25);
+        QSignalSpy logsSpy(p.panel, &device::change_Logs);
+        QSignalSpy doneSpy(p.panel, &device::test_Done);
+        QSignalSpy enabledSpy(p.panel, &device::enabled_Button_Test);
+        p.panel->change_Progress_status(5);
+        QCOMPARE(p.bar->format(), format);
+        QCOMPARE(p.bar->font().pointSize(), points);
+        QCOMPARE(unstamped(p.lastLog()), "Test Progress " + progress + " Test Aborted by User\n");
+        QVERIFY(LogsApplication::Instance()->get_List_log().last().endsWith(
+            "Test aborted by user for S/N: ABSN - Test Progress " + progress.left(progress.indexOf('%') + 1) + " "));
+        QCOMPARE((QList<int>{logsSpy.count(), doneSpy.count(), enabledSpy.count()}), (QList<int>{1, 1, 0}));
+        QVERIFY(p.status->styleSheet().contains("ic_status_cancelar_off.png"));
+    }
+
+    void setMaxLbaSuccessEntry()
+    {
+        Panel p;
+        p.start("Set Max LBA", 12);
+        p.record.maxLBA = 123456;
         p.panel->change_Progress_status(0);
-        QCOMPARE(countSpy.count(), 2);
-        QCOMPARE(doneSpy.count(), 1);
+        QCOMPARE(p.lastLog().count(QRegularExpression("\\d\\d:\\d\\d:\\d\\d")), 2);
+        QCOMPARE(unstamped(p.lastLog()), QString("Set Max LBA PASS\nNew max LBA: 123456"));
     }
-}
 
-void TestDevicePanel::steppedBarOnSuccess()
-{
-    Panel p;
-    p.start("Write Same", 9);
-    p.panel->change_Progress_Value(60);
-    QList<int> seen;
-    connect(p.bar, &QProgressBar::valueChanged, this, [&](int v) { seen << v; });
-    p.panel->change_Progress_status(0);
-    QCOMPARE(seen.size(), 40);
-    QCOMPARE(seen.first(), 61);
-    QCOMPARE(p.bar->value(), 100);
-    QCOMPARE(p.bar->format(), QString("PASS %p%"));
-}
+    void sanitizeAndCryptoReportCounts()
+    {
+        for (int type : {13, 14}) {
+            Panel p;
+            p.start(type == 13 ? "Erase Crypto" : "Sanitize Overwrite", type);
+            QSignalSpy countSpy(p.panel, &device::send_int_count);
+            QSignalSpy finishSpy(p.panel, &device::test_finish);
+            QSignalSpy doneSpy(p.panel, &device::test_Done);
+            p.panel->change_Progress_status(4);
+            QCOMPARE(countSpy.count(), 1);
+            QCOMPARE(countSpy.first().first(), QVariant(1));
+            QCOMPARE(finishSpy.count(), 1);
+            QCOMPARE(finishSpy.first().first(), QVariant(true));
+            QCOMPARE(doneSpy.count(), 0);
+            p.panel->change_Progress_status(0);
+            QCOMPARE(countSpy.count(), 2);
+            QCOMPARE(doneSpy.count(), 1);
+        }
+    }
 
-void TestDevicePanel::selectionSignals()
-{
-    Panel p;
-    QSignalSpy add(p.panel, &device::add_Item_Max_Test);
-    QSignalSpy remove(p.panel, &device::remove_Item_Max_Test);
-    p.panel->set_Checked_Test();
-    QVERIFY(p.panel->chk_Is_Checked());
-    QCOMPARE(add.count(), 0);
-    p.check->click();
-    QCOMPARE(remove.count(), 1);
-    p.check->click();
-    QCOMPARE(add.count(), 1);
-    QVERIFY(p.panel->can_test());
+    void steppedBarOnSuccess()
+    {
+        Panel p;
+        p.start("Write Same", 9);
+        p.panel->change_Progress_Value(60);
+        QList<int> seen;
+        connect(p.bar, &QProgressBar::valueChanged, this, [&](int v) { seen << v; });
+        p.panel->change_Progress_status(0);
+        QCOMPARE(seen.size(), 40);
+        QCOMPARE(seen.first(), 61);
+        QCOMPARE(p.bar->value(), 100);
+        QCOMPARE(p.bar->format(), QString("PASS %p%"));
+    }
 
-    QSignalSpy down(p.panel, &device::down_Resize);
-    QSignalSpy closeOthers(p.panel, &device::set_Resize_All_False);
-    QSignalSpy up(p.panel, &device::up_Resize);
-    QToolButton* accord = p.panel->findChild<QToolButton*>("btnAccord");
-    accord->click();
-    QVERIFY(p.panel->accordOpen);
-    QCOMPARE(down.count(), 1);
-    QCOMPARE(closeOthers.count(), 1);
-    QVERIFY(accord->styleSheet().contains("ic_seta.png"));
-    accord->click();
-    QVERIFY(!p.panel->accordOpen);
-    QCOMPARE(up.count(), 1);
-    QVERIFY(accord->styleSheet().contains("ic_seta_open.png"));
-}
-
-void TestDevicePanel::rangeValuesAndSectorReports()
-{
-    Panel p;
-    const int before = p.panel->get_List_Log_Device().size();
-    p.panel->log_input_Values(0, 1000);
-    p.panel->log_Erro_Test_Device("4242");
-    p.panel->log_Fixed_Test_Device("77");
-    const QStringList log = p.panel->get_List_Log_Device().mid(before);
-    QCOMPARE(log.size(), 4);
-    QCOMPARE(unstamped(log[0]), QString("Start: 0\n"));
-    QCOMPARE(unstamped(log[1]), QString("End: 1000\n"));
-    QCOMPARE(unstamped(log[2]), QString("Error LBA: 4242\n"));
-    QCOMPARE(unstamped(log[3]), QString("Fixed LBA: 77\n"));
-    QVERIFY(g_List_Log_Device_Temp.isEmpty());
-    QVERIFY(p.panel->get_List_Log_Device_Aux().contains("Start:"));
-}
-
-void TestDevicePanel::phaseNamesAndAbortDuringPhases()
-{
-    Panel p;
-    p.start("Short Generic Test", 1, true);
-    QVERIFY(!p.phase->isHidden());
-    p.panel->change_Progress_Name_Test(3);
-    QCOMPARE(p.phase->format(), QString("Outer Scan %p%"));
-    QCOMPARE(unstamped(p.lastLog()), QString("Outer Scan Started\n"));
-    p.panel->change_Progress_Name_Test(9);
-    QCOMPARE(p.phase->format(), QString("Outer Scan %p%"));
-    QCOMPARE(unstamped(p.lastLog()), QString(" Started\n"));
-    p.panel->change_Progress_Name_Test(5);
-    QCOMPARE(p.phase->format(), QString("Random Read %p%"));
-
-    QSignalSpy abortSpy(p.panel, &device::select_Abort);
-    p.status->click();
-    QCOMPARE(abortSpy.count(), 1);
-    QCOMPARE(p.phase->format(), QString(" %p%")); // random read: only the percentage
-    QVERIFY(!p.status->isEnabled());
-
-    Panel q;
-    q.start("Short Generic Test", 1, true);
-    q.panel->change_Progress_Name_Test(4);
-    q.status->click();
-    QCOMPARE(q.phase->format(), QString("Inner Scan %p%"));
-}
-
-void TestDevicePanel::nativeMaxWithoutFeatures()
-{
-    Panel p;
-    const int lines = LogsApplication::Instance()->get_List_log().size();
-    QCOMPARE(p.panel->get_Native_Max_LBA(), std::numeric_limits<uint64_t>::max());
-    QCOMPARE(LogsApplication::Instance()->get_List_log().size(), lines);
-}
-
-void TestDevicePanel::drivenByAQueuedTest()
-{
-    Panel p;
-    Invoker invoker;
-    auto* test = new ScriptedTest(&p.record, 0, 40, 2, "Long Generic Test");
-    test->estimate = "00:01:00";
-    *p.panel->get_Descriptor() = *test->getDescriptor();
-    p.panel->set_Checked_Test();
-    p.panel->execute();
-    connect(test, QOverload<int>::of(&ScriptedTest::changePercent), p.panel,
-            QOverload<int>::of(&device::change_Progress_Value));
-    connect(test, QOverload<double>::of(&ScriptedTest::changePercent), p.panel,
-            QOverload<double>::of(&device::change_Progress_Value));
-    connect(test, &ScriptedTest::changeTimeEstimate, p.panel,
-            QOverload<QString>::of(&device::change_Progress_Value));
-    connect(test, &MainTest::changeStatus, p.panel, &device::change_Progress_status);
-    connect(p.panel, &device::test_Done, &invoker, &Invoker::this_Done);
-    connect(p.panel, &device::select_Abort, &invoker, &Invoker::abortCommand);
-    invoker.executeTest(new MainTestCmd(test));
-    QTRY_COMPARE(p.bar->format(), QString("40.50% complete;remaining 00:01:00"));
-    p.status->click(); // the user aborts
-    QTRY_COMPARE(p.panel->isTest(), 1);
-    QCOMPARE(unstamped(p.lastLog()),
-             QString("Test Progress 40.50%  remaining 00:01:00 Test Aborted by User\n"));
-    QCOMPARE(invoker.command_Count(), 0);
-    QTRY_COMPARE(MainTest::live_Count(), 0);
-}
-
-void TestDevicePanel::retranslationAfterLanguageSwitch()
-{
-    Panel passed, idle, phased;
-    passed.start("Short Generic Test", 1);
-    passed.panel->change_Progress_status(0);
-    phased.start("Short Generic Test", 1, true);
-    phased.panel->change_Progress_Name_Test(4);
-
-    useLanguage("de_DE");
-    const QString pass = QCoreApplication::translate("ResultTags", "PASS");
-    const QString inner = QCoreApplication::translate("ResultTags", "Inner Scan");
-    QVERIFY2(pass != "PASS" && !pass.isEmpty(), "the German catalog translates PASS");
-    QCOMPARE(passed.bar->format(), pass + " %p%");
-    QCOMPARE(idle.bar->format(), QString(" %p%"));
-    QCOMPARE(phased.phase->format(), inner + " %p%");
-
-    // A new entry is built in the language of the moment; the pieces stay English.
-    passed.panel->log_Erro_Test_Device("9");
-    const QString error = QCoreApplication::translate("device", "Error");
-    QVERIFY(error != "Error");
-    QCOMPARE(unstamped(passed.lastLog()), error + " LBA: 9\n");
-    QVERIFY(passed.panel->get_List_Log_Device_Aux().contains("Error"));
-    useLanguage("en_US");
-    QCOMPARE(passed.bar->format(), QString("PASS %p%"));
-}
-
-void TestDevicePanel::manyRunsLeaveNothingBehind()
-{
-    Panel p;
-    Invoker invoker;
-    connect(p.panel, &device::test_Done, &invoker, &Invoker::this_Done);
-    for (int i = 0; i < 100; ++i) {
-        auto* test = new ScriptedTest(&p.record, i % 2 ? 0 : 1, 3, 2, "Long Generic Test");
-        *p.panel->get_Descriptor() = *test->getDescriptor();
+    void selectionSignals()
+    {
+        Panel p;
+        QSignalSpy add(p.panel, &device::add_Item_Max_Test);
+        QSignalSpy remove(p.panel, &device::remove_Item_Max_Test);
         p.panel->set_Checked_Test();
-        p.panel->execute();
-        connect(test, &MainTest::changeStatus, p.panel, &device::change_Progress_status);
-        invoker.executeTest(new MainTestCmd(test));
-        test->release.release();
-        QTRY_COMPARE(p.panel->isTest(), 1);
+        QVERIFY(p.panel->chk_Is_Checked());
+        QCOMPARE(add.count() + remove.count(), 0);
+        p.check->click();
+        QCOMPARE(remove.count(), 1);
+        p.check->click();
+        QCOMPARE(add.count(), 1);
+        QVERIFY(p.panel->can_test());
     }
-    QTRY_COMPARE(MainTest::live_Count(), 0);
-    QCOMPARE(Command::live_Count(), 0);
-    QCOMPARE(invoker.command_Count(), 0);
-    QCOMPARE(p.panel->get_List_Log_Device().size(), 200);
-}
+
+    void rangeValuesAndSectorReports()
+    {
+        Panel p;
+        const int before = p.panel->get_List_Log_Device().size();
+        p.panel->log_input_Values(0, 1000);
+        p.panel->log_Erro_Test_Device("4242");
+        p.panel->log_Fixed_Test_Device("77");
+        QStringList log;
+        for (const QString& entry : p.panel->get_List_Log_Device().mid(before))
+            log << unstamped(entry);
+        QCOMPARE(log, (QStringList{"Start: 0\n", "End: 1000\n", "Error LBA: 4242\n", "Fixed LBA: 77\n"}));
+        QVERIFY(g_List_Log_Device_Temp.isEmpty());
+        QVERIFY(p.panel->get_List_Log_Device_Aux().contains("Start:"));
+    }
+
+    void phaseNamesAndAbortDuringPhases()
+    {
+        Panel p;
+        p.start("Short Generic Test", 1, true);
+        QVERIFY(!p.phase->isHidden());
+        p.panel->change_Progress_Name_Test(3);
+        QCOMPARE(p.phase->format(), QString("Outer Scan %p%"));
+        QCOMPARE(unstamped(p.lastLog()), QString("Outer Scan Started\n"));
+        p.panel->change_Progress_Name_Test(9);
+        QCOMPARE(p.phase->format(), QString("Outer Scan %p%"));
+        QCOMPARE(unstamped(p.lastLog()), QString(" Started\n"));
+        p.panel->change_Progress_Name_Test(5);
+        QCOMPARE(p.phase->format(), QString("Random Read %p%"));
+        QSignalSpy abortSpy(p.panel, &device::select_Abort);
+        p.status->click();
+        QCOMPARE(abortSpy.count(), 1);
+        QCOMPARE(p.phase->format(), QString(" %p%")); // random read: only the percentage
+        QVERIFY(!p.status->isEnabled());
+
+        Panel q;
+        q.start("Short Generic Test", 1, true);
+        q.panel->change_Progress_Name_Test(4);
+        q.status->click();
+        QCOMPARE(q.phase->format(), QString("Inner Scan %p%"));
+    }
+
+    void drivenByAQueuedTest()
+    {
+        Panel p;
+        Invoker invoker;
+        auto* test = new ScriptedTest(&p.record, 0, 40, 2, "Long Generic Test");
+        test->estimate = "00:01:00";
+        p.prepare(test);
+        connect(test, QOverload<int>::of(&ScriptedTest::changePercent), p.panel,
+                QOverload<int>::of(&device::change_Progress_Value));
+        connect(test, QOverload<double>::of(&ScriptedTest::changePercent), p.panel,
+                QOverload<double>::of(&device::change_Progress_Value));
+        connect(test, &ScriptedTest::changeTimeEstimate, p.panel,
+                QOverload<QString>::of(&device::change_Progress_Value));
+        connect(p.panel, &device::test_Done, &invoker, &Invoker::this_Done);
+        connect(p.panel, &device::select_Abort, &invoker, &Invoker::abortCommand);
+        invoker.executeTest(new MainTestCmd(test));
+        QTRY_COMPARE(p.bar->format(), QString("40.50% complete;remaining 00:01:00"));
+        p.status->click(); // the user aborts
+        QTRY_COMPARE(p.panel->isTest(), 1);
+        QCOMPARE(unstamped(p.lastLog()),
+                 QString("Test Progress 40.50%  remaining 00:01:00 Test Aborted by User\n"));
+        QCOMPARE(invoker.command_Count(), 0);
+        QTRY_COMPARE(MainTest::live_Count(), 0);
+    }
+
+    void retranslationAfterLanguageSwitch()
+    {
+        Panel passed, idle, phased;
+        passed.start("Short Generic Test", 1);
+        passed.panel->change_Progress_status(0);
+        phased.start("Short Generic Test", 1, true);
+        phased.panel->change_Progress_Name_Test(4);
+
+        useLanguage("de_DE");
+        const QString pass = QCoreApplication::translate("ResultTags", "PASS");
+        QVERIFY2(pass != "PASS" && !pass.isEmpty(), "the German catalog translates PASS");
+        QCOMPARE(passed.bar->format(), pass + " %p%");
+        QCOMPARE(idle.bar->format(), QString(" %p%"));
+        QCOMPARE(phased.phase->format(), QCoreApplication::translate("ResultTags", "Inner Scan") + " %p%");
+        // A new entry is built in the language of the moment; the pieces stay English.
+        passed.panel->log_Erro_Test_Device("9");
+        const QString error = QCoreApplication::translate("device", "Error");
+        QVERIFY(error != "Error");
+        QCOMPARE(unstamped(passed.lastLog()), error + " LBA: 9\n");
+        QVERIFY(passed.panel->get_List_Log_Device_Aux().contains("Error"));
+        useLanguage("en_US");
+        QCOMPARE(passed.bar->format(), QString("PASS %p%"));
+    }
+
+    void manyRunsLeaveNothingBehind()
+    {
+        Panel p;
+        Invoker invoker;
+        connect(p.panel, &device::test_Done, &invoker, &Invoker::this_Done);
+        for (int i = 0; i < 100; ++i) {
+            auto* test = new ScriptedTest(&p.record, i % 2 ? 0 : 1, 3, 2, "Long Generic Test");
+            p.prepare(test);
+            invoker.executeTest(new MainTestCmd(test));
+            test->release.release();
+            QTRY_COMPARE(p.panel->isTest(), 1);
+        }
+        QTRY_COMPARE(MainTest::live_Count(), 0);
+        QCOMPARE(Command::live_Count(), 0);
+        QCOMPARE(invoker.command_Count(), 0);
+        QCOMPARE(p.panel->get_List_Log_Device().size(), 200);
+    }
+};
 
 int main(int argc, char** argv)
 {
