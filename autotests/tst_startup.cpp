@@ -60,14 +60,10 @@ public:
         fflush(stderr);
         dup2(saved, 2);
         ::close(fds[1]);
-        QByteArray out;
-        char buf[512];
-        ssize_t n;
-        while ((n = read(fds[0], buf, sizeof buf)) > 0)
-            out.append(buf, int(n));
-        ::close(fds[0]);
+        QFile pipeEnd;
+        pipeEnd.open(fds[0], QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
         ::close(saved);
-        return QString::fromLocal8Bit(out);
+        return QString::fromLocal8Bit(pipeEnd.readAll());
     }
 
 private:
@@ -81,114 +77,94 @@ class TestStartup : public QObject
 {
     Q_OBJECT
 private slots:
-    void options_data();
-    void options();
-    void unknownOptionIsReportedAndParsingGoesOn();
-    void argumentVectorLeftForQt();
-    void terminalActsOnlyOnce();
-    void exitStatuses_data();
-    void exitStatuses();
+    void options_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("flags"); // erase repair skipUSB exitPowerOff saveDebugLog
+        QTest::newRow("none") << QStringList() << "00000";
+        QTest::newRow("short letters") << QStringList{"-a", "-b", "-c"} << "11100";
+        QTest::newRow("grouped letters") << QStringList{"-abc"} << "11100";
+        QTest::newRow("-d takes -c as its argument") << QStringList{"-d", "-c"} << "00010";
+        QTest::newRow("-d with glued argument") << QStringList{"-dx", "-a"} << "10010";
+        QTest::newRow("long options") << QStringList{"--eraseNonBrevane", "--repairNonBrevane", "--skipUSB",
+                                                     "--exitPowerOff", "--saveDebugLog"} << "11111";
+        QTest::newRow("long exitPowerOff takes no argument") << QStringList{"--exitPowerOff", "-c"} << "00110";
+        QTest::newRow("abbreviation skip") << QStringList{"--skip"} << "00100";
+        QTest::newRow("abbreviation save") << QStringList{"--save"} << "00001";
+        QTest::newRow("repeats keep a flag set") << QStringList{"-a", "--eraseNonBrevane", "-a"} << "10000";
+        QTest::newRow("-d without argument") << QStringList{"-a", "-d"} << "10000";
+    }
+    void options()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(QString, flags);
+        Argv argv(QStringList{"kestrova"} + args);
+        TestCommandLine cl;
+        StderrCapture quiet;
+        QCOMPARE(cl.set_Args(argv.argc(), argv.argv.data()), 0);
+        quiet.take();
+        QString got;
+        for (bool on : {cl.is_Enabled_Erase_Non_Brevane(), cl.is_Enabled_Repair_Non_Brevane(), cl.is_Enabled_Skip_USB(),
+                        cl.is_Enabled_Exit_Power_Off(), cl.is_Save_Debug_log()})
+            got += on ? '1' : '0';
+        QCOMPARE(got, flags);
+    }
+
+    void unknownOptionIsReportedAndParsingGoesOn()
+    {
+        Argv argv({"kestrova", "-e", "--bogus", "-b"});
+        TestCommandLine cl;
+        StderrCapture capture;
+        cl.set_Args(argv.argc(), argv.argv.data());
+        const QString err = capture.take();
+        QVERIFY2(err.contains("invalid option -- 'e'") && err.contains("unrecognized option '--bogus'"),
+                 qPrintable(err));
+        QVERIFY(cl.is_Enabled_Repair_Non_Brevane());
+        QVERIFY(!cl.is_Save_Debug_log());
+    }
+
+    void argumentVectorLeftForQt()
+    {
+        // getopt_long moves the options before the other arguments; Qt gets the vector so.
+        Argv argv({"kestrova", "file", "-a", "other", "-b"});
+        TestCommandLine cl;
+        cl.set_Args(argv.argc(), argv.argv.data());
+        QCOMPARE(argv.current(), (QStringList{"kestrova", "-a", "-b", "file", "other"}));
+        QVERIFY(cl.is_Enabled_Erase_Non_Brevane() && cl.is_Enabled_Repair_Non_Brevane());
+    }
+
+    void terminalActsOnlyOnce()
+    {
+        TestCommandLine cl;
+        cl.execute_Terminal();
+        cl.execute_Terminal();
+        cl.execute_Power_Off();
+        QCOMPARE(cl.ends, (std::vector<int>{1, 2}));
+    }
+
+    void exitStatuses_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<int>("status");
+        QTest::newRow("Cancel") << "cancel" << QStringList() << 2;
+        QTest::newRow("close control") << "close" << QStringList() << 2;
+        QTest::newRow("close control, exitPowerOff set") << "close" << QStringList{"--exitPowerOff"} << 2;
+        QTest::newRow("Escape keeps the window") << "escape" << QStringList() << 0;
+        QTest::newRow("terminal") << "terminal" << QStringList() << 1;
+    }
+    void exitStatuses()
+    {
+        QFETCH(QString, action);
+        QFETCH(QStringList, options);
+        QFETCH(int, status);
+        QProcess child;
+        child.start(QCoreApplication::applicationFilePath(), QStringList{"--child", action} + options);
+        QVERIFY(child.waitForFinished(30000));
+        QCOMPARE(child.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(child.exitCode(), status);
+    }
 };
-
-void TestStartup::options_data()
-{
-    QTest::addColumn<QStringList>("args");
-    QTest::addColumn<QString>("flags"); // erase repair skipUSB exitPowerOff saveDebugLog
-
-    QTest::newRow("none") << QStringList() << "00000";
-    QTest::newRow("short letters") << QStringList{"-a", "-b", "-c"} << "11100";
-    QTest::newRow("grouped letters") << QStringList{"-abc"} << "11100";
-    QTest::newRow("-d takes -c as its argument") << QStringList{"-d", "-c"} << "00010";
-    QTest::newRow("-d with glued argument") << QStringList{"-dx", "-a"} << "10010";
-    QTest::newRow("long options") << QStringList{"--eraseNonBrevane", "--repairNonBrevane",
-                                                 "--skipUSB", "--exitPowerOff", "--saveDebugLog"}
-                                  << "11111";
-    QTest::newRow("long exitPowerOff takes no argument") << QStringList{"--exitPowerOff", "-c"}
-                                                         << "00110";
-    QTest::newRow("abbreviation skip") << QStringList{"--skip"} << "00100";
-    QTest::newRow("abbreviation save") << QStringList{"--save"} << "00001";
-    QTest::newRow("repeats keep a flag set") << QStringList{"-a", "--eraseNonBrevane", "-a"}
-                                             << "10000";
-    QTest::newRow("-e is not saveDebugLog") << QStringList{"-e"} << "00000";
-    QTest::newRow("-d without argument") << QStringList{"-a", "-d"} << "10000";
-}
-
-void TestStartup::options()
-{
-    QFETCH(QStringList, args);
-    QFETCH(QString, flags);
-    args.prepend("kestrova");
-    Argv argv(args);
-    TestCommandLine cl;
-    StderrCapture quiet;
-    QCOMPARE(cl.set_Args(argv.argc(), argv.argv.data()), 0);
-    quiet.take();
-    const QString got = QString("%1%2%3%4%5")
-                            .arg(int(cl.is_Enabled_Erase_Non_Brevane()))
-                            .arg(int(cl.is_Enabled_Repair_Non_Brevane()))
-                            .arg(int(cl.is_Enabled_Skip_USB()))
-                            .arg(int(cl.is_Enabled_Exit_Power_Off()))
-                            .arg(int(cl.is_Save_Debug_log()));
-    QCOMPARE(got, flags);
-}
-
-void TestStartup::unknownOptionIsReportedAndParsingGoesOn()
-{
-    Argv argv({"kestrova", "-e", "--bogus", "-b"});
-    TestCommandLine cl;
-    StderrCapture capture;
-    cl.set_Args(argv.argc(), argv.argv.data());
-    const QString err = capture.take();
-    QVERIFY2(err.contains("invalid option -- 'e'"), qPrintable(err));
-    QVERIFY2(err.contains("unrecognized option '--bogus'"), qPrintable(err));
-    QVERIFY(cl.is_Enabled_Repair_Non_Brevane());
-    QVERIFY(!cl.is_Save_Debug_log());
-}
-
-void TestStartup::argumentVectorLeftForQt()
-{
-    // getopt_long moves the options before the other arguments; Qt gets the vector so.
-    Argv argv({"kestrova", "file", "-a", "other", "-b"});
-    TestCommandLine cl;
-    cl.set_Args(argv.argc(), argv.argv.data());
-    QCOMPARE(argv.current(), (QStringList{"kestrova", "-a", "-b", "file", "other"}));
-    QVERIFY(cl.is_Enabled_Erase_Non_Brevane() && cl.is_Enabled_Repair_Non_Brevane());
-}
-
-void TestStartup::terminalActsOnlyOnce()
-{
-    TestCommandLine cl;
-    cl.execute_Terminal();
-    cl.execute_Terminal();
-    QCOMPARE(cl.ends, std::vector<int>{1});
-    cl.execute_Power_Off();
-    QCOMPARE(cl.ends, (std::vector<int>{1, 2}));
-}
-
-void TestStartup::exitStatuses_data()
-{
-    QTest::addColumn<QString>("action");
-    QTest::addColumn<QStringList>("options");
-    QTest::addColumn<int>("status");
-    QTest::newRow("Cancel") << "cancel" << QStringList() << 2;
-    QTest::newRow("close control") << "close" << QStringList() << 2;
-    QTest::newRow("close control, exitPowerOff set") << "close" << QStringList{"--exitPowerOff"} << 2;
-    QTest::newRow("Escape keeps the window") << "escape" << QStringList() << 0;
-    QTest::newRow("terminal") << "terminal" << QStringList() << 1;
-}
-
-void TestStartup::exitStatuses()
-{
-    QFETCH(QString, action);
-    QFETCH(QStringList, options);
-    QFETCH(int, status);
-    QProcess child;
-    child.start(QCoreApplication::applicationFilePath(),
-                QStringList{"--child", action} + options);
-    QVERIFY(child.waitForFinished(30000));
-    QCOMPARE(child.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(child.exitCode(), status);
-}
 
 // The child: the program's own start-up, then one way out of the language window.
 static int runChild(int argc, char** argv)
