@@ -48,9 +48,26 @@ QJsonObject maker(const QString& name, const QString& serial, qint64 maxLba = 20
     return virtual_Drive(name, "Brevane BV" + name, serial, maxLba);
 }
 
+// About 2 GB of reads at 1 MB/s: runs for a while even at scaled time.
+QJsonObject slow(const QString& name, const QString& serial)
+{
+    QJsonObject d = maker(name, serial, 4000000);
+    d["throughputMBps"] = 1;
+    return d;
+}
+
 void trigger(KV4L& w, const char* slot)
 {
     QVERIFY(QMetaObject::invokeMethod(&w, slot));
+}
+
+// Rescans and returns the log lines up to the one that tells which case it handled.
+QStringList rescan(KV4L& w, const QString& caseLine)
+{
+    const int from = log_Size();
+    trigger(w, "on_toolButtonRescan_clicked");
+    (void)QTest::qWaitFor([&] { return log_Since(from).contains(caseLine); });
+    return log_Since(from);
 }
 
 } // namespace
@@ -58,151 +75,130 @@ void trigger(KV4L& w, const char* slot)
 class TestDispatch : public QObject
 {
     Q_OBJECT
-private slots:
-    void initTestCase();
-    void cleanupTestCase() { set_Time_Scale(1.0); }
-    void nothingChecked();
-    void shortGenericOnSeveralDrives();
-    void smartCheckAndSelfTest();
-    void rescanWhileATestRuns();
-    void rescanAfterTheTestedDriveVanished();
-
-private:
     QTemporaryDir dir;
+
+private slots:
+    void initTestCase()
+    {
+        TranslationStatic::get_Instance()->set_language("en_US");
+        TranslationStatic::get_Instance()->load_Language();
+        KV4L::endProcess = [](int) {};
+        set_Time_Scale(200.0);
+    }
+    void cleanupTestCase() { set_Time_Scale(1.0); }
+
+    void nothingChecked()
+    {
+        use_Virtual_Drives(dir, "none-checked.json", QJsonArray{maker("n1", "N1")});
+        KV4L w;
+        const int from = log_Size();
+        trigger(w, "on_actionLong_Generic_Test_triggered");
+        QCOMPARE(log_Since(from), (QStringList{"Called: Long Generic Test", "Quantity of devices selected to test: 0"}));
+        QCOMPARE(w.get_Invoker()->command_Count(), 0);
+    }
+
+    void shortGenericOnSeveralDrives()
+    {
+        QJsonObject bad = maker("g2", "G2");
+        bad["unreadableSectors"] = QJsonArray{100};
+        use_Virtual_Drives(dir, "generic.json", QJsonArray{maker("g1", "G1"), bad, maker("g3", "G3")});
+        KV4L w;
+        const QVector<device*> p = w.getDevicesList();
+        for (device* d : p)
+            check(d);
+        const int from = log_Size();
+        trigger(w, "on_actionShort_Generic_Self_Test_triggered");
+        QCOMPARE(log_Since(from).value(0), QString("Called: Short Generic Self Test"));
+        QVERIFY(log_Since(from).contains("Quantity of devices selected to test: 3"));
+        QVERIFY(w.get_Basic_Test_Menu()->isEmpty()); // out of reach while tests run
+        for (device* d : p)
+            QCOMPARE(d->isTest(), 0);
+        QTRY_VERIFY_WITH_TIMEOUT(p[0]->isTest() == 1 && p[1]->isTest() == 1 && p[2]->isTest() == 1, 60000);
+        // The outer scan reads LBA 100.
+        QCOMPARE((QStringList{bar(p[0]), bar(p[1]), bar(p[2])}), (QStringList{"PASS %p%", "FAIL %p%", "PASS %p%"}));
+        QTRY_COMPARE(w.get_Invoker()->command_Count(), 0);
+        QTRY_COMPARE(MainTest::live_Count(), 0);
+    }
+
+    void smartCheckAndSelfTest()
+    {
+        QJsonObject failing = maker("s2", "S2");
+        failing["smart"] = QJsonObject{{"health", "fail"}};
+        QJsonObject selfTestFails = maker("s3", "S3");
+        selfTestFails["selfTest"] = QJsonObject{{"outcome", "readFailure"}, {"failingLba", 1234}, {"shortSeconds", 20}};
+        use_Virtual_Drives(dir, "smart.json", QJsonArray{maker("s1", "S1"), failing, selfTestFails});
+        KV4L w;
+        const QVector<device*> p = w.getDevicesList();
+        check(p[0]);
+        check(p[1]);
+        trigger(w, "on_actionS_M_A_R_T_Check_triggered");
+        QTRY_VERIFY_WITH_TIMEOUT(p[0]->isTest() == 1 && p[1]->isTest() == 1, 30000);
+        QCOMPARE(bar(p[0]), QString("PASS %p%"));
+        QCOMPARE(bar(p[1]), QString("FAIL %p%"));
+
+        check(p[2]);
+        const int from = log_Size();
+        trigger(w, "on_actionShort_Drive_Self_Test_triggered");
+        QVERIFY(log_Since(from).contains("Called: Short Drive Self Test"));
+        QTRY_VERIFY_WITH_TIMEOUT(p[2]->isTest() == 1, 60000);
+        QCOMPARE(bar(p[2]), QString("FAIL %p%"));
+        // The drive's self-test log names the failing LBA.
+        uint8_t log[512] = {};
+        QCOMPARE(ata_SMART_Read_Log(p[2]->get_tDevice(), 0x06, log, sizeof log), 0);
+        const uint8_t* entry = &log[2 + (log[508] - 1) * 24];
+        QCOMPARE(int(entry[1] >> 4), 7); // read failure
+        QCOMPARE(uint32_t(entry[5] | entry[6] << 8 | entry[7] << 16 | entry[8] << 24), 1234u);
+        QTRY_COMPARE(MainTest::live_Count(), 0);
+    }
+
+    void rescanWhileATestRuns()
+    {
+        use_Virtual_Drives(dir, "rescan-run.json", QJsonArray{maker("t0", "T0"), slow("t1", "T1"), maker("t2", "T2")});
+        KV4L w;
+        device* tested = w.getDevicesList().at(1);
+        check(tested);
+        trigger(w, "on_actionLong_Generic_Test_triggered");
+        QTRY_VERIFY_WITH_TIMEOUT(bar(tested).contains("complete"), 20000);
+        QPointer<device> idle(w.getDevicesList().at(0));
+
+        const QStringList lines = rescan(w, "Case 2 - you have devices being tested");
+        QVERIFY(lines.contains("Case 2 - you have devices being tested"));
+        QVERIFY(lines.contains("Quantity of devices being tested: 1"));
+        QVERIFY(lines.contains("SN of devices been tested: T1"));
+        QVERIFY(idle.isNull()); // idle panels are rebuilt
+        QStringList serials;
+        for (device* d : w.getDevicesList())
+            serials << d->get_Serial_Number();
+        QCOMPARE(serials, (QStringList{"T1", "T0", "T2"}));
+        QCOMPARE(w.getDevicesList().at(0), tested); // same panel, same test
+        QCOMPARE(tested->isTest(), 0);
+        QProgressBar* progress = tested->findChild<QProgressBar*>("progressBar");
+        const int before = progress->value();
+        QTRY_VERIFY_WITH_TIMEOUT(progress->value() > before || tested->isTest() == 1, 30000);
+        tested->findChild<QPushButton*>("progressStatus")->click();
+        QTRY_COMPARE(tested->isTest(), 1);
+        QVERIFY(bar(tested).startsWith("ABORTED"));
+        QTRY_COMPARE(MainTest::live_Count(), 0);
+    }
+
+    void rescanAfterTheTestedDriveVanished()
+    {
+        use_Virtual_Drives(dir, "vanish-1.json", QJsonArray{maker("v0", "V0"), slow("v1", "V1")});
+        KV4L w;
+        check(w.getDevicesList().at(1));
+        trigger(w, "on_actionLong_Generic_Test_triggered");
+        QTRY_COMPARE(w.getDevicesList().at(1)->isTest(), 0);
+        use_Virtual_Drives(dir, "vanish-2.json", QJsonArray{maker("v0", "V0")});
+        const QStringList lines = rescan(w, "Case 3 - devices were removed during rescan");
+        for (const char* line : {"Case 3 - devices were removed during rescan", "SN of devices before rescanV1",
+                                 "Quantity of devices before rescan: 1",
+                                 "Quantity of devices after rescan in the temporary list: 0"})
+            QVERIFY2(lines.contains(line), line);
+        QCOMPARE(w.getDevicesList().size(), 1);
+        QCOMPARE(w.getDevicesList().at(0)->get_Serial_Number(), QString("V0"));
+        QTRY_COMPARE_WITH_TIMEOUT(MainTest::live_Count(), 0, 30000); // its test was stopped
+    }
 };
-
-void TestDispatch::initTestCase()
-{
-    TranslationStatic::get_Instance()->set_language("en_US");
-    TranslationStatic::get_Instance()->load_Language();
-    KV4L::endProcess = [](int) {};
-    set_Time_Scale(200.0);
-}
-
-void TestDispatch::nothingChecked()
-{
-    use_Virtual_Drives(dir, "none-checked.json", QJsonArray{maker("n1", "N1")});
-    KV4L w;
-    const int from = log_Size();
-    trigger(w, "on_actionLong_Generic_Test_triggered");
-    const QStringList lines = log_Since(from);
-    QCOMPARE(lines, (QStringList{"Called: Long Generic Test", "Quantity of devices selected to test: 0"}));
-    QCOMPARE(w.get_Invoker()->command_Count(), 0);
-}
-
-void TestDispatch::shortGenericOnSeveralDrives()
-{
-    QJsonObject bad = maker("g2", "G2");
-    bad["unreadableSectors"] = QJsonArray{100};
-    use_Virtual_Drives(dir, "generic.json", QJsonArray{maker("g1", "G1"), bad, maker("g3", "G3")});
-    KV4L w;
-    const QVector<device*> p = w.getDevicesList();
-    for (device* d : p)
-        check(d);
-    const int from = log_Size();
-    trigger(w, "on_actionShort_Generic_Self_Test_triggered");
-    QCOMPARE(log_Since(from).mid(0, 1), QStringList{"Called: Short Generic Self Test"});
-    QVERIFY(log_Since(from).contains("Quantity of devices selected to test: 3"));
-    // Both menus are out of reach while tests run.
-    QVERIFY(w.get_Basic_Test_Menu()->isEmpty());
-    for (device* d : p)
-        QCOMPARE(d->isTest(), 0);
-    QTRY_VERIFY_WITH_TIMEOUT(p[0]->isTest() == 1 && p[1]->isTest() == 1 && p[2]->isTest() == 1, 60000);
-    QCOMPARE(bar(p[0]), QString("PASS %p%"));
-    QCOMPARE(bar(p[1]), QString("FAIL %p%")); // the outer scan reads LBA 100
-    QCOMPARE(bar(p[2]), QString("PASS %p%"));
-    QTRY_COMPARE(w.get_Invoker()->command_Count(), 0);
-    QTRY_COMPARE(MainTest::live_Count(), 0);
-}
-
-void TestDispatch::smartCheckAndSelfTest()
-{
-    QJsonObject failing = maker("s2", "S2");
-    failing["smart"] = QJsonObject{{"health", "fail"}};
-    QJsonObject selfTestFails = maker("s3", "S3");
-    selfTestFails["selfTest"] = QJsonObject{{"outcome", "readFailure"}, {"failingLba", 1234},
-                                            {"shortSeconds", 20}};
-    use_Virtual_Drives(dir, "smart.json", QJsonArray{maker("s1", "S1"), failing, selfTestFails});
-    KV4L w;
-    const QVector<device*> p = w.getDevicesList();
-    check(p[0]);
-    check(p[1]);
-    trigger(w, "on_actionS_M_A_R_T_Check_triggered");
-    QTRY_VERIFY_WITH_TIMEOUT(p[0]->isTest() == 1 && p[1]->isTest() == 1, 30000);
-    QCOMPARE(bar(p[0]), QString("PASS %p%"));
-    QCOMPARE(bar(p[1]), QString("FAIL %p%"));
-
-    check(p[2]);
-    const int from = log_Size();
-    trigger(w, "on_actionShort_Drive_Self_Test_triggered");
-    QVERIFY(log_Since(from).contains("Called: Short Drive Self Test"));
-    QTRY_VERIFY_WITH_TIMEOUT(p[2]->isTest() == 1, 60000);
-    QCOMPARE(bar(p[2]), QString("FAIL %p%"));
-    // The drive's self-test log names the failing LBA.
-    uint8_t log[512] = {};
-    QCOMPARE(ata_SMART_Read_Log(p[2]->get_tDevice(), 0x06, log, sizeof log), 0);
-    const uint8_t* entry = &log[2 + (log[508] - 1) * 24];
-    QCOMPARE(int(entry[1] >> 4), 7); // read failure
-    QCOMPARE(uint32_t(entry[5] | entry[6] << 8 | entry[7] << 16 | entry[8] << 24), 1234u);
-    QTRY_COMPARE(MainTest::live_Count(), 0);
-}
-
-void TestDispatch::rescanWhileATestRuns()
-{
-    QJsonObject slow = maker("t1", "T1", 4000000);
-    slow["throughputMBps"] = 1; // about 2 GB of reads: runs for a while even at scaled time
-    use_Virtual_Drives(dir, "rescan-run.json", QJsonArray{maker("t0", "T0"), slow, maker("t2", "T2")});
-    KV4L w;
-    device* tested = w.getDevicesList().at(1);
-    check(tested);
-    trigger(w, "on_actionLong_Generic_Test_triggered");
-    QTRY_VERIFY_WITH_TIMEOUT(bar(tested).contains("complete"), 20000);
-    device* idle0 = w.getDevicesList().at(0);
-    QPointer<device> idleGuard(idle0);
-
-    const int from = log_Size();
-    trigger(w, "on_toolButtonRescan_clicked");
-    QTRY_VERIFY(log_Since(from).contains("Case 2 - you have devices being tested"));
-    const QStringList lines = log_Since(from);
-    QVERIFY(lines.contains("Quantity of devices being tested: 1"));
-    QVERIFY(lines.contains("SN of devices been tested: T1"));
-    QVERIFY(idleGuard.isNull()); // idle panels are rebuilt
-    QStringList serials;
-    for (device* d : w.getDevicesList())
-        serials << d->get_Serial_Number();
-    QCOMPARE(serials, (QStringList{"T1", "T0", "T2"}));
-    QCOMPARE(w.getDevicesList().at(0), tested); // same panel, same test
-    QCOMPARE(tested->isTest(), 0);
-    const int before = tested->findChild<QProgressBar*>("progressBar")->value();
-    QTRY_VERIFY_WITH_TIMEOUT(tested->findChild<QProgressBar*>("progressBar")->value() > before
-                                 || tested->isTest() == 1, 30000);
-    tested->findChild<QPushButton*>("progressStatus")->click();
-    QTRY_COMPARE(tested->isTest(), 1);
-    QVERIFY(bar(tested).startsWith("ABORTED"));
-    QTRY_COMPARE(MainTest::live_Count(), 0);
-}
-
-void TestDispatch::rescanAfterTheTestedDriveVanished()
-{
-    QJsonObject slow = maker("v1", "V1", 4000000);
-    slow["throughputMBps"] = 1;
-    use_Virtual_Drives(dir, "vanish-1.json", QJsonArray{maker("v0", "V0"), slow});
-    KV4L w;
-    check(w.getDevicesList().at(1));
-    trigger(w, "on_actionLong_Generic_Test_triggered");
-    QTRY_COMPARE(w.getDevicesList().at(1)->isTest(), 0);
-    use_Virtual_Drives(dir, "vanish-2.json", QJsonArray{maker("v0", "V0")});
-    const int from = log_Size();
-    trigger(w, "on_toolButtonRescan_clicked");
-    QTRY_VERIFY(log_Since(from).contains("Case 3 - devices were removed during rescan"));
-    const QStringList lines = log_Since(from);
-    QVERIFY(lines.contains("SN of devices before rescanV1"));
-    QVERIFY(lines.contains("Quantity of devices before rescan: 1"));
-    QVERIFY(lines.contains("Quantity of devices after rescan in the temporary list: 0"));
-    QCOMPARE(w.getDevicesList().size(), 1);
-    QCOMPARE(w.getDevicesList().at(0)->get_Serial_Number(), QString("V0"));
-    QTRY_COMPARE_WITH_TIMEOUT(MainTest::live_Count(), 0, 30000); // its test was stopped
-}
 
 int main(int argc, char** argv)
 {
