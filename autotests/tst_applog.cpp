@@ -2,7 +2,6 @@
 #include "logsapplication.h"
 #include "viewlog.h"
 
-#include <QApplication>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QThread>
@@ -88,11 +87,5 @@ private slots:
     }
 };
 
-int main(int argc, char** argv)
-{
-    QApplication app(argc, argv);
-    TestAppLog test;
-    return QTest::qExec(&test, argc, argv);
-}
-
+QTEST_MAIN(TestAppLog)
 #include "tst_applog.moc"

@@ -5,16 +5,13 @@
 #include "fonts.h"
 #include "logsapplication.h"
 #include "records.h"
-#include "resulttags.h"
 #include "scriptedtest.h"
 #include "translationstatic.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QToolButton>
 #include <QtTest>
 
 namespace {
@@ -22,8 +19,7 @@ namespace {
 struct Panel {
     _tDevice record;
     device* panel;
-    QProgressBar* bar;
-    QProgressBar* phase;
+    QProgressBar *bar, *phase;
     QPushButton* status;
     QCheckBox* check;
     explicit Panel(const char* model = "Brevane BV2000", const char* serial = "BV0001")
@@ -38,18 +34,18 @@ struct Panel {
     ~Panel() { delete panel; }
     void start(const QString& name, int type, bool phaseBar = false)
     {
-        panel->get_Descriptor()->testName = name;
-        panel->get_Descriptor()->testType = type;
-        panel->get_Descriptor()->showPhaseBar = phaseBar;
+        auto* descriptor = panel->get_Descriptor();
+        descriptor->testName = name;
+        descriptor->testType = type;
+        descriptor->showPhaseBar = phaseBar;
         panel->set_Checked_Test();
         panel->execute();
     }
     // Takes over the test's descriptor and follows its status, as the main window does.
-    void prepare(MainTest* test)
+    void start(MainTest* test)
     {
-        *panel->get_Descriptor() = *test->getDescriptor();
-        panel->set_Checked_Test();
-        panel->execute();
+        const auto& d = *test->getDescriptor();
+        start(d.testName, d.testType, d.showPhaseBar);
         QObject::connect(test, &MainTest::changeStatus, panel, &device::change_Progress_status);
     }
     QString lastLog() const { return panel->get_List_Log_Device().last(); }
@@ -76,7 +72,11 @@ class TestDevicePanel : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase() { useLanguage("en_US"); }
+    void initTestCase()
+    {
+        install_Application_Fonts();
+        useLanguage("en_US");
+    }
 
     void identityAndIcon()
     {
@@ -135,10 +135,8 @@ private slots:
         QCOMPARE(p.panel->isTest(), 0);
         QVERIFY(!p.check->isEnabled() && p.status->isEnabled() && !p.panel->can_test());
 
-        QSignalSpy doneSpy(p.panel, &device::test_Done);
-        QSignalSpy enabledSpy(p.panel, &device::enabled_Button_Test);
-        QSignalSpy removeSpy(p.panel, &device::remove_Item_Max_Test);
-        QSignalSpy countSpy(p.panel, &device::send_int_count);
+        QSignalSpy doneSpy(p.panel, &device::test_Done), enabledSpy(p.panel, &device::enabled_Button_Test),
+            removeSpy(p.panel, &device::remove_Item_Max_Test), countSpy(p.panel, &device::send_int_count);
         p.panel->change_Progress_status(code);
         QCOMPARE(p.bar->format(), word + " %p%");
         QVERIFY(p.status->styleSheet().contains(code ? "ic_status_alerta.png" : "ic_status_ok.png"));
@@ -149,9 +147,7 @@ private slots:
         QCOMPARE(doneSpy.count(), code == 4 ? 0 : 1);
         if (code != 4)
             QCOMPARE(doneSpy.first().first().value<tDevice*>(), &p.record);
-        QCOMPARE(enabledSpy.count(), 1);
-        QCOMPARE(removeSpy.count(), 1);
-        QCOMPARE(countSpy.count(), 0);
+        QCOMPARE((QList<int>{enabledSpy.count(), removeSpy.count(), countSpy.count()}), (QList<int>{1, 1, 0}));
     }
 
     void abortTexts_data()
@@ -178,9 +174,8 @@ private slots:
         if (!estimate.isEmpty())
             p.panel->change_Progress_Value(estimate);
         p.panel->change_Progress_Value(37.25);
-        QSignalSpy logsSpy(p.panel, &device::change_Logs);
-        QSignalSpy doneSpy(p.panel, &device::test_Done);
-        QSignalSpy enabledSpy(p.panel, &device::enabled_Button_Test);
+        QSignalSpy logsSpy(p.panel, &device::change_Logs), doneSpy(p.panel, &device::test_Done),
+            enabledSpy(p.panel, &device::enabled_Button_Test);
         p.panel->change_Progress_status(5);
         QCOMPARE(p.bar->format(), format);
         QCOMPARE(p.bar->font().pointSize(), points);
@@ -206,15 +201,12 @@ private slots:
         for (int type : {13, 14}) {
             Panel p;
             p.start(type == 13 ? "Erase Crypto" : "Sanitize Overwrite", type);
-            QSignalSpy countSpy(p.panel, &device::send_int_count);
-            QSignalSpy finishSpy(p.panel, &device::test_finish);
-            QSignalSpy doneSpy(p.panel, &device::test_Done);
-            p.panel->change_Progress_status(4);
-            QCOMPARE(countSpy.count(), 1);
-            QCOMPARE(countSpy.first().first(), QVariant(1));
-            QCOMPARE(finishSpy.count(), 1);
-            QCOMPARE(finishSpy.first().first(), QVariant(true));
-            QCOMPARE(doneSpy.count(), 0);
+            QSignalSpy countSpy(p.panel, &device::send_int_count), finishSpy(p.panel, &device::test_finish),
+                doneSpy(p.panel, &device::test_Done);
+            p.panel->change_Progress_status(4); // no test_Done while IN PROGRESS
+            QCOMPARE(countSpy.value(0).value(0), QVariant(1));
+            QCOMPARE(finishSpy.value(0).value(0), QVariant(true));
+            QCOMPARE((QList<int>{countSpy.count(), finishSpy.count(), doneSpy.count()}), (QList<int>{1, 1, 0}));
             p.panel->change_Progress_status(0);
             QCOMPARE(countSpy.count(), 2);
             QCOMPARE(doneSpy.count(), 1);
@@ -238,8 +230,7 @@ private slots:
     void selectionSignals()
     {
         Panel p;
-        QSignalSpy add(p.panel, &device::add_Item_Max_Test);
-        QSignalSpy remove(p.panel, &device::remove_Item_Max_Test);
+        QSignalSpy add(p.panel, &device::add_Item_Max_Test), remove(p.panel, &device::remove_Item_Max_Test);
         p.panel->set_Checked_Test();
         QVERIFY(p.panel->chk_Is_Checked());
         QCOMPARE(add.count() + remove.count(), 0);
@@ -297,7 +288,7 @@ private slots:
         Invoker invoker;
         auto* test = new ScriptedTest(&p.record, 0, 40, 2, "Long Generic Test");
         test->estimate = "00:01:00";
-        p.prepare(test);
+        p.start(test);
         connect(test, QOverload<int>::of(&ScriptedTest::changePercent), p.panel,
                 QOverload<int>::of(&device::change_Progress_Value));
         connect(test, QOverload<double>::of(&ScriptedTest::changePercent), p.panel,
@@ -347,7 +338,7 @@ private slots:
         connect(p.panel, &device::test_Done, &invoker, &Invoker::this_Done);
         for (int i = 0; i < 100; ++i) {
             auto* test = new ScriptedTest(&p.record, i % 2 ? 0 : 1, 3, 2, "Long Generic Test");
-            p.prepare(test);
+            p.start(test);
             invoker.executeTest(new MainTestCmd(test));
             test->release.release();
             QTRY_COMPARE(p.panel->isTest(), 1);
@@ -359,12 +350,5 @@ private slots:
     }
 };
 
-int main(int argc, char** argv)
-{
-    QApplication app(argc, argv);
-    install_Application_Fonts();
-    TestDevicePanel test;
-    return QTest::qExec(&test, argc, argv);
-}
-
+QTEST_MAIN(TestDevicePanel)
 #include "tst_device_panel.moc"

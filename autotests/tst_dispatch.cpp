@@ -10,7 +10,6 @@
 #include "oskn_public.h"
 #include "translationstatic.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QMenu>
 #include <QPointer>
@@ -80,6 +79,7 @@ class TestDispatch : public QObject
 private slots:
     void initTestCase()
     {
+        install_Application_Fonts();
         TranslationStatic::get_Instance()->set_language("en_US");
         TranslationStatic::get_Instance()->load_Language();
         KV4L::endProcess = [](int) {};
@@ -200,12 +200,5 @@ private slots:
     }
 };
 
-int main(int argc, char** argv)
-{
-    QApplication app(argc, argv);
-    install_Application_Fonts();
-    TestDispatch test;
-    return QTest::qExec(&test, argc, argv);
-}
-
+QTEST_MAIN(TestDispatch)
 #include "tst_dispatch.moc"

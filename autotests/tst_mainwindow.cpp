@@ -8,7 +8,6 @@
 #include "logsapplication.h"
 #include "translationstatic.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QMenu>
@@ -81,6 +80,7 @@ class TestMainWindow : public QObject
 private slots:
     void initTestCase()
     {
+        install_Application_Fonts();
         TranslationStatic::get_Instance()->set_language("en_US");
         TranslationStatic::get_Instance()->load_Language();
         KV4L::endProcess = [this](int status) { ended << status; };
@@ -273,12 +273,5 @@ private slots:
     }
 };
 
-int main(int argc, char** argv)
-{
-    QApplication app(argc, argv);
-    install_Application_Fonts();
-    TestMainWindow test;
-    return QTest::qExec(&test, argc, argv);
-}
-
+QTEST_MAIN(TestMainWindow)
 #include "tst_mainwindow.moc"

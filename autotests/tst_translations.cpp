@@ -4,7 +4,6 @@
 #include "translationstatic.h"
 #include "viewlog.h"
 
-#include <QApplication>
 #include <QDomDocument>
 #include <QProcess>
 #include <QPushButton>
@@ -28,6 +27,8 @@ class TestTranslations : public QObject
 {
     Q_OBJECT
 private slots:
+    void initTestCase() { install_Application_Fonts(); }
+
     void catalogsListedInOrderWithTheirOwnNames()
     {
         QCOMPARE(QDir(":/translations").entryList().size(), 13); // nothing else in the folder
@@ -135,12 +136,5 @@ private slots:
     }
 };
 
-int main(int argc, char** argv)
-{
-    QApplication app(argc, argv);
-    install_Application_Fonts();
-    TestTranslations test;
-    return QTest::qExec(&test, argc, argv);
-}
-
+QTEST_MAIN(TestTranslations)
 #include "tst_translations.moc"
