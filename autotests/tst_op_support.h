@@ -4,12 +4,13 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <cstring>
+#include <algorithm>
 #include <vector>
 
 #include "common.h"
@@ -23,12 +24,7 @@ namespace optest {
 
 inline QString fixture_Path(const QString& name)
 {
-    QString dir = qEnvironmentVariable("KV_FIXTURES");
-    if (dir.isEmpty()) {
-        const QString self = QString::fromUtf8(__FILE__);
-        dir = self.left(self.lastIndexOf('/')) + "/fixtures";
-    }
-    return dir + "/ops/" + name;
+    return qEnvironmentVariable("KV_FIXTURES", QFileInfo(__FILE__).path() + "/fixtures") + "/ops/" + name;
 }
 
 // The drives of one fixture. Each load copies the description into a new directory, so the
@@ -53,8 +49,7 @@ public:
         uint32_t count = 0;
         if (get_Device_Count(&count, OSKN_SCAN_ALL_DRIVES) != 0 || count == 0)
             return false;
-        records.assign(count, _tDevice{});
-        std::memset(records.data(), 0, count * sizeof(_tDevice));
+        records.assign(count, _tDevice{}); // all zeros, as the library expects
         versionBlock block;
         get_Version_Block(&block);
         return get_Device_List(records.data(), count * uint32_t(sizeof(_tDevice)), block,
@@ -130,12 +125,8 @@ inline bool fill_Sectors(_tDevice* d, uint64_t lba, uint32_t count, uint8_t valu
 inline bool sector_Is_Zero(_tDevice* d, uint64_t lba)
 {
     std::vector<uint8_t> data(d->logicalSectorSize, 0xFF);
-    if (scsi_Read_16(d, 0, false, false, false, lba, 0, 1, data.data()) != 0)
-        return false;
-    for (uint8_t b : data)
-        if (b)
-            return false;
-    return true;
+    return scsi_Read_16(d, 0, false, false, false, lba, 0, 1, data.data()) == 0
+           && std::all_of(data.begin(), data.end(), [](uint8_t b) { return b == 0; });
 }
 
 } // namespace optest
