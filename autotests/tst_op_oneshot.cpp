@@ -117,10 +117,10 @@ private slots:
         QCOMPARE(status, 0);
     }
 
-    void smartAbortBeforeTheCall()
+    void abortBeforeTheCall()
     {
         _tDevice* d = drives.by_Serial("ONE-SMART-ONCE");
-        const Run r = run<SmartCheck>(d, true);
+        Run r = run<SmartCheck>(d, true);
         QCOMPARE(r.status, 5);
         QVERIFY(r.percents.isEmpty());
         QCOMPARE(r.log, QStringList({
@@ -128,9 +128,20 @@ private slots:
             debug("Test information: S.M.A.R.T. Check - ABORTED"),
             info("Library information: OSKNOPERATIONS_API int run_SMART_Check() returned: 5"),
             debug("Test information: S.M.A.R.T. Check test - ABORTED")}));
-        // The drive's one-time failure is still armed: the test never asked it.
+        // The drives' one-time failures are still armed: the tests never asked them.
         QCOMPARE(run_SMART_Check(d), 3);
         QCOMPARE(run_SMART_Check(d), 0);
+
+        d = drives.by_Serial("SPIN-ONCE");
+        r = run<SpinDown>(d, true);
+        QCOMPARE(r.status, 5);
+        QCOMPARE(r.log, QStringList({
+            debug("Starting test: Spin down - SN: SPIN-ONCE"),
+            debug("Test information: Spin down - ABORTED"),
+            info("Library information: OSKNPUBLIC_API int spin_down_drive() returned: 5"),
+            debug("Test information: Spin down - ABORTED")}));
+        QCOMPARE(spin_down_drive(d, false), 2);
+        QCOMPARE(spin_down_drive(d, false), 0);
     }
 
     void bootTrackEndErase()
@@ -204,20 +215,6 @@ private slots:
         QCOMPARE(r.log.mid(1), QStringList({
             info("Library information: OSKNPUBLIC_API int spin_down_drive() returned: 2"),
             error("Warning: SpinDown::execute() - returned: UNABLE TO RUN for SN:SPIN-REFUSED")}));
-    }
-
-    void spinDownAbortBeforeTheCall()
-    {
-        _tDevice* d = drives.by_Serial("SPIN-ONCE");
-        const Run r = run<SpinDown>(d, true);
-        QCOMPARE(r.status, 5);
-        QCOMPARE(r.log, QStringList({
-            debug("Starting test: Spin down - SN: SPIN-ONCE"),
-            debug("Test information: Spin down - ABORTED"),
-            info("Library information: OSKNPUBLIC_API int spin_down_drive() returned: 5"),
-            debug("Test information: Spin down - ABORTED")}));
-        QCOMPARE(spin_down_drive(d, false), 2); // the one-time refusal was still armed
-        QCOMPARE(spin_down_drive(d, false), 0);
     }
 };
 
