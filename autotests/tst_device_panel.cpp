@@ -221,9 +221,10 @@ private slots:
         QList<int> seen;
         connect(p.bar, &QProgressBar::valueChanged, this, [&](int v) { seen << v; });
         p.panel->change_Progress_status(0);
-        QCOMPARE(seen.size(), 40);
-        QCOMPARE(seen.first(), 61);
-        QCOMPARE(p.bar->value(), 100);
+        QList<int> steps;
+        for (int v = 61; v <= 100; ++v)
+            steps << v;
+        QCOMPARE(seen, steps);
         QCOMPARE(p.bar->format(), QString("PASS %p%"));
     }
 
