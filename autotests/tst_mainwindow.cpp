@@ -238,8 +238,9 @@ private slots:
 
     void closeAndExit()
     {
-        for (int powerOff : {2, 1}) {
-            if (powerOff == 1) {
+        // Closing ends with 2, or 1 once --exitPowerOff is set; Exit always with 2.
+        for (int closeStatus : {2, 1}) {
+            if (closeStatus == 1) {
                 QByteArray prog("kestrova"), d("--exitPowerOff");
                 char* argv[] = {prog.data(), d.data(), nullptr};
                 commandLine::get_Instance()->set_Args(2, argv);
@@ -249,7 +250,7 @@ private slots:
             ended.clear();
             w.close();
             QVERIFY(QMetaObject::invokeMethod(&w, "on_toolButtonExit_clicked"));
-            QCOMPARE(ended, (QList<int>{powerOff, 2}));
+            QCOMPARE(ended, (QList<int>{closeStatus, 2}));
         }
     }
 
