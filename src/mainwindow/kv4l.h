@@ -88,6 +88,8 @@ private slots:
     void on_actionBoot_Tracks_triggered();
     void on_toolButtonAdvancedFeatures_clicked();
     void idd_Test_Ended(int count);
+    // Erases written by the program (kv4l_erase.cpp).
+    void on_actionErase_Overwrite_Full_triggered();
 
 private:
     void create_Menus();

@@ -1,0 +1,192 @@
+// The erases the program writes itself, on virtual drives: the commands sent (recorded by a
+// stand-in of the library call that passes them on), percentages, log lines, and what the drive
+// holds afterwards.
+#include <QtTest>
+
+#include <dlfcn.h>
+
+#include "erasefull.h"
+#include "tst_op_support.h"
+
+using namespace optest;
+
+namespace {
+
+using Command = QPair<qulonglong, qulonglong>; // first LBA, sectors (or bytes for write_LBA)
+QList<Command> commands;
+bool recording = false;
+
+template <class Call>
+Call next(const char* name)
+{
+    return reinterpret_cast<Call>(dlsym(RTLD_NEXT, name));
+}
+
+} // namespace
+
+extern "C" int scsi_Write_16(_tDevice* device, uint8_t wrProtect, bool dpo, bool fua, uint64_t lba,
+                             uint8_t groupNumber, uint32_t transferLength, uint8_t* ptrData)
+{
+    using Call = int (*)(_tDevice*, uint8_t, bool, bool, uint64_t, uint8_t, uint32_t, uint8_t*);
+    static const Call library = next<Call>("scsi_Write_16");
+    if (recording)
+        commands << Command(lba, transferLength);
+    return library(device, wrProtect, dpo, fua, lba, groupNumber, transferLength, ptrData);
+}
+
+class TestOpErase : public QObject
+{
+    Q_OBJECT
+
+    Drives drives;
+
+    struct Run {
+        int status = -1;
+        QList<Command> commands;
+        QList<double> percents;
+        QStringList estimates;
+        QStringList stoppedAt; // the drive's log: sectors where the erase stopped
+        QStringList log;
+    };
+
+    template <class Test, class... Args>
+    Run run(_tDevice* d, bool abortFirst, Args... args)
+    {
+        Run r;
+        LogTail tail;
+        Test test(d, args...);
+        connect(&test, &EraseTest::changePercent, &test, [&](double p) { r.percents << p; }, Qt::DirectConnection);
+        connect(&test, &EraseTest::changeTimeEstimate, &test, [&](QString t) { r.estimates << t; },
+                Qt::DirectConnection);
+        connect(&test, &EraseTest::change_Log_Erro_Test_Device, &test, [&](QString l) { r.stoppedAt << l; },
+                Qt::DirectConnection);
+        if (abortFirst)
+            test.request_Abort();
+        commands.clear();
+        recording = true;
+        r.status = run_To_End(&test);
+        recording = false;
+        r.commands = commands;
+        r.log = tail.lines();
+        return r;
+    }
+
+    // Indexes of the sectors in [from, to] that do not read back as zeros.
+    static QList<qulonglong> not_Zero(_tDevice* d, uint64_t from, uint64_t to)
+    {
+        QList<qulonglong> out;
+        for (uint64_t lba = from; lba <= to; ++lba)
+            if (!sector_Is_Zero(d, lba))
+                out << lba;
+        return out;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        set_Time_Scale(10.0);
+        QVERIFY(drives.load("erase.json"));
+    }
+    void cleanupTestCase() { set_Time_Scale(1.0); }
+
+    void fullEraseReachesTheLastSector_data()
+    {
+        QTest::addColumn<QString>("serial");
+        QTest::addColumn<QList<Command>>("sent");
+        QTest::addColumn<QList<double>>("percents");
+        QTest::newRow("max LBA 100") << "ER-100" << QList<Command>{{0, 64}, {64, 37}} << QList<double>{100};
+        QTest::newRow("max LBA 128") << "ER-128" << QList<Command>{{0, 64}, {64, 64}, {128, 1}}
+                                     << QList<double>{64.0 / 129 * 100, 100};
+    }
+    void fullEraseReachesTheLastSector()
+    {
+        QFETCH(QString, serial);
+        QFETCH(QList<Command>, sent);
+        QFETCH(QList<double>, percents);
+        _tDevice* d = drives.by_Serial(serial);
+        QVERIFY(fill_Sectors(d, 0, uint32_t(d->maxLBA + 1)));
+        const Run r = run<EraseFull>(d, false);
+        QCOMPARE(r.status, 0);
+        QCOMPARE(r.commands, sent);
+        QCOMPARE(r.percents, percents); // 0 is where the bar starts: not sent again
+        QCOMPARE(r.estimates.value(0), QString("00:00:00"));
+        QCOMPARE(not_Zero(d, 0, d->maxLBA), QList<qulonglong>());
+        const QString max = QString::number(d->maxLBA);
+        QCOMPARE(r.log, QStringList({
+            debug("Starting test:  Erase Full - SN: " + serial), info("Test information: First LBA: 0"),
+            info("Test information: Last LBA: " + max), info("Test information: Fua: 0"),
+            info("Test information: Rarc: 0"), info("Test information: LBA: 0"),
+            info("Test information: Group Number: 0"),
+            info("Library information: OSKNPUBLIC_API int scsi_Write_16() returned: 0"),
+            debug("Test information: EraseFull::execute() - returned: SUCCESS for S/N: " + serial)}));
+    }
+
+    void fullEraseEndsWithoutWriting()
+    {
+        _tDevice record = *drives.by_Serial("ER-100");
+        record.maxLBA = 0;
+        Run r = run<EraseFull>(&record, false);
+        QCOMPARE(r.status, 1);
+        QVERIFY(r.commands.isEmpty());
+        QCOMPARE(r.log.mid(7), QStringList({fatal("Warning: Failed to find storage capacity - SN: ER-100"),
+                                            error("Warning: EraseFull::execute() - returned: FAIL for SN: ER-100")}));
+
+        r = run<EraseFull>(drives.by_Serial("ER-100"), true);
+        QCOMPARE(r.status, 5);
+        QVERIFY(r.commands.isEmpty());
+        QCOMPARE(r.log.mid(7), QStringList({info("Library information: OSKNPUBLIC_API int scsi_Write_16() returned: 5"),
+                                            debug("Test information: Erase Full Test - ABORTED")}));
+
+        r = run<EraseFull>(drives.by_Serial("ER-PROTECTED"), false);
+        QCOMPARE(r.status, 14);
+        QCOMPARE(r.commands, QList<Command>({{0, 64}}));
+        QVERIFY(r.stoppedAt.isEmpty());
+        QCOMPARE(r.log.mid(7), QStringList({
+            info("Library information: OSKNPUBLIC_API int scsi_Write_16() returned: 14"),
+            error("Test information: EraseFull::execute() - returned: UNABLE TO RUN for SN: ER-PROTECTED")}));
+    }
+
+    void fullEraseFailsWhereTheDriveStopped()
+    {
+        // A sector the drive will not write: the erase stops at its command and names it.
+        _tDevice* d = drives.by_Serial("ER-BAD");
+        QVERIFY(fill_Sectors(d, 0, 149));
+        QVERIFY(fill_Sectors(d, 151, 150));
+        Run r = run<EraseFull>(d, false);
+        QCOMPARE(r.status, 1);
+        QCOMPARE(r.stoppedAt, QStringList{"150"});
+        QCOMPARE(r.commands.mid(0, 3), QList<Command>({{0, 64}, {64, 64}, {128, 64}}));
+        QCOMPARE(r.commands.size(), 3 + 150 - 128 + 1); // then one by one up to the bad sector
+        QCOMPARE(not_Zero(d, 0, 149), QList<qulonglong>());
+        QCOMPARE(not_Zero(d, 192, 193), QList<qulonglong>({192, 193}));
+        QCOMPARE(r.log.mid(7), QStringList({
+            info("Library information: OSKNPUBLIC_API int scsi_Write_16() returned: 3"),
+            error("Warning: Erase stopped at LBA: 150 - SN: ER-BAD"),
+            error("Warning: EraseFull::execute() - returned: FAIL for SN: ER-BAD")}));
+
+        // A record that claims more sectors than the drive has: the write past its end is refused.
+        _tDevice record = *drives.by_Serial("ER-100");
+        record.maxLBA = 200;
+        r = run<EraseFull>(&record, false);
+        QCOMPARE(r.status, 1);
+        QCOMPARE(r.stoppedAt, QStringList{"101"});
+    }
+
+    void fullEraseOfAVanishingDrive()
+    {
+        Drives own;
+        QVERIFY(own.load("erase.json"));
+        _tDevice* d = own.by_Serial("ER-GONE");
+        const Run r = run<EraseFull>(d, false);
+        QCOMPARE(r.status, 1);
+        QCOMPARE(r.stoppedAt.size(), 1);
+        const qulonglong at = r.stoppedAt[0].toULongLong();
+        QVERIFY(at > 0 && at < d->maxLBA);
+        QCOMPARE(r.commands.last(), Command(at, 1)); // the sector-by-sector look stops at once
+        QVERIFY(r.estimates.size() > 1);
+        QVERIFY(r.log.contains(error("Warning: Erase stopped at LBA: " + QString::number(at) + " - SN: ER-GONE")));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestOpErase)
+#include "tst_op_erase.moc"

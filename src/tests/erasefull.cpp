@@ -1,0 +1,88 @@
+#include "erasefull.h"
+
+#include "logsapplication.h"
+#include "oskn_public.h"
+
+namespace {
+
+constexpr uint64_t kSectorsPerCommand = 64;
+
+LogsApplication* logEraseFull() { return LogsApplication::Instance(); }
+
+uint32_t sector_Size(const _tDevice* device)
+{
+    return device->logicalSectorSize ? device->logicalSectorSize : 512u;
+}
+
+} // namespace
+
+EraseFull::EraseFull(_tDevice* dev, QObject* parent)
+    : EraseTest(dev, "OSKNPUBLIC_API int scsi_Write_16()", parent),
+      buffer(size_t(sector_Size(dev)) * kSectorsPerCommand, 0), maxLBA(dev->maxLBA)
+{
+    descriptor->testName = "Erase Overwrite Full";
+    descriptor->showPhaseBar = false;
+    descriptor->testType = 7;
+}
+
+void EraseFull::estimating_Time(double sectorsDone)
+{
+    const int s = elapsed_Seconds();
+    // Nothing done yet (a first command slower than a second): no estimate rather than a guess.
+    if (s <= lastSecond || sectorsDone <= 0)
+        return;
+    lastSecond = s;
+    const double sectors = double(maxLBA) + 1;
+    emit changeTimeEstimate(time_Text(int64_t(sectors * s / sectorsDone - s)));
+}
+
+int EraseFull::execute()
+{
+    start_Clock();
+    const QString sn = serial();
+    logEraseFull()->kestrova_Log_Debug("Starting test:  Erase Full - SN: " + sn);
+    logEraseFull()->kestrova_Log_Info("Test information: First LBA: 0");
+    logEraseFull()->kestrova_Log_Info("Test information: Last LBA: " + QString::number(maxLBA));
+    logEraseFull()->kestrova_Log_Info("Test information: Fua: 0");
+    logEraseFull()->kestrova_Log_Info("Test information: Rarc: 0");
+    logEraseFull()->kestrova_Log_Info("Test information: LBA: 0");
+    logEraseFull()->kestrova_Log_Info("Test information: Group Number: 0");
+    emit change_Logs();
+
+    if (maxLBA == 0) {
+        logEraseFull()->kestrova_Log_Fatal("Warning: Failed to find storage capacity - SN: " + sn);
+        logEraseFull()->kestrova_Log_Error("Warning: EraseFull::execute() - returned: FAIL for SN: " + sn);
+        emit change_Logs();
+        return 1;
+    }
+
+    emit changeTimeEstimate("00:00:00");
+    send_Percent(0);
+    const double sectors = double(maxLBA) + 1;
+    for (uint64_t lba = 0;; lba += kSectorsPerCommand) {
+        if (abortRequested.load())
+            return aborted("Test information: Erase Full Test - ABORTED");
+        // The max LBA is the last sector, not the first past the end: it is written too.
+        const bool last = maxLBA - lba < kSectorsPerCommand;
+        const uint32_t count = uint32_t(last ? maxLBA - lba + 1 : kSectorsPerCommand);
+        percent = last ? 100.0 : double(lba) / sectors * 100.0;
+
+        const int rc = scsi_Write_16(device, 0, false, false, lba, 0, count, buffer.data());
+        if (rc != 0)
+            return write_Failed(
+                rc, lba, count,
+                [this](uint64_t one) { return scsi_Write_16(device, 0, false, false, one, 0, 1, buffer.data()); },
+                "Test information: EraseFull::execute() - returned: UNABLE TO RUN for SN: ",
+                "Warning: EraseFull::execute() - returned: FAIL for SN: ");
+        send_Percent(percent);
+        estimating_Time(double(lba + count));
+
+        if (last) {
+            get_library_information(0);
+            logEraseFull()->kestrova_Log_Debug("Test information: EraseFull::execute() - returned: SUCCESS for S/N: "
+                                               + sn);
+            emit change_Logs();
+            return 0;
+        }
+    }
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <vector>
+
+#include "erasetest.h"
+
+// Overwrites the whole drive with zeros, LBA 0 up to and including the max LBA, 64 sectors a
+// command.
+class EraseFull : public EraseTest
+{
+    Q_OBJECT
+public:
+    explicit EraseFull(_tDevice* device, QObject* parent = nullptr);
+    ~EraseFull() override { stop_Thread(); }
+
+protected:
+    int execute() override;
+
+private:
+    void estimating_Time(double sectorsDone);
+
+    int lastSecond = 0;
+    std::vector<uint8_t> buffer; // zeros, never written
+    uint64_t maxLBA = 0;
+    double percent = 0.0;
+};
