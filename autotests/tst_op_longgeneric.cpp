@@ -1,6 +1,7 @@
-// The long generic test on virtual drives: the shortened last read and its re-read, 49 and 50
-// unreadable sectors, 14 from a single-sector re-read, an empty drive, the estimate at LBA 0,
-// the USB fall-back to 15-sector reads, and an abort between single-sector re-reads.
+// The long generic test on virtual drives: the shortened last read up to the max LBA, no, one, 49
+// and 50 unreadable sectors, a drive that vanishes, 14 from a single-sector re-read, an empty
+// drive, the estimate at LBA 0, the USB fall-back to 15-sector reads, and an abort between
+// single-sector re-reads.
 #include <QtTest>
 
 #include <algorithm>
@@ -63,12 +64,12 @@ private slots:
     }
     void cleanupTestCase() { set_Time_Scale(1.0); }
 
-    void shortenedLastReadStopsBeforeMaxLba()
+    void shortenedLastReadReachesMaxLba()
     {
-        // 999 is the last LBA scanned; 1000 (the max LBA) is unreadable too but never read.
+        // 1001 sectors: 15 reads of 64, then one of 41 up to the max LBA, whose sector is read too.
         const Run r = run(drives.by_Serial("LG-ODD"));
-        QCOMPARE(r.status, 0);
-        QCOMPARE(r.badLbas, QStringList({"999"}));
+        QCOMPARE(r.status, 1);
+        QCOMPARE(r.badLbas, QStringList({"999", "1000"}));
         QCOMPARE(r.percents.last(), 100.0);
         QCOMPARE(r.log, QStringList({
             debug("Starting test: Long Generic Test - SN:LG-ODD"),
@@ -79,32 +80,87 @@ private slots:
             info("Test information: LBA: 0"),
             info("Test information: Group Number: 0"),
             info("Test information: Last lba to be tested: 960"),
-            info("Test information: Last lba test transfer_leght 40"),
+            info("Test information: Last lba test transfer_leght 41"),
             debug("Warning: LongGeneric::execute() - returned: Error for SN: LG-ODD - Bad LBA= 999"),
-            info("Library information: OSKNPUBLIC_API int scsi_Read_16() returned: 0"),
-            debug("Test information: LongGeneric::execute() - returned: SUCCESS for SN: LG-ODD")}));
+            debug("Warning: LongGeneric::execute() - returned: Error for SN: LG-ODD - Bad LBA= 1000"),
+            info("Library information: OSKNPUBLIC_API int scsi_Read_16() returned: 1"),
+            error("Warning: LongGeneric::execute() - returned: FAILURE for SN: LG-ODD - Contains: 2 errors ")}));
     }
 
+    void unreadableSectors_data()
+    {
+        QTest::addColumn<QString>("serial");
+        QTest::addColumn<QStringList>("bad");
+        QTest::newRow("none") << "LG-FAST" << QStringList();
+        QTest::newRow("one") << "LG-1" << QStringList({"2500"});
+        QTest::newRow("49: read to the end") << "LG-49" << lba_Range(1000, 49);
+        // The fiftieth ends the test at once: LBA 3000 is never reached.
+        QTest::newRow("50: the limit") << "LG-50" << lba_Range(1000, 50);
+    }
     void unreadableSectors()
     {
-        Run r = run(drives.by_Serial("LG-49"));
-        QCOMPARE(r.status, 0);
-        QCOMPARE(r.badLbas, lba_Range(1000, 49));
-        QCOMPARE(r.percents.last(), 100.0);
-
-        r = run(drives.by_Serial("LG-50"));
+        QFETCH(QString, serial);
+        QFETCH(QStringList, bad);
+        const Run r = run(drives.by_Serial(serial));
+        QCOMPARE(r.badLbas, bad);
+        if (bad.isEmpty()) {
+            QCOMPARE(r.status, 0);
+            QCOMPARE(tail(r, 1), QStringList(debug("Test information: LongGeneric::execute() - returned: SUCCESS for SN: " + serial)));
+            return;
+        }
         QCOMPARE(r.status, 1);
-        QCOMPARE(r.badLbas, lba_Range(1000, 50)); // the fiftieth ends the test: LBA 3000 is never reached
         QCOMPARE(tail(r, 2), QStringList({
             info("Library information: OSKNPUBLIC_API int scsi_Read_16() returned: 1"),
-            error("Warning: LongGeneric::execute() - returned: FAILURE for SN: LG-50 - Contains: 50 errors ")}));
+            error("Warning: LongGeneric::execute() - returned: FAILURE for SN: " + serial + " - Contains: "
+                  + QString::number(bad.size()) + " errors ")}));
+    }
+
+    void vanishingDrive_data()
+    {
+        QTest::addColumn<double>("vanishAt"); // progress that makes it vanish; 0: before the test
+        QTest::addColumn<bool>("onBadLba");   // vanish when the unreadable 3970 is reported instead
+        QTest::addColumn<QString>("lastLba");
+        QTest::newRow("at the start") << 0.0 << false << "0";
+        QTest::newRow("in the middle") << 50.0 << false << "2112";
+        QTest::newRow("before the shortened last step") << 97.5 << false << "3968";
+        QTest::newRow("during the last step's re-reads") << 0.0 << true << "3971";
+    }
+    void vanishingDrive()
+    {
+        // The drive answers nothing once gone: the scan ends FAIL at once, and no sector it could
+        // not read is listed as unreadable.
+        QFETCH(double, vanishAt);
+        QFETCH(bool, onBadLba);
+        QFETCH(QString, lastLba);
+        LogTail log;
+        LongGeneric test(drives.by_Serial("LG-VANISH"));
+        QStringList bad;
+        connect(&test, &LongGeneric::changePercent, &test, [&](double p) {
+            if (vanishAt > 0 && p >= vanishAt)
+                vanish_Drives();
+        }, Qt::DirectConnection);
+        connect(&test, &LongGeneric::change_Log_Erro_Test_Device, &test, [&](const QString& lba) {
+            bad << lba;
+            vanish_Drives();
+        }, Qt::DirectConnection);
+        if (vanishAt == 0 && !onBadLba)
+            vanish_Drives();
+        const int status = run_To_End(&test);
+        bring_Back_Drives();
+        QCOMPARE(status, 1);
+        QCOMPARE(bad, onBadLba ? QStringList({"3970"}) : QStringList());
+        QCOMPARE(log.lines().mid(log.lines().size() - 2), QStringList({
+            info("Library information: OSKNPUBLIC_API int scsi_Read_16() returned: 12"),
+            error("Warning: LongGeneric::execute() - returned: FAILURE for SN: LG-VANISH - Drive stopped answering at LBA: "
+                  + lastLba)}));
     }
 
     void singleReadUnableToRunAndEmptyDrive()
     {
+        // A drive that cannot read has no unreadable sector to list.
         Run r = run(drives.by_Serial("LG-LOCKED"));
         QCOMPARE(r.status, 14);
-        QCOMPARE(r.badLbas, QStringList({"0"}));
+        QVERIFY(r.badLbas.isEmpty());
         QCOMPARE(tail(r, 2), QStringList({
             info("Library information: OSKNPUBLIC_API int scsi_Read_16() returned: 14"),
             error("Warning: LongGeneric::execute() - returned: UNABLE TO RUN for SN: LG-LOCKED")}));

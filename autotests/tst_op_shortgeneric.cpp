@@ -1,7 +1,7 @@
-// The short generic test on virtual drives: the ends of both scans (shortened last reads, no
-// read past span or max LBA), span 0, the USB fall-back to 15-sector reads, 14 in the outer
-// scan, the repeatable random sequence, abort after a read, and the random draw on a drive
-// whose max LBA has no low 32 bits.
+// The short generic test on virtual drives: the ends of both scans (shortened last reads, the
+// inner one up to the max LBA), a drive that vanishes, span 0, the USB fall-back to 15-sector
+// reads, 14 in the outer scan, the repeatable random sequence, abort after a read, and the random
+// draw on a drive whose max LBA has no low 32 bits.
 #include <QtTest>
 
 #include <array>
@@ -101,8 +101,10 @@ private slots:
 
     void scansStopAtTheirEnds()
     {
-        // LBA 1000 (= span) and 100000 (= max LBA) are unreadable: neither scan may touch them.
-        QVERIFY(!draws(5002, 100000).contains(1000));
+        // LBA 1000 (= span) and 99000 (just before the last 1000 sectors) are unreadable: neither
+        // scan may touch them.
+        const QList<uint64_t> random = draws(5002, 100000);
+        QVERIFY(!random.contains(1000) && !random.contains(99000));
         const Run r = run(drives.by_Serial("SG-EDGES"));
         QCOMPARE(r.status, 0);
         // 64-sector reads to 960, then one of 40.
@@ -119,7 +121,8 @@ private slots:
         QTest::addColumn<QString>("serial");
         QTest::addColumn<QString>("badBlock");
         QTest::newRow("outer scan's shortened last read") << "SG-OUTER-LAST" << "960";
-        QTest::newRow("inner scan's shortened last read") << "SG-INNER-LAST" << "99990";
+        QTest::newRow("inner scan's shortened last read") << "SG-INNER-LAST" << "99991";
+        QTest::newRow("inner scan reads the max LBA") << "SG-MAX-LBA" << "99991";
         // Both drives fail every read after the probe and three scan reads.
         QTest::newRow("USB probe refused: 15-sector reads") << "SG-USB-15" << "45";
         QTest::newRow("USB probe medium error: 64-sector reads") << "SG-USB-64" << "192";
@@ -132,6 +135,16 @@ private slots:
         QCOMPARE(r.status, 1);
         QCOMPARE(r.log.last(), error("Warning: ShortGeneric::execute() - returned: FAILURE for SN: " + serial
                                      + " - Bad LBA block = " + badBlock));
+    }
+
+    void vanishedDriveHasNoBadBlock()
+    {
+        vanish_Drives();
+        const Run r = run(drives.by_Serial("SG-VANISH"));
+        bring_Back_Drives();
+        QCOMPARE(r.status, 1);
+        QCOMPARE(r.log.last(), error("Warning: ShortGeneric::execute() - returned: FAILURE for SN: SG-VANISH"
+                                     " - Drive stopped answering at LBA: 0"));
     }
 
     void cannotReadIsUnableToRunInTheOuterScan()

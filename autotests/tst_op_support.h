@@ -114,6 +114,11 @@ inline int run_To_End(MainTest* test, int timeoutMs = 60000)
     return status;
 }
 
+// Drives described with "disappearAfterSeconds": 1000000 vanish at once (the program's clock
+// jumps a year ahead) and come back with bring_Back_Drives().
+inline void vanish_Drives() { set_Time_Source_Offset_For_Test(365ull * 24 * 3600 * 1000000000ull); }
+inline void bring_Back_Drives() { set_Time_Source_Offset_For_Test(0); }
+
 // Fills sectors [lba, lba + count) with a non-zero pattern, in one command.
 inline bool fill_Sectors(_tDevice* d, uint64_t lba, uint32_t count, uint8_t value = 0xA5)
 {

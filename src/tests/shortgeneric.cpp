@@ -5,6 +5,7 @@
 
 #include "logsapplication.h"
 #include "oskn_public.h"
+#include "readverdict.h"
 
 QMutex mutexshort;
 
@@ -76,8 +77,11 @@ int ShortGeneric::read_At(uint64_t lba, bool locked)
 int ShortGeneric::failure_Exit(uint64_t lba)
 {
     get_library_information(lastResult);
+    // A drive that stopped answering read nothing: no block of it is known to be bad.
+    const QString where = read_Verdict(lastResult) == ReadVerdict::Lost ? read_Stop_Text(lastResult, lba)
+                                                                        : " - Bad LBA block = " + QString::number(lba);
     logShortGeneric()->kestrova_Log_Error("Warning: ShortGeneric::execute() - returned: FAILURE for SN: "
-                                          + serialNumber + " - Bad LBA block = " + QString::number(lba));
+                                          + serialNumber + where);
     emit change_Logs();
     return 1;
 }
@@ -156,7 +160,7 @@ int ShortGeneric::execute()
                                           + serialNumber);
     const double outer = percent;
 
-    // Inner scan: the last span LBAs below maxLba.
+    // Inner scan: the last span LBAs, up to and including maxLba.
     emit changeNameTest(4);
     emit changePercent(int(outer / 3), 0);
     logShortGeneric()->kestrova_Log_Debug("Starting test: Short Generic Test - Inner Scan");
@@ -164,7 +168,8 @@ int ShortGeneric::execute()
 
     blockCount = kInnerBlockSectors;
     transferLength = uint32_t(kInnerBlockSectors);
-    const uint64_t start = maxLba - span;
+    const uint64_t sectors = maxLba + 1;
+    const uint64_t start = sectors - span;
     currentLba = start;
     sent = 0;
     // With span 0 there is nothing to read (and nothing to divide by).
@@ -172,8 +177,8 @@ int ShortGeneric::execute()
         if (abortRequested.load())
             return abort_Exit(InnerScan);
         for (;;) {
-            if (currentLba + blockCount > maxLba) {
-                blockCount = maxLba - currentLba;
+            if (currentLba + blockCount > sectors) {
+                blockCount = sectors - currentLba;
                 transferLength = uint32_t(blockCount);
             }
             lastResult = read_At(currentLba);
@@ -185,7 +190,7 @@ int ShortGeneric::execute()
                 emit changePercent(int(percent / 3 + outer / 3), int(percent));
             }
             currentLba += blockCount;
-            if (currentLba >= maxLba)
+            if (currentLba >= sectors)
                 break;
             if (abortRequested.load())
                 return abort_Exit(InnerScan);

@@ -1,0 +1,94 @@
+#include "readscan.h"
+
+#include <QDateTime>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+#include <sys/resource.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+
+#include "common.h"
+#include "oskn_public.h"
+
+namespace {
+
+// Within one whole percent, progress goes out at most this often: twelve fast drives would
+// otherwise queue thousands of panel updates a second and stall the GUI thread.
+constexpr uint64_t kProgressIntervalNs = 100000000ull;
+constexpr int kScanNice = 10;
+
+uint32_t sector_Size(const _tDevice* device)
+{
+    return device->logicalSectorSize ? device->logicalSectorSize : 512u;
+}
+
+} // namespace
+
+ReadScan::ReadScan(_tDevice* dev, QObject* parent)
+    : MainTest(dev, parent),
+      buffer(size_t(sector_Size(dev)) * kBlockSectors),
+      maxLba(dev->maxLBA),
+      sectors(dev->maxLBA + 1)
+{
+}
+
+void ReadScan::yield_To_Gui()
+{
+    // A scan is bulk work: when reads come from a cache and keep the processors busy, twelve of
+    // them must not delay the window. Lowering this thread's own priority needs no privilege.
+    const id_t thread = id_t(::syscall(SYS_gettid));
+    errno = 0;
+    const int nice = ::getpriority(PRIO_PROCESS, thread);
+    if (errno == 0 && nice < kScanNice)
+        ::setpriority(PRIO_PROCESS, thread, kScanNice);
+}
+
+void ReadScan::start_Clock()
+{
+    timerStart = get_Time_Source_Nanoseconds();
+    lastSentAt = timerStart;
+}
+
+int ReadScan::read_Sectors(uint64_t lba, uint32_t count)
+{
+    return scsi_Read_16(device, 0, false, false, false, lba, 0, count, buffer.data());
+}
+
+uint64_t ReadScan::usb_Step(uint64_t lba)
+{
+    if (device->interfaceType != OSKN_INTERFACE_USB)
+        return kBlockSectors;
+    return read_Sectors(lba, uint32_t(kBlockSectors)) == 1 ? kUsbFallbackSectors : kBlockSectors;
+}
+
+void ReadScan::estimating_Time(double lba)
+{
+    const int elapsed = int((get_Time_Source_Nanoseconds() - timerStart) / 1000000ull / 1000ull);
+    if (elapsed <= lastEstimateSecond)
+        return;
+    lastEstimateSecond = elapsed;
+    QString text = "00:00:00";
+    if (lba != 0) {
+        const qint64 remaining = qint64(double(sectors) * elapsed / lba - elapsed);
+        text = QDateTime::fromSecsSinceEpoch(remaining, Qt::UTC).toString("hh:mm:ss");
+    }
+    emit changeTimeEstimate(text);
+}
+
+void ReadScan::send_Percent(bool lastStep)
+{
+    char now[32];
+    std::snprintf(now, sizeof now, "%.2f", percent);
+    if (std::strcmp(now, lastSent) == 0)
+        return;
+    const uint64_t at = get_Time_Source_Nanoseconds();
+    if (lastStep || int(percent) != int(lastSentValue) || at - lastSentAt >= kProgressIntervalNs) {
+        emit changePercent(percent);
+        std::memcpy(lastSent, now, sizeof lastSent);
+        lastSentValue = percent;
+        lastSentAt = at;
+    }
+}

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+#include <vector>
+
+#include "maintest.h"
+#include "readverdict.h"
+
+// A scan of the whole drive, front to back, from LBA 0 up to and including the record's max LBA:
+// the buffer, the fractional progress and the remaining-time estimate the panel shows.
+class ReadScan : public MainTest
+{
+    Q_OBJECT
+public:
+    explicit ReadScan(_tDevice* device, QObject* parent = nullptr);
+
+    static constexpr uint64_t kBlockSectors = 64;
+    static constexpr uint64_t kUsbFallbackSectors = 15;
+
+signals:
+    void changePercent(double);
+    void changeTimeEstimate(QString);
+    void change_Log_Erro_Test_Device(QString);
+
+protected:
+    void estimating_Time(double lba);
+    void start_Clock();
+    // Sends the progress when its two-decimal form changed; within one whole percent at most
+    // every 100 ms, unless it is the scan's last step.
+    void send_Percent(bool lastStep);
+    // Reads 64 sectors at lba of a drive behind USB: exactly 1 means the bridge refuses such
+    // transfers, and the scan steps by 15 sectors instead. Other drives: 64 without a read.
+    uint64_t usb_Step(uint64_t lba);
+    int read_Sectors(uint64_t lba, uint32_t count);
+    static void yield_To_Gui();
+
+    std::vector<uint8_t> buffer;
+    uint64_t maxLba;   // the drive's highest LBA, as the record gives it
+    uint64_t sectors;  // maxLba + 1: where the scan ends (exclusive)
+    double percent = 0.0;
+
+private:
+    int lastEstimateSecond = 0;
+    uint64_t timerStart = 0; // program time, nanoseconds
+    char lastSent[32] = "0.00";
+    double lastSentValue = 0.0;
+    uint64_t lastSentAt = 0;
+};
