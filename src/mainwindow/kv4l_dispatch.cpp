@@ -1,4 +1,4 @@
-// The action slots of the basic tests, boot tracks and spin-down: each applies the dispatch
+// The action slots of the basic tests, the repairs, boot tracks and spin-down: each applies the dispatch
 // pattern with its own test class and connections.
 #include "kv4l.h"
 
@@ -7,6 +7,7 @@
 #include "viewlog.h"
 
 #include "boottracks.h"
+#include "fixallfast.h"
 #include "longgeneric.h"
 #include "shortdst.h"
 #include "shortgeneric.h"
@@ -68,6 +69,25 @@ void KV4L::on_actionLong_Generic_Test_triggered()
                                                  Qt::QueuedConnection);
                                 QObject::connect(test, &LongGeneric::change_Log_Erro_Test_Device, p,
                                                  &device::log_Erro_Test_Device, Qt::QueuedConnection);
+                            }));
+}
+
+void KV4L::on_actionFix_All_Fast_triggered()
+{
+    if (!confirm_Dangerous("Called: Fix All fast", "Fix All fast test rejected by user"))
+        return;
+    if (over_Limit(false))
+        return;
+    quantityToTest(dispatch([](device* p) { return new FixAllFast(p->get_tDevice()); },
+                            [](MainTest* t, device* p) {
+                                auto* test = static_cast<FixAllFast*>(t);
+                                QObject::connect(test, QOverload<int>::of(&FixAllFast::changePercent), p,
+                                                 QOverload<int>::of(&device::change_Progress_Value),
+                                                 Qt::QueuedConnection);
+                                QObject::connect(test, &FixAllFast::change_Log_Erro_Test_Device, p,
+                                                 &device::log_Erro_Test_Device, Qt::QueuedConnection);
+                                QObject::connect(test, &FixAllFast::change_Log_Fixed_Test_Device, p,
+                                                 &device::log_Fixed_Test_Device, Qt::QueuedConnection);
                             }));
 }
 

@@ -1,0 +1,177 @@
+// The two repairs on virtual drives. Fix All Fast: a first self-test that passes, a 4096-byte
+// physical sector rewritten whole, a failing LBA above 2^32, the SMART self-test log (and its
+// index 0), the 51st failed self-test, a permanent bad sector, a failure that names no sector.
+#include <QtTest>
+
+#include <functional>
+
+#include "fixallfast.h"
+#include "shortdst.h"
+#include "tst_op_support.h"
+
+using namespace optest;
+
+class TestOpFixAll : public QObject
+{
+    Q_OBJECT
+
+    Drives drives;
+
+    struct Run {
+        int status = -1;
+        QStringList errors; // the panel's error list
+        QStringList fixed;  // and its repaired list
+        QStringList log;
+        QStringList tail(int n) const { return log.mid(log.size() - n); }
+    };
+
+    // Runs a repair; onFixed is called on the test's thread for each LBA of the repaired list.
+    template <class Test>
+    Run run(_tDevice* d, const std::function<void()>& onFixed = {})
+    {
+        Run r;
+        LogTail tail;
+        Test test(d);
+        connect(&test, &Test::change_Log_Erro_Test_Device, &test, [&](const QString& lba) { r.errors << lba; },
+                Qt::DirectConnection);
+        connect(&test, &Test::change_Log_Fixed_Test_Device, &test, [&](const QString& lba) {
+            r.fixed << lba;
+            if (onFixed)
+                onFixed();
+        }, Qt::DirectConnection);
+        r.status = run_To_End(&test);
+        r.log = tail.lines();
+        return r;
+    }
+
+    static QStringList lba_Range(int first, int count)
+    {
+        QStringList out;
+        for (int i = 0; i < count; ++i)
+            out << QString::number(first + i);
+        return out;
+    }
+
+    // Sectors around a repair hold a pattern first; true when exactly [zeroFrom, zeroTo] reads
+    // as zeros afterwards among [from, to].
+    static bool only_Zeroed(_tDevice* d, uint64_t from, uint64_t to, uint64_t zeroFrom, uint64_t zeroTo)
+    {
+        for (uint64_t lba = from; lba <= to; ++lba)
+            if (sector_Is_Zero(d, lba) != (lba >= zeroFrom && lba <= zeroTo))
+                return false;
+        return true;
+    }
+
+    // Writes the pattern on every sector of [from, to] except the unreadable ones (a write would
+    // repair them).
+    static bool fill_Around(_tDevice* d, uint64_t from, uint64_t to, QList<uint64_t> skip)
+    {
+        for (uint64_t lba = from; lba <= to; ++lba)
+            if (!skip.contains(lba) && !fill_Sectors(d, lba, 1))
+                return false;
+        return true;
+    }
+
+    static int read_One(_tDevice* d, uint64_t lba)
+    {
+        std::vector<uint8_t> data(d->logicalSectorSize);
+        return scsi_Read_16(d, 0, false, false, false, lba, 0, 1, data.data());
+    }
+
+private slots:
+    void initTestCase()
+    {
+        set_Time_Scale(1000.0);
+        QVERIFY(drives.load("fixall.json"));
+    }
+    void cleanupTestCase() { set_Time_Scale(1.0); }
+
+    void fastFirstSelfTestPasses()
+    {
+        const Run r = run<FixAllFast>(drives.by_Serial("FF-PASS"));
+        QCOMPARE(r.status, 0);
+        QVERIFY(r.errors.isEmpty() && r.fixed.isEmpty());
+        QCOMPARE(r.log.filter("Starting test").size(), 1);
+        QCOMPARE(r.tail(2), QStringList({
+            info("Library information: OSKNOPERATIONS_API int ata_Get_DST_Progress() returned: 0"),
+            debug("Test information: FixAllFast::execute() - returned: SUCCESS for SN: FF-PASS")}));
+    }
+
+    void fastRewritesTheWholePhysicalSector()
+    {
+        _tDevice* d = drives.by_Serial("FF-4K");
+        QVERIFY(fill_Around(d, 990, 1020, {1003}));
+        const Run r = run<FixAllFast>(d);
+        QCOMPARE(r.status, 0);
+        QCOMPARE(r.errors, QStringList({"1003"}));
+        QCOMPARE(r.fixed, QStringList({"1003"}));
+        QVERIFY(only_Zeroed(d, 990, 1020, 1000, 1007));
+        QVERIFY(r.log.contains(info("Test information: is_Supported_GPL() - Supports GPL")));
+        QVERIFY(r.log.contains(error("Warning: Failing LBA from EXT log: 1003")));
+        QVERIFY(r.log.contains(info("Test information: Fix All Fast - Repairing LBA : 1003")));
+        QVERIFY(r.log.contains(debug("Test information: LBA repaired: 1003")));
+        QCOMPARE(r.log.filter("Starting test: Fix all fast - SN:FF-4K").size(), 2);
+    }
+
+    void fastRepairsAbove32Bits()
+    {
+        _tDevice* d = drives.by_Serial("FF-HIGH");
+        const Run r = run<FixAllFast>(d);
+        QCOMPARE(r.status, 0);
+        QCOMPARE(r.fixed, QStringList({"5000000001"}));
+        QCOMPARE(read_One(d, 5000000001ull), 0);
+        shortdst next(d); // and the drive's own next self-test finds nothing
+        QCOMPARE(run_To_End(&next), 0);
+    }
+
+    void fastFromTheSmartSelfTestLog()
+    {
+        const Run r = run<FixAllFast>(drives.by_Serial("FF-SMART"));
+        QCOMPARE(r.status, 0);
+        QCOMPARE(r.fixed, QStringList({"2345"}));
+        QVERIFY(r.log.contains(info("Test information: FixAllFast::read_SMART_self_log() SUCCESS for S/N: FF-SMART")));
+        QVERIFY(r.log.filter("Supports GPL").isEmpty());
+
+        // The progress query fails at once: the self-test log holds no descriptor yet.
+        const Run empty = run<FixAllFast>(drives.by_Serial("FF-EMPTY-LOG"));
+        QCOMPARE(empty.status, 14);
+        QVERIFY(empty.errors.isEmpty());
+        QCOMPARE(empty.tail(2), QStringList({
+            error("Warning: FixAllFast::read_SMART_self_log() NOT SUPPORTED for S/N: FF-EMPTY-LOG"),
+            error("Warning: Get LBA failed ")}));
+    }
+
+    void fastStopsAtTheFiftyFirstFailedSelfTest()
+    {
+        // 51 unreadable sectors: 50 repairs, each found in the extended log past its first page
+        // too, then the 51st failure ends the test without reading the log again.
+        _tDevice* d = drives.by_Serial("FF-LIMIT");
+        const Run r = run<FixAllFast>(d);
+        QCOMPARE(r.status, 1);
+        QCOMPARE(r.errors, lba_Range(500, 50));
+        QCOMPARE(r.fixed, lba_Range(500, 50));
+        QCOMPARE(r.log.filter("Failing LBA from EXT log").size(), 50);
+        QCOMPARE(r.tail(2), QStringList({
+            info("Library information: OSKNOPERATIONS_API int ata_Get_DST_Progress() returned: 1"),
+            error("Warning: FixAllFast::execute() FAILURE reached the limit of 50 LBA's to correct for S/N: FF-LIMIT")}));
+        QCOMPARE(read_One(d, 550), int(OSKN_COMMAND_FAILURE));
+    }
+
+    void fastRefusedOrNamelessFailures()
+    {
+        Run r = run<FixAllFast>(drives.by_Serial("FF-PERMANENT"));
+        QCOMPARE(r.status, 1);
+        QCOMPARE(r.errors, QStringList({"777"}));
+        QVERIFY(r.fixed.isEmpty());
+        QCOMPARE(r.log.last(), debug("Test information: LBA not reapaired: 777"));
+
+        // A servo failure names no sector: nothing may be written.
+        r = run<FixAllFast>(drives.by_Serial("FF-SERVO"));
+        QCOMPARE(r.status, 1);
+        QVERIFY(r.errors.isEmpty());
+        QVERIFY(r.log.filter("Repairing").isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestOpFixAll)
+#include "tst_op_fixall.moc"

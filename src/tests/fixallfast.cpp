@@ -1,0 +1,269 @@
+#include "fixallfast.h"
+
+#include <QMutexLocker>
+
+#include <algorithm>
+#include <vector>
+
+#include "common.h"
+#include "logsapplication.h"
+#include "oskn_operations.h"
+#include "readverdict.h"
+
+QMutex mutexFixAllFast;
+
+namespace {
+
+LogsApplication* logFixAllFast() { return LogsApplication::Instance(); }
+
+constexpr uint8_t kSelfTestInProgress = 0x0F;
+constexpr uint8_t kSelfTestReadFailure = 0x07;
+constexpr uint32_t kMaxRepairs = 50;
+constexpr uint8_t kSmartSelfTestLog = 0x06;
+constexpr uint8_t kExtSelfTestLog = 0x07;
+constexpr uint32_t kExtDescriptorsPerPage = 19;
+constexpr uint32_t kExtDescriptorBytes = 26;
+constexpr uint32_t kSmartDescriptorBytes = 24;
+
+uint64_t get_Le(const uint8_t* p, int bytes)
+{
+    uint64_t v = 0;
+    for (int i = bytes - 1; i >= 0; --i)
+        v = v << 8 | p[i];
+    return v;
+}
+
+} // namespace
+
+FixAllFast::FixAllFast(_tDevice* dev, QObject* parent) : MainTest(dev, parent)
+{
+    descriptor->testName = "Fix All Fast";
+    descriptor->showPhaseBar = false;
+    descriptor->testType = 5;
+    if (dev->logicalSectorSize && dev->physicalSectorSize > dev->logicalSectorSize)
+        sectorsPerPhysical = dev->physicalSectorSize / dev->logicalSectorSize;
+    identifyFailed = ata_Identify(dev, identifyData, sizeof identifyData) != 0;
+}
+
+void FixAllFast::run()
+{
+    emit changeStatus(execute());
+    emit change_Logs();
+}
+
+void FixAllFast::get_library_information_ata_SMART(int rc)
+{
+    logFixAllFast()->kestrova_Log_Info("Library information: OSKNOPERATIONS_API int ata_SMART_Offline() returned: "
+                                       + QString::number(rc));
+}
+
+void FixAllFast::get_library_information_ata_Get_DST(int rc)
+{
+    logFixAllFast()->kestrova_Log_Info("Library information: OSKNOPERATIONS_API int ata_Get_DST_Progress() returned: "
+                                       + QString::number(rc));
+}
+
+bool FixAllFast::is_Supported_GPL() const
+{
+    constexpr uint16_t kGplSupported = 1u << 5;
+    return identifyFailed || (device->identifyData[84] & kGplSupported) || (device->identifyData[87] & kGplSupported);
+}
+
+int FixAllFast::get_LBA_From_DST_Log(unsigned long long* lba)
+{
+    if (is_Supported_GPL()) {
+        logFixAllFast()->kestrova_Log_Info("Test information: is_Supported_GPL() - Supports GPL");
+        return read_EXT_self_log(lba);
+    }
+    return read_SMART_self_log(lba);
+}
+
+int FixAllFast::read_SMART_self_log(unsigned long long* lba)
+{
+    uint8_t log[512] = {};
+    logResult = ata_SMART_Read_Log(device, kSmartSelfTestLog, log, sizeof log);
+    if (logResult != 0) {
+        logFixAllFast()->kestrova_Log_Error("Warning: FixAllFast::read_SMART_self_log() FAILURE for S/N: " + sn);
+        return 1;
+    }
+    const uint8_t index = log[508];
+    if (index == 0) {
+        logFixAllFast()->kestrova_Log_Error("Warning: FixAllFast::read_SMART_self_log() NOT SUPPORTED for S/N: " + sn);
+        return 14;
+    }
+    // 21 descriptors fit the sector: an index past them is not a descriptor.
+    const uint32_t at = 2 + (index - 1u) * kSmartDescriptorBytes;
+    if (at + kSmartDescriptorBytes > 506) {
+        logFixAllFast()->kestrova_Log_Error("Warning: FixAllFast::read_SMART_self_log() FAILURE for S/N: " + sn);
+        return 1;
+    }
+    *lba = get_Le(log + at + 5, 4);
+    logFixAllFast()->kestrova_Log_Info("Test information: FixAllFast::read_SMART_self_log() SUCCESS for S/N: " + sn);
+    return 0;
+}
+
+int FixAllFast::read_EXT_self_log(unsigned long long* lba)
+{
+    uint8_t log[512] = {};
+    logResult = ata_Read_Log_Ext(device, kExtSelfTestLog, 0, log, sizeof log, 0, 0);
+    if (logResult != 0) {
+        logFixAllFast()->kestrova_Log_Error("Warning: FixAllFast::get_LBA_From_DST_Log() FAILURE for S/N: " + sn);
+        return 1;
+    }
+    const uint32_t index = uint32_t(get_Le(log + 2, 2));
+    if (index == 0)
+        return 2;
+    // The index counts descriptors across pages, 19 to a page.
+    const uint16_t page = uint16_t((index - 1) / kExtDescriptorsPerPage);
+    if (page != 0) {
+        logResult = ata_Read_Log_Ext(device, kExtSelfTestLog, page, log, sizeof log, 0, 0);
+        if (logResult != 0) {
+            logFixAllFast()->kestrova_Log_Error("Warning: FixAllFast::get_LBA_From_DST_Log() FAILURE for S/N: " + sn);
+            return 1;
+        }
+    }
+    const uint8_t* entry = log + 4 + ((index - 1) % kExtDescriptorsPerPage) * kExtDescriptorBytes;
+    *lba = get_Le(entry + 5, 6);
+    logFixAllFast()->kestrova_Log_Error("Warning: Failing LBA from EXT log: " + QString::number(*lba));
+    return 0;
+}
+
+unsigned long long FixAllFast::alignLBA(unsigned long long* lba) const
+{
+    return *lba - *lba % sectorsPerPhysical;
+}
+
+int FixAllFast::repairLBA(unsigned long long* lba)
+{
+    const unsigned long long aligned = alignLBA(lba);
+    const QString found = QString::number(*lba);
+    logFixAllFast()->kestrova_Log_Info("Test information: Fix All Fast - Repairing LBA : " + found);
+    emit change_Logs();
+    std::vector<uint8_t> zeros(size_t(sectorsPerPhysical) * std::max<uint32_t>(device->logicalSectorSize, 512u), 0);
+    int rc;
+    {
+        QMutexLocker lock(&mutexFixAllFast);
+        rc = scsi_Write_16(device, 0, false, false, aligned, 0, sectorsPerPhysical, zeros.data());
+    }
+    emit change_Log_Erro_Test_Device(found);
+    if (rc == 0)
+        emit change_Log_Fixed_Test_Device(found);
+    return rc;
+}
+
+void FixAllFast::abort()
+{
+    int rc;
+    {
+        QMutexLocker lock(&mutexFixAllFast);
+        rc = ata_Abort_DST(device);
+    }
+    logFixAllFast()->kestrova_Log_Debug("Library information: OSKNOPERATIONS_API int ata_Abort_DST() returned = "
+                                        + QString(rc != 0 ? "1" : "0"));
+    quit();
+    emit change_Logs();
+}
+
+int FixAllFast::stopped_Answering()
+{
+    logFixAllFast()->kestrova_Log_Error("Warning: FixAllFast::execute() - returned: FAILURE for S/N: " + sn
+                                        + " - Drive stopped answering");
+    return 1;
+}
+
+int FixAllFast::self_Test_Pass()
+{
+    logFixAllFast()->kestrova_Log_Debug("Starting test: Fix all fast - SN:" + sn);
+    int rc;
+    {
+        QMutexLocker lock(&mutexFixAllFast);
+        rc = ata_SMART_Offline(device, 1);
+    }
+    get_library_information_ata_SMART(rc);
+    if (rc == 14) {
+        logFixAllFast()->kestrova_Log_Error("Warning: FixAllFast::execute() - returned: UNABLE TO RUN for SN: " + sn);
+        return 14;
+    }
+    if (rc != 0) {
+        logFixAllFast()->kestrova_Log_Error("Warning: FixAllFast::execute() - returned: FAILURE for S/N: " + sn);
+        return 1;
+    }
+    emit change_Logs();
+    {
+        // Give the drive a moment to enter the test; other drives' commands wait meanwhile.
+        QMutexLocker lock(&mutexFixAllFast);
+        delay_Seconds(1);
+    }
+
+    uint8_t status = kSelfTestInProgress;
+    uint32_t remaining = 0;
+    while (status == kSelfTestInProgress && rc == 0) {
+        if (abortRequested.load()) {
+            get_library_information_ata_Get_DST(5);
+            abort();
+            return 5;
+        }
+        {
+            QMutexLocker lock(&mutexFixAllFast);
+            rc = ata_Get_DST_Progress(device, &remaining, &status);
+        }
+        const uint32_t p = remaining >= 100 ? 0 : 100 - remaining;
+        if (passCount == 0) {
+            shownPercent = p;
+            emit changePercent(int(p));
+        } else {
+            emit changePercent(int(std::max(p, shownPercent)));
+        }
+        delay_Seconds(5);
+    }
+    if (rc == 0 && status == 0) {
+        get_library_information_ata_Get_DST(0);
+        logFixAllFast()->kestrova_Log_Debug("Test information: FixAllFast::execute() - returned: SUCCESS for SN: "
+                                            + sn);
+        return 0;
+    }
+    if (read_Verdict(rc) == ReadVerdict::Lost) {
+        get_library_information_ata_Get_DST(rc);
+        return stopped_Answering();
+    }
+    failedStatus = rc == 0 ? status : 0;
+    return -1;
+}
+
+int FixAllFast::execute()
+{
+    sn = serial();
+    for (;;) {
+        const int result = self_Test_Pass();
+        if (result != -1)
+            return result;
+        ++shownPercent;
+        ++passCount;
+        if (passCount > kMaxRepairs) {
+            get_library_information_ata_Get_DST(1);
+            logFixAllFast()->kestrova_Log_Error(
+                "Warning: FixAllFast::execute() FAILURE reached the limit of 50 LBA's to correct for S/N: " + sn);
+            return 1;
+        }
+        // Only a read failure names a sector to rewrite; the LBA field of any other failure is
+        // not one, and writing there would destroy data for nothing.
+        if (failedStatus != 0 && failedStatus != kSelfTestReadFailure) {
+            get_library_information_ata_Get_DST(1);
+            logFixAllFast()->kestrova_Log_Error("Warning: FixAllFast::execute() - self-test failed without a failing LBA "
+                                                "for S/N: " + sn);
+            return 1;
+        }
+        unsigned long long lba = 0;
+        if (get_LBA_From_DST_Log(&lba) != 0) {
+            if (read_Verdict(logResult) == ReadVerdict::Lost)
+                return stopped_Answering();
+            logFixAllFast()->kestrova_Log_Error("Warning: Get LBA failed ");
+            return 14;
+        }
+        if (repairLBA(&lba) != 0) {
+            logFixAllFast()->kestrova_Log_Debug("Test information: LBA not reapaired: " + QString::number(lba));
+            return 1;
+        }
+        logFixAllFast()->kestrova_Log_Debug("Test information: LBA repaired: " + QString::number(lba));
+    }
+}
