@@ -11,6 +11,7 @@
 #include "translationstatic.h"
 
 #include <QCheckBox>
+#include <QDialog>
 #include <QMenu>
 #include <QPointer>
 #include <QProgressBar>
@@ -58,6 +59,31 @@ QJsonObject slow(const QString& name, const QString& serial)
 void trigger(KV4L& w, const char* slot)
 {
     QVERIFY(QMetaObject::invokeMethod(&w, slot));
+}
+
+// Answers the next modal confirmation with the key, once it is the active window as a user's
+// click would make it; one left open is closed unconfirmed.
+void answer_Next_Confirmation(Qt::Key key)
+{
+    QTimer::singleShot(0, [key] {
+        QPointer<QWidget> dialog = QApplication::activeModalWidget();
+        QVERIFY(dialog);
+        dialog->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(dialog));
+        QTest::keyClick(dialog, key);
+        QTimer::singleShot(3000, [dialog] {
+            if (dialog && dialog->isVisible())
+                static_cast<QDialog*>(dialog.data())->done(0);
+        });
+    });
+}
+
+QStringList panel_Log(device* panel)
+{
+    QStringList out;
+    for (const QString& entry : panel->get_List_Log_Device())
+        out << entry.mid(entry.lastIndexOf(" |  ") + 4).trimmed();
+    return out;
 }
 
 // Rescans and returns the log lines up to the one that tells which case it handled.
@@ -148,6 +174,45 @@ private slots:
         const uint8_t* entry = &log[2 + (log[508] - 1) * 24];
         QCOMPARE(int(entry[1] >> 4), 7); // read failure
         QCOMPARE(uint32_t(entry[5] | entry[6] << 8 | entry[7] << 16 | entry[8] << 24), 1234u);
+        QTRY_COMPARE(MainTest::live_Count(), 0);
+    }
+
+    void repairsListFixedAndFailedSectors()
+    {
+        QJsonObject pending = maker("r1", "R1");
+        pending["unreadableSectors"] = QJsonArray{100, 200000}; // 200000: the max LBA
+        pending["selfTest"] = QJsonObject{{"shortSeconds", 2}};
+        QJsonObject permanent = maker("r2", "R2");
+        permanent["unreadableSectors"] = QJsonArray{QJsonObject{{"lba", 300}, {"permanent", true}}};
+        permanent["selfTest"] = QJsonObject{{"shortSeconds", 2}};
+        use_Virtual_Drives(dir, "repairs.json", QJsonArray{pending, permanent});
+        KV4L w;
+        const QVector<device*> p = w.getDevicesList();
+        check(p[0]);
+        check(p[1]);
+
+        int from = log_Size();
+        answer_Next_Confirmation(Qt::Key_Escape);
+        trigger(w, "on_actionFix_All_Fast_triggered");
+        QCOMPARE(log_Since(from), (QStringList{"Called: Fix All fast", "Fix All fast test rejected by user"}));
+
+        from = log_Size();
+        answer_Next_Confirmation(Qt::Key_F8);
+        trigger(w, "on_actionFix_All_Long_triggered");
+        QCOMPARE(log_Since(from).mid(0, 1), QStringList{"Called: Fix All long"});
+        QVERIFY(log_Since(from).contains("Quantity of devices selected to test: 2"));
+        QTRY_VERIFY_WITH_TIMEOUT(p[0]->isTest() == 1 && p[1]->isTest() == 1, 60000);
+        QCOMPARE(bar(p[0]), QString("PASS %p%"));
+        QVERIFY2(bar(p[1]).startsWith("FAIL "), qPrintable(bar(p[1])));
+        QCOMPARE(panel_Log(p[0]), (QStringList{"Fix All Long Started", "Error LBA: 100", "Fixed LBA: 100",
+                                               "Error LBA: 200000", "Fixed LBA: 200000", "Fix All Long PASS"}));
+        QCOMPARE(panel_Log(p[1]), (QStringList{"Fix All Long Started", "Error LBA: 300", "Fix All Long FAIL"}));
+
+        check(p[0]);
+        answer_Next_Confirmation(Qt::Key_F8);
+        trigger(w, "on_actionFix_All_Fast_triggered");
+        QTRY_VERIFY_WITH_TIMEOUT(p[0]->isTest() == 1, 60000);
+        QCOMPARE(panel_Log(p[0]).mid(6), (QStringList{"Fix All Fast Started", "Fix All Fast PASS"}));
         QTRY_COMPARE(MainTest::live_Count(), 0);
     }
 

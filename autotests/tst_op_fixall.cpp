@@ -1,11 +1,15 @@
 // The two repairs on virtual drives. Fix All Fast: a first self-test that passes, a 4096-byte
 // physical sector rewritten whole, a failing LBA above 2^32, the SMART self-test log (and its
 // index 0), the 51st failed self-test, a permanent bad sector, a failure that names no sector.
+// Fix All Long: whole physical sectors up to the max LBA, the shortened last step, 50 and 51
+// unreadable sectors, a failed repair, a drive that vanishes.
 #include <QtTest>
 
 #include <functional>
 
 #include "fixallfast.h"
+#include "fixalllong.h"
+#include "longgeneric.h"
 #include "shortdst.h"
 #include "tst_op_support.h"
 
@@ -170,6 +174,98 @@ private slots:
         QCOMPARE(r.status, 1);
         QVERIFY(r.errors.isEmpty());
         QVERIFY(r.log.filter("Repairing").isEmpty());
+    }
+
+    void longRewritesWholePhysicalSectorsUpToMaxLba()
+    {
+        _tDevice* d = drives.by_Serial("FL-4K");
+        QVERIFY(fill_Around(d, 990, 1020, {1003}));
+        QVERIFY(fill_Around(d, 8176, 8190, {}));
+        const Run r = run<FixAllLong>(d);
+        QCOMPARE(r.status, 0);
+        QCOMPARE(r.errors, QStringList({"1003", "8191"}));
+        QCOMPARE(r.fixed, QStringList({"1003", "8191"}));
+        QVERIFY(only_Zeroed(d, 990, 1020, 1000, 1007));
+        QVERIFY(only_Zeroed(d, 8176, 8191, 8184, 8191));
+        const int at = r.log.indexOf(error("Warning: Fix All Long Test Error: "));
+        QCOMPARE(r.log.mid(at, 7), QStringList({
+            error("Warning: Fix All Long Test Error: "),
+            info("Test information: Serial number FL-4K"),
+            info("Test information: Bad LBA: 1003"),
+            info("Test information: test return value: 3"),
+            info("Test Information: Fix All Long Test - Repair LBA : 1003"),
+            info("Test Information: Fix All Long Test - aligned LBA : 1000"),
+            info("Test information: Fixed LBA: 1003")}));
+        QCOMPARE(r.tail(2), QStringList({
+            info("Library information: OSKNPUBLIC_API int scsi_Read_16() returned: 0"),
+            debug("Test information: FixAllLong::execute() - returned: SUCCESS for SN:FL-4K")}));
+
+        LongGeneric after(d); // a long test that follows finds the drive sound
+        QCOMPARE(run_To_End(&after), 0);
+    }
+
+    void longShortenedLastStep()
+    {
+        const Run r = run<FixAllLong>(drives.by_Serial("FL-ODD"));
+        QCOMPARE(r.status, 0);
+        QCOMPARE(r.fixed, QStringList({"999", "1000"}));
+        QCOMPARE(r.log.mid(1, 2), QStringList({info("Test information: first LBA: 0"),
+                                               info("Test information: last LBA: 1000")}));
+    }
+
+    void longErrorLimit()
+    {
+        Run r = run<FixAllLong>(drives.by_Serial("FL-50"));
+        QCOMPARE(r.status, 0);
+        QCOMPARE(r.errors, lba_Range(1000, 50));
+        QCOMPARE(r.fixed, lba_Range(1000, 50));
+
+        _tDevice* d = drives.by_Serial("FL-51");
+        r = run<FixAllLong>(d);
+        QCOMPARE(r.status, 1);
+        QCOMPARE(r.errors, lba_Range(1000, 50));
+        QCOMPARE(r.fixed, lba_Range(1000, 50));
+        QCOMPARE(r.log.last(), error("Warning: FixAllLong::execute() FAILURE for S/N: FL-51 Contains: 50 errors "));
+        QCOMPARE(read_One(d, 1050), int(OSKN_COMMAND_FAILURE)); // the 51st is left alone
+    }
+
+    void longFailedRepairEndsAtOnce()
+    {
+        const Run r = run<FixAllLong>(drives.by_Serial("FL-PERMANENT"));
+        QCOMPARE(r.status, 1);
+        QCOMPARE(r.errors, QStringList({"100", "3000"}));
+        QCOMPARE(r.fixed, QStringList({"100"}));
+        QCOMPARE(r.tail(2), QStringList({
+            error("Warning: Fix All Long Test -> failure to repair LBA: 3000"),
+            error("Warning: FixAllLong::execute() FAILURE for S/N: FL-PERMANENT")}));
+    }
+
+    void longVanishingDrive_data()
+    {
+        QTest::addColumn<bool>("atStart");
+        QTest::addColumn<bool>("afterRepair"); // vanish once 3970 is repaired
+        QTest::addColumn<QString>("lastLba");
+        QTest::newRow("at the start") << true << false << "0";
+        QTest::newRow("in the last step's re-reads") << false << true << "3971";
+    }
+    void longVanishingDrive()
+    {
+        QFETCH(bool, atStart);
+        QFETCH(bool, afterRepair);
+        QFETCH(QString, lastLba);
+        if (atStart)
+            vanish_Drives();
+        const Run r = run<FixAllLong>(drives.by_Serial("FL-VANISH"), [&] {
+            if (afterRepair)
+                vanish_Drives();
+        });
+        bring_Back_Drives();
+        QCOMPARE(r.status, 1);
+        QCOMPARE(r.errors, afterRepair ? QStringList({"3970"}) : QStringList());
+        QCOMPARE(r.fixed, r.errors);
+        QCOMPARE(r.tail(2), QStringList({
+            info("Library information: OSKNPUBLIC_API int scsi_Read_16() returned: 12"),
+            error("Warning: FixAllLong::execute() FAILURE for S/N: FL-VANISH - Drive stopped answering at LBA: " + lastLba)}));
     }
 };
 

@@ -78,6 +78,7 @@ private slots:
     void btn_Help_Clicked();
     void on_actionLong_Generic_Test_triggered();
     void on_actionFix_All_Fast_triggered();
+    void on_actionFix_All_Long_triggered();
     void on_actionViewLog_triggered();
     void change_Log_Device();
     void update_Log_Language();

@@ -8,6 +8,7 @@
 
 #include "boottracks.h"
 #include "fixallfast.h"
+#include "fixalllong.h"
 #include "longgeneric.h"
 #include "shortdst.h"
 #include "shortgeneric.h"
@@ -87,6 +88,28 @@ void KV4L::on_actionFix_All_Fast_triggered()
                                 QObject::connect(test, &FixAllFast::change_Log_Erro_Test_Device, p,
                                                  &device::log_Erro_Test_Device, Qt::QueuedConnection);
                                 QObject::connect(test, &FixAllFast::change_Log_Fixed_Test_Device, p,
+                                                 &device::log_Fixed_Test_Device, Qt::QueuedConnection);
+                            }));
+}
+
+void KV4L::on_actionFix_All_Long_triggered()
+{
+    if (!confirm_Dangerous("Called: Fix All long", "Fix All long test rejected by user"))
+        return;
+    if (over_Limit(false))
+        return;
+    quantityToTest(dispatch([](device* p) { return new FixAllLong(p->get_tDevice()); },
+                            [](MainTest* t, device* p) {
+                                auto* test = static_cast<FixAllLong*>(t);
+                                QObject::connect(test, QOverload<double>::of(&FixAllLong::changePercent), p,
+                                                 QOverload<double>::of(&device::change_Progress_Value),
+                                                 Qt::QueuedConnection);
+                                QObject::connect(test, &FixAllLong::changeTimeEstimate, p,
+                                                 QOverload<QString>::of(&device::change_Progress_Value),
+                                                 Qt::QueuedConnection);
+                                QObject::connect(test, &FixAllLong::change_Log_Erro_Test_Device, p,
+                                                 &device::log_Erro_Test_Device, Qt::QueuedConnection);
+                                QObject::connect(test, &FixAllLong::change_Log_Fixed_Test_Device, p,
                                                  &device::log_Fixed_Test_Device, Qt::QueuedConnection);
                             }));
 }

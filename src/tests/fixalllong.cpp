@@ -1,0 +1,177 @@
+#include "fixalllong.h"
+
+#include <algorithm>
+
+#include "logsapplication.h"
+#include "oskn_public.h"
+
+namespace {
+
+LogsApplication* logFixAllLong() { return LogsApplication::Instance(); }
+
+constexpr uint32_t kMaxRepairs = 50;
+
+} // namespace
+
+FixAllLong::FixAllLong(_tDevice* dev, QObject* parent) : ReadScan(dev, parent)
+{
+    descriptor->testName = "Fix All Long";
+    descriptor->showPhaseBar = false;
+    descriptor->testType = 4;
+    const uint32_t logical = dev->logicalSectorSize ? dev->logicalSectorSize : 512u;
+    if (dev->physicalSectorSize > logical)
+        sectorsPerPhysical = dev->physicalSectorSize / logical;
+    zeroBuffer.assign(size_t(sectorsPerPhysical) * logical, 0);
+}
+
+void FixAllLong::run()
+{
+    yield_To_Gui();
+    emit changeStatus(execute());
+    std::vector<uint8_t>().swap(buffer);
+    std::vector<uint8_t>().swap(zeroBuffer);
+    quit();
+}
+
+void FixAllLong::abort()
+{
+    emit changeStatus(5);
+    quit();
+}
+
+void FixAllLong::get_library_information_scsi_Read(int rc)
+{
+    logFixAllLong()->kestrova_Log_Info("Library information: OSKNPUBLIC_API int scsi_Read_16() returned: "
+                                       + QString::number(rc));
+}
+
+unsigned long long FixAllLong::alignLBA(unsigned long long lba) const
+{
+    return lba - lba % sectorsPerPhysical;
+}
+
+int FixAllLong::repairLBA(unsigned long long lba)
+{
+    const unsigned long long aligned = alignLBA(lba);
+    logFixAllLong()->kestrova_Log_Info("Test Information: Fix All Long Test - Repair LBA : " + QString::number(lba));
+    logFixAllLong()->kestrova_Log_Info("Test Information: Fix All Long Test - aligned LBA : "
+                                       + QString::number(aligned));
+    emit change_Logs();
+    // A drive whose last physical sector is cut short by its max LBA has only that much to write.
+    const uint32_t count = uint32_t(std::min<uint64_t>(sectorsPerPhysical, sectors - aligned));
+    return scsi_Write_16(device, 0, false, false, aligned, 0, count, zeroBuffer.data());
+}
+
+int FixAllLong::failure_Exit(const QString& why)
+{
+    logFixAllLong()->kestrova_Log_Error("Warning: FixAllLong::execute() FAILURE for S/N: " + sn + why);
+    emit change_Logs();
+    return 1;
+}
+
+int FixAllLong::testMultipleSectors(unsigned long long lba, uint64_t& count)
+{
+    count = usb_Step(lba);
+    if (lba + count > sectors) {
+        count = sectors - lba;
+        percent = double(lba + count) / double(sectors) * 100.0;
+    } else {
+        percent = double(lba) / double(sectors) * 100.0;
+    }
+    const int rc = read_Sectors(lba, uint32_t(count));
+    if (rc == 0)
+        return 0;
+    if (read_Verdict(rc) == ReadVerdict::Lost) {
+        get_library_information_scsi_Read(rc);
+        return failure_Exit(read_Stop_Text(rc, lba));
+    }
+
+    for (unsigned long long s = lba; s < lba + count; ++s) {
+        if (abortRequested.load()) {
+            logFixAllLong()->kestrova_Log_Debug("Test Information: Fix all long - ABORTED");
+            emit change_Logs();
+            return 5;
+        }
+        const int single = read_Sectors(s, 1);
+        switch (read_Verdict(single)) {
+        case ReadVerdict::Read:
+            continue;
+        case ReadVerdict::CannotRun:
+            // A drive that cannot read has nothing to repair: writing would only be refused too.
+            get_library_information_scsi_Read(14);
+            logFixAllLong()->kestrova_Log_Error("Warning: FixAllLong::execute() - returned: UNABLE TO RUN for SN: " + sn);
+            emit change_Logs();
+            return 14;
+        case ReadVerdict::Lost:
+        case ReadVerdict::Refused:
+            get_library_information_scsi_Read(single);
+            return failure_Exit(read_Stop_Text(single, s));
+        case ReadVerdict::Unreadable:
+            break;
+        }
+        if (++errorCount > kMaxRepairs)
+            return failure_Exit(" Contains: " + QString::number(kMaxRepairs) + " errors ");
+        const QString bad = QString::number(s);
+        logFixAllLong()->kestrova_Log_Error("Warning: Fix All Long Test Error: ");
+        logFixAllLong()->kestrova_Log_Info("Test information: Serial number " + sn);
+        logFixAllLong()->kestrova_Log_Info("Test information: Bad LBA: " + bad);
+        logFixAllLong()->kestrova_Log_Info("Test information: test return value: " + QString::number(single));
+        emit change_Logs();
+        emit change_Log_Erro_Test_Device(bad);
+        if (repairLBA(s) != 0) {
+            logFixAllLong()->kestrova_Log_Error("Warning: Fix All Long Test -> failure to repair LBA: " + bad);
+            return failure_Exit(QString());
+        }
+        logFixAllLong()->kestrova_Log_Info("Test information: Fixed LBA: " + bad);
+        emit change_Logs();
+        emit change_Log_Fixed_Test_Device(bad);
+    }
+    return 0;
+}
+
+int FixAllLong::execute()
+{
+    start_Clock();
+    sn = serial();
+    logFixAllLong()->kestrova_Log_Debug("Starting test: Fix all long - SN:" + sn);
+    logFixAllLong()->kestrova_Log_Info("Test information: first LBA: " + QString("0"));
+    logFixAllLong()->kestrova_Log_Info("Test information: last LBA: " + QString::number(maxLba));
+    logFixAllLong()->kestrova_Log_Info("Test information: rdProtect: " + QString("0"));
+    logFixAllLong()->kestrova_Log_Info("Test information: dpo: " + QString("0"));
+    logFixAllLong()->kestrova_Log_Info("Test information: fua: " + QString("0"));
+    logFixAllLong()->kestrova_Log_Info("Test information: rarc: " + QString("0"));
+    logFixAllLong()->kestrova_Log_Info("Test information: group Number: " + QString("0"));
+    logFixAllLong()->kestrova_Log_Info("Test information: transfer Length: " + QString("64"));
+    logFixAllLong()->kestrova_Log_Info("Test information: device Block Size: "
+                                       + QString::number(device->logicalSectorSize));
+    logFixAllLong()->kestrova_Log_Info("Test information: device Phy Block Size: "
+                                       + QString::number(device->physicalSectorSize));
+    emit change_Logs();
+
+    if (maxLba == 0) {
+        get_library_information_scsi_Read(1);
+        return failure_Exit(QString());
+    }
+
+    for (unsigned long long lba = 0;;) {
+        if (abortRequested.load()) {
+            get_library_information_scsi_Read(5);
+            logFixAllLong()->kestrova_Log_Debug("Test information: Fix all long - ABORTED");
+            emit change_Logs();
+            return 5;
+        }
+        uint64_t count = 0;
+        if (const int r = testMultipleSectors(lba, count))
+            return r;
+        estimating_Time(double(lba));
+        send_Percent(lba + count >= sectors);
+        estimating_Time(double(lba));
+        lba += count;
+        if (lba >= sectors)
+            break;
+    }
+    get_library_information_scsi_Read(0);
+    logFixAllLong()->kestrova_Log_Debug("Test information: FixAllLong::execute() - returned: SUCCESS for SN:" + sn);
+    emit change_Logs();
+    return 0;
+}
