@@ -48,14 +48,6 @@ class TestOpFixAll : public QObject
         return r;
     }
 
-    static QStringList lba_Range(int first, int count)
-    {
-        QStringList out;
-        for (int i = 0; i < count; ++i)
-            out << QString::number(first + i);
-        return out;
-    }
-
     // Sectors around a repair hold a pattern first; true when exactly [zeroFrom, zeroTo] reads
     // as zeros afterwards among [from, to].
     static bool only_Zeroed(_tDevice* d, uint64_t from, uint64_t to, uint64_t zeroFrom, uint64_t zeroTo)

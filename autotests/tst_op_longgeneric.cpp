@@ -46,14 +46,6 @@ class TestOpLongGeneric : public QObject
         return r;
     }
 
-    static QStringList lba_Range(int first, int count)
-    {
-        QStringList out;
-        for (int i = 0; i < count; ++i)
-            out << QString::number(first + i);
-        return out;
-    }
-
     static QStringList tail(const Run& r, int lines) { return r.log.mid(r.log.size() - lines); }
 
 private slots:

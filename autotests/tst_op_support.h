@@ -114,6 +114,15 @@ inline int run_To_End(MainTest* test, int timeoutMs = 60000)
     return status;
 }
 
+// count consecutive LBAs from first, as decimal texts (the panel's lists).
+inline QStringList lba_Range(int first, int count)
+{
+    QStringList out;
+    for (int i = 0; i < count; ++i)
+        out << QString::number(first + i);
+    return out;
+}
+
 // Drives described with "disappearAfterSeconds": 1000000 vanish at once (the program's clock
 // jumps a year ahead) and come back with bring_Back_Drives().
 inline void vanish_Drives() { set_Time_Source_Offset_For_Test(365ull * 24 * 3600 * 1000000000ull); }

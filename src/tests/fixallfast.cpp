@@ -40,8 +40,8 @@ FixAllFast::FixAllFast(_tDevice* dev, QObject* parent) : MainTest(dev, parent)
     descriptor->testName = "Fix All Fast";
     descriptor->showPhaseBar = false;
     descriptor->testType = 5;
-    if (dev->logicalSectorSize && dev->physicalSectorSize > dev->logicalSectorSize)
-        sectorsPerPhysical = dev->physicalSectorSize / dev->logicalSectorSize;
+    if (dev->physicalSectorSize > logical_Sector_Size(dev))
+        sectorsPerPhysical = dev->physicalSectorSize / logical_Sector_Size(dev);
     identifyFailed = ata_Identify(dev, identifyData, sizeof identifyData) != 0;
 }
 
@@ -139,7 +139,7 @@ int FixAllFast::repairLBA(unsigned long long* lba)
     const QString found = QString::number(*lba);
     logFixAllFast()->kestrova_Log_Info("Test information: Fix All Fast - Repairing LBA : " + found);
     emit change_Logs();
-    std::vector<uint8_t> zeros(size_t(sectorsPerPhysical) * std::max<uint32_t>(device->logicalSectorSize, 512u), 0);
+    std::vector<uint8_t> zeros(size_t(sectorsPerPhysical) * logical_Sector_Size(device), 0);
     int rc;
     {
         QMutexLocker lock(&mutexFixAllFast);

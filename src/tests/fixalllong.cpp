@@ -18,25 +18,16 @@ FixAllLong::FixAllLong(_tDevice* dev, QObject* parent) : ReadScan(dev, parent)
     descriptor->testName = "Fix All Long";
     descriptor->showPhaseBar = false;
     descriptor->testType = 4;
-    const uint32_t logical = dev->logicalSectorSize ? dev->logicalSectorSize : 512u;
+    const uint32_t logical = logical_Sector_Size(dev);
     if (dev->physicalSectorSize > logical)
         sectorsPerPhysical = dev->physicalSectorSize / logical;
     zeroBuffer.assign(size_t(sectorsPerPhysical) * logical, 0);
 }
 
-void FixAllLong::run()
+void FixAllLong::release_Buffers()
 {
-    yield_To_Gui();
-    emit changeStatus(execute());
-    std::vector<uint8_t>().swap(buffer);
+    ReadScan::release_Buffers();
     std::vector<uint8_t>().swap(zeroBuffer);
-    quit();
-}
-
-void FixAllLong::abort()
-{
-    emit changeStatus(5);
-    quit();
 }
 
 void FixAllLong::get_library_information_scsi_Read(int rc)

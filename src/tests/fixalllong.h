@@ -20,9 +20,8 @@ signals:
     void change_Log_Fixed_Test_Device(QString);
 
 protected:
-    void run() override;
     int execute() override;
-    void abort() override;
+    void release_Buffers() override;
 
     // Reads, and where needed repairs, one step of `count` sectors at lba (shortened at the end
     // of the drive); 0 to go on, else the test's result.

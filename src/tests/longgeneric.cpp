@@ -17,20 +17,6 @@ LongGeneric::LongGeneric(_tDevice* dev, QObject* parent) : ReadScan(dev, parent)
     descriptor->testType = 2;
 }
 
-void LongGeneric::run()
-{
-    yield_To_Gui();
-    emit changeStatus(execute());
-    std::vector<uint8_t>().swap(buffer);
-    quit();
-}
-
-void LongGeneric::abort()
-{
-    emit changeStatus(5);
-    quit();
-}
-
 void LongGeneric::get_library_information(int rc)
 {
     logLongGeneric()->kestrova_Log_Info("Library information: OSKNPUBLIC_API int scsi_Read_16() returned: "

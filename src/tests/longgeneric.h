@@ -15,9 +15,7 @@ public:
     void get_library_information(int rc);
 
 protected:
-    void run() override;
     int execute() override;
-    void abort() override;
 
 private:
     int abort_Exit();

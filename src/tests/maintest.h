@@ -36,6 +36,12 @@ public:
     // Test objects alive in the process; a long run of the program must not let it grow.
     static int live_Count();
 
+    // The drive's logical sector size, 512 when the record gives none.
+    static uint32_t logical_Sector_Size(const _tDevice* device)
+    {
+        return device->logicalSectorSize ? device->logicalSectorSize : 512u;
+    }
+
 signals:
     void changeStatus(int);
     void change_Logs();

@@ -20,19 +20,33 @@ namespace {
 constexpr uint64_t kProgressIntervalNs = 100000000ull;
 constexpr int kScanNice = 10;
 
-uint32_t sector_Size(const _tDevice* device)
-{
-    return device->logicalSectorSize ? device->logicalSectorSize : 512u;
-}
-
 } // namespace
 
 ReadScan::ReadScan(_tDevice* dev, QObject* parent)
     : MainTest(dev, parent),
-      buffer(size_t(sector_Size(dev)) * kBlockSectors),
+      buffer(size_t(logical_Sector_Size(dev)) * kBlockSectors),
       maxLba(dev->maxLBA),
       sectors(dev->maxLBA + 1)
 {
+}
+
+void ReadScan::run()
+{
+    yield_To_Gui();
+    emit changeStatus(execute());
+    release_Buffers();
+    quit();
+}
+
+void ReadScan::abort()
+{
+    emit changeStatus(5);
+    quit();
+}
+
+void ReadScan::release_Buffers()
+{
+    std::vector<uint8_t>().swap(buffer);
 }
 
 void ReadScan::yield_To_Gui()

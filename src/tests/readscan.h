@@ -25,6 +25,12 @@ signals:
     void change_Log_Erro_Test_Device(QString);
 
 protected:
+    // Reports execute()'s result, then gives the buffers back at once: the test object itself
+    // lives on until the program ends.
+    void run() override;
+    void abort() override;
+    virtual void release_Buffers();
+
     void estimating_Time(double lba);
     void start_Clock();
     // Sends the progress when its two-decimal form changed; within one whole percent at most

@@ -18,16 +18,11 @@ constexpr uint64_t kInnerBlockSectors = 30;
 constexpr uint64_t kUsbFallbackSectors = 15;
 constexpr int kRandomReads = 5000; // the loop makes one more
 
-uint32_t sector_Size(const _tDevice* device)
-{
-    return device->logicalSectorSize ? device->logicalSectorSize : 512u;
-}
-
 } // namespace
 
 ShortGeneric::ShortGeneric(_tDevice* dev, QObject* parent)
     : MainTest(dev, parent),
-      buffer(size_t(sector_Size(dev)) * kBlockSectors),
+      buffer(size_t(logical_Sector_Size(dev)) * kBlockSectors),
       span(uint64_t(double(dev->maxLBA) * 0.01)),
       maxLba(dev->maxLBA),
       serialNumber(serial())
