@@ -20,6 +20,28 @@
 #include <QWindow>
 #include <QtTest>
 
+#include <cstdlib>
+#include <cstring>
+#include <malloc.h>
+
+// While set, memory returned through delete is overwritten first: whatever reads it afterwards
+// goes wrong at once instead of by chance.
+static bool poisonFreedMemory = false;
+
+void operator delete(void* p) noexcept
+{
+    if (p && poisonFreedMemory) {
+        memset(p, 0xa5, malloc_usable_size(p));
+        asm volatile("" : : "r"(p) : "memory"); // keeps the compiler from dropping the stores
+    }
+    free(p);
+}
+
+void operator delete(void* p, std::size_t) noexcept
+{
+    operator delete(p);
+}
+
 namespace {
 
 const QStringList languageCodes = {"de_DE", "en_US", "es_ES", "fr_FR", "it_IT", "ja_JP", "ko_KR",
@@ -178,6 +200,59 @@ private slots:
         QTest::mouseClick(eula->windowHandle(), Qt::LeftButton, Qt::NoModifier, accept->mapTo(eula, accept->rect().center()));
         QCOMPARE(opened, 1);
         QTRY_VERIFY(!eula);
+    }
+
+    // A window destroyed before its document has loaded: the view announces the failed load as
+    // it goes, and the half-destroyed window must not act on it.
+    void destroyedBeforeTheDocumentLoads()
+    {
+        for (bool help : {false, true}) {
+            QWidget* window = help ? static_cast<QWidget*>(new HelpKestrova) : new EULADialog;
+            QSignalSpy failed(viewOf(window), &QWebView::loadFinished);
+            poisonFreedMemory = true;
+            delete window;
+            poisonFreedMemory = false;
+            QCOMPARE(failed.size(), 1);
+        }
+    }
+
+    // The document has the keyboard from the start; Return accepts, but only once "I Accept" can
+    // be used.
+    void agreementByKeyboard()
+    {
+        int opened = 0;
+        EULADialog::openMainWindow = [&opened] { ++opened; };
+        QPointer<EULADialog> eula = new EULADialog;
+        QVERIFY(showLoaded(eula));
+        eula->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(eula));
+        QTest::keyClick(eula->windowHandle(), Qt::Key_Return);
+        QCoreApplication::processEvents();
+        QCOMPARE(opened, 0);
+        QVERIFY(eula);
+        QTest::keyClick(eula->windowHandle(), Qt::Key_End);
+        QTRY_VERIFY(button(eula, "bt_accept")->isEnabled());
+        // Only the press: the window it closes is gone before a release could reach it.
+        QTest::keyPress(eula->windowHandle(), Qt::Key_Enter);
+        QCOMPARE(opened, 1);
+        QTRY_VERIFY(!eula);
+    }
+
+    // Escape closes both information windows.
+    void escapeClosesAboutAndHelp()
+    {
+        for (bool help : {false, true}) {
+            QWidget* window = help ? static_cast<QWidget*>(new HelpKestrova) : new AboutDialog;
+            window->setAttribute(Qt::WA_DeleteOnClose);
+            QPointer<QWidget> guard(window);
+            if (help)
+                QVERIFY(showLoaded(window));
+            window->show();
+            window->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(window));
+            QTest::keyPress(window->windowHandle(), Qt::Key_Escape);
+            QTRY_VERIFY2(!guard, help ? "help" : "about");
+        }
     }
 
     // Agreement mode offers accept and refuse; the read-only mode only "Done", which disposes of

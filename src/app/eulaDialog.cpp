@@ -8,6 +8,8 @@
 #include "windowplacement.h"
 
 #include <QCloseEvent>
+#include <QPushButton>
+#include <QShortcut>
 #include <QTimer>
 #include <QUrl>
 #include <QWebFrame>
@@ -29,10 +31,16 @@ EULADialog::EULADialog(QWidget* parent)
     ui->label->setText(QString());
     ui->bt_ok->hide();
     add_Web_View();
+    // The reader pages through the document with the keyboard from the start.
+    ui->webView->setFocus();
+    for (int key : {Qt::Key_Return, Qt::Key_Enter})
+        connect(new QShortcut(QKeySequence(key), this), &QShortcut::activated, this,
+                &EULADialog::press_Default_Button);
 }
 
 EULADialog::~EULADialog()
 {
+    detach_Document_View(ui->webView, this);
     delete ui;
 }
 
@@ -76,6 +84,22 @@ void EULADialog::document_Loaded(bool ok)
     if (ui->webView->page()->mainFrame()->toPlainText().trimmed().isEmpty())
         return;
     accept_If_At_End();
+}
+
+void EULADialog::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    // Without a window manager (the bootable environment) nothing else gives the new window the
+    // keyboard, and the document could not be paged until clicked.
+    activateWindow();
+}
+
+void EULADialog::press_Default_Button()
+{
+    // "I Accept" only once it is usable; a hidden button is never pressed.
+    QPushButton* button = aboutMode ? ui->bt_ok : ui->bt_accept;
+    if (button->isVisible() && button->isEnabled())
+        button->click();
 }
 
 void EULADialog::on_bt_accept_clicked()

@@ -9,6 +9,7 @@ namespace Ui {
 class EULADialog;
 }
 class QCloseEvent;
+class QShowEvent;
 class TranslationStatic;
 
 // The agreement of the chosen language. "I Accept" becomes usable once the document has been
@@ -27,12 +28,16 @@ public:
     // Opens the main window once the agreement is accepted. Unset, the log viewer opens.
     static std::function<void()> openMainWindow;
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private slots:
     void enable_Button();
     void on_bt_accept_clicked();
     void closeEvent(QCloseEvent* event) override;
     void on_bt_not_accept_clicked();
     void document_Loaded(bool ok);
+    void press_Default_Button();
 
 private:
     void add_Web_View();

@@ -5,6 +5,7 @@
 #include "webdocument.h"
 #include "windowplacement.h"
 
+#include <QShortcut>
 #include <QTimer>
 #include <QUrl>
 #include <QWebPage>
@@ -17,10 +18,14 @@ HelpKestrova::HelpKestrova(QWidget* parent)
     ui->setupUi(this);
     center_On_Available_Desktop(this);
     add_Web_View();
+    // A main window has no Escape of its own; the About window closes on it, so does this one.
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
+            &QWidget::close);
 }
 
 HelpKestrova::~HelpKestrova()
 {
+    detach_Document_View(ui->webView, this);
     delete ui;
 }
 

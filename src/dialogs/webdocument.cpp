@@ -32,3 +32,9 @@ void style_Document_Scroll_Bar(QWebView* view)
     view->settings()->setUserStyleSheetUrl(
         QUrl("data:text/css;charset=utf-8;base64," + QByteArray(css).toBase64()));
 }
+
+void detach_Document_View(QWebView* view, QObject* window)
+{
+    view->page()->disconnect(window);
+    view->disconnect(window);
+}
