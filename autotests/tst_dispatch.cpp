@@ -16,6 +16,8 @@
 #include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QtTest>
 
 namespace {
@@ -243,6 +245,64 @@ private slots:
         tested->findChild<QPushButton*>("progressStatus")->click();
         QTRY_COMPARE(tested->isTest(), 1);
         QVERIFY(bar(tested).startsWith("ABORTED"));
+        QTRY_COMPARE(MainTest::live_Count(), 0);
+    }
+
+    // Aborting from a panel leaves the drive list where the user scrolled it.
+    void abortKeepsTheListInPlace()
+    {
+        QJsonArray drives;
+        for (int i = 0; i < 12; ++i)
+            drives.append(i == 6 ? slow("k6", "K6") : maker(QString("k%1").arg(i), QString("K%1").arg(i)));
+        use_Virtual_Drives(dir, "scroll.json", drives);
+        KV4L w;
+        w.resize(1024, 768);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        device* tested = w.getDevicesList().at(6);
+        check(tested);
+        trigger(w, "on_actionLong_Generic_Test_triggered");
+        QTRY_VERIFY_WITH_TIMEOUT(bar(tested).contains("complete"), 20000);
+        // The tested drive is the last one shown whole; the next one is out of sight.
+        auto* list = w.findChild<QScrollArea*>("mainScroll");
+        list->verticalScrollBar()->setValue(tested->y() + tested->height() - list->viewport()->height());
+        const int where = list->verticalScrollBar()->value();
+        QVERIFY(where > 0);
+        auto* abort = tested->findChild<QPushButton*>("progressStatus");
+        QTest::mouseClick(abort, Qt::LeftButton);
+        QTRY_COMPARE(tested->isTest(), 1);
+        QCoreApplication::processEvents();
+        QCOMPARE(list->verticalScrollBar()->value(), where);
+        QTRY_COMPARE(MainTest::live_Count(), 0);
+    }
+
+    // Every result but a pass has a bar of its own. Shown on the drives of the wide-text demo set.
+    void resultsTellApartByTheirBars()
+    {
+        qputenv("OSKN_VIRTUAL_DRIVES", KV_SOURCE_DIR "/demo/wide-drives.json");
+        KV4L w;
+        w.resize(1024, 768);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        const QVector<device*> p = w.getDevicesList();
+        for (int i : {0, 1, 2})
+            check(p[i]);
+        trigger(w, "on_actionS_M_A_R_T_Check_triggered");
+        QTRY_VERIFY_WITH_TIMEOUT(p[0]->isTest() == 1 && p[1]->isTest() == 1 && p[2]->isTest() == 1, 30000);
+        check(p[3]);
+        trigger(w, "on_actionLong_Generic_Test_triggered");
+        QTRY_VERIFY_WITH_TIMEOUT(bar(p[3]).contains("complete"), 20000);
+        p[3]->findChild<QPushButton*>("progressStatus")->click();
+        QTRY_COMPARE(p[3]->isTest(), 1);
+        QStringList words, looks;
+        for (int i = 0; i < 4; ++i) {
+            words << bar(p[i]).section(' ', 0, 0);
+            looks << p[i]->findChild<QProgressBar*>("progressBar")->styleSheet();
+        }
+        QCOMPARE(words, (QStringList{"PASS", "FAIL", "UNABLE", "ABORTED"}));
+        QCOMPARE(QSet<QString>(looks.begin(), looks.end()).size(), 4);
+        if (!qEnvironmentVariableIsEmpty("KV_SHOTS"))
+            w.grab().save(qEnvironmentVariable("KV_SHOTS") + "/results.png");
         QTRY_COMPARE(MainTest::live_Count(), 0);
     }
 

@@ -9,8 +9,11 @@
 #include "translationstatic.h"
 
 #include <QCheckBox>
+#include <QDialog>
 #include <QLabel>
 #include <QMenu>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QToolButton>
 #include <QtTest>
 
@@ -177,6 +180,94 @@ private slots:
         QCOMPARE(menu_Texts(w.get_Advanced_Menu()), menu);
         check(w.getDevicesList().first()); // any change of selection detaches the menu
         QVERIFY(!w.findChild<QToolButton*>("toolButtonAdvancedFeatures")->menu());
+    }
+
+    // After any change of selection, drives still ticked or not, the button shows the gate again.
+    void advancedGateAfterEachChange()
+    {
+        use_Virtual_Drives(dir, "gate.json", QJsonArray{maker("g1", "G1"), maker("g2", "G2")});
+        KV4L w;
+        const QVector<device*> p = w.getDevicesList();
+        QToolButton* button = w.findChild<QToolButton*>("toolButtonAdvancedFeatures");
+        int gates = 0;
+        auto press = [&] {
+            QTimer::singleShot(0, [&] {
+                if (auto* gate = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+                    ++gates;
+                    // The menu the accepted gate opens is closed again at once.
+                    QTimer::singleShot(0, [] {
+                        if (QWidget* menu = QApplication::activePopupWidget())
+                            menu->close();
+                    });
+                    gate->accept();
+                }
+            });
+            button->click();
+        };
+        check(p[0]);
+        press();
+        QCOMPARE(gates, 1);
+        QVERIFY(w.is_Advanced_Menu_Built());
+        check(p[1]); // the first stays ticked
+        QVERIFY(!w.is_Advanced_Menu_Built());
+        press();
+        QCOMPARE(gates, 2);
+        QCOMPARE(button->menu(), w.get_Advanced_Menu());
+    }
+
+    void identityColumns_data()
+    {
+        QTest::addColumn<QString>("code");
+        for (QString file : TranslationStatic::list_Catalogs()) {
+            file.truncate(file.lastIndexOf('.'));
+            QTest::newRow(qPrintable(file)) << file;
+        }
+    }
+
+    // At 1024x768 the longest serials and revisions, in the widest letters, show whole inside
+    // their columns; long models are elided, whole in their tooltips; header and rows line up.
+    void identityColumns()
+    {
+        QFETCH(QString, code);
+        qputenv("OSKN_VIRTUAL_DRIVES", KV_SOURCE_DIR "/demo/wide-drives.json");
+        KV4L w;
+        w.resize(1024, 768);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        language(w, code)->trigger();
+        for (int i = 0; i < 3; ++i) // the texts of the new language are laid out
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        auto x = [&](QWidget* widget) { return widget->mapTo(&w, QPoint()).x(); };
+        auto header = [&](const char* name) { return w.findChild<QWidget*>("widget")->findChild<QLabel*>(name); };
+        const QVector<device*> panels = w.getDevicesList();
+        QCOMPARE(panels.size(), 14);
+        QVERIFY(w.findChild<QScrollArea*>("mainScroll")->verticalScrollBar()->isVisible());
+        for (device* panel : panels) {
+            auto* model = panel->findChild<QLabel*>("lbModelNumber");
+            if (model->toolTip().isEmpty()) // a model short enough (the stick reports 16 characters)
+                QCOMPARE(model->text(), panel->get_Model_ID());
+            else
+                QVERIFY(model->toolTip() == panel->get_Model_ID() && model->text().endsWith(QChar(0x2026)));
+            QVERIFY(model->fontMetrics().horizontalAdvance(model->text()) <= model->width());
+            for (auto [name, whole] : {std::pair{"lbSerialNumber", panel->get_Serial_Number()},
+                                       {"lbRevision", panel->get_Revision()}}) {
+                auto* label = panel->findChild<QLabel*>(name);
+                QCOMPARE(label->text(), whole);
+                QVERIFY2(label->fontMetrics().horizontalAdvance(whole) <= label->width(), name);
+            }
+            QVERIFY(x(model) + model->width() < x(panel->findChild<QLabel*>("lbSerialNumber")));
+            const QWidget* status = panel->findChild<QWidget*>("progressStatus");
+            QVERIFY(status->mapTo(panel, QPoint(status->width(), 0)).x() <= panel->width());
+            for (auto [column, title] : {std::pair{"lbModelNumber", "lbModel"}, {"lbSerialNumber", "lbSerialNumber"},
+                                         {"lbRevision", "lbRevision"}, {"progressBar", "lbTestProgress"}})
+                QCOMPARE(x(panel->findChild<QWidget*>(column)), x(header(title)));
+        }
+        for (const char* title : {"lbModel", "lbSerialNumber", "lbRevision", "lbTestProgress"})
+            QVERIFY2(header(title)->fontMetrics().horizontalAdvance(header(title)->text()) <= header(title)->width(),
+                     qPrintable(header(title)->text()));
+        if (!qEnvironmentVariableIsEmpty("KV_SHOTS"))
+            w.grab().save(QString("%1/drives-%2.png").arg(qEnvironmentVariable("KV_SHOTS"), code));
+        language(w, "en_US")->trigger();
     }
 
     void rescanRebuildsIdlePanels()

@@ -8,6 +8,9 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QEvent>
+#include <QFontMetrics>
+#include <QLabel>
 #include <limits>
 
 QStringList g_List_Log_Device_Temp;
@@ -56,7 +59,54 @@ const char* const imageCancelOff =
     "border:none; image: url(:/images/Images/icone status/ic_status_cancelar_off.png);";
 const char* const imageAlert = "border:none; image: url(:/images/Images/icone status/ic_status_alerta.png);";
 const char* const imageOk = "border:none; image: url(:/images/Images/icone status/ic_status_ok.png);";
+
+// Track colour, then the chunk's gradient from top to bottom. Green runs and passes; every other
+// result has a bar of its own, so that it cannot be read as a pass whatever its percentage.
+const char* const barRunning[] = {"rgb(170, 170, 170)", "rgb(0, 211, 40)", "rgb(0, 255, 0)"};
+const char* const barFail[] = {"rgb(150, 70, 70)", "rgb(205, 0, 0)", "rgb(240, 45, 45)"};
+const char* const barUnable[] = {"rgb(160, 125, 60)", "rgb(215, 125, 0)", "rgb(245, 160, 0)"};
+const char* const barAborted[] = {"rgb(95, 110, 135)", "rgb(45, 60, 90)", "rgb(70, 85, 115)"};
+
+QString bar_Style(const char* const colours[3])
+{
+    return QString("QProgressBar { background-color: %1; color: rgb(255, 255, 255); border: none; "
+                   "border-radius: 7px; text-align: center; }\n"
+                   "QProgressBar::chunk { background-color: qlineargradient(spread:pad, x1:0, y1:0, "
+                   "x2:0, y2:1, stop:0 %2, stop:1 %3); border-radius: 7px; }")
+        .arg(colours[0], colours[1], colours[2]);
+}
+
+// Serials and firmware revisions are ASCII of at most 20 and 8 characters.
+const int serialCharacters = 20;
+const int revisionCharacters = 8;
+
+QFont identity_Font()
+{
+    return QFont("Helvetica Neue LT Std", 10);
+}
+
+// Wide enough for the given number of the font's widest printable ASCII character.
+int identity_Width(int characters)
+{
+    const QFontMetrics metrics(identity_Font());
+    int widest = 0;
+    for (char c = 0x21; c < 0x7f; ++c)
+        widest = qMax(widest, metrics.horizontalAdvance(QLatin1Char(c)));
+    return widest * characters + 2;
+}
 } // namespace
+
+int device::serial_Column_Width()
+{
+    static const int width = identity_Width(serialCharacters);
+    return width;
+}
+
+int device::revision_Column_Width()
+{
+    static const int width = identity_Width(revisionCharacters);
+    return width;
+}
 
 device::device(_tDevice& record, QWidget* parent)
     : QWidget(parent), tDevice_(&record), ui(new Ui::device)
@@ -68,7 +118,16 @@ device::device(_tDevice& record, QWidget* parent)
     readyForTest = 1;
     accordOpen = false;
     resultTags = new ResultTags();
-    ui->lbModelNumber->setText(get_Model_ID());
+    // Fixed columns hold the longest serial and revision whole and keep every row in line with
+    // the header; the model takes what is left and is elided, whole in its tooltip.
+    for (QLabel* label : {ui->lbSerialNumber, ui->lbRevision})
+        label->setFont(identity_Font());
+    ui->lbSerialNumber->setFixedWidth(serial_Column_Width());
+    ui->lbRevision->setFixedWidth(revision_Column_Width());
+    ui->lbModelNumber->setMinimumWidth(modelMinimumWidth);
+    ui->lbModelNumber->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    ui->lbModelNumber->installEventFilter(this);
+    show_Model();
     ui->lbSerialNumber->setText(get_Serial_Number());
     ui->lbRevision->setText(get_Revision());
     determine_Icon();
@@ -83,6 +142,22 @@ device::~device()
     delete descriptor;
     delete resultTags;
     delete ui;
+}
+
+void device::show_Model()
+{
+    QLabel* label = ui->lbModelNumber;
+    const QString model = get_Model_ID();
+    const QString shown = label->fontMetrics().elidedText(model, Qt::ElideRight, label->width());
+    label->setText(shown);
+    label->setToolTip(shown == model ? QString() : model);
+}
+
+bool device::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == ui->lbModelNumber && event->type() == QEvent::Resize)
+        show_Model();
+    return QWidget::eventFilter(watched, event);
 }
 
 QString device::get_Model_ID() const { return device_Model_Number(tDevice_); }
@@ -185,7 +260,16 @@ void device::set_Bar_Format(int pointSize, const QString& format)
 void device::set_Status_Style(const char* image, bool enabled)
 {
     ui->progressStatus->setStyleSheet(image);
+    // A focused button that is disabled hands the focus down the chain, and the drive list
+    // scrolls to wherever it lands; the panel keeps it instead, so the list stays put.
+    if (!enabled && ui->progressStatus->hasFocus())
+        setFocus(Qt::OtherFocusReason);
     ui->progressStatus->setEnabled(enabled);
+}
+
+void device::set_Bar_Look(const char* const colours[3])
+{
+    ui->progressBar->setStyleSheet(bar_Style(colours));
 }
 
 // --- progress ------------------------------------------------------------------------------
@@ -333,6 +417,7 @@ void device::test_Informations()
     progressValue = 0;
     set_Bar_Format(11, resultTags->select_Empty() + " %p%");
     ui->progressBar->setValue(0);
+    set_Bar_Look(barRunning);
     ui->progressStatus->setEnabled(true);
     ui->progressBar_2->setVisible(descriptor->showPhaseBar);
     ui->checkBox->setEnabled(false);
@@ -425,6 +510,7 @@ void device::mensage_Log_Device_Windows_Success(QString name)
     readyForTest = 1;
     set_Status_Style(imageOk, false);
     set_Bar_Format(11, resultTags->select_Pass() + " %p%");
+    set_Bar_Look(barRunning);
     ui->checkBox->setChecked(false);
     ui->checkBox->setEnabled(true);
     log_Msg(name, "PASS");
@@ -440,6 +526,7 @@ void device::fail_Report(QString name, bool unableToRun)
     ui->checkBox->setEnabled(true);
     ui->checkBox->setChecked(false);
     const QString text = unableToRun ? resultTags->select_Unknown() : resultTags->select_Fail();
+    set_Bar_Look(unableToRun ? barUnable : barFail);
     if (timeEstimate.isEmpty())
         set_Bar_Format(11, text + " %p%");
     else
@@ -477,6 +564,7 @@ void device::mensage_Log_Device_Windows_Abort()
 {
     readyForTest = 1;
     const QString text = resultTags->select_Abort();
+    set_Bar_Look(barAborted);
     g_List_Log_Device_Temp << get_Temp_Message_DateTime() << "Test Progress";
     const QString p2 = QString::number(progressValue, 'f', 2);
     QString shown;

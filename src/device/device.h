@@ -55,7 +55,15 @@ public:
     int get_Saved_Log_Lines() const { return savedLogLines; }
     void set_Saved_Log_Lines(int n) { savedLogLines = n; }
 
+    // Widths of the serial and firmware-revision columns, shared with the list's header.
+    static int serial_Column_Width();
+    static int revision_Column_Width();
+    static constexpr int modelMinimumWidth = 120;
+
     bool accordOpen = false;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 signals:
     void send_int_count(int);
@@ -107,6 +115,8 @@ private:
     void end_Report(bool done);
     void set_Bar_Format(int pointSize, const QString& format);
     void set_Status_Style(const char* image, bool enabled);
+    void set_Bar_Look(const char* const colours[3]);
+    void show_Model();
     void add_Staged_Message();
 
     TestDescriptor* descriptor;

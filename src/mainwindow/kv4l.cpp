@@ -22,11 +22,13 @@
 
 #include <QActionGroup>
 #include <QCloseEvent>
+#include <QCursor>
 #include <QDir>
 #include <QMenu>
 #include <QScrollBar>
 #include <QSpacerItem>
 #include <QTime>
+#include <QTimer>
 #include <QTranslator>
 #include <cstring>
 #include <iostream>
@@ -56,6 +58,14 @@ const uint64_t allDrives = 0xFF;
 // Largest array the discovery will allocate: beyond it the request fails as too large.
 const uint64_t maxRecords = 1638400;
 
+// A handle that stands out from its track: the list is often longer than the window.
+const char* const listScrollBarStyle =
+    "QScrollBar:vertical { width: 10px; background: rgb(225, 225, 225); border-radius: 5px; margin: 0; }"
+    "QScrollBar::handle:vertical { background: rgb(0, 161, 221); border-radius: 5px; min-height: 30px; }"
+    "QScrollBar::handle:vertical:hover, QScrollBar::handle:vertical:pressed { background: rgb(0, 120, 170); }"
+    "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical { height: 0; }"
+    "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical { background: none; }";
+
 QFont menu_Font()
 {
     return QFont("Helvetica Neue LT Std", 12, 50);
@@ -65,6 +75,7 @@ QFont menu_Font()
 KV4L::KV4L(QWidget* parent) : QMainWindow(parent), ui(new Ui::KV4L)
 {
     ui->setupUi(this);
+    align_Drive_List();
     ui->timeLabel->setText(QTime::currentTime().toString("hh:mm:ss"));
     timerId = startTimer(1000);
     center_On_Available_Desktop(this);
@@ -143,6 +154,21 @@ void KV4L::create_Menus()
     ui->toolButtonFile->setMenu(fileMenu);
     ui->toolButtonBasicTest->setMenu(basicTestMenu);
     ui->toolButtonLanguage->setMenu(languageMenu);
+
+    // An open menu holds the mouse, so its button never learns that the pointer left and stays
+    // drawn as pressed; once the menu is gone, look where the pointer really is.
+    const std::pair<QMenu*, QToolButton*> owners[] = {{fileMenu, ui->toolButtonFile},
+                                                      {basicTestMenu, ui->toolButtonBasicTest},
+                                                      {advancedMenu, ui->toolButtonAdvancedFeatures},
+                                                      {languageMenu, ui->toolButtonLanguage}};
+    for (auto [menu, button] : owners)
+        connect(menu, &QMenu::aboutToHide, button, [button = button] {
+            QTimer::singleShot(0, button, [button] {
+                button->setAttribute(Qt::WA_UnderMouse,
+                                     button->rect().contains(button->mapFromGlobal(QCursor::pos())));
+                button->update();
+            });
+        });
 }
 
 void KV4L::create_Language_Menu()
@@ -288,6 +314,8 @@ void KV4L::check_AdvanceFeatures()
     advancedMenu->clear();
     ui->toolButtonAdvancedFeatures->setMenu(nullptr);
     ui->toolButtonAdvancedFeatures->repaint();
+    // The menu is gone, so the next press must show the gate again, whatever stays selected.
+    advancedMenuBuilt = false;
     for (int i = 0; i < devices.size(); ++i)
         if (devices[i]->is_DeviceUI_Checked() && devices[i]->isTest() == 1)
             selectedIndexes.push_back(i);
@@ -297,7 +325,6 @@ void KV4L::check_AdvanceFeatures()
         ui->toolButtonAdvancedFeatures->setEnabled(false);
         ui->toolButtonAdvancedFeatures->setMenu(nullptr);
         ui->toolButtonAdvancedFeatures->repaint();
-        advancedMenuBuilt = false;
     }
 }
 
@@ -685,6 +712,32 @@ void KV4L::change_Log_Device()
     for (device* panel : qAsConst(devices))
         if (panel->accordOpen && informantionDevice)
             informantionDevice->set_Plain_Text_Edit(panel->get_List_Log_Device());
+}
+
+// The header's columns have the panels' widths. A panel keeps 10 pixels at its right beside the
+// list's scroll bar; the header's filler (10 or 20 pixels) and right margin take the same room.
+void KV4L::align_Drive_List()
+{
+    QScrollBar* bar = ui->mainScroll->verticalScrollBar();
+    bar->setStyleSheet(listScrollBarStyle);
+    ui->lbModel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    ui->lbModel->setMinimumWidth(device::modelMinimumWidth);
+    ui->lbSerialNumber->setFixedWidth(device::serial_Column_Width());
+    ui->lbRevision->setFixedWidth(device::revision_Column_Width());
+    bar->installEventFilter(this);
+    ui->widget_2->installEventFilter(this);
+}
+
+bool KV4L::eventFilter(QObject* watched, QEvent* event)
+{
+    QScrollBar* bar = ui->mainScroll->verticalScrollBar();
+    const QEvent::Type type = event->type();
+    if ((watched == ui->widget_2 && type == QEvent::Resize)
+        || (watched == bar && (type == QEvent::Show || type == QEvent::Hide))) {
+        const int panelRight = 10 + (bar->isVisibleTo(ui->mainScroll) ? bar->sizeHint().width() : 0);
+        ui->horizontalLayoutHeader->setContentsMargins(12, 2, qMax(0, panelRight - ui->widget_2->width()), 2);
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 // --- buttons and events --------------------------------------------------------------------

@@ -55,6 +55,7 @@ protected:
     void timerEvent(QTimerEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private slots:
     void format_Basic_Test_Menu();
@@ -95,6 +96,7 @@ private slots:
 
 private:
     void create_Menus();
+    void align_Drive_List();
     void create_Language_Menu();
     void create_basic_test_menu();
     void clear_Menu_Basic_Erase();
