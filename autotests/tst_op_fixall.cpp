@@ -1,6 +1,7 @@
 // The two repairs on virtual drives. Fix All Fast: a first self-test that passes, a 4096-byte
 // physical sector rewritten whole, a failing LBA above 2^32, the SMART self-test log (and its
-// index 0), the 51st failed self-test, a permanent bad sector, a failure that names no sector.
+// index 0), the 51st failed self-test, a permanent bad sector, a failure that names no sector,
+// a self-test that stands still.
 // Fix All Long: whole physical sectors up to the max LBA, the shortened last step, 50 and 51
 // unreadable sectors, a failed repair, a drive that vanishes.
 #include <QtTest>
@@ -166,6 +167,11 @@ private slots:
         QCOMPARE(r.status, 1);
         QVERIFY(r.errors.isEmpty());
         QVERIFY(r.log.filter("Repairing").isEmpty());
+
+        // A self-test that stands still for half an hour is given up.
+        r = run<FixAllFast>(drives.by_Serial("FF-STUCK"));
+        QCOMPARE(r.status, 1);
+        QCOMPARE(r.log.last(), error("Warning: FixAllFast::execute() - self-test stopped progressing for S/N: FF-STUCK"));
     }
 
     void longRewritesWholePhysicalSectorsUpToMaxLba()

@@ -19,6 +19,7 @@ LogsApplication* logFixAllFast() { return LogsApplication::Instance(); }
 constexpr uint8_t kSelfTestInProgress = 0x0F;
 constexpr uint8_t kSelfTestReadFailure = 0x07;
 constexpr uint32_t kMaxRepairs = 50;
+constexpr uint64_t kStallLimitNs = 30ull * 60 * 1000000000ull;
 constexpr uint8_t kSmartSelfTestLog = 0x06;
 constexpr uint8_t kExtSelfTestLog = 0x07;
 constexpr uint32_t kExtDescriptorsPerPage = 19;
@@ -197,6 +198,8 @@ int FixAllFast::self_Test_Pass()
 
     uint8_t status = kSelfTestInProgress;
     uint32_t remaining = 0;
+    uint32_t lastRemaining = UINT32_MAX;
+    uint64_t lastChange = get_Time_Source_Nanoseconds();
     while (status == kSelfTestInProgress && rc == 0) {
         if (abortRequested.load()) {
             get_library_information_ata_Get_DST(5);
@@ -206,6 +209,18 @@ int FixAllFast::self_Test_Pass()
         {
             QMutexLocker lock(&mutexFixAllFast);
             rc = ata_Get_DST_Progress(device, &remaining, &status);
+        }
+        const uint64_t now = get_Time_Source_Nanoseconds();
+        if (remaining != lastRemaining) {
+            lastRemaining = remaining;
+            lastChange = now;
+        } else if (status == kSelfTestInProgress && now - lastChange > kStallLimitNs) {
+            // A short self-test takes minutes: one that stands still this long will not end.
+            abort();
+            get_library_information_ata_Get_DST(1);
+            logFixAllFast()->kestrova_Log_Error("Warning: FixAllFast::execute() - self-test stopped progressing for S/N: "
+                                                + sn);
+            return 1;
         }
         const uint32_t p = remaining >= 100 ? 0 : 100 - remaining;
         if (passCount == 0) {
