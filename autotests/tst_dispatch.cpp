@@ -3,6 +3,7 @@
 #include "command.h"
 #include "common.h"
 #include "device.h"
+#include "dispatchwindow.h"
 #include "drivefile.h"
 #include "fonts.h"
 #include "kv4l.h"
@@ -11,7 +12,6 @@
 #include "translationstatic.h"
 
 #include <QCheckBox>
-#include <QDialog>
 #include <QMenu>
 #include <QPointer>
 #include <QProgressBar>
@@ -21,29 +21,6 @@
 #include <QtTest>
 
 namespace {
-
-void check(device* panel)
-{
-    panel->findChild<QCheckBox*>("checkBox")->click();
-}
-
-QString bar(device* panel)
-{
-    return panel->findChild<QProgressBar*>("progressBar")->format();
-}
-
-QStringList log_Since(int from)
-{
-    QStringList out;
-    for (const QString& l : LogsApplication::Instance()->get_List_log().mid(from))
-        out << l.mid(l.indexOf(" |   ") + 5).chopped(1);
-    return out;
-}
-
-int log_Size()
-{
-    return LogsApplication::Instance()->get_List_log().size();
-}
 
 QJsonObject maker(const QString& name, const QString& serial, qint64 maxLba = 200000)
 {
@@ -61,23 +38,6 @@ QJsonObject slow(const QString& name, const QString& serial)
 void trigger(KV4L& w, const char* slot)
 {
     QVERIFY(QMetaObject::invokeMethod(&w, slot));
-}
-
-// Answers the next modal confirmation with the key, once it is the active window as a user's
-// click would make it; one left open is closed unconfirmed.
-void answer_Next_Confirmation(Qt::Key key)
-{
-    QTimer::singleShot(0, [key] {
-        QPointer<QWidget> dialog = QApplication::activeModalWidget();
-        QVERIFY(dialog);
-        dialog->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(dialog));
-        QTest::keyClick(dialog, key);
-        QTimer::singleShot(3000, [dialog] {
-            if (dialog && dialog->isVisible())
-                static_cast<QDialog*>(dialog.data())->done(0);
-        });
-    });
 }
 
 QStringList panel_Log(device* panel)
@@ -194,13 +154,11 @@ private slots:
         check(p[1]);
 
         int from = log_Size();
-        answer_Next_Confirmation(Qt::Key_Escape);
-        trigger(w, "on_actionFix_All_Fast_triggered");
+        trigger_Confirmed(w, "on_actionFix_All_Fast_triggered", Qt::Key_Escape);
         QCOMPARE(log_Since(from), (QStringList{"Called: Fix All fast", "Fix All fast test rejected by user"}));
 
         from = log_Size();
-        answer_Next_Confirmation(Qt::Key_F8);
-        trigger(w, "on_actionFix_All_Long_triggered");
+        trigger_Confirmed(w, "on_actionFix_All_Long_triggered");
         QCOMPARE(log_Since(from).mid(0, 1), QStringList{"Called: Fix All long"});
         QVERIFY(log_Since(from).contains("Quantity of devices selected to test: 2"));
         QTRY_VERIFY_WITH_TIMEOUT(p[0]->isTest() == 1 && p[1]->isTest() == 1, 60000);
@@ -211,8 +169,7 @@ private slots:
         QCOMPARE(panel_Log(p[1]), (QStringList{"Fix All Long Started", "Error LBA: 300", "Fix All Long FAIL"}));
 
         check(p[0]);
-        answer_Next_Confirmation(Qt::Key_F8);
-        trigger(w, "on_actionFix_All_Fast_triggered");
+        trigger_Confirmed(w, "on_actionFix_All_Fast_triggered");
         QTRY_VERIFY_WITH_TIMEOUT(p[0]->isTest() == 1, 60000);
         QCOMPARE(panel_Log(p[0]).mid(6), (QStringList{"Fix All Fast Started", "Fix All Fast PASS"}));
         QTRY_COMPARE(MainTest::live_Count(), 0);

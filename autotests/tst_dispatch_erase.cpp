@@ -3,6 +3,7 @@
 // and the drives show afterwards.
 #include "common.h"
 #include "device.h"
+#include "dispatchwindow.h"
 #include "drivefile.h"
 #include "fonts.h"
 #include "kv4l.h"
@@ -22,47 +23,9 @@
 
 namespace {
 
-void check(device* panel)
-{
-    panel->findChild<QCheckBox*>("checkBox")->click();
-}
-
-QString bar(device* panel)
-{
-    return panel->findChild<QProgressBar*>("progressBar")->format();
-}
-
-QStringList log_Since(int from)
-{
-    QStringList out;
-    for (const QString& l : LogsApplication::Instance()->get_List_log().mid(from))
-        out << l.mid(l.indexOf(" |   ") + 5).chopped(1);
-    return out;
-}
-
-int log_Size()
-{
-    return LogsApplication::Instance()->get_List_log().size();
-}
-
 QJsonObject drive(const QString& serial, qint64 maxLba)
 {
     return virtual_Drive(serial, "Brevane BV" + serial, serial, maxLba);
-}
-
-// Triggers an action whose confirmation runs modally, answering it with the key.
-void trigger_Confirmed(KV4L& w, const char* slot, Qt::Key key = Qt::Key_F8)
-{
-    QTimer* answer = new QTimer;
-    QObject::connect(answer, &QTimer::timeout, answer, [answer, key] {
-        if (QWidget* modal = QApplication::activeModalWidget()) {
-            QTest::keyClick(modal, key);
-            answer->stop();
-            answer->deleteLater();
-        }
-    });
-    answer->start(20);
-    QVERIFY(QMetaObject::invokeMethod(&w, slot));
 }
 
 template <class Dialog>

@@ -1,0 +1,51 @@
+#pragma once
+
+// Driving the main window's operations from a suite: ticking panels, their bars, the
+// application log's new lines and answering a confirmation.
+#include <QApplication>
+#include <QCheckBox>
+#include <QProgressBar>
+#include <QTimer>
+#include <QtTest>
+
+#include "device.h"
+#include "kv4l.h"
+#include "logsapplication.h"
+
+inline void check(device* panel)
+{
+    panel->findChild<QCheckBox*>("checkBox")->click();
+}
+
+inline QString bar(device* panel)
+{
+    return panel->findChild<QProgressBar*>("progressBar")->format();
+}
+
+inline QStringList log_Since(int from)
+{
+    QStringList out;
+    for (const QString& l : LogsApplication::Instance()->get_List_log().mid(from))
+        out << l.mid(l.indexOf(" |   ") + 5).chopped(1);
+    return out;
+}
+
+inline int log_Size()
+{
+    return LogsApplication::Instance()->get_List_log().size();
+}
+
+// Triggers an action whose confirmation runs modally, answering it with the key.
+inline void trigger_Confirmed(KV4L& w, const char* slot, Qt::Key key = Qt::Key_F8)
+{
+    QTimer* answer = new QTimer;
+    QObject::connect(answer, &QTimer::timeout, answer, [answer, key] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            QTest::keyClick(modal, key);
+            answer->stop();
+            answer->deleteLater();
+        }
+    });
+    answer->start(20);
+    QVERIFY(QMetaObject::invokeMethod(&w, slot));
+}
