@@ -35,12 +35,20 @@ public:
     bool load(const QString& fixture, const QByteArray& replaceFrom = {}, const QByteArray& replaceTo = {})
     {
         QFile in(fixture_Path(fixture));
-        if (!dir.isValid() || !in.open(QIODevice::ReadOnly))
+        if (!in.open(QIODevice::ReadOnly))
             return false;
         QByteArray text = in.readAll();
         if (!replaceFrom.isEmpty())
             text.replace(replaceFrom, replaceTo);
-        const QString path = dir.path() + "/" + QString::number(++loads) + "-" + fixture;
+        return load_Text(text, fixture);
+    }
+
+    // A description made by the test itself.
+    bool load_Text(const QByteArray& text, const QString& name = "drives.json")
+    {
+        if (!dir.isValid())
+            return false;
+        const QString path = dir.path() + "/" + QString::number(++loads) + "-" + name;
         QFile out(path);
         if (!out.open(QIODevice::WriteOnly) || out.write(text) != text.size())
             return false;

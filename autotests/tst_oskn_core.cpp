@@ -201,7 +201,20 @@ private slots:
         QCOMPARE(outcome(hex("700005000000000a00000000210000000000"), false), int(OSKN_BAD_PARAMETER));
         QCOMPARE(outcome(hex("700007000000000a00000000270000000000"), false), int(OSKN_CANNOT_PERFORM));
         QCOMPARE(outcome(hex("700002000000000a00000000041b00000000"), false), int(OSKN_IN_PROGRESS));
-        QCOMPARE(outcome(hex("700001000000000a00000000000000000000"), false), int(OSKN_SUCCESS));
+        // NO SENSE and RECOVERED ERROR say nothing was done, unless a pass-through command's
+        // registers (00h/1Dh) show it finished: ready, no ERR/DF/BSY/DRQ.
+        QCOMPARE(outcome(hex("700001000000000a00000000000000000000"), false), int(OSKN_INCOMPLETE));
+        QCOMPARE(outcome(hex("700000000000000a00000000000000000000"), false), int(OSKN_INCOMPLETE));
+        QCOMPARE(outcome(hex("700000000000000a00000000000000000000"), true), int(OSKN_INCOMPLETE));
+        QCOMPARE(outcome(hex("72010000 00000000"), true), int(OSKN_INCOMPLETE));
+        QCOMPARE(outcome(hex("7201001d 00000000"), true), int(OSKN_INCOMPLETE));
+        QCOMPARE(outcome(hex("7201001d 0000000e 090c0000 00000000004f00c2 4050"), false), int(OSKN_INCOMPLETE));
+        QCOMPARE(outcome(hex("7201001d 0000000e 090c0000 00000000004f00c2 0000"), true), int(OSKN_INCOMPLETE));
+        QCOMPARE(outcome(hex("7201001d 0000000e 090c0000 00000000004f00c2 40d0"), true), int(OSKN_INCOMPLETE));
+        QCOMPARE(outcome(hex("7200001d 0000000e 090c0000 00000000004f00c2 4050"), true), int(OSKN_INCOMPLETE));
+        QCOMPARE(outcome(hex("720b0000 0000000e 090c0000 00000000004f00c2 4050"), true), int(OSKN_NOT_SUPPORTED));
+        QCOMPARE(outcome(hex("700001000000000a 00000000 001d 00000000"), true), int(OSKN_INCOMPLETE)); // fixed, no status
+        QCOMPARE(outcome(hex("700001005000000a 00000000 001d 00000000"), true), int(OSKN_SUCCESS));
 
         // ATA registers decide for pass-through: ABRT, UNC, IDNF, and CK_COND success.
         QCOMPARE(outcome(hex("720b0000 0000000e 090c0004 0000000000000000 4051"), true), int(OSKN_NOT_SUPPORTED));
@@ -211,6 +224,25 @@ private slots:
         // Aborted without registers: the bridge or drive refused the command.
         QCOMPARE(outcome(hex("70000b00000000 0a 00000000 0000 00000000"), true), int(OSKN_NOT_SUPPORTED));
         QCOMPARE(outcome(hex("70000b00000000 0a 00000000 0000 00000000"), false), int(OSKN_FAILURE));
+
+        // A data-in command also needs its data: exact transfers all of it, allocation-length
+        // commands (INQUIRY) at least some.
+        struct Case { uint8_t op; uint32_t residual; int rc; };
+        for (const Case& k : {Case{0x88, 0, OSKN_SUCCESS}, Case{0x88, 512, OSKN_INCOMPLETE},
+                              Case{0x88, 4096, OSKN_INCOMPLETE}, Case{0x85, 1, OSKN_INCOMPLETE},
+                              Case{0x28, 512, OSKN_INCOMPLETE}, Case{0x12, 60, OSKN_SUCCESS},
+                              Case{0x12, 4096, OSKN_INCOMPLETE}}) {
+            const uint8_t cdb[16] = {k.op};
+            uint8_t data[4096];
+            ScsiCommand c;
+            c.cdb = cdb;
+            c.cdbLength = 16;
+            c.direction = DataDirection::In;
+            c.data = data;
+            c.dataLength = sizeof data;
+            c.residual = k.residual;
+            QCOMPARE(map_Command_Result(TransportResult::Delivered, c, none, k.op == 0x85), k.rc);
+        }
     }
 
     void ataStrings()

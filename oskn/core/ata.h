@@ -45,7 +45,7 @@ enum : uint8_t {
 constexpr uint8_t SmartLbaMid = 0x4F, SmartLbaHigh = 0xC2;
 constexpr uint8_t SmartExceededMid = 0xF4, SmartExceededHigh = 0x2C;
 // Status and error register bits.
-constexpr uint8_t StatusErr = 0x01, StatusDf = 0x20, StatusBsy = 0x80;
+constexpr uint8_t StatusErr = 0x01, StatusDrq = 0x08, StatusDf = 0x20, StatusDrdy = 0x40, StatusBsy = 0x80;
 constexpr uint8_t ErrorAbrt = 0x04, ErrorIdnf = 0x10, ErrorUnc = 0x40;
 } // namespace ata
 

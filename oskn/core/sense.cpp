@@ -113,23 +113,27 @@ SenseData parse_Sense(const uint8_t* s, uint32_t length)
     return out;
 }
 
-int map_Command_Result(TransportResult delivered, const ScsiCommand& command, const SenseData& sense,
-                       bool isAta)
+namespace {
+
+// The ATA status of a finished command: ready, no error or fault, not busy or still moving data.
+bool ata_Completed(const AtaResult& a)
 {
-    switch (delivered) {
-    case TransportResult::NoDevice:
-        return OSKN_DEVICE_GONE;
-    case TransportResult::OsFailure:
-        return OSKN_OS_PASSTHROUGH_FAILURE;
-    case TransportResult::Delivered:
-        break;
-    }
-    if (command.timedOut)
-        return OSKN_TIMEOUT;
-    if (isAta && sense.ata.valid) {
+    return (a.status & ata::StatusDrdy) &&
+           !(a.status & (ata::StatusErr | ata::StatusDf | ata::StatusBsy | ata::StatusDrq));
+}
+
+// Commands whose transfer length is exact (media reads, ATA data-in): any residual means data
+// is missing. The others take an allocation length and may return less, but not nothing.
+bool exact_Transfer(const ScsiCommand& command)
+{
+    const uint8_t op = command.cdb ? command.cdb[0] : 0;
+    return op == 0x85 || op == 0xA1 || op == 0x28 || op == 0x88 || op == 0xA8;
+}
+
+int status_Result(const ScsiCommand& command, const SenseData& sense, bool isAta)
+{
+    if (isAta && sense.ata.valid && (sense.ata.status & (ata::StatusErr | ata::StatusDf))) {
         const AtaResult& a = sense.ata;
-        if (!(a.status & (ata::StatusErr | ata::StatusDf)))
-            return OSKN_SUCCESS;
         if (a.error & ata::ErrorUnc)
             return OSKN_COMMAND_FAILURE;
         if (a.error & ata::ErrorIdnf)
@@ -146,8 +150,13 @@ int map_Command_Result(TransportResult delivered, const ScsiCommand& command, co
         return OSKN_FAILURE;
     switch (sense.key) {
     case sensekey::NoSense:
+        return OSKN_INCOMPLETE;
     case sensekey::RecoveredError:
-        return OSKN_SUCCESS;
+        // The one CHECK CONDITION that is a success: a pass-through command's registers,
+        // returned on request (CK_COND), showing the command done.
+        if (isAta && sense.asc == 0x00 && sense.ascq == 0x1D && sense.ata.valid && ata_Completed(sense.ata))
+            return OSKN_SUCCESS;
+        return OSKN_INCOMPLETE;
     case sensekey::NotReady:
         // 04/04 format, 04/09 self-test, 04/1B sanitize: the drive is busy with its own work.
         if (sense.asc == 0x04 && (sense.ascq == 0x04 || sense.ascq == 0x09 || sense.ascq == 0x1B))
@@ -174,6 +183,29 @@ int map_Command_Result(TransportResult delivered, const ScsiCommand& command, co
     default:
         return OSKN_FAILURE;
     }
+}
+
+} // namespace
+
+int map_Command_Result(TransportResult delivered, const ScsiCommand& command, const SenseData& sense,
+                       bool isAta)
+{
+    switch (delivered) {
+    case TransportResult::NoDevice:
+        return OSKN_DEVICE_GONE;
+    case TransportResult::OsFailure:
+        return OSKN_OS_PASSTHROUGH_FAILURE;
+    case TransportResult::Delivered:
+        break;
+    }
+    if (command.timedOut)
+        return OSKN_TIMEOUT;
+    const int rc = status_Result(command, sense, isAta);
+    // A good status over a read that brought nothing (or too little) is no read.
+    if (rc == OSKN_SUCCESS && command.direction == DataDirection::In && command.dataLength &&
+        (command.residual >= command.dataLength || (command.residual && exact_Transfer(command))))
+        return OSKN_INCOMPLETE;
+    return rc;
 }
 
 } // namespace oskn

@@ -478,7 +478,8 @@ void parse_Drive(const json& j, size_t index, const std::string& imageDirectory,
         for (size_t i = 0; i < a.size(); ++i) {
             const std::string p = "faults[" + std::to_string(i) + "]";
             require_Object(a[i], p);
-            check_Keys(a[i], p + ".", {"scsiOpcode", "ataCommand", "feature", "sense", "ataError", "skip", "count"});
+            check_Keys(a[i], p + ".",
+                       {"scsiOpcode", "ataCommand", "feature", "sense", "ataError", "noData", "hang", "skip", "count"});
             Fault f;
             const bool scsi = a[i].contains("scsiOpcode"), ata = a[i].contains("ataCommand");
             if (scsi == ata)
@@ -507,6 +508,12 @@ void parse_Drive(const json& j, size_t index, const std::string& imageDirectory,
                 if (f.ataError == 0)
                     fail(p + ".ataError", "an error register of 0 is no error");
             }
+            if (a[i].contains("noData"))
+                f.noData = get_Bool(a[i]["noData"], p + ".noData");
+            if (a[i].contains("hang"))
+                f.hang = get_Bool(a[i]["hang"], p + ".hang");
+            if (int(a[i].contains("sense")) + int(a[i].contains("ataError")) + int(f.noData) + int(f.hang) > 1)
+                fail(p, "give at most one of sense, ataError, noData and hang");
             if (a[i].contains("skip"))
                 f.skip = uint32_t(get_Unsigned(a[i]["skip"], p + ".skip", UINT32_MAX));
             if (a[i].contains("count"))

@@ -551,6 +551,26 @@ const Fault* VirtualDrive::injectFault(bool ata, uint8_t opcode, int feature)
     return nullptr;
 }
 
+namespace {
+
+// The faults that are not a sense: a good status without the data, or no answer at all.
+bool answer_Fault(const Fault& f, const ScsiCommand& c, VirtualDrive::Reply& r, uint64_t now)
+{
+    if (f.noData) {
+        r.status = 0;
+        r.sense.clear();
+        r.residual = c.dataLength;
+        return true;
+    }
+    if (f.hang) {
+        r.waitUntil = now + (uint64_t(std::max<uint32_t>(1, c.timeoutSeconds)) + 1) * NS;
+        return true;
+    }
+    return false;
+}
+
+} // namespace
+
 // ------------------------------------------------------------------------------------------
 // SCSI commands.
 
@@ -572,7 +592,8 @@ void VirtualDrive::scsiCommand(ScsiCommand& c, Reply& r, uint64_t now)
     }
     if (!d_.faults.empty())
         if (const Fault* f = injectFault(false, op, -1)) {
-            r.fixed(f->senseKey, f->asc, f->ascq);
+            if (!answer_Fault(*f, c, r, now))
+                r.fixed(f->senseKey, f->asc, f->ascq);
             return;
         }
 
@@ -1395,6 +1416,8 @@ void VirtualDrive::ataPassThrough(ScsiCommand& c, Reply& r, uint64_t now)
 
     if (!d_.faults.empty())
         if (const Fault* f = injectFault(true, cmd, tf.feature)) {
+            if (answer_Fault(*f, c, r, now))
+                return;
             if (f->useSense)
                 r.fixed(f->senseKey, f->asc, f->ascq);
             else

@@ -34,6 +34,8 @@ struct Fault {
     uint8_t senseKey = 0x04, asc = 0x44, ascq = 0x00; // default HARDWARE ERROR, INTERNAL TARGET FAILURE
     uint8_t ataError = 0x04;  // for ATA faults: error register (ABRT)
     bool useSense = false;    // an ATA fault given an explicit sense answers with it
+    bool noData = false;      // GOOD status, but no data arrives (residual = the whole length)
+    bool hang = false;        // no answer within the host's timeout
     uint32_t skip = 0;        // let this many matching commands pass first
     int64_t count = -1;       // fail this many times, -1 = always
 };

@@ -20,7 +20,9 @@ enum {
     OSKN_TIMEOUT = 11,                // the command did not complete in time
     OSKN_DEVICE_GONE = 12,            // the drive no longer answers (unplugged)
     OSKN_INVALID_DEVICE = 13,         // the record was not filled by this library
-    OSKN_CANNOT_PERFORM = 14          // the drive cannot perform this operation ("unable to run")
+    OSKN_CANNOT_PERFORM = 14,         // the drive cannot perform this operation ("unable to run")
+    OSKN_INCOMPLETE = 15              // the drive answered without saying the command was done:
+                                      // NO SENSE / RECOVERED ERROR, or its data did not arrive
 };
 
 #ifdef __cplusplus
