@@ -78,15 +78,30 @@ private slots:
             error("Warning: shortdst::execute() - returned: UNABLE TO RUN for SN: DST-QUERY-14")}));
     }
 
-    void startRefusedIsFailureWithTheRealCode()
+    // A drive that cannot self-test is UNABLE TO RUN; any other refused start is a failure. Both
+    // log the library's real code.
+    void refusedStart_data()
     {
-        const Run r = run(drives.by_Serial("DST-START-14"));
-        QCOMPARE(r.status, 1);
+        QTest::addColumn<QString>("serial");
+        QTest::addColumn<int>("returned");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("verdict");
+        QTest::newRow("cannot") << "DST-START-14" << 14 << 14 << "UNABLE TO RUN";
+        QTest::newRow("hardware error") << "DST-START-3" << 3 << 1 << "FAILURE";
+    }
+    void refusedStart()
+    {
+        QFETCH(QString, serial);
+        QFETCH(int, returned);
+        QFETCH(QString, verdict);
+        const Run r = run(drives.by_Serial(serial));
+        QTEST(r.status, "status");
         QVERIFY(r.percents.isEmpty());
         QCOMPARE(r.log, QStringList({
-            debug("Starting test: Short Drive Self Test - SN: DST-START-14"),
-            info("Library information: OSKNOPERATIONS_API int ata_Get_DST_Progress() returned: 14"),
-            error("Warning: shortdst::execute() - returned: FAILURE for SN: DST-START-14")}));
+            debug("Starting test: Short Drive Self Test - SN: " + serial),
+            info("Library information: OSKNOPERATIONS_API int ata_Get_DST_Progress() returned: "
+                 + QString::number(returned)),
+            error("Warning: shortdst::execute() - returned: " + verdict + " for SN: " + serial)}));
     }
 
     void failingSelfTestBehindSuccessfulCalls()

@@ -46,6 +46,11 @@ int shortdst::execute()
     }
     if (rc != 0) {
         get_library_information(rc);
+        // A drive that cannot self-test is not a failed drive.
+        if (rc == 14) {
+            logShortDst()->kestrova_Log_Error("Warning: shortdst::execute() - returned: UNABLE TO RUN for SN: " + sn);
+            return 14;
+        }
         logShortDst()->kestrova_Log_Error("Warning: shortdst::execute() - returned: FAILURE for SN: " + sn);
         return 1;
     }
