@@ -119,6 +119,21 @@ bool fill_Ones(_tDevice* d, uint64_t from, uint64_t to)
     return true;
 }
 
+// The drives of OSKN_VIRTUAL_DRIVES, in records filled by the library.
+std::vector<_tDevice> list_Drives()
+{
+    uint32_t count = 0;
+    versionBlock block;
+    if (get_Device_Count(&count, OSKN_SCAN_ALL_DRIVES) != OSKN_SUCCESS || get_Version_Block(&block) != OSKN_SUCCESS)
+        return {};
+    std::vector<_tDevice> records(count);
+    std::memset(records.data(), 0, count * sizeof(_tDevice));
+    if (get_Device_List(records.data(), count * uint32_t(sizeof(_tDevice)), block, OSKN_SCAN_ALL_DRIVES) !=
+        OSKN_SUCCESS)
+        return {};
+    return records;
+}
+
 } // namespace
 
 class TestOsknVirtualCalls : public QObject {
@@ -137,16 +152,8 @@ private slots:
         std::ofstream(path) << kDrives;
         qputenv("OSKN_VIRTUAL_DRIVES", QByteArray::fromStdString(path));
         set_Time_Scale(1000.0);
-
-        uint32_t count = 0;
-        QCOMPARE(get_Device_Count(&count, OSKN_SCAN_ALL_DRIVES), int(OSKN_SUCCESS));
-        QCOMPARE(int(count), int(DriveCount));
-        drives.resize(count);
-        std::memset(drives.data(), 0, count * sizeof(_tDevice));
-        versionBlock block;
-        QCOMPARE(get_Version_Block(&block), int(OSKN_SUCCESS));
-        QCOMPARE(get_Device_List(drives.data(), count * uint32_t(sizeof(_tDevice)), block, OSKN_SCAN_ALL_DRIVES),
-                 int(OSKN_SUCCESS));
+        drives = list_Drives();
+        QCOMPARE(int(drives.size()), int(DriveCount));
     }
 
     void cleanupTestCase() { set_Time_Scale(1.0); }
@@ -241,6 +248,26 @@ private slots:
         _tDevice zero; // not a drive the library filled
         std::memset(&zero, 0, sizeof zero);
         QCOMPARE(rd(&zero, 0, 1, back.data()), int(OSKN_INVALID_DEVICE));
+    }
+
+    void tenByteCommandsBelongToTheDrive()
+    {
+        // An old bridge at one path, then another drive found there that takes READ(16) but
+        // fails READ(10): it must not inherit the old bridge's 10-byte commands.
+        const QByteArray saved = qgetenv("OSKN_VIRTUAL_DRIVES");
+        auto at_Port = [&](const char* file, const char* drive) {
+            const std::string path = dir.path().toStdString() + "/" + file;
+            std::ofstream(path) << R"({ "drives": [ { "name": "port", "maxLba": 4095, )" << drive << " } ] }";
+            qputenv("OSKN_VIRTUAL_DRIVES", QByteArray::fromStdString(path));
+            return list_Drives();
+        };
+        uint8_t sector[512];
+        std::vector<_tDevice> old = at_Port("port-1.json", R"("serial": "OLD-1", "sixteenByteCommands": false)");
+        std::vector<_tDevice> now = at_Port("port-2.json", R"("serial": "NEW-2", "faults": [ { "scsiOpcode": "0x28" } ])");
+        qputenv("OSKN_VIRTUAL_DRIVES", saved);
+        QCOMPARE(old.size() + now.size(), size_t(2));
+        QCOMPARE(rd(&old[0], 0, 1, sector), int(OSKN_SUCCESS));
+        QCOMPARE(rd(&now[0], 0, 1, sector), int(OSKN_SUCCESS));
     }
 
     void smartHealthAndSpinDown()

@@ -25,9 +25,6 @@ struct DriveState {
     // (READ NATIVE MAX ADDRESS then SET MAX ADDRESS) can hold it around its commands.
     std::recursive_mutex lock;
 
-    // The drive (or its bridge) refused READ(16)/WRITE(16) as unknown: use the 10-byte forms.
-    std::atomic<bool> tenByteCommands{false};
-
     std::mutex jobMutex; // guards the fields below
     bool writeSameRunning = false;
     uint64_t writeSameStart = 0, writeSameEnd = 0, writeSameDone = 0;
@@ -43,6 +40,10 @@ struct Drive {
     bool noMedium = false;
     std::shared_ptr<DeviceChannel> channel;
     std::shared_ptr<DriveState> state; // one per drive path
+
+    // The drive (or its bridge) refused READ(16)/WRITE(16) as unknown: use the 10-byte forms.
+    // Learnt per discovery, not per path: another drive may be found at the same path later.
+    std::atomic<bool> tenByteCommands{false};
 };
 
 // Library area of the record (offsets inside _tDevice).

@@ -202,14 +202,14 @@ int read_Write(Drive& drive, bool write, uint8_t protect, bool dpo, bool fua, bo
                uint8_t groupNumber, uint32_t count, uint8_t* data, uint32_t bytes)
 {
     const bool fits10 = lba + count <= 0x100000000ull && count <= 0xFFFF;
-    if (!drive.state->tenByteCommands || !fits10) {
+    if (!drive.tenByteCommands || !fits10) {
         const Cdb c16 = write ? cdb::write_16(protect, dpo, fua, lba, count, groupNumber)
                               : cdb::read_16(protect, dpo, fua, rarc, lba, count, groupNumber);
         const int rc = scsi_Command(drive, c16, write ? DataDirection::Out : DataDirection::In, data, bytes,
                                     TimeoutLong);
-        if (rc != OSKN_NOT_SUPPORTED || !fits10 || drive.state->tenByteCommands)
+        if (rc != OSKN_NOT_SUPPORTED || !fits10 || drive.tenByteCommands)
             return cannot_If_Unsupported(rc);
-        drive.state->tenByteCommands = true;
+        drive.tenByteCommands = true;
     }
     const Cdb c10 = write ? cdb::write_10(protect, dpo, fua, uint32_t(lba), uint16_t(count), groupNumber)
                           : cdb::read_10(protect, dpo, fua, rarc, uint32_t(lba), uint16_t(count), groupNumber);
