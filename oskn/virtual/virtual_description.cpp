@@ -62,6 +62,39 @@ struct BadField {
     throw BadField{field, problem};
 }
 
+// Text from the file as it may appear in a message: one short line whatever the file holds.
+// Bytes outside printable ASCII (a NUL, a line break, a control character) are written as
+// \xHH, quotes and backslashes escaped, and the text cut after `most` bytes.
+std::string echo(const std::string& text, size_t most = 48)
+{
+    static const char digits[] = "0123456789ABCDEF";
+    std::string out;
+    for (size_t i = 0; i < text.size() && i < most; ++i) {
+        const unsigned char c = static_cast<unsigned char>(text[i]);
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += char(c);
+        } else if (c < 0x20 || c > 0x7E) {
+            out += "\\x";
+            out += digits[c >> 4];
+            out += digits[c & 0x0F];
+        } else {
+            out += char(c);
+        }
+    }
+    if (text.size() > most)
+        out += "...";
+    return out;
+}
+
+bool has_Control(const std::string& text)
+{
+    for (unsigned char c : text)
+        if (c < 0x20 || c == 0x7F)
+            return true;
+    return false;
+}
+
 // Numbers may be written as JSON integers or as "0x..." strings (opcodes, sense codes).
 uint64_t get_Unsigned(const json& v, const std::string& field, uint64_t max = UINT64_MAX)
 {
@@ -136,7 +169,7 @@ void check_Keys(const json& object, const std::string& prefix, std::initializer_
             if (it.key() == k)
                 found = true;
         if (!found)
-            fail(prefix + it.key(), "unknown field");
+            fail(prefix + echo(it.key()), "unknown field");
     }
 }
 
@@ -155,7 +188,7 @@ uint32_t get_Feature_List(const json& v, const std::string& field)
                 found = true;
             }
         if (!found)
-            fail(item, "unknown feature \"" + name + "\"");
+            fail(item, "unknown feature \"" + echo(name) + "\"");
     }
     return bits;
 }
@@ -178,7 +211,7 @@ SelfTestOutcome get_Outcome(const json& v, const std::string& field)
     for (const auto& n : names)
         if (s == n.first)
             return n.second;
-    fail(field, "unknown outcome \"" + s + "\"");
+    fail(field, "unknown outcome \"" + echo(s) + "\"");
 }
 
 void parse_Drive(const json& j, size_t index, const std::string& imageDirectory, Description& d)
@@ -193,9 +226,11 @@ void parse_Drive(const json& j, size_t index, const std::string& imageDirectory,
                 "faults", "disappearAfterSeconds", "storage", "imageFile"});
 
     d.name = j.contains("name") ? get_String(j["name"], "name") : "virtual" + std::to_string(index);
-    if (d.name.empty() || d.name.size() > 64 ||
-        d.name.find_first_of("/\\ \t\r\n") != std::string::npos)
-        fail("name", "must be 1 to 64 characters without blanks or slashes");
+    // The name is the drive's path: a NUL or control character would cut or garble it (and the
+    // image file named after it), so two drives could end up as one.
+    if (d.name.empty() || d.name.size() > 64 || d.name.find_first_of("/\\ ") != std::string::npos ||
+        has_Control(d.name))
+        fail("name", "must be 1 to 64 characters without blanks, slashes or control characters");
 
     // The record holds 30, 41 and 21 bytes with the NUL, but IDENTIFY holds 20, 40 and 8.
     d.model = j.contains("model") ? get_Ata_String(j["model"], "model", 40) : "Virtual Disk";
@@ -217,7 +252,7 @@ void parse_Drive(const json& j, size_t index, const std::string& imageDirectory,
                 found = true;
             }
         if (!found)
-            fail("interface", "unknown interface \"" + s + "\" (ata, sata, scsi, sas, usb, raid, mmc, nvme)");
+            fail("interface", "unknown interface \"" + echo(s) + "\" (ata, sata, scsi, sas, usb, raid, mmc, nvme)");
     }
     if (j.contains("driveType")) {
         static const std::pair<const char*, uint8_t> names[] = {
@@ -230,7 +265,7 @@ void parse_Drive(const json& j, size_t index, const std::string& imageDirectory,
                 found = true;
             }
         if (!found)
-            fail("driveType", "unknown drive type \"" + s + "\" (disk, optical, tape, enclosure)");
+            fail("driveType", "unknown drive type \"" + echo(s) + "\" (disk, optical, tape, enclosure)");
         d.notADisk = d.peripheralType != 0;
     }
     d.ataPassThrough = !d.notADisk;
@@ -535,8 +570,9 @@ void parse_Drive(const json& j, size_t index, const std::string& imageDirectory,
         std::string file = d.name + ".img";
         if (j.contains("imageFile")) {
             file = get_String(j["imageFile"], "imageFile");
-            if (file.empty() || file.find('/') != std::string::npos || file == "." || file == "..")
-                fail("imageFile", "a plain file name inside imageDirectory");
+            if (file.empty() || file.find('/') != std::string::npos || file == "." || file == ".." ||
+                has_Control(file))
+                fail("imageFile", "a plain file name inside imageDirectory, without control characters");
         }
         if (imageDirectory.empty())
             fail("imageDirectory", "missing at the top level, and this drive keeps its data in an image");
@@ -575,14 +611,26 @@ bool parse_Description_File(const std::string& jsonPath, std::vector<Description
     std::stringstream text;
     text << in.rdbuf();
     json root;
+    // The parser keeps the last of two equal keys: a description saying two things at once is
+    // refused instead. One set of keys per object being read.
+    std::vector<std::set<std::string>> objects;
+    const json::parser_callback_t onlyOnce = [&](int, json::parse_event_t event, json& parsed) {
+        if (event == json::parse_event_t::object_start)
+            objects.emplace_back();
+        else if (event == json::parse_event_t::object_end && !objects.empty())
+            objects.pop_back();
+        else if (event == json::parse_event_t::key && !objects.empty() &&
+                 !objects.back().insert(parsed.get<std::string>()).second)
+            fail(echo(parsed.get<std::string>()), "appears twice in one object");
+        return true;
+    };
     try {
-        root = json::parse(text.str());
+        root = json::parse(text.str(), onlyOnce);
     } catch (const json::exception& e) {
-        std::string what = e.what();
-        for (char& c : what)
-            if (c == '\n' || c == '\r')
-                c = ' ';
-        error = jsonPath + ": not valid JSON: " + what;
+        error = jsonPath + ": not valid JSON: " + echo(e.what(), 200);
+        return false;
+    } catch (const BadField& bad) {
+        error = jsonPath + ": field \"" + bad.field + "\": " + bad.problem;
         return false;
     }
 
@@ -600,6 +648,8 @@ bool parse_Description_File(const std::string& jsonPath, std::vector<Description
             imageDirectory = get_String(root["imageDirectory"], "imageDirectory");
             if (imageDirectory.empty())
                 fail("imageDirectory", "must not be empty");
+            if (has_Control(imageDirectory))
+                fail("imageDirectory", "must not hold control characters");
             if (imageDirectory[0] != '/') {
                 const size_t slash = jsonPath.rfind('/');
                 std::string base = slash == std::string::npos ? "." : jsonPath.substr(0, slash);
@@ -617,13 +667,13 @@ bool parse_Description_File(const std::string& jsonPath, std::vector<Description
         for (size_t i = 0; i < list.size(); ++i) {
             where = "drive " + std::to_string(i);
             if (list[i].is_object() && list[i].contains("name") && list[i]["name"].is_string())
-                where += " (\"" + list[i]["name"].get<std::string>() + "\")";
+                where += " (\"" + echo(list[i]["name"].get<std::string>()) + "\")";
             Description d;
             parse_Drive(list[i], i, imageDirectory, d);
             if (!names.insert(d.name).second)
-                fail("name", "another drive already has the name \"" + d.name + "\"");
+                fail("name", "another drive already has the name \"" + echo(d.name, 64) + "\"");
             if (!serials.insert(d.serial).second)
-                fail("serial", "another drive already has the serial \"" + d.serial + "\"");
+                fail("serial", "another drive already has the serial \"" + echo(d.serial) + "\"");
             anyImage = anyImage || d.imageBacked;
             driveKeys.push_back(std::to_string(i) + "\n" + list[i].dump());
             drives.push_back(std::move(d));
@@ -631,7 +681,7 @@ bool parse_Description_File(const std::string& jsonPath, std::vector<Description
         where.clear();
         // The image directory is made on demand, but only when some drive keeps its data there.
         if (anyImage && !make_Directories(imageDirectory))
-            fail("imageDirectory", "\"" + imageDirectory + "\" cannot be created: " + std::strerror(errno));
+            fail("imageDirectory", "\"" + echo(imageDirectory, 200) + "\" cannot be created: " + std::strerror(errno));
         for (std::string& key : driveKeys)
             key = imageDirectory + "\n" + key;
     } catch (const BadField& bad) {
