@@ -25,7 +25,7 @@ private slots:
         int status = -1;
         connect(test, QOverload<int>::of(&ScriptedTest::changePercent), this, [&](int v) {
             received << v;
-            allInGuiThread &= QThread::currentThread() == qApp->thread();
+            allInGuiThread &= QThread::currentThread() == QCoreApplication::instance()->thread();
         });
         connect(test, &MainTest::changeStatus, this, [&](int s) { status = s; });
         invoker.executeTest(new MainTestCmd(test));
@@ -44,12 +44,16 @@ private slots:
         Invoker invoker;
         auto* test = new ScriptedTest(&rec, 0);
         int status = -1;
+        QAtomicInt abortCalls{-1}; // read while the test still exists: the invoker frees it once done
         connect(test, &MainTest::changeStatus, this, [&](int s) { status = s; });
+        connect(test, &MainTest::changeStatus, test,
+                [&abortCalls, test] { abortCalls.storeRelease(test->abortCalls.loadAcquire()); },
+                Qt::DirectConnection);
         invoker.executeTest(new MainTestCmd(test));
         QTRY_VERIFY(test->operations.loadAcquire() > 2);
         invoker.abortCommand(&rec);
         QTRY_COMPARE(status, 5);
-        QCOMPARE(test->abortCalls.loadAcquire(), 1);
+        QCOMPARE(abortCalls.loadAcquire(), 1);
         QCOMPARE(invoker.command_Count(), 0); // finished: released even without a done report
     }
 
