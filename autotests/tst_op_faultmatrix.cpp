@@ -72,7 +72,17 @@ const Way kWays[] = {
     {"no answer", R"("hang": true)", false, false},
 };
 
-QString serial_Of(int command, int way) { return QString("FM-%1-%2").arg(command).arg(way); }
+// Each pairing of a command with a way it can fail that makes sense for that command.
+void for_Each_Row(const std::function<void(const Command&, const Way&, const QString& serial)>& row)
+{
+    for (int c = 0; c < int(std::size(kCommands)); ++c)
+        for (int w = 0; w < int(std::size(kWays)); ++w) {
+            const Command& cmd = kCommands[c];
+            const Way& way = kWays[w];
+            if (!(way.ataOnly && !cmd.ata) && !(way.dataInOnly && !cmd.dataIn))
+                row(cmd, way, QString("FM-%1-%2").arg(c).arg(w));
+        }
+}
 
 } // namespace
 
@@ -99,19 +109,13 @@ private slots:
         set_Time_Scale(1000.0);
         QByteArray text = R"({ "drives": [
   { "name": "healthy", "serial": "FM-HEALTHY", "maxLba": 20479, "selfTest": { "shortSeconds": 1 } })";
-        for (int c = 0; c < int(std::size(kCommands)); ++c)
-            for (int w = 0; w < int(std::size(kWays)); ++w) {
-                const Command& cmd = kCommands[c];
-                const Way& way = kWays[w];
-                if ((way.ataOnly && !cmd.ata) || (way.dataInOnly && !cmd.dataIn))
-                    continue;
-                const QString serial = serial_Of(c, w);
-                text += QString(R"(,
+        for_Each_Row([&text](const Command& cmd, const Way& way, const QString& serial) {
+            text += QString(R"(,
   { "name": "%1", "serial": "%1", "maxLba": 20479, "selfTest": { "shortSeconds": 1 },
     "faults": [ { %2, %3 } ] })")
-                            .arg(serial, cmd.selector, way.fault)
-                            .toUtf8();
-            }
+                        .arg(serial, cmd.selector, way.fault)
+                        .toUtf8();
+        });
         text += "\n] }\n";
         QVERIFY(drives.load_Text(text, "faultmatrix.json"));
     }
@@ -133,14 +137,9 @@ private slots:
     {
         QTest::addColumn<QString>("test");
         QTest::addColumn<QString>("serial");
-        for (int c = 0; c < int(std::size(kCommands)); ++c)
-            for (int w = 0; w < int(std::size(kWays)); ++w) {
-                const Command& cmd = kCommands[c];
-                const Way& way = kWays[w];
-                if ((way.ataOnly && !cmd.ata) || (way.dataInOnly && !cmd.dataIn))
-                    continue;
-                QTest::addRow("%s, %s: %s", cmd.test, cmd.name, way.name) << QString(cmd.test) << serial_Of(c, w);
-            }
+        for_Each_Row([](const Command& cmd, const Way& way, const QString& serial) {
+            QTest::addRow("%s, %s: %s", cmd.test, cmd.name, way.name) << QString(cmd.test) << serial;
+        });
     }
     void failedCommandNeverPasses()
     {
