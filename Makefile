@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 DEMO_DRIVES ?= $(CURDIR)/demo/drives.json
 
-.PHONY: demo test build deps clean
+.PHONY: demo test sanitize build deps clean
 
 deps:
 	@sh tools/install-deps.sh
@@ -25,5 +25,9 @@ demo: build
 test: build
 	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
+# The whole suite under AddressSanitizer and UndefinedBehaviorSanitizer, in build-sanitize.
+sanitize: deps
+	@JOBS=$(JOBS) sh tools/sanitize.sh
+
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) build-sanitize
