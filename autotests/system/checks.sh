@@ -1,0 +1,255 @@
+#!/bin/sh
+# /init of the system test's virtual machine: loads the drivers, waits for the drives, then checks
+# the device-access library (oskn-probe, kv-systemcheck) against smartctl, sg3_utils and dd.
+# One line per check goes to the second serial port: "PASS <drive> <check>: <value>", or
+# "FAIL <drive> <check>: library <value>, <peer> <value>" ("KNOWN FAIL ... (waits for issue N)"
+# for a finding whose fix is planned). Each command has a bounded time.
+export PATH=/bin:/usr/bin:/opt/kv
+mount -t proc proc /proc
+mount -t sysfs sys /sys
+mount -t devtmpfs dev /dev
+mkdir -p /tmp/lib
+
+exec 3>/dev/ttyS1
+say() { echo "$*" >&3; echo "$*"; }
+stage() { echo "KV-SYSTEM: $* at $(cut -d ' ' -f 1 /proc/uptime) s"; } # console only
+finish() { say "KV-SYSTEM: done"; sync; poweroff -f; }
+STEP=60 # seconds any one command may take
+t() { timeout "$STEP" "$@"; }
+
+# check NAME LIBRARY-VALUE PEER-NAME PEER-VALUE [ISSUE]
+check() {
+    if [ "$2" = "$4" ]; then
+        say "PASS $DRIVE $1: $2"
+    elif [ -n "${5:-}" ]; then
+        say "KNOWN FAIL $DRIVE $1: library '$2', $3 '$4' (waits for issue $5)"
+    else
+        say "FAIL $DRIVE $1: library '$2', $3 '$4'"
+    fi
+}
+
+for m in ahci sd_mod sg sr_mod xhci_pci usb_storage virtio_pci virtio_scsi sym53c8xx; do
+    modprobe "$m" || say "FAIL boot: modprobe $m failed"
+done
+expected=$(($(wc -l < /drives.conf) + 1)) # the disks and the CD-ROM
+waited=0
+while :; do
+    found=$(ls /sys/block | grep -c -E '^(sd|sr)')
+    [ "$found" -ge "$expected" ] && break
+    if [ "$waited" -ge 60 ]; then
+        say "FAIL boot: $found of $expected drives appeared within 60 s: $(ls /sys/block | tr '\n' ' ')"
+        break
+    fi
+    sleep 1
+    waited=$((waited + 1))
+done
+
+stage "drives found"
+# What the library finds, per device node: /tmp/lib/<node> holds key=value lines.
+t oskn-probe > /tmp/probe.txt 2>&1 || say "FAIL library: oskn-probe ended with status $? ($(tail -n 1 /tmp/probe.txt))"
+awk '
+    /^\[[0-9]+\] / { node = $2; sub("/dev/", "", node); file = "/tmp/lib/" node; next }
+    file == "" { next }
+    { key = $1; sub(":$", "", key); value = $0; sub(/^ *[^:]*: */, "", value) }
+    key == "type" || key == "interface" { split(value, v, " "); value = v[1] }
+    key == "max" { key = "maxlba"; sub(/^LBA: */, "", value) }
+    key == "sectors" { split(value, v, " "); print "logical=" v[1] > file; print "physical=" v[3] > file; next }
+    key == "maker'"'"'s" { next }
+    { print key "=" value > file }
+' /tmp/probe.txt
+lib() { sed -n "s/^$2=//p" "/tmp/lib/$1" 2>/dev/null; }
+field() { sed -n "s/^ *$1 *[:=] *//p" | sed 's/ *$//' | head -n 1; }
+
+# ---------------------------------------------------------------------------------------------
+# Identity and geometry of every drive, against sg3_utils (SCSI side) and smartctl (ATA side).
+nodes=$(ls /sys/block | grep -E '^sd')
+while IFS='|' read -r serial interface type model firmware; do
+    node=""
+    for n in $nodes; do
+        [ "$(t sg_inq -p 0x80 "/dev/$n" 2>/dev/null | field 'Unit serial number')" = "$serial" ] && node=$n
+    done
+    DRIVE="$serial"
+    if [ -z "$node" ]; then
+        say "FAIL $DRIVE present: no device node answers with this serial"
+        continue
+    fi
+    DRIVE="$node ($serial)"
+    echo "$node" > "/tmp/node-$serial"
+    dev=/dev/$node
+    check "drive type" "$(lib $node type)" set-up "$type"
+    check "interface" "$(lib $node interface)" set-up "$interface"
+    if [ "$type" = 1 ]; then
+        t smartctl -i "$dev" > /tmp/peer-i.txt
+        check model "$(lib $node model)" smartctl "$(field 'Device Model' < /tmp/peer-i.txt)"
+        check serial "$(lib $node serial)" smartctl "$(field 'Serial Number' < /tmp/peer-i.txt)"
+        check firmware "$(lib $node firmware)" smartctl "$(field 'Firmware Version' < /tmp/peer-i.txt)"
+    else
+        t sg_inq "$dev" > /tmp/peer-i.txt
+        check model "$(lib $node model)" sg_inq \
+            "$(field 'Vendor identification' < /tmp/peer-i.txt) $(field 'Product identification' < /tmp/peer-i.txt)"
+        check serial "$(lib $node serial)" sg_inq "$serial"
+        check firmware "$(lib $node firmware)" sg_inq "$(field 'Product revision level' < /tmp/peer-i.txt)"
+    fi
+    [ "$(lib $node model)" = "$model" ] || say "FAIL $DRIVE model: library '$(lib $node model)', set-up '$model'"
+    t sg_readcap -l "$dev" > /tmp/peer-c.txt
+    check "max LBA" "$(lib $node maxlba)" sg_readcap "$(sed -n 's/.*Last LBA=\([0-9]*\).*/\1/p' /tmp/peer-c.txt)"
+    logical=$(sed -n 's/.*Logical block length=\([0-9]*\).*/\1/p' /tmp/peer-c.txt)
+    exponent=$(sed -n 's/.*physical block exponent=\([0-9]*\).*/\1/p' /tmp/peer-c.txt)
+    check "logical sector size" "$(lib $node logical)" sg_readcap "$logical"
+    check "physical sector size" "$(lib $node physical)" sg_readcap "$((logical << ${exponent:-0}))"
+done < /drives.conf
+
+for n in $(ls /sys/block | grep -E '^sr'); do
+    DRIVE="$n (CD-ROM)"
+    check "drive type" "$(lib $n type)" set-up 4
+    check "interface" "$(lib $n interface)" set-up 1
+    t sg_inq "/dev/$n" > /tmp/peer-i.txt
+    check model "$(lib $n model)" sg_inq \
+        "$(field 'Vendor identification' < /tmp/peer-i.txt) $(field 'Product identification' < /tmp/peer-i.txt)"
+done
+
+stage "identity checked"
+node_Of() { cat "/tmp/node-$1" 2>/dev/null; }
+
+# ---------------------------------------------------------------------------------------------
+# SATA disks: IDENTIFY, SMART attributes, health and the self-test log (after a self-test the
+# library started), against sg_sat_identify and smartctl.
+for serial in KVSA0001 KVSB0002; do
+    node=$(node_Of $serial) && [ -n "$node" ] || continue
+    DRIVE="$node ($serial)"
+    dev=/dev/$node
+    index=$(awk -v d="$dev" '/^\[[0-9]+\] / && $2 == d { gsub(/[][]/, "", $1); print $1 }' /tmp/probe.txt)
+    check "self-test started" "$(t kv-systemcheck self-test "$dev" | field rc)" expected 0
+    t oskn-probe "$index" > /tmp/detail.txt 2>&1
+
+    awk '/^IDENTIFY DEVICE words:/ { on = 1; next } on && /^ +[0-9]+:/ { for (i = 2; i <= NF; ++i) print $i; next } on { exit }' \
+        /tmp/detail.txt > /tmp/lib-words.txt
+    t sg_sat_identify -r "$dev" 2>/dev/null | od -An -v -tx2 -w2 | tr -d ' ' > /tmp/peer-words.txt
+    words=$(paste -d ' ' /tmp/lib-words.txt /tmp/peer-words.txt | awk '
+        { ++n; if ($1 != $2 && bad == "") bad = "word " (n - 1) ": library " $1 ", sg_sat_identify " $2 }
+        END { print (n == 256 && bad == "") ? "256 words equal" : (bad != "" ? bad : n " words") }')
+    check "IDENTIFY words" "$words" sg_sat_identify "256 words equal"
+
+    # id value worst threshold raw, one attribute a line, in id order.
+    awk '/^SMART attributes:/ { on = 1; getline; next } on && /^ +[0-9]+ / { print $1, $(NF-3), $(NF-2), $(NF-1), $NF; next } on { exit }' \
+        /tmp/detail.txt > /tmp/lib-smart.txt
+    ids=$(t smartctl -A "$dev" | awk '$1 ~ /^[0-9]+$/ && NF >= 10 { printf "-v %s,raw48 ", $1 }')
+    # shellcheck disable=SC2086
+    # smartctl writes thresholds as 006: strip the zeros rather than let awk read them as octal.
+    t smartctl -A $ids "$dev" | awk 'function dec(s) { sub(/^0+/, "", s); return s == "" ? "0" : s }
+        $1 ~ /^[0-9]+$/ && NF >= 10 { print $1, dec($4), dec($5), dec($6), $10 }' > /tmp/peer-smart.txt
+    while read -r id value worst thresh raw; do
+        check "SMART attribute $id (value worst threshold raw)" "$value $worst $thresh $raw" smartctl \
+            "$(awk -v id="$id" '$1 == id { print $2, $3, $4, $5 }' /tmp/peer-smart.txt)"
+    done < /tmp/lib-smart.txt
+    check "SMART attribute ids" "$(cut -d ' ' -f 1 /tmp/lib-smart.txt | tr '\n' ' ')" smartctl \
+        "$(cut -d ' ' -f 1 /tmp/peer-smart.txt | tr '\n' ' ')"
+
+    check "health" "$(sed -n 's/^Health: \([A-Z]*\).*/\1/p' /tmp/detail.txt)" smartctl \
+        "$(t smartctl -H "$dev" | sed -n 's/.*self-assessment test result: *\([A-Z]*\).*/\1/p')"
+
+    # Self-test log entries, most recent first: status text and lifetime hours.
+    awk '/^Self-test log/ { on = 1; next } on && /^ +#/ { s = $0; sub(/^ +#[0-9]+ +type 0x[0-9a-f]+ +/, "", s); h = s
+         sub(/ +at +[0-9]+ h.*/, "", s); sub(/.* at +/, "", h); sub(/ h.*/, "", h); print tolower(s) "@" h; next } on { exit }' \
+        /tmp/detail.txt > /tmp/lib-log.txt
+    t smartctl -l selftest "$dev" | awk '/^# *[0-9]+ / { line = $0; sub(/^# *[0-9]+ +/, "", line)
+         n = split(line, f, /  +/); print tolower(f[2]) "@" f[4] }' > /tmp/peer-log.txt
+    check "self-test log" "$(tr '\n' ' ' < /tmp/lib-log.txt)" smartctl "$(tr '\n' ' ' < /tmp/peer-log.txt)"
+done
+
+stage "SATA details checked"
+# ---------------------------------------------------------------------------------------------
+# Data path on every disk: the library's writes read back by dd with O_DIRECT and dd's writes
+# read back by the library, at the start, the middle and the drive's last LBA, with and
+# without FUA; reads past the end refused.
+seed=1
+for serial in $(cut -d '|' -f 1 /drives.conf); do
+    node=$(node_Of $serial) && [ -n "$node" ] || continue
+    DRIVE="$node ($serial)"
+    dev=/dev/$node
+    size=$(lib $node logical)
+    max=$(lib $node maxlba)
+    for spec in "0 8 0" "1000 64 1" "$((max - 7)) 8 1" "$((max - 15)) 8 0"; do
+        set -- $spec
+        seed=$((seed + 1))
+        rc=$(t kv-systemcheck write "$dev" "$1" "$2" "$seed" "$3" | field rc)
+        t dd if="$dev" iflag=direct bs="$size" skip="$1" count="$2" 2>/dev/null > /tmp/got
+        kv-systemcheck pattern "$1" "$2" "$size" "$seed" > /tmp/want
+        same=$(cmp -s /tmp/got /tmp/want && echo equal || echo "differs ($(cmp /tmp/got /tmp/want 2>&1 | head -n 1))")
+        check "WRITE(16) of $2 at LBA $1 (FUA $3) read by dd" "rc $rc, data $same" dd "rc 0, data equal"
+    done
+    for spec in "8 8 1" "2000 64 0" "$((max - 7)) 8 0" "$((max - 23)) 8 1"; do
+        set -- $spec
+        seed=$((seed + 1))
+        kv-systemcheck pattern "$1" "$2" "$size" "$seed" > /tmp/want
+        t dd if=/tmp/want of="$dev" oflag=direct bs="$size" seek="$1" count="$2" conv=notrunc 2>/dev/null
+        t kv-systemcheck read "$dev" "$1" "$2" "$3" > /tmp/got 2>/tmp/err
+        same=$(cmp -s /tmp/got /tmp/want && echo equal || echo "differs ($(cat /tmp/err; cmp /tmp/got /tmp/want 2>&1 | head -n 1))")
+        check "READ(16) of $2 at LBA $1 (FUA $3) of what dd wrote" "data $same" dd "data equal"
+    done
+    t kv-systemcheck past-end "$dev" > /tmp/past.txt
+    check "read past the max LBA" "$(field library_past < /tmp/past.txt) $(field library_across < /tmp/past.txt) sent $(field library_sent < /tmp/past.txt)" \
+        expected "6 6 sent 0"
+    # The same READ(16) from sg_raw: refused the same way (the sense key says by whom).
+    lba=$(printf '%016x' $((max + 1)) | sed 's/../& /g')
+    t sg_raw -r "$size" "$dev" 88 00 $lba 00 00 00 01 00 00 > /tmp/peer-past.txt 2>&1 && peer=accepted || peer=refused
+    key=$(sed -n 's/.*Sense key: *//p' /tmp/peer-past.txt | head -n 1)
+    case "$key" in
+    "No Sense") key=0 ;; "Recovered Error") key=1 ;; "Not Ready") key=2 ;; "Medium Error") key=3 ;;
+    "Hardware Error") key=4 ;; "Illegal Request") key=5 ;; "Unit Attention") key=6 ;; "Aborted Command") key=b ;;
+    esac
+    [ "$(field drive_past < /tmp/past.txt)" = 0 ] && mine=accepted || mine=refused
+    check "READ(16) past the max LBA sent anyway" "$mine, sense key $(field drive_sense < /tmp/past.txt | cut -d / -f 1)" \
+        sg_raw "$peer, sense key $key"
+done
+
+stage "data path checked"
+# ---------------------------------------------------------------------------------------------
+# The long generic test's reads over the whole SATA-B disk, whose sector $(cat /bad-lba) fails.
+node=$(node_Of KVSB0002)
+if [ -n "$node" ]; then
+    DRIVE="$node (KVSB0002)"
+    t kv-systemcheck scan "/dev/$node" > /tmp/scan.txt
+    check "long generic scan: every LBA read once" "$(field coverage < /tmp/scan.txt)" expected \
+        "0-$(lib $node maxlba) once"
+    check "long generic scan: unreadable LBAs" "$(field bad < /tmp/scan.txt | sed 's/:[0-9]*//g')" blkdebug "$(cat /bad-lba)"
+    check "long generic scan: transfer buffer 512-byte aligned (offset)" "$(field buffer_alignment < /tmp/scan.txt)" \
+        libata 0 17
+fi
+
+stage "scan checked"
+# ---------------------------------------------------------------------------------------------
+# Write same: where the library says the drive can, it must, and the span must read back zero.
+# Security protocols: the library's answer against SECURITY PROTOCOL IN sent by sg_raw, and the
+# question must reach the drive rather than be refused by the kernel.
+for serial in KVSA0001 KVSL0005; do
+    node=$(node_Of $serial) && [ -n "$node" ] || continue
+    DRIVE="$node ($serial)"
+    dev=/dev/$node
+    size=$(lib $node logical)
+    issue=""
+    [ "$(lib $node interface)" = 1 ] && issue=14
+    kv-systemcheck pattern 4096 256 "$size" 99 > /tmp/want
+    t dd if=/tmp/want of="$dev" oflag=direct bs="$size" seek=4096 count=256 conv=notrunc 2>/dev/null
+    t kv-systemcheck write-same "$dev" 4096 256 > /tmp/ws.txt
+    supported=$(field supported < /tmp/ws.txt)
+    rc=$(field rc < /tmp/ws.txt)
+    if [ "$supported" = 1 ]; then
+        t dd if="$dev" iflag=direct bs="$size" skip=4096 count=256 2>/dev/null | od -An -v -tx1 | tr -d ' \n' | tr -d 0 > /tmp/nonzero
+        zero=$([ -s /tmp/nonzero ] && echo "not zero" || echo zero)
+        check "write same of 256 at LBA 4096 (supported)" "rc $rc, $zero" dd "rc 0, zero" $issue
+    else
+        check "write same refused where not supported" "rc $rc" expected "rc 14"
+    fi
+
+    t kv-systemcheck security "$dev" > /tmp/sec.txt
+    t sg_raw -r 512 "$dev" a2 00 00 00 00 00 00 00 02 00 00 00 >/dev/null 2>&1 && peer=yes || peer=no
+    [ "$(field rc < /tmp/sec.txt)" = 0 ] && mine=yes || mine=no
+    check "security protocols answered" "$mine" "sg_raw SECURITY PROTOCOL IN" "$peer"
+    issue=""
+    [ "$(lib $node interface)" = 1 ] && issue=15
+    check "security protocol query reaches the drive (kernel refused)" "$(field kernel_refused < /tmp/sec.txt)" \
+        expected no $issue
+done
+
+finish
