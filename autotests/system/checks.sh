@@ -62,19 +62,19 @@ field() { sed -n "s/^ *$1 *[:=] *//p" | sed 's/ *$//' | head -n 1; }
 
 # ---------------------------------------------------------------------------------------------
 # Identity and geometry of every drive, against sg3_utils (SCSI side) and smartctl (ATA side).
-nodes=$(ls /sys/block | grep -E '^sd')
+# Each expected drive is found by the serial number sg_inq reads from its node.
+for n in $(ls /sys/block | grep -E '^sd'); do
+    echo "$n" > "/tmp/node-$(t sg_inq -p 0x80 "/dev/$n" 2>/dev/null | field 'Unit serial number')"
+done
+node_Of() { cat "/tmp/node-$1" 2>/dev/null; }
 while IFS='|' read -r serial interface type model firmware; do
-    node=""
-    for n in $nodes; do
-        [ "$(t sg_inq -p 0x80 "/dev/$n" 2>/dev/null | field 'Unit serial number')" = "$serial" ] && node=$n
-    done
+    node=$(node_Of "$serial")
     DRIVE="$serial"
     if [ -z "$node" ]; then
         say "FAIL $DRIVE present: no device node answers with this serial"
         continue
     fi
     DRIVE="$node ($serial)"
-    echo "$node" > "/tmp/node-$serial"
     dev=/dev/$node
     check "drive type" "$(lib $node type)" set-up "$type"
     check "interface" "$(lib $node interface)" set-up "$interface"
@@ -109,7 +109,6 @@ for n in $(ls /sys/block | grep -E '^sr'); do
 done
 
 stage "identity checked"
-node_Of() { cat "/tmp/node-$1" 2>/dev/null; }
 
 # ---------------------------------------------------------------------------------------------
 # SATA disks: IDENTIFY, SMART attributes, health and the self-test log (after a self-test the

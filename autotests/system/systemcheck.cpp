@@ -69,12 +69,20 @@ private:
     std::shared_ptr<oskn::DeviceChannel> inner_;
 };
 
+// The machine's drives as the linux transport lists them, only the one asked for (so each run
+// does not enumerate them all again), with recording channels.
 class RecordingTransport : public oskn::Transport {
 public:
-    RecordingTransport() : inner_(oskn::make_Linux_Transport("/sys", "/dev")) {}
+    explicit RecordingTransport(std::string only)
+        : inner_(oskn::make_Linux_Transport("/sys", "/dev")), only_(std::move(only))
+    {
+    }
     std::vector<oskn::DeviceEntry> enumerate() override
     {
         std::vector<oskn::DeviceEntry> entries = inner_->enumerate();
+        entries.erase(std::remove_if(entries.begin(), entries.end(),
+                                     [this](const oskn::DeviceEntry& e) { return e.path != only_; }),
+                      entries.end());
         for (oskn::DeviceEntry& e : entries) {
             auto& wrapped = wrapped_[e.path];
             if (!wrapped)
@@ -86,6 +94,7 @@ public:
 
 private:
     std::unique_ptr<oskn::Transport> inner_;
+    std::string only_;
     std::map<std::string, std::shared_ptr<oskn::DeviceChannel>> wrapped_;
 };
 
@@ -141,9 +150,9 @@ uint64_t number(const char* text)
 
 class Drives {
 public:
-    Drives()
+    explicit Drives(const std::string& path)
     {
-        oskn::Registry::instance().set_Transport_Override(std::make_shared<RecordingTransport>());
+        oskn::Registry::instance().set_Transport_Override(std::make_shared<RecordingTransport>(path));
         uint32_t count = 0;
         versionBlock block;
         get_Version_Block(&block);
@@ -383,7 +392,7 @@ int main(int argc, char** argv)
             continue;
         if (!c.needsDrives)
             return cmd_Pattern(argv + 2);
-        Drives drives;
+        Drives drives(argv[2]);
         const int rc = c.run(drives, argv + 2);
         std::fflush(stdout);
         return rc;
