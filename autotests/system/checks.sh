@@ -11,7 +11,11 @@ mount -t devtmpfs dev /dev
 mkdir -p /tmp/lib
 
 exec 3>/dev/ttyS1
-say() { echo "$*" >&3; echo "$*"; }
+say() { # one line each, whatever the values hold
+    line=$(printf '%s' "$*" | tr '\n' ' ')
+    echo "$line" >&3
+    echo "$line"
+}
 stage() { echo "KV-SYSTEM: $* at $(cut -d ' ' -f 1 /proc/uptime) s"; } # console only
 finish() { say "KV-SYSTEM: done"; sync; poweroff -f; }
 STEP=60 # seconds any one command may take
@@ -183,7 +187,8 @@ for serial in $(cut -d '|' -f 1 /drives.conf); do
         kv-systemcheck pattern "$1" "$2" "$size" "$seed" > /tmp/want
         t dd if=/tmp/want of="$dev" oflag=direct bs="$size" seek="$1" count="$2" conv=notrunc 2>/dev/null
         t kv-systemcheck read "$dev" "$1" "$2" "$3" > /tmp/got 2>/tmp/err
-        same=$(cmp -s /tmp/got /tmp/want && echo equal || echo "differs ($(cat /tmp/err; cmp /tmp/got /tmp/want 2>&1 | head -n 1))")
+        same=$(cmp -s /tmp/got /tmp/want && echo equal ||
+            echo "differs ($(cat /tmp/err; cmp /tmp/got /tmp/want 2>&1 | head -n 1))")
         check "READ(16) of $2 at LBA $1 (FUA $3) of what dd wrote" "data $same" dd "data equal"
     done
     t kv-systemcheck past-end "$dev" > /tmp/past.txt
