@@ -94,7 +94,7 @@ while IFS='|' read -r serial interface type model firmware; do
         check serial "$(lib $node serial)" sg_inq "$serial"
         check firmware "$(lib $node firmware)" sg_inq "$(field 'Product revision level' < /tmp/peer-i.txt)"
     fi
-    [ "$(lib $node model)" = "$model" ] || say "FAIL $DRIVE model: library '$(lib $node model)', set-up '$model'"
+    check "model and firmware as set up" "$(lib $node model), $(lib $node firmware)" set-up "$model, $firmware"
     t sg_readcap -l "$dev" > /tmp/peer-c.txt
     check "max LBA" "$(lib $node maxlba)" sg_readcap "$(sed -n 's/.*Last LBA=\([0-9]*\).*/\1/p' /tmp/peer-c.txt)"
     logical=$(sed -n 's/.*Logical block length=\([0-9]*\).*/\1/p' /tmp/peer-c.txt)
