@@ -141,6 +141,7 @@ device::~device()
 {
     delete descriptor;
     delete resultTags;
+    ui->lbModelNumber->removeEventFilter(this); // its last events must not reach the freed form
     delete ui;
 }
 

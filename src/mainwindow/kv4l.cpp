@@ -127,6 +127,9 @@ KV4L::~KV4L()
     verticalSpacer = nullptr;
     invoker->abortAllCommand();
     delete invoker;
+    // The children still have events to deliver while they go; none may reach the freed form.
+    ui->mainScroll->verticalScrollBar()->removeEventFilter(this);
+    ui->widget_2->removeEventFilter(this);
     delete ui;
 }
 
