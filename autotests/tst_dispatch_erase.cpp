@@ -12,6 +12,7 @@
 #include "translationstatic.h"
 #include "command.h"
 #include "eraserangeui.h"
+#include "erasetime.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -141,6 +142,35 @@ private slots:
         QCOMPARE(dialog.windowTitle(), QString("Write Same"));
     }
 
+    void timeDialogRules()
+    {
+        EraseTime dialog(12345);
+        QList<QPair<int, qulonglong>> answer;
+        connect(&dialog, &EraseTime::set_Time, this,
+                [&](int seconds, uint64_t lba) { answer << qMakePair(seconds, qulonglong(lba)); });
+        auto* lba = dialog.findChild<QLineEdit*>("leInputLBA");
+        auto* time = dialog.findChild<QLineEdit*>("leInputTime");
+        auto* ok = dialog.findChild<QPushButton*>("pushButton");
+        QVERIFY(!ok->isEnabled());
+        QVERIFY(dialog.findChild<QRadioButton*>("radioButton_3")->isChecked());
+        QTest::keyClicks(lba, "123456");
+        QCOMPARE(lba->text(), QString("12345"));
+        QTest::keyClicks(time, "0");
+        QVERIFY(!ok->isEnabled());
+        time->clear();
+        QTest::keyClicks(time, "1,000");
+        QCOMPARE(time->text(), QString("1000"));
+        QVERIFY(ok->isEnabled());
+        lba->clear();
+        QVERIFY(!ok->isEnabled());
+        QTest::keyClicks(lba, "12345");
+        time->clear();
+        QTest::keyClicks(time, "1");
+        dialog.findChild<QRadioButton*>("radioButton_2")->click();
+        ok->click();
+        QCOMPARE(answer, (QList<QPair<int, qulonglong>>{{60, 12345}}));
+    }
+
     void valueOperationsBoundByTheSmallestDrive()
     {
         use_Virtual_Drives(dir, "bound.json", QJsonArray{drive("B1", 1000), drive("B2", 500), drive("B3", 500)});
@@ -154,6 +184,19 @@ private slots:
 
         for (device* d : p)
             check(d);
+        from = log_Size();
+        trigger_Confirmed(w, "on_actionErase_Time_triggered");
+        QCOMPARE(log_Since(from), (QStringList{"Called: Erase time",
+                                               "Test information: Erase Time S/N: B1 Max LBA: 1000",
+                                               "Test information: Erase Time S/N: B2 Max LBA: 500",
+                                               "Test information: Erase Time S/N: B3 Max LBA: 500",
+                                               "Quantity of devices selected to test: 3",
+                                               "Erase Time S/N: B3 minimum Max LBA: 500"}));
+        EraseTime* time = shown_Dialog<EraseTime>();
+        QVERIFY(time);
+        QCOMPARE(time->findChild<QLineEdit*>("lbLMaxBA")->text(), QString("500"));
+        time->reject();
+
         trigger_Confirmed(w, "on_actionErase_Range_triggered");
         EraseRangeUI* range = shown_Dialog<EraseRangeUI>();
         QVERIFY(range);
@@ -172,7 +215,8 @@ private slots:
         }
         int from = log_Size();
         QVERIFY(QMetaObject::invokeMethod(&w, "execute_eraseRange", Q_ARG(uint64_t, 7), Q_ARG(uint64_t, 7)));
-        QCOMPARE(log_Since(from), (QStringList{"Invalid values"}));
+        QVERIFY(QMetaObject::invokeMethod(&w, "get_Erase_Time", Q_ARG(int, 0), Q_ARG(uint64_t, 7)));
+        QCOMPARE(log_Since(from), (QStringList{"Invalid values", "invalid values"}));
         QCOMPARE(w.get_Invoker()->command_Count(), 0);
         trigger_Confirmed(w, "on_actionErase_Range_triggered");
         EraseRangeUI* range = shown_Dialog<EraseRangeUI>();
@@ -190,6 +234,20 @@ private slots:
         }
         QVERIFY(!all_Zero(p[0]->get_tDevice(), 601, 601));
 
+        // The rest of the smaller drive, for longer than it takes.
+        check(p[1]);
+        trigger_Confirmed(w, "on_actionErase_Time_triggered");
+        EraseTime* time = shown_Dialog<EraseTime>();
+        QVERIFY(time);
+        QTest::keyClicks(time->findChild<QLineEdit*>("leInputLBA"), "0");
+        QTest::keyClicks(time->findChild<QLineEdit*>("leInputTime"), "1");
+        time->findChild<QRadioButton*>("radioButton")->click();
+        from = log_Size();
+        time->findChild<QPushButton*>("pushButton")->click();
+        QCOMPARE(log_Since(from).mid(0, 2), (QStringList{"Test Information: TIME: 3600", "Test Information: LBA: 0"}));
+        QTRY_VERIFY_WITH_TIMEOUT(p[1]->isTest() == 1, 30000);
+        QCOMPARE(bar(p[1]), QString("PASS %p%"));
+        QVERIFY(all_Zero(p[1]->get_tDevice(), 0, 600));
         QTRY_COMPARE(MainTest::live_Count(), 0);
     }
 };

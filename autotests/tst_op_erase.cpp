@@ -7,6 +7,7 @@
 
 #include "erasefull.h"
 #include "eraserange.h"
+#include "erasetimetest.h"
 #include "tst_op_support.h"
 
 using namespace optest;
@@ -16,6 +17,7 @@ namespace {
 using Command = QPair<qulonglong, qulonglong>; // first LBA, sectors (or bytes for write_LBA)
 QList<Command> commands;
 QList<Command> pieces; // erase_Range: first LBA, first LBA after the piece
+QList<Command> lbaWrites; // write_LBA: LBA, bytes
 bool recording = false;
 
 template <class Call>
@@ -45,6 +47,15 @@ extern "C" int erase_Range(_tDevice* device, uint64_t start, uint64_t end, uint3
     return library(device, start, end, options);
 }
 
+extern "C" int write_LBA(_tDevice* device, uint64_t lba, bool forceUnitAccess, uint8_t* ptrData, uint32_t dataSize)
+{
+    using Call = int (*)(_tDevice*, uint64_t, bool, uint8_t*, uint32_t);
+    static const Call library = next<Call>("write_LBA");
+    if (recording)
+        lbaWrites << Command(lba, dataSize);
+    return library(device, lba, forceUnitAccess, ptrData, dataSize);
+}
+
 class TestOpErase : public QObject
 {
     Q_OBJECT
@@ -55,6 +66,7 @@ class TestOpErase : public QObject
         int status = -1;
         QList<Command> commands;
         QList<Command> pieces;
+        QList<Command> lbaWrites;
         QList<double> percents;
         QStringList estimates;
         QStringList stoppedAt; // the drive's log: sectors where the erase stopped
@@ -76,11 +88,13 @@ class TestOpErase : public QObject
             test.request_Abort();
         commands.clear();
         pieces.clear();
+        lbaWrites.clear();
         recording = true;
         r.status = run_To_End(&test);
         recording = false;
         r.commands = commands;
         r.pieces = pieces;
+        r.lbaWrites = lbaWrites;
         r.log = tail.lines();
         return r;
     }
@@ -274,6 +288,72 @@ private slots:
                                             error("Warning: EraseRange::execute() - returned: FAIL for SN: ER-100")}));
     }
 
+    void timedEraseToTheEnd_data()
+    {
+        QTest::addColumn<QString>("serial");
+        QTest::addColumn<qulonglong>("first");
+        QTest::addColumn<QList<Command>>("sent");
+        QTest::newRow("128 a command") << "ER-SATA" << 700ull
+                                       << QList<Command>{{700, 128 * 512}, {828, 128 * 512}, {956, 45 * 512}};
+        QTest::newRow("64 a command over USB") << "ER-USB" << 850ull
+                                               << QList<Command>{{850, 64 * 512}, {914, 64 * 512}, {978, 23 * 512}};
+        QTest::newRow("first LBA = max LBA") << "ER-SATA" << 1000ull << QList<Command>{{1000, 512}};
+    }
+    void timedEraseToTheEnd()
+    {
+        QFETCH(QString, serial);
+        QFETCH(qulonglong, first);
+        QFETCH(QList<Command>, sent);
+        _tDevice* d = drives.by_Serial(serial);
+        QVERIFY(fill_Sectors(d, 0, 1001));
+        const Run r = run<EraseTimeTest>(d, false, first, 60);
+        QCOMPARE(r.status, 0);
+        QCOMPARE(r.lbaWrites, sent);
+        QCOMPARE(r.percents.last(), 100.0);
+        QCOMPARE(not_Zero(d, first - 1, 1000), QList<qulonglong>{first - 1});
+        QCOMPARE(r.log.mid(0, 3), QStringList({debug("Starting test:  Erase Time - SN: " + serial),
+                                               info("Test information: First LBA: " + QString::number(first)),
+                                               info("Test information: Time OUT: 60")}));
+        // What was left of the minute, in whole seconds: 59 once a millisecond went.
+        QStringList log = r.log.mid(3);
+        log[0].replace("missing 00:01:00", "missing 00:00:59");
+        QCOMPARE(log, QStringList({
+            info("Test information: EraseTime::execute() The test finished missing 00:00:59 - for S/N: " + serial),
+            info("Library information: OSKNPUBLIC_API int write_LBA() returned: 0"),
+            debug("Test information: EraseTime::execute() SUCCESS for S/N: " + serial)}));
+    }
+
+    void timedEraseStops()
+    {
+        // 1 MB/s: twenty seconds cover about 40000 of the drive's 2000001 sectors, then the time
+        // is up. The estimate is the time left of the twenty seconds.
+        Run r = run<EraseTimeTest>(drives.by_Serial("ER-SLOW"), false, 0ull, 20);
+        QCOMPARE(r.status, 0);
+        QVERIFY(r.lbaWrites.size() > 1 && r.lbaWrites.size() < 400);
+        QVERIFY(!r.estimates.isEmpty() && r.estimates[0] >= "00:00:10" && r.estimates[0] <= "00:00:19");
+        QCOMPARE(r.percents.last(), 100.0);
+        QCOMPARE(r.log.mid(3, 1), QStringList({debug(
+            "Test information: EraseTime::execute() The selected time finished before the test run the LBAs")}));
+
+        r = run<EraseTimeTest>(drives.by_Serial("ER-BAD"), false, 100ull, 60);
+        QCOMPARE(r.status, 1);
+        QCOMPARE(r.stoppedAt, QStringList{"150"});
+        QCOMPARE(r.log.mid(3), QStringList({
+            info("Library information: OSKNPUBLIC_API int write_LBA() returned: 3"),
+            error("Warning: Erase stopped at LBA: 150 - SN: ER-BAD"),
+            error("Warning: EraseTime::execute() FAILURE for S/N: ER-BAD")}));
+
+        r = run<EraseTimeTest>(drives.by_Serial("ER-PROTECTED"), false, 0ull, 60);
+        QCOMPARE(r.status, 14);
+        QCOMPARE(r.lbaWrites.size(), 1);
+        QCOMPARE(r.log.mid(3), QStringList({
+            info("Library information: OSKNPUBLIC_API int write_LBA() returned: 14"),
+            error("Warning: EraseTime::execute() - returned: UNABLE TO RUN for SN: ER-PROTECTED")}));
+
+        r = run<EraseTimeTest>(drives.by_Serial("ER-SATA"), true, 0ull, 60);
+        QCOMPARE(r.status, 5);
+        QVERIFY(r.lbaWrites.isEmpty());
+    }
 };
 
 QTEST_GUILESS_MAIN(TestOpErase)

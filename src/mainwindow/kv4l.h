@@ -94,7 +94,9 @@ private slots:
     // Erases written by the program (kv4l_erase.cpp).
     void on_actionErase_Overwrite_Full_triggered();
     void on_actionErase_Range_triggered();
+    void on_actionErase_Time_triggered();
     void execute_eraseRange(uint64_t initLBA, uint64_t lastLBA);
+    void get_Erase_Time(int time, uint64_t LBA);
 
 private:
     void create_Menus();

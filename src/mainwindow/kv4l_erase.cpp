@@ -1,14 +1,17 @@
-// The action slots of the erases the program writes itself (whole drive, range) and
+// The action slots of the erases the program writes itself (whole drive, range, for a time) and
 // the answers of their dialogs.
 #include "kv4l.h"
 
 #include "device.h"
+#include "devicetext.h"
 #include "logsapplication.h"
 #include "viewlog.h"
 
 #include "erasefull.h"
 #include "eraserange.h"
 #include "eraserangeui.h"
+#include "erasetime.h"
+#include "erasetimetest.h"
 
 namespace {
 
@@ -90,4 +93,40 @@ void KV4L::execute_eraseRange(uint64_t initLBA, uint64_t lastLBA)
                  wire_Erase(static_cast<EraseTest*>(t), p, false);
                  p->log_input_Values(initLBA, lastLBA);
              });
+}
+
+void KV4L::on_actionErase_Time_triggered()
+{
+    if (!confirm_Dangerous("Called: Erase time", "Erase time test rejected by user"))
+        return;
+    device* bound = bounding_Drive(
+        [](device* p) { return p->can_test(); },
+        [](device* p) {
+            logKV4L->kestrova_Log_Debug("Test information: Erase Time S/N: " + device_Serial_Number(p->get_tDevice())
+                                        + " Max LBA: " + QString::number(p->get_tDevice()->maxLBA));
+        },
+        "Device without permission to perform the erase time.");
+    if (!bound)
+        return;
+    const uint64_t maxLBA = bound->get_tDevice()->maxLBA;
+    logKV4L->kestrova_Log_Debug("Erase Time S/N: " + device_Serial_Number(bound->get_tDevice())
+                                + " minimum Max LBA: " + QString::number(maxLBA));
+    viewLog->print_Logs();
+    auto* dialog = new EraseTime(maxLBA);
+    connect(dialog, &EraseTime::set_Time, this, &KV4L::get_Erase_Time);
+    show_Unowned(dialog);
+}
+
+void KV4L::get_Erase_Time(int time, uint64_t LBA)
+{
+    if (time < 1) {
+        logKV4L->kestrova_Log_Debug("invalid values");
+        return;
+    }
+    logKV4L->kestrova_Log_Debug("Test Information: TIME: " + QString::number(time));
+    logKV4L->kestrova_Log_Debug("Test Information: LBA: " + QString::number(LBA));
+    if (over_Limit(false))
+        return;
+    dispatch([=](device* p) { return new EraseTimeTest(p->get_tDevice(), LBA, time); },
+             [](MainTest* t, device* p) { wire_Erase(static_cast<EraseTest*>(t), p, true); });
 }
