@@ -11,11 +11,15 @@
 #include "oskn_public.h"
 #include "translationstatic.h"
 #include "command.h"
+#include "eraserangeui.h"
+#include "erasetime.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QTimer>
 #include <QtTest>
 
@@ -101,6 +105,149 @@ private slots:
         // The drive's log names the sector where the erase stopped.
         QVERIFY2(p[1]->get_List_Log_Device().join("").contains("Error LBA: 2500"),
                  qPrintable(p[1]->get_List_Log_Device().join("")));
+        QTRY_COMPARE(MainTest::live_Count(), 0);
+    }
+
+    void rangeDialogRules()
+    {
+        EraseRangeUI dialog(12345);
+        QList<QPair<qulonglong, qulonglong>> answer;
+        connect(&dialog, &EraseRangeUI::execute_eraseRange, this,
+                [&](uint64_t start, uint64_t end) { answer << qMakePair(qulonglong(start), qulonglong(end)); });
+        auto* start = dialog.findChild<QLineEdit*>("inStart");
+        auto* end = dialog.findChild<QLineEdit*>("inEnd");
+        auto* ok = dialog.findChild<QPushButton*>("btnOK");
+        QCOMPARE(dialog.windowTitle(), QString("Erase Range"));
+        QCOMPARE(dialog.findChild<QLineEdit*>("lbMaxLBAfield")->text(), QString("12345"));
+        QVERIFY(!end->isEnabled() && !ok->isEnabled());
+        QTest::keyClicks(start, "a123456");
+        QCOMPARE(start->text(), QString("12345")); // five digits, as the max LBA has
+        QVERIFY(end->isEnabled());
+        start->clear();
+        QTest::keyClicks(start, "10");
+        struct Case { const char* end; bool ok; };
+        for (const Case& c : {Case{"10", false}, Case{"9", false}, Case{"12346", false}, Case{"11", true},
+                              Case{"12345", true}}) {
+            end->clear();
+            QTest::keyClicks(end, c.end);
+            QVERIFY2(ok->isEnabled() == c.ok, c.end);
+        }
+        start->clear(); // an empty start is not 0
+        QVERIFY(!ok->isEnabled());
+        QTest::keyClicks(start, "0");
+        QVERIFY(ok->isEnabled());
+        ok->click();
+        QCOMPARE(answer, (QList<QPair<qulonglong, qulonglong>>{{0, 12345}}));
+        dialog.SetTitle("Write Same");
+        QCOMPARE(dialog.windowTitle(), QString("Write Same"));
+    }
+
+    void timeDialogRules()
+    {
+        EraseTime dialog(12345);
+        QList<QPair<int, qulonglong>> answer;
+        connect(&dialog, &EraseTime::set_Time, this,
+                [&](int seconds, uint64_t lba) { answer << qMakePair(seconds, qulonglong(lba)); });
+        auto* lba = dialog.findChild<QLineEdit*>("leInputLBA");
+        auto* time = dialog.findChild<QLineEdit*>("leInputTime");
+        auto* ok = dialog.findChild<QPushButton*>("pushButton");
+        QVERIFY(!ok->isEnabled());
+        QVERIFY(dialog.findChild<QRadioButton*>("radioButton_3")->isChecked());
+        QTest::keyClicks(lba, "123456");
+        QCOMPARE(lba->text(), QString("12345"));
+        QTest::keyClicks(time, "0");
+        QVERIFY(!ok->isEnabled());
+        time->clear();
+        QTest::keyClicks(time, "1,000");
+        QCOMPARE(time->text(), QString("1000"));
+        QVERIFY(ok->isEnabled());
+        lba->clear();
+        QVERIFY(!ok->isEnabled());
+        QTest::keyClicks(lba, "12345");
+        time->clear();
+        QTest::keyClicks(time, "1");
+        dialog.findChild<QRadioButton*>("radioButton_2")->click();
+        ok->click();
+        QCOMPARE(answer, (QList<QPair<int, qulonglong>>{{60, 12345}}));
+    }
+
+    void valueOperationsBoundByTheSmallestDrive()
+    {
+        use_Virtual_Drives(dir, "bound.json", QJsonArray{drive("B1", 1000), drive("B2", 500), drive("B3", 500)});
+        KV4L w;
+        const QVector<device*> p = w.getDevicesList();
+        int from = log_Size();
+        trigger_Confirmed(w, "on_actionErase_Range_triggered");
+        QCOMPARE(log_Since(from), (QStringList{"Called: Erase range", "Quantity of devices selected to test: 0",
+                                               "Device without permission to perform the erase range."}));
+        QVERIFY(!shown_Dialog<EraseRangeUI>());
+
+        for (device* d : p)
+            check(d);
+        from = log_Size();
+        trigger_Confirmed(w, "on_actionErase_Time_triggered");
+        QCOMPARE(log_Since(from), (QStringList{"Called: Erase time",
+                                               "Test information: Erase Time S/N: B1 Max LBA: 1000",
+                                               "Test information: Erase Time S/N: B2 Max LBA: 500",
+                                               "Test information: Erase Time S/N: B3 Max LBA: 500",
+                                               "Quantity of devices selected to test: 3",
+                                               "Erase Time S/N: B3 minimum Max LBA: 500"}));
+        EraseTime* time = shown_Dialog<EraseTime>();
+        QVERIFY(time);
+        QCOMPARE(time->findChild<QLineEdit*>("lbLMaxBA")->text(), QString("500"));
+        time->reject();
+
+        trigger_Confirmed(w, "on_actionErase_Range_triggered");
+        EraseRangeUI* range = shown_Dialog<EraseRangeUI>();
+        QVERIFY(range);
+        QCOMPARE(range->findChild<QLineEdit*>("lbMaxLBAfield")->text(), QString("500"));
+        range->reject();
+    }
+
+    void rangeAndTimeFromTheWindow()
+    {
+        use_Virtual_Drives(dir, "range.json", QJsonArray{drive("R1", 1000), drive("R2", 600)});
+        KV4L w;
+        const QVector<device*> p = w.getDevicesList();
+        for (device* d : p) {
+            QVERIFY(fill(d->get_tDevice(), 0, d->get_tDevice()->maxLBA));
+            check(d);
+        }
+        int from = log_Size();
+        QVERIFY(QMetaObject::invokeMethod(&w, "execute_eraseRange", Q_ARG(uint64_t, 7), Q_ARG(uint64_t, 7)));
+        QVERIFY(QMetaObject::invokeMethod(&w, "get_Erase_Time", Q_ARG(int, 0), Q_ARG(uint64_t, 7)));
+        QCOMPARE(log_Since(from), (QStringList{"Invalid values", "invalid values"}));
+        QCOMPARE(w.get_Invoker()->command_Count(), 0);
+        trigger_Confirmed(w, "on_actionErase_Range_triggered");
+        EraseRangeUI* range = shown_Dialog<EraseRangeUI>();
+        QVERIFY(range);
+        QTest::keyClicks(range->findChild<QLineEdit*>("inStart"), "100");
+        QTest::keyClicks(range->findChild<QLineEdit*>("inEnd"), "600");
+        range->findChild<QPushButton*>("btnOK")->click();
+        QTRY_VERIFY_WITH_TIMEOUT(p[0]->isTest() == 1 && p[1]->isTest() == 1, 30000);
+        for (device* d : p) {
+            QCOMPARE(bar(d), QString("PASS %p%"));
+            QVERIFY(all_Zero(d->get_tDevice(), 100, 600));
+            QVERIFY(!all_Zero(d->get_tDevice(), 99, 99));
+            const QString log = d->get_List_Log_Device().join("");
+            QVERIFY2(log.contains("Start: 100") && log.contains("End: 600"), qPrintable(log));
+        }
+        QVERIFY(!all_Zero(p[0]->get_tDevice(), 601, 601));
+
+        // The rest of the smaller drive, for longer than it takes.
+        check(p[1]);
+        trigger_Confirmed(w, "on_actionErase_Time_triggered");
+        EraseTime* time = shown_Dialog<EraseTime>();
+        QVERIFY(time);
+        QTest::keyClicks(time->findChild<QLineEdit*>("leInputLBA"), "0");
+        QTest::keyClicks(time->findChild<QLineEdit*>("leInputTime"), "1");
+        time->findChild<QRadioButton*>("radioButton")->click();
+        from = log_Size();
+        time->findChild<QPushButton*>("pushButton")->click();
+        QCOMPARE(log_Since(from).mid(0, 2), (QStringList{"Test Information: TIME: 3600", "Test Information: LBA: 0"}));
+        QTRY_VERIFY_WITH_TIMEOUT(p[1]->isTest() == 1, 30000);
+        QCOMPARE(bar(p[1]), QString("PASS %p%"));
+        QVERIFY(all_Zero(p[1]->get_tDevice(), 0, 600));
         QTRY_COMPARE(MainTest::live_Count(), 0);
     }
 };

@@ -6,6 +6,8 @@
 #include <dlfcn.h>
 
 #include "erasefull.h"
+#include "eraserange.h"
+#include "erasetimetest.h"
 #include "tst_op_support.h"
 
 using namespace optest;
@@ -14,6 +16,8 @@ namespace {
 
 using Command = QPair<qulonglong, qulonglong>; // first LBA, sectors (or bytes for write_LBA)
 QList<Command> commands;
+QList<Command> pieces; // erase_Range: first LBA, first LBA after the piece
+QList<Command> lbaWrites; // write_LBA: LBA, bytes
 bool recording = false;
 
 template <class Call>
@@ -34,6 +38,24 @@ extern "C" int scsi_Write_16(_tDevice* device, uint8_t wrProtect, bool dpo, bool
     return library(device, wrProtect, dpo, fua, lba, groupNumber, transferLength, ptrData);
 }
 
+extern "C" int erase_Range(_tDevice* device, uint64_t start, uint64_t end, uint32_t options)
+{
+    using Call = int (*)(_tDevice*, uint64_t, uint64_t, uint32_t);
+    static const Call library = next<Call>("erase_Range");
+    if (recording)
+        pieces << Command(start, end);
+    return library(device, start, end, options);
+}
+
+extern "C" int write_LBA(_tDevice* device, uint64_t lba, bool forceUnitAccess, uint8_t* ptrData, uint32_t dataSize)
+{
+    using Call = int (*)(_tDevice*, uint64_t, bool, uint8_t*, uint32_t);
+    static const Call library = next<Call>("write_LBA");
+    if (recording)
+        lbaWrites << Command(lba, dataSize);
+    return library(device, lba, forceUnitAccess, ptrData, dataSize);
+}
+
 class TestOpErase : public QObject
 {
     Q_OBJECT
@@ -43,6 +65,8 @@ class TestOpErase : public QObject
     struct Run {
         int status = -1;
         QList<Command> commands;
+        QList<Command> pieces;
+        QList<Command> lbaWrites;
         QList<double> percents;
         QStringList estimates;
         QStringList stoppedAt; // the drive's log: sectors where the erase stopped
@@ -63,10 +87,14 @@ class TestOpErase : public QObject
         if (abortFirst)
             test.request_Abort();
         commands.clear();
+        pieces.clear();
+        lbaWrites.clear();
         recording = true;
         r.status = run_To_End(&test);
         recording = false;
         r.commands = commands;
+        r.pieces = pieces;
+        r.lbaWrites = lbaWrites;
         r.log = tail.lines();
         return r;
     }
@@ -185,6 +213,146 @@ private slots:
         QCOMPARE(r.commands.last(), Command(at, 1)); // the sector-by-sector look stops at once
         QVERIFY(r.estimates.size() > 1);
         QVERIFY(r.log.contains(error("Warning: Erase stopped at LBA: " + QString::number(at) + " - SN: ER-GONE")));
+    }
+
+    void rangeAsTyped_data()
+    {
+        QTest::addColumn<QString>("serial");
+        QTest::addColumn<qulonglong>("start");
+        QTest::addColumn<qulonglong>("end");
+        QTest::addColumn<QList<Command>>("sent");
+        QTest::addColumn<QList<double>>("percents");
+        QTest::newRow("0..100") << "ER-100" << 0ull << 100ull << QList<Command>{{0, 64}, {64, 101}}
+                                << QList<double>{64.0 / 101 * 100, 100};
+        QTest::newRow("0..128") << "ER-128" << 0ull << 128ull << QList<Command>{{0, 64}, {64, 128}, {128, 129}}
+                                << QList<double>{64.0 / 129 * 100, 128.0 / 129 * 100, 100};
+        QTest::newRow("10..20") << "ER-128" << 10ull << 20ull << QList<Command>{{10, 21}} << QList<double>{100};
+    }
+    void rangeAsTyped()
+    {
+        // The end typed is erased too; the sectors just outside the range keep their data.
+        QFETCH(QString, serial);
+        QFETCH(qulonglong, start);
+        QFETCH(qulonglong, end);
+        QFETCH(QList<Command>, sent);
+        QFETCH(QList<double>, percents);
+        _tDevice* d = drives.by_Serial(serial);
+        QVERIFY(fill_Sectors(d, 0, uint32_t(d->maxLBA + 1)));
+        const Run r = run<EraseRange>(d, false, start, end);
+        QCOMPARE(r.status, 0);
+        QCOMPARE(r.pieces, sent);
+        QCOMPARE(r.percents, percents);
+        QList<qulonglong> outside;
+        for (uint64_t lba = 0; lba <= d->maxLBA; ++lba)
+            if (lba < start || lba > end)
+                outside << lba;
+        QCOMPARE(not_Zero(d, 0, d->maxLBA), outside);
+        QCOMPARE(r.log, QStringList({
+            debug("Starting test:  Erase Range - SN: " + serial),
+            info("Test information: Start LBA: " + QString::number(start)),
+            info("Test information: End LBA: " + QString::number(end)), info("Test information: Fua: 0"),
+            info("Test information: Rarc: 0"), info("Test information: LBA: " + QString::number(start)),
+            info("Test information: GroupNumber: 0"),
+            info("Library information: OSKNOPERATIONS_API int erase_Range() returned: 0"),
+            debug("Test information: EraseRange::execute() - returned: SUCCESS for S/N: " + serial)}));
+    }
+
+    void rangeFailures()
+    {
+        Run r = run<EraseRange>(drives.by_Serial("ER-BAD"), false, 100ull, 300ull);
+        QCOMPARE(r.status, 1);
+        QCOMPARE(r.stoppedAt, QStringList{"150"});
+        QCOMPARE(r.log.mid(7), QStringList({
+            info("Library information: OSKNOPERATIONS_API int erase_Range() returned: 3"),
+            error("Warning: Erase stopped at LBA: 150 - SN: ER-BAD"),
+            error("Warning: EraseRange::execute() - returned: FAIL for SN: ER-BAD")}));
+
+        // Past the drive's end: refused, FAIL.
+        r = run<EraseRange>(drives.by_Serial("ER-100"), false, 90ull, 101ull);
+        QCOMPARE(r.status, 1);
+        QCOMPARE(r.stoppedAt, QStringList{"101"});
+
+        r = run<EraseRange>(drives.by_Serial("ER-PROTECTED"), false, 0ull, 1000ull);
+        QCOMPARE(r.status, 14);
+        QCOMPARE(r.pieces, QList<Command>({{0, 64}}));
+
+        r = run<EraseRange>(drives.by_Serial("ER-100"), true, 0ull, 100ull);
+        QCOMPARE(r.status, 5);
+        QVERIFY(r.pieces.isEmpty());
+        QCOMPARE(r.log.mid(7), QStringList({info("Library information: OSKNOPERATIONS_API int erase_Range() returned: 5"),
+                                            debug("Test information: Erase Range Test - ABORTED")}));
+
+        r = run<EraseRange>(drives.by_Serial("ER-100"), false, 0ull, 0ull);
+        QCOMPARE(r.status, 1);
+        QCOMPARE(r.log.mid(7), QStringList({fatal("Warning: Failed to find storage capacity - SN: ER-100"),
+                                            error("Warning: EraseRange::execute() - returned: FAIL for SN: ER-100")}));
+    }
+
+    void timedEraseToTheEnd_data()
+    {
+        QTest::addColumn<QString>("serial");
+        QTest::addColumn<qulonglong>("first");
+        QTest::addColumn<QList<Command>>("sent");
+        QTest::newRow("128 a command") << "ER-SATA" << 700ull
+                                       << QList<Command>{{700, 128 * 512}, {828, 128 * 512}, {956, 45 * 512}};
+        QTest::newRow("64 a command over USB") << "ER-USB" << 850ull
+                                               << QList<Command>{{850, 64 * 512}, {914, 64 * 512}, {978, 23 * 512}};
+        QTest::newRow("first LBA = max LBA") << "ER-SATA" << 1000ull << QList<Command>{{1000, 512}};
+    }
+    void timedEraseToTheEnd()
+    {
+        QFETCH(QString, serial);
+        QFETCH(qulonglong, first);
+        QFETCH(QList<Command>, sent);
+        _tDevice* d = drives.by_Serial(serial);
+        QVERIFY(fill_Sectors(d, 0, 1001));
+        const Run r = run<EraseTimeTest>(d, false, first, 60);
+        QCOMPARE(r.status, 0);
+        QCOMPARE(r.lbaWrites, sent);
+        QCOMPARE(r.percents.last(), 100.0);
+        QCOMPARE(not_Zero(d, first - 1, 1000), QList<qulonglong>{first - 1});
+        QCOMPARE(r.log.mid(0, 3), QStringList({debug("Starting test:  Erase Time - SN: " + serial),
+                                               info("Test information: First LBA: " + QString::number(first)),
+                                               info("Test information: Time OUT: 60")}));
+        // What was left of the minute, in whole seconds: 59 once a millisecond went.
+        QStringList log = r.log.mid(3);
+        log[0].replace("missing 00:01:00", "missing 00:00:59");
+        QCOMPARE(log, QStringList({
+            info("Test information: EraseTime::execute() The test finished missing 00:00:59 - for S/N: " + serial),
+            info("Library information: OSKNPUBLIC_API int write_LBA() returned: 0"),
+            debug("Test information: EraseTime::execute() SUCCESS for S/N: " + serial)}));
+    }
+
+    void timedEraseStops()
+    {
+        // 1 MB/s: twenty seconds cover about 40000 of the drive's 2000001 sectors, then the time
+        // is up. The estimate is the time left of the twenty seconds.
+        Run r = run<EraseTimeTest>(drives.by_Serial("ER-SLOW"), false, 0ull, 20);
+        QCOMPARE(r.status, 0);
+        QVERIFY(r.lbaWrites.size() > 1 && r.lbaWrites.size() < 400);
+        QVERIFY(!r.estimates.isEmpty() && r.estimates[0] >= "00:00:10" && r.estimates[0] <= "00:00:19");
+        QCOMPARE(r.percents.last(), 100.0);
+        QCOMPARE(r.log.mid(3, 1), QStringList({debug(
+            "Test information: EraseTime::execute() The selected time finished before the test run the LBAs")}));
+
+        r = run<EraseTimeTest>(drives.by_Serial("ER-BAD"), false, 100ull, 60);
+        QCOMPARE(r.status, 1);
+        QCOMPARE(r.stoppedAt, QStringList{"150"});
+        QCOMPARE(r.log.mid(3), QStringList({
+            info("Library information: OSKNPUBLIC_API int write_LBA() returned: 3"),
+            error("Warning: Erase stopped at LBA: 150 - SN: ER-BAD"),
+            error("Warning: EraseTime::execute() FAILURE for S/N: ER-BAD")}));
+
+        r = run<EraseTimeTest>(drives.by_Serial("ER-PROTECTED"), false, 0ull, 60);
+        QCOMPARE(r.status, 14);
+        QCOMPARE(r.lbaWrites.size(), 1);
+        QCOMPARE(r.log.mid(3), QStringList({
+            info("Library information: OSKNPUBLIC_API int write_LBA() returned: 14"),
+            error("Warning: EraseTime::execute() - returned: UNABLE TO RUN for SN: ER-PROTECTED")}));
+
+        r = run<EraseTimeTest>(drives.by_Serial("ER-SATA"), true, 0ull, 60);
+        QCOMPARE(r.status, 5);
+        QVERIFY(r.lbaWrites.isEmpty());
     }
 };
 

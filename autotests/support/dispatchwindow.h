@@ -35,17 +35,15 @@ inline int log_Size()
     return LogsApplication::Instance()->get_List_log().size();
 }
 
-// Triggers an action whose confirmation runs modally, answering it with the key.
+// Triggers an action whose confirmation runs modally, answering it with the key (again, until
+// the confirmation has taken it: a key that arrives before the window is active is lost).
 inline void trigger_Confirmed(KV4L& w, const char* slot, Qt::Key key = Qt::Key_F8)
 {
-    QTimer* answer = new QTimer;
-    QObject::connect(answer, &QTimer::timeout, answer, [answer, key] {
-        if (QWidget* modal = QApplication::activeModalWidget()) {
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, [key] {
+        if (QWidget* modal = QApplication::activeModalWidget())
             QTest::keyClick(modal, key);
-            answer->stop();
-            answer->deleteLater();
-        }
     });
-    answer->start(20);
+    answer.start(20);
     QVERIFY(QMetaObject::invokeMethod(&w, slot));
 }

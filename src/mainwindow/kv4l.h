@@ -93,6 +93,10 @@ private slots:
     void idd_Test_Ended(int count);
     // Erases written by the program (kv4l_erase.cpp).
     void on_actionErase_Overwrite_Full_triggered();
+    void on_actionErase_Range_triggered();
+    void on_actionErase_Time_triggered();
+    void execute_eraseRange(uint64_t initLBA, uint64_t lastLBA);
+    void get_Erase_Time(int time, uint64_t LBA);
 
 private:
     void create_Menus();
@@ -122,6 +126,11 @@ private:
     int dispatch(const TestFactory& make, const TestWiring& wire, bool disableAbortAfter = false);
     bool over_Limit(bool silent);
     bool confirm_Dangerous(const QString& called, const QString& rejected, bool execution = false);
+    // Operations that ask for a value bounded by the drives: the eligible selected panel with the
+    // smallest max LBA (the later one on equal values), after each eligible panel's lines. With
+    // none, the quantity and the refusal line, and null.
+    device* bounding_Drive(const std::function<bool(device*)>& eligible,
+                           const std::function<void(device*)>& perDrive, const QString& refusal);
 
     int closeRequested = 0;
     int powerOffRequested = 0;

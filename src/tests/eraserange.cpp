@@ -1,0 +1,71 @@
+#include "eraserange.h"
+
+#include "logsapplication.h"
+#include "oskn_operations.h"
+
+namespace {
+
+constexpr uint64_t kPieceSectors = 64;
+
+LogsApplication* logEraseRange() { return LogsApplication::Instance(); }
+
+} // namespace
+
+EraseRange::EraseRange(_tDevice* dev, unsigned long long start, unsigned long long end, QObject* parent)
+    : EraseTest(dev, "OSKNOPERATIONS_API int erase_Range()", parent), startLBA(start), endLBA(end)
+{
+    descriptor->testName = "Erase Range";
+    descriptor->showPhaseBar = false;
+    descriptor->testType = 11;
+}
+
+int EraseRange::execute()
+{
+    const QString sn = serial();
+    logEraseRange()->kestrova_Log_Debug("Starting test:  Erase Range - SN: " + sn);
+    logEraseRange()->kestrova_Log_Info("Test information: Start LBA: " + QString::number(startLBA));
+    logEraseRange()->kestrova_Log_Info("Test information: End LBA: " + QString::number(endLBA));
+    logEraseRange()->kestrova_Log_Info("Test information: Fua: 0");
+    logEraseRange()->kestrova_Log_Info("Test information: Rarc: 0");
+    logEraseRange()->kestrova_Log_Info("Test information: LBA: " + QString::number(startLBA));
+    logEraseRange()->kestrova_Log_Info("Test information: GroupNumber: 0");
+    emit change_Logs();
+
+    const QString failLine = "Warning: EraseRange::execute() - returned: FAIL for SN: ";
+    if (endLBA == 0) {
+        logEraseRange()->kestrova_Log_Fatal("Warning: Failed to find storage capacity - SN: " + sn);
+        logEraseRange()->kestrova_Log_Error(failLine + sn);
+        emit change_Logs();
+        return 1;
+    }
+    // An empty range erases nothing: that is no success to report.
+    if (startLBA > endLBA) {
+        logEraseRange()->kestrova_Log_Error(failLine + sn);
+        emit change_Logs();
+        return 1;
+    }
+
+    send_Percent(0);
+    // endLBA is erased too; erase_Range's second LBA is the first one it leaves alone.
+    const double total = double(endLBA - startLBA) + 1;
+    for (uint64_t lba = startLBA;; lba += kPieceSectors) {
+        if (abortRequested.load())
+            return aborted("Test information: Erase Range Test - ABORTED");
+        const bool last = endLBA - lba < kPieceSectors;
+        const uint64_t count = last ? endLBA - lba + 1 : kPieceSectors;
+        const int rc = erase_Range(device, lba, lba + count, 0);
+        if (rc != 0)
+            return write_Failed(
+                rc, lba, count, [this](uint64_t one) { return erase_Range(device, one, one + 1, 0); },
+                "Test information: EraseRange::execute() - returned: UNABLE TO RUN for SN: ", failLine);
+        percent = last ? 100.0 : double(lba - startLBA + count) / total * 100.0;
+        send_Percent(percent);
+        if (last) {
+            get_library_information(0);
+            logEraseRange()->kestrova_Log_Debug("Test information: EraseRange::execute() - returned: SUCCESS for S/N: "
+                                                + sn);
+            emit change_Logs();
+            return 0;
+        }
+    }
+}

@@ -1,0 +1,113 @@
+#include "erasetimetest.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "logsapplication.h"
+#include "oskn_public.h"
+
+namespace {
+
+LogsApplication* logEraseTime() { return LogsApplication::Instance(); }
+
+} // namespace
+
+EraseTimeTest::EraseTimeTest(_tDevice* dev, unsigned long long first, int secs, QObject* parent)
+    : EraseTest(dev, "OSKNPUBLIC_API int write_LBA()", parent), seconds(secs), firstLBA(first)
+{
+    descriptor->testName = "Erase Time Test";
+    descriptor->showPhaseBar = false;
+    descriptor->testType = 9;
+}
+
+uint32_t EraseTimeTest::sectors_Per_Command(const _tDevice* device)
+{
+    return device->interfaceType == OSKN_INTERFACE_USB || device->interfaceType == OSKN_INTERFACE_MMC ? 64 : 128;
+}
+
+void EraseTimeTest::abort()
+{
+    abortRequested.store(true);
+    logEraseTime()->kestrova_Log_Info("Test information: Erase Time Test - ABORTED");
+    emit changeStatus(5);
+    quit();
+}
+
+void EraseTimeTest::estimating_Time()
+{
+    const int s = elapsed_Seconds();
+    if (s <= lastSecond)
+        return;
+    lastSecond = s;
+    emit changeTimeEstimate(time_Text(seconds - s));
+}
+
+int EraseTimeTest::execute()
+{
+    start_Clock();
+    const uint64_t maxLBA = device->maxLBA;
+    const QString sn = serial();
+    logEraseTime()->kestrova_Log_Debug("Starting test:  Erase Time - SN: " + sn);
+    logEraseTime()->kestrova_Log_Info("Test information: First LBA: " + QString::number(firstLBA));
+    logEraseTime()->kestrova_Log_Info("Test information: Time OUT: " + QString::number(seconds));
+    emit change_Logs();
+
+    if (maxLBA == 0) {
+        logEraseTime()->kestrova_Log_Fatal("Warning: Failed to find storage capacity - SN: " + sn);
+        logEraseTime()->kestrova_Log_Error("Warning: EraseTime::execute() UNABLE TO RUN for S/N: " + sn);
+        emit change_Logs();
+        return 1;
+    }
+
+    const uint32_t sectorSize = device->logicalSectorSize ? device->logicalSectorSize : 512u;
+    const uint64_t perCommand = sectors_Per_Command(device);
+    std::vector<uint8_t> buffer(size_t(perCommand) * sectorSize, 0);
+    // The max LBA is the last sector: it is written too. A first LBA past it leaves nothing to
+    // erase, and its write is refused like any write past the end.
+    const double span = firstLBA <= maxLBA ? double(maxLBA - firstLBA) + 1 : 1;
+    const QString failLine = "Warning: EraseTime::execute() FAILURE for S/N: ";
+    int lastResult = 14;
+    uint64_t written = 0;
+    uint64_t lba = firstLBA;
+    bool endOfDrive = false;
+    for (;;) {
+        const bool timeUp = elapsed_Seconds() >= seconds;
+        endOfDrive = written > 0 && lba > maxLBA;
+        if (timeUp || endOfDrive)
+            break;
+        if (abortRequested.load())
+            return aborted("Test information: Erase Time Test - ABORTED");
+        const uint64_t count = lba <= maxLBA ? std::min(perCommand, maxLBA - lba + 1) : 1;
+        lastResult = write_LBA(device, lba, false, buffer.data(), uint32_t(count * sectorSize));
+        if (lastResult != 0)
+            return write_Failed(
+                lastResult, lba, count,
+                [this, &buffer, sectorSize](uint64_t one) {
+                    return write_LBA(device, one, false, buffer.data(), sectorSize);
+                },
+                "Warning: EraseTime::execute() - returned: UNABLE TO RUN for SN: ", failLine);
+        percent = double(written) / span * 100.0;
+        send_Percent(percent);
+        estimating_Time();
+        written += count;
+        lba += count;
+    }
+
+    if (endOfDrive) {
+        const int64_t remaining = int64_t(seconds) * 1000 - int64_t(elapsed_Milliseconds());
+        if (remaining > 0) {
+            logEraseTime()->kestrova_Log_Info("Test information: EraseTime::execute() The test finished missing "
+                                              + time_Text(remaining / 1000) + " - for S/N: " + sn);
+            emit change_Logs();
+        }
+    } else {
+        logEraseTime()->kestrova_Log_Debug(
+            "Test information: EraseTime::execute() The selected time finished before the test run the LBAs");
+        emit change_Logs();
+    }
+    send_Percent(100);
+    get_library_information(lastResult);
+    logEraseTime()->kestrova_Log_Debug("Test information: EraseTime::execute() SUCCESS for S/N: " + sn);
+    emit change_Logs();
+    return 0;
+}
