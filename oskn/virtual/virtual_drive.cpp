@@ -219,17 +219,19 @@ TransportResult VirtualDrive::execute(ScsiCommand& c)
         return TransportResult::OsFailure;
 
     Reply r;
-    const uint64_t issued = get_Time_Source_Nanoseconds();
+    uint64_t accepted = 0;
     {
         std::lock_guard<std::mutex> lock(mutex_);
-        const uint64_t now = get_Time_Source_Nanoseconds();
-        advance(now);
-        scsiCommand(c, r, now);
+        accepted = get_Time_Source_Nanoseconds();
+        advance(accepted);
+        scsiCommand(c, r, accepted);
     }
     bool timedOut = false;
     if (r.waitUntil) {
-        // The host gives up after its timeout, as SG_IO would; the drive carries on.
-        const uint64_t deadline = issued + uint64_t(std::max<uint32_t>(1, c.timeoutSeconds)) * NS;
+        // The host gives up after its timeout, as SG_IO would; the drive carries on. The timeout
+        // runs from when the drive took the command: at scaled time, a few milliseconds that
+        // this thread waited for a processor would otherwise pass for the drive's own seconds.
+        const uint64_t deadline = accepted + uint64_t(std::max<uint32_t>(1, c.timeoutSeconds)) * NS;
         timedOut = r.waitUntil > deadline;
         wait_Until(std::min(r.waitUntil, deadline));
         if (timedOut) {
