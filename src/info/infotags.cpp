@@ -41,6 +41,14 @@ InfoTags::InfoTags(QWidget* parent) : QWidget(parent), ui(new Ui::InfoTags)
 {
     ui->setupUi(this);
     ui->lbDriveInformationSaved->hide();
+    fit_Values();
+}
+
+// Every value in view without scrolling, whatever the script's line height.
+void InfoTags::fit_Values()
+{
+    const int height = ui->scrollAreaWidgetContents->sizeHint().height() + 2 * ui->scrollArea->frameWidth();
+    ui->scrollArea->setFixedHeight(height);
 }
 
 InfoTags::~InfoTags()
@@ -118,11 +126,13 @@ void InfoTags::retranslate()
     if (!buffer || ata_Identify(tDevice, buffer.get(), 512) != 0) {
         ui->retranslateUi(this);
         update_All_Infomation_PenDrive();
+        fit_Values();
         return;
     }
     update_All_Information();
     ui->retranslateUi(this);
     ui->lbDriveInformationSaved->setText(tr("Drive information saved"));
+    fit_Values();
 }
 
 void InfoTags::changeEvent(QEvent* event)

@@ -63,6 +63,7 @@ private:
     QString joined(const QString& first, bool supported, const char* on, const char* off,
                    const char* format = "%1, %2") const;
     void fill_Identity();
+    void fit_Values();
 
     Ui::InfoTags* ui;
     QString temperatureText;
