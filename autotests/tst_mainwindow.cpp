@@ -5,19 +5,56 @@
 #include "drivefile.h"
 #include "fonts.h"
 #include "kv4l.h"
+#include "logfile.h"
 #include "logsapplication.h"
+#include "msgalert.h"
 #include "translationstatic.h"
+#include "viewlog.h"
 
 #include <QCheckBox>
 #include <QDialog>
+#include <QPushButton>
+#include <QRandomGenerator>
 #include <QLabel>
 #include <QMenu>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QToolButton>
 #include <QtTest>
+#include <csignal>
+#include <sys/resource.h>
 
 namespace {
+
+// The text the child below saves over and over; large enough that a kill lands mid-write.
+QString application_Log_Text()
+{
+    QString text;
+    for (int i = 0; i < 40000; ++i)
+        text += QString("Jan 01 2026 - 00:00:00 |   line %1 of the application log\n").arg(i);
+    return text + "END\n";
+}
+
+// Started as a child by applicationLogSurvivesKill: saves kestrova.log until killed.
+[[maybe_unused]] const bool saverChild = [] {
+    if (qEnvironmentVariableIsSet("KV_SAVE_APPLICATION_LOG_FOREVER")) {
+        const QString text = application_Log_Text();
+        for (;;)
+            logfile::replace_Atomically("kestrova.log", text);
+    }
+    return false;
+}();
+
+QString file_Text(const QString& name)
+{
+    QFile f(name);
+    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+}
+
+QStringList file_Lines(const QString& name)
+{
+    return file_Text(name).split('\n', Qt::SkipEmptyParts);
+}
 
 QStringList menu_Texts(QMenu* menu)
 {
@@ -87,6 +124,7 @@ private slots:
         TranslationStatic::get_Instance()->set_language("en_US");
         TranslationStatic::get_Instance()->load_Language();
         KV4L::endProcess = [this](int status) { ended << status; };
+        QDir::setCurrent(dir.path());
     }
 
     void panelsForUsableDrivesOnly()
@@ -325,6 +363,141 @@ private slots:
         QCOMPARE(file->shortcut(), QKeySequence("Ctrl+" + text.mid(text.indexOf('&') + 1, 1)));
         language(w, "en_US")->trigger();
         QCOMPARE(file->text(), QString("&File"));
+    }
+
+    void driveLogFiles()
+    {
+        use_Virtual_Drives(dir, "logs.json",
+                           QJsonArray{maker("a", "ABC"), maker("b", "../x"), virtual_Drive("c", "Plain", ""),
+                                      maker("d", "a/b")});
+        KV4L w;
+        const QVector<device*> p = w.getDevicesList();
+        QVERIFY(!QFile::exists("ABC.log")); // no message, no file
+        p[0]->log_Erro_Test_Device("5");
+        const QStringList header{"=============================================== ", "Kestrova Bootable v2.0.7 ",
+                                 "Model Number : Brevane BVa", "Serial Number : ABC", "Firmware Revision : 1.00",
+                                 "=============================================== "};
+        QStringList lines = file_Lines("ABC.log");
+        QCOMPARE(lines.mid(0, 6), header);
+        QCOMPARE(lines.size(), 7);
+        QVERIFY(lines[6].endsWith("|  Error LBA: 5"));
+        // Two more messages, one of them with breaks and tabs inside: exactly two more lines.
+        p[0]->log_Fixed_Test_Device("7\t8\r\n9");
+        p[0]->log_input_Values(0, 1000);
+        lines = file_Lines("ABC.log");
+        QCOMPARE(lines.size(), 10);
+        QVERIFY(lines[7].endsWith("|  Fixed LBA: 789"));
+        QVERIFY(lines[9].endsWith("|  End: 1000"));
+
+        // Serials that are paths stay inside the directory; an empty one is named by its panel.
+        for (device* d : {p[1], p[2], p[3]})
+            d->log_Erro_Test_Device("1");
+        QVERIFY(QFile::exists("%2E.%2Fx.log") && QFile::exists("a%2Fb.log") && QFile::exists("Log2........log"));
+        QVERIFY(!QFile::exists("../x.log") && !QDir("a").exists());
+        QCOMPARE(file_Lines("Log2........log").at(3), QString("Serial Number : "));
+
+        // After a language switch the log is one rebuilt entry; later messages still reach the file.
+        language(w, "de_DE")->trigger();
+        p[0]->log_Erro_Test_Device("11");
+        language(w, "en_US")->trigger();
+        p[0]->log_Erro_Test_Device("12");
+        lines = file_Lines("ABC.log");
+        QCOMPARE(lines.size(), 12);
+        QVERIFY(lines[11].endsWith("|  Error LBA: 12"));
+        QCOMPARE(lines.filter("Kestrova Bootable").size(), 1);
+    }
+
+    void fullMediumKeepsLinesUnsaved()
+    {
+        use_Virtual_Drives(dir, "full.json", QJsonArray{maker("f", "FULL")});
+        KV4L w;
+        device* panel = w.getDevicesList().first();
+        panel->log_Erro_Test_Device("1");
+        const qint64 size = QFileInfo("FULL.log").size();
+        // The medium fills up: only a few more bytes fit.
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit saved;
+        getrlimit(RLIMIT_FSIZE, &saved);
+        rlimit small = saved;
+        small.rlim_cur = rlim_t(size + 10);
+        setrlimit(RLIMIT_FSIZE, &small);
+        panel->log_Erro_Test_Device("2");
+        setrlimit(RLIMIT_FSIZE, &saved);
+        QVERIFY(MsgAlert::Instance()->isVisible());
+        MsgAlert::Instance()->hide();
+        QCOMPARE(QFileInfo("FULL.log").size(), size); // nothing half written
+        panel->log_Erro_Test_Device("3");
+        const QStringList lines = file_Lines("FULL.log");
+        QCOMPARE(lines.size(), 9);
+        QVERIFY(lines[6].endsWith("LBA: 1") && lines[7].endsWith("LBA: 2") && lines[8].endsWith("LBA: 3"));
+    }
+
+    void applicationLogSurvivesKill()
+    {
+        use_Virtual_Drives(dir, "applog.json", QJsonArray{});
+        KV4L w;
+        w.save_Log_Application();
+        const QString saved = file_Text("kestrova.log");
+        QVERIFY(saved.startsWith(QString(72, '=') + " \n\nKestrova Bootable v2.0.7 \n\n" + QString(72, '=') + " \n\n"));
+        QVERIFY(saved.endsWith(viewLog->get_LogAplication()));
+
+        const QString expected = application_Log_Text();
+        QRandomGenerator random(7);
+        for (int i = 0; i < 12; ++i) {
+            QProcess child;
+            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+            env.insert("KV_SAVE_APPLICATION_LOG_FOREVER", "1");
+            child.setProcessEnvironment(env);
+            child.setWorkingDirectory(dir.path());
+            child.start(QCoreApplication::applicationFilePath(), QStringList());
+            QVERIFY(child.waitForStarted());
+            QTest::qSleep(100 + random.bounded(200));
+            ::kill(pid_t(child.processId()), SIGKILL);
+            QVERIFY(child.waitForFinished());
+            const QString now = file_Text("kestrova.log");
+            QVERIFY2(now == saved || now == expected, qPrintable(QString("run %1: %2 bytes").arg(i).arg(now.size())));
+        }
+    }
+
+    void closingWithATestRunning()
+    {
+        use_Virtual_Drives(dir, "running.json", QJsonArray{maker("r", "RUN")});
+        KV4L w;
+        w.show();
+        device* panel = w.getDevicesList().first();
+        panel->get_Descriptor()->testName = "Short DST";
+        panel->get_Descriptor()->testType = 1;
+        panel->execute();
+        QVERIFY(w.can_Close());
+        int asked = 0;
+        int answer = QDialog::Rejected;
+        KV4L::askClose = [&](QDialog* question) {
+            ++asked;
+            return question->findChild<QPushButton*>("pbOk") ? answer : -1;
+        };
+        ended.clear();
+        w.close();
+        QVERIFY(QMetaObject::invokeMethod(&w, "on_toolButtonExit_clicked"));
+        QTest::qWait(1200);
+        QCOMPARE(asked, 2);
+        QVERIFY(ended.isEmpty() && w.isVisible() && panel->isTest() == 0);
+        QCOMPARE(panel->get_List_Log_Device().size(), 1); // only "started"
+
+        // Exit, then the test ends: its last message is on disk before the power-off.
+        answer = QDialog::Accepted;
+        QString atEnd;
+        KV4L::endProcess = [&](int status) {
+            ended << status;
+            atEnd = file_Text("RUN.log");
+        };
+        QVERIFY(QMetaObject::invokeMethod(&w, "on_toolButtonExit_clicked"));
+        QTest::qWait(1200);
+        QVERIFY(ended.isEmpty());
+        panel->change_Progress_status(5);
+        QTRY_COMPARE(ended, QList<int>{2});
+        QVERIFY(atEnd.contains("Test Aborted by User"));
+        KV4L::endProcess = [this](int status) { ended << status; };
+        KV4L::askClose = [](QDialog* question) { return question->exec(); };
     }
 
     void closeAndExit()

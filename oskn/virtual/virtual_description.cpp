@@ -220,7 +220,7 @@ void parse_Drive(const json& j, size_t index, const std::string& imageDirectory,
     check_Keys(j, "",
                {"name", "model", "serial", "firmware", "maker", "interface", "driveType",
                 "ataPassThrough", "sixteenByteCommands", "noMedium", "maxLba", "capacityBytes", "accessibleMaxLba",
-                "logicalSectorSize", "physicalSectorSize", "rpm", "cacheSizeMB", "features",
+                "logicalSectorSize", "physicalSectorSize", "rpm", "cacheSizeMB", "identifyDataLog", "features",
                 "securityLocked", "securityFrozen", "smart", "selfTest", "unreadableSectors",
                 "sanitize", "writeSame", "tcg", "idd", "throughputMBps", "spinUpSeconds",
                 "faults", "disappearAfterSeconds", "storage", "imageFile"});
@@ -318,6 +318,8 @@ void parse_Drive(const json& j, size_t index, const std::string& imageDirectory,
         d.rpm = uint16_t(get_Unsigned(j["rpm"], "rpm", 0xFFFE));
     if (j.contains("cacheSizeMB"))
         d.cacheSizeMB = uint32_t(get_Unsigned(j["cacheSizeMB"], "cacheSizeMB", 1u << 20));
+    if (j.contains("identifyDataLog"))
+        d.identifyDataLog = get_Bool(j["identifyDataLog"], "identifyDataLog");
 
     d.supported = kDefaultSupported;
     d.enabled = kDefaultSupported & ~kNotEnabledByDefault;

@@ -1187,7 +1187,7 @@ bool VirtualDrive::buildLogPage(uint8_t log, uint16_t page, bool gpl, uint8_t* o
         case 0x03: return (gpl && (d_.supported & F_SMART_ERROR_LOG)) ? 1 : 0;
         case 0x06: return (!gpl && smartLogs && (d_.supported & F_SMART_SELF_TEST)) ? 1 : 0;
         case 0x07: return (gpl && (d_.supported & F_SMART_SELF_TEST)) ? 4 : 0;
-        case 0x30: return 4;
+        case 0x30: return d_.identifyDataLog ? 4 : 0;
         case 0xE0: case 0xE1: return (d_.supported & F_SCT) ? 1 : 0;
         default:
             if (l >= 0x80 && l <= 0x9F)

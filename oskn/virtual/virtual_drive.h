@@ -55,6 +55,7 @@ struct Description {
     uint32_t physicalSectorSize = 512;
     uint16_t rpm = 7200;         // IDENTIFY word 217 (1 = non-rotating)
     uint32_t cacheSizeMB = 0;
+    bool identifyDataLog = true; // log 30h listed in the log directory
 
     // Feature sets, by name; see demo/README.md.
     uint32_t supported = 0;

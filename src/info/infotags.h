@@ -1,28 +1,74 @@
 #pragma once
 
+#include <QString>
 #include <QStringList>
 #include <QWidget>
+#include <cstdint>
 
 #include "oskn_device.h"
 
-class QPlainTextEdit;
+namespace Ui {
+class InfoTags;
+}
 
-// The panel opened under the drive whose accordion is open. For now it shows the drive's
-// message log; the drive's identity and health come with the drive-information view.
+// The panel opened under the drive whose accordion is open: the drive's identity, capabilities
+// and health, its message log, and the button that appends the values to the drive's file.
 class InfoTags : public QWidget
 {
     Q_OBJECT
 public:
     explicit InfoTags(QWidget* parent = nullptr);
+    ~InfoTags() override;
 
-    void set_TDevice(_tDevice* device) { record = device; }
-    _tDevice* get_TDevice() const { return record; }
+    void set_TDevice(_tDevice* record);
+    _tDevice* get_TDevice() const { return tDevice; }
+    void update_All_Information();
+    void update_All_Infomation_PenDrive();
+    void retranslate();
+
+    QString get_Model_ID() const;
+    QString get_Serial_Number() const;
+    QString get_Firmware_Revision() const;
+    QString get_Device_Max_Lba() const;
+    QString get_Mandatory_Power_Management_Info() const;
+    QString get_Security_Mode_Info() const;
+    QString get_Smart_Info() const;
+    QString is_Supported_48bit() const;
+    QString get_Advanced_PWR_Management_Info() const;
+    QString is_Supported_Smart_Self_Test() const;
+    QString Is_Supported_Smart_Error_Logging_Info() const;
+    void get_Drive_Temperature_and_Power_On_Hours();
+    QString Cache_Size_Info() const;
+    QString is_Supported_GPL() const;
+    QString get_Security_status() const;
+    QString get_Dowload_Microcode() const;
+    QString Security_Locked_Info() const;
+
+    bool existing_log(const QString& fileName) const;
     void set_Plain_Text_Edit(const QStringList& lines);
     QString get_Plain_Text() const;
 
+protected:
+    void changeEvent(QEvent* event) override;
+
+private slots:
+    void on_pushButton_clicked();
+
 private:
-    _tDevice* record = nullptr;
-    QPlainTextEdit* logView;
+    uint16_t word(int n) const { return tDevice->identifyData[n]; }
+    bool bit(int n, int b) const { return (word(n) >> b) & 1; }
+    bool gpl_Supported() const { return bit(84, 5) || bit(87, 5); }
+    bool read_Identify_Data_Log_Page(uint16_t page, uint8_t* buffer) const;
+    QString true_False(bool value) const;
+    QString joined(const QString& first, bool supported, const char* on, const char* off,
+                   const char* format = "%1, %2") const;
+    void fill_Identity();
+    void fit_Values();
+
+    Ui::InfoTags* ui;
+    QString temperatureText;
+    QString powerOnHoursText;
+    _tDevice* tDevice = nullptr;
 };
 
 extern InfoTags* informantionDevice;

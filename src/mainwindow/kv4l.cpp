@@ -2,6 +2,7 @@
 #include "ui_kv4l.h"
 
 #include "aboutdialog.h"
+#include "close.h"
 #include "advancedfeatures.h"
 #include "command.h"
 #include "commandline.h"
@@ -9,22 +10,27 @@
 #include "devicetext.h"
 #include "helpkestrova.h"
 #include "infotags.h"
+#include "logfile.h"
 #include "logsapplication.h"
+#include "msgalert.h"
 #include "msgdangerous.h"
 #include "msgexecution.h"
 #include "oskn_operations.h"
 #include "oskn_public.h"
 #include "oskn_tcg.h"
 #include "reescan.h"
+#include "savemsg.h"
 #include "translationstatic.h"
 #include "viewlog.h"
 #include "windowplacement.h"
 
 #include <QActionGroup>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCursor>
 #include <QDir>
 #include <QMenu>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QSpacerItem>
 #include <QTime>
@@ -251,6 +257,10 @@ void KV4L::switch_Language(QAction* action)
 
 void KV4L::update_Log_Language()
 {
+    // The rebuilt log is a single entry: what the drive's file already holds counts as that
+    // entry, so later messages are appended and none is skipped. Lines a failed save left
+    // unwritten are kept by writing the whole rebuilt entry again.
+    save_Log();
     for (device* panel : qAsConst(devices)) {
         const QStringList pieces = panel->get_List_Log_Device_Aux();
         if (pieces.isEmpty())
@@ -258,7 +268,9 @@ void KV4L::update_Log_Language()
         QString text;
         for (const QString& piece : pieces)
             text += device::translate_Log_Piece(piece, false);
+        const bool allSaved = panel->get_Saved_Log_Lines() >= panel->get_List_Log_Device().size();
         panel->set_List_Log_Device(text);
+        panel->set_Saved_Log_Lines(allSaved ? 1 : 0);
         if (panel->accordOpen && informantionDevice)
             informantionDevice->set_Plain_Text_Edit(panel->get_List_Log_Device());
     }
@@ -715,6 +727,82 @@ void KV4L::change_Log_Device()
     for (device* panel : qAsConst(devices))
         if (panel->accordOpen && informantionDevice)
             informantionDevice->set_Plain_Text_Edit(panel->get_List_Log_Device());
+    save_Log();
+}
+
+// --- log files -----------------------------------------------------------------------------
+
+bool KV4L::existing_log(const QString& name) const
+{
+    return !logfile::listed(name);
+}
+
+bool KV4L::remove_Empty_Log_File(const QString& name) const
+{
+    return logfile::remove_If_Empty(name);
+}
+
+QString KV4L::log_File_Name(int index) const
+{
+    const QString serial = devices[index]->get_Serial_Number();
+    if (serial.isEmpty())
+        return "Log" + QString::number(index) + "........log";
+    return logfile::name_For_Serial(serial);
+}
+
+void KV4L::save_Log()
+{
+    static const QRegularExpression breaks("[\\n\\t\\r]");
+    for (int i = 0; i < devices.size(); ++i) {
+        device* panel = devices[i];
+        const QStringList lines = panel->get_List_Log_Device();
+        const int saved = panel->get_Saved_Log_Lines();
+        if (lines.isEmpty() || saved >= lines.size())
+            continue;
+        const QString name = log_File_Name(i);
+        QString text;
+        if (existing_log(name))
+            text = "=============================================== \n"
+                   + QString("Kestrova Bootable v%1 \n").arg(logfile::programVersion) + modelNumberTitle
+                   + " : " + panel->get_Model_ID() + "\n" + serialNumberTitle + " : "
+                   + panel->get_Serial_Number() + "\n" + firmwareRevisionTitle + " : " + panel->get_Revision()
+                   + "\n=============================================== \n";
+        for (int j = saved; j < lines.size(); ++j)
+            text += QString(lines[j]).remove(breaks) + "\n";
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        const bool written = logfile::append_Synced(name, text);
+        QApplication::restoreOverrideCursor();
+        if (!written) {
+            // The lines stay unsaved: the next message's save writes them.
+            MsgAlert::Instance()->show();
+            return;
+        }
+        panel->set_Saved_Log_Lines(lines.size());
+        if (remove_Empty_Log_File(name))
+            MsgAlert::Instance()->show();
+    }
+}
+
+void KV4L::save_Log_Application()
+{
+    const QString text = "======================================================================== \n\n"
+                         + QString("Kestrova Bootable v%1 \n").arg(logfile::programVersion)
+                         + "\n======================================================================== \n\n"
+                         + viewLog->get_LogAplication();
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const bool written = logfile::replace_Atomically("kestrova.log", text);
+    QApplication::restoreOverrideCursor();
+    if (!written || remove_Empty_Log_File("kestrova.log"))
+        MsgAlert::Instance()->show();
+}
+
+// The environment powers off or drops to a terminal right after the process ends: whatever a
+// failed save left unwritten gets one more try first.
+void KV4L::save_Logs_Before_End()
+{
+    save_Log();
+    if (commandLine::get_Instance()->is_Save_Debug_log())
+        save_Log_Application();
 }
 
 // The header's columns have the panels' widths. A panel keeps 10 pixels at its right beside the
@@ -795,10 +883,22 @@ void KV4L::timerEvent(QTimerEvent* event)
 {
     if (event->type() == QEvent::Timer)
         ui->timeLabel->setText(QTime::currentTime().toString("hh:mm:ss"));
-    if (commandLine::get_Instance()->is_Save_Debug_log())
+    if (commandLine::get_Instance()->is_Save_Debug_log()) {
         ++debugTicks;
-    if (powerOffRequested == -1 && abort_All_Command(devices.size()) == 0)
+        if (event->type() == QEvent::Timer && debugTicks >= 2)
+            save_Log_Application();
+    }
+    if (closeRequested == -1 && abort_All_Command(devices.size()) == 0) {
+        closeRequested = 0;
+        SaveMsg::show_Notice();
+        close();
+    }
+    if (powerOffRequested == -1 && abort_All_Command(devices.size()) == 0) {
+        powerOffRequested = 0;
+        SaveMsg::show_Notice();
+        save_Logs_Before_End();
         endProcess(commandLine::EXIT_POWER_OFF);
+    }
 }
 
 bool KV4L::can_Close() const
@@ -818,19 +918,35 @@ int KV4L::abort_All_Command(int count)
     return count - idle;
 }
 
+std::function<int(QDialog*)> KV4L::askClose = [](QDialog* dialog) { return dialog->exec(); };
+
 void KV4L::closeEvent(QCloseEvent* event)
 {
     event->ignore();
-    if (can_Close()) {
-        // Tests are running: the window stays until they end or are aborted.
-        logKV4L->kestrova_Log_Debug("Warning: close requested while tests are running");
+    const int status = commandLine::get_Instance()->is_Enabled_Exit_Power_Off() ? commandLine::EXIT_TERMINAL
+                                                                                 : commandLine::EXIT_POWER_OFF;
+    if (!can_Close()) {
+        if (viewLog->isVisible())
+            viewLog->close();
+        save_Logs_Before_End();
+        event->accept();
+        endProcess(status);
         return;
     }
+    Close* question = new Close(nullptr);
+    question->setWindowFlags(Qt::WindowCloseButtonHint);
+    question->setWindowFlags(Qt::WindowMaximizeButtonHint);
+    const int answer = askClose(question);
+    delete question;
+    if (answer != QDialog::Accepted)
+        return;
     if (viewLog->isVisible())
         viewLog->close();
-    event->accept();
-    endProcess(commandLine::get_Instance()->is_Enabled_Exit_Power_Off() ? commandLine::EXIT_TERMINAL
-                                                                         : commandLine::EXIT_POWER_OFF);
+    save_Logs_Before_End();
+    endProcess(status);
+    // Only reached when the process is already ending: stop the tests and close once idle.
+    invoker->abortAllCommand();
+    closeRequested = -1;
 }
 
 void KV4L::on_toolButtonExit_clicked()
@@ -838,9 +954,15 @@ void KV4L::on_toolButtonExit_clicked()
     if (!can_Close()) {
         if (viewLog->isVisible())
             viewLog->close();
+        save_Logs_Before_End();
         endProcess(commandLine::EXIT_POWER_OFF);
         return;
     }
+    Close* question = new Close(nullptr);
+    const int answer = askClose(question);
+    delete question;
+    if (answer != QDialog::Accepted)
+        return;
     if (viewLog->isVisible())
         viewLog->close();
     invoker->abortAllCommand();

@@ -15,6 +15,7 @@ class KV4L;
 }
 class QAction;
 class QActionGroup;
+class QDialog;
 class QMenu;
 class QSpacerItem;
 class QToolButton;
@@ -41,6 +42,9 @@ public:
     int get_Max_Test_Device() const { return selectedCount; }
     int abort_All_Command(int count);
     bool can_Close() const;
+    bool existing_log(const QString& name) const;
+    bool remove_Empty_Log_File(const QString& name) const;
+    void save_Log_Application();
     void check_AdvanceFeatures();
     QMenu* get_Basic_Test_Menu() const { return basicTestMenu; }
     QMenu* get_Advanced_Menu() const { return advancedMenu; }
@@ -50,6 +54,8 @@ public:
 
     // Where the process ends (power off / terminal); tests observe it instead.
     static std::function<void(int)> endProcess;
+    // Runs the close question and returns its answer; tests answer it instead.
+    static std::function<int(QDialog*)> askClose;
 
 protected:
     void timerEvent(QTimerEvent* event) override;
@@ -83,6 +89,7 @@ private slots:
     void on_actionViewLog_triggered();
     void change_Log_Device();
     void update_Log_Language();
+    void save_Log();
     void off_expanding();
     void on_toolButtonExit_clicked();
     void create_Advanced_Features();
@@ -119,6 +126,8 @@ private:
     void replace_Spacer();
     int header_Filler_Width() const;
     void checkSanitizeOverwrite();
+    QString log_File_Name(int index) const;
+    void save_Logs_Before_End();
 
     // The dispatch pattern shared by the operations: one test per selected idle drive.
     using TestFactory = std::function<MainTest*(device*)>;

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+
+// The files the program leaves in its working directory (the boot medium): one log per drive,
+// the drive-information report appended to the same file, and the application log.
+namespace logfile {
+
+// The program's version as its files name it.
+const char* const programVersion = "2.0.7";
+
+// The file name for a drive's serial number: the serial plus ".log". Serials are text the drive
+// supplies, so anything that could leave the directory or that a FAT medium refuses ('/', '\\',
+// a leading '.', control and non-ASCII bytes, the characters FAT reserves, and '%' itself) is
+// written as %XX of its Latin-1 byte; an ordinary serial keeps its name unchanged.
+QString name_For_Serial(const QString& serial);
+
+// Whether "./" holds a "*.log" entry named exactly so (case-sensitive).
+bool listed(const QString& name);
+
+// Appends text (UTF-8) to "./" + name, flushed and synced to the medium. On any failure (cannot
+// open, short write, sync error) the file is cut back to its former length, so nothing half
+// written stays behind and the caller may write the same text again later.
+bool append_Synced(const QString& name, const QString& text);
+
+// Replaces "./" + name with text atomically: a crash leaves either the old or the new file.
+bool replace_Atomically(const QString& name, const QString& text);
+
+// Deletes "./" + name when it is empty; true when it did.
+bool remove_If_Empty(const QString& name);
+
+} // namespace logfile
