@@ -40,7 +40,9 @@ inline void trigger_Confirmed(KV4L& w, const char* slot, Qt::Key key = Qt::Key_F
 {
     QTimer* answer = new QTimer;
     QObject::connect(answer, &QTimer::timeout, answer, [answer, key] {
-        if (QWidget* modal = QApplication::activeModalWidget()) {
+        // The F8 shortcut reaches only the active window.
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal && modal->isActiveWindow()) {
             QTest::keyClick(modal, key);
             answer->stop();
             answer->deleteLater();

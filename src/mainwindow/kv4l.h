@@ -15,6 +15,7 @@ class KV4L;
 }
 class QAction;
 class QActionGroup;
+class QDialog;
 class QMenu;
 class QSpacerItem;
 class QToolButton;
@@ -93,6 +94,13 @@ private slots:
     void idd_Test_Ended(int count);
     // Erases written by the program (kv4l_erase.cpp).
     void on_actionErase_Overwrite_Full_triggered();
+    // Operations the drive performs itself (kv4l_drive.cpp).
+    void on_actionErase_PSID_triggered();
+    void execute_PSID(QString key);
+    void on_actionIDD_70_triggered();
+    void on_actionIDD_71_triggered();
+    void on_actionSet_max_LBA_triggered();
+    void get_newLBA(uint64_t tmpNewLBA, bool tmpReset);
 
 private:
     void create_Menus();
@@ -122,6 +130,15 @@ private:
     int dispatch(const TestFactory& make, const TestWiring& wire, bool disableAbortAfter = false);
     bool over_Limit(bool silent);
     bool confirm_Dangerous(const QString& called, const QString& rejected, bool execution = false);
+    // Writes the called line and runs the confirmation; a refusal writes the rejected line (when
+    // there is one) and refreshes the viewer.
+    bool confirm_With(QDialog& dialog, const QString& called, const QString& rejected);
+    void start_IDD(int kind, int testType, int label);
+    // Operations that ask for a value bounded by the drives: the eligible selected panel with the
+    // smallest max LBA (the later one on equal values), after each eligible panel's lines. With
+    // none, the quantity and the refusal line, and null.
+    device* bounding_Drive(const std::function<bool(device*)>& eligible,
+                           const std::function<void(device*)>& perDrive, const QString& refusal);
 
     int closeRequested = 0;
     int powerOffRequested = 0;
