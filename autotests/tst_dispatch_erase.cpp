@@ -13,12 +13,15 @@
 #include "command.h"
 #include "eraserangeui.h"
 #include "erasetime.h"
+#include "psidui.h"
+#include "setmaxlba.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QPushButton>
+#include <QToolButton>
 #include <QLineEdit>
 #include <QProgressBar>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
 #include <QtTest>
@@ -248,6 +251,128 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(p[1]->isTest() == 1, 30000);
         QCOMPARE(bar(p[1]), QString("PASS %p%"));
         QVERIFY(all_Zero(p[1]->get_tDevice(), 0, 600));
+        QTRY_COMPARE(MainTest::live_Count(), 0);
+    }
+
+    void psidRevert()
+    {
+        const QString psid = "0123456789ABCDEFGHIJKLMNOPQRSTUV";
+        QJsonObject sed = drive("P1", 3000);
+        sed["tcg"] = QJsonObject{{"psid", psid}};
+        use_Virtual_Drives(dir, "psid.json", QJsonArray{sed});
+        KV4L w;
+        device* p = w.getDevicesList()[0];
+        QVERIFY(fill(p->get_tDevice(), 0, 3000));
+
+        int from = log_Size();
+        QVERIFY(QMetaObject::invokeMethod(&w, "execute_PSID", Q_ARG(QString, psid.left(31))));
+        QVERIFY(QMetaObject::invokeMethod(&w, "execute_PSID", Q_ARG(QString, psid + "W")));
+        QCOMPARE(log_Since(from), (QStringList{"Test information: selected key: " + psid.left(31), "Invalid values",
+                                               "Test information: selected key: " + psid + "W", "Invalid values"}));
+        QCOMPARE(w.get_Invoker()->command_Count(), 0);
+
+        // The key field: upper case, letters and digits only, 32 characters at most.
+        for (const QString& key : {QString("0123456789abcdefghijklmnopqrstuW"), psid}) {
+            check(p); // a result unchecks the drive
+            trigger_Confirmed(w, "on_actionErase_PSID_triggered");
+            auto* keys = shown_Dialog<PSIDui>();
+            QVERIFY(keys);
+            auto* field = keys->findChild<QLineEdit*>("leInputValue");
+            auto* ok = keys->findChild<QPushButton*>("pbOk");
+            QTest::keyClicks(field, "- ");
+            QCOMPARE(field->text(), QString());
+            QTest::keyClicks(field, key.left(31) + "-");
+            QCOMPARE(field->text(), key.left(31).toUpper());
+            QVERIFY(!ok->isEnabled());
+            QTest::keyClicks(field, key.right(1) + "X");
+            QCOMPARE(field->text(), key.toUpper());
+            QVERIFY(ok->isEnabled());
+            ok->click();
+            QTRY_VERIFY_WITH_TIMEOUT(p->isTest() == 1 && !p->chk_Is_Checked(), 30000);
+            QVERIFY(all_Zero(p->get_tDevice(), 0, 3000) == (key == psid));
+        }
+        QVERIFY(bar(p).startsWith("PASS"));
+        const QString log = p->get_List_Log_Device().join("");
+        QVERIFY2(log.contains("PSID Erase FAIL") && log.contains("PSID Erase PASS"), qPrintable(log));
+        QTRY_COMPARE(MainTest::live_Count(), 0);
+    }
+
+    void setMaxLba()
+    {
+        QJsonObject clipped = drive("M1", 99999), other = drive("M2", 59999);
+        clipped["accessibleMaxLba"] = 89999;
+        use_Virtual_Drives(dir, "setmax.json", QJsonArray{clipped, other});
+        KV4L w;
+        QVector<device*> p = w.getDevicesList();
+        check(p[0]);
+        check(p[1]);
+        trigger_Confirmed(w, "on_actionSet_max_LBA_triggered");
+        SetMaxLba* dialog = shown_Dialog<SetMaxLba>();
+        QVERIFY(dialog);
+        QCOMPARE(dialog->findChild<QLineEdit*>("txtSetValueLBA")->text(), QString()); // two drives
+        dialog->close();
+        check(p[1]);
+
+        auto answer = [&](const QString& value, bool restore, qulonglong expected) {
+            trigger_Confirmed(w, "on_actionSet_max_LBA_triggered");
+            SetMaxLba* d = shown_Dialog<SetMaxLba>();
+            QVERIFY(d);
+            auto* field = d->findChild<QLineEdit*>("txtSetValueLBA");
+            auto* box = d->findChild<QCheckBox*>("checkBox");
+            auto* ok = d->findChild<QPushButton*>("PBok");
+            QCOMPARE(d->findChild<QLineEdit*>("lbValueCapacity")->text(), QString::number(p[0]->get_tDevice()->maxLBA));
+            if (p[0]->get_tDevice()->maxLBA < 99999) // clipped: the native capacity is offered
+                QCOMPARE(field->text(), QString("99999"));
+            field->setText("100000"); // above native
+            QVERIFY(!ok->isEnabled());
+            box->click();
+            QVERIFY(ok->isEnabled() && !field->isEnabled());
+            box->click();
+            QVERIFY(ok->isEnabled());
+            field->setText(value);
+            if (restore)
+                box->click();
+            ok->click();
+            QTRY_VERIFY_WITH_TIMEOUT(p[0]->isTest() == 1, 30000);
+            QCOMPARE(bar(p[0]), QString("PASS %p%"));
+            QCOMPARE(p[0]->get_tDevice()->maxLBA, expected);
+            QVERIFY(p[0]->get_List_Log_Device().join("").contains("LBA: " + QString::number(expected)));
+            // A rescan reads the capacity from the drive again.
+            QVERIFY(QMetaObject::invokeMethod(&w, "on_toolButtonRescan_clicked"));
+            QTRY_VERIFY_WITH_TIMEOUT(w.getDevicesList()[0] != p[0], 30000);
+            p = w.getDevicesList();
+            QCOMPARE(p[0]->get_tDevice()->maxLBA, expected);
+            check(p[0]);
+        };
+        answer("50000", false, 50000);
+        answer("1", true, 99999);
+        QTRY_COMPARE(MainTest::live_Count(), 0);
+    }
+
+    void iddKeepsRescanOffUntilTheLastEnds()
+    {
+        QJsonObject a = drive("D1", 9999), b = drive("D2", 9999);
+        a["idd"] = QJsonObject{{"test71", true}, {"seconds71", 20}};
+        b["idd"] = QJsonObject{{"test71", true}, {"seconds71", 200}};
+        a["unreadableSectors"] = QJsonArray{500};
+        use_Virtual_Drives(dir, "idd.json", QJsonArray{a, b});
+        KV4L w;
+        const QVector<device*> p = w.getDevicesList();
+        auto* rescanButton = w.findChild<QToolButton*>("toolButtonRescan");
+        check(p[0]);
+        check(p[1]);
+        const int from = log_Size();
+        trigger_Confirmed(w, "on_actionIDD_71_triggered", Qt::Key_Escape);
+        QCOMPARE(log_Since(from), (QStringList{"Called: IDD 71", "IDD 71 rejected by user"}));
+        trigger_Confirmed(w, "on_actionIDD_71_triggered");
+        QVERIFY(!rescanButton->isEnabled());
+        QTRY_VERIFY_WITH_TIMEOUT(p[0]->isTest() == 1, 30000);
+        QCOMPARE(bar(p[0]), QString("PASS %p%"));
+        QVERIFY(!rescanButton->isEnabled()); // the other drive's routine still runs
+        std::vector<uint8_t> sector(512);
+        QCOMPARE(scsi_Read_16(p[0]->get_tDevice(), 0, false, false, false, 500, 0, 1, sector.data()), 0);
+        QTRY_VERIFY_WITH_TIMEOUT(p[1]->isTest() == 1, 30000);
+        QVERIFY(rescanButton->isEnabled());
         QTRY_COMPARE(MainTest::live_Count(), 0);
     }
 };

@@ -52,10 +52,17 @@ const char* kDrives = R"({ "drives": [
   { "name": "amac", "model": "Amac A1", "serial": "AMAC-11", "maxLba": 99999, "accessibleMaxLba": 89999,
     "features": { "supported": ["smart", "48bit", "gpl", "amac"], "enabled": ["smart", "48bit", "gpl"] } },
   { "name": "oldbridge", "model": "Old Bridge", "serial": "OLD-12", "interface": "usb", "maxLba": 4095,
-    "faults": [ { "scsiOpcode": "0x88", "sense": [5, "0x20", 0] }, { "scsiOpcode": "0x8A", "sense": [5, "0x20", 0] } ] }
+    "faults": [ { "scsiOpcode": "0x88", "sense": [5, "0x20", 0] }, { "scsiOpcode": "0x8A", "sense": [5, "0x20", 0] } ] },
+  { "name": "trustedonly", "model": "Brevane BV9100", "serial": "ATA-TCG-13", "maxLba": 4095,
+    "tcg": { "psid": "ABCDEFGHIJKLMNOPQRSTUVWXYZ012345" },
+    "faults": [ { "scsiOpcode": "0xA2", "sense": [5, "0x20", 0] }, { "scsiOpcode": "0xB5", "sense": [5, "0x20", 0] } ] },
+  { "name": "filtered", "model": "Brevane BV9200", "serial": "SAT-TCG-14", "maxLba": 4095,
+    "tcg": { "psid": "ABCDEFGHIJKLMNOPQRSTUVWXYZ012345" },
+    "faults": [ { "ataCommand": "0x5C", "sense": [5, "0x24", 0] }, { "ataCommand": "0x5E", "sense": [5, "0x24", 0] } ] }
 ] })";
 
-enum { Good, Bad, NoSmart, Faulty, Stick, Dvd, Clipped, Slow, Vanishing, Capable, Amac, OldBridge, DriveCount };
+enum { Good, Bad, NoSmart, Faulty, Stick, Dvd, Clipped, Slow, Vanishing, Capable, Amac, OldBridge, TrustedOnly,
+       Filtered, DriveCount };
 
 uint64_t identify_Sectors(_tDevice* device)
 {
@@ -456,6 +463,33 @@ private slots:
         QCOMPARE(revert_SP(d(Capable), "ABCDEFGHIJKLMNOPQRSTUVWXYZ012345"), int(OSKN_SUCCESS));
         QCOMPARE(first_Byte(d(Capable), 10), 0x00);
         QCOMPARE(revert_SP(d(Capable), nullptr), int(OSKN_BAD_PARAMETER));
+        QCOMPARE(get_Security_Protocol_Path(d(Capable)), OSKN_SECURITY_PATH_SCSI);
+        QCOMPARE(get_Security_Protocol_Path(d(Good)), OSKN_SECURITY_PATH_NONE);
+    }
+
+    void psidRevertOverEitherPath_data()
+    {
+        // A kernel that filters TRUSTED commands in ATA PASS-THROUGH, and a bridge that knows no
+        // SECURITY PROTOCOL IN/OUT.
+        QTest::addColumn<int>("drive");
+        QTest::addColumn<int>("path");
+        QTest::newRow("SECURITY PROTOCOL") << int(Filtered) << OSKN_SECURITY_PATH_SCSI;
+        QTest::newRow("TRUSTED SEND/RECEIVE") << int(TrustedOnly) << OSKN_SECURITY_PATH_ATA;
+    }
+    void psidRevertOverEitherPath()
+    {
+        QFETCH(int, drive);
+        QFETCH(int, path);
+        uint8_t protocols[OSKN_SECURITY_PROTOCOL_LIST_BYTES] = {};
+        QCOMPARE(read_Supported_Security_Protocols_From_Device(d(drive), protocols), int(OSKN_SUCCESS));
+        QCOMPARE(check_TCG_Support(protocols), int(OSKN_SUCCESS));
+        QCOMPARE(get_Security_Protocol_Path(d(drive)), path);
+        QVERIFY(fill_Ones(d(drive), 10, 11));
+        QCOMPARE(revert_SP(d(drive), "ABCDEFGHIJKLMNOPQRSTUVWXYZ01234X"), int(OSKN_FAILURE));
+        QCOMPARE(first_Byte(d(drive), 10), 0xFF);
+        QCOMPARE(revert_SP(d(drive), "ABCDEFGHIJKLMNOPQRSTUVWXYZ012345"), int(OSKN_SUCCESS));
+        QCOMPARE(first_Byte(d(drive), 10), 0x00);
+        QCOMPARE(get_Security_Protocol_Path(d(drive)), path);
     }
 
     void refusedDescription()

@@ -41,7 +41,9 @@ inline void trigger_Confirmed(KV4L& w, const char* slot, Qt::Key key = Qt::Key_F
 {
     QTimer answer;
     QObject::connect(&answer, &QTimer::timeout, [key] {
-        if (QWidget* modal = QApplication::activeModalWidget())
+        // The F8 shortcut reaches only the active window.
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal && modal->isActiveWindow())
             QTest::keyClick(modal, key);
     });
     answer.start(20);

@@ -30,6 +30,10 @@ struct DriveState {
     uint64_t writeSameStart = 0, writeSameEnd = 0, writeSameDone = 0;
     int writeSameResult = 0;
     int iddRunning = 0; // the in-drive diagnostic running (70h/71h), 0 for none
+
+    // How security protocols reach an ATA drive (OSKN_SECURITY_PATH_*), found by the first
+    // exchange that worked; NONE until then.
+    std::atomic<int> securityPath{0};
 };
 
 struct Drive {

@@ -11,26 +11,54 @@ namespace oskn {
 
 namespace {
 
+int scsi_Transfer(Drive& drive, bool out, uint8_t protocol, uint16_t spSpecific, uint8_t* data, uint32_t length)
+{
+    const Cdb cdb = out ? cdb::security_Protocol_Out(protocol, spSpecific, false, length)
+                        : cdb::security_Protocol_In(protocol, spSpecific, false, length);
+    return scsi_Command(drive, cdb, out ? DataDirection::Out : DataDirection::In, data, length, TimeoutLong);
+}
+
+int ata_Transfer(Drive& drive, bool out, uint8_t protocol, uint16_t spSpecific, uint8_t* data, uint32_t length)
+{
+    const uint32_t blocks = length / 512;
+    if (blocks > 0xFF)
+        return OSKN_BAD_PARAMETER;
+    AtaCommand command;
+    command.command = out ? ata::TrustedSend : ata::TrustedReceive;
+    command.feature = protocol;
+    command.count = uint16_t(blocks & 0xFF);                 // transfer length (7:0)
+    command.lba = uint64_t(spSpecific) << 8 | (blocks >> 8); // SP specific, transfer length (15:8)
+    command.protocol = out ? AtaProtocol::PioDataOut : AtaProtocol::PioDataIn;
+    return ata_Command(drive, command, data, length, TimeoutLong);
+}
+
+// The answers that mean "not this way": the command itself was refused, not the drive gone.
+bool path_Refused(int rc)
+{
+    return rc == OSKN_NOT_SUPPORTED || rc == OSKN_FAILURE || rc == OSKN_OS_PASSTHROUGH_FAILURE;
+}
+
 int transfer(_tDevice* device, Drive& drive, bool out, uint8_t protocol, uint16_t spSpecific, uint8_t* data,
              uint32_t length)
 {
     if (!data || length == 0 || length % 512 || length / 512 > 0xFFFF)
         return OSKN_BAD_PARAMETER;
-    if (record::flags(device) & record::FlagAta) {
-        const uint32_t blocks = length / 512;
-        AtaCommand command;
-        command.command = out ? ata::TrustedSend : ata::TrustedReceive;
-        command.feature = protocol;
-        command.count = uint16_t(blocks & 0xFF);            // transfer length (7:0)
-        command.lba = uint64_t(spSpecific) << 8 | (blocks >> 8); // SP specific, transfer length (15:8)
-        command.protocol = out ? AtaProtocol::PioDataOut : AtaProtocol::PioDataIn;
-        if (blocks > 0xFF)
-            return OSKN_BAD_PARAMETER;
-        return ata_Command(drive, command, data, length, TimeoutLong);
+    if (!(record::flags(device) & record::FlagAta))
+        return scsi_Transfer(drive, out, protocol, spSpecific, data, length);
+    std::atomic<int>& path = drive.state->securityPath;
+    if (path.load() == OSKN_SECURITY_PATH_ATA)
+        return ata_Transfer(drive, out, protocol, spSpecific, data, length);
+    const int rc = scsi_Transfer(drive, out, protocol, spSpecific, data, length);
+    if (rc == OSKN_SUCCESS) {
+        path.store(OSKN_SECURITY_PATH_SCSI);
+        return rc;
     }
-    const Cdb cdb = out ? cdb::security_Protocol_Out(protocol, spSpecific, false, length)
-                        : cdb::security_Protocol_In(protocol, spSpecific, false, length);
-    return scsi_Command(drive, cdb, out ? DataDirection::Out : DataDirection::In, data, length, TimeoutLong);
+    if (path.load() == OSKN_SECURITY_PATH_SCSI || !path_Refused(rc))
+        return rc;
+    const int ataRc = ata_Transfer(drive, out, protocol, spSpecific, data, length);
+    if (ataRc == OSKN_SUCCESS)
+        path.store(OSKN_SECURITY_PATH_ATA);
+    return ataRc;
 }
 
 } // namespace
@@ -50,6 +78,16 @@ int security_Send(_tDevice* device, Drive& drive, uint8_t protocol, uint16_t spS
 } // namespace oskn
 
 extern "C" {
+
+int get_Security_Protocol_Path(_tDevice* device)
+{
+    auto drive = Registry::instance().find(device);
+    if (!drive)
+        return OSKN_SECURITY_PATH_NONE;
+    if (!(record::flags(device) & record::FlagAta))
+        return OSKN_SECURITY_PATH_SCSI;
+    return drive->state->securityPath.load();
+}
 
 int read_Supported_Security_Protocols_From_Device(_tDevice* device, uint8_t* protocolList)
 {

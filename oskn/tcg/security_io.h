@@ -1,5 +1,5 @@
-// IF-SEND / IF-RECV: SECURITY PROTOCOL OUT/IN, or TRUSTED SEND/RECEIVE for ATA drives.
-// Lengths are whole 512-byte blocks.
+// IF-SEND / IF-RECV: SECURITY PROTOCOL OUT/IN, or for an ATA drive that refuses them, TRUSTED
+// SEND/RECEIVE in ATA PASS-THROUGH (get_Security_Protocol_Path). Lengths are whole 512-byte blocks.
 #pragma once
 
 #include <cstdint>

@@ -490,7 +490,8 @@ void device::change_Progress_status(int status)
 
 void device::end_Report(bool done)
 {
-    if (testType == 13 || testType == 14) {
+    // The in-drive diagnostics too: the window gives the Rescan button back when the last ends.
+    if (testType == 13 || testType == 14 || testType == 15 || testType == 16) {
         emit send_int_count(1);
         emit test_finish(true);
         ui->btnAccord->setEnabled(true);

@@ -36,6 +36,7 @@
 #include <QTime>
 #include <QTimer>
 #include <QTranslator>
+#include <algorithm>
 #include <cstring>
 #include <iostream>
 #include <new>
@@ -846,7 +847,8 @@ void KV4L::enabled_Rescan(bool is_On_Test)
 
 void KV4L::idd_Test_Ended(int count)
 {
-    iddRunning -= count;
+    // Other operations report their end this way too; the count never goes below none running.
+    iddRunning = std::max(0, iddRunning - count);
     iddRescanGate = (iddRunning == 0);
 }
 
@@ -1020,21 +1022,24 @@ bool KV4L::over_Limit(bool silent)
 
 bool KV4L::confirm_Dangerous(const QString& called, const QString& rejected, bool execution)
 {
-    logKV4L->kestrova_Log_Debug(called);
-    int answer;
     if (execution) {
         MsgExecution dialog(nullptr);
-        answer = dialog.exec();
-    } else {
-        MsgDangerous dialog(nullptr);
-        answer = dialog.exec();
+        return confirm_With(dialog, called, rejected);
     }
-    if (answer == 0) {
+    MsgDangerous dialog(nullptr);
+    return confirm_With(dialog, called, rejected);
+}
+
+bool KV4L::confirm_With(QDialog& dialog, const QString& called, const QString& rejected)
+{
+    logKV4L->kestrova_Log_Debug(called);
+    if (dialog.exec() != 0)
+        return true;
+    if (!rejected.isEmpty()) {
         logKV4L->kestrova_Log_Debug(rejected);
         viewLog->print_Logs();
-        return false;
     }
-    return true;
+    return false;
 }
 
 int KV4L::dispatch(const TestFactory& make, const TestWiring& wire, bool disableAbortAfter)

@@ -104,6 +104,13 @@ private slots:
     void on_actionErase_Time_triggered();
     void execute_eraseRange(uint64_t initLBA, uint64_t lastLBA);
     void get_Erase_Time(int time, uint64_t LBA);
+    // Operations the drive performs itself (kv4l_drive.cpp).
+    void on_actionErase_PSID_triggered();
+    void execute_PSID(QString key);
+    void on_actionIDD_70_triggered();
+    void on_actionIDD_71_triggered();
+    void on_actionSet_max_LBA_triggered();
+    void get_newLBA(uint64_t tmpNewLBA, bool tmpReset);
 
 private:
     void create_Menus();
@@ -135,6 +142,10 @@ private:
     int dispatch(const TestFactory& make, const TestWiring& wire, bool disableAbortAfter = false);
     bool over_Limit(bool silent);
     bool confirm_Dangerous(const QString& called, const QString& rejected, bool execution = false);
+    // Writes the called line and runs the confirmation; a refusal writes the rejected line (when
+    // there is one) and refreshes the viewer.
+    bool confirm_With(QDialog& dialog, const QString& called, const QString& rejected);
+    void start_IDD(int kind, int testType, int label);
     // Operations that ask for a value bounded by the drives: the eligible selected panel with the
     // smallest max LBA (the later one on equal values), after each eligible panel's lines. With
     // none, the quantity and the refusal line, and null.

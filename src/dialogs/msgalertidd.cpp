@@ -1,0 +1,26 @@
+#include "msgalertidd.h"
+#include "ui_msgalertidd.h"
+
+MsgAlertIdd::MsgAlertIdd(QWidget* parent) : QDialog(parent), ui(new Ui::MsgAlertIdd)
+{
+    ui->setupUi(this);
+    // Only the F8 shortcut reaches the hidden confirm button, never a click.
+    ui->pushButton->setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+MsgAlertIdd::~MsgAlertIdd()
+{
+    delete ui;
+}
+
+void MsgAlertIdd::on_pushButton_clicked()
+{
+    valueBtnOk = 0;
+    emit change_Value_BtnOk(valueBtnOk);
+    accept();
+}
+
+void MsgAlertIdd::on_pushButton_2_clicked()
+{
+    reject();
+}

@@ -1,0 +1,240 @@
+#include "idd.h"
+
+#include <QThread>
+#include <QTimerEvent>
+
+#include <algorithm>
+#include <cstring>
+
+#include "common.h"
+#include "logsapplication.h"
+#include "oskn_public.h"
+
+namespace {
+
+LogsApplication* logIdd() { return LogsApplication::Instance(); }
+
+// One second of program time on the GUI thread's clock.
+int tick_Milliseconds()
+{
+    return std::max(1, int(1000.0 / get_Time_Scale()));
+}
+
+} // namespace
+
+IDD::IDD(_tDevice* dev, _eIDDTests iddKind, int testType, int iddLabel, QObject* parent)
+    : EraseTest(dev, "OSKNOPERATIONS_API int run_IDD()", parent), kind(iddKind), label(iddLabel)
+{
+    descriptor->testName = "IDD " + QString::number(label);
+    descriptor->showPhaseBar = false;
+    descriptor->testType = testType;
+    start_Clock();
+    progressTimerId = startTimer(tick_Milliseconds());
+}
+
+void IDD::run()
+{
+    const int result = execute();
+    runResult.store(result);
+    runEnded.store(true);
+    if (result != 0) {
+        QMetaObject::invokeMethod(this, [this] { stop_Progress(); }, Qt::QueuedConnection);
+        report(result);
+    } else {
+        // The timer reports the pass when the bar is full; the thread stays until then, so that
+        // the test is not released under its timer.
+        while (!reported.load() && !abortRequested.load())
+            QThread::msleep(20);
+    }
+    quit();
+}
+
+void IDD::abort()
+{
+    report(5);
+    quit();
+}
+
+bool IDD::report(int status)
+{
+    if (reported.exchange(true))
+        return false;
+    emit changeStatus(status);
+    return true;
+}
+
+int IDD::execute()
+{
+    start_Clock();
+    if (label == 70)
+        return idd70();
+    const uint32_t logical = device->logicalSectorSize ? device->logicalSectorSize : 512;
+    sectorsPerPhysical = std::max<uint32_t>(1, device->physicalSectorSize / logical);
+    return idd71();
+}
+
+int IDD::support_Unknown()
+{
+    std::memset(&features, 0, sizeof features);
+    const int r = get_IDD_Support(device, &features);
+    logIdd()->kestrova_Log_Info("Library information: OSKNOPERATIONS_API int get_IDD_Support() returned: "
+                                + QString::number(r));
+    emit change_Logs();
+    if (r == 0)
+        return 0;
+    logIdd()->kestrova_Log_Error("Warning: idd::execute() - returned: UNABLE TO RUN for SN: " + serial() + " - IDD "
+                                 + QString::number(label));
+    emit change_Logs();
+    return 14;
+}
+
+int IDD::run_Diagnostic(bool errorOnFail)
+{
+    const int c = run_IDD(device, kind, false);
+    get_library_information(c);
+    const QString sn = serial();
+    if (c == 0) {
+        logIdd()->kestrova_Log_Debug("Test information: idd::execute() - returned: SUCCESS for SN: " + sn);
+        emit change_Logs();
+        return 0;
+    }
+    const QString line = "Test information: idd::execute() - returned: FAIL for SN: " + sn;
+    if (errorOnFail)
+        logIdd()->kestrova_Log_Error(line);
+    else
+        logIdd()->kestrova_Log_Debug(line);
+    emit change_Logs();
+    return 1;
+}
+
+int IDD::idd70()
+{
+    start_Clock();
+    logIdd()->kestrova_Log_Debug("Starting Test: IDD " + QString::number(label) + "- SN: " + serial());
+    if (support_Unknown() != 0)
+        return 14;
+    logIdd()->kestrova_Log_Info("Library information: iddSupportedFeatures->resetAndRecalibrate returned(bool): "
+                                + QString::number(features.resetAndRecalibrate));
+    emit change_Logs();
+    if (!features.resetAndRecalibrate) {
+        logIdd()->kestrova_Log_Error("Warning: idd::execute() - returned: UNABLE TO RUN for SN: " + serial()
+                                     + " - IDD " + QString::number(label) + " - reset and recalibrate not supported");
+        emit change_Logs();
+        return 14;
+    }
+    return run_Diagnostic(false);
+}
+
+int IDD::idd71()
+{
+    uint8_t smart[512] = {};
+    reallocatedCount = 0;
+    pendingPhysical = 0;
+    approxSeconds = 0;
+    smartBufferSize = 512;
+    start_Clock();
+    if (support_Unknown() != 0)
+        return 14;
+    logIdd()->kestrova_Log_Info(
+        "Library information: iddSupportedFeatures->testPendingAndReallocationLists returned(bool): "
+        + QString::number(features.testPendingAndReallocationLists));
+    emit change_Logs();
+    if (!features.testPendingAndReallocationLists) {
+        logIdd()->kestrova_Log_Error("Warning: idd::execute() - returned: UNABLE TO RUN for SN: " + serial()
+                                     + " - IDD " + QString::number(label)
+                                     + " - test pending and reallocation lists not supported");
+        emit change_Logs();
+        return 14;
+    }
+    logIdd()->kestrova_Log_Debug("Starting Test: IDD " + QString::number(label) + "- SN: " + serial());
+    emit change_Logs();
+
+    if (ata_SMART_Read_Data(device, smart, uint32_t(smartBufferSize)) == 0) {
+        for (int i = 0; i < 30; ++i) {
+            const uint8_t* entry = smart + 2 + 12 * i;
+            const uint8_t* raw = entry + 5;
+            if (entry[0] == 5) {
+                reallocatedCount = uint32_t(raw[0] | raw[1] << 8 | raw[2] << 16 | uint32_t(raw[3]) << 24);
+                logIdd()->kestrova_Log_Info("Test information: Attribute 5: " + QString::number(reallocatedCount));
+            } else if (entry[0] == 197) {
+                pendingPhysical = uint32_t(raw[0] | raw[1] << 8) / sectorsPerPhysical;
+                logIdd()->kestrova_Log_Info("Test information: Attribute 197: " + QString::number(pendingPhysical)
+                                            + " Physical Sectors");
+            }
+        }
+    }
+    emit change_Logs();
+    return run_Diagnostic(true);
+}
+
+// --- progress, on the GUI thread ------------------------------------------------------------
+
+void IDD::timerEvent(QTimerEvent* event)
+{
+    if (event->timerId() == progressTimerId)
+        progress_Tick();
+}
+
+void IDD::stop_Progress()
+{
+    if (progressTimerId) {
+        killTimer(progressTimerId);
+        progressTimerId = 0;
+    }
+}
+
+void IDD::progress_Tick()
+{
+    if (reported.load()) {
+        stop_Progress();
+        return;
+    }
+    // A run is over only once the drive has given its result: a failure is the thread's to
+    // report; a pass waits for the full bar when the drive gave an estimate to show against.
+    if (runEnded.load()) {
+        const int result = runResult.load();
+        const bool timeBased = estimateResult != 0 && estimateResult != 1 && estimateResult != 14;
+        if (result != 0) {
+            stop_Progress();
+            return;
+        }
+        if (!timeBased || percent >= 100.0) {
+            stop_Progress();
+            if (percent < 100.0)
+                emit changePercent(100.0);
+            logIdd()->kestrova_Log_Debug("Test information: IDD " + QString::number(label) + " Test returned: "
+                                         + QString::number(result) + " for S/N: " + serial());
+            emit change_Logs();
+            report(result);
+            return;
+        }
+    }
+    getIddInProgress();
+}
+
+void IDD::getIddInProgress()
+{
+    if (estimateResult == 0) {
+        const int e = get_Approximate_IDD_Time(device, kind, &approxSeconds);
+        estimateResult = e;
+        logIdd()->kestrova_Log_Info("Library information: OSKNOPERATIONS_API int get_Approximate_IDD_Time() returned: "
+                                    + QString::number(e));
+        emit change_Logs();
+        totalSeconds = int(approxSeconds + 4);
+        if (e == 0)
+            return; // not started yet: asked again at the next tick
+    }
+    if (estimateResult == 1 || estimateResult == 14)
+        return; // no estimate to show against: the result ends the run
+    // A late tick must not push the bar past its end.
+    percent = std::min(100.0, double(elapsed_Seconds()) / totalSeconds * 100.0);
+    emit changePercent(percent);
+    estimating_Time();
+}
+
+void IDD::estimating_Time()
+{
+    const int left = totalSeconds - (elapsed_Seconds() + 1);
+    if (left >= 0)
+        emit changeTimeEstimate(time_Text(left));
+}
