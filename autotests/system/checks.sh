@@ -251,7 +251,6 @@ for serial in KVSA0001 KVSL0005; do
     [ "$(field rc < /tmp/sec.txt)" = 0 ] && mine=yes || mine=no
     check "security protocols answered" "$mine" "sg_raw SECURITY PROTOCOL IN" "$peer"
     issue=""
-    [ "$(lib $node interface)" = 1 ] && issue=15
     check "security protocol query reaches the drive (kernel refused)" "$(field kernel_refused < /tmp/sec.txt)" \
         expected no $issue
 done

@@ -53,7 +53,11 @@ int transfer(_tDevice* device, Drive& drive, bool out, uint8_t protocol, uint16_
         path.store(OSKN_SECURITY_PATH_SCSI);
         return rc;
     }
-    if (path.load() == OSKN_SECURITY_PATH_SCSI || !path_Refused(rc))
+    // Linux's libata refuses SECURITY PROTOCOL IN/OUT only for a drive without trusted computing
+    // (IDENTIFY word 48); asking that drive again in ATA PASS-THROUGH only meets the filter.
+    const uint16_t w48 = device->identifyData[48];
+    const bool trusted = (w48 & 0xC000) == 0x4000 && (w48 & 0x0001);
+    if (path.load() == OSKN_SECURITY_PATH_SCSI || !path_Refused(rc) || !trusted)
         return rc;
     const int ataRc = ata_Transfer(drive, out, protocol, spSpecific, data, length);
     if (ataRc == OSKN_SUCCESS)
