@@ -16,6 +16,8 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QProgressBar>
+#include <QPushButton>
+#include <QMenu>
 #include <QTimer>
 #include <QtTest>
 
@@ -102,6 +104,44 @@ private slots:
         QVERIFY2(p[1]->get_List_Log_Device().join("").contains("Error LBA: 2500"),
                  qPrintable(p[1]->get_List_Log_Device().join("")));
         QTRY_COMPARE(MainTest::live_Count(), 0);
+    }
+
+    void sanitizeRunningAtStartIsFollowed()
+    {
+        QJsonObject busy = drive("S1", 9999);
+        busy["sanitize"] = QJsonObject{{"overwrite", true}, {"seconds", 300}, {"runningAtStart", true}};
+        use_Virtual_Drives(dir, "sanitizing.json", QJsonArray{drive("S0", 9999), busy});
+        KV4L w;
+        const QVector<device*> p = w.getDevicesList();
+        // No confirmation: the panel shows the drive's sanitize, checked, and nothing else can start.
+        QVERIFY(!p[0]->chk_Is_Checked() && p[1]->chk_Is_Checked());
+        QCOMPARE(p[1]->isTest(), 0);
+        QCOMPARE(w.get_Max_Test_Device(), 1);
+        QVERIFY(w.get_Basic_Test_Menu()->isEmpty() && w.get_Advanced_Menu()->isEmpty());
+        QVERIFY(!p[1]->findChild<QPushButton*>("progressStatus")->isEnabled()); // no abort
+        QProgressBar* progress = p[1]->findChild<QProgressBar*>("progressBar");
+        QTRY_VERIFY_WITH_TIMEOUT(progress->value() > 0, 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(p[1]->isTest() == 1, 30000);
+        QCOMPARE(bar(p[1]), QString("PASS %p%"));
+    }
+
+    void cryptoEraseFromTheMenu()
+    {
+        QJsonObject crypto = drive("C1", 999);
+        crypto["sanitize"] = QJsonObject{{"crypto", true}};
+        use_Virtual_Drives(dir, "crypto.json", QJsonArray{crypto});
+        KV4L w;
+        device* p = w.getDevicesList()[0];
+        QVERIFY(fill(p->get_tDevice(), 0, 999));
+        check(p);
+        const int from = log_Size();
+        trigger_Confirmed(w, "on_actionErase_Sanitize_Crypto_triggered");
+        QCOMPARE(log_Since(from).first(), QString("Called: Erase Crypto"));
+        QVERIFY(log_Since(from).contains("Quantity of devices selected to test: 1"));
+        QVERIFY(!p->findChild<QPushButton*>("progressStatus")->isEnabled());
+        QTRY_VERIFY_WITH_TIMEOUT(p->isTest() == 1, 30000);
+        QCOMPARE(bar(p), QString("PASS %p%"));
+        QVERIFY(all_Zero(p->get_tDevice(), 0, 999));
     }
 };
 

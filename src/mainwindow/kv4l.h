@@ -93,6 +93,9 @@ private slots:
     void idd_Test_Ended(int count);
     // Erases written by the program (kv4l_erase.cpp).
     void on_actionErase_Overwrite_Full_triggered();
+    // Erases the drive performs itself (kv4l_drive_erase.cpp).
+    void on_actionErase_Sanitize_Overwrite_triggered();
+    void on_actionErase_Sanitize_Crypto_triggered();
 
 private:
     void create_Menus();
