@@ -124,25 +124,6 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(p[1]->isTest() == 1, 30000);
         QCOMPARE(bar(p[1]), QString("PASS %p%"));
     }
-
-    void cryptoEraseFromTheMenu()
-    {
-        QJsonObject crypto = drive("C1", 999);
-        crypto["sanitize"] = QJsonObject{{"crypto", true}};
-        use_Virtual_Drives(dir, "crypto.json", QJsonArray{crypto});
-        KV4L w;
-        device* p = w.getDevicesList()[0];
-        QVERIFY(fill(p->get_tDevice(), 0, 999));
-        check(p);
-        const int from = log_Size();
-        trigger_Confirmed(w, "on_actionErase_Sanitize_Crypto_triggered");
-        QCOMPARE(log_Since(from).first(), QString("Called: Erase Crypto"));
-        QVERIFY(log_Since(from).contains("Quantity of devices selected to test: 1"));
-        QVERIFY(!p->findChild<QPushButton*>("progressStatus")->isEnabled());
-        QTRY_VERIFY_WITH_TIMEOUT(p->isTest() == 1, 30000);
-        QCOMPARE(bar(p), QString("PASS %p%"));
-        QVERIFY(all_Zero(p->get_tDevice(), 0, 999));
-    }
 };
 
 QTEST_MAIN(TestDispatchErase)
