@@ -23,6 +23,7 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QRadioButton>
+#include <QMenu>
 #include <QTimer>
 #include <QtTest>
 
@@ -374,6 +375,25 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(p[1]->isTest() == 1, 30000);
         QVERIFY(rescanButton->isEnabled());
         QTRY_COMPARE(MainTest::live_Count(), 0);
+    }
+
+    void sanitizeRunningAtStartIsFollowed()
+    {
+        QJsonObject busy = drive("S1", 9999);
+        busy["sanitize"] = QJsonObject{{"overwrite", true}, {"seconds", 300}, {"runningAtStart", true}};
+        use_Virtual_Drives(dir, "sanitizing.json", QJsonArray{drive("S0", 9999), busy});
+        KV4L w;
+        const QVector<device*> p = w.getDevicesList();
+        // No confirmation: the panel shows the drive's sanitize, checked, and nothing else can start.
+        QVERIFY(!p[0]->chk_Is_Checked() && p[1]->chk_Is_Checked());
+        QCOMPARE(p[1]->isTest(), 0);
+        QCOMPARE(w.get_Max_Test_Device(), 1);
+        QVERIFY(w.get_Basic_Test_Menu()->isEmpty() && w.get_Advanced_Menu()->isEmpty());
+        QVERIFY(!p[1]->findChild<QPushButton*>("progressStatus")->isEnabled()); // no abort
+        QProgressBar* progress = p[1]->findChild<QProgressBar*>("progressBar");
+        QTRY_VERIFY_WITH_TIMEOUT(progress->value() > 0, 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(p[1]->isTest() == 1, 30000);
+        QCOMPARE(bar(p[1]), QString("PASS %p%"));
     }
 };
 

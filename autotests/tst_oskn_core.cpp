@@ -143,6 +143,25 @@ private slots:
         QCOMPARE(bytes(ata_Pass_Through_16(c28)), hex("8506000000003400f100de00bc4af800"));
     }
 
+    void sctWriteSame()
+    {
+        uint8_t key[512];
+        sct_Write_Same_Key(key, 0x0000123456789ABCull, 0x100000064ull, 0, false);
+        QCOMPARE(QByteArray(reinterpret_cast<const char*>(key), 24),
+                 hex("0200 0100 bc9a785634120000 6400000001000000 00000000"));
+        // To log E0h: WRITE LOG EXT (PIO data-out) with General Purpose Logging, else SMART WRITE LOG.
+        QCOMPARE(bytes(ata_Pass_Through_16(ata_Log_Page_Command(0xE0, true, true))), hex("850b0600 00000100 e0000000 00403f00"));
+        QCOMPARE(bytes(ata_Pass_Through_16(ata_Log_Page_Command(0xE0, true, false))), hex("850a0600 d6000100 e0004f00 c2a0b000"));
+        uint8_t page[512] = {};
+        const QByteArray status = hex("0300 0100 0100 0000 0000 0500 0000 ffff 0200 0100");
+        std::copy(status.begin(), status.end(), page);
+        page[40] = 0x10;
+        page[44] = 0x01;
+        const SctStatus s = parse_Sct_Status(page);
+        QVERIFY(s.deviceState == 5 && s.extendedStatus == 0xFFFF && s.actionCode == 2 && s.functionCode == 1);
+        QCOMPARE(s.currentLba, 0x100000010ull);
+    }
+
     void senseFormats()
     {
         // Fixed format, medium error with the failing LBA in INFORMATION.

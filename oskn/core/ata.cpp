@@ -1,5 +1,7 @@
 #include "ata.h"
 
+#include <cstring>
+
 namespace oskn {
 
 Cdb ata_Pass_Through_16(const AtaCommand& c)
@@ -124,6 +126,44 @@ AtaCommand ata_Standby_Immediate_Command()
     c.command = ata::StandbyImmediate;
     c.device = 0xA0;
     return c;
+}
+
+void sct_Write_Same_Key(uint8_t* page, uint64_t lba, uint64_t count, uint32_t pattern, bool foreground)
+{
+    std::memset(page, 0, 512);
+    auto put = [&](size_t at, uint64_t value, int bytes) {
+        for (int i = 0; i < bytes; ++i)
+            page[at + i] = uint8_t(value >> (8 * i));
+    };
+    put(0, 0x0002, 2);                        // action: write same
+    put(2, foreground ? 0x0101 : 0x0001, 2);  // function: repeat the pattern
+    put(4, lba, 8);
+    put(12, count, 8);
+    put(20, pattern, 4);
+}
+
+AtaCommand ata_Log_Page_Command(uint8_t logAddress, bool write, bool gpl)
+{
+    const AtaProtocol protocol = write ? AtaProtocol::PioDataOut : AtaProtocol::PioDataIn;
+    if (!gpl)
+        return ata_Smart_Command(write ? ata::SmartWriteLog : ata::SmartReadLog, logAddress, 1, protocol);
+    AtaCommand c = ata_Read_Log_Ext_Command(logAddress, 0, 1, 0);
+    if (write)
+        c.command = ata::WriteLogExt;
+    c.protocol = protocol;
+    return c;
+}
+
+SctStatus parse_Sct_Status(const uint8_t* page)
+{
+    SctStatus s;
+    s.deviceState = page[10];
+    s.extendedStatus = identify_Word(page, 7);
+    s.actionCode = identify_Word(page, 8);
+    s.functionCode = identify_Word(page, 9);
+    for (int i = 7; i >= 0; --i)
+        s.currentLba = s.currentLba << 8 | page[40 + i];
+    return s;
 }
 
 std::string ata_String(const uint8_t* identify, unsigned firstWord, unsigned words)

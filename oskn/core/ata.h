@@ -102,6 +102,26 @@ struct IdentifyInfo {
 
 IdentifyInfo decode_Identify(const uint8_t* identify);
 
+// SCT command transport: commands go as a key page to log E0h, their state comes back as the
+// SCT status page read from the same log.
+constexpr uint8_t SctCommandLog = 0xE0;
+
+// Key page of an SCT Write Same that repeats a 32-bit pattern over count sectors from lba, in
+// the background (followed through the SCT status) or in the foreground.
+void sct_Write_Same_Key(uint8_t* page512, uint64_t lba, uint64_t count, uint32_t pattern, bool foreground);
+
+// One 512-byte page written to or read from a log: the 48-bit log commands when the drive has
+// the General Purpose Logging feature set, else the SMART log commands.
+AtaCommand ata_Log_Page_Command(uint8_t logAddress, bool write, bool gpl);
+
+struct SctStatus {
+    uint8_t deviceState = 0;      // 5: an SCT command runs in the background
+    uint16_t extendedStatus = 0;  // of the last SCT command: 0 done, FFFFh still running
+    uint16_t actionCode = 0, functionCode = 0;
+    uint64_t currentLba = 0;      // where a write same has got to
+};
+SctStatus parse_Sct_Status(const uint8_t* page512);
+
 inline uint16_t identify_Word(const uint8_t* identify, unsigned word)
 {
     return uint16_t(identify[2 * word] | identify[2 * word + 1] << 8);

@@ -29,6 +29,7 @@ struct DriveState {
     bool writeSameRunning = false;
     uint64_t writeSameStart = 0, writeSameEnd = 0, writeSameDone = 0;
     int writeSameResult = 0;
+    bool writeSameSct = false; // the span went to an ATA drive as one SCT Write Same
     int iddRunning = 0; // the in-drive diagnostic running (70h/71h), 0 for none
 
     // How security protocols reach an ATA drive (OSKN_SECURITY_PATH_*), found by the first

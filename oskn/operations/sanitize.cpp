@@ -12,6 +12,7 @@ namespace {
 struct SanitizeStatus {
     bool running = false;
     bool completed = false; // the last sanitize ended without error
+    bool failed = false;    // the drive reports that the last sanitize failed
     double percent = 0.0;
 };
 
@@ -27,6 +28,12 @@ int read_Status(_tDevice* device, Drive& drive, SanitizeStatus& status, bool cle
         command.checkCondition = true;
         AtaResult result;
         const int rc = ata_Command(drive, command, nullptr, 0, TimeoutDefault, &result);
+        // A failed sanitize makes the status command itself end in ABORT, the reason in LBA 7:0
+        // (1: the sanitize was unsuccessful).
+        if (rc == OSKN_NOT_SUPPORTED && result.valid && (result.lba & 0xFF) == 0x01) {
+            status.failed = true;
+            return OSKN_SUCCESS;
+        }
         if (rc != OSKN_SUCCESS)
             return rc;
         status.running = result.count & 0x4000;
@@ -42,7 +49,8 @@ int read_Status(_tDevice* device, Drive& drive, SanitizeStatus& status, bool cle
         return rc;
     const SenseData s = parse_Sense(sense, sizeof sense);
     status.running = s.valid && s.key == sensekey::NotReady && s.asc == 0x04 && s.ascq == 0x1B;
-    status.completed = !status.running;
+    status.failed = s.valid && s.asc == 0x31 && s.ascq == 0x03;
+    status.completed = !status.running && !status.failed;
     status.percent = status.running ? (s.progressValid ? s.progress * 100.0 / 65536.0 : 0.0) : 100.0;
     return OSKN_SUCCESS;
 }
@@ -154,7 +162,10 @@ int get_Sanitize_Progress(_tDevice* device, double* percent, uint32_t* state)
     SanitizeStatus status;
     const int rc = read_Status(device, *drive, status);
     *percent = rc == OSKN_SUCCESS ? status.percent : 0.0;
-    *state = rc == OSKN_SUCCESS && status.running ? OSKN_SANITIZE_STATE_IN_PROGRESS : OSKN_SANITIZE_STATE_IDLE;
+    *state = rc != OSKN_SUCCESS ? OSKN_SANITIZE_STATE_IDLE
+             : status.running   ? OSKN_SANITIZE_STATE_IN_PROGRESS
+             : status.failed    ? OSKN_SANITIZE_STATE_FAILED
+                                : OSKN_SANITIZE_STATE_IDLE;
     return rc;
 }
 

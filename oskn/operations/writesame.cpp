@@ -1,10 +1,14 @@
-// Write same: the drive fills a span with zeros by WRITE SAME(16) (which a SAT layer carries to
-// an ATA drive). The span is cut into commands on a background thread so that the caller can
-// follow the progress; the drive's lock is taken per command only.
+// Write same: the drive fills a span with zeros by itself. An ATA drive gets one SCT Write Same
+// (IDENTIFY word 206 says whether it has one) and reports its progress in the SCT status: a SAT
+// layer such as Linux's libata refuses WRITE SAME(16) for ATA drives and advertises a write-same
+// limit that only holds for TRIM. Other drives get WRITE SAME(16), cut into commands on a
+// background thread so that the caller can follow the progress; the drive's lock is taken per
+// command only.
 #include <algorithm>
 #include <thread>
 #include <vector>
 
+#include "core/clock.h"
 #include "ops_common.h"
 
 using namespace oskn;
@@ -25,6 +29,88 @@ uint64_t max_Write_Same_Blocks(Drive& drive)
 bool range_Fits(const _tDevice* device, uint64_t start, uint64_t count)
 {
     return count > 0 && start <= device->maxLBA && count - 1 <= device->maxLBA - start;
+}
+
+// What the ATA drive says of its SCT Write Same.
+struct SctOffer {
+    bool writeSame = false;
+    bool gpl = false; // the log commands to use
+};
+
+SctOffer sct_Offer(Drive& drive)
+{
+    uint8_t id[512] = {};
+    SctOffer offer;
+    if (ata_Command(drive, ata_Identify_Command(), id, sizeof id) != OSKN_SUCCESS)
+        return offer;
+    const uint16_t w206 = identify_Word(id, 206), w84 = identify_Word(id, 84), w87 = identify_Word(id, 87);
+    offer.writeSame = (w206 & 0x0001) && (w206 & 0x0004);
+    offer.gpl = ((w84 & 0xC000) == 0x4000 && (w84 & 0x0020)) || ((w87 & 0xC000) == 0x4000 && (w87 & 0x0020));
+    return offer;
+}
+
+int read_Sct_Status(Drive& drive, bool gpl, SctStatus& status)
+{
+    uint8_t page[512] = {};
+    const int rc = ata_Command(drive, ata_Log_Page_Command(SctCommandLog, false, gpl), page, sizeof page);
+    if (rc == OSKN_SUCCESS)
+        status = parse_Sct_Status(page);
+    return rc;
+}
+
+bool sct_Write_Same_Running(const SctStatus& s) { return s.deviceState == 5 || s.extendedStatus == 0xFFFF; }
+
+int sct_Write_Same(_tDevice* device, Drive& drive, uint64_t startLBA, uint32_t count, bool waitForCompletion)
+{
+    const SctOffer offer = sct_Offer(drive);
+    if (!offer.writeSame)
+        return OSKN_NOT_SUPPORTED;
+    SctStatus status;
+    if (read_Sct_Status(drive, offer.gpl, status) == OSKN_SUCCESS && sct_Write_Same_Running(status))
+        return OSKN_IN_PROGRESS;
+    uint8_t key[512];
+    sct_Write_Same_Key(key, startLBA, count, 0, false);
+    const int rc = ata_Command(drive, ata_Log_Page_Command(SctCommandLog, true, offer.gpl), key, sizeof key);
+    if (rc != OSKN_SUCCESS)
+        return ops::cannot_If_Unsupported(rc);
+    {
+        std::lock_guard<std::mutex> guard(drive.state->jobMutex);
+        drive.state->writeSameSct = true;
+        drive.state->writeSameStart = startLBA;
+        drive.state->writeSameEnd = startLBA + count;
+    }
+    if (!waitForCompletion)
+        return OSKN_SUCCESS;
+    double percent = 0;
+    bool running = true;
+    int progress;
+    while ((progress = get_Writesame_Progress(device, &percent, &running, startLBA, startLBA + count)) ==
+               OSKN_SUCCESS &&
+           running)
+        sleep_Milliseconds(1000);
+    return progress;
+}
+
+int sct_Progress(Drive& drive, uint64_t startLBA, uint64_t endLBA, double* percent, bool* inProgress)
+{
+    SctStatus status;
+    const int rc = read_Sct_Status(drive, sct_Offer(drive).gpl, status);
+    if (rc != OSKN_SUCCESS)
+        return rc;
+    const uint64_t total = endLBA - startLBA;
+    const uint64_t reached = std::clamp(status.currentLba, startLBA, endLBA);
+    *inProgress = sct_Write_Same_Running(status);
+    if (*inProgress) {
+        *percent = std::min(99.99, double(reached - startLBA) * 100.0 / double(total));
+        return OSKN_SUCCESS;
+    }
+    // Ended: done only when the last SCT command is this write same and it finished cleanly.
+    if (status.actionCode == 0x0002 && status.extendedStatus == 0) {
+        *percent = 100.0;
+        return OSKN_SUCCESS;
+    }
+    *percent = double(reached - startLBA) * 100.0 / double(total);
+    return OSKN_FAILURE;
 }
 
 void run_Job(std::shared_ptr<Drive> drive, uint64_t start, uint64_t count, uint64_t perCommand,
@@ -58,6 +144,14 @@ bool is_Write_Same_Supported(_tDevice* device, uint64_t startLBA, uint32_t numbe
     auto drive = Registry::instance().find(device);
     if (!drive || !range_Fits(device, startLBA, numberOfLogicalBlocks))
         return false;
+    if (ops::is_Ata(device)) {
+        // One SCT command covers any span of the drive.
+        if (!sct_Offer(*drive).writeSame)
+            return false;
+        if (maxBlocksPerCommand)
+            *maxBlocksPerCommand = device->maxLBA + 1;
+        return true;
+    }
     const uint64_t most = max_Write_Same_Blocks(*drive);
     if (maxBlocksPerCommand)
         *maxBlocksPerCommand = most;
@@ -71,6 +165,8 @@ int writesame(_tDevice* device, uint64_t startLBA, uint32_t numberOfLogicalBlock
         return OSKN_INVALID_DEVICE;
     if (!range_Fits(device, startLBA, numberOfLogicalBlocks))
         return OSKN_BAD_PARAMETER;
+    if (ops::is_Ata(device))
+        return sct_Write_Same(device, *drive, startLBA, numberOfLogicalBlocks, waitForCompletion);
     const uint64_t most = max_Write_Same_Blocks(*drive);
     if (most == 0)
         return OSKN_NOT_SUPPORTED;
@@ -82,6 +178,7 @@ int writesame(_tDevice* device, uint64_t startLBA, uint32_t numberOfLogicalBlock
         if (drive->state->writeSameRunning)
             return OSKN_IN_PROGRESS;
         drive->state->writeSameRunning = true;
+        drive->state->writeSameSct = false;
         drive->state->writeSameStart = startLBA;
         drive->state->writeSameEnd = startLBA + numberOfLogicalBlocks;
         drive->state->writeSameDone = 0;
@@ -106,13 +203,17 @@ int get_Writesame_Progress(_tDevice* device, double* percent, bool* inProgress, 
         return OSKN_INVALID_DEVICE;
     if (!percent || !inProgress)
         return OSKN_BAD_PARAMETER;
-    std::lock_guard<std::mutex> guard(drive->state->jobMutex);
+    std::unique_lock<std::mutex> guard(drive->state->jobMutex);
     const DriveState& s = *drive->state;
     if (s.writeSameStart != startLBA || s.writeSameEnd != endLBA || s.writeSameEnd == 0) {
         // Not started yet for this span (the caller may ask before the start went out).
         *percent = 0.0;
         *inProgress = true;
         return OSKN_SUCCESS;
+    }
+    if (s.writeSameSct) {
+        guard.unlock();
+        return sct_Progress(*drive, startLBA, endLBA, percent, inProgress);
     }
     const uint64_t total = s.writeSameEnd - s.writeSameStart;
     *percent = total ? double(s.writeSameDone) * 100.0 / double(total) : 100.0;

@@ -458,7 +458,7 @@ void parse_Drive(const json& j, size_t index, const std::string& imageDirectory,
 
     if (j.contains("sanitize")) {
         const json& s = require_Object(j["sanitize"], "sanitize");
-        check_Keys(s, "sanitize.", {"overwrite", "crypto", "blockErase", "seconds", "runningAtStart"});
+        check_Keys(s, "sanitize.", {"overwrite", "crypto", "blockErase", "seconds", "runningAtStart", "fails"});
         if (s.contains("overwrite"))
             d.sanitizeOverwrite = get_Bool(s["overwrite"], "sanitize.overwrite");
         if (s.contains("crypto"))
@@ -469,6 +469,8 @@ void parse_Drive(const json& j, size_t index, const std::string& imageDirectory,
             d.sanitizeSeconds = uint32_t(get_Unsigned(s["seconds"], "sanitize.seconds", 30u * 86400));
         if (s.contains("runningAtStart"))
             d.sanitizeRunningAtStart = get_Bool(s["runningAtStart"], "sanitize.runningAtStart");
+        if (s.contains("fails"))
+            d.sanitizeFails = get_Bool(s["fails"], "sanitize.fails");
         if (d.sanitizeRunningAtStart && !d.sanitizeOverwrite)
             fail("sanitize.runningAtStart", "a running overwrite sanitize needs \"overwrite\": true");
     }

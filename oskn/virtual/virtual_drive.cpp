@@ -477,6 +477,10 @@ void VirtualDrive::finishJob(uint64_t at)
 void VirtualDrive::finishSanitize()
 {
     sanitizeRunning_ = false;
+    if (d_.sanitizeFails) {
+        sanitizeFailed_ = true;
+        return;
+    }
     sanitizeCompleted_ = true;
     if (sanitizeKind_ == 2)
         storage_->setPattern(sanitizePattern_);
@@ -502,6 +506,7 @@ bool VirtualDrive::startSanitize(int kind, uint32_t pattern, uint64_t now)
     }
     sanitizeRunning_ = true;
     sanitizeCompleted_ = false;
+    sanitizeFailed_ = false;
     sanitizeKind_ = kind;
     sanitizePattern_ = pattern;
     sanitizeStart_ = now;
@@ -634,6 +639,11 @@ void VirtualDrive::scsiCommand(ScsiCommand& c, Reply& r, uint64_t now)
                 s.sense.insert(s.sense.end(), d, d + 8);
                 s.sense[7] = uint8_t(s.sense.size() - 8);
             }
+        } else if (sanitizeFailed_) { // SANITIZE COMMAND FAILED
+            if (desc)
+                s.descriptor(MEDIUM_ERROR, 0x31, 0x03);
+            else
+                s.fixed(MEDIUM_ERROR, 0x31, 0x03);
         } else if (desc) {
             s.descriptor(NO_SENSE, 0, 0);
         } else {
@@ -1812,8 +1822,14 @@ void VirtualDrive::ataPassThrough(ScsiCommand& c, Reply& r, uint64_t now)
         uint32_t pattern = 0;
         switch (tf.feature) {
         case 0x0000: // SANITIZE STATUS EXT
-            if (tf.count & 1)
+            if (tf.count & 1) {
                 sanitizeCompleted_ = false; // CLEAR SANITIZE OPERATION FAILED / the report
+                sanitizeFailed_ = false;
+            }
+            if (sanitizeFailed_) { // ABORT with the reason in LBA 7:0: the sanitize was unsuccessful
+                ata_Finish(r, tf, ER_ABRT, statusCount(), 0x01, true);
+                return;
+            }
             done(statusCount(), progress(), true);
             return;
         case 0x0011:

@@ -75,6 +75,7 @@ struct Description {
     bool sanitizeOverwrite = false, sanitizeCrypto = false, sanitizeBlockErase = false;
     uint32_t sanitizeSeconds = 60;
     bool sanitizeRunningAtStart = false;
+    bool sanitizeFails = false;  // every sanitize ends failed, the data left as it was
 
     bool writeSame = false;
     bool tcg = false;
@@ -239,6 +240,7 @@ private:
     uint32_t sanitizePattern_ = 0;
     uint64_t sanitizeStart_ = 0, sanitizeEnd_ = 0;
     bool sanitizeCompleted_ = false;
+    bool sanitizeFailed_ = false;   // the last sanitize failed: status says so until a new one
 
     std::map<uint8_t, std::vector<uint8_t>> hostLogs_; // SMART WRITE LOG targets
 

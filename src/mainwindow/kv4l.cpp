@@ -1064,8 +1064,3 @@ int KV4L::dispatch(const TestFactory& make, const TestWiring& wire, bool disable
     return count;
 }
 
-void KV4L::checkSanitizeOverwrite()
-{
-    // Resuming a sanitize that still runs in a drive comes with the sanitize operation.
-}
-

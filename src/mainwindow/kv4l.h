@@ -111,6 +111,9 @@ private slots:
     void on_actionIDD_71_triggered();
     void on_actionSet_max_LBA_triggered();
     void get_newLBA(uint64_t tmpNewLBA, bool tmpReset);
+    // Erases the drive performs itself (kv4l_drive_erase.cpp).
+    void on_actionErase_Sanitize_Overwrite_triggered();
+    void on_actionErase_Sanitize_Crypto_triggered();
 
 private:
     void create_Menus();

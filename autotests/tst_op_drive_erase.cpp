@@ -1,0 +1,301 @@
+// The erases the drive performs itself, on virtual drives: write same followed by its timer,
+// sanitize overwrite and crypto erase, their verdicts and log lines, and what the drive holds
+// afterwards. Progress answers can be scripted in place of the library's.
+#include <QtTest>
+
+#include <dlfcn.h>
+
+#include <deque>
+
+#include "erasecrypto.h"
+#include "sanitizeoverwrite.h"
+#include "tst_op_support.h"
+#include "writesametest.h"
+
+using namespace optest;
+
+namespace {
+
+struct Answer {
+    int rc;
+    double percent;
+    bool running;
+};
+std::deque<Answer> scripted; // consumed one per progress query while not empty
+
+template <class Call>
+Call next(const char* name)
+{
+    return reinterpret_cast<Call>(dlsym(RTLD_NEXT, name));
+}
+
+} // namespace
+
+extern "C" int get_Writesame_Progress(_tDevice* device, double* percent, bool* inProgress, uint64_t startLBA,
+                                      uint64_t endLBA)
+{
+    using Call = int (*)(_tDevice*, double*, bool*, uint64_t, uint64_t);
+    static const Call library = next<Call>("get_Writesame_Progress");
+    if (scripted.empty())
+        return library(device, percent, inProgress, startLBA, endLBA);
+    const Answer a = scripted.front();
+    scripted.pop_front();
+    *percent = a.percent;
+    *inProgress = a.running;
+    return a.rc;
+}
+
+extern "C" int get_Sanitize_Progress(_tDevice* device, double* percent, uint32_t* state)
+{
+    using Call = int (*)(_tDevice*, double*, uint32_t*);
+    static const Call library = next<Call>("get_Sanitize_Progress");
+    if (scripted.empty())
+        return library(device, percent, state);
+    const Answer a = scripted.front();
+    scripted.pop_front();
+    *percent = a.percent;
+    *state = a.running ? OSKN_SANITIZE_STATE_IN_PROGRESS : OSKN_SANITIZE_STATE_IDLE;
+    return a.rc;
+}
+
+class TestOpDriveErase : public QObject
+{
+    Q_OBJECT
+
+    Drives drives;
+
+    struct Run {
+        int status = -1;
+        QList<double> percents;
+        QStringList log;
+        bool polling = false; // the write-same timer still runs at the end
+    };
+
+    // A write same ends on the timer, in this thread's event loop.
+    Run write_Same(const QString& serial, uint64_t first, uint64_t last)
+    {
+        Run r;
+        LogTail tail;
+        WriteSameTest test(drives.by_Serial(serial), first, last);
+        connect(&test, &WriteSameTest::changePercent, &test, [&](double p) { r.percents << p; });
+        connect(&test, &MainTest::changeStatus, &test, [&](int s) { r.status = s; });
+        test.start();
+        QElapsedTimer waited;
+        waited.start();
+        while (r.status == -1 && waited.elapsed() < 60000)
+            QTest::qWait(5);
+        test.wait();
+        QCoreApplication::processEvents();
+        r.polling = test.is_Polling();
+        r.log = tail.lines();
+        return r;
+    }
+
+    template <class Test, class Percent>
+    Run sanitize(const QString& serial, bool abortMidway = false)
+    {
+        Run r;
+        LogTail tail;
+        Test test(drives.by_Serial(serial));
+        connect(&test, &Test::changePercent, &test, [&](Percent p) {
+            r.percents << p;
+            if (abortMidway)
+                test.request_Abort(); // what the panel's abort would do: nothing stops a sanitize
+        }, Qt::DirectConnection);
+        r.status = run_To_End(&test);
+        r.log = tail.lines();
+        return r;
+    }
+
+    static bool contains_Part(const QStringList& lines, const QString& part)
+    {
+        return std::any_of(lines.begin(), lines.end(), [&](const QString& l) { return l.contains(part); });
+    }
+
+private slots:
+    void initTestCase() { set_Time_Scale(200.0); }
+    void cleanupTestCase() { set_Time_Scale(1.0); }
+    void init()
+    {
+        // Fresh drives: the ones that vanish or already sanitize do so counted from their start.
+        scripted.clear();
+        set_Time_Scale(200.0);
+        QVERIFY(drives.load("drive-erase.json"));
+    }
+
+    void pollIntervalBySpan_data()
+    {
+        QTest::addColumn<qulonglong>("sectors");
+        QTest::addColumn<int>("interval");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("100 MiB") << 204800ull << 1000 << "every 1 second";
+        QTest::newRow("1 GiB") << 2097152ull << 60000 << "every 1 minute";
+        QTest::newRow("100 GiB") << 209715200ull << 300000 << "every 5 minute";
+    }
+    void pollIntervalBySpan()
+    {
+        QFETCH(qulonglong, sectors);
+        QFETCH(int, interval);
+        QFETCH(QString, line);
+        LogTail tail;
+        WriteSameTest test(drives.by_Serial("WS-BIG"), 1000, 1000 + sectors);
+        QCOMPARE(tail.lines(), QStringList{info("Test information: Write same progress will be updated " + line)});
+        QCOMPARE(test.time_Temp(), interval);
+    }
+
+    void writeSameZerosTheRangeInclusive()
+    {
+        _tDevice* d = drives.by_Serial("WS-1");
+        QVERIFY(fill_Sectors(d, 990, 40) && fill_Sectors(d, 20990, 20));
+        const Run r = write_Same("WS-1", 1000, 21000);
+        QCOMPARE(r.status, 0);
+        QVERIFY(!r.polling);
+        QVERIFY(r.percents.size() >= 2);
+        QVERIFY(std::is_sorted(r.percents.begin(), r.percents.end()));
+        QVERIFY(r.log.contains(debug("Test information: Write Same Test returned: SUCCESS for S/N: WS-1")));
+        for (uint64_t lba : {1000ull, 1029ull, 20990ull, 21000ull})
+            QVERIFY2(sector_Is_Zero(d, lba), qPrintable(QString::number(lba)));
+        QVERIFY(!sector_Is_Zero(d, 999) && !sector_Is_Zero(d, 21001));
+    }
+
+    void writeSameBeyondThirtyTwoBitsWritesEverySector()
+    {
+        // 2^32 + 100 sectors: a 32-bit count would cut the range short.
+        _tDevice* d = drives.by_Serial("WS-HUGE");
+        const QList<uint64_t> marks{0, 0xFFFFFFFEull, 0xFFFFFFFFull, 0x100000000ull, d->maxLBA};
+        for (uint64_t lba : marks)
+            QVERIFY(fill_Sectors(d, lba, 1));
+        set_Time_Scale(100000.0); // polls every five minutes of program time
+        const Run r = write_Same("WS-HUGE", 0, d->maxLBA);
+        QCOMPARE(r.status, 0);
+        for (uint64_t lba : marks)
+            QVERIFY2(sector_Is_Zero(d, lba), qPrintable(QString::number(lba)));
+    }
+
+    void writeSameUnsupportedIsUnableToRun()
+    {
+        const Run r = write_Same("WS-NONE", 0, 1000);
+        QCOMPARE(r.status, 14);
+        QVERIFY(!r.polling);
+        QCOMPARE(r.log.mid(r.log.size() - 2),
+                 (QStringList{debug("Library information: OSKNOPERATIONS_API bool is_Write_Same_Supported() returned: 0"),
+                              error("Warning: WriteSame::execute() - returned: UNABLE TO RUN for SN: WS-NONE")}));
+    }
+
+    void writeSameEndsOnDriveProgress_data()
+    {
+        QTest::addColumn<QList<int>>("answers"); // rc, percent x 10, running
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("why");
+        QTest::newRow("99.9 % and finished") << QList<int>{0, 500, 1, 0, 999, 0} << 0 << QString();
+        QTest::newRow("100 % still running") << QList<int>{0, 1000, 1} << 0 << QString();
+        QTest::newRow("query fails midway") << QList<int>{0, 300, 1, 3, 300, 1} << 1
+                                            << "Warning: Write Same progress query returned: 3 at 30.00% for S/N: WS-1";
+        QTest::newRow("drive reports it failed") << QList<int>{0, 600, 1, 1, 600, 0} << 1
+                                                 << "Warning: Write Same progress query returned: 1 at 60.00% for S/N: WS-1";
+    }
+    void writeSameEndsOnDriveProgress()
+    {
+        QFETCH(QList<int>, answers);
+        QFETCH(int, status);
+        QFETCH(QString, why);
+        for (int i = 0; i < answers.size(); i += 3)
+            scripted.push_back({answers[i], answers[i + 1] / 10.0, answers[i + 2] != 0});
+        const Run r = write_Same("WS-1", 100, 200);
+        QCOMPARE(r.status, status);
+        QVERIFY(!r.polling);
+        QCOMPARE(r.percents.last(), answers[answers.size() - 2] / 10.0);
+        if (!why.isEmpty())
+            QVERIFY2(r.log.contains(error(why)), qPrintable(r.log.join('\n')));
+    }
+
+    void writeSameOnVanishingDriveFails()
+    {
+        const Run r = write_Same("WS-GONE", 0, 999999);
+        QCOMPARE(r.status, 1);
+        QVERIFY2(contains_Part(r.log, "Warning: Write Same progress query returned: 12 at "), qPrintable(r.log.join('\n')));
+    }
+
+    void sanitizeOverwriteErasesEverySector()
+    {
+        _tDevice* d = drives.by_Serial("SAN-1");
+        QVERIFY(fill_Sectors(d, 0, 64) && fill_Sectors(d, 9990, 10));
+        const Run r = sanitize<SanitizeOverwrite, double>("SAN-1");
+        QCOMPARE(r.status, 0);
+        QVERIFY(r.percents.first() == 0 && r.percents.last() >= 99.9);
+        QVERIFY(r.log.contains(info("Test information: SanitizeOverwrite::execute() - returned: SUCCESS for S/N: SAN-1")));
+        QVERIFY(sector_Is_Zero(d, 0) && sector_Is_Zero(d, 63) && sector_Is_Zero(d, 9999));
+    }
+
+    void sanitizeOverwriteUnsupportedIsUnableToRun()
+    {
+        const Run r = sanitize<SanitizeOverwrite, double>("SAN-CRYPTO");
+        QCOMPARE(r.status, 14);
+        QCOMPARE(r.log.mid(r.log.size() - 2),
+                 (QStringList{debug("Library information: sanitizeFeaturesSupported->crypto returned: 0"),
+                              error("Warning: SanitizeOverwrite::execute() UNABLE TO RUN for S/N: SAN-CRYPTO")}));
+    }
+
+    void sanitizeAlreadyRunningIsFollowedAndNotAborted()
+    {
+        // The drive answers the start with 4: the poll follows the running sanitize; an abort
+        // request on the way changes nothing.
+        const Run r = sanitize<SanitizeOverwrite, double>("SAN-RUN", true);
+        QCOMPARE(r.status, 0);
+        QVERIFY(r.percents.size() > 2);
+        QVERIFY(r.percents.last() >= 99.9);
+    }
+
+    void sanitizeEndsOnTheDrivesOwnLastPercentage()
+    {
+        scripted = {{0, 40.0, true}, {0, 99.9, true}};
+        const Run r = sanitize<SanitizeOverwrite, double>("SAN-1");
+        QCOMPARE(r.status, 0);
+        QCOMPARE(r.percents, (QList<double>{0, 40.0, 99.9}));
+    }
+
+    void sanitizeThatStopsIsFail_data()
+    {
+        QTest::addColumn<QString>("serial");
+        QTest::addColumn<QString>("why");
+        QTest::newRow("drive reports failure") << "SAN-FAIL" << "the drive reports that the sanitize failed at ";
+        QTest::newRow("drive vanishes") << "SAN-GONE" << "progress query returned: 12 at ";
+    }
+    void sanitizeThatStopsIsFail()
+    {
+        QFETCH(QString, serial);
+        QFETCH(QString, why);
+        const Run r = sanitize<SanitizeOverwrite, double>(serial);
+        QCOMPARE(r.status, 1);
+        QVERIFY2(contains_Part(r.log, "Warning: Sanitize Overwrite " + why), qPrintable(r.log.join('\n')));
+        QCOMPARE(r.log.last(), info("Test information: SanitizeOverwrite::execute() - returned: FAIL for S/N: " + serial));
+    }
+
+    void sanitizeWithoutProgressIsFail()
+    {
+        // Stuck at 42 % far longer than an overwrite ever stands still.
+        for (int i = 0; i < 4000; ++i)
+            scripted.push_back({0, 42.0, true});
+        set_Time_Scale(100000.0);
+        const Run r = sanitize<SanitizeOverwrite, double>("SAN-1");
+        QCOMPARE(r.status, 1);
+        QVERIFY(contains_Part(r.log, "Warning: Sanitize Overwrite made no progress for 60 minutes at 42.00%"));
+    }
+
+    void cryptoErase()
+    {
+        _tDevice* d = drives.by_Serial("SAN-1");
+        QVERIFY(fill_Sectors(d, 100, 8));
+        Run r = sanitize<Erasecrypto, int>("SAN-1");
+        QCOMPARE(r.status, 0);
+        QCOMPARE(r.percents, QList<double>{100});
+        QVERIFY(sector_Is_Zero(d, 100) && sector_Is_Zero(d, 107));
+
+        r = sanitize<Erasecrypto, int>("SAN-FAIL");
+        QCOMPARE(r.status, 1);
+        QCOMPARE(r.log.last(), error("Warning: Erasecrypto::execute() - returned:FAILURE for S/N: SAN-FAIL"));
+    }
+};
+
+QTEST_MAIN(TestOpDriveErase)
+#include "tst_op_drive_erase.moc"

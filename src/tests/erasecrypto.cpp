@@ -1,0 +1,82 @@
+#include "erasecrypto.h"
+
+#include "logsapplication.h"
+#include "oskn_operations.h"
+
+namespace {
+
+LogsApplication* logCrypto() { return LogsApplication::Instance(); }
+
+} // namespace
+
+Erasecrypto::Erasecrypto(_tDevice* dev, QObject* parent) : MainTest(dev, parent), maxLBA(dev->maxLBA)
+{
+    descriptor->testName = "Erase Crypto";
+    descriptor->showPhaseBar = false;
+    descriptor->testType = 13;
+}
+
+void Erasecrypto::get_library_information(int rc)
+{
+    logCrypto()->kestrova_Log_Debug("Library information: OSKNOPERATIONS_API int run_Sanitize_Operation() returned: "
+                                    + QString::number(rc));
+}
+
+void Erasecrypto::run()
+{
+    emit changeStatus(execute());
+    quit();
+}
+
+int Erasecrypto::execute()
+{
+    const QString sn = serial();
+    logCrypto()->kestrova_Log_Debug("Starting test:  Erase crypto - SN: " + sn);
+    logCrypto()->kestrova_Log_Info("Test information: max LBA: " + QString::number(maxLBA));
+    logCrypto()->kestrova_Log_Info("Test information: LBA: 0");
+    emit change_Logs();
+
+    if (int64_t(maxLBA) < 0) {
+        logCrypto()->kestrova_Log_Error("Warning: Erasecrypto::execute() maxLBA: " + QString::number(maxLBA)
+                                        + " less than zero - S/N: " + sn);
+        emit change_Logs();
+        return 1;
+    }
+    sanitizeFeaturesSupported features = {};
+    const int r = get_Sanitize_Device_Features(device, &features);
+    logCrypto()->kestrova_Log_Info("Library information: OSKNOPERATIONS_API int get_Sanitize_Device_Features() returned: "
+                                   + QString::number(r));
+    emit change_Logs();
+    if (r != 0) {
+        get_library_information(14);
+        logCrypto()->kestrova_Log_Error("Warning: Erasecrypto::execute() UNABLE TO RUN for S/N: " + sn);
+        emit change_Logs();
+        return 14;
+    }
+    logCrypto()->kestrova_Log_Info("Library information: sanitizeFeaturesSupported->crypto returned: "
+                                   + QString::number(features.crypto));
+    emit change_Logs();
+    if (!features.crypto) {
+        get_library_information(14);
+        emit changePercent(0);
+        logCrypto()->kestrova_Log_Error("Warning: Erasecrypto::execute() UNABLE TO RUN for S/N: " + sn
+                                        + " - sanitize.crypto: not supported");
+        emit change_Logs();
+        return 14;
+    }
+    // Waits for the drive to finish: 0 only when it reports the erase completed.
+    const int c = run_Sanitize_Operation(device, OSKN_SANITIZE_CRYPTO_ERASE, true);
+    if (c != 0) {
+        get_library_information(1);
+        emit changePercent(0);
+        logCrypto()->kestrova_Log_Error("Warning: Erasecrypto::execute() - returned:FAILURE for S/N: " + sn);
+        emit change_Logs();
+        return 1;
+    }
+    show_Sanitize_Progress(device);
+    get_library_information(0);
+    emit changePercent(100);
+    logCrypto()->kestrova_Log_Debug("Test information: Erasecrypto::execute() - returned:SUCCESS for S/N: " + sn);
+    emit change_Logs();
+    return 0;
+}

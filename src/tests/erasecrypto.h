@@ -1,0 +1,28 @@
+#pragma once
+
+#include <cstdint>
+
+#include "maintest.h"
+
+// The drive's cryptographic erase: it changes its media key, so nothing written before reads
+// back. The drive finishes it in moments; there is no abort.
+class Erasecrypto : public MainTest
+{
+    Q_OBJECT
+public:
+    explicit Erasecrypto(_tDevice* device, QObject* parent = nullptr);
+    ~Erasecrypto() override { stop_Thread(); }
+
+    void get_library_information(int rc);
+
+signals:
+    void changePercent(int);
+
+protected:
+    void run() override;
+    int execute() override;
+    void abort() override {}
+
+private:
+    uint64_t maxLBA = 0;
+};

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <cstdint>
+
+#include "maintest.h"
+
+// The drive's own overwrite sanitize: started (or, when one already runs, joined) and followed
+// to its end. A sanitize cannot be stopped once the drive has begun it: there is no abort.
+class SanitizeOverwrite : public MainTest
+{
+    Q_OBJECT
+public:
+    explicit SanitizeOverwrite(_tDevice* device, QObject* parent = nullptr);
+    ~SanitizeOverwrite() override { stop_Thread(); }
+
+    void get_library_information(int rc);
+
+    // No movement of the drive's progress for this long (program time) ends the run FAIL: an
+    // overwrite moves its progress every few seconds even on the largest drives.
+    static constexpr uint32_t kStallSeconds = 3600;
+
+signals:
+    void changePercent(double);
+
+protected:
+    void run() override;
+    int execute() override;
+    void abort() override {}
+
+private:
+    int poll();
+    int failed(const QString& why);
+
+    int32_t state = 0;
+    double percent = 0.0;
+    uint64_t maxLBA = 0;
+    uint32_t sanitizeStatus = 1;
+};

@@ -1,0 +1,199 @@
+#include "writesametest.h"
+
+#include <QMetaObject>
+#include <QTimerEvent>
+
+#include <algorithm>
+
+#include "common.h"
+#include "devicetext.h"
+#include "logsapplication.h"
+#include "oskn_operations.h"
+
+namespace {
+
+LogsApplication* logWriteSame() { return LogsApplication::Instance(); }
+
+} // namespace
+
+WriteSameTest::WriteSameTest(_tDevice* dev, unsigned long long start, unsigned long long end, QObject* parent)
+    : MainTest(dev, parent), serial(device_Serial_Number(dev)), endLBA(end), startLBA(start), pieceStart(start)
+{
+    descriptor->testName = "Write Same";
+    descriptor->showPhaseBar = false;
+    descriptor->testType = 9;
+    pollInterval = time_Temp();
+    // The interval is program time: a scaled clock polls as often in drive time.
+    const double scale = get_Time_Scale() > 0 ? get_Time_Scale() : 1.0;
+    progressTimerId = startTimer(std::max(1, int(pollInterval / scale)));
+}
+
+WriteSameTest::~WriteSameTest()
+{
+    stop_Thread();
+}
+
+void WriteSameTest::get_library_information(int rc)
+{
+    logWriteSame()->kestrova_Log_Info("Library information: OSKNOPERATIONS_API int writesame() returned: "
+                                      + QString::number(rc));
+}
+
+int WriteSameTest::time_Temp()
+{
+    const uint32_t sectorSize = device->logicalSectorSize ? device->logicalSectorSize : 512;
+    const uint64_t mib = ((endLBA - startLBA) * sectorSize) >> 20;
+    int interval = 1000;
+    if (mib <= 180) {
+        logWriteSame()->kestrova_Log_Info("Test information: Write same progress will be updated every 1 second");
+    } else if (mib <= 54000) {
+        interval = 60000;
+        logWriteSame()->kestrova_Log_Info("Test information: Write same progress will be updated every 1 minute");
+    } else {
+        interval = 300000;
+        logWriteSame()->kestrova_Log_Info("Test information: Write same progress will be updated every 5 minute");
+    }
+    emit change_Logs();
+    return interval;
+}
+
+uint64_t WriteSameTest::piece_End() const
+{
+    // endLBA is inclusive; the piece ends before the next one would begin.
+    return pieceStart + std::min<uint64_t>(kPieceSectors, endLBA - pieceStart + 1);
+}
+
+int WriteSameTest::start_Piece()
+{
+    return writesame(device, pieceStart, uint32_t(piece_End() - pieceStart), false);
+}
+
+void WriteSameTest::run()
+{
+    finalStatus = execute();
+    if (finalStatus != 0) {
+        stop_Polling();
+        emit changeStatus(finalStatus);
+    }
+    quit();
+}
+
+void WriteSameTest::stop_Polling()
+{
+    // The timer belongs to the GUI thread: only that thread may stop it.
+    QMetaObject::invokeMethod(
+        this,
+        [this]() {
+            if (progressTimerId) {
+                killTimer(progressTimerId);
+                progressTimerId = 0;
+            }
+        },
+        Qt::AutoConnection);
+}
+
+int WriteSameTest::execute()
+{
+    emit change_Logs();
+    uint64_t most = 0;
+    const uint32_t firstPiece = uint32_t(std::min<uint64_t>(kPieceSectors, endLBA - startLBA + 1));
+    if (!is_Write_Same_Supported(device, startLBA, firstPiece, &most)) {
+        most = 0;
+        const bool again = is_Write_Same_Supported(device, startLBA, firstPiece, &most);
+        logWriteSame()->kestrova_Log_Debug(
+            "Library information: OSKNOPERATIONS_API bool is_Write_Same_Supported() returned: "
+            + QString::number(int(again)));
+        logWriteSame()->kestrova_Log_Error("Warning: WriteSame::execute() - returned: UNABLE TO RUN for SN: " + serial);
+        emit change_Logs();
+        return result;
+    }
+    if (endLBA == 0 || endLBA < startLBA) {
+        logWriteSame()->kestrova_Log_Error("Warning: WriteSameTest::execute() - returned: FAILURE for SN: " + serial);
+        emit change_Logs();
+        result = 1;
+        return 1;
+    }
+    logWriteSame()->kestrova_Log_Debug("Starting test:  Write Same - SN: " + serial);
+    logWriteSame()->kestrova_Log_Info("Test information: Start LBA: " + QString::number(startLBA));
+    logWriteSame()->kestrova_Log_Info("Test information: End LBA: " + QString::number(endLBA));
+    emit changePercent(0);
+
+    lastMove = get_Time_Source_Nanoseconds();
+    result = start_Piece();
+    get_library_information(result);
+    if (result == 0) {
+        logWriteSame()->kestrova_Log_Debug("Test information: WriteSameTest::execute() - returned: SUCCESS for S/N: "
+                                           + serial);
+        started.store(true);
+    } else {
+        logWriteSame()->kestrova_Log_Debug(
+            "Test information: WriteSameTest::execute() - returned: NOT SUPPORTED for S/N: " + serial);
+    }
+    emit change_Logs();
+    return result;
+}
+
+void WriteSameTest::getwriteSameInProgress()
+{
+    if (progressResult != 0)
+        return;
+    progressResult = get_Writesame_Progress(device, &piecePercent, &inProgress, pieceStart, piece_End());
+    const double pieceLength = double(piece_End() - pieceStart);
+    const double total = double(endLBA - startLBA) + 1;
+    percent = (double(pieceStart - startLBA) + pieceLength * piecePercent / 100.0) / total * 100.0;
+    emit changePercent(percent);
+}
+
+void WriteSameTest::finish(int status, const QString& why)
+{
+    if (progressTimerId) {
+        killTimer(progressTimerId);
+        progressTimerId = 0;
+    }
+    if (!why.isEmpty()) {
+        logWriteSame()->kestrova_Log_Error("Warning: Write Same " + why + " for S/N: " + serial);
+        logWriteSame()->kestrova_Log_Error("Warning: WriteSameTest::timerEvent() - returned: FAIL for SN: " + serial);
+    } else {
+        logWriteSame()->kestrova_Log_Debug("Test information: Write Same Test returned: SUCCESS for S/N: " + serial);
+    }
+    emit change_Logs();
+    emit changeStatus(status);
+}
+
+void WriteSameTest::timerEvent(QTimerEvent* event)
+{
+    if (event->timerId() != progressTimerId || !started.load())
+        return;
+    getwriteSameInProgress();
+    const QString at = QString::number(percent, 'f', 2) + "%";
+    if (progressResult != 0) // the drive stopped answering, or reports that the write same failed
+        return finish(1, "progress query returned: " + QString::number(progressResult) + " at " + at);
+    const uint64_t now = get_Time_Source_Nanoseconds();
+    if (int(piecePercent) == 100 || !inProgress) {
+        if (piece_End() > endLBA)
+            return finish(result, {}); // result: 0, as the first piece was started
+        // The next piece follows the one the drive has finished.
+        pieceStart = piece_End();
+        lastMove = now;
+        const int rc = start_Piece();
+        get_library_information(rc);
+        if (rc != 0)
+            finish(1, "stopped at LBA: " + QString::number(pieceStart));
+        return;
+    }
+    if (piecePercent != lastPercent) {
+        lastPercent = piecePercent;
+        lastMove = now;
+    } else if ((now - lastMove) / 1000000ull > kStallMilliseconds) {
+        finish(1, "made no progress for " + QString::number(kStallMilliseconds / 60000) + " minutes at " + at);
+    }
+}
+
+void WriteSameTest::abort()
+{
+    abortRequested.store(true);
+    get_library_information(5);
+    logWriteSame()->kestrova_Log_Debug("Test information: Write Same - ABORTED");
+    emit changeStatus(5);
+    quit();
+}

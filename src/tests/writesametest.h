@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QString>
+
+#include <atomic>
+#include <cstdint>
+#include <mutex>
+
+#include "maintest.h"
+
+class QTimerEvent;
+
+// The drive overwrites a span of LBAs with zeros by itself. The thread only starts it; a timer
+// of the object, on the GUI thread, follows the drive's progress and reports the end. A span
+// longer than one request can carry goes to the drive in pieces, one after the other.
+class WriteSameTest : public MainTest
+{
+    Q_OBJECT
+public:
+    // Both LBAs are overwritten.
+    WriteSameTest(_tDevice* device, unsigned long long startLBA, unsigned long long endLBA, QObject* parent = nullptr);
+    ~WriteSameTest() override;
+
+    void get_library_information(int rc);
+    int time_Temp();
+    bool is_Polling() const { return progressTimerId != 0; }
+
+    // Most sectors one request covers (its count is 32 bits).
+    static constexpr uint64_t kPieceSectors = 0xFFFFFFFFull;
+    // No movement of the drive's progress for this long (program time) ends the run FAIL.
+    static constexpr uint64_t kStallMilliseconds = 30ull * 60 * 1000;
+
+signals:
+    void changePercent(double);
+    void changeTimeEstimate(QString);
+    void change_Log_Erro_Test_Device(QString);
+
+protected:
+    void run() override;
+    int execute() override;
+    void abort() override;
+    void timerEvent(QTimerEvent* event) override;
+
+private:
+    void getwriteSameInProgress();
+    void stop_Polling();
+    // Stops polling and reports the status; why, when not empty, says why the run failed.
+    void finish(int status, const QString& why);
+    // Starts the piece that begins at pieceStart; 0 when the drive took it.
+    int start_Piece();
+    uint64_t piece_End() const; // first LBA past the current piece
+
+    QString serial;
+    double percent = 0.0;
+    uint64_t endLBA;
+    uint64_t startLBA;
+    bool inProgress = false;
+    int progressResult = 0;
+    int progressTimerId = 0;
+    int pollInterval = 1000;
+    int result = 14;
+    int finalStatus = 14;
+
+    // Shared between the thread that starts the first piece and the timer.
+    std::atomic<bool> started{false};
+    uint64_t pieceStart = 0;
+    double piecePercent = 0.0; // of the piece the drive works on
+    double lastPercent = -1;
+    uint64_t lastMove = 0; // program time (ns) when the progress last moved
+};
