@@ -64,7 +64,7 @@ int sct_Write_Same(_tDevice* device, Drive& drive, uint64_t startLBA, uint32_t c
 {
     const SctOffer offer = sct_Offer(drive);
     if (!offer.writeSame)
-        return OSKN_NOT_SUPPORTED;
+        return OSKN_CANNOT_PERFORM; // like every erase call: the drive cannot do it
     SctStatus status;
     if (read_Sct_Status(drive, offer.gpl, status) == OSKN_SUCCESS && sct_Write_Same_Running(status))
         return OSKN_IN_PROGRESS;
@@ -169,7 +169,7 @@ int writesame(_tDevice* device, uint64_t startLBA, uint32_t numberOfLogicalBlock
         return sct_Write_Same(device, *drive, startLBA, numberOfLogicalBlocks, waitForCompletion);
     const uint64_t most = max_Write_Same_Blocks(*drive);
     if (most == 0)
-        return OSKN_NOT_SUPPORTED;
+        return OSKN_CANNOT_PERFORM;
     // About a hundred commands for the span, so progress moves by the percent.
     const uint64_t perCommand = std::min<uint64_t>(
         {most, 0xFFFFFFFFull, std::max<uint64_t>(2048, numberOfLogicalBlocks / 100)});
