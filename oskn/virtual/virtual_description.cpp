@@ -214,17 +214,81 @@ SelfTestOutcome get_Outcome(const json& v, const std::string& field)
     fail(field, "unknown outcome \"" + echo(s) + "\"");
 }
 
-void parse_Drive(const json& j, size_t index, const std::string& imageDirectory, Description& d)
+// One SMART attribute; ids collects the numbers already used.
+SmartAttribute parse_Attribute(const json& v, const std::string& p, std::set<unsigned>& ids)
 {
-    require_Object(j, "(drive)");
-    check_Keys(j, "",
-               {"name", "model", "serial", "firmware", "maker", "interface", "driveType",
-                "ataPassThrough", "sixteenByteCommands", "noMedium", "maxLba", "capacityBytes", "accessibleMaxLba",
-                "logicalSectorSize", "physicalSectorSize", "rpm", "cacheSizeMB", "identifyDataLog", "features",
-                "securityLocked", "securityFrozen", "smart", "selfTest", "unreadableSectors",
-                "sanitize", "writeSame", "tcg", "idd", "throughputMBps", "spinUpSeconds",
-                "faults", "disappearAfterSeconds", "storage", "imageFile"});
+    SmartAttribute attr;
+    attr.id = uint8_t(get_Unsigned(v["id"], p + ".id", 255));
+    if (attr.id == 0)
+        fail(p + ".id", "attribute id 0 is not allowed");
+    if (!ids.insert(attr.id).second)
+        fail(p + ".id", "attribute " + std::to_string(attr.id) + " appears twice");
+    // Pre-fail for the classic reliability attributes, advisory otherwise.
+    const bool prefail = attr.id == 1 || attr.id == 3 || attr.id == 5 || attr.id == 7 ||
+                         attr.id == 10;
+    attr.flags = prefail ? 0x0033 : 0x0032;
+    if (v.contains("flags"))
+        attr.flags = uint16_t(get_Unsigned(v["flags"], p + ".flags", 0xFFFF));
+    if (v.contains("current"))
+        attr.current = uint8_t(get_Unsigned(v["current"], p + ".current", 255));
+    attr.worst = attr.current;
+    if (v.contains("worst"))
+        attr.worst = uint8_t(get_Unsigned(v["worst"], p + ".worst", 255));
+    if (v.contains("threshold"))
+        attr.threshold = uint8_t(get_Unsigned(v["threshold"], p + ".threshold", 255));
+    if (v.contains("raw"))
+        attr.raw = get_Unsigned(v["raw"], p + ".raw", (uint64_t(1) << 48) - 1);
+    return attr;
+}
 
+Fault parse_Fault(const json& v, const std::string& p)
+{
+    require_Object(v, p);
+    check_Keys(v, p + ".",
+               {"scsiOpcode", "ataCommand", "feature", "sense", "ataError", "noData", "hang", "skip", "count"});
+    Fault f;
+    const bool scsi = v.contains("scsiOpcode"), ata = v.contains("ataCommand");
+    if (scsi == ata)
+        fail(p + ".scsiOpcode", "give exactly one of scsiOpcode and ataCommand");
+    f.isAta = ata;
+    f.opcode = uint8_t(ata ? get_Unsigned(v["ataCommand"], p + ".ataCommand", 255)
+                           : get_Unsigned(v["scsiOpcode"], p + ".scsiOpcode", 255));
+    if (v.contains("feature")) {
+        if (!ata)
+            fail(p + ".feature", "only an ATA command has a feature");
+        f.feature = int(get_Unsigned(v["feature"], p + ".feature", 0xFFFF));
+    }
+    if (v.contains("sense")) {
+        const json& s = v["sense"];
+        if (!s.is_array() || s.size() != 3)
+            fail(p + ".sense", "expected [sense key, ASC, ASCQ]");
+        f.senseKey = uint8_t(get_Unsigned(s[0], p + ".sense[0]", 15));
+        f.asc = uint8_t(get_Unsigned(s[1], p + ".sense[1]", 255));
+        f.ascq = uint8_t(get_Unsigned(s[2], p + ".sense[2]", 255));
+        f.useSense = true;
+    }
+    if (v.contains("ataError")) {
+        if (!ata)
+            fail(p + ".ataError", "only an ATA command has an error register");
+        f.ataError = uint8_t(get_Unsigned(v["ataError"], p + ".ataError", 255));
+        if (f.ataError == 0)
+            fail(p + ".ataError", "an error register of 0 is no error");
+    }
+    if (v.contains("noData"))
+        f.noData = get_Bool(v["noData"], p + ".noData");
+    if (v.contains("hang"))
+        f.hang = get_Bool(v["hang"], p + ".hang");
+    if (int(v.contains("sense")) + int(v.contains("ataError")) + int(f.noData) + int(f.hang) > 1)
+        fail(p, "give at most one of sense, ataError, noData and hang");
+    if (v.contains("skip"))
+        f.skip = uint32_t(get_Unsigned(v["skip"], p + ".skip", UINT32_MAX));
+    if (v.contains("count"))
+        f.count = int64_t(get_Unsigned(v["count"], p + ".count", UINT32_MAX));
+    return f;
+}
+
+void parse_Identity(const json& j, Description& d, size_t index)
+{
     d.name = j.contains("name") ? get_String(j["name"], "name") : "virtual" + std::to_string(index);
     // The name is the drive's path: a NUL or control character would cut or garble it (and the
     // image file named after it), so two drives could end up as one.
@@ -276,7 +340,10 @@ void parse_Drive(const json& j, size_t index, const std::string& imageDirectory,
         d.noMedium = get_Bool(j["noMedium"], "noMedium");
     if (j.contains("ataPassThrough"))
         d.ataPassThrough = get_Bool(j["ataPassThrough"], "ataPassThrough");
+}
 
+void parse_Geometry(const json& j, Description& d)
+{
     if (j.contains("logicalSectorSize")) {
         d.logicalSectorSize = uint32_t(get_Unsigned(j["logicalSectorSize"], "logicalSectorSize", 65536));
         if (d.logicalSectorSize < 512 || d.logicalSectorSize > 4096 || !is_Power_Of_Two(d.logicalSectorSize))
@@ -320,7 +387,10 @@ void parse_Drive(const json& j, size_t index, const std::string& imageDirectory,
         d.cacheSizeMB = uint32_t(get_Unsigned(j["cacheSizeMB"], "cacheSizeMB", 1u << 20));
     if (j.contains("identifyDataLog"))
         d.identifyDataLog = get_Bool(j["identifyDataLog"], "identifyDataLog");
+}
 
+void parse_Features(const json& j, Description& d)
+{
     d.supported = kDefaultSupported;
     d.enabled = kDefaultSupported & ~kNotEnabledByDefault;
     if (j.contains("features")) {
@@ -346,7 +416,10 @@ void parse_Drive(const json& j, size_t index, const std::string& imageDirectory,
         d.securityFrozen = get_Bool(j["securityFrozen"], "securityFrozen");
     if (d.securityLocked && !(d.enabled & F_SECURITY))
         fail("securityLocked", "a locked drive needs \"security\" enabled in features");
+}
 
+void parse_Smart(const json& j, Description& d)
+{
     if (j.contains("smart")) {
         const json& s = require_Object(j["smart"], "smart");
         check_Keys(s, "smart.", {"health", "attributes"});
@@ -369,28 +442,7 @@ void parse_Drive(const json& j, size_t index, const std::string& imageDirectory,
                 check_Keys(a[i], p + ".", {"id", "current", "worst", "threshold", "raw", "flags"});
                 if (!a[i].contains("id"))
                     fail(p + ".id", "missing");
-                SmartAttribute attr;
-                attr.id = uint8_t(get_Unsigned(a[i]["id"], p + ".id", 255));
-                if (attr.id == 0)
-                    fail(p + ".id", "attribute id 0 is not allowed");
-                if (!ids.insert(attr.id).second)
-                    fail(p + ".id", "attribute " + std::to_string(attr.id) + " appears twice");
-                // Pre-fail for the classic reliability attributes, advisory otherwise.
-                const bool prefail = attr.id == 1 || attr.id == 3 || attr.id == 5 || attr.id == 7 ||
-                                     attr.id == 10;
-                attr.flags = prefail ? 0x0033 : 0x0032;
-                if (a[i].contains("flags"))
-                    attr.flags = uint16_t(get_Unsigned(a[i]["flags"], p + ".flags", 0xFFFF));
-                if (a[i].contains("current"))
-                    attr.current = uint8_t(get_Unsigned(a[i]["current"], p + ".current", 255));
-                attr.worst = attr.current;
-                if (a[i].contains("worst"))
-                    attr.worst = uint8_t(get_Unsigned(a[i]["worst"], p + ".worst", 255));
-                if (a[i].contains("threshold"))
-                    attr.threshold = uint8_t(get_Unsigned(a[i]["threshold"], p + ".threshold", 255));
-                if (a[i].contains("raw"))
-                    attr.raw = get_Unsigned(a[i]["raw"], p + ".raw", (uint64_t(1) << 48) - 1);
-                d.attributes.push_back(attr);
+                d.attributes.push_back(parse_Attribute(a[i], p, ids));
             }
         }
     } else {
@@ -399,7 +451,10 @@ void parse_Drive(const json& j, size_t index, const std::string& imageDirectory,
                         {9, 0x0032, 98, 98, 0, 1234}, {12, 0x0032, 100, 100, 20, 57},
                         {194, 0x0022, 35, 45, 0, 35}, {197, 0x0012, 100, 100, 0, 0}};
     }
+}
 
+void parse_Self_Test(const json& j, Description& d)
+{
     if (j.contains("selfTest")) {
         const json& s = require_Object(j["selfTest"], "selfTest");
         check_Keys(s, "selfTest.", {"shortSeconds", "extendedSeconds", "outcome", "failingLba"});
@@ -424,7 +479,10 @@ void parse_Drive(const json& j, size_t index, const std::string& imageDirectory,
             d.selfTestOutcome = SelfTestOutcome::Auto;
         }
     }
+}
 
+void parse_Unreadable_Sectors(const json& j, Description& d)
+{
     if (j.contains("unreadableSectors")) {
         const json& u = j["unreadableSectors"];
         if (!u.is_array())
@@ -455,7 +513,10 @@ void parse_Drive(const json& j, size_t index, const std::string& imageDirectory,
                 d.unreadable[lba + k] = d.unreadable[lba + k] || permanent;
         }
     }
+}
 
+void parse_Erase_And_Security(const json& j, Description& d)
+{
     if (j.contains("sanitize")) {
         const json& s = require_Object(j["sanitize"], "sanitize");
         check_Keys(s, "sanitize.", {"overwrite", "crypto", "blockErase", "seconds", "runningAtStart", "fails"});
@@ -488,6 +549,10 @@ void parse_Drive(const json& j, size_t index, const std::string& imageDirectory,
         if (d.tcg && d.psid.empty())
             fail("tcg.psid", "a drive with TCG support needs its PSID");
     }
+}
+
+void parse_Timing(const json& j, Description& d)
+{
     if (j.contains("idd")) {
         const json& s = require_Object(j["idd"], "idd");
         check_Keys(s, "idd.", {"test70", "test71", "seconds70", "seconds71"});
@@ -509,58 +574,23 @@ void parse_Drive(const json& j, size_t index, const std::string& imageDirectory,
         d.spinUpSeconds = get_Seconds(j["spinUpSeconds"], "spinUpSeconds");
     if (j.contains("disappearAfterSeconds"))
         d.disappearAfterSeconds = get_Seconds(j["disappearAfterSeconds"], "disappearAfterSeconds");
+}
 
+void parse_Faults(const json& j, Description& d)
+{
     if (j.contains("faults")) {
         const json& a = j["faults"];
         if (!a.is_array())
             fail("faults", "expected an array");
         for (size_t i = 0; i < a.size(); ++i) {
             const std::string p = "faults[" + std::to_string(i) + "]";
-            require_Object(a[i], p);
-            check_Keys(a[i], p + ".",
-                       {"scsiOpcode", "ataCommand", "feature", "sense", "ataError", "noData", "hang", "skip", "count"});
-            Fault f;
-            const bool scsi = a[i].contains("scsiOpcode"), ata = a[i].contains("ataCommand");
-            if (scsi == ata)
-                fail(p + ".scsiOpcode", "give exactly one of scsiOpcode and ataCommand");
-            f.isAta = ata;
-            f.opcode = uint8_t(ata ? get_Unsigned(a[i]["ataCommand"], p + ".ataCommand", 255)
-                                   : get_Unsigned(a[i]["scsiOpcode"], p + ".scsiOpcode", 255));
-            if (a[i].contains("feature")) {
-                if (!ata)
-                    fail(p + ".feature", "only an ATA command has a feature");
-                f.feature = int(get_Unsigned(a[i]["feature"], p + ".feature", 0xFFFF));
-            }
-            if (a[i].contains("sense")) {
-                const json& s = a[i]["sense"];
-                if (!s.is_array() || s.size() != 3)
-                    fail(p + ".sense", "expected [sense key, ASC, ASCQ]");
-                f.senseKey = uint8_t(get_Unsigned(s[0], p + ".sense[0]", 15));
-                f.asc = uint8_t(get_Unsigned(s[1], p + ".sense[1]", 255));
-                f.ascq = uint8_t(get_Unsigned(s[2], p + ".sense[2]", 255));
-                f.useSense = true;
-            }
-            if (a[i].contains("ataError")) {
-                if (!ata)
-                    fail(p + ".ataError", "only an ATA command has an error register");
-                f.ataError = uint8_t(get_Unsigned(a[i]["ataError"], p + ".ataError", 255));
-                if (f.ataError == 0)
-                    fail(p + ".ataError", "an error register of 0 is no error");
-            }
-            if (a[i].contains("noData"))
-                f.noData = get_Bool(a[i]["noData"], p + ".noData");
-            if (a[i].contains("hang"))
-                f.hang = get_Bool(a[i]["hang"], p + ".hang");
-            if (int(a[i].contains("sense")) + int(a[i].contains("ataError")) + int(f.noData) + int(f.hang) > 1)
-                fail(p, "give at most one of sense, ataError, noData and hang");
-            if (a[i].contains("skip"))
-                f.skip = uint32_t(get_Unsigned(a[i]["skip"], p + ".skip", UINT32_MAX));
-            if (a[i].contains("count"))
-                f.count = int64_t(get_Unsigned(a[i]["count"], p + ".count", UINT32_MAX));
-            d.faults.push_back(f);
+            d.faults.push_back(parse_Fault(a[i], p));
         }
     }
+}
 
+void parse_Storage(const json& j, Description& d, const std::string& imageDirectory)
+{
     std::string storage = "memory";
     if (j.contains("storage")) {
         storage = get_String(j["storage"], "storage");
@@ -582,6 +612,29 @@ void parse_Drive(const json& j, size_t index, const std::string& imageDirectory,
             fail("imageDirectory", "missing at the top level, and this drive keeps its data in an image");
         d.imagePath = imageDirectory + "/" + file;
     }
+}
+
+void parse_Drive(const json& j, size_t index, const std::string& imageDirectory, Description& d)
+{
+    require_Object(j, "(drive)");
+    check_Keys(j, "",
+               {"name", "model", "serial", "firmware", "maker", "interface", "driveType",
+                "ataPassThrough", "sixteenByteCommands", "noMedium", "maxLba", "capacityBytes", "accessibleMaxLba",
+                "logicalSectorSize", "physicalSectorSize", "rpm", "cacheSizeMB", "identifyDataLog", "features",
+                "securityLocked", "securityFrozen", "smart", "selfTest", "unreadableSectors",
+                "sanitize", "writeSame", "tcg", "idd", "throughputMBps", "spinUpSeconds",
+                "faults", "disappearAfterSeconds", "storage", "imageFile"});
+
+    parse_Identity(j, d, index);
+    parse_Geometry(j, d);
+    parse_Features(j, d);
+    parse_Smart(j, d);
+    parse_Self_Test(j, d);
+    parse_Unreadable_Sectors(j, d);
+    parse_Erase_And_Security(j, d);
+    parse_Timing(j, d);
+    parse_Faults(j, d);
+    parse_Storage(j, d, imageDirectory);
 }
 
 bool make_Directories(const std::string& path)
