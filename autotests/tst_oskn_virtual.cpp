@@ -262,6 +262,24 @@ private slots:
         QCOMPARE(status_Return(r.sense).error, 0x04);
     }
 
+    void refusedBeforeTheCommandRuns()
+    {
+        Drives set("virtual/drives.json");
+        auto& d = *set.entries[0].channel;
+        std::vector<uint8_t> buf(512, 0x99);
+        // Data that would flow the other way than the command moves it: nothing is read or written.
+        uint8_t read[16] = {0x88};
+        read[13] = 1;
+        QCOMPARE(asc(exec(d, read, 16, DataOut, buf.data(), 512).sense), 0x24);
+        QCOMPARE(asc(ata(d, 0xEC, 0, 1, 0, PioOut, buf.data(), 512).sense), 0x24);
+        QCOMPARE(buf, std::vector<uint8_t>(512, 0x99));
+        // A CDB too short for its command; a command of a feature set the drive lacks.
+        QCOMPARE(asc(exec(d, read, 10, DataIn, buf.data(), 512).sense), 0x24);
+        uint8_t writeSame[16] = {0x93};
+        QCOMPARE(asc(exec(d, writeSame, 16, DataOut, buf.data(), 512).sense), 0x20);
+        QCOMPARE(status_Return(ata(d, 0x5C, 0x01, 1, 0x0100, PioIn, buf.data(), 512).sense).error, 0x04);
+    }
+
     void injectedFaults()
     {
         Drives set("virtual/drives.json");

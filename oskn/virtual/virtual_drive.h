@@ -153,6 +153,7 @@ std::unique_ptr<Storage> make_Image_Storage(const std::string& path, uint64_t ca
 // to the Admin SP and Revert authenticated by the PSID.
 class TcgDevice {
 public:
+    struct Token; // one token of a method call
     explicit TcgDevice(std::string psid) : psid_(std::move(psid)) {}
     // IF-SEND payload for protocol 1. Returns false when the ComID is not ours.
     bool send(uint16_t comId, const uint8_t* data, size_t length);
@@ -164,6 +165,9 @@ public:
 
 private:
     void handleMethod(const std::vector<uint8_t>& tokens, uint32_t tperSession, uint32_t hostSession);
+    void sessionManagerMethod(const std::vector<Token>& t);
+    std::vector<uint8_t> startSession(const std::vector<Token>& t);
+    std::vector<uint8_t> sessionMethod(const std::vector<Token>& t);
     void queueResponse(const std::vector<uint8_t>& payload, uint32_t tperSession, uint32_t hostSession);
     std::string psid_;
     std::vector<uint8_t> pending_;
@@ -173,9 +177,13 @@ private:
     bool revertRequested_ = false;
 };
 
+struct MediaResult; // what a media access did (virtual_commands.h)
+
 class VirtualDrive final : public DeviceChannel {
 public:
-    struct Reply; // outcome of one command, filled under the lock
+    struct Reply;    // outcome of one command, filled under the lock
+    struct ScsiCall; // one SCSI command and its handlers (virtual_scsi.cpp)
+    struct AtaCall;  // one ATA command and its handlers (virtual_ata.cpp)
     explicit VirtualDrive(Description description, std::unique_ptr<Storage> storage);
     TransportResult execute(ScsiCommand& command) override;
 
@@ -184,26 +192,43 @@ public:
 
 private:
     enum class Job { None, SelfTest, Idd };
+    enum SanitizeKind { NoSanitize = 0, SanitizeCrypto = 1, SanitizeOverwrite = 2, SanitizeBlockErase = 3 };
 
     // All members below are guarded by mutex_.
     void advance(uint64_t now);
-    void finishJob(uint64_t at);
+    void finishJob();
+    void finishSelfTest();
     void finishSanitize();
+    void finishSctWriteSame();
     void scsiCommand(ScsiCommand& c, Reply& r, uint64_t now);
     void ataPassThrough(ScsiCommand& c, Reply& r, uint64_t now);
-    void readBlocks(ScsiCommand& c, Reply& r, uint64_t lba, uint32_t count, uint64_t now, bool verify);
-    void writeBlocks(ScsiCommand& c, Reply& r, uint64_t lba, uint32_t count, uint64_t now);
-    void writeSame(ScsiCommand& c, Reply& r, uint64_t lba, uint64_t count, uint64_t now);
+
+    // Media access shared by the SCSI and ATA front ends, which encode the result each its way.
+    bool inRange(uint64_t lba, uint64_t count) const;
+    MediaResult readSectors(ScsiCommand& c, Reply& r, uint64_t lba, uint64_t count, uint64_t now);
+    MediaResult writeSectors(ScsiCommand& c, Reply& r, uint64_t lba, uint64_t count, uint64_t now);
+    MediaResult fillSectors(ScsiCommand& c, Reply& r, uint64_t lba, uint64_t count, uint64_t now);
+    uint64_t rewritable(uint64_t lba, uint64_t count);
+    void forgetPendingSectors();
+    uint64_t firstUnreadable(uint64_t lba, uint64_t count) const;
+
     bool startSanitize(int kind, uint32_t pattern, uint64_t now);
-    void inquiry(ScsiCommand& c, Reply& r);
+    uint32_t sanitizeProgress(uint64_t now) const;
     void buildIdentify(uint8_t* out) const;
     void buildSmartData(uint8_t* out, uint64_t now) const;
     void buildSmartThresholds(uint8_t* out) const;
+    uint16_t logPages(uint8_t log, bool gpl) const;
     bool buildLogPage(uint8_t log, uint16_t page, bool gpl, uint8_t* out);
+    void buildSelfTestLog(uint8_t* out) const;
+    void buildExtendedSelfTestLog(uint16_t page, uint8_t* out) const;
+    void buildIdentifyDataLog(uint16_t page, uint8_t* out) const;
     void securityCommand(ScsiCommand& c, Reply& r, bool out, uint8_t protocol, uint16_t spSpecific,
                          uint32_t length);
+    bool securityReceive(uint8_t protocol, uint16_t spSpecific, uint32_t length, std::vector<uint8_t>& buf);
     uint8_t sctWrite(uint8_t log, const uint8_t* data, uint64_t now, uint16_t& countOut, uint64_t& lbaOut,
                      Reply& r);
+    uint8_t sctWriteSame(const uint8_t* key, uint16_t function, uint64_t now, Reply& r);
+    void startSctWriteSame(uint64_t now, Reply& r);
     void buildSctStatus(uint8_t* out, uint64_t now) const;
     void accountTransfer(Reply& r, uint64_t bytes, uint64_t now);
     void wakeUp(Reply& r, uint64_t now);
@@ -211,7 +236,8 @@ private:
     uint8_t selfTestStatusByte(uint64_t now) const;
     void logSelfTest(uint8_t type, uint8_t status, uint64_t lba);
     uint64_t powerOnHours() const;
-    uint64_t firstUnreadable(uint64_t lba, uint64_t count) const;
+    uint8_t physicalExponent() const; // physical sector = logical << exponent
+    uint64_t worldWideName() const;
 
     Description d_;
     std::unique_ptr<Storage> storage_;
@@ -223,7 +249,6 @@ private:
     bool smartEnabled_ = false;
     bool standby_ = false;
     bool lastWasReadNativeMax_ = false;
-    bool amacFrozen_ = false;
     std::map<uint64_t, bool> unreadable_;
     std::vector<uint32_t> faultHits_;
 
@@ -236,7 +261,7 @@ private:
     std::vector<SelfTestEntry> selfTestLog_; // oldest first
 
     bool sanitizeRunning_ = false;
-    int sanitizeKind_ = 0;          // 1 crypto, 2 overwrite, 3 block erase
+    int sanitizeKind_ = NoSanitize;
     uint32_t sanitizePattern_ = 0;
     uint64_t sanitizeStart_ = 0, sanitizeEnd_ = 0;
     bool sanitizeCompleted_ = false;
@@ -251,7 +276,6 @@ private:
     uint64_t sctWsLba_ = 0, sctWsCount_ = 0, sctWsStart_ = 0, sctWsEnd_ = 0;
     bool sctWsForeground_ = false;
     std::vector<uint8_t> sctWsBlock_;
-    void finishSctWriteSame();
     uint64_t busyUntil_ = 0;        // throughput limit: program time when the head is free
 };
 

@@ -1,12 +1,21 @@
 // The part of a TCG Opal drive's Admin SP that a PSID revert needs: Properties, StartSession
 // (anonymous or with the PSID authority), Authenticate, Revert and end of session. Everything
 // else is answered with a failure status, as a drive refuses what it does not offer.
+#include <algorithm>
 #include <cstring>
 
-#include "virtual/virtual_drive.h"
+#include "virtual/virtual_commands.h"
 
 namespace oskn {
 namespace vdrive {
+
+struct TcgDevice::Token {
+    bool control = false;
+    uint8_t code = 0;          // control token
+    bool bytes = false;
+    std::vector<uint8_t> data; // byte sequence
+    uint64_t value = 0;        // unsigned integer
+};
 
 namespace {
 
@@ -23,16 +32,7 @@ const Uid kAuthenticate = {0, 0, 0, 6, 0, 0, 0, 0x1C};
 
 constexpr uint8_t kStatusSuccess = 0x00, kStatusNotAuthorized = 0x01, kStatusFail = 0x3F;
 
-struct Token {
-    bool control = false;
-    uint8_t code = 0;          // control token
-    bool bytes = false;
-    std::vector<uint8_t> data; // byte sequence
-    uint64_t value = 0;        // unsigned integer
-};
-
-uint32_t be32(const uint8_t* p) { return uint32_t(p[0]) << 24 | uint32_t(p[1]) << 16 | uint32_t(p[2]) << 8 | p[3]; }
-void put_Be32(uint8_t* p, uint32_t v) { p[0] = uint8_t(v >> 24); p[1] = uint8_t(v >> 16); p[2] = uint8_t(v >> 8); p[3] = uint8_t(v); }
+using Token = TcgDevice::Token;
 
 bool tokenize(const uint8_t* p, size_t n, std::vector<Token>& out)
 {
@@ -156,8 +156,8 @@ bool TcgDevice::send(uint16_t comId, const uint8_t* data, size_t length)
 {
     if (comId != kBaseComId || length < 56)
         return false;
-    const uint32_t tsn = be32(data + 20), hsn = be32(data + 24);
-    const uint32_t subLength = be32(data + 52);
+    const uint32_t tsn = get_Be32(data + 20), hsn = get_Be32(data + 24);
+    const uint32_t subLength = get_Be32(data + 52);
     if (56 + size_t(subLength) > length)
         return false;
     std::vector<Token> tokens;
@@ -171,8 +171,6 @@ void TcgDevice::handleMethod(const std::vector<uint8_t>& raw, uint32_t tsn, uint
 {
     std::vector<Token> t;
     tokenize(raw.data(), raw.size(), t);
-    std::vector<uint8_t> out;
-
     if (t[0].control && t[0].code == 0xFA) { // end of session
         if (tsn && tsn == openSession_) {
             openSession_ = 0;
@@ -185,68 +183,82 @@ void TcgDevice::handleMethod(const std::vector<uint8_t>& raw, uint32_t tsn, uint
         pending_.clear();
         return;
     }
-
     if (tsn == 0 && is_Bytes(t, 1, kSessionManager)) {
-        if (is_Bytes(t, 2, kProperties)) {
-            out = {0xF8};
-            put_Bytes(out, kSessionManager);
-            put_Bytes(out, kProperties);
-            out.insert(out.end(), {0xF0, 0xF0});
-            const std::pair<const char*, uint64_t> props[] = {
-                {"MaxComPacketSize", 2048}, {"MaxPacketSize", 2028}, {"MaxIndTokenSize", 1992},
-                {"MaxPackets", 1}, {"MaxSubpackets", 1}, {"MaxMethods", 1}};
-            for (const auto& pr : props) {
-                out.push_back(0xF2);
-                put_Bytes(out, std::vector<uint8_t>(pr.first, pr.first + std::strlen(pr.first)));
-                put_Uint(out, pr.second);
-                out.push_back(0xF3);
-            }
-            out.insert(out.end(), {0xF1, 0xF1});
-            put_Status(out, kStatusSuccess);
-            queueResponse(out, 0, 0);
-            return;
-        }
-        if (is_Bytes(t, 2, kStartSession) && t.size() > 6) {
-            const uint64_t hostSession = t[4].value;
-            const bool adminSp = is_Bytes(t, 5, kAdminSp);
-            const Token* challenge = named(t, 6, 0);
-            const Token* authority = named(t, 6, 3);
-            bool ok = adminSp && openSession_ == 0;
-            bool psid = false;
-            if (ok && authority) {
-                psid = authority->bytes && authority->data == kPsidAuthority && challenge && challenge->bytes &&
-                       std::string(challenge->data.begin(), challenge->data.end()) == psid_;
-                ok = psid;
-            }
-            if (!ok) {
-                out = {0xF0, 0xF1};
-                put_Status(out, kStatusNotAuthorized);
-                queueResponse(out, 0, 0);
-                return;
-            }
-            openSession_ = nextSession_++;
-            psidAuthenticated_ = psid;
-            out = {0xF8};
-            put_Bytes(out, kSessionManager);
-            put_Bytes(out, kSyncSession);
-            out.push_back(0xF0);
-            put_Uint(out, hostSession);
-            put_Uint(out, openSession_);
-            out.push_back(0xF1);
-            put_Status(out, kStatusSuccess);
-            queueResponse(out, 0, 0);
-            return;
-        }
-        out = {0xF0, 0xF1};
-        put_Status(out, kStatusFail);
-        queueResponse(out, 0, 0);
+        sessionManagerMethod(t);
         return;
     }
-
     if (tsn == 0 || tsn != openSession_) { // no such session: nothing to answer
         pending_.clear();
         return;
     }
+    queueResponse(sessionMethod(t), tsn, hsn);
+}
+
+// Methods of the session manager: Properties and StartSession.
+void TcgDevice::sessionManagerMethod(const std::vector<Token>& t)
+{
+    std::vector<uint8_t> out;
+    if (is_Bytes(t, 2, kProperties)) {
+        out = {0xF8};
+        put_Bytes(out, kSessionManager);
+        put_Bytes(out, kProperties);
+        out.insert(out.end(), {0xF0, 0xF0});
+        const std::pair<const char*, uint64_t> props[] = {
+            {"MaxComPacketSize", 2048}, {"MaxPacketSize", 2028}, {"MaxIndTokenSize", 1992},
+            {"MaxPackets", 1}, {"MaxSubpackets", 1}, {"MaxMethods", 1}};
+        for (const auto& pr : props) {
+            out.push_back(0xF2);
+            put_Bytes(out, std::vector<uint8_t>(pr.first, pr.first + std::strlen(pr.first)));
+            put_Uint(out, pr.second);
+            out.push_back(0xF3);
+        }
+        out.insert(out.end(), {0xF1, 0xF1});
+        put_Status(out, kStatusSuccess);
+    } else if (is_Bytes(t, 2, kStartSession) && t.size() > 6) {
+        out = startSession(t);
+    } else {
+        out = {0xF0, 0xF1};
+        put_Status(out, kStatusFail);
+    }
+    queueResponse(out, 0, 0);
+}
+
+std::vector<uint8_t> TcgDevice::startSession(const std::vector<Token>& t)
+{
+    const uint64_t hostSession = t[4].value;
+    const bool adminSp = is_Bytes(t, 5, kAdminSp);
+    const Token* challenge = named(t, 6, 0);
+    const Token* authority = named(t, 6, 3);
+    bool ok = adminSp && openSession_ == 0;
+    bool psid = false;
+    if (ok && authority) {
+        psid = authority->bytes && authority->data == kPsidAuthority && challenge && challenge->bytes &&
+               std::string(challenge->data.begin(), challenge->data.end()) == psid_;
+        ok = psid;
+    }
+    std::vector<uint8_t> out;
+    if (!ok) {
+        out = {0xF0, 0xF1};
+        put_Status(out, kStatusNotAuthorized);
+        return out;
+    }
+    openSession_ = nextSession_++;
+    psidAuthenticated_ = psid;
+    out = {0xF8};
+    put_Bytes(out, kSessionManager);
+    put_Bytes(out, kSyncSession);
+    out.push_back(0xF0);
+    put_Uint(out, hostSession);
+    put_Uint(out, openSession_);
+    out.push_back(0xF1);
+    put_Status(out, kStatusSuccess);
+    return out;
+}
+
+// Methods inside the open session: Authenticate and Revert.
+std::vector<uint8_t> TcgDevice::sessionMethod(const std::vector<Token>& t)
+{
+    std::vector<uint8_t> out;
     if (is_Bytes(t, 1, kThisSp) && is_Bytes(t, 2, kAuthenticate) && t.size() > 4) {
         const Token* challenge = named(t, 4, 0);
         const bool ok = is_Bytes(t, 4, kPsidAuthority) && challenge && challenge->bytes &&
@@ -254,27 +266,19 @@ void TcgDevice::handleMethod(const std::vector<uint8_t>& raw, uint32_t tsn, uint
         psidAuthenticated_ = psidAuthenticated_ || ok;
         out = {0xF0, uint8_t(ok ? 1 : 0), 0xF1};
         put_Status(out, kStatusSuccess);
-        queueResponse(out, tsn, hsn);
-        return;
+        return out;
     }
-    if (is_Bytes(t, 1, kAdminSp) && is_Bytes(t, 2, kRevert)) {
-        out = {0xF0, 0xF1};
-        if (!psidAuthenticated_) {
-            put_Status(out, kStatusNotAuthorized);
-            queueResponse(out, tsn, hsn);
-            return;
-        }
+    out = {0xF0, 0xF1};
+    if (is_Bytes(t, 1, kAdminSp) && is_Bytes(t, 2, kRevert) && psidAuthenticated_) {
         put_Status(out, kStatusSuccess);
-        queueResponse(out, tsn, hsn);
         // The reverted Admin SP ends the session itself.
         revertRequested_ = true;
         openSession_ = 0;
         psidAuthenticated_ = false;
-        return;
+        return out;
     }
-    out = {0xF0, 0xF1};
     put_Status(out, kStatusNotAuthorized);
-    queueResponse(out, tsn, hsn);
+    return out;
 }
 
 bool TcgDevice::receive(uint16_t comId, uint8_t* dst, size_t length)
@@ -299,6 +303,68 @@ bool TcgDevice::receive(uint16_t comId, uint8_t* dst, size_t length)
     }
     std::memcpy(dst, pending_.data(), pending_.size());
     pending_.clear();
+    return true;
+}
+
+// ------------------------------------------------------------------------------------------
+// Security protocols (TRUSTED SEND/RECEIVE and SECURITY PROTOCOL IN/OUT share this).
+
+void VirtualDrive::securityCommand(ScsiCommand& c, Reply& r, bool out, uint8_t protocol, uint16_t spSpecific,
+                                   uint32_t length)
+{
+    if (length > c.dataLength || (length && c.direction != (out ? DataDirection::Out : DataDirection::In))) {
+        r.invalidField();
+        return;
+    }
+    if (out) {
+        if (protocol != 0x01 || !tcg_->send(spSpecific, c.data, length)) {
+            r.invalidField();
+            return;
+        }
+        if (tcg_->takeRevertRequest()) {
+            // The PSID revert returns the drive to factory state: its media key is gone.
+            storage_->clear();
+            forgetPendingSectors();
+        }
+        return;
+    }
+    std::vector<uint8_t> buf;
+    if (!securityReceive(protocol, spSpecific, length, buf)) {
+        r.invalidField();
+        return;
+    }
+    buf.resize(length, 0); // cut or zero-padded to the transfer length
+    respond(c, r, buf.data(), length);
+}
+
+bool VirtualDrive::securityReceive(uint8_t protocol, uint16_t spSpecific, uint32_t length, std::vector<uint8_t>& buf)
+{
+    if (protocol == 0x00 && spSpecific == 0x0000) { // supported security protocols
+        buf = {0, 0, 0, 0, 0, 0, 0, 3, 0x00, 0x01, 0x02};
+    } else if (protocol == 0x00 && spSpecific == 0x0001) { // no certificate
+        buf = {0, 0, 0, 0};
+    } else if (protocol == 0x01 && spSpecific == 0x0001) { // level 0 discovery
+        buf.assign(48, 0);
+        put_Be32(&buf[4], 0x00000001);
+        const uint8_t tper[16] = {0x00, 0x01, 0x10, 0x0C, 0x11};
+        const uint8_t locking[16] = {0x00, 0x02, 0x10, 0x0C, 0x09};
+        uint8_t opal[20] = {0x02, 0x03, 0x10, 0x10};
+        put_Be16(opal + 4, TcgDevice::kBaseComId);
+        put_Be16(opal + 6, 1);
+        put_Be16(opal + 9, 4);
+        put_Be16(opal + 11, 8);
+        buf.insert(buf.end(), tper, tper + 16);
+        buf.insert(buf.end(), locking, locking + 16);
+        buf.insert(buf.end(), opal, opal + 20);
+        put_Be32(&buf[0], uint32_t(buf.size() - 4));
+    } else if (protocol == 0x01) {
+        buf.assign(length, 0);
+        return tcg_->receive(spSpecific, buf.data(), buf.size());
+    } else if (protocol == 0x02) { // ComID management: nothing to report
+        buf.assign(std::min<uint32_t>(length, 512), 0);
+    } else {
+        return false;
+    }
     return true;
 }
 
