@@ -21,6 +21,7 @@
 #include <QPushButton>
 #include <QToolButton>
 #include <QLineEdit>
+#include <QPointer>
 #include <QProgressBar>
 #include <QRadioButton>
 #include <QMenu>
@@ -339,8 +340,10 @@ private slots:
             QCOMPARE(p[0]->get_tDevice()->maxLBA, expected);
             QVERIFY(p[0]->get_List_Log_Device().join("").contains("LBA: " + QString::number(expected)));
             // A rescan reads the capacity from the drive again.
+            // Watched by QPointer: the new panel may be allocated where the old one was.
+            const QPointer<device> old = p[0];
             QVERIFY(QMetaObject::invokeMethod(&w, "on_toolButtonRescan_clicked"));
-            QTRY_VERIFY_WITH_TIMEOUT(w.getDevicesList()[0] != p[0], 30000);
+            QTRY_VERIFY_WITH_TIMEOUT(old.isNull() && w.getDevicesList().size() == 2, 30000);
             p = w.getDevicesList();
             QCOMPARE(p[0]->get_tDevice()->maxLBA, expected);
             check(p[0]);
