@@ -8,6 +8,8 @@
 #include "core/transport.h"
 #include "linux/linux_transport.h"
 #include "oskn_device.h"
+#include "oskn_public.h"
+#include "public/transports.h"
 
 using namespace oskn;
 
@@ -105,6 +107,34 @@ private slots:
         QVERIFY(scan_Sysfs_Block("/nonexistent-sysfs-root").empty());
     }
 
+    void chosenByTheCompositionRoot()
+    {
+        // Both transports are built in and registered: without OSKN_VIRTUAL_DRIVES the machine's
+        // drives (here a made-up sysfs, only counted: no command goes out), with it the file's.
+        QTemporaryDir tmp;
+        add_Disk(tmp.path(), "devices/pci0000:00/0000:00:1f.2/ata1/host0/target0:0:0/0:0:0:0", "sda", 0, 8, false);
+        const QByteArray saved = qgetenv("OSKN_VIRTUAL_DRIVES");
+        qunsetenv("OSKN_VIRTUAL_DRIVES");
+        QCOMPARE(choose_Transport().name, std::string("linux"));
+        qputenv("OSKN_VIRTUAL_DRIVES", saved);
+        QCOMPARE(choose_Transport().name, std::string("virtual"));
+        QCOMPARE(choose_Transport().argument, saved.toStdString());
+
+        install_Transports();
+        uint32_t count = 9;
+        auto count_With = [&](TransportChoice choice) {
+            Registry::instance().set_Transport_Chooser([=] { return choice; });
+            QCOMPARE(get_Device_Count(&count, 0), int(OSKN_SUCCESS));
+        };
+        count_With({"linux", tmp.path().toStdString(), ""});
+        QCOMPARE(count, 1u);
+        count_With({"virtual", saved.toStdString(), ""});
+        QCOMPARE(count, 0u); // the tests' empty description
+        count_With({"serial", "/dev/ttyS0", ""});
+        QCOMPARE(count, 0u);
+        QCOMPARE(Registry::instance().last_Error(), std::string("/dev/ttyS0: serial drives are not available in this build"));
+        Registry::instance().set_Transport_Chooser(choose_Transport);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestOsknLinux)

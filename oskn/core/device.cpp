@@ -4,18 +4,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <sys/stat.h>
 
-#include "linux/linux_transport.h"
 #include "oskn_return.h"
-#include "virtual/virtual_transport.h"
-
-// The virtual transport is linked into the same library; until it is, the weak reference is null
-// and OSKN_VIRTUAL_DRIVES lists no drive.
-namespace oskn {
-std::unique_ptr<Transport> make_Virtual_Transport(const std::string& jsonPath, std::string& error)
-    __attribute__((weak));
-}
 
 namespace oskn {
 
@@ -54,56 +44,63 @@ void Registry::set_Transport_Override(std::shared_ptr<Transport> transport)
     override_ = std::move(transport);
 }
 
-namespace {
-std::string file_Stamp(const char* path)
+void Registry::register_Transport(const std::string& name, TransportFactory factory)
 {
-    struct stat st;
-    if (::stat(path, &st) != 0)
-        return std::string();
-    return std::to_string(st.st_mtim.tv_sec) + "." + std::to_string(st.st_mtim.tv_nsec) + "/"
-           + std::to_string(st.st_size);
+    std::lock_guard<std::mutex> guard(mutex_);
+    for (auto& f : factories_)
+        if (f.first == name) {
+            f.second = std::move(factory);
+            return;
+        }
+    factories_.emplace_back(name, std::move(factory));
 }
-} // namespace
+
+void Registry::set_Transport_Chooser(TransportChooser chooser)
+{
+    std::lock_guard<std::mutex> guard(mutex_);
+    chooser_ = std::move(chooser);
+}
 
 std::shared_ptr<Transport> Registry::active_Transport()
 {
     std::lock_guard<std::mutex> guard(mutex_);
     if (override_)
         return override_;
-    const char* json = std::getenv("OSKN_VIRTUAL_DRIVES");
-    if (json && *json) {
-        // A description edited since it was read is read again, so a rescan finds drives added
-        // to it and loses those removed; unchanged drives stay the same objects (and keep their
-        // data), since the virtual transport keys them by their own text.
-        const std::string stamp = file_Stamp(json);
-        for (auto& t : virtualTransports_)
-            if (t.path == json && t.stamp == stamp)
-                return t.transport;
-        std::string error;
-        std::shared_ptr<Transport> made;
-        if (&make_Virtual_Transport == nullptr)
-            error = std::string(json) + ": virtual drives are not available in this build";
-        else
-            made = make_Virtual_Transport(json, error);
-        if (!made) {
-            // Count and list both enumerate: say it once, not at every call.
-            const std::string message = error.empty() ? std::string(json) + ": refused" : error;
-            if (message != lastError_)
-                std::fprintf(stderr, "%s\n", message.c_str());
-            lastError_ = message;
-            return nullptr;
-        }
-        lastError_.clear();
-        // Kept for the process: the emulated drives' state must outlive a rescan.
-        virtualTransports_.erase(std::remove_if(virtualTransports_.begin(), virtualTransports_.end(),
-                                                [&](const VirtualFile& t) { return t.path == json; }),
-                                 virtualTransports_.end());
-        virtualTransports_.push_back({json, stamp, made});
-        return made;
+    if (!chooser_)
+        return nullptr;
+    const TransportChoice choice = chooser_();
+    // Kept for the process: emulated drives' state must outlive a rescan. One made from an
+    // argument changed since (an edited description) is made again, so a rescan finds drives
+    // added to it and loses those removed.
+    for (auto& t : transports_)
+        if (t.choice.name == choice.name && t.choice.argument == choice.argument &&
+            t.choice.version == choice.version)
+            return t.transport;
+    std::string error;
+    std::shared_ptr<Transport> made;
+    const auto factory = std::find_if(factories_.begin(), factories_.end(),
+                                      [&](const auto& f) { return f.first == choice.name; });
+    if (factory == factories_.end())
+        error = choice.argument + ": " + choice.name + " drives are not available in this build";
+    else
+        made = factory->second(choice.argument, error);
+    if (!made) {
+        // Count and list both enumerate: say it once, not at every call.
+        const std::string message = error.empty() ? choice.argument + ": refused" : error;
+        if (message != lastError_)
+            std::fprintf(stderr, "%s\n", message.c_str());
+        lastError_ = message;
+        return nullptr;
     }
-    if (!linux_)
-        linux_ = make_Linux_Transport("/sys", "/dev");
-    return linux_;
+    lastError_.clear();
+    transports_.erase(std::remove_if(transports_.begin(), transports_.end(),
+                                     [&](const MadeTransport& t) {
+                                         return t.choice.name == choice.name &&
+                                                t.choice.argument == choice.argument;
+                                     }),
+                      transports_.end());
+    transports_.push_back({choice, made});
+    return made;
 }
 
 std::string Registry::last_Error() const

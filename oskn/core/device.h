@@ -5,6 +5,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -69,15 +70,32 @@ void set_Flags(_tDevice* device, uint32_t flags);
 std::string path(const _tDevice* device);
 } // namespace record
 
+// Makes a transport over its argument (a description file, a sysfs root); on bad input returns
+// null and sets error to one line.
+using TransportFactory =
+    std::function<std::unique_ptr<Transport>(const std::string& argument, std::string& error)>;
+
+// Which registered transport serves now. A transport is kept for the process per name and
+// argument, and made again when the version changes (a description file edited since).
+struct TransportChoice {
+    std::string name, argument, version;
+};
+using TransportChooser = std::function<TransportChoice()>;
+
 class Registry {
 public:
     static Registry& instance();
 
+    // Transports add themselves under their name; the chooser, set by the library's composition
+    // root, picks one of them at every enumeration.
+    void register_Transport(const std::string& name, TransportFactory factory);
+    void set_Transport_Chooser(TransportChooser chooser);
+
     // Replaces the transport selection (tests); null restores it.
     void set_Transport_Override(std::shared_ptr<Transport> transport);
 
-    // Drives of the active transport: the virtual drives of OSKN_VIRTUAL_DRIVES when set (a
-    // refused file lists nothing and prints its error on standard error), else the machine's.
+    // Drives of the chosen transport; one that cannot be made (a refused description file)
+    // lists nothing and prints its error on standard error, once.
     std::vector<DeviceEntry> enumerate();
 
     // Adds a drive and binds the record to it (magic, handle).
@@ -96,13 +114,13 @@ private:
     mutable std::mutex mutex_;
     std::vector<std::shared_ptr<Drive>> drives_;
     std::vector<std::pair<std::string, std::shared_ptr<DriveState>>> states_;
-    struct VirtualFile {
-        std::string path;
-        std::string stamp; // modification time and size when it was read
+    std::vector<std::pair<std::string, TransportFactory>> factories_;
+    TransportChooser chooser_;
+    struct MadeTransport {
+        TransportChoice choice;
         std::shared_ptr<Transport> transport;
     };
-    std::vector<VirtualFile> virtualTransports_;
-    std::shared_ptr<Transport> linux_;
+    std::vector<MadeTransport> transports_;
     std::shared_ptr<Transport> override_;
     std::string lastError_;
 };

@@ -12,6 +12,7 @@
 #include <sys/ioctl.h>
 #include <unistd.h>
 
+#include "core/device.h"
 #include "oskn_device.h"
 
 namespace fs = std::filesystem;
@@ -215,6 +216,13 @@ std::unique_ptr<Transport> make_Linux_Transport(const std::string& sysfsRoot,
                                                 const std::string& devRoot)
 {
     return std::make_unique<LinuxTransport>(sysfsRoot, devRoot);
+}
+
+void register_Linux_Transport()
+{
+    Registry::instance().register_Transport("linux", [](const std::string& sysfsRoot, std::string&) {
+        return make_Linux_Transport(sysfsRoot, "/dev");
+    });
 }
 
 } // namespace oskn

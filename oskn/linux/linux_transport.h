@@ -29,4 +29,8 @@ std::vector<SysfsDisk> scan_Sysfs_Block(const std::string& sysfsRoot);
 std::unique_ptr<Transport> make_Linux_Transport(const std::string& sysfsRoot,
                                                 const std::string& devRoot);
 
+// Registers this transport with the core as "linux"; its argument is the sysfs root, the
+// devices are below /dev.
+void register_Linux_Transport();
+
 } // namespace oskn

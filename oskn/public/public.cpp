@@ -7,6 +7,7 @@
 
 #include "core/device.h"
 #include "oskn_public.h"
+#include "transports.h"
 
 using namespace oskn;
 
@@ -54,6 +55,7 @@ int get_Device_Count(uint32_t* numberOfDevices, uint64_t flags)
     if (!numberOfDevices)
         return OSKN_BAD_PARAMETER;
     try {
+        install_Transports();
         *numberOfDevices = uint32_t(Registry::instance().enumerate().size());
     } catch (const std::bad_alloc&) {
         return OSKN_MEMORY_FAILURE;
@@ -80,6 +82,7 @@ int get_Device_List(_tDevice* deviceList, uint32_t sizeInBytes, versionBlock blo
     if (slots && !deviceList)
         return OSKN_BAD_PARAMETER;
     try {
+        install_Transports();
         const std::vector<DeviceEntry> entries = Registry::instance().enumerate();
         const size_t n = std::min<size_t>(slots, entries.size());
         for (size_t i = 0; i < n; ++i) {

@@ -7,6 +7,7 @@
 #include <map>
 #include <mutex>
 
+#include "core/device.h"
 #include "virtual/virtual_drive.h"
 #include "virtual/virtual_transport.h"
 
@@ -94,5 +95,7 @@ std::unique_ptr<Transport> make_Virtual_Transport(const std::string& jsonPath, s
         it = it->second.expired() ? known.erase(it) : std::next(it);
     return std::make_unique<VirtualTransport>(std::move(drives));
 }
+
+void register_Virtual_Transport() { Registry::instance().register_Transport("virtual", make_Virtual_Transport); }
 
 } // namespace oskn

@@ -14,4 +14,7 @@ namespace oskn {
 // (index and name) and the field; no drive of a refused file is ever listed.
 std::unique_ptr<Transport> make_Virtual_Transport(const std::string& jsonPath, std::string& error);
 
+// Registers this transport with the core as "virtual"; its argument is the description file.
+void register_Virtual_Transport();
+
 } // namespace oskn
