@@ -90,6 +90,14 @@ AtaCommand ata_Read_Native_Max_Ext_Command()
     return c;
 }
 
+AtaCommand ata_Read_Native_Max_Command()
+{
+    AtaCommand c = ata_Read_Native_Max_Ext_Command();
+    c.command = ata::ReadNativeMaxAddress;
+    c.extended = false;
+    return c;
+}
+
 AtaCommand ata_Get_Native_Max_Address_Ext_Command()
 {
     AtaCommand c;
@@ -128,18 +136,56 @@ AtaCommand ata_Standby_Immediate_Command()
     return c;
 }
 
+namespace {
+AtaCommand sanitize_Command(uint16_t feature, uint64_t lba)
+{
+    AtaCommand c;
+    c.command = ata::SanitizeDevice;
+    c.feature = feature;
+    c.lba = lba;
+    c.extended = true;
+    return c;
+}
+} // namespace
+
+AtaCommand ata_Sanitize_Status_Command(bool clearFailure)
+{
+    AtaCommand c = sanitize_Command(0x0000, 0);
+    c.count = clearFailure ? 0x0001 : 0x0000;
+    c.checkCondition = true;
+    return c;
+}
+
+AtaCommand ata_Sanitize_Crypto_Scramble_Command() { return sanitize_Command(0x0011, 0x43727970); } // "Cryp"
+
+AtaCommand ata_Sanitize_Block_Erase_Command() { return sanitize_Command(0x0012, 0x426B4572); } // "BkEr"
+
+AtaCommand ata_Sanitize_Overwrite_Command(uint32_t pattern, uint8_t passes)
+{
+    AtaCommand c = sanitize_Command(0x0014, uint64_t(0x4F57) << 32 | pattern); // "OW"
+    c.count = passes & 0x0F; // 0 means 16; bit 7 clear: not inverted between passes
+    return c;
+}
+
+AtaCommand ata_Trusted_Command(bool send, uint8_t protocol, uint16_t spSpecific, uint16_t blocks)
+{
+    AtaCommand c;
+    c.command = send ? ata::TrustedSend : ata::TrustedReceive;
+    c.feature = protocol;
+    c.count = uint16_t(blocks & 0xFF);                  // transfer length (7:0)
+    c.lba = uint64_t(spSpecific) << 8 | (blocks >> 8);  // SP specific, transfer length (15:8)
+    c.protocol = send ? AtaProtocol::PioDataOut : AtaProtocol::PioDataIn;
+    return c;
+}
+
 void sct_Write_Same_Key(uint8_t* page, uint64_t lba, uint64_t count, uint32_t pattern, bool foreground)
 {
     std::memset(page, 0, 512);
-    auto put = [&](size_t at, uint64_t value, int bytes) {
-        for (int i = 0; i < bytes; ++i)
-            page[at + i] = uint8_t(value >> (8 * i));
-    };
-    put(0, 0x0002, 2);                        // action: write same
-    put(2, foreground ? 0x0101 : 0x0001, 2);  // function: repeat the pattern
-    put(4, lba, 8);
-    put(12, count, 8);
-    put(20, pattern, 4);
+    put_Le(page, 0x0002, 2);                           // action: write same
+    put_Le(page + 2, foreground ? 0x0101 : 0x0001, 2); // function: repeat the pattern
+    put_Le(page + 4, lba, 8);
+    put_Le(page + 12, count, 8);
+    put_Le(page + 20, pattern, 4);
 }
 
 AtaCommand ata_Log_Page_Command(uint8_t logAddress, bool write, bool gpl)
@@ -161,8 +207,7 @@ SctStatus parse_Sct_Status(const uint8_t* page)
     s.extendedStatus = identify_Word(page, 7);
     s.actionCode = identify_Word(page, 8);
     s.functionCode = identify_Word(page, 9);
-    for (int i = 7; i >= 0; --i)
-        s.currentLba = s.currentLba << 8 | page[40 + i];
+    s.currentLba = get_Le64(page + 40);
     return s;
 }
 
@@ -198,19 +243,15 @@ IdentifyInfo decode_Identify(const uint8_t* id)
     const uint16_t w0 = identify_Word(id, 0);
     info.valid = !(w0 & 0x8000) && !info.model.empty();
 
-    const uint16_t w83 = identify_Word(id, 83);
-    const bool w83Valid = (w83 & 0xC000) == 0x4000;
-    info.lba48 = w83Valid && (w83 & 0x0400);
-    uint64_t sectors28 = uint64_t(identify_Word(id, 60)) | uint64_t(identify_Word(id, 61)) << 16;
-    uint64_t sectors48 = 0;
-    for (unsigned i = 0; i < 4; ++i)
-        sectors48 |= uint64_t(identify_Word(id, 100 + i)) << (16 * i);
+    info.lba48 = identify::lba48(id);
+    const uint64_t sectors28 = get_Le32(id + 2 * 60);
+    const uint64_t sectors48 = get_Le64(id + 2 * 100);
     info.sectors = (info.lba48 && sectors48) ? sectors48 : sectors28;
 
     const uint16_t w106 = identify_Word(id, 106);
-    if ((w106 & 0xC000) == 0x4000) {
+    if (identify::word_Valid(w106)) {
         if (w106 & 0x1000) {
-            const uint32_t words = uint32_t(identify_Word(id, 117)) | uint32_t(identify_Word(id, 118)) << 16;
+            const uint32_t words = get_Le32(id + 2 * 117);
             if (words >= 256)
                 info.logicalSectorSize = words * 2;
         }

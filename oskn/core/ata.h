@@ -25,6 +25,7 @@ enum : uint8_t {
     ReadLogExt = 0x2F,
     WriteLogExt = 0x3F,
     ReadNativeMaxAddressExt = 0x27,
+    ReadNativeMaxAddress = 0xF8,
     SetMaxAddressExt = 0x37,
     AccessibleMaxAddressConfiguration = 0x78,
     SanitizeDevice = 0xB4,
@@ -82,10 +83,21 @@ AtaCommand ata_Smart_Command(uint8_t subcommand, uint8_t lbaLow, uint16_t count,
 AtaCommand ata_Read_Log_Ext_Command(uint8_t logAddress, uint16_t page, uint16_t pageCount,
                                     uint16_t features);
 AtaCommand ata_Read_Native_Max_Ext_Command();
+AtaCommand ata_Read_Native_Max_Command(); // 28-bit, for drives without the 48-bit feature set
 AtaCommand ata_Get_Native_Max_Address_Ext_Command(); // ACCESSIBLE MAX ADDRESS CONFIGURATION 0000h
 AtaCommand ata_Set_Max_Address_Ext_Command(uint64_t maxLba, bool volatileValue);
 AtaCommand ata_Set_Accessible_Max_Address_Ext_Command(uint64_t maxLba); // AMAC 0001h
 AtaCommand ata_Standby_Immediate_Command();
+
+// SANITIZE DEVICE: its status (clearFailure leaves the sanitize failure mode), and the three
+// erases, each with its key in LBA. The overwrite writes the 32-bit pattern passes times (1-16).
+AtaCommand ata_Sanitize_Status_Command(bool clearFailure);
+AtaCommand ata_Sanitize_Crypto_Scramble_Command();
+AtaCommand ata_Sanitize_Block_Erase_Command();
+AtaCommand ata_Sanitize_Overwrite_Command(uint32_t pattern, uint8_t passes);
+
+// TRUSTED SEND / TRUSTED RECEIVE of `blocks` 512-byte blocks (at most FFFFh).
+AtaCommand ata_Trusted_Command(bool send, uint8_t protocol, uint16_t spSpecific, uint16_t blocks);
 
 // An ATA string of `words` words from `firstWord`: each word holds two characters high byte
 // first; the result has leading and trailing blanks (and NULs) removed.
@@ -122,9 +134,35 @@ struct SctStatus {
 };
 SctStatus parse_Sct_Status(const uint8_t* page512);
 
-inline uint16_t identify_Word(const uint8_t* identify, unsigned word)
+inline uint16_t identify_Word(const uint8_t* identify, unsigned word) { return get_Le16(identify + 2 * word); }
+
+// What IDENTIFY DEVICE data (raw, little endian) says the drive has, by word and bit. Words 48,
+// 83, 84, 87, 106 and 119 mean something only with 01b in bits 15:14; word 82 reads FFFFh when
+// the drive does not implement it.
+namespace identify {
+inline bool word_Valid(uint16_t word) { return (word & 0xC000) == 0x4000; }
+inline bool valid_Bit(const uint8_t* id, unsigned word, uint16_t bit)
 {
-    return uint16_t(identify[2 * word] | identify[2 * word + 1] << 8);
+    const uint16_t w = identify_Word(id, word);
+    return word_Valid(w) && (w & bit);
 }
+inline bool trusted_Computing(const uint8_t* id) { return valid_Bit(id, 48, 0x0001); }        // 48.0
+inline bool sanitize(const uint8_t* id) { return identify_Word(id, 59) & 0x1000; }            // 59.12
+inline bool sanitize_Crypto_Scramble(const uint8_t* id) { return identify_Word(id, 59) & 0x2000; } // 59.13
+inline bool sanitize_Overwrite(const uint8_t* id) { return identify_Word(id, 59) & 0x4000; }  // 59.14
+inline bool sanitize_Block_Erase(const uint8_t* id) { return identify_Word(id, 59) & 0x8000; } // 59.15
+// 82.0; an unimplemented word 82 does not rule SMART out.
+inline bool smart(const uint8_t* id) { return identify_Word(id, 82) == 0xFFFF || (identify_Word(id, 82) & 0x0001); }
+inline bool host_Protected_Area(const uint8_t* id)                                             // 82.10
+{
+    return identify_Word(id, 82) != 0xFFFF && (identify_Word(id, 82) & 0x0400);
+}
+inline bool lba48(const uint8_t* id) { return valid_Bit(id, 83, 0x0400); }                   // 83.10
+// General Purpose Logging: 84.5 or its copy 87.5.
+inline bool gpl(const uint8_t* id) { return valid_Bit(id, 84, 0x0020) || valid_Bit(id, 87, 0x0020); }
+inline bool accessible_Max_Address(const uint8_t* id) { return valid_Bit(id, 119, 0x0100); } // 119.8
+// SCT Command Transport (206.0) with its Write Same command (206.2).
+inline bool sct_Write_Same(const uint8_t* id) { return (identify_Word(id, 206) & 0x0005) == 0x0005; }
+} // namespace identify
 
 } // namespace oskn

@@ -3,6 +3,8 @@
 
 #include <cstdint>
 
+#include "bytes.h"
+
 namespace oskn {
 
 struct Cdb {
@@ -39,27 +41,5 @@ Cdb security_Protocol_Out(uint8_t protocol, uint16_t protocolSpecific, bool inc5
 Cdb request_Sense(uint8_t allocationLength, bool descriptorFormat);
 
 } // namespace cdb
-
-// Big-endian helpers shared by the builders and the parsers.
-inline void put_Be16(uint8_t* p, uint16_t v) { p[0] = uint8_t(v >> 8); p[1] = uint8_t(v); }
-inline void put_Be32(uint8_t* p, uint32_t v)
-{
-    for (int i = 0; i < 4; ++i)
-        p[i] = uint8_t(v >> (24 - 8 * i));
-}
-inline void put_Be64(uint8_t* p, uint64_t v)
-{
-    for (int i = 0; i < 8; ++i)
-        p[i] = uint8_t(v >> (56 - 8 * i));
-}
-inline uint16_t get_Be16(const uint8_t* p) { return uint16_t(p[0] << 8 | p[1]); }
-inline uint32_t get_Be32(const uint8_t* p)
-{
-    return uint32_t(p[0]) << 24 | uint32_t(p[1]) << 16 | uint32_t(p[2]) << 8 | p[3];
-}
-inline uint64_t get_Be64(const uint8_t* p) { return uint64_t(get_Be32(p)) << 32 | get_Be32(p + 4); }
-inline uint16_t get_Le16(const uint8_t* p) { return uint16_t(p[0] | p[1] << 8); }
-inline uint32_t get_Le32(const uint8_t* p) { return uint32_t(get_Le16(p)) | uint32_t(get_Le16(p + 2)) << 16; }
-inline uint64_t get_Le64(const uint8_t* p) { return uint64_t(get_Le32(p)) | uint64_t(get_Le32(p + 4)) << 32; }
 
 } // namespace oskn

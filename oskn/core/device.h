@@ -66,6 +66,8 @@ constexpr uint32_t FlagAta = 0x01;            // ATA commands go through ATA PAS
 constexpr uint32_t FlagUsb = 0x02;
 
 uint32_t flags(const _tDevice* device);
+// The record's copy of the IDENTIFY DEVICE data, bytes as the drive sent them.
+inline const uint8_t* identify(const _tDevice* device) { return reinterpret_cast<const uint8_t*>(device->identifyData); }
 void set_Flags(_tDevice* device, uint32_t flags);
 std::string path(const _tDevice* device);
 } // namespace record

@@ -13,12 +13,9 @@ extern "C" int set_Max_LBA(_tDevice* device, uint64_t newMaxLBA, bool restoreNat
         return OSKN_CANNOT_PERFORM;
     if (!restoreNative && newMaxLBA == 0)
         return OSKN_BAD_PARAMETER;
-    const uint16_t w82 = device->identifyData[82], w83 = device->identifyData[83],
-                   w119 = device->identifyData[119];
-    const bool hpa = w82 != 0xFFFF && (w82 & 0x0400);
-    const bool amac = (w119 & 0xC000) == 0x4000 && (w119 & 0x0100);
-    const bool lba48 = (w83 & 0xC000) == 0x4000 && (w83 & 0x0400);
-    if ((!hpa && !amac) || !lba48)
+    const uint8_t* id = record::identify(device);
+    const bool hpa = identify::host_Protected_Area(id);
+    if ((!hpa && !identify::accessible_Max_Address(id)) || !identify::lba48(id))
         return OSKN_CANNOT_PERFORM;
 
     // No other command of this drive may come between reading the native max and setting it.

@@ -18,7 +18,7 @@ int idd_Info(_tDevice* device, int kind, bool& supported, uint64_t& seconds)
     if (rc != OSKN_SUCCESS)
         return rc;
     supported = kind == OSKN_IDD_RESET_AND_RECALIBRATE ? (data[386] & 0x01) : (data[386] & 0x02);
-    seconds = kind == OSKN_IDD_RESET_AND_RECALIBRATE ? ops::le16(data + 387) : ops::le16(data + 389);
+    seconds = kind == OSKN_IDD_RESET_AND_RECALIBRATE ? get_Le16(data + 387) : get_Le16(data + 389);
     return OSKN_SUCCESS;
 }
 

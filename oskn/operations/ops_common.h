@@ -12,7 +12,5 @@ inline bool is_Ata(const _tDevice* device) { return record::flags(device) & reco
 // The drive refusing a command means it cannot perform the operation.
 inline int cannot_If_Unsupported(int rc) { return rc == OSKN_NOT_SUPPORTED ? OSKN_CANNOT_PERFORM : rc; }
 
-inline uint16_t le16(const uint8_t* p) { return uint16_t(p[0] | p[1] << 8); }
-
 } // namespace ops
 } // namespace oskn

@@ -20,14 +20,9 @@ struct SanitizeStatus {
 int read_Status(_tDevice* device, Drive& drive, SanitizeStatus& status, bool clearFailure = false)
 {
     if (ops::is_Ata(device)) {
-        AtaCommand command;
-        command.command = ata::SanitizeDevice;
-        command.feature = 0x0000;
-        command.count = clearFailure ? 0x0001 : 0x0000;
-        command.extended = true;
-        command.checkCondition = true;
         AtaResult result;
-        const int rc = ata_Command(drive, command, nullptr, 0, TimeoutDefault, &result);
+        const int rc = ata_Command(drive, ata_Sanitize_Status_Command(clearFailure), nullptr, 0, TimeoutDefault,
+                                   &result);
         // A failed sanitize makes the status command itself end in ABORT, the reason in LBA 7:0
         // (1: the sanitize was unsuccessful).
         if (rc == OSKN_NOT_SUPPORTED && result.valid && (result.lba & 0xFF) == 0x01) {
@@ -57,27 +52,16 @@ int read_Status(_tDevice* device, Drive& drive, SanitizeStatus& status, bool cle
 
 int start_Ata(Drive& drive, int operation)
 {
-    AtaCommand command;
-    command.command = ata::SanitizeDevice;
-    command.extended = true;
     switch (operation) {
     case OSKN_SANITIZE_CRYPTO_ERASE:
-        command.feature = 0x0011;
-        command.lba = 0x43727970; // "Cryp"
-        break;
+        return ata_Command(drive, ata_Sanitize_Crypto_Scramble_Command(), nullptr, 0, TimeoutLong);
     case OSKN_SANITIZE_BLOCK_ERASE:
-        command.feature = 0x0012;
-        command.lba = 0x426B4572; // "BkEr"
-        break;
+        return ata_Command(drive, ata_Sanitize_Block_Erase_Command(), nullptr, 0, TimeoutLong);
     case OSKN_SANITIZE_OVERWRITE:
-        command.feature = 0x0014;
-        command.lba = uint64_t(0x4F57) << 32; // "OW", pattern 00000000h
-        command.count = 0x0001;               // one pass, not inverted
-        break;
+        return ata_Command(drive, ata_Sanitize_Overwrite_Command(0, 1), nullptr, 0, TimeoutLong); // zeros, once
     default:
         return OSKN_BAD_PARAMETER;
     }
-    return ata_Command(drive, command, nullptr, 0, TimeoutLong);
 }
 
 int start_Scsi(Drive& drive, int operation)
@@ -112,11 +96,10 @@ int get_Sanitize_Device_Features(_tDevice* device, sanitizeFeaturesSupported* fe
     const int rc = ata_Identify(device, identify, sizeof identify);
     if (rc != OSKN_SUCCESS)
         return rc;
-    const uint16_t w59 = ops::le16(identify + 2 * 59);
-    features->sanitizeSupported = w59 & 0x1000 ? 1 : 0;
-    features->crypto = w59 & 0x2000 ? 1 : 0;
-    features->overwrite = w59 & 0x4000 ? 1 : 0;
-    features->blockErase = w59 & 0x8000 ? 1 : 0;
+    features->sanitizeSupported = identify::sanitize(identify) ? 1 : 0;
+    features->crypto = identify::sanitize_Crypto_Scramble(identify) ? 1 : 0;
+    features->overwrite = identify::sanitize_Overwrite(identify) ? 1 : 0;
+    features->blockErase = identify::sanitize_Block_Erase(identify) ? 1 : 0;
     features->exitFailureMode = features->sanitizeSupported;
     return OSKN_SUCCESS;
 }

@@ -52,8 +52,7 @@ int run_SMART_Check(_tDevice* device)
         return OSKN_INVALID_DEVICE;
     if (!is_Ata(device))
         return OSKN_NOT_SUPPORTED;
-    const uint16_t w82 = device->identifyData[82];
-    if (w82 != 0xFFFF && !(w82 & 0x0001))
+    if (!identify::smart(record::identify(device)))
         return OSKN_NOT_SUPPORTED;
     AtaCommand command = ata_Smart_Command(ata::SmartReturnStatus, 0, 0, AtaProtocol::NonData);
     command.checkCondition = true;

@@ -43,9 +43,8 @@ SctOffer sct_Offer(Drive& drive)
     SctOffer offer;
     if (ata_Command(drive, ata_Identify_Command(), id, sizeof id) != OSKN_SUCCESS)
         return offer;
-    const uint16_t w206 = identify_Word(id, 206), w84 = identify_Word(id, 84), w87 = identify_Word(id, 87);
-    offer.writeSame = (w206 & 0x0001) && (w206 & 0x0004);
-    offer.gpl = ((w84 & 0xC000) == 0x4000 && (w84 & 0x0020)) || ((w87 & 0xC000) == 0x4000 && (w87 & 0x0020));
+    offer.writeSame = identify::sct_Write_Same(id);
+    offer.gpl = identify::gpl(id);
     return offer;
 }
 

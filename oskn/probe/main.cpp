@@ -126,9 +126,7 @@ bool detail(_tDevice* device)
             const uint8_t* a = smart + 2 + 12 * i;
             if (a[0] == 0)
                 continue;
-            uint64_t raw = 0;
-            for (int b = 5; b >= 0; --b)
-                raw = raw << 8 | a[5 + b];
+            const uint64_t raw = oskn::get_Le64(a + 5) & 0xFFFFFFFFFFFFull; // six bytes
             std::string threshold = "-";
             for (unsigned t = 0; haveThresholds && t < 30; ++t)
                 if (thresholds[2 + 12 * t] == a[0])
@@ -156,9 +154,8 @@ bool detail(_tDevice* device)
             const uint8_t* d = log + 2 + 24 * index;
             if (d[0] == 0 && d[1] == 0 && d[2] == 0 && d[3] == 0)
                 continue;
-            const unsigned hours = d[2] | d[3] << 8;
-            const uint32_t lba = uint32_t(d[5]) | uint32_t(d[6]) << 8 | uint32_t(d[7]) << 16 |
-                                 uint32_t(d[8]) << 24;
+            const unsigned hours = oskn::get_Le16(d + 2);
+            const uint32_t lba = oskn::get_Le32(d + 5);
             std::printf("  #%-2u type 0x%02x  %-28s at %5u h", n + 1, d[0], self_Test_Status(d[1]), hours);
             if ((d[1] >> 4) >= 3 && (d[1] >> 4) <= 8)
                 std::printf("  failing LBA %u", lba);

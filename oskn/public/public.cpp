@@ -161,13 +161,8 @@ int ata_Get_Native_Max_LBA(_tDevice* device, uint64_t* nativeMaxLBA)
         return OSKN_BAD_PARAMETER;
     if (!is_Ata(device))
         return OSKN_NOT_SUPPORTED;
-    const uint16_t w83 = device->identifyData[83];
-    const bool lba48 = (w83 & 0xC000) == 0x4000 && (w83 & 0x0400);
-    AtaCommand command = ata_Read_Native_Max_Ext_Command();
-    if (!lba48) {
-        command.command = 0xF8; // READ NATIVE MAX ADDRESS, 28-bit
-        command.extended = false;
-    }
+    const bool lba48 = identify::lba48(record::identify(device));
+    const AtaCommand command = lba48 ? ata_Read_Native_Max_Ext_Command() : ata_Read_Native_Max_Command();
     AtaResult result;
     const int rc = ata_Command(*drive, command, nullptr, 0, TimeoutDefault, &result);
     if (rc != OSKN_SUCCESS)

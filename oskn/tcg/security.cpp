@@ -23,13 +23,8 @@ int ata_Transfer(Drive& drive, bool out, uint8_t protocol, uint16_t spSpecific, 
     const uint32_t blocks = length / 512;
     if (blocks > 0xFF)
         return OSKN_BAD_PARAMETER;
-    AtaCommand command;
-    command.command = out ? ata::TrustedSend : ata::TrustedReceive;
-    command.feature = protocol;
-    command.count = uint16_t(blocks & 0xFF);                 // transfer length (7:0)
-    command.lba = uint64_t(spSpecific) << 8 | (blocks >> 8); // SP specific, transfer length (15:8)
-    command.protocol = out ? AtaProtocol::PioDataOut : AtaProtocol::PioDataIn;
-    return ata_Command(drive, command, data, length, TimeoutLong);
+    return ata_Command(drive, ata_Trusted_Command(out, protocol, spSpecific, uint16_t(blocks)), data, length,
+                       TimeoutLong);
 }
 
 // The answers that mean "not this way": the command itself was refused, not the drive gone.
@@ -55,9 +50,7 @@ int transfer(_tDevice* device, Drive& drive, bool out, uint8_t protocol, uint16_
     }
     // Linux's libata refuses SECURITY PROTOCOL IN/OUT only for a drive without trusted computing
     // (IDENTIFY word 48); asking that drive again in ATA PASS-THROUGH only meets the filter.
-    const uint16_t w48 = device->identifyData[48];
-    const bool trusted = (w48 & 0xC000) == 0x4000 && (w48 & 0x0001);
-    if (path.load() == OSKN_SECURITY_PATH_SCSI || !path_Refused(rc) || !trusted)
+    if (path.load() == OSKN_SECURITY_PATH_SCSI || !path_Refused(rc) || !identify::trusted_Computing(record::identify(device)))
         return rc;
     const int ataRc = ata_Transfer(drive, out, protocol, spSpecific, data, length);
     if (ataRc == OSKN_SUCCESS)
