@@ -162,6 +162,19 @@ std::shared_ptr<Drive> Registry::find(const _tDevice* device) const
     return drives_[handle];
 }
 
+CallTarget begin_Call(const _tDevice* device, bool argumentsValid, int nonAta)
+{
+    CallTarget call;
+    call.drive = Registry::instance().find(device);
+    if (!call.drive)
+        call.refusal = OSKN_INVALID_DEVICE;
+    else if (!argumentsValid)
+        call.refusal = OSKN_BAD_PARAMETER;
+    else if (nonAta != AnyDrive && !is_Ata(device))
+        call.refusal = nonAta;
+    return call;
+}
+
 int scsi_Command(Drive& drive, const Cdb& cdb, DataDirection direction, uint8_t* data,
                  uint32_t length, uint32_t timeoutSeconds, SenseData* senseOut)
 {

@@ -14,6 +14,7 @@
 #include "ata.h"
 #include "cdb.h"
 #include "oskn_device.h"
+#include "oskn_return.h"
 #include "sense.h"
 #include "transport.h"
 
@@ -126,6 +127,23 @@ private:
     std::shared_ptr<Transport> override_;
     std::string lastError_;
 };
+
+// Whether the record's drive takes ATA commands (through ATA PASS-THROUGH).
+inline bool is_Ata(const _tDevice* device) { return record::flags(device) & record::FlagAta; }
+
+// The drive refusing a command means it cannot perform the operation asked of it.
+inline int cannot_If_Unsupported(int rc) { return rc == OSKN_NOT_SUPPORTED ? OSKN_CANNOT_PERFORM : rc; }
+
+// The opening checks of a C call, in this order: OSKN_INVALID_DEVICE for a record this library
+// did not fill, OSKN_BAD_PARAMETER when argumentsValid is false (it must not read the record:
+// it is worked out before the record is known to be one), then nonAta for a drive that takes
+// no ATA commands. refusal is OSKN_SUCCESS when the call may go on with drive.
+constexpr int AnyDrive = OSKN_SUCCESS;
+struct CallTarget {
+    std::shared_ptr<Drive> drive;
+    int refusal = OSKN_SUCCESS;
+};
+CallTarget begin_Call(const _tDevice* device, bool argumentsValid = true, int nonAta = AnyDrive);
 
 // Default command timeouts, seconds.
 constexpr uint32_t TimeoutDefault = 15;

@@ -6,11 +6,10 @@ using namespace oskn;
 
 extern "C" int set_Max_LBA(_tDevice* device, uint64_t newMaxLBA, bool restoreNative)
 {
-    auto drive = Registry::instance().find(device);
-    if (!drive)
-        return OSKN_INVALID_DEVICE;
-    if (!ops::is_Ata(device))
-        return OSKN_CANNOT_PERFORM;
+    const CallTarget call = begin_Call(device, true, OSKN_CANNOT_PERFORM);
+    if (call.refusal)
+        return call.refusal;
+    Drive& drive = *call.drive;
     if (!restoreNative && newMaxLBA == 0)
         return OSKN_BAD_PARAMETER;
     const uint8_t* id = record::identify(device);
@@ -19,18 +18,18 @@ extern "C" int set_Max_LBA(_tDevice* device, uint64_t newMaxLBA, bool restoreNat
         return OSKN_CANNOT_PERFORM;
 
     // No other command of this drive may come between reading the native max and setting it.
-    std::lock_guard<std::recursive_mutex> hold(drive->state->lock);
+    std::lock_guard<std::recursive_mutex> hold(drive.state->lock);
     AtaResult result;
-    int rc = ata_Command(*drive, hpa ? ata_Read_Native_Max_Ext_Command() : ata_Get_Native_Max_Address_Ext_Command(),
+    int rc = ata_Command(drive, hpa ? ata_Read_Native_Max_Ext_Command() : ata_Get_Native_Max_Address_Ext_Command(),
                          nullptr, 0, TimeoutDefault, &result);
     if (rc != OSKN_SUCCESS)
-        return ops::cannot_If_Unsupported(rc);
+        return cannot_If_Unsupported(rc);
     const uint64_t native = result.lba & 0xFFFFFFFFFFFFull;
     const uint64_t target = restoreNative ? native : newMaxLBA;
     if (target > native)
         return OSKN_BAD_PARAMETER;
-    rc = ata_Command(*drive, hpa ? ata_Set_Max_Address_Ext_Command(target, false)
+    rc = ata_Command(drive, hpa ? ata_Set_Max_Address_Ext_Command(target, false)
                                  : ata_Set_Accessible_Max_Address_Ext_Command(target),
                      nullptr, 0, TimeoutLong);
-    return ops::cannot_If_Unsupported(rc);
+    return cannot_If_Unsupported(rc);
 }

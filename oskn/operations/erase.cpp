@@ -29,8 +29,8 @@ extern "C" {
 
 int erase_Range(_tDevice* device, uint64_t eraseRangeStart, uint64_t eraseRangeEnd, uint32_t options)
 {
-    if (!Registry::instance().find(device))
-        return OSKN_INVALID_DEVICE;
+    if (const int refusal = begin_Call(device).refusal)
+        return refusal;
     if (eraseRangeEnd <= eraseRangeStart)
         return OSKN_SUCCESS;
     if (eraseRangeEnd - 1 > device->maxLBA)
@@ -49,8 +49,8 @@ int erase_Range(_tDevice* device, uint64_t eraseRangeStart, uint64_t eraseRangeE
 
 int erase_Time(_tDevice* device, uint64_t startLBA, uint32_t seconds)
 {
-    if (!Registry::instance().find(device))
-        return OSKN_INVALID_DEVICE;
+    if (const int refusal = begin_Call(device).refusal)
+        return refusal;
     if (startLBA > device->maxLBA)
         return OSKN_BAD_PARAMETER;
     const uint32_t chunk = sectors_Per_Write(device);

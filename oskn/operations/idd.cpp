@@ -34,12 +34,8 @@ extern "C" {
 
 int get_IDD_Support(_tDevice* device, iddSupportedFeatures* features)
 {
-    if (!Registry::instance().find(device))
-        return OSKN_INVALID_DEVICE;
-    if (!features)
-        return OSKN_BAD_PARAMETER;
-    if (!ops::is_Ata(device))
-        return OSKN_NOT_SUPPORTED;
+    if (const int refusal = begin_Call(device, features, OSKN_NOT_SUPPORTED).refusal)
+        return refusal;
     uint8_t data[512] = {};
     const int rc = ata_SMART_Read_Data(device, data, sizeof data);
     if (rc != OSKN_SUCCESS)
@@ -52,36 +48,35 @@ int get_IDD_Support(_tDevice* device, iddSupportedFeatures* features)
 
 int get_Approximate_IDD_Time(_tDevice* device, _eIDDTests kind, uint64_t* seconds)
 {
-    auto drive = Registry::instance().find(device);
-    if (!drive)
-        return OSKN_INVALID_DEVICE;
-    if (!seconds)
-        return OSKN_BAD_PARAMETER;
+    const CallTarget call = begin_Call(device, seconds);
+    if (call.refusal)
+        return call.refusal;
     *seconds = 0;
-    if (!ops::is_Ata(device) || !known_Kind(kind))
+    if (!is_Ata(device) || !known_Kind(kind))
         return OSKN_CANNOT_PERFORM;
     bool supported = false;
     const int rc = idd_Info(device, kind, supported, *seconds);
     if (rc != OSKN_SUCCESS)
-        return ops::cannot_If_Unsupported(rc);
+        return cannot_If_Unsupported(rc);
     if (!supported)
         return OSKN_CANNOT_PERFORM;
-    std::lock_guard<std::mutex> guard(drive->state->jobMutex);
-    return drive->state->iddRunning == int(kind) ? OSKN_IN_PROGRESS : OSKN_SUCCESS;
+    std::lock_guard<std::mutex> guard(call.drive->state->jobMutex);
+    return call.drive->state->iddRunning == int(kind) ? OSKN_IN_PROGRESS : OSKN_SUCCESS;
 }
 
 int run_IDD(_tDevice* device, _eIDDTests kind, bool captive)
 {
-    auto drive = Registry::instance().find(device);
-    if (!drive)
-        return OSKN_INVALID_DEVICE;
-    if (!ops::is_Ata(device) || !known_Kind(kind))
+    const CallTarget call = begin_Call(device);
+    if (call.refusal)
+        return call.refusal;
+    const std::shared_ptr<Drive>& drive = call.drive;
+    if (!is_Ata(device) || !known_Kind(kind))
         return OSKN_CANNOT_PERFORM;
     bool supported = false;
     uint64_t seconds = 0;
     int rc = idd_Info(device, kind, supported, seconds);
     if (rc != OSKN_SUCCESS)
-        return ops::cannot_If_Unsupported(rc);
+        return cannot_If_Unsupported(rc);
     if (!supported)
         return OSKN_CANNOT_PERFORM;
     {
@@ -95,7 +90,7 @@ int run_IDD(_tDevice* device, _eIDDTests kind, bool captive)
                      nullptr, 0);
     if (rc != OSKN_SUCCESS) {
         set_Running(*drive, 0);
-        return ops::cannot_If_Unsupported(rc);
+        return cannot_If_Unsupported(rc);
     }
     // Follow it like a self-test, without holding the drive's lock between polls. A drive that
     // never finishes is given up on well after its own estimate.

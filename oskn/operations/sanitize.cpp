@@ -19,7 +19,7 @@ struct SanitizeStatus {
 // SANITIZE STATUS EXT (ATA) or REQUEST SENSE (SCSI: NOT READY 04h/1Bh while it runs).
 int read_Status(_tDevice* device, Drive& drive, SanitizeStatus& status, bool clearFailure = false)
 {
-    if (ops::is_Ata(device)) {
+    if (is_Ata(device)) {
         AtaResult result;
         const int rc = ata_Command(drive, ata_Sanitize_Status_Command(clearFailure), nullptr, 0, TimeoutDefault,
                                    &result);
@@ -86,12 +86,9 @@ extern "C" {
 
 int get_Sanitize_Device_Features(_tDevice* device, sanitizeFeaturesSupported* features)
 {
-    if (!Registry::instance().find(device))
-        return OSKN_INVALID_DEVICE;
-    if (!features)
-        return OSKN_BAD_PARAMETER;
-    if (!ops::is_Ata(device))
-        return OSKN_NOT_SUPPORTED; // SCSI drives do not say in advance
+    // SCSI drives do not say in advance.
+    if (const int refusal = begin_Call(device, features, OSKN_NOT_SUPPORTED).refusal)
+        return refusal;
     uint8_t identify[512] = {};
     const int rc = ata_Identify(device, identify, sizeof identify);
     if (rc != OSKN_SUCCESS)
@@ -106,23 +103,24 @@ int get_Sanitize_Device_Features(_tDevice* device, sanitizeFeaturesSupported* fe
 
 int run_Sanitize_Operation(_tDevice* device, int operation, bool waitForCompletion)
 {
-    auto drive = Registry::instance().find(device);
-    if (!drive)
-        return OSKN_INVALID_DEVICE;
+    const CallTarget call = begin_Call(device);
+    if (call.refusal)
+        return call.refusal;
+    const std::shared_ptr<Drive>& drive = call.drive;
     SanitizeStatus status;
     if (operation == OSKN_SANITIZE_EXIT_FAILURE_MODE) {
-        if (ops::is_Ata(device))
-            return ops::cannot_If_Unsupported(read_Status(device, *drive, status, true));
-        return ops::cannot_If_Unsupported(
+        if (is_Ata(device))
+            return cannot_If_Unsupported(read_Status(device, *drive, status, true));
+        return cannot_If_Unsupported(
             scsi_Command(*drive, cdb::sanitize(false, false, 0x1F, 0), DataDirection::None, nullptr, 0));
     }
     if (operation < OSKN_SANITIZE_CRYPTO_ERASE || operation > OSKN_SANITIZE_BLOCK_ERASE)
         return OSKN_BAD_PARAMETER;
     if (read_Status(device, *drive, status) == OSKN_SUCCESS && status.running)
         return OSKN_IN_PROGRESS;
-    int rc = ops::is_Ata(device) ? start_Ata(*drive, operation) : start_Scsi(*drive, operation);
+    int rc = is_Ata(device) ? start_Ata(*drive, operation) : start_Scsi(*drive, operation);
     if (rc != OSKN_SUCCESS)
-        return ops::cannot_If_Unsupported(rc);
+        return cannot_If_Unsupported(rc);
     if (!waitForCompletion)
         return OSKN_SUCCESS;
     // The drive works alone; poll without holding its lock.
@@ -137,13 +135,11 @@ int run_Sanitize_Operation(_tDevice* device, int operation, bool waitForCompleti
 
 int get_Sanitize_Progress(_tDevice* device, double* percent, uint32_t* state)
 {
-    auto drive = Registry::instance().find(device);
-    if (!drive)
-        return OSKN_INVALID_DEVICE;
-    if (!percent || !state)
-        return OSKN_BAD_PARAMETER;
+    const CallTarget call = begin_Call(device, percent && state);
+    if (call.refusal)
+        return call.refusal;
     SanitizeStatus status;
-    const int rc = read_Status(device, *drive, status);
+    const int rc = read_Status(device, *call.drive, status);
     *percent = rc == OSKN_SUCCESS ? status.percent : 0.0;
     *state = rc != OSKN_SUCCESS ? OSKN_SANITIZE_STATE_IDLE
              : status.running   ? OSKN_SANITIZE_STATE_IN_PROGRESS

@@ -2,22 +2,16 @@
 #include "ops_common.h"
 
 using namespace oskn;
-using ops::cannot_If_Unsupported;
-using ops::is_Ata;
 
 extern "C" {
 
 int ata_SMART_Offline(_tDevice* device, uint8_t subcommand)
 {
-    auto drive = Registry::instance().find(device);
-    if (!drive)
-        return OSKN_INVALID_DEVICE;
     // Captive tests keep the drive (and its lock) busy for minutes: not offered.
-    if (subcommand & 0x80)
-        return OSKN_BAD_PARAMETER;
-    if (!is_Ata(device))
-        return OSKN_CANNOT_PERFORM;
-    const int rc = ata_Command(*drive,
+    const CallTarget call = begin_Call(device, !(subcommand & 0x80), OSKN_CANNOT_PERFORM);
+    if (call.refusal)
+        return call.refusal;
+    const int rc = ata_Command(*call.drive,
                                ata_Smart_Command(ata::SmartExecuteOfflineImmediate, subcommand, 0,
                                                  AtaProtocol::NonData),
                                nullptr, 0);
@@ -26,13 +20,9 @@ int ata_SMART_Offline(_tDevice* device, uint8_t subcommand)
 
 int ata_Get_DST_Progress(_tDevice* device, uint32_t* percentRemaining, uint8_t* status)
 {
-    auto drive = Registry::instance().find(device);
-    if (!drive)
-        return OSKN_INVALID_DEVICE;
-    if (!percentRemaining || !status)
-        return OSKN_BAD_PARAMETER;
-    if (!is_Ata(device))
-        return OSKN_CANNOT_PERFORM;
+    const CallTarget call = begin_Call(device, percentRemaining && status, OSKN_CANNOT_PERFORM);
+    if (call.refusal)
+        return call.refusal;
     uint8_t data[512] = {};
     const int rc = ata_SMART_Read_Data(device, data, sizeof data);
     if (rc != OSKN_SUCCESS)
@@ -47,17 +37,15 @@ int ata_Abort_DST(_tDevice* device) { return ata_SMART_Offline(device, 0x7F); }
 
 int run_SMART_Check(_tDevice* device)
 {
-    auto drive = Registry::instance().find(device);
-    if (!drive)
-        return OSKN_INVALID_DEVICE;
-    if (!is_Ata(device))
-        return OSKN_NOT_SUPPORTED;
+    const CallTarget call = begin_Call(device, true, OSKN_NOT_SUPPORTED);
+    if (call.refusal)
+        return call.refusal;
     if (!identify::smart(record::identify(device)))
         return OSKN_NOT_SUPPORTED;
     AtaCommand command = ata_Smart_Command(ata::SmartReturnStatus, 0, 0, AtaProtocol::NonData);
     command.checkCondition = true;
     AtaResult result;
-    const int rc = ata_Command(*drive, command, nullptr, 0, TimeoutDefault, &result);
+    const int rc = ata_Command(*call.drive, command, nullptr, 0, TimeoutDefault, &result);
     if (rc != OSKN_SUCCESS)
         return rc;
     const uint8_t mid = uint8_t(result.lba >> 8), high = uint8_t(result.lba >> 16);

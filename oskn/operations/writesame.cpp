@@ -71,7 +71,7 @@ int sct_Write_Same(_tDevice* device, Drive& drive, uint64_t startLBA, uint32_t c
     sct_Write_Same_Key(key, startLBA, count, 0, false);
     const int rc = ata_Command(drive, ata_Log_Page_Command(SctCommandLog, true, offer.gpl), key, sizeof key);
     if (rc != OSKN_SUCCESS)
-        return ops::cannot_If_Unsupported(rc);
+        return cannot_If_Unsupported(rc);
     {
         std::lock_guard<std::mutex> guard(drive.state->jobMutex);
         drive.state->writeSameSct = true;
@@ -127,7 +127,7 @@ void run_Job(std::shared_ptr<Drive> drive, uint64_t start, uint64_t count, uint6
         drive->state->writeSameDone = done;
     }
     std::lock_guard<std::mutex> guard(drive->state->jobMutex);
-    drive->state->writeSameResult = ops::cannot_If_Unsupported(rc);
+    drive->state->writeSameResult = cannot_If_Unsupported(rc);
     drive->state->writeSameRunning = false;
 }
 
@@ -143,7 +143,7 @@ bool is_Write_Same_Supported(_tDevice* device, uint64_t startLBA, uint32_t numbe
     auto drive = Registry::instance().find(device);
     if (!drive || !range_Fits(device, startLBA, numberOfLogicalBlocks))
         return false;
-    if (ops::is_Ata(device)) {
+    if (is_Ata(device)) {
         // One SCT command covers any span of the drive.
         if (!sct_Offer(*drive).writeSame)
             return false;
@@ -159,12 +159,13 @@ bool is_Write_Same_Supported(_tDevice* device, uint64_t startLBA, uint32_t numbe
 
 int writesame(_tDevice* device, uint64_t startLBA, uint32_t numberOfLogicalBlocks, bool waitForCompletion)
 {
-    auto drive = Registry::instance().find(device);
-    if (!drive)
-        return OSKN_INVALID_DEVICE;
+    const CallTarget call = begin_Call(device);
+    if (call.refusal)
+        return call.refusal;
+    const std::shared_ptr<Drive>& drive = call.drive;
     if (!range_Fits(device, startLBA, numberOfLogicalBlocks))
         return OSKN_BAD_PARAMETER;
-    if (ops::is_Ata(device))
+    if (is_Ata(device))
         return sct_Write_Same(device, *drive, startLBA, numberOfLogicalBlocks, waitForCompletion);
     const uint64_t most = max_Write_Same_Blocks(*drive);
     if (most == 0)
@@ -197,11 +198,10 @@ int writesame(_tDevice* device, uint64_t startLBA, uint32_t numberOfLogicalBlock
 int get_Writesame_Progress(_tDevice* device, double* percent, bool* inProgress, uint64_t startLBA,
                            uint64_t endLBA)
 {
-    auto drive = Registry::instance().find(device);
-    if (!drive)
-        return OSKN_INVALID_DEVICE;
-    if (!percent || !inProgress)
-        return OSKN_BAD_PARAMETER;
+    const CallTarget call = begin_Call(device, percent && inProgress);
+    if (call.refusal)
+        return call.refusal;
+    const std::shared_ptr<Drive>& drive = call.drive;
     std::unique_lock<std::mutex> guard(drive->state->jobMutex);
     const DriveState& s = *drive->state;
     if (s.writeSameStart != startLBA || s.writeSameEnd != endLBA || s.writeSameEnd == 0) {

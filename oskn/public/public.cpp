@@ -13,14 +13,6 @@ using namespace oskn;
 
 namespace {
 
-std::shared_ptr<Drive> drive_Of(const _tDevice* device) { return Registry::instance().find(device); }
-
-bool is_Ata(const _tDevice* device) { return record::flags(device) & record::FlagAta; }
-
-// Data commands that read or write the medium: an unsupported command means the drive cannot
-// do what was asked.
-int cannot_If_Unsupported(int rc) { return rc == OSKN_NOT_SUPPORTED ? OSKN_CANNOT_PERFORM : rc; }
-
 // Checks an LBA range against the record and sizes the transfer. count 0 is a valid, empty range.
 int check_Range(const _tDevice* device, uint64_t lba, uint32_t count, const uint8_t* data,
                 uint32_t& bytes)
@@ -36,14 +28,11 @@ int check_Range(const _tDevice* device, uint64_t lba, uint32_t count, const uint
 
 int ata_Data_In(_tDevice* device, const AtaCommand& command, uint8_t* ptrData, uint32_t dataSize)
 {
-    auto drive = drive_Of(device);
-    if (!drive)
-        return OSKN_INVALID_DEVICE;
-    if (!ptrData || dataSize == 0 || dataSize % 512 || dataSize / 512 != command.count)
-        return OSKN_BAD_PARAMETER;
-    if (!is_Ata(device))
-        return OSKN_NOT_SUPPORTED;
-    return ata_Command(*drive, command, ptrData, dataSize);
+    const CallTarget call = begin_Call(
+        device, ptrData && dataSize && dataSize % 512 == 0 && dataSize / 512 == command.count, OSKN_NOT_SUPPORTED);
+    if (call.refusal)
+        return call.refusal;
+    return ata_Command(*call.drive, command, ptrData, dataSize);
 }
 
 } // namespace
@@ -154,17 +143,13 @@ int ata_SMART_Read_Log(_tDevice* device, uint8_t logAddress, uint8_t* ptrData, u
 
 int ata_Get_Native_Max_LBA(_tDevice* device, uint64_t* nativeMaxLBA)
 {
-    auto drive = drive_Of(device);
-    if (!drive)
-        return OSKN_INVALID_DEVICE;
-    if (!nativeMaxLBA)
-        return OSKN_BAD_PARAMETER;
-    if (!is_Ata(device))
-        return OSKN_NOT_SUPPORTED;
+    const CallTarget call = begin_Call(device, nativeMaxLBA, OSKN_NOT_SUPPORTED);
+    if (call.refusal)
+        return call.refusal;
     const bool lba48 = identify::lba48(record::identify(device));
     const AtaCommand command = lba48 ? ata_Read_Native_Max_Ext_Command() : ata_Read_Native_Max_Command();
     AtaResult result;
-    const int rc = ata_Command(*drive, command, nullptr, 0, TimeoutDefault, &result);
+    const int rc = ata_Command(*call.drive, command, nullptr, 0, TimeoutDefault, &result);
     if (rc != OSKN_SUCCESS)
         return rc;
     *nativeMaxLBA = lba48 ? (result.lba & 0xFFFFFFFFFFFFull)
@@ -174,15 +159,11 @@ int ata_Get_Native_Max_LBA(_tDevice* device, uint64_t* nativeMaxLBA)
 
 int ata_Get_Native_Max_Address_Ext(_tDevice* device, uint64_t* nativeMaxLBA)
 {
-    auto drive = drive_Of(device);
-    if (!drive)
-        return OSKN_INVALID_DEVICE;
-    if (!nativeMaxLBA)
-        return OSKN_BAD_PARAMETER;
-    if (!is_Ata(device))
-        return OSKN_NOT_SUPPORTED;
+    const CallTarget call = begin_Call(device, nativeMaxLBA, OSKN_NOT_SUPPORTED);
+    if (call.refusal)
+        return call.refusal;
     AtaResult result;
-    const int rc = ata_Command(*drive, ata_Get_Native_Max_Address_Ext_Command(), nullptr, 0,
+    const int rc = ata_Command(*call.drive, ata_Get_Native_Max_Address_Ext_Command(), nullptr, 0,
                                TimeoutDefault, &result);
     if (rc != OSKN_SUCCESS)
         return rc;
@@ -230,30 +211,30 @@ extern "C" {
 int scsi_Read_16(_tDevice* device, uint8_t rdProtect, bool dpo, bool fua, bool rarc, uint64_t lba,
                  uint8_t groupNumber, uint32_t transferLength, uint8_t* ptrData)
 {
-    auto drive = drive_Of(device);
-    if (!drive)
-        return OSKN_INVALID_DEVICE;
+    const CallTarget call = begin_Call(device);
+    if (call.refusal)
+        return call.refusal;
     uint32_t bytes = 0;
     int rc = check_Range(device, lba, transferLength, ptrData, bytes);
     if (rc != OSKN_SUCCESS || transferLength == 0)
         return rc;
     return transfer_Result(
-        read_Write(*drive, false, rdProtect, dpo, fua, rarc, lba, groupNumber, transferLength, ptrData, bytes),
+        read_Write(*call.drive, false, rdProtect, dpo, fua, rarc, lba, groupNumber, transferLength, ptrData, bytes),
         transferLength);
 }
 
 int scsi_Write_16(_tDevice* device, uint8_t wrProtect, bool dpo, bool fua, uint64_t lba,
                   uint8_t groupNumber, uint32_t transferLength, uint8_t* ptrData)
 {
-    auto drive = drive_Of(device);
-    if (!drive)
-        return OSKN_INVALID_DEVICE;
+    const CallTarget call = begin_Call(device);
+    if (call.refusal)
+        return call.refusal;
     uint32_t bytes = 0;
     int rc = check_Range(device, lba, transferLength, ptrData, bytes);
     if (rc != OSKN_SUCCESS || transferLength == 0)
         return rc;
     return transfer_Result(
-        read_Write(*drive, true, wrProtect, dpo, fua, false, lba, groupNumber, transferLength, ptrData, bytes),
+        read_Write(*call.drive, true, wrProtect, dpo, fua, false, lba, groupNumber, transferLength, ptrData, bytes),
         transferLength);
 }
 
@@ -269,12 +250,12 @@ int write_LBA(_tDevice* device, uint64_t lba, bool forceUnitAccess, uint8_t* ptr
 
 int spin_down_drive(_tDevice* device, bool forceScsiStop)
 {
-    auto drive = drive_Of(device);
-    if (!drive)
-        return OSKN_INVALID_DEVICE;
+    const CallTarget call = begin_Call(device);
+    if (call.refusal)
+        return call.refusal;
     if (is_Ata(device) && !forceScsiStop)
-        return ata_Command(*drive, ata_Standby_Immediate_Command(), nullptr, 0, TimeoutLong);
-    return scsi_Command(*drive, cdb::start_Stop_Unit(false, 0, false, false), DataDirection::None,
+        return ata_Command(*call.drive, ata_Standby_Immediate_Command(), nullptr, 0, TimeoutLong);
+    return scsi_Command(*call.drive, cdb::start_Stop_Unit(false, 0, false, false), DataDirection::None,
                         nullptr, 0, TimeoutLong);
 }
 

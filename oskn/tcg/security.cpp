@@ -38,7 +38,7 @@ int transfer(_tDevice* device, Drive& drive, bool out, uint8_t protocol, uint16_
 {
     if (!data || length == 0 || length % 512 || length / 512 > 0xFFFF)
         return OSKN_BAD_PARAMETER;
-    if (!(record::flags(device) & record::FlagAta))
+    if (!is_Ata(device))
         return scsi_Transfer(drive, out, protocol, spSpecific, data, length);
     std::atomic<int>& path = drive.state->securityPath;
     if (path.load() == OSKN_SECURITY_PATH_ATA)
@@ -81,20 +81,18 @@ int get_Security_Protocol_Path(_tDevice* device)
     auto drive = Registry::instance().find(device);
     if (!drive)
         return OSKN_SECURITY_PATH_NONE;
-    if (!(record::flags(device) & record::FlagAta))
+    if (!is_Ata(device))
         return OSKN_SECURITY_PATH_SCSI;
     return drive->state->securityPath.load();
 }
 
 int read_Supported_Security_Protocols_From_Device(_tDevice* device, uint8_t* protocolList)
 {
-    auto drive = Registry::instance().find(device);
-    if (!drive)
-        return OSKN_INVALID_DEVICE;
-    if (!protocolList)
-        return OSKN_BAD_PARAMETER;
+    const CallTarget call = begin_Call(device, protocolList);
+    if (call.refusal)
+        return call.refusal;
     uint8_t data[512] = {}; // one block: ATA transfers whole sectors
-    const int rc = security_Receive(device, *drive, 0x00, 0x0000, data, sizeof data);
+    const int rc = security_Receive(device, *call.drive, 0x00, 0x0000, data, sizeof data);
     if (rc != OSKN_SUCCESS)
         return rc;
     std::memcpy(protocolList, data, OSKN_SECURITY_PROTOCOL_LIST_BYTES);

@@ -37,11 +37,10 @@ int exchange(_tDevice* device, Drive& drive, uint16_t comId, std::vector<uint8_t
 
 extern "C" int revert_SP(_tDevice* device, const char* psid)
 {
-    auto drive = Registry::instance().find(device);
-    if (!drive)
-        return OSKN_INVALID_DEVICE;
-    if (!psid)
-        return OSKN_BAD_PARAMETER;
+    const CallTarget call = begin_Call(device, psid);
+    if (call.refusal)
+        return call.refusal;
+    const std::shared_ptr<Drive>& drive = call.drive;
     const size_t psidLength = strnlen(psid, 64);
     if (psidLength == 0 || psidLength > 32)
         return OSKN_BAD_PARAMETER;
