@@ -1,5 +1,6 @@
 // Internal to the emulated drive: the codes it speaks by name, the reply one command builds, and
-// the shapes shared by its SCSI and ATA command tables.
+// the shapes shared by its SCSI and ATA command tables. The codes are named here rather than taken
+// from the library's headers for the reason virtual_bytes.h gives: the drive checks the library.
 #pragma once
 
 #include <cstdint>

@@ -195,6 +195,18 @@ uint32_t get_Feature_List(const json& v, const std::string& field)
 
 bool is_Power_Of_Two(uint64_t v) { return v && !(v & (v - 1)); }
 
+// The value a name stands for. An unknown name is refused as "unknown <what> "name"<known>".
+template <typename T, size_t N>
+T get_Named(const json& v, const std::string& field, const std::pair<const char*, T> (&names)[N],
+            const char* what, const char* known = "")
+{
+    const std::string s = get_String(v, field);
+    for (const auto& n : names)
+        if (s == n.first)
+            return n.second;
+    fail(field, std::string("unknown ") + what + " \"" + echo(s) + "\"" + known);
+}
+
 SelfTestOutcome get_Outcome(const json& v, const std::string& field)
 {
     static const std::pair<const char*, SelfTestOutcome> names[] = {
@@ -207,11 +219,7 @@ SelfTestOutcome get_Outcome(const json& v, const std::string& field)
         {"unknownFailure", SelfTestOutcome::UnknownFailure},
         {"fatalError", SelfTestOutcome::FatalError},
     };
-    const std::string s = get_String(v, field);
-    for (const auto& n : names)
-        if (s == n.first)
-            return n.second;
-    fail(field, "unknown outcome \"" + echo(s) + "\"");
+    return get_Named(v, field, names, "outcome");
 }
 
 // One SMART attribute; ids collects the numbers already used.
@@ -308,28 +316,13 @@ void parse_Identity(const json& j, Description& d, size_t index)
             {"ata", OSKN_INTERFACE_ATA}, {"sata", OSKN_INTERFACE_ATA}, {"scsi", OSKN_INTERFACE_SCSI},
             {"sas", OSKN_INTERFACE_SAS}, {"usb", OSKN_INTERFACE_USB},  {"raid", OSKN_INTERFACE_RAID},
             {"mmc", OSKN_INTERFACE_MMC}, {"nvme", OSKN_INTERFACE_NVME}};
-        const std::string s = get_String(j["interface"], "interface");
-        bool found = false;
-        for (const auto& n : names)
-            if (s == n.first) {
-                d.interfaceType = n.second;
-                found = true;
-            }
-        if (!found)
-            fail("interface", "unknown interface \"" + echo(s) + "\" (ata, sata, scsi, sas, usb, raid, mmc, nvme)");
+        d.interfaceType = get_Named(j["interface"], "interface", names, "interface",
+                                    " (ata, sata, scsi, sas, usb, raid, mmc, nvme)");
     }
     if (j.contains("driveType")) {
         static const std::pair<const char*, uint8_t> names[] = {
             {"disk", 0x00}, {"tape", 0x01}, {"optical", 0x05}, {"enclosure", 0x0D}};
-        const std::string s = get_String(j["driveType"], "driveType");
-        bool found = false;
-        for (const auto& n : names)
-            if (s == n.first) {
-                d.peripheralType = n.second;
-                found = true;
-            }
-        if (!found)
-            fail("driveType", "unknown drive type \"" + echo(s) + "\" (disk, optical, tape, enclosure)");
+        d.peripheralType = get_Named(j["driveType"], "driveType", names, "drive type", " (disk, optical, tape, enclosure)");
         d.notADisk = d.peripheralType != 0;
     }
     d.ataPassThrough = !d.notADisk;
