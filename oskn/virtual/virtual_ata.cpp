@@ -72,9 +72,6 @@ AtaTaskFile decode_Task_File(const uint8_t* cdb)
     return tf;
 }
 
-bool is_Host_Log(uint8_t address) { return address >= log::HostFirst && address <= log::HostLast; }
-bool is_Sct_Log(uint8_t address) { return address == log::SctCommand || address == log::SctData; }
-
 } // namespace
 
 struct VirtualDrive::AtaCall {
@@ -164,16 +161,9 @@ struct VirtualDrive::AtaCall {
     void getNativeMaxAddress() { done(0, d.d_.nativeMaxLba, true); }
 
     void readLog(uint16_t firstPage, uint32_t pages, bool gpl);
-    void writeHostLog(uint16_t firstPage, uint32_t pages);
     void sctLog(uint32_t pages, uint16_t page, uint64_t lbaBits);
     void readLogExt() { readLog(logPage(), tf.count ? tf.count : 65536, true); }
-    void writeLogExt()
-    {
-        if ((d.d_.supported & F_SCT) && is_Sct_Log(logAddress()))
-            sctLog(tf.count, logPage(), 0);
-        else
-            writeHostLog(logPage(), tf.count);
-    }
+    void writeLogExt() { sctLog(tf.count, logPage(), 0); }
 
     void smartReadData()
     {
@@ -203,14 +193,7 @@ struct VirtualDrive::AtaCall {
         else
             readLog(0, pages, false);
     }
-    void smartWriteLog()
-    {
-        const uint32_t pages = tf.count & 0xFF;
-        if ((d.d_.supported & F_SCT) && is_Sct_Log(logAddress()))
-            sctLog(pages, 0, smart::GoodStatus);
-        else
-            writeHostLog(0, pages);
-    }
+    void smartWriteLog() { sctLog(tf.count & 0xFF, 0, smart::GoodStatus); }
     void smartExecuteOffline();
     void abortJob();
     void startJob(uint8_t test);
@@ -271,37 +254,23 @@ void VirtualDrive::AtaCall::readLog(uint16_t firstPage, uint32_t pages, bool gpl
     done();
 }
 
-// SMART WRITE LOG and WRITE LOG EXT: host-specific logs only.
-void VirtualDrive::AtaCall::writeHostLog(uint16_t firstPage, uint32_t pages)
+// SMART WRITE LOG and WRITE LOG EXT: a key page to the SCT command log, the only log written.
+// lbaBits are added to the output LBA.
+void VirtualDrive::AtaCall::sctLog(uint32_t pages, uint16_t page, uint64_t lbaBits)
 {
-    if (!is_Host_Log(logAddress()) || pages == 0 || firstPage + pages > 16) {
+    if (!(d.d_.supported & F_SCT) || logAddress() != log::SctCommand) {
         abort();
         return;
     }
-    if (c.dataLength < pages * 512u) {
-        r.invalidField();
-        return;
-    }
-    auto& store = d.hostLogs_[logAddress()];
-    store.resize(16 * 512, 0);
-    std::memcpy(store.data() + firstPage * 512, c.data, pages * 512);
-    done();
-}
-
-// A page to the SCT command transport logs; lbaBits are added to the output LBA.
-void VirtualDrive::AtaCall::sctLog(uint32_t pages, uint16_t page, uint64_t lbaBits)
-{
     if (c.dataLength < 512 || pages != 1 || page != 0) {
         r.invalidField();
         return;
     }
-    uint16_t countOut = 0;
-    uint64_t lbaOut = 0;
-    const uint8_t error = d.sctWrite(logAddress(), c.data, now, countOut, lbaOut, r);
+    const uint8_t error = d.sctWrite(c.data, now, r);
     if (error)
         abort(error);
     else
-        done(countOut, lbaOut | lbaBits);
+        done(0, lbaBits);
 }
 
 // ------------------------------------------------------------------------------------------

@@ -80,8 +80,7 @@ enum : uint16_t { GetNativeMaxAddress = 0x0000, SetAccessibleMaxAddress = 0x0001
 // Log addresses.
 namespace log {
 enum : uint8_t { Directory = 0x00, SummaryError = 0x01, ComprehensiveErrorExt = 0x03, SelfTest = 0x06,
-                 SelfTestExt = 0x07, IdentifyData = 0x30, HostFirst = 0x80, HostLast = 0x9F, SctCommand = 0xE0,
-                 SctData = 0xE1 };
+                 SelfTestExt = 0x07, IdentifyData = 0x30, SctCommand = 0xE0, SctData = 0xE1 };
 }
 // Status and error register bits.
 constexpr uint8_t StatusErr = 0x01, StatusDrdy = 0x40;

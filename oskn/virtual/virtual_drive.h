@@ -225,9 +225,7 @@ private:
     void securityCommand(ScsiCommand& c, Reply& r, bool out, uint8_t protocol, uint16_t spSpecific,
                          uint32_t length);
     bool securityReceive(uint8_t protocol, uint16_t spSpecific, uint32_t length, std::vector<uint8_t>& buf);
-    uint8_t sctWrite(uint8_t log, const uint8_t* data, uint64_t now, uint16_t& countOut, uint64_t& lbaOut,
-                     Reply& r);
-    uint8_t sctWriteSame(const uint8_t* key, uint16_t function, uint64_t now, Reply& r);
+    uint8_t sctWrite(const uint8_t* key, uint64_t now, Reply& r);
     void startSctWriteSame(uint64_t now, Reply& r);
     void buildSctStatus(uint8_t* out, uint64_t now) const;
     void accountTransfer(Reply& r, uint64_t bytes, uint64_t now);
@@ -267,12 +265,9 @@ private:
     bool sanitizeCompleted_ = false;
     bool sanitizeFailed_ = false;   // the last sanitize failed: status says so until a new one
 
-    std::map<uint8_t, std::vector<uint8_t>> hostLogs_; // SMART WRITE LOG targets
-
-    // SCT command transport: the last command, error recovery timers, a background write same.
+    // SCT command transport: the last command, a background write same.
     uint16_t sctAction_ = 0, sctFunction_ = 0, sctStatus_ = 0;
-    uint16_t ercRead_ = 0, ercWrite_ = 0;
-    bool sctWsRunning_ = false, sctWsAwaitingData_ = false;
+    bool sctWsRunning_ = false;
     uint64_t sctWsLba_ = 0, sctWsCount_ = 0, sctWsStart_ = 0, sctWsEnd_ = 0;
     bool sctWsForeground_ = false;
     std::vector<uint8_t> sctWsBlock_;

@@ -169,10 +169,7 @@ uint16_t VirtualDrive::logPages(uint8_t log, bool gpl) const
     case atacmd::log::SelfTestExt: return (gpl && (sup & F_SMART_SELF_TEST)) ? 4 : 0;
     case atacmd::log::IdentifyData: return d_.identifyDataLog ? 4 : 0;
     case atacmd::log::SctCommand: case atacmd::log::SctData: return (sup & F_SCT) ? 1 : 0;
-    default:
-        if (log >= atacmd::log::HostFirst && log <= atacmd::log::HostLast)
-            return 16; // host-specific logs
-        return 0;
+    default: return 0;
     }
 }
 
@@ -207,14 +204,8 @@ bool VirtualDrive::buildLogPage(uint8_t log, uint16_t page, bool gpl, uint8_t* o
     case atacmd::log::SctCommand: // SCT status
         buildSctStatus(out, get_Time_Source_Nanoseconds());
         return true;
-    case atacmd::log::SctData: // SCT data transfer: no data table to give
+    default: // SCT data transfer: no data table to give
         return false;
-    default: { // host-specific logs
-        auto it = hostLogs_.find(log);
-        if (it != hostLogs_.end() && it->second.size() >= (page + 1u) * 512u)
-            std::memcpy(out, it->second.data() + page * 512, 512);
-        return true;
-    }
     }
 }
 

@@ -1,6 +1,5 @@
-// The SCT command transport of the emulated drive: commands written as key pages to log E0h
-// (write same, error recovery control), the data block of a write same to log E1h, and the
-// SCT status page.
+// The SCT command transport of the emulated drive: a write same of a repeated pattern, its key
+// page written to log E0h, and the SCT status page read from it.
 #include <algorithm>
 #include <cstring>
 
@@ -11,11 +10,10 @@ namespace vdrive {
 
 namespace {
 namespace sct {
-enum : uint16_t { WriteSame = 0x0002, ErrorRecoveryControl = 0x0003 };        // action codes
-enum : uint16_t { SetValue = 0x0001, GetValue = 0x0002 };                    // ERC functions
-enum : uint16_t { RepeatPattern = 0x0001, RepeatBlock = 0x0002, Foreground = 0x0100 }; // write same
+constexpr uint16_t WriteSame = 0x0002;                                  // action code
+enum : uint16_t { RepeatPattern = 0x0001, Foreground = 0x0100 };       // write same functions
 enum : uint16_t { Done = 0x0000, Invalid = 0x0005, SectorNotWritten = 0x0008, LbaOutOfRange = 0x0014,
-                  Running = 0xFFFF };                                          // extended status
+                  Running = 0xFFFF };                                  // extended status
 } // namespace sct
 } // namespace
 
@@ -44,48 +42,17 @@ void VirtualDrive::startSctWriteSame(uint64_t now, Reply& r)
     }
 }
 
-// A page written to the SCT command (E0h) or data transfer (E1h) log. Returns the ATA error.
-uint8_t VirtualDrive::sctWrite(uint8_t log, const uint8_t* key, uint64_t now, uint16_t& countOut, uint64_t& lbaOut,
-                               Reply& r)
+// A key page written to the SCT command log (E0h). Returns the ATA error.
+uint8_t VirtualDrive::sctWrite(const uint8_t* key, uint64_t now, Reply& r)
 {
-    const uint32_t sector = d_.logicalSectorSize;
-    if (log == atacmd::log::SctData) { // the data block of a write same that waits for it
-        if (!sctWsAwaitingData_)
-            return atacmd::ErrorAbrt;
-        sctWsAwaitingData_ = false;
-        sctWsBlock_.assign(key, key + std::min<uint32_t>(sector, 512));
-        sctWsBlock_.resize(sector);
-        for (uint32_t i = 512; i < sector; ++i) // larger sectors repeat the 512-byte block
-            sctWsBlock_[i] = sctWsBlock_[i % 512];
-        startSctWriteSame(now, r);
-        return 0;
-    }
-    const uint16_t action = get_Le16(key), function = get_Le16(key + 2);
-    if (sctWsRunning_ && !(action == sct::ErrorRecoveryControl && function == sct::GetValue))
+    if (sctWsRunning_)
         return atacmd::ErrorAbrt; // busy with a background write same
-    sctAction_ = action;
-    sctFunction_ = function;
-    if (action == sct::WriteSame && d_.writeSame)
-        return sctWriteSame(key, function, now, r);
-    if (action == sct::ErrorRecoveryControl) { // timers in 100 ms units
-        const uint16_t selection = get_Le16(key + 4), value = get_Le16(key + 6);
-        uint16_t* timer = selection == 1 ? &ercRead_ : selection == 2 ? &ercWrite_ : nullptr;
-        if (timer && function == sct::SetValue) {
-            *timer = value;
-            return 0;
-        }
-        if (timer && function == sct::GetValue) {
-            countOut = *timer;
-            lbaOut = *timer >> 8;
-            return 0;
-        }
+    sctAction_ = get_Le16(key);
+    sctFunction_ = get_Le16(key + 2);
+    if (sctAction_ != sct::WriteSame || !d_.writeSame || (sctFunction_ & ~sct::Foreground) != sct::RepeatPattern) {
+        sctStatus_ = sct::Invalid;
+        return atacmd::ErrorAbrt;
     }
-    sctStatus_ = sct::Invalid;
-    return atacmd::ErrorAbrt;
-}
-
-uint8_t VirtualDrive::sctWriteSame(const uint8_t* key, uint16_t function, uint64_t now, Reply& r)
-{
     const uint64_t lba = get_Le64(key + 4);
     uint64_t count = get_Le64(key + 12);
     if (count == 0 && lba <= maxLba_)
@@ -94,21 +61,12 @@ uint8_t VirtualDrive::sctWriteSame(const uint8_t* key, uint16_t function, uint64
         sctStatus_ = sct::LbaOutOfRange;
         return atacmd::ErrorAbrt | atacmd::ErrorIdnf;
     }
-    const uint16_t base = function & 0x00FF;
-    if (base != sct::RepeatPattern && base != sct::RepeatBlock) {
-        sctStatus_ = sct::Invalid;
-        return atacmd::ErrorAbrt;
-    }
     sctWsLba_ = lba;
     sctWsCount_ = count;
-    sctWsForeground_ = function & sct::Foreground;
-    if (base == sct::RepeatBlock) {
-        sctWsAwaitingData_ = true;
-        return 0;
-    }
+    sctWsForeground_ = sctFunction_ & sct::Foreground;
     const uint32_t sector = d_.logicalSectorSize;
     sctWsBlock_.resize(sector);
-    for (uint32_t i = 0; i < sector; ++i)
+    for (uint32_t i = 0; i < sector; ++i) // the 32-bit pattern repeated
         sctWsBlock_[i] = key[20 + i % 4];
     startSctWriteSame(now, r);
     return 0;
