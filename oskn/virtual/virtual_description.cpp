@@ -646,13 +646,10 @@ bool make_Directories(const std::string& path)
     return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
-} // namespace
-
-bool parse_Description_File(const std::string& jsonPath, std::vector<Description>& drives,
-                            std::vector<std::string>& driveKeys, std::string& error)
+// Reads and parses the file. The parser keeps the last of two equal keys: a description saying
+// two things at once is refused instead.
+bool read_Json(const std::string& jsonPath, json& root, std::string& error)
 {
-    drives.clear();
-    driveKeys.clear();
     std::ifstream in(jsonPath, std::ios::binary);
     if (!in) {
         error = jsonPath + ": cannot be opened: " + std::strerror(errno);
@@ -660,9 +657,7 @@ bool parse_Description_File(const std::string& jsonPath, std::vector<Description
     }
     std::stringstream text;
     text << in.rdbuf();
-    json root;
-    // The parser keeps the last of two equal keys: a description saying two things at once is
-    // refused instead. One set of keys per object being read.
+    // One set of keys per object being read.
     std::vector<std::set<std::string>> objects;
     const json::parser_callback_t onlyOnce = [&](int, json::parse_event_t event, json& parsed) {
         if (event == json::parse_event_t::object_start)
@@ -683,6 +678,42 @@ bool parse_Description_File(const std::string& jsonPath, std::vector<Description
         error = jsonPath + ": field \"" + bad.field + "\": " + bad.problem;
         return false;
     }
+    return true;
+}
+
+// The top-level image directory, relative to the description file's folder; "" when not given.
+std::string get_Image_Directory(const json& root, const std::string& jsonPath)
+{
+    std::string imageDirectory;
+    if (root.contains("imageDirectory")) {
+        imageDirectory = get_String(root["imageDirectory"], "imageDirectory");
+        if (imageDirectory.empty())
+            fail("imageDirectory", "must not be empty");
+        if (has_Control(imageDirectory))
+            fail("imageDirectory", "must not hold control characters");
+        if (imageDirectory[0] != '/') {
+            const size_t slash = jsonPath.rfind('/');
+            std::string base = slash == std::string::npos ? "." : jsonPath.substr(0, slash);
+            if (base.empty())
+                base = "/";
+            imageDirectory = base + "/" + imageDirectory;
+        }
+        while (imageDirectory.size() > 1 && imageDirectory.back() == '/')
+            imageDirectory.pop_back();
+    }
+    return imageDirectory;
+}
+
+} // namespace
+
+bool parse_Description_File(const std::string& jsonPath, std::vector<Description>& drives,
+                            std::vector<std::string>& driveKeys, std::string& error)
+{
+    drives.clear();
+    driveKeys.clear();
+    json root;
+    if (!read_Json(jsonPath, root, error))
+        return false;
 
     std::string where; // "drive N (name)" once inside a drive
     try {
@@ -693,23 +724,7 @@ bool parse_Description_File(const std::string& jsonPath, std::vector<Description
         if (!root["drives"].is_array())
             fail("drives", "expected an array");
 
-        std::string imageDirectory;
-        if (root.contains("imageDirectory")) {
-            imageDirectory = get_String(root["imageDirectory"], "imageDirectory");
-            if (imageDirectory.empty())
-                fail("imageDirectory", "must not be empty");
-            if (has_Control(imageDirectory))
-                fail("imageDirectory", "must not hold control characters");
-            if (imageDirectory[0] != '/') {
-                const size_t slash = jsonPath.rfind('/');
-                std::string base = slash == std::string::npos ? "." : jsonPath.substr(0, slash);
-                if (base.empty())
-                    base = "/";
-                imageDirectory = base + "/" + imageDirectory;
-            }
-            while (imageDirectory.size() > 1 && imageDirectory.back() == '/')
-                imageDirectory.pop_back();
-        }
+        const std::string imageDirectory = get_Image_Directory(root, jsonPath);
 
         std::set<std::string> names, serials;
         const json& list = root["drives"];
