@@ -123,8 +123,8 @@ private slots:
         QTest::newRow("outer scan's shortened last read") << "SG-OUTER-LAST" << "960";
         QTest::newRow("inner scan's shortened last read") << "SG-INNER-LAST" << "99991";
         QTest::newRow("inner scan reads the max LBA") << "SG-MAX-LBA" << "99991";
-        // Both drives fail every read after the probe and three scan reads.
-        QTest::newRow("USB probe refused: 15-sector reads") << "SG-USB-15" << "45";
+        // Both drives have LBA 200 unreadable: the block reported shows the scan's step.
+        QTest::newRow("USB probe refused: 15-sector reads") << "SG-USB-15" << "195";
         QTest::newRow("USB probe medium error: 64-sector reads") << "SG-USB-64" << "192";
     }
     void failingBlock()

@@ -5,6 +5,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <unistd.h>
+
 #include "core/transport.h"
 #include "linux/linux_transport.h"
 #include "oskn_device.h"
@@ -72,6 +74,12 @@ private slots:
         QVERIFY(QDir().mkpath(root + "/block/loop0"));
         QVERIFY(QDir().mkpath(root + "/block/nvme0n1"));
 
+        // sda's queue takes 1280 KiB requests but only 168 scatter entries: 168 pages.
+        const QString queue = root + "/block/sda/queue";
+        QVERIFY(QDir().mkpath(queue));
+        write_File(queue + "/max_sectors_kb", "1280\n");
+        write_File(queue + "/max_segments", "168\n");
+
         const std::vector<SysfsDisk> disks = scan_Sysfs_Block(root.toStdString());
         QStringList names;
         for (const SysfsDisk& disk : disks)
@@ -81,6 +89,8 @@ private slots:
         QCOMPARE(disks[0].interfaceType, uint32_t(OSKN_INTERFACE_ATA));
         QCOMPARE(disks[0].driveTypeHint, 0u);
         QCOMPARE(disks[0].sectors, quint64(1953525168));
+        QCOMPARE(disks[0].maxTransferBytes, uint32_t(168 * ::sysconf(_SC_PAGESIZE)));
+        QCOMPARE(disks[1].maxTransferBytes, 0u); // no queue limits given
 
         QCOMPARE(disks[1].interfaceType, uint32_t(OSKN_INTERFACE_USB));
         QVERIFY(disks[1].removable);
@@ -98,6 +108,7 @@ private slots:
         // A second enumeration hands out the same channel for the same node.
         std::vector<DeviceEntry> again = transport->enumerate();
         QCOMPARE(again[0].channel.get(), entries[0].channel.get());
+        QCOMPARE(entries[0].channel->max_Transfer_Bytes(), disks[0].maxTransferBytes);
 
         uint8_t cdb[6] = {0x00, 0, 0, 0, 0, 0};
         ScsiCommand command;

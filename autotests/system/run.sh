@@ -88,7 +88,9 @@ cp "$here/checks.sh" "$root/init" && chmod +x "$root/init"
 (cd "$root" && find . | cpio -o -H newc --quiet) > "$work/initrd.cpio" || fail "cpio failed"
 
 # Sparse images; SATA-B's sector count is not a multiple of 64, so the scan ends on a short read.
-truncate -s 64M "$work/sata-a.img" && truncate -s $((16 * 1048576 + 17 * 512)) "$work/sata-b.img" &&
+# SATA-A is where the read speed is measured: 1 GiB takes a few seconds per reader under TCG,
+# long enough for the start of a program not to count, short enough to read it six times.
+truncate -s "${KV_SYSTEM_SPEED_MB:-1024}M" "$work/sata-a.img" && truncate -s $((16 * 1048576 + 17 * 512)) "$work/sata-b.img" &&
     truncate -s 32M "$work/usb.img" && truncate -s 32M "$work/lsi.img" && truncate -s 32M "$work/virtio.img" ||
     fail "cannot create the disk images"
 cat > "$work/blkdebug.conf" <<EOF

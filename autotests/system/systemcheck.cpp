@@ -7,6 +7,8 @@
 //   kv-systemcheck read DEV LBA COUNT FUA            READ(16) data to standard output
 //   kv-systemcheck past-end DEV                      reads beyond the max LBA
 //   kv-systemcheck scan DEV                          the long generic test's reads over the disk
+//   kv-systemcheck read-all DEV                      the whole disk in 64-sector reads, nothing else
+//   kv-systemcheck now                               the monotonic clock, in nanoseconds
 //   kv-systemcheck self-test DEV                     short self-test, followed to its end
 //   kv-systemcheck write-same DEV LBA COUNT          support check, then the write same itself
 //   kv-systemcheck security DEV                      supported security protocols query
@@ -25,6 +27,7 @@
 #include <string>
 #include <vector>
 
+#include <time.h>
 #include <unistd.h>
 
 #include "core/device.h"
@@ -32,6 +35,7 @@
 #include "oskn_operations.h"
 #include "oskn_public.h"
 #include "oskn_tcg.h"
+#include "transferbuffer.h"
 
 namespace {
 
@@ -42,6 +46,7 @@ struct Recorded {
     uint8_t scsiStatus = 0;
     uint8_t sense[32] = {};
     uint32_t senseLength = 0;
+    uintptr_t bufferOffset = 0; // the data buffer's address modulo 4096
 };
 
 std::mutex g_recordMutex;
@@ -60,10 +65,13 @@ public:
         r.scsiStatus = command.scsiStatus;
         r.senseLength = std::min<uint32_t>(command.senseLength, sizeof r.sense);
         std::memcpy(r.sense, command.sense, r.senseLength);
+        r.bufferOffset = reinterpret_cast<uintptr_t>(command.data) % 4096;
         std::lock_guard<std::mutex> guard(g_recordMutex);
         g_recorded.push_back(r);
         return result;
     }
+
+    uint32_t max_Transfer_Bytes() const override { return inner_->max_Transfer_Bytes(); }
 
 private:
     std::shared_ptr<oskn::DeviceChannel> inner_;
@@ -255,10 +263,10 @@ int cmd_Scan(Drives& drives, char** argv)
 {
     _tDevice* d = drives.find(argv[0]);
     constexpr uint64_t block = 64;
-    std::vector<uint8_t> buffer(size_t(sector_Size(d)) * block);
-    std::printf("buffer_alignment=%u\n", unsigned(reinterpret_cast<uintptr_t>(buffer.data()) % 512));
+    TransferBuffer buffer(size_t(sector_Size(d)) * block);
     const uint64_t sectors = d->maxLBA + 1;
     std::string bad;
+    std::vector<uint8_t> unreadable(sectors, 0);
     std::vector<std::pair<uint64_t, uint32_t>> failed; // stretches re-read sector by sector
     for (uint64_t current = 0; current < sectors; current += block) {
         const uint32_t length = uint32_t(std::min(block, sectors - current));
@@ -267,46 +275,78 @@ int cmd_Scan(Drives& drives, char** argv)
         failed.emplace_back(current, length);
         for (uint64_t lba = current; lba < current + length; ++lba) {
             const int rc = scsi_Read_16(d, 0, false, false, false, lba, 0, 1, buffer.data());
-            if (rc != OSKN_SUCCESS)
+            if (rc != OSKN_SUCCESS) {
                 bad += (bad.empty() ? "" : ",") + std::to_string(lba) + ":" + std::to_string(rc);
+                unreadable[lba] = 1;
+            }
         }
     }
     std::printf("bad=%s\n", bad.empty() ? "none" : bad.c_str());
 
-    // What reached the kernel: the scan's reads must tile the disk once, and the single-sector
-    // re-reads must cover exactly the failed stretches, once.
-    std::vector<uint8_t> scanned(sectors, 0), reread(sectors, 0);
+    // What reached the kernel: the reads that succeeded cover every readable LBA once (the
+    // library may read ahead in larger commands, but reads nothing twice and nothing past the
+    // end), and the single-sector re-reads cover exactly the failed stretches, once.
+    std::vector<uint8_t> good(sectors, 0), reread(sectors, 0);
     std::string problem;
     uint64_t commands = 0;
+    uint32_t largest = 0;
+    uintptr_t offset = 0;
     for (const Recorded& r : take_Recorded()) {
         if (!is_Read_16(r)) {
             problem = "a command other than READ(16): opcode " + std::to_string(r.cdb[0]);
             break;
         }
         ++commands;
+        offset = std::max(offset, r.bufferOffset);
         const uint64_t lba = oskn::get_Be64(r.cdb + 2);
         const uint32_t length = oskn::get_Be32(r.cdb + 10);
         if (length == 0 || lba >= sectors || length > sectors - lba) {
             problem = "READ(16) of " + std::to_string(length) + " at " + std::to_string(lba);
             break;
         }
-        auto& counts = (length == 1 && scanned[lba]) ? reread : scanned;
-        for (uint64_t i = lba; i < lba + length; ++i)
-            ++counts[i];
+        if (length == 1)
+            for (const auto& [start, n] : failed)
+                if (lba >= start && lba < start + n)
+                    ++reread[lba];
+        if (r.delivered == oskn::TransportResult::Delivered && r.scsiStatus == 0) {
+            largest = std::max(largest, length);
+            for (uint64_t i = lba; i < lba + length; ++i)
+                ++good[i];
+        }
     }
     std::vector<uint8_t> expectedReread(sectors, 0);
     for (const auto& [start, length] : failed)
         for (uint64_t i = start; i < start + length; ++i)
             expectedReread[i] = 1;
     for (uint64_t i = 0; i < sectors && problem.empty(); ++i) {
-        if (scanned[i] != 1)
-            problem = "LBA " + std::to_string(i) + " read " + std::to_string(scanned[i]) + " times";
+        if (good[i] != (unreadable[i] ? 0 : 1))
+            problem = "LBA " + std::to_string(i) + " read " + std::to_string(good[i]) + " times";
         else if (reread[i] != expectedReread[i])
             problem = "LBA " + std::to_string(i) + " re-read " + std::to_string(reread[i]) + " times";
     }
     std::printf("commands=%" PRIu64 "\n", commands);
     std::printf("coverage=%s\n", problem.empty() ? ("0-" + std::to_string(d->maxLBA) + " once").c_str()
                                                  : problem.c_str());
+    std::printf("buffer_alignment=%u\n", unsigned(offset));
+    std::printf("largest_read_bytes=%" PRIu64 "\n", uint64_t(largest) * sector_Size(d));
+    auto drive = oskn::Registry::instance().find(d);
+    std::printf("kernel_limit_bytes=%u\n", drive && drive->channel ? drive->channel->max_Transfer_Bytes() : 0u);
+    return 0;
+}
+
+// The whole disk in the scans' 64-sector calls, nothing else: what the read speed is measured on.
+int cmd_Read_All(Drives& drives, char** argv)
+{
+    _tDevice* d = drives.find(argv[0]);
+    TransferBuffer buffer(size_t(sector_Size(d)) * 64);
+    const uint64_t sectors = d->maxLBA + 1;
+    uint64_t failed = 0;
+    for (uint64_t lba = 0; lba < sectors; lba += 64)
+        if (scsi_Read_16(d, 0, false, false, false, lba, 0, uint32_t(std::min<uint64_t>(64, sectors - lba)),
+                         buffer.data()) != OSKN_SUCCESS)
+            ++failed;
+    std::printf("failed=%" PRIu64 "\n", failed);
+    std::printf("commands=%zu\n", take_Recorded().size());
     return 0;
 }
 
@@ -383,10 +423,17 @@ int main(int argc, char** argv)
         {"read", 4, true, cmd_Read},
         {"past-end", 1, true, cmd_Past_End},
         {"scan", 1, true, cmd_Scan},
+        {"read-all", 1, true, cmd_Read_All},
         {"self-test", 1, true, cmd_Self_Test},
         {"write-same", 3, true, cmd_Write_Same},
         {"security", 1, true, cmd_Security},
     };
+    if (argc == 2 && std::strcmp(argv[1], "now") == 0) {
+        timespec now;
+        ::clock_gettime(CLOCK_MONOTONIC, &now);
+        std::printf("%lld\n", static_cast<long long>(now.tv_sec) * 1000000000ll + now.tv_nsec);
+        return 0;
+    }
     for (const Command& c : commands) {
         if (argc != c.arguments + 2 || std::strcmp(argv[1], c.name) != 0)
             continue;
@@ -397,6 +444,6 @@ int main(int argc, char** argv)
         std::fflush(stdout);
         return rc;
     }
-    std::fprintf(stderr, "usage: kv-systemcheck pattern|write|read|past-end|scan|self-test|write-same|security ...\n");
+    std::fprintf(stderr, "usage: kv-systemcheck pattern|write|read|past-end|scan|read-all|self-test|write-same|security|now ...\n");
     return 2;
 }

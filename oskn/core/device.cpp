@@ -195,6 +195,9 @@ int scsi_Command(Drive& drive, const Cdb& cdb, DataDirection direction, uint8_t*
         {
             std::lock_guard<std::recursive_mutex> guard(drive.state->lock);
             delivered = drive.channel->execute(command);
+            uint64_t lba, count;
+            if (ReadAhead::changes_Medium(cdb.bytes, cdb.length, lba, count))
+                drive.state->readAhead.medium_Changed(lba, count);
         }
         const uint32_t senseLength = std::min<uint32_t>(command.senseLength, sizeof command.sense);
         SenseData sense = parse_Sense(command.sense, senseLength);

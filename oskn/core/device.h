@@ -13,6 +13,7 @@
 
 #include "ata.h"
 #include "cdb.h"
+#include "readahead.h"
 #include "oskn_device.h"
 #include "oskn_return.h"
 #include "sense.h"
@@ -37,6 +38,9 @@ struct DriveState {
     // How security protocols reach an ATA drive (OSKN_SECURITY_PATH_*), found by the first
     // exchange that worked; NONE until then.
     std::atomic<int> securityPath{0};
+
+    // Sequential reads served from larger commands; guarded by lock.
+    ReadAhead readAhead;
 };
 
 struct Drive {

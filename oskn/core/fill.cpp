@@ -4,6 +4,7 @@
 
 #include "device.h"
 #include "oskn_return.h"
+#include "transferbuffer.h"
 
 namespace oskn {
 
@@ -35,7 +36,7 @@ bool is_Disk_Type(uint8_t peripheralType)
 // VPD page 00h lists page 89h (ATA Information): a SAT layer sits in front of an ATA drive.
 bool has_Ata_Vpd(Drive& drive)
 {
-    uint8_t pages[252] = {};
+    alignas(kTransferAlignment) uint8_t pages[252] = {};
     if (scsi_Command(drive, cdb::inquiry(true, 0x00, sizeof pages), DataDirection::In, pages,
                      sizeof pages) != OSKN_SUCCESS)
         return false;
@@ -48,7 +49,7 @@ bool has_Ata_Vpd(Drive& drive)
 
 std::string unit_Serial_Number(Drive& drive)
 {
-    uint8_t page[252] = {};
+    alignas(kTransferAlignment) uint8_t page[252] = {};
     if (scsi_Command(drive, cdb::inquiry(true, 0x80, sizeof page), DataDirection::In, page,
                      sizeof page) != OSKN_SUCCESS || page[1] != 0x80)
         return {};
@@ -58,13 +59,13 @@ std::string unit_Serial_Number(Drive& drive)
 
 bool read_Capacity(Drive& drive, CapacityInfo& capacity)
 {
-    uint8_t data[32] = {};
+    alignas(kTransferAlignment) uint8_t data[32] = {};
     if (scsi_Command(drive, cdb::read_Capacity_16(sizeof data), DataDirection::In, data,
                      sizeof data) == OSKN_SUCCESS) {
         capacity = parse_Read_Capacity_16(data);
         return true;
     }
-    uint8_t data10[8] = {};
+    alignas(kTransferAlignment) uint8_t data10[8] = {};
     if (scsi_Command(drive, cdb::read_Capacity_10(), DataDirection::In, data10, sizeof data10) !=
         OSKN_SUCCESS)
         return false;
@@ -112,7 +113,7 @@ void fill_Record(_tDevice* device, Drive& drive)
     if (drive.interfaceType == OSKN_INTERFACE_USB)
         flags |= record::FlagUsb;
     record::set_Flags(device, flags);
-    uint8_t inquiry[96] = {};
+    alignas(kTransferAlignment) uint8_t inquiry[96] = {};
     if (scsi_Command(drive, cdb::inquiry(false, 0, sizeof inquiry), DataDirection::In, inquiry,
                      sizeof inquiry) != OSKN_SUCCESS) {
         // Does not answer: max LBA stays 0, so it gets no panel.
@@ -140,7 +141,7 @@ void fill_Record(_tDevice* device, Drive& drive)
     if (!tryAta)
         tryAta = has_Ata_Vpd(drive);
     if (tryAta && !drive.noMedium) {
-        uint8_t identify[512] = {};
+        alignas(kTransferAlignment) uint8_t identify[512] = {};
         if (ata_Command(drive, ata_Identify_Command(), identify, sizeof identify) == OSKN_SUCCESS) {
             const IdentifyInfo id = decode_Identify(identify);
             if (id.valid) {

@@ -39,6 +39,8 @@ class DeviceChannel {
 public:
     virtual ~DeviceChannel() = default;
     virtual TransportResult execute(ScsiCommand& command) = 0;
+    // The most data the system passes in one command, in bytes; 0 when it does not say.
+    virtual uint32_t max_Transfer_Bytes() const { return 0; }
 };
 
 // What enumeration learns before any command is sent.

@@ -1,6 +1,7 @@
 #include "linux_transport.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <filesystem>
 #include <fstream>
@@ -53,6 +54,8 @@ bool has_Component(const std::string& path, const std::string& prefix)
 class SgChannel : public DeviceChannel {
 public:
     explicit SgChannel(std::string path) : path_(std::move(path)) {}
+    uint32_t max_Transfer_Bytes() const override { return maxTransfer_.load(); }
+    void set_Max_Transfer_Bytes(uint32_t bytes) { maxTransfer_.store(bytes); }
     ~SgChannel() override
     {
         if (fd_ >= 0)
@@ -119,6 +122,7 @@ private:
     std::string path_;
     std::mutex mutex_;
     int fd_ = -1;
+    std::atomic<uint32_t> maxTransfer_{0};
 };
 
 class LinuxTransport : public Transport {
@@ -142,6 +146,7 @@ public:
             auto& channel = channels_[e.path];
             if (!channel)
                 channel = std::make_shared<SgChannel>(e.path);
+            channel->set_Max_Transfer_Bytes(disk.maxTransferBytes);
             e.channel = channel;
             entries.push_back(std::move(e));
         }
@@ -151,8 +156,22 @@ public:
 private:
     std::string sysfsRoot_, devRoot_;
     std::mutex mutex_;
-    std::map<std::string, std::shared_ptr<DeviceChannel>> channels_;
+    std::map<std::string, std::shared_ptr<SgChannel>> channels_;
 };
+
+// SG_IO maps the caller's buffer page by page into one request: it must fit both the request
+// size and its scatter list, whose pages need not be contiguous.
+uint32_t queue_Transfer_Limit(const fs::path& queue)
+{
+    uint64_t kilobytes = 0, segments = 0;
+    if (!read_Number(queue / "max_sectors_kb", kilobytes) || kilobytes == 0)
+        return 0;
+    uint64_t bytes = kilobytes * 1024;
+    const long page = ::sysconf(_SC_PAGESIZE);
+    if (read_Number(queue / "max_segments", segments) && segments > 0 && page > 0)
+        bytes = std::min<uint64_t>(bytes, segments * uint64_t(page));
+    return uint32_t(std::min<uint64_t>(bytes, UINT32_MAX));
+}
 
 } // namespace
 
@@ -203,6 +222,7 @@ std::vector<SysfsDisk> scan_Sysfs_Block(const std::string& sysfsRoot)
         d.removable = read_Number(entry.path() / "removable", value) && value != 0;
         if (read_Number(entry.path() / "size", value))
             d.sectors = value;
+        d.maxTransferBytes = queue_Transfer_Limit(entry.path() / "queue");
         disks.push_back(std::move(d));
     }
     std::sort(disks.begin(), disks.end(), [](const SysfsDisk& a, const SysfsDisk& b) {

@@ -17,6 +17,8 @@ struct SysfsDisk {
     uint32_t driveTypeHint = 0;
     bool removable = false;
     uint64_t sectors = 0;      // sysfs size, 512-byte units
+    // The largest transfer the kernel maps for one SG_IO on the node (queue limits); 0 = unknown.
+    uint32_t maxTransferBytes = 0;
 };
 
 // Interface type from the device's resolved sysfs path.

@@ -5,6 +5,7 @@
 #include "core/clock.h"
 #include "core/device.h"
 #include "oskn_operations.h"
+#include "transferbuffer.h"
 
 using namespace oskn;
 
@@ -36,7 +37,7 @@ int erase_Range(_tDevice* device, uint64_t eraseRangeStart, uint64_t eraseRangeE
     if (eraseRangeEnd - 1 > device->maxLBA)
         return OSKN_BAD_PARAMETER;
     const uint32_t chunk = sectors_Per_Write(device);
-    std::vector<uint8_t> zeros(size_t(chunk) * sector_Size(device), 0);
+    TransferBuffer zeros(size_t(chunk) * sector_Size(device));
     for (uint64_t lba = eraseRangeStart; lba < eraseRangeEnd;) {
         const uint32_t count = uint32_t(std::min<uint64_t>(chunk, eraseRangeEnd - lba));
         const int rc = scsi_Write_16(device, 0, false, false, lba, 0, count, zeros.data());
@@ -54,7 +55,7 @@ int erase_Time(_tDevice* device, uint64_t startLBA, uint32_t seconds)
     if (startLBA > device->maxLBA)
         return OSKN_BAD_PARAMETER;
     const uint32_t chunk = sectors_Per_Write(device);
-    std::vector<uint8_t> zeros(size_t(chunk) * sector_Size(device), 0);
+    TransferBuffer zeros(size_t(chunk) * sector_Size(device));
     const uint64_t end = now_Nanoseconds() + uint64_t(seconds) * 1000000000ull;
     for (uint64_t lba = startLBA; lba <= device->maxLBA && now_Nanoseconds() < end;) {
         const uint32_t count = uint32_t(std::min<uint64_t>(chunk, device->maxLBA - lba + 1));

@@ -3,6 +3,7 @@
 // part of its SMART data: byte 386 bit 0 / bit 1, approximate seconds at bytes 387 and 389.
 #include "core/clock.h"
 #include "ops_common.h"
+#include "transferbuffer.h"
 
 using namespace oskn;
 
@@ -13,7 +14,7 @@ bool known_Kind(int kind) { return kind == OSKN_IDD_RESET_AND_RECALIBRATE || kin
 // SMART data, and what it says about one diagnostic.
 int idd_Info(_tDevice* device, int kind, bool& supported, uint64_t& seconds)
 {
-    uint8_t data[512] = {};
+    alignas(kTransferAlignment) uint8_t data[512] = {};
     const int rc = ata_SMART_Read_Data(device, data, sizeof data);
     if (rc != OSKN_SUCCESS)
         return rc;
@@ -36,7 +37,7 @@ int get_IDD_Support(_tDevice* device, iddSupportedFeatures* features)
 {
     if (const int refusal = begin_Call(device, features, OSKN_NOT_SUPPORTED).refusal)
         return refusal;
-    uint8_t data[512] = {};
+    alignas(kTransferAlignment) uint8_t data[512] = {};
     const int rc = ata_SMART_Read_Data(device, data, sizeof data);
     if (rc != OSKN_SUCCESS)
         return rc;
@@ -98,7 +99,7 @@ int run_IDD(_tDevice* device, _eIDDTests kind, bool captive)
     uint8_t status = 0x0F;
     while (status == 0x0F) {
         sleep_Milliseconds(1000);
-        uint8_t data[512] = {};
+        alignas(kTransferAlignment) uint8_t data[512] = {};
         rc = ata_SMART_Read_Data(device, data, sizeof data);
         if (rc != OSKN_SUCCESS)
             break;

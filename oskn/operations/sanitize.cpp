@@ -4,6 +4,7 @@
 
 #include "core/clock.h"
 #include "ops_common.h"
+#include "transferbuffer.h"
 
 using namespace oskn;
 
@@ -37,7 +38,7 @@ int read_Status(_tDevice* device, Drive& drive, SanitizeStatus& status, bool cle
                                         : (status.completed ? 100.0 : 0.0);
         return OSKN_SUCCESS;
     }
-    uint8_t sense[252] = {};
+    alignas(kTransferAlignment) uint8_t sense[252] = {};
     const int rc = scsi_Command(drive, cdb::request_Sense(sizeof sense, false), DataDirection::In,
                                 sense, sizeof sense);
     if (rc != OSKN_SUCCESS)
@@ -66,7 +67,7 @@ int start_Ata(Drive& drive, int operation)
 
 int start_Scsi(Drive& drive, int operation)
 {
-    uint8_t parameters[8] = {0x01, 0x00, 0x00, 0x04, 0, 0, 0, 0}; // one pass, 4-byte zero pattern
+    alignas(kTransferAlignment) uint8_t parameters[8] = {0x01, 0x00, 0x00, 0x04, 0, 0, 0, 0}; // one pass, 4-byte zero pattern
     switch (operation) {
     case OSKN_SANITIZE_CRYPTO_ERASE:
         return scsi_Command(drive, cdb::sanitize(true, false, 0x03, 0), DataDirection::None, nullptr, 0);
@@ -89,7 +90,7 @@ int get_Sanitize_Device_Features(_tDevice* device, sanitizeFeaturesSupported* fe
     // SCSI drives do not say in advance.
     if (const int refusal = begin_Call(device, features, OSKN_NOT_SUPPORTED).refusal)
         return refusal;
-    uint8_t identify[512] = {};
+    alignas(kTransferAlignment) uint8_t identify[512] = {};
     const int rc = ata_Identify(device, identify, sizeof identify);
     if (rc != OSKN_SUCCESS)
         return rc;

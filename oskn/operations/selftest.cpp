@@ -1,5 +1,6 @@
 // Drive self-test and SMART health (ATA SMART).
 #include "ops_common.h"
+#include "transferbuffer.h"
 
 using namespace oskn;
 
@@ -23,7 +24,7 @@ int ata_Get_DST_Progress(_tDevice* device, uint32_t* percentRemaining, uint8_t* 
     const CallTarget call = begin_Call(device, percentRemaining && status, OSKN_CANNOT_PERFORM);
     if (call.refusal)
         return call.refusal;
-    uint8_t data[512] = {};
+    alignas(kTransferAlignment) uint8_t data[512] = {};
     const int rc = ata_SMART_Read_Data(device, data, sizeof data);
     if (rc != OSKN_SUCCESS)
         return cannot_If_Unsupported(rc);

@@ -10,6 +10,7 @@
 
 #include "core/clock.h"
 #include "ops_common.h"
+#include "transferbuffer.h"
 
 using namespace oskn;
 
@@ -18,7 +19,7 @@ namespace {
 // Most blocks one WRITE SAME may cover (Block Limits VPD page), 0 when the drive has none.
 uint64_t max_Write_Same_Blocks(Drive& drive)
 {
-    uint8_t page[64] = {};
+    alignas(kTransferAlignment) uint8_t page[64] = {};
     if (scsi_Command(drive, cdb::inquiry(true, 0xB0, sizeof page), DataDirection::In, page, sizeof page) !=
             OSKN_SUCCESS ||
         page[1] != 0xB0 || get_Be16(page + 2) < 0x28)
@@ -39,7 +40,7 @@ struct SctOffer {
 
 SctOffer sct_Offer(Drive& drive)
 {
-    uint8_t id[512] = {};
+    alignas(kTransferAlignment) uint8_t id[512] = {};
     SctOffer offer;
     if (ata_Command(drive, ata_Identify_Command(), id, sizeof id) != OSKN_SUCCESS)
         return offer;
@@ -50,7 +51,7 @@ SctOffer sct_Offer(Drive& drive)
 
 int read_Sct_Status(Drive& drive, bool gpl, SctStatus& status)
 {
-    uint8_t page[512] = {};
+    alignas(kTransferAlignment) uint8_t page[512] = {};
     const int rc = ata_Command(drive, ata_Log_Page_Command(SctCommandLog, false, gpl), page, sizeof page);
     if (rc == OSKN_SUCCESS)
         status = parse_Sct_Status(page);
@@ -67,7 +68,7 @@ int sct_Write_Same(_tDevice* device, Drive& drive, uint64_t startLBA, uint32_t c
     SctStatus status;
     if (read_Sct_Status(drive, offer.gpl, status) == OSKN_SUCCESS && sct_Write_Same_Running(status))
         return OSKN_IN_PROGRESS;
-    uint8_t key[512];
+    alignas(kTransferAlignment) uint8_t key[512];
     sct_Write_Same_Key(key, startLBA, count, 0, false);
     const int rc = ata_Command(drive, ata_Log_Page_Command(SctCommandLog, true, offer.gpl), key, sizeof key);
     if (rc != OSKN_SUCCESS)
@@ -115,7 +116,7 @@ int sct_Progress(Drive& drive, uint64_t startLBA, uint64_t endLBA, double* perce
 void run_Job(std::shared_ptr<Drive> drive, uint64_t start, uint64_t count, uint64_t perCommand,
              uint32_t sectorSize)
 {
-    std::vector<uint8_t> zeros(sectorSize, 0);
+    TransferBuffer zeros(sectorSize);
     int rc = OSKN_SUCCESS;
     for (uint64_t done = 0; done < count && rc == OSKN_SUCCESS;) {
         const uint32_t n = uint32_t(std::min<uint64_t>(perCommand, count - done));

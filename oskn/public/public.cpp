@@ -218,9 +218,20 @@ int scsi_Read_16(_tDevice* device, uint8_t rdProtect, bool dpo, bool fua, bool r
     int rc = check_Range(device, lba, transferLength, ptrData, bytes);
     if (rc != OSKN_SUCCESS || transferLength == 0)
         return rc;
-    return transfer_Result(
-        read_Write(*call.drive, false, rdProtect, dpo, fua, rarc, lba, groupNumber, transferLength, ptrData, bytes),
-        transferLength);
+    Drive& drive = *call.drive;
+    const uint32_t sectorSize = bytes / transferLength;
+    ReadAhead::Call request;
+    request.lba = lba;
+    request.count = transferLength;
+    request.data = ptrData;
+    request.plain = rdProtect == 0 && !dpo && !fua && !rarc && groupNumber == 0;
+    const ReadAhead::Drive geometry{sectorSize, device->maxLBA, drive.channel ? drive.channel->max_Transfer_Bytes() : 0};
+    std::lock_guard<std::recursive_mutex> guard(drive.state->lock);
+    return drive.state->readAhead.read(request, geometry, [&](uint64_t at, uint32_t count, uint8_t* data) {
+        return transfer_Result(read_Write(drive, false, rdProtect, dpo, fua, rarc, at, groupNumber, count, data,
+                                          count * sectorSize),
+                               count);
+    });
 }
 
 int scsi_Write_16(_tDevice* device, uint8_t wrProtect, bool dpo, bool fua, uint64_t lba,

@@ -4,6 +4,7 @@
 
 #include "oskn_tcg.h"
 #include "security_io.h"
+#include "transferbuffer.h"
 
 using namespace oskn;
 
@@ -91,7 +92,7 @@ int read_Supported_Security_Protocols_From_Device(_tDevice* device, uint8_t* pro
     const CallTarget call = begin_Call(device, protocolList);
     if (call.refusal)
         return call.refusal;
-    uint8_t data[512] = {}; // one block: ATA transfers whole sectors
+    alignas(kTransferAlignment) uint8_t data[512] = {}; // one block: ATA transfers whole sectors
     const int rc = security_Receive(device, *call.drive, 0x00, 0x0000, data, sizeof data);
     if (rc != OSKN_SUCCESS)
         return rc;

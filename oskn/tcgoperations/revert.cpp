@@ -1,11 +1,13 @@
 // PSID revert: a session to the drive's Admin SP signed by the PSID authority, then Revert on
 // the Admin SP, which returns the drive to its factory state and erases the user data.
+#include <algorithm>
 #include <cstring>
 
 #include "core/clock.h"
 #include "oskn_tcgoperations.h"
 #include "tcg/security_io.h"
 #include "tcg_session.h"
+#include "transferbuffer.h"
 
 using namespace oskn;
 
@@ -16,10 +18,12 @@ constexpr uint8_t ProtocolTcg = 0x01;
 // Sends one ComPacket and collects the answer, asking again while the drive has none ready.
 int exchange(_tDevice* device, Drive& drive, uint16_t comId, std::vector<uint8_t> packet, tcg::Response& response)
 {
-    int rc = security_Send(device, drive, ProtocolTcg, comId, packet.data(), uint32_t(packet.size()));
+    TransferBuffer out(packet.size());
+    std::copy(packet.begin(), packet.end(), out.begin());
+    int rc = security_Send(device, drive, ProtocolTcg, comId, out.data(), uint32_t(out.size()));
     if (rc != OSKN_SUCCESS)
         return rc;
-    std::vector<uint8_t> answer(2048);
+    TransferBuffer answer(2048);
     for (int attempt = 0; attempt < 50; ++attempt) {
         rc = security_Receive(device, drive, ProtocolTcg, comId, answer.data(), uint32_t(answer.size()));
         if (rc != OSKN_SUCCESS)
@@ -45,14 +49,14 @@ extern "C" int revert_SP(_tDevice* device, const char* psid)
     if (psidLength == 0 || psidLength > 32)
         return OSKN_BAD_PARAMETER;
 
-    uint8_t protocols[OSKN_SECURITY_PROTOCOL_LIST_BYTES] = {};
+    alignas(kTransferAlignment) uint8_t protocols[OSKN_SECURITY_PROTOCOL_LIST_BYTES] = {};
     if (read_Supported_Security_Protocols_From_Device(device, protocols) != OSKN_SUCCESS ||
         check_TCG_Support(protocols) != OSKN_SUCCESS)
         return OSKN_NOT_SUPPORTED;
 
     // The whole conversation stays together on the drive.
     std::lock_guard<std::recursive_mutex> hold(drive->state->lock);
-    std::vector<uint8_t> discovery(2048);
+    TransferBuffer discovery(2048);
     int rc = security_Receive(device, *drive, ProtocolTcg, 0x0001, discovery.data(), uint32_t(discovery.size()));
     if (rc != OSKN_SUCCESS)
         return rc == OSKN_NOT_SUPPORTED ? OSKN_NOT_SUPPORTED : rc;

@@ -6,6 +6,7 @@
 #include "msgalert.h"
 #include "oskn_public.h"
 #include "savemsg.h"
+#include "transferbuffer.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -31,9 +32,13 @@ struct FreeDeleter {
 };
 using Buffer = std::unique_ptr<uint8_t, FreeDeleter>;
 
+// One sector, zeroed, 4096-byte aligned as every transfer buffer.
 Buffer zeroed_Sector()
 {
-    return Buffer(static_cast<uint8_t*>(std::calloc(512, 1)));
+    Buffer buffer(static_cast<uint8_t*>(std::aligned_alloc(kTransferAlignment, kTransferAlignment)));
+    if (buffer)
+        std::memset(buffer.get(), 0, 512);
+    return buffer;
 }
 } // namespace
 

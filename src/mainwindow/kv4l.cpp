@@ -18,6 +18,7 @@
 #include "oskn_operations.h"
 #include "oskn_public.h"
 #include "oskn_tcg.h"
+#include "transferbuffer.h"
 #include "reescan.h"
 #include "savemsg.h"
 #include "translationstatic.h"
@@ -373,7 +374,7 @@ void KV4L::create_Advanced_Features()
             break;
         }
         _tDevice* rec = panel->get_tDevice();
-        uint8_t protocols[384];
+        alignas(kTransferAlignment) uint8_t protocols[384];
         std::memset(protocols, 0, sizeof protocols);
         read_Supported_Security_Protocols_From_Device(rec, protocols);
         if (check_TCG_Support(protocols) == 0)

@@ -18,7 +18,7 @@ uint32_t sector_Size(const _tDevice* device)
 
 EraseFull::EraseFull(_tDevice* dev, QObject* parent)
     : EraseTest(dev, "OSKNPUBLIC_API int scsi_Write_16()", parent),
-      buffer(size_t(sector_Size(dev)) * kSectorsPerCommand, 0), maxLBA(dev->maxLBA)
+      buffer(size_t(sector_Size(dev)) * kSectorsPerCommand), maxLBA(dev->maxLBA)
 {
     descriptor->testName = "Erase Overwrite Full";
     descriptor->showPhaseBar = false;

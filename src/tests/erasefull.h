@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "erasetest.h"
+#include "transferbuffer.h"
 
 // Overwrites the whole drive with zeros, LBA 0 up to and including the max LBA, 64 sectors a
 // command.
@@ -20,7 +21,7 @@ private:
     void estimating_Time(double sectorsDone);
 
     int lastSecond = 0;
-    std::vector<uint8_t> buffer; // zeros, never written
+    TransferBuffer buffer; // zeros, never written
     uint64_t maxLBA = 0;
     double percent = 0.0;
 };

@@ -5,6 +5,7 @@
 
 #include "logsapplication.h"
 #include "oskn_public.h"
+#include "transferbuffer.h"
 
 namespace {
 
@@ -61,7 +62,7 @@ int EraseTimeTest::execute()
 
     const uint32_t sectorSize = device->logicalSectorSize ? device->logicalSectorSize : 512u;
     const uint64_t perCommand = sectors_Per_Command(device);
-    std::vector<uint8_t> buffer(size_t(perCommand) * sectorSize, 0);
+    TransferBuffer buffer(size_t(perCommand) * sectorSize);
     // The max LBA is the last sector: it is written too. A first LBA past it leaves nothing to
     // erase, and its write is refused like any write past the end.
     const double span = firstLBA <= maxLBA ? double(maxLBA - firstLBA) + 1 : 1;

@@ -81,7 +81,7 @@ int FixAllFast::get_LBA_From_DST_Log(unsigned long long* lba)
 
 int FixAllFast::read_SMART_self_log(unsigned long long* lba)
 {
-    uint8_t log[512] = {};
+    alignas(kTransferAlignment) uint8_t log[512] = {};
     logResult = ata_SMART_Read_Log(device, kSmartSelfTestLog, log, sizeof log);
     if (logResult != 0) {
         logFixAllFast()->kestrova_Log_Error("Warning: FixAllFast::read_SMART_self_log() FAILURE for S/N: " + sn);
@@ -105,7 +105,7 @@ int FixAllFast::read_SMART_self_log(unsigned long long* lba)
 
 int FixAllFast::read_EXT_self_log(unsigned long long* lba)
 {
-    uint8_t log[512] = {};
+    alignas(kTransferAlignment) uint8_t log[512] = {};
     logResult = ata_Read_Log_Ext(device, kExtSelfTestLog, 0, log, sizeof log, 0, 0);
     if (logResult != 0) {
         logFixAllFast()->kestrova_Log_Error("Warning: FixAllFast::get_LBA_From_DST_Log() FAILURE for S/N: " + sn);
@@ -140,7 +140,7 @@ int FixAllFast::repairLBA(unsigned long long* lba)
     const QString found = QString::number(*lba);
     logFixAllFast()->kestrova_Log_Info("Test information: Fix All Fast - Repairing LBA : " + found);
     emit change_Logs();
-    std::vector<uint8_t> zeros(size_t(sectorsPerPhysical) * logical_Sector_Size(device), 0);
+    TransferBuffer zeros(size_t(sectorsPerPhysical) * logical_Sector_Size(device));
     int rc;
     {
         QMutexLocker lock(&mutexFixAllFast);

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "maintest.h"
+#include "transferbuffer.h"
 
 // Serialises the self-test commands and repair writes of every drive running Fix All Fast.
 extern QMutex mutexFixAllFast;
@@ -45,7 +46,7 @@ private:
     uint32_t shownPercent = 0;
     uint32_t sectorsPerPhysical = 1;
     uint32_t passCount = 0;
-    uint8_t identifyData[512] = {};
+    alignas(kTransferAlignment) uint8_t identifyData[512] = {};
     bool identifyFailed = false;
     int logResult = 0;        // the last log read's library result
     uint8_t failedStatus = 0; // the failed self-test's status (upper nibble)

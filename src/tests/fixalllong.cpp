@@ -21,13 +21,13 @@ FixAllLong::FixAllLong(_tDevice* dev, QObject* parent) : ReadScan(dev, parent)
     const uint32_t logical = logical_Sector_Size(dev);
     if (dev->physicalSectorSize > logical)
         sectorsPerPhysical = dev->physicalSectorSize / logical;
-    zeroBuffer.assign(size_t(sectorsPerPhysical) * logical, 0);
+    zeroBuffer.resize(size_t(sectorsPerPhysical) * logical);
 }
 
 void FixAllLong::release_Buffers()
 {
     ReadScan::release_Buffers();
-    std::vector<uint8_t>().swap(zeroBuffer);
+    zeroBuffer.release();
 }
 
 void FixAllLong::get_library_information_scsi_Read(int rc)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "readscan.h"
+#include "transferbuffer.h"
 
 // Reads the whole drive like the long generic test and rewrites every unreadable sector it
 // meets (its whole physical sector, with zeros), then reads on. 50 repairs at most; the first
@@ -30,7 +31,7 @@ protected:
 private:
     int failure_Exit(const QString& why);
 
-    std::vector<uint8_t> zeroBuffer;
+    TransferBuffer zeroBuffer;
     uint32_t sectorsPerPhysical = 1;
     uint32_t errorCount = 0;
     QString sn;

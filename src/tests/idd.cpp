@@ -9,6 +9,7 @@
 #include "common.h"
 #include "logsapplication.h"
 #include "oskn_public.h"
+#include "transferbuffer.h"
 
 namespace {
 
@@ -127,7 +128,7 @@ int IDD::idd70()
 
 int IDD::idd71()
 {
-    uint8_t smart[512] = {};
+    alignas(kTransferAlignment) uint8_t smart[512] = {};
     reallocatedCount = 0;
     pendingPhysical = 0;
     approxSeconds = 0;

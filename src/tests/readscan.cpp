@@ -46,7 +46,7 @@ void ReadScan::abort()
 
 void ReadScan::release_Buffers()
 {
-    std::vector<uint8_t>().swap(buffer);
+    buffer.release();
 }
 
 void ReadScan::yield_To_Gui()

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "maintest.h"
+#include "transferbuffer.h"
 #include "readverdict.h"
 
 // A scan of the whole drive, front to back, from LBA 0 up to and including the record's max LBA:
@@ -42,7 +43,7 @@ protected:
     int read_Sectors(uint64_t lba, uint32_t count);
     static void yield_To_Gui();
 
-    std::vector<uint8_t> buffer;
+    TransferBuffer buffer;
     uint64_t maxLba;   // the drive's highest LBA, as the record gives it
     uint64_t sectors;  // maxLba + 1: where the scan ends (exclusive)
     double percent = 0.0;

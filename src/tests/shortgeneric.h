@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "maintest.h"
+#include "transferbuffer.h"
 
 // Serialises the reads of every drive running a short generic test.
 extern QMutex mutexshort;
@@ -44,7 +45,7 @@ private:
     int lastResult = 0;
     double percent = 0.0;
     uint8_t readProtect = 0, dpo = 0, fua = 0, rarc = 0, groupNumber = 0;
-    std::vector<uint8_t> buffer;
+    TransferBuffer buffer;
     uint32_t transferLength = 64;
     uint64_t blockCount = 64;
     uint64_t span = 0;

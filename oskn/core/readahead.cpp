@@ -1,0 +1,155 @@
+#include "readahead.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstring>
+
+#include "cdb.h"
+#include "oskn_return.h"
+
+namespace oskn {
+
+namespace {
+
+uint64_t steady_Ns()
+{
+    // The real clock, not the program's scalable one: it measures how long the data may have
+    // sat here while something else could write the drive.
+    return uint64_t(std::chrono::duration_cast<std::chrono::nanoseconds>(
+                        std::chrono::steady_clock::now().time_since_epoch())
+                        .count());
+}
+
+// ATA commands that only read (the drive's data or its own records).
+bool ata_Reads_Only(uint8_t command, uint8_t feature)
+{
+    switch (command) {
+    case 0x20: case 0x24: case 0x25: case 0x29: case 0xC4: case 0xC8: case 0x60: // reads
+    case 0x40: case 0x42:                                                       // verify
+    case 0x2F: case 0x47:                                                       // READ LOG (DMA) EXT
+    case 0x27: case 0xF8:                                                       // READ NATIVE MAX
+    case 0xEC: case 0xA1: case 0xE5:                                            // IDENTIFY, CHECK POWER
+    case 0x5C: case 0x5D:                                                       // TRUSTED RECEIVE
+        return true;
+    case 0xB0: // SMART READ DATA, READ THRESHOLDS, READ LOG, RETURN STATUS
+        return feature == 0xD0 || feature == 0xD1 || feature == 0xD5 || feature == 0xDA;
+    case 0x78: // ACCESSIBLE MAX ADDRESS CONFIGURATION: GET NATIVE MAX ADDRESS EXT
+        return feature == 0x00;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+bool ReadAhead::changes_Medium(const uint8_t* cdb, uint8_t length, uint64_t& lba, uint64_t& count)
+{
+    lba = 0;
+    count = 0;
+    if (!cdb || length < 6)
+        return true;
+    switch (cdb[0]) {
+    case 0x08: case 0x28: case 0xA8: case 0x88: // READ
+    case 0x2F: case 0xAF: case 0x8F:            // VERIFY
+    case 0x00: case 0x03: case 0x12: case 0x1A: case 0x5A: case 0x4D: case 0x1C: // TUR, REQUEST SENSE, INQUIRY, MODE/LOG SENSE, RECEIVE DIAGNOSTIC
+    case 0x25: case 0x9E: case 0xA0: case 0xA2: case 0xA3: // capacities, REPORT LUNS, SECURITY PROTOCOL IN, MAINTENANCE IN
+        return false;
+    case 0x2A: case 0x2E: case 0x41: // WRITE(10), WRITE AND VERIFY(10), WRITE SAME(10)
+        if (length < 10)
+            return true;
+        lba = get_Be32(cdb + 2);
+        count = get_Be16(cdb + 7);
+        return true;
+    case 0x8A: case 0x8E: case 0x93: // WRITE(16), WRITE AND VERIFY(16), WRITE SAME(16)
+        if (length < 16)
+            return true;
+        lba = get_Be64(cdb + 2);
+        count = get_Be32(cdb + 10);
+        return true;
+    case 0x85: // ATA PASS-THROUGH(16): command in byte 14, feature (7:0) in byte 4
+        return length < 16 || !ata_Reads_Only(cdb[14], cdb[4]);
+    case 0xA1: // ATA PASS-THROUGH(12)
+        return length < 12 || !ata_Reads_Only(cdb[9], cdb[3]);
+    default:
+        return true;
+    }
+}
+
+void ReadAhead::medium_Changed(uint64_t lba, uint64_t count)
+{
+    if (count == 0) {
+        valid_ = false;
+        failStart_ = failEnd_ = 0;
+        return;
+    }
+    if (valid_ && lba < end_ && lba + count > start_)
+        valid_ = false;
+}
+
+void ReadAhead::forget_Window()
+{
+    valid_ = false;
+    buffer_.release();
+}
+
+int ReadAhead::direct(const Call& call, const MediumRead& medium)
+{
+    return medium(call.lba, call.count, call.data);
+}
+
+int ReadAhead::read(const Call& call, const Drive& drive, const MediumRead& medium)
+{
+    const std::thread::id self = std::this_thread::get_id();
+    const bool sequential = call.lba == next_ && self == reader_;
+    next_ = call.lba + call.count;
+    reader_ = self;
+    if (!sequential || !call.plain || call.count < 2) {
+        // Random reads, re-reads of single sectors and the start of a stream go as they are.
+        forget_Window();
+        return direct(call, medium);
+    }
+
+    const uint64_t now = steady_Ns();
+    const uint64_t end = call.lba + call.count;
+    if (valid_ && now - readAt_ <= kLifetimeNs && call.lba >= start_ && end <= end_) {
+        std::memcpy(call.data, buffer_.data() + (call.lba - start_) * drive.sectorSize,
+                    size_t(call.count) * drive.sectorSize);
+        return OSKN_SUCCESS;
+    }
+    valid_ = false;
+    if (call.lba < failEnd_ && end > failStart_)
+        return direct(call, medium);
+
+    // A new window from this call on: whole calls of this size, up to the max LBA, short of a
+    // span known to fail, within what the system passes in one command.
+    uint64_t limit = std::min<uint64_t>({drive.transferLimit ? drive.transferLimit : kWindowBytes,
+                                         kWindowBytes, refusedLimit_});
+    uint64_t sectors = limit / drive.sectorSize / call.count * call.count;
+    if (drive.maxLba < call.lba + sectors)
+        sectors = drive.maxLba + 1 - call.lba; // to the end of the drive: the last call fits
+    if (call.lba < failStart_ && call.lba + sectors > failStart_)
+        sectors = (failStart_ - call.lba) / call.count * call.count;
+    if (sectors < uint64_t(call.count) * kMinCallsPerWindow)
+        return direct(call, medium);
+
+    const size_t bytes = size_t(sectors) * drive.sectorSize;
+    if (buffer_.size() < bytes)
+        buffer_.resize(size_t(limit)); // limit >= bytes: one allocation serves the stream
+    const int rc = medium(call.lba, uint32_t(sectors), buffer_.data());
+    if (rc != OSKN_SUCCESS) {
+        failStart_ = call.lba;
+        failEnd_ = call.lba + sectors;
+        // A medium or hardware error is the drive's data; anything else may be the size.
+        if (rc != OSKN_COMMAND_FAILURE)
+            refusedLimit_ = uint32_t(std::max<uint64_t>(limit / 2, 1));
+        return direct(call, medium);
+    }
+    valid_ = true;
+    start_ = call.lba;
+    end_ = call.lba + sectors;
+    readAt_ = now;
+    std::memcpy(call.data, buffer_.data(), size_t(call.count) * drive.sectorSize);
+    return OSKN_SUCCESS;
+}
+
+} // namespace oskn
