@@ -518,6 +518,36 @@ private slots:
         }
     }
 
+    // Without a window manager the keyboard is all there is: Ctrl+B opens Basic Tests once a
+    // drive is ticked, and Alt+F4 is the close control (status 1 under --exitPowerOff).
+    void keyboardOpensMenusAndCloses()
+    {
+        use_Virtual_Drives(dir, "keys.json", QJsonArray{maker("k1", "K1")});
+        // What closeAndExit left up: the process would have ended there.
+        while (QWidget* modal = QApplication::activeModalWidget())
+            modal->hide();
+        KV4L w;
+        auto activate = [&w] {
+            w.activateWindow();
+            return QTest::qWaitForWindowActive(&w);
+        };
+        w.show();
+        QVERIFY(activate());
+        check(w.getDevicesList().first());
+        QMenu* menu = w.get_Basic_Test_Menu();
+        bool shown = false;
+        connect(menu, &QMenu::aboutToShow, menu, [&] {
+            shown = true;
+            QTimer::singleShot(0, menu, &QMenu::close);
+        });
+        QTest::keyClick(w.windowHandle(), Qt::Key_B, Qt::ControlModifier);
+        QTRY_VERIFY(shown);
+        QVERIFY(activate());
+        ended.clear();
+        QTest::keyClick(w.windowHandle(), Qt::Key_F4, Qt::AltModifier);
+        QCOMPARE(ended, QList<int>{commandLine::get_Instance()->is_Enabled_Exit_Power_Off() ? 1 : 2});
+    }
+
     // The command line keeps --exitPowerOff from here on.
     void switchesWidenTheMenus()
     {

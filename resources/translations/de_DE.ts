@@ -837,4 +837,19 @@ Sobald dieser Test startet, müssen Sie warten, bis die Ausführung abgeschlosse
             <translation>Neue max.</translation>
         </message>
     </context>
+    <context>
+        <name>LogsNotice</name>
+        <message>
+            <source>Logs kept in memory</source>
+            <translation>Protokolle nur im Arbeitsspeicher</translation>
+        </message>
+        <message>
+            <source>The boot medium cannot be written, so the drive logs are kept in memory and are lost when the machine powers off.
+
+To keep them, press Alt+F4 in the main window for a terminal and copy the files in /logs to another medium.</source>
+            <translation>Das Startmedium ist nicht beschreibbar. Die Laufwerksprotokolle werden daher im Arbeitsspeicher gehalten und gehen beim Ausschalten verloren.
+
+Um sie zu behalten, drücken Sie im Hauptfenster Alt+F4 für ein Terminal und kopieren Sie die Dateien in /logs auf ein anderes Medium.</translation>
+        </message>
+    </context>
 </TS>

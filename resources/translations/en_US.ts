@@ -837,4 +837,19 @@ When this test starts you need to wait until the execution finishes. It will con
             <translation>New max</translation>
         </message>
     </context>
+    <context>
+        <name>LogsNotice</name>
+        <message>
+            <source>Logs kept in memory</source>
+            <translation>Logs kept in memory</translation>
+        </message>
+        <message>
+            <source>The boot medium cannot be written, so the drive logs are kept in memory and are lost when the machine powers off.
+
+To keep them, press Alt+F4 in the main window for a terminal and copy the files in /logs to another medium.</source>
+            <translation>The boot medium cannot be written, so the drive logs are kept in memory and are lost when the machine powers off.
+
+To keep them, press Alt+F4 in the main window for a terminal and copy the files in /logs to another medium.</translation>
+        </message>
+    </context>
 </TS>

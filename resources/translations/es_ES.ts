@@ -837,4 +837,19 @@ Cuando comience esta prueba, deberá esperar a que termine la ejecución. Durar�
             <translation>Nuevo máx.</translation>
         </message>
     </context>
+    <context>
+        <name>LogsNotice</name>
+        <message>
+            <source>Logs kept in memory</source>
+            <translation>Registros guardados en memoria</translation>
+        </message>
+        <message>
+            <source>The boot medium cannot be written, so the drive logs are kept in memory and are lost when the machine powers off.
+
+To keep them, press Alt+F4 in the main window for a terminal and copy the files in /logs to another medium.</source>
+            <translation>No se puede escribir en el medio de arranque, así que los registros de las unidades se guardan en memoria y se pierden al apagar el equipo.
+
+Para conservarlos, pulse Alt+F4 en la ventana principal para abrir un terminal y copie los archivos de /logs a otro medio.</translation>
+        </message>
+    </context>
 </TS>

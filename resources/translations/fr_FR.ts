@@ -837,4 +837,19 @@ Une fois ce test lancé, vous devez attendre la fin de son exécution. Il durera
             <translation>Nouveau max.</translation>
         </message>
     </context>
+    <context>
+        <name>LogsNotice</name>
+        <message>
+            <source>Logs kept in memory</source>
+            <translation>Journaux conservés en mémoire</translation>
+        </message>
+        <message>
+            <source>The boot medium cannot be written, so the drive logs are kept in memory and are lost when the machine powers off.
+
+To keep them, press Alt+F4 in the main window for a terminal and copy the files in /logs to another medium.</source>
+            <translation>Le support de démarrage n’est pas inscriptible : les journaux des disques sont conservés en mémoire et seront perdus à l’extinction de la machine.
+
+Pour les garder, appuyez sur Alt+F4 dans la fenêtre principale pour obtenir un terminal et copiez les fichiers de /logs sur un autre support.</translation>
+        </message>
+    </context>
 </TS>

@@ -837,4 +837,19 @@ Una volta avviato questo test, è necessario attendere la fine dell’esecuzione
             <translation>Nuovo max.</translation>
         </message>
     </context>
+    <context>
+        <name>LogsNotice</name>
+        <message>
+            <source>Logs kept in memory</source>
+            <translation>Registri conservati in memoria</translation>
+        </message>
+        <message>
+            <source>The boot medium cannot be written, so the drive logs are kept in memory and are lost when the machine powers off.
+
+To keep them, press Alt+F4 in the main window for a terminal and copy the files in /logs to another medium.</source>
+            <translation>Il supporto di avvio non è scrivibile: i registri delle unità sono conservati in memoria e andranno persi allo spegnimento.
+
+Per conservarli, premere Alt+F4 nella finestra principale per aprire un terminale e copiare i file di /logs su un altro supporto.</translation>
+        </message>
+    </context>
 </TS>

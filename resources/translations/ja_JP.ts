@@ -837,4 +837,19 @@ When this test starts you need to wait until the execution finish. It may last u
             <translation>新しい最大</translation>
         </message>
     </context>
+    <context>
+        <name>LogsNotice</name>
+        <message>
+            <source>Logs kept in memory</source>
+            <translation>ログはメモリ上にのみ保存されています</translation>
+        </message>
+        <message>
+            <source>The boot medium cannot be written, so the drive logs are kept in memory and are lost when the machine powers off.
+
+To keep them, press Alt+F4 in the main window for a terminal and copy the files in /logs to another medium.</source>
+            <translation>起動メディアに書き込めないため、ドライブのログはメモリ上に保存され、電源を切ると失われます。
+
+ログを残すには、メインウィンドウで Alt+F4 を押してターミナルを開き、/logs のファイルを別のメディアにコピーしてください。</translation>
+        </message>
+    </context>
 </TS>

@@ -837,4 +837,19 @@ When this test starts you need to wait until the execution finish. It may last u
             <translation>새 최대</translation>
         </message>
     </context>
+    <context>
+        <name>LogsNotice</name>
+        <message>
+            <source>Logs kept in memory</source>
+            <translation>로그가 메모리에만 저장됨</translation>
+        </message>
+        <message>
+            <source>The boot medium cannot be written, so the drive logs are kept in memory and are lost when the machine powers off.
+
+To keep them, press Alt+F4 in the main window for a terminal and copy the files in /logs to another medium.</source>
+            <translation>부팅 매체에 쓸 수 없어 드라이브 로그가 메모리에 저장되며, 전원을 끄면 사라집니다.
+
+로그를 보관하려면 기본 창에서 Alt+F4를 눌러 터미널을 열고 /logs의 파일을 다른 매체에 복사하십시오.</translation>
+        </message>
+    </context>
 </TS>

@@ -837,4 +837,19 @@ Quando este teste começar, você precisará aguardar até o fim da execução. 
             <translation>Novo máx.</translation>
         </message>
     </context>
+    <context>
+        <name>LogsNotice</name>
+        <message>
+            <source>Logs kept in memory</source>
+            <translation>Registros mantidos na memória</translation>
+        </message>
+        <message>
+            <source>The boot medium cannot be written, so the drive logs are kept in memory and are lost when the machine powers off.
+
+To keep them, press Alt+F4 in the main window for a terminal and copy the files in /logs to another medium.</source>
+            <translation>Não é possível gravar na mídia de inicialização; por isso, os registros das unidades ficam na memória e serão perdidos quando a máquina for desligada.
+
+Para mantê-los, pressione Alt+F4 na janela principal para abrir um terminal e copie os arquivos de /logs para outra mídia.</translation>
+        </message>
+    </context>
 </TS>

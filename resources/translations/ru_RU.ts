@@ -837,4 +837,19 @@ When this test starts you need to wait until the execution finish. It may last u
             <translation>Новый макс.</translation>
         </message>
     </context>
+    <context>
+        <name>LogsNotice</name>
+        <message>
+            <source>Logs kept in memory</source>
+            <translation>Журналы хранятся только в памяти</translation>
+        </message>
+        <message>
+            <source>The boot medium cannot be written, so the drive logs are kept in memory and are lost when the machine powers off.
+
+To keep them, press Alt+F4 in the main window for a terminal and copy the files in /logs to another medium.</source>
+            <translation>Загрузочный носитель недоступен для записи, поэтому журналы дисков хранятся в памяти и будут потеряны при выключении компьютера.
+
+Чтобы сохранить их, нажмите Alt+F4 в главном окне, чтобы открыть терминал, и скопируйте файлы из /logs на другой носитель.</translation>
+        </message>
+    </context>
 </TS>

@@ -837,4 +837,19 @@ When this test starts you need to wait until the execution finish. It may last u
             <translation>สูงสุดใหม่</translation>
         </message>
     </context>
+    <context>
+        <name>LogsNotice</name>
+        <message>
+            <source>Logs kept in memory</source>
+            <translation>บันทึกถูกเก็บไว้ในหน่วยความจำเท่านั้น</translation>
+        </message>
+        <message>
+            <source>The boot medium cannot be written, so the drive logs are kept in memory and are lost when the machine powers off.
+
+To keep them, press Alt+F4 in the main window for a terminal and copy the files in /logs to another medium.</source>
+            <translation>ไม่สามารถเขียนลงสื่อสำหรับบูตได้ บันทึกของไดรฟ์จึงถูกเก็บไว้ในหน่วยความจำและจะสูญหายเมื่อปิดเครื่อง
+
+หากต้องการเก็บไว้ ให้กด Alt+F4 ในหน้าต่างหลักเพื่อเปิดเทอร์มินัล แล้วคัดลอกไฟล์ใน /logs ไปยังสื่ออื่น</translation>
+        </message>
+    </context>
 </TS>

@@ -837,4 +837,19 @@ Khi kiểm tra này bắt đầu, bạn cần đợi đến khi quá trình th�
             <translation>Tối đa mới</translation>
         </message>
     </context>
+    <context>
+        <name>LogsNotice</name>
+        <message>
+            <source>Logs kept in memory</source>
+            <translation>Nhật ký chỉ được lưu trong bộ nhớ</translation>
+        </message>
+        <message>
+            <source>The boot medium cannot be written, so the drive logs are kept in memory and are lost when the machine powers off.
+
+To keep them, press Alt+F4 in the main window for a terminal and copy the files in /logs to another medium.</source>
+            <translation>Không thể ghi vào phương tiện khởi động, vì vậy nhật ký ổ đĩa được lưu trong bộ nhớ và sẽ mất khi tắt máy.
+
+Để giữ lại, hãy nhấn Alt+F4 trong cửa sổ chính để mở cửa sổ dòng lệnh và sao chép các tệp trong /logs sang một phương tiện khác.</translation>
+        </message>
+    </context>
 </TS>

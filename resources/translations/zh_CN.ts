@@ -837,4 +837,19 @@ When this test starts you need to wait until the execution finish. It may last u
             <translation>新的最大</translation>
         </message>
     </context>
+    <context>
+        <name>LogsNotice</name>
+        <message>
+            <source>Logs kept in memory</source>
+            <translation>日志仅保存在内存中</translation>
+        </message>
+        <message>
+            <source>The boot medium cannot be written, so the drive logs are kept in memory and are lost when the machine powers off.
+
+To keep them, press Alt+F4 in the main window for a terminal and copy the files in /logs to another medium.</source>
+            <translation>无法写入启动介质，因此驱动器日志保存在内存中，关机后将会丢失。
+
+如需保留，请在主窗口中按 Alt+F4 打开终端，并将 /logs 中的文件复制到其他介质。</translation>
+        </message>
+    </context>
 </TS>

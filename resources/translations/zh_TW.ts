@@ -837,4 +837,19 @@ When this test starts you need to wait until the execution finish. It may last u
             <translation>新的最大</translation>
         </message>
     </context>
+    <context>
+        <name>LogsNotice</name>
+        <message>
+            <source>Logs kept in memory</source>
+            <translation>記錄僅保存在記憶體中</translation>
+        </message>
+        <message>
+            <source>The boot medium cannot be written, so the drive logs are kept in memory and are lost when the machine powers off.
+
+To keep them, press Alt+F4 in the main window for a terminal and copy the files in /logs to another medium.</source>
+            <translation>無法寫入開機媒體，因此磁碟機記錄保存在記憶體中，關機後將會遺失。
+
+如需保留，請在主視窗中按 Alt+F4 開啟終端機，並將 /logs 中的檔案複製到其他媒體。</translation>
+        </message>
+    </context>
 </TS>

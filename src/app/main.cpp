@@ -4,7 +4,9 @@
 #include "fonts.h"
 #include "languageDialog.h"
 #include "logsapplication.h"
+#include "logsnotice.h"
 #include "translationstatic.h"
+#include "windowplacement.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -15,6 +17,7 @@ int main(int argc, char** argv)
 
     QApplication app(argc, argv);
     install_Application_Fonts();
+    give_Windows_The_Keyboard(app);
     QCoreApplication::installTranslator(TranslationStatic::get_Instance()->get_Translator());
 
     LogsApplication* log = LogsApplication::Instance();
@@ -39,6 +42,8 @@ int main(int argc, char** argv)
         KV4L* window = new KV4L(nullptr);
         window->setWindowFlags(Qt::WindowCloseButtonHint);
         window->show();
+        if (logs_Kept_In_Memory())
+            show_Logs_In_Memory_Notice(window);
     };
 
     LanguageDialog dialog;

@@ -33,6 +33,7 @@
 #include <QMenu>
 #include <QRegularExpression>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QSpacerItem>
 #include <QTime>
 #include <QTimer>
@@ -96,6 +97,8 @@ KV4L::KV4L(QWidget* parent) : QMainWindow(parent), ui(new Ui::KV4L)
     sanitizeTitle = "Erase Sanitize";
 
     create_Menus();
+    // The close control of a window manager: the bootable environment runs without one.
+    connect(new QShortcut(QKeySequence(Qt::ALT | Qt::Key_F4), this), &QShortcut::activated, this, &QWidget::close);
 
     selectedCount = 0;
     iddRunning = 0;
