@@ -2,8 +2,11 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 DEMO_DRIVES ?= $(CURDIR)/demo/drives.json
+# The bootable image, and where its downloads and installed root are kept between builds.
+IMAGE ?= $(BUILD)/kestrova-bootable.iso
+IMAGE_CACHE ?= $(BUILD)/image-cache
 
-.PHONY: demo test sanitize build deps clean
+.PHONY: demo test sanitize build deps clean image image-test
 
 deps:
 	@sh tools/install-deps.sh
@@ -28,6 +31,15 @@ test: build
 # The whole suite under AddressSanitizer and UndefinedBehaviorSanitizer, in build-sanitize.
 sanitize: deps
 	@JOBS=$(JOBS) sh tools/sanitize.sh
+
+# The bootable image (needs root): a hybrid ISO for a USB stick or a CD, BIOS and UEFI.
+image: build
+	@sh tools/install-deps.sh image
+	@bash image/build.sh $(BUILD) $(IMAGE) $(IMAGE_CACHE)
+
+# Boots the image under QEMU and drives it with the keyboard (slow; not part of make test).
+image-test: image
+	@bash image/test.sh $(IMAGE) $(BUILD)/image-test
 
 clean:
 	rm -rf $(BUILD) build-sanitize

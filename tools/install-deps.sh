@@ -1,5 +1,6 @@
 #!/bin/sh
 # Installs the Debian packages that building, running and testing need; only the missing ones.
+#   install-deps.sh [image]     image: also what make image and make image-test need
 set -e
 PKGS="cmake make g++ g++-multilib
 qtbase5-dev qttools5-dev-tools qttools5-dev libqt5webkit5-dev
@@ -7,6 +8,10 @@ nlohmann-json3-dev
 fonts-texgyre fonts-noto-cjk fonts-thai-tlwg
 xvfb xauth
 qemu-system-x86 busybox-static smartmontools sg3-utils cpio kmod"
+# make image and make image-test: Debian's tools that build a bootable image, netpbm for screenshots.
+if [ "${1:-}" = image ]; then
+    PKGS="$PKGS debootstrap squashfs-tools xorriso grub-pc-bin grub-efi-amd64-bin mtools dosfstools netpbm"
+fi
 missing=""
 for p in $PKGS; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing="$missing $p"
