@@ -6,6 +6,7 @@
 #     log partition with both results.
 #  2. the image as a CD (no writable log partition): the program still starts and shows the
 #     notice that the logs are kept in memory; Exit powers off.
+#  3. the image as a USB stick again, with UEFI firmware (OVMF): it boots to the language window.
 #   test.sh IMAGE WORK_DIR
 # Screenshots (PNG) are left in WORK_DIR/shots. Prints one line per check; exit status 0 when
 # all passed. Drive images are files in WORK_DIR: nothing of this machine is opened.
@@ -241,6 +242,30 @@ keys ctrl-x
 wait_Power_Off 300
 check $? "Exit powered the machine off"
 
-rm -f "$work"/*.img "$work"/*.ppm
+# --- 3. UEFI ----------------------------------------------------------------------------------
+ovmf=/usr/share/OVMF/OVMF_CODE_4M.fd
+if [ -e "$ovmf" ]; then
+    echo "Boot 3: the image as a USB stick with UEFI firmware (serial console: $work/uefi-console.log)"
+    cp --sparse=always "$image" "$work/stick.img" && cp /usr/share/OVMF/OVMF_VARS_4M.fd "$work/vars.fd" ||
+        die "cannot copy the image or the UEFI variables"
+    start_VM uefi -drive if=pflash,format=raw,readonly=on,file="$ovmf" \
+        -drive if=pflash,format=raw,file="$work/vars.fd" -device qemu-xhci,id=xhci \
+        -drive if=none,id=stick,format=raw,file="$work/stick.img" \
+        -device usb-storage,bus=xhci.0,drive=stick,bootindex=0 "${disks[@]}"
+    started=$SECONDS
+    wait_Console "kestrova-launcher: starting the program" "$boot_timeout"
+    check $? "UEFI: booted to the program in $((SECONDS - started)) s"
+    tr -d '\r' <"$console" | grep -q "kestrova-launcher: logs are written to /dev/sd"
+    check $? "UEFI: the launcher mounted the stick's log partition"
+    wait_Screen 300
+    check $? "UEFI: the first window is drawn"
+    shot uefi-language
+    kill "$qemu_pid"
+    qemu_pid=
+else
+    echo "SKIP UEFI boot: no $ovmf (package ovmf)"
+fi
+
+rm -f "$work"/*.img "$work"/*.ppm "$work"/*.fd
 [ $failed -eq 0 ] && echo "image test: all checks passed" || echo "image test: some checks FAILED"
 exit $failed
