@@ -1,5 +1,5 @@
 #!/bin/bash
-# Boots the image under QEMU and drives the program with the keyboard, as a person would:
+# Boots the image under QEMU (TCG; KVM when there is one) and drives the program with the keyboard, as a person would:
 #  1. the image as a USB stick, two SATA disks on the AHCI controller: language window, agreement
 #     scrolled and accepted, main window; a SMART check and a short generic test on the first
 #     disk; Exit. The machine must power off by itself and the disk's log must be on the stick's
@@ -169,6 +169,15 @@ through_First_Windows() {
     check $? "$1: End, then Return accepts the agreement and opens the main window"
 }
 
+# Waits for the launcher to start the program and checks what it said about the logs.
+booted() { # prefix, pattern of the launcher's line about the logs, what that line means
+    local started=$SECONDS
+    wait_Console "kestrova-launcher: starting the program" "$boot_timeout"
+    check $? "$1booted to the program in $((SECONDS - started)) s"
+    tr -d '\r' <"$console" | grep -q "kestrova-launcher: $2"
+    check $? "$1$3"
+}
+
 disks=(-drive if=none,id=da,format=raw,file="$work/disk-a.img"
     -device ide-hd,bus=ide.0,drive=da,model="KVIMG DISK-A",serial=KVIMGA0001,ver=KI1A
     -drive if=none,id=db,format=raw,file="$work/disk-b.img"
@@ -184,11 +193,7 @@ check $? "the image has a third partition for the logs"
 start_VM usb -device qemu-xhci,id=xhci \
     -drive if=none,id=stick,format=raw,file="$work/stick.img" \
     -device usb-storage,bus=xhci.0,drive=stick,bootindex=0,serial=KVSTICK01 "${disks[@]}"
-started=$SECONDS
-wait_Console "kestrova-launcher: starting the program" "$boot_timeout"
-check $? "booted to the program in $((SECONDS - started)) s"
-tr -d '\r' <"$console" | grep -q "kestrova-launcher: logs are written to /dev/sd"
-check $? "the launcher mounted the stick's log partition"
+booted "" "logs are written to /dev/sd" "the launcher mounted the stick's log partition"
 tr -d '\r' <"$console" | grep -q 'kestrova-launcher: kernel command line: .*libata.allow_tpm=1'
 check $? "the kernel command line has libata.allow_tpm=1"
 through_First_Windows usb
@@ -228,12 +233,8 @@ qemu_pid=
 # --- 2. from a CD: no writable log partition ---------------------------------------------------
 echo "Boot 2: the image as a CD, one SATA disk (serial console: $work/cd-console.log)"
 start_VM cd -drive if=none,id=cd,media=cdrom,readonly=on,format=raw,file="$image" \
-    -device ide-cd,bus=ide.2,drive=cd,bootindex=0 "${disks[@]:0:2}"
-started=$SECONDS
-wait_Console "kestrova-launcher: starting the program" "$boot_timeout"
-check $? "booted to the program in $((SECONDS - started)) s"
-tr -d '\r' <"$console" | grep -q "kestrova-launcher: no writable log partition: logs are kept in memory"
-check $? "the launcher fell back to a RAM disk"
+    -device ide-cd,bus=ide.2,drive=cd,bootindex=0 "${disks[@]:0:4}"
+booted "" "no writable log partition: logs are kept in memory" "the launcher fell back to a RAM disk"
 through_First_Windows cd
 shot cd-memory-notice
 keys ret # closes the notice
@@ -252,11 +253,7 @@ if [ -e "$ovmf" ]; then
         -drive if=pflash,format=raw,file="$work/vars.fd" -device qemu-xhci,id=xhci \
         -drive if=none,id=stick,format=raw,file="$work/stick.img" \
         -device usb-storage,bus=xhci.0,drive=stick,bootindex=0 "${disks[@]}"
-    started=$SECONDS
-    wait_Console "kestrova-launcher: starting the program" "$boot_timeout"
-    check $? "UEFI: booted to the program in $((SECONDS - started)) s"
-    tr -d '\r' <"$console" | grep -q "kestrova-launcher: logs are written to /dev/sd"
-    check $? "UEFI: the launcher mounted the stick's log partition"
+    booted "UEFI: " "logs are written to /dev/sd" "the launcher mounted the stick's log partition"
     wait_Screen 300
     check $? "UEFI: the first window is drawn"
     shot uefi-language
