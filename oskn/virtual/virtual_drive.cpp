@@ -363,6 +363,12 @@ bool VirtualDrive::inRange(uint64_t lba, uint64_t count) const
     return lba <= maxLba_ && (count == 0 || count - 1 <= maxLba_ - lba);
 }
 
+// A write same of 0 sectors covers the range from lba to the last sector.
+uint64_t VirtualDrive::sameCount(uint64_t lba, uint64_t count) const
+{
+    return count == 0 && lba <= maxLba_ ? maxLba_ - lba + 1 : count;
+}
+
 uint64_t VirtualDrive::firstUnreadable(uint64_t lba, uint64_t count) const
 {
     auto it = unreadable_.lower_bound(lba);
@@ -436,8 +442,7 @@ MediaResult VirtualDrive::writeSectors(ScsiCommand& c, Reply& r, uint64_t lba, u
 MediaResult VirtualDrive::fillSectors(ScsiCommand& c, Reply& r, uint64_t lba, uint64_t count, uint64_t now)
 {
     const uint32_t sector = d_.logicalSectorSize;
-    if (count == 0)
-        count = lba <= maxLba_ ? maxLba_ - lba + 1 : 0;
+    count = sameCount(lba, count);
     if (count == 0 || !inRange(lba, count))
         return {MediaResult::OutOfRange};
     if (c.direction != DataDirection::Out || c.dataLength < sector)

@@ -205,6 +205,7 @@ private:
 
     // Media access shared by the SCSI and ATA front ends, which encode the result each its way.
     bool inRange(uint64_t lba, uint64_t count) const;
+    uint64_t sameCount(uint64_t lba, uint64_t count) const;
     MediaResult readSectors(ScsiCommand& c, Reply& r, uint64_t lba, uint64_t count, uint64_t now);
     MediaResult writeSectors(ScsiCommand& c, Reply& r, uint64_t lba, uint64_t count, uint64_t now);
     MediaResult fillSectors(ScsiCommand& c, Reply& r, uint64_t lba, uint64_t count, uint64_t now);

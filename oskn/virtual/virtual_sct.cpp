@@ -54,9 +54,7 @@ uint8_t VirtualDrive::sctWrite(const uint8_t* key, uint64_t now, Reply& r)
         return atacmd::ErrorAbrt;
     }
     const uint64_t lba = get_Le64(key + 4);
-    uint64_t count = get_Le64(key + 12);
-    if (count == 0 && lba <= maxLba_)
-        count = maxLba_ - lba + 1;
+    const uint64_t count = sameCount(lba, get_Le64(key + 12));
     if (count == 0 || !inRange(lba, count)) {
         sctStatus_ = sct::LbaOutOfRange;
         return atacmd::ErrorAbrt | atacmd::ErrorIdnf;
