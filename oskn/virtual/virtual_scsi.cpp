@@ -10,6 +10,16 @@
 namespace oskn {
 namespace vdrive {
 
+namespace {
+// Vital product data pages.
+namespace vpd {
+enum : uint8_t { SupportedPages = 0x00, UnitSerialNumber = 0x80, DeviceIdentification = 0x83, AtaInformation = 0x89,
+                 BlockLimits = 0xB0, BlockDeviceCharacteristics = 0xB1 };
+}
+// START STOP UNIT power conditions.
+enum : uint8_t { PowerStartValid = 0x0, PowerActive = 0x1, PowerStandby = 0x3 };
+} // namespace
+
 struct VirtualDrive::ScsiCall {
     VirtualDrive& d;
     ScsiCommand& c;
@@ -50,11 +60,11 @@ struct VirtualDrive::ScsiCall {
     {
         const uint8_t power = cdb[4] >> 4;
         const bool start = cdb[4] & 1;
-        if (power == 0)
+        if (power == PowerStartValid)
             d.standby_ = !start;
-        else if (power == 1) // ACTIVE
+        else if (power == PowerActive)
             d.wakeUp(r, now);
-        else if (power == 3) // STANDBY
+        else if (power == PowerStandby)
             d.standby_ = true;
     }
 
@@ -318,12 +328,12 @@ std::vector<uint8_t> VirtualDrive::ScsiCall::standardInquiry() const
 bool VirtualDrive::ScsiCall::vitalProductData(uint8_t page, std::vector<uint8_t>& buf) const
 {
     const Description& dd = d.d_;
-    std::vector<uint8_t> pages = {0x00, 0x80, 0x83};
+    std::vector<uint8_t> pages = {vpd::SupportedPages, vpd::UnitSerialNumber, vpd::DeviceIdentification};
     if (dd.ataPassThrough)
-        pages.push_back(0x89);
+        pages.push_back(vpd::AtaInformation);
     if (!dd.notADisk) {
-        pages.push_back(0xB0);
-        pages.push_back(0xB1);
+        pages.push_back(vpd::BlockLimits);
+        pages.push_back(vpd::BlockDeviceCharacteristics);
     }
     if (std::find(pages.begin(), pages.end(), page) == pages.end())
         return false;
@@ -331,26 +341,26 @@ bool VirtualDrive::ScsiCall::vitalProductData(uint8_t page, std::vector<uint8_t>
     buf[0] = dd.peripheralType;
     buf[1] = page;
     switch (page) {
-    case 0x00: // supported pages
+    case vpd::SupportedPages:
         buf.insert(buf.end(), pages.begin(), pages.end());
         break;
-    case 0x80: // unit serial number
+    case vpd::UnitSerialNumber:
         buf.insert(buf.end(), dd.serial.begin(), dd.serial.end());
         break;
-    case 0x83:
+    case vpd::DeviceIdentification:
         deviceIdentification(buf);
         break;
-    case 0x89:
+    case vpd::AtaInformation:
         ataInformation(buf);
         break;
-    case 0xB0: // block limits
+    case vpd::BlockLimits:
         buf.resize(64, 0);
         put_Be32(&buf[8], 0xFFFF);     // maximum transfer length
         put_Be32(&buf[12], dd.physicalSectorSize / dd.logicalSectorSize); // optimal granularity
         if (dd.writeSame)
             put_Be64(&buf[36], 0xFFFFFFFF); // maximum write same length
         break;
-    case 0xB1: // block device characteristics
+    case vpd::BlockDeviceCharacteristics:
         buf.resize(64, 0);
         put_Be16(&buf[4], dd.rpm);
         buf[7] = 0x02; // 3.5 inch
