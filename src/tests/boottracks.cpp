@@ -12,11 +12,10 @@ constexpr uint64_t kTailSectors = 10240;
 
 } // namespace
 
-BootTracks::BootTracks(_tDevice* dev, QObject* parent) : MainTest(dev, parent), maxLba(dev->maxLBA)
+BootTracks::BootTracks(_tDevice* dev, QObject* parent)
+    : MainTest(dev, parent, "OSKNOPERATIONS_API int erase_Time()"), maxLba(dev->maxLBA)
 {
-    descriptor->testName = "Erase Boot Tracks";
-    descriptor->showPhaseBar = false;
-    descriptor->testType = 10;
+    describe("Erase Boot Tracks", TestType::BootTracks);
 }
 
 void BootTracks::run()
@@ -27,14 +26,8 @@ void BootTracks::run()
 
 void BootTracks::abort()
 {
-    emit changeStatus(5);
+    emit changeStatus(TestStatus::Aborted);
     quit();
-}
-
-void BootTracks::get_library_information(int rc)
-{
-    logBootTracks()->kestrova_Log_Info("Library information: OSKNOPERATIONS_API int erase_Time() returned: "
-                                       + QString::number(rc));
 }
 
 void BootTracks::end_Erase(uint64_t maxLba, uint64_t* start, uint32_t* seconds)
@@ -66,7 +59,7 @@ int BootTracks::execute()
         get_library_information(5);
         logBootTracks()->kestrova_Log_Debug("Test information: Erase Boot Tracks Test - ABORTED");
         emit change_Logs();
-        return 5;
+        return TestStatus::Aborted;
     }
 
     int rc = erase_Time(device, 0, 1);

@@ -9,17 +9,11 @@ LogsApplication* logCrypto() { return LogsApplication::Instance(); }
 
 } // namespace
 
-Erasecrypto::Erasecrypto(_tDevice* dev, QObject* parent) : MainTest(dev, parent), maxLBA(dev->maxLBA)
+Erasecrypto::Erasecrypto(_tDevice* dev, QObject* parent)
+    : MainTest(dev, parent, "OSKNOPERATIONS_API int run_Sanitize_Operation()"), maxLBA(dev->maxLBA)
 {
-    descriptor->testName = "Erase Crypto";
-    descriptor->showPhaseBar = false;
-    descriptor->testType = 13;
-}
-
-void Erasecrypto::get_library_information(int rc)
-{
-    logCrypto()->kestrova_Log_Debug("Library information: OSKNOPERATIONS_API int run_Sanitize_Operation() returned: "
-                                    + QString::number(rc));
+    describe("Erase Crypto", TestType::EraseCrypto);
+    libraryLineDebug = true;
 }
 
 void Erasecrypto::run()
@@ -44,17 +38,15 @@ int Erasecrypto::execute()
     }
     sanitizeFeaturesSupported features = {};
     const int r = get_Sanitize_Device_Features(device, &features);
-    logCrypto()->kestrova_Log_Info("Library information: OSKNOPERATIONS_API int get_Sanitize_Device_Features() returned: "
-                                   + QString::number(r));
+    log_Library_Result("OSKNOPERATIONS_API int get_Sanitize_Device_Features()", r);
     emit change_Logs();
     if (r != 0) {
         get_library_information(14);
         logCrypto()->kestrova_Log_Error("Warning: Erasecrypto::execute() UNABLE TO RUN for S/N: " + sn);
         emit change_Logs();
-        return 14;
+        return TestStatus::UnableToRun;
     }
-    logCrypto()->kestrova_Log_Info("Library information: sanitizeFeaturesSupported->crypto returned: "
-                                   + QString::number(features.crypto));
+    log_Library_Result("sanitizeFeaturesSupported->crypto", features.crypto);
     emit change_Logs();
     if (!features.crypto) {
         get_library_information(14);
@@ -62,7 +54,7 @@ int Erasecrypto::execute()
         logCrypto()->kestrova_Log_Error("Warning: Erasecrypto::execute() UNABLE TO RUN for S/N: " + sn
                                         + " - sanitize.crypto: not supported");
         emit change_Logs();
-        return 14;
+        return TestStatus::UnableToRun;
     }
     // Waits for the drive to finish: 0 only when it reports the erase completed.
     const int c = run_Sanitize_Operation(device, OSKN_SANITIZE_CRYPTO_ERASE, true);
@@ -78,5 +70,5 @@ int Erasecrypto::execute()
     emit changePercent(100);
     logCrypto()->kestrova_Log_Debug("Test information: Erasecrypto::execute() - returned:SUCCESS for S/N: " + sn);
     emit change_Logs();
-    return 0;
+    return TestStatus::Pass;
 }

@@ -13,7 +13,6 @@ public:
     explicit Erasecrypto(_tDevice* device, QObject* parent = nullptr);
     ~Erasecrypto() override { stop_Thread(); }
 
-    void get_library_information(int rc);
 
 signals:
     void changePercent(int);

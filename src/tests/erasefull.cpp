@@ -20,9 +20,7 @@ EraseFull::EraseFull(_tDevice* dev, QObject* parent)
     : EraseTest(dev, "OSKNPUBLIC_API int scsi_Write_16()", parent),
       buffer(size_t(sector_Size(dev)) * kSectorsPerCommand), maxLBA(dev->maxLBA)
 {
-    descriptor->testName = "Erase Overwrite Full";
-    descriptor->showPhaseBar = false;
-    descriptor->testType = 7;
+    describe("Erase Overwrite Full", TestType::EraseFull);
 }
 
 void EraseFull::estimating_Time(double sectorsDone)
@@ -82,7 +80,7 @@ int EraseFull::execute()
             logEraseFull()->kestrova_Log_Debug("Test information: EraseFull::execute() - returned: SUCCESS for S/N: "
                                                + sn);
             emit change_Logs();
-            return 0;
+            return TestStatus::Pass;
         }
     }
 }

@@ -14,9 +14,7 @@ LogsApplication* logEraseRange() { return LogsApplication::Instance(); }
 EraseRange::EraseRange(_tDevice* dev, unsigned long long start, unsigned long long end, QObject* parent)
     : EraseTest(dev, "OSKNOPERATIONS_API int erase_Range()", parent), startLBA(start), endLBA(end)
 {
-    descriptor->testName = "Erase Range";
-    descriptor->showPhaseBar = false;
-    descriptor->testType = 11;
+    describe("Erase Range", TestType::EraseRange);
 }
 
 int EraseRange::execute()
@@ -65,7 +63,7 @@ int EraseRange::execute()
             logEraseRange()->kestrova_Log_Debug("Test information: EraseRange::execute() - returned: SUCCESS for S/N: "
                                                 + sn);
             emit change_Logs();
-            return 0;
+            return TestStatus::Pass;
         }
     }
 }

@@ -5,7 +5,7 @@
 #include "common.h"
 #include "logsapplication.h"
 
-EraseTest::EraseTest(_tDevice* dev, const QString& call, QObject* parent) : MainTest(dev, parent), libraryCall(call)
+EraseTest::EraseTest(_tDevice* dev, const QString& call, QObject* parent) : MainTest(dev, parent, call)
 {
 }
 
@@ -17,14 +17,8 @@ void EraseTest::run()
 
 void EraseTest::abort()
 {
-    emit changeStatus(5);
+    emit changeStatus(TestStatus::Aborted);
     quit();
-}
-
-void EraseTest::get_library_information(int rc)
-{
-    LogsApplication::Instance()->kestrova_Log_Info("Library information: " + libraryCall + " returned: "
-                                                   + QString::number(rc));
 }
 
 QString EraseTest::time_Text(int64_t seconds)
@@ -56,7 +50,7 @@ int EraseTest::aborted(const QString& line)
     get_library_information(5);
     LogsApplication::Instance()->kestrova_Log_Debug(line);
     emit change_Logs();
-    return 5;
+    return TestStatus::Aborted;
 }
 
 int EraseTest::write_Failed(int rc, uint64_t lba, uint64_t count, const std::function<int(uint64_t)>& writeOne,
@@ -67,7 +61,7 @@ int EraseTest::write_Failed(int rc, uint64_t lba, uint64_t count, const std::fun
         get_library_information(14);
         log->kestrova_Log_Error(unableLine + serial());
         emit change_Logs();
-        return 14;
+        return TestStatus::UnableToRun;
     }
     // A refused command does not say which of its sectors stopped it: write them one by one up
     // to the first the drive refuses. They are zeros within the span being erased anyway; a

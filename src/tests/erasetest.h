@@ -15,10 +15,7 @@ class EraseTest : public MainTest
 {
     Q_OBJECT
 public:
-    // libraryCall: the prefix of the "Library information: " line, up to "returned: ".
     EraseTest(_tDevice* device, const QString& libraryCall, QObject* parent = nullptr);
-
-    void get_library_information(int rc);
 
     // Seconds as a UTC time of day: the hours wrap after 24.
     static QString time_Text(int64_t seconds);
@@ -47,7 +44,6 @@ protected:
                      const QString& unableLine, const QString& failLine);
 
 private:
-    QString libraryCall;
     QString sentPercent = QString::number(0.0, 'f', 2);
     uint64_t clockStart = 0;
 };

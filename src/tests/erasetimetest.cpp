@@ -16,9 +16,7 @@ LogsApplication* logEraseTime() { return LogsApplication::Instance(); }
 EraseTimeTest::EraseTimeTest(_tDevice* dev, unsigned long long first, int secs, QObject* parent)
     : EraseTest(dev, "OSKNPUBLIC_API int write_LBA()", parent), seconds(secs), firstLBA(first)
 {
-    descriptor->testName = "Erase Time Test";
-    descriptor->showPhaseBar = false;
-    descriptor->testType = 9;
+    describe("Erase Time Test", TestType::EraseTime);
 }
 
 uint32_t EraseTimeTest::sectors_Per_Command(const _tDevice* device)
@@ -30,7 +28,7 @@ void EraseTimeTest::abort()
 {
     abortRequested.store(true);
     logEraseTime()->kestrova_Log_Info("Test information: Erase Time Test - ABORTED");
-    emit changeStatus(5);
+    emit changeStatus(TestStatus::Aborted);
     quit();
 }
 
@@ -110,5 +108,5 @@ int EraseTimeTest::execute()
     get_library_information(lastResult);
     logEraseTime()->kestrova_Log_Debug("Test information: EraseTime::execute() SUCCESS for S/N: " + sn);
     emit change_Logs();
-    return 0;
+    return TestStatus::Pass;
 }

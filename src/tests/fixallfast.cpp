@@ -38,9 +38,7 @@ uint64_t get_Le(const uint8_t* p, int bytes)
 
 FixAllFast::FixAllFast(_tDevice* dev, QObject* parent) : MainTest(dev, parent)
 {
-    descriptor->testName = "Fix All Fast";
-    descriptor->showPhaseBar = false;
-    descriptor->testType = 5;
+    describe("Fix All Fast", TestType::FixAllFast);
     if (dev->physicalSectorSize > logical_Sector_Size(dev))
         sectorsPerPhysical = dev->physicalSectorSize / logical_Sector_Size(dev);
     identifyFailed = ata_Identify(dev, identifyData, sizeof identifyData) != 0;
@@ -54,14 +52,12 @@ void FixAllFast::run()
 
 void FixAllFast::get_library_information_ata_SMART(int rc)
 {
-    logFixAllFast()->kestrova_Log_Info("Library information: OSKNOPERATIONS_API int ata_SMART_Offline() returned: "
-                                       + QString::number(rc));
+    log_Library_Result("OSKNOPERATIONS_API int ata_SMART_Offline()", rc);
 }
 
 void FixAllFast::get_library_information_ata_Get_DST(int rc)
 {
-    logFixAllFast()->kestrova_Log_Info("Library information: OSKNOPERATIONS_API int ata_Get_DST_Progress() returned: "
-                                       + QString::number(rc));
+    log_Library_Result("OSKNOPERATIONS_API int ata_Get_DST_Progress()", rc);
 }
 
 bool FixAllFast::is_Supported_GPL() const
@@ -90,7 +86,7 @@ int FixAllFast::read_SMART_self_log(unsigned long long* lba)
     const uint8_t index = log[508];
     if (index == 0) {
         logFixAllFast()->kestrova_Log_Error("Warning: FixAllFast::read_SMART_self_log() NOT SUPPORTED for S/N: " + sn);
-        return 14;
+        return TestStatus::UnableToRun;
     }
     // 21 descriptors fit the sector: an index past them is not a descriptor.
     const uint32_t at = 2 + (index - 1u) * kSmartDescriptorBytes;
@@ -183,7 +179,7 @@ int FixAllFast::self_Test_Pass()
     get_library_information_ata_SMART(rc);
     if (rc == 14) {
         logFixAllFast()->kestrova_Log_Error("Warning: FixAllFast::execute() - returned: UNABLE TO RUN for SN: " + sn);
-        return 14;
+        return TestStatus::UnableToRun;
     }
     if (rc != 0) {
         logFixAllFast()->kestrova_Log_Error("Warning: FixAllFast::execute() - returned: FAILURE for S/N: " + sn);
@@ -204,7 +200,7 @@ int FixAllFast::self_Test_Pass()
         if (abortRequested.load()) {
             get_library_information_ata_Get_DST(5);
             abort();
-            return 5;
+            return TestStatus::Aborted;
         }
         {
             QMutexLocker lock(&mutexFixAllFast);
@@ -235,7 +231,7 @@ int FixAllFast::self_Test_Pass()
         get_library_information_ata_Get_DST(0);
         logFixAllFast()->kestrova_Log_Debug("Test information: FixAllFast::execute() - returned: SUCCESS for SN: "
                                             + sn);
-        return 0;
+        return TestStatus::Pass;
     }
     if (read_Verdict(rc) == ReadVerdict::Lost) {
         get_library_information_ata_Get_DST(rc);
@@ -273,7 +269,7 @@ int FixAllFast::execute()
             if (read_Verdict(logResult) == ReadVerdict::Lost)
                 return stopped_Answering();
             logFixAllFast()->kestrova_Log_Error("Warning: Get LBA failed ");
-            return 14;
+            return TestStatus::UnableToRun;
         }
         if (repairLBA(&lba) != 0) {
             logFixAllFast()->kestrova_Log_Debug("Test information: LBA not reapaired: " + QString::number(lba));

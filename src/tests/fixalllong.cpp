@@ -15,9 +15,7 @@ constexpr uint32_t kMaxRepairs = 50;
 
 FixAllLong::FixAllLong(_tDevice* dev, QObject* parent) : ReadScan(dev, parent)
 {
-    descriptor->testName = "Fix All Long";
-    descriptor->showPhaseBar = false;
-    descriptor->testType = 4;
+    describe("Fix All Long", TestType::FixAllLong);
     const uint32_t logical = logical_Sector_Size(dev);
     if (dev->physicalSectorSize > logical)
         sectorsPerPhysical = dev->physicalSectorSize / logical;
@@ -28,12 +26,6 @@ void FixAllLong::release_Buffers()
 {
     ReadScan::release_Buffers();
     zeroBuffer.release();
-}
-
-void FixAllLong::get_library_information_scsi_Read(int rc)
-{
-    logFixAllLong()->kestrova_Log_Info("Library information: OSKNPUBLIC_API int scsi_Read_16() returned: "
-                                       + QString::number(rc));
 }
 
 unsigned long long FixAllLong::alignLBA(unsigned long long lba) const
@@ -81,7 +73,7 @@ int FixAllLong::testMultipleSectors(unsigned long long lba, uint64_t& count)
         if (abortRequested.load()) {
             logFixAllLong()->kestrova_Log_Debug("Test Information: Fix all long - ABORTED");
             emit change_Logs();
-            return 5;
+            return TestStatus::Aborted;
         }
         const int single = read_Sectors(s, 1);
         switch (read_Verdict(single)) {
@@ -92,7 +84,7 @@ int FixAllLong::testMultipleSectors(unsigned long long lba, uint64_t& count)
             get_library_information_scsi_Read(14);
             logFixAllLong()->kestrova_Log_Error("Warning: FixAllLong::execute() - returned: UNABLE TO RUN for SN: " + sn);
             emit change_Logs();
-            return 14;
+            return TestStatus::UnableToRun;
         case ReadVerdict::Lost:
         case ReadVerdict::Refused:
             get_library_information_scsi_Read(single);
@@ -149,7 +141,7 @@ int FixAllLong::execute()
             get_library_information_scsi_Read(5);
             logFixAllLong()->kestrova_Log_Debug("Test information: Fix all long - ABORTED");
             emit change_Logs();
-            return 5;
+            return TestStatus::Aborted;
         }
         uint64_t count = 0;
         if (const int r = testMultipleSectors(lba, count))
@@ -164,5 +156,5 @@ int FixAllLong::execute()
     get_library_information_scsi_Read(0);
     logFixAllLong()->kestrova_Log_Debug("Test information: FixAllLong::execute() - returned: SUCCESS for SN:" + sn);
     emit change_Logs();
-    return 0;
+    return TestStatus::Pass;
 }

@@ -26,9 +26,7 @@ int tick_Milliseconds()
 IDD::IDD(_tDevice* dev, _eIDDTests iddKind, int testType, int iddLabel, QObject* parent)
     : EraseTest(dev, "OSKNOPERATIONS_API int run_IDD()", parent), kind(iddKind), label(iddLabel)
 {
-    descriptor->testName = "IDD " + QString::number(label);
-    descriptor->showPhaseBar = false;
-    descriptor->testType = testType;
+    describe("IDD " + QString::number(label), testType);
     start_Clock();
     progressTimerId = startTimer(tick_Milliseconds());
 }
@@ -78,15 +76,14 @@ int IDD::support_Unknown()
 {
     std::memset(&features, 0, sizeof features);
     const int r = get_IDD_Support(device, &features);
-    logIdd()->kestrova_Log_Info("Library information: OSKNOPERATIONS_API int get_IDD_Support() returned: "
-                                + QString::number(r));
+    log_Library_Result("OSKNOPERATIONS_API int get_IDD_Support()", r);
     emit change_Logs();
     if (r == 0)
         return 0;
     logIdd()->kestrova_Log_Error("Warning: idd::execute() - returned: UNABLE TO RUN for SN: " + serial() + " - IDD "
                                  + QString::number(label));
     emit change_Logs();
-    return 14;
+    return TestStatus::UnableToRun;
 }
 
 int IDD::run_Diagnostic(bool errorOnFail)
@@ -97,7 +94,7 @@ int IDD::run_Diagnostic(bool errorOnFail)
     if (c == 0) {
         logIdd()->kestrova_Log_Debug("Test information: idd::execute() - returned: SUCCESS for SN: " + sn);
         emit change_Logs();
-        return 0;
+        return TestStatus::Pass;
     }
     const QString line = "Test information: idd::execute() - returned: FAIL for SN: " + sn;
     if (errorOnFail)
@@ -113,7 +110,7 @@ int IDD::idd70()
     start_Clock();
     logIdd()->kestrova_Log_Debug("Starting Test: IDD " + QString::number(label) + "- SN: " + serial());
     if (support_Unknown() != 0)
-        return 14;
+        return TestStatus::UnableToRun;
     logIdd()->kestrova_Log_Info("Library information: iddSupportedFeatures->resetAndRecalibrate returned(bool): "
                                 + QString::number(features.resetAndRecalibrate));
     emit change_Logs();
@@ -121,7 +118,7 @@ int IDD::idd70()
         logIdd()->kestrova_Log_Error("Warning: idd::execute() - returned: UNABLE TO RUN for SN: " + serial()
                                      + " - IDD " + QString::number(label) + " - reset and recalibrate not supported");
         emit change_Logs();
-        return 14;
+        return TestStatus::UnableToRun;
     }
     return run_Diagnostic(false);
 }
@@ -135,7 +132,7 @@ int IDD::idd71()
     smartBufferSize = 512;
     start_Clock();
     if (support_Unknown() != 0)
-        return 14;
+        return TestStatus::UnableToRun;
     logIdd()->kestrova_Log_Info(
         "Library information: iddSupportedFeatures->testPendingAndReallocationLists returned(bool): "
         + QString::number(features.testPendingAndReallocationLists));
@@ -145,7 +142,7 @@ int IDD::idd71()
                                      + " - IDD " + QString::number(label)
                                      + " - test pending and reallocation lists not supported");
         emit change_Logs();
-        return 14;
+        return TestStatus::UnableToRun;
     }
     logIdd()->kestrova_Log_Debug("Starting Test: IDD " + QString::number(label) + "- SN: " + serial());
     emit change_Logs();
@@ -218,8 +215,7 @@ void IDD::getIddInProgress()
     if (estimateResult == 0) {
         const int e = get_Approximate_IDD_Time(device, kind, &approxSeconds);
         estimateResult = e;
-        logIdd()->kestrova_Log_Info("Library information: OSKNOPERATIONS_API int get_Approximate_IDD_Time() returned: "
-                                    + QString::number(e));
+        log_Library_Result("OSKNOPERATIONS_API int get_Approximate_IDD_Time()", e);
         emit change_Logs();
         totalSeconds = int(approxSeconds + 4);
         if (e == 0)

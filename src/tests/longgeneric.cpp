@@ -12,15 +12,7 @@ constexpr int kMaxErrors = 50;
 
 LongGeneric::LongGeneric(_tDevice* dev, QObject* parent) : ReadScan(dev, parent)
 {
-    descriptor->testName = "Long Generic Test";
-    descriptor->showPhaseBar = false;
-    descriptor->testType = 2;
-}
-
-void LongGeneric::get_library_information(int rc)
-{
-    logLongGeneric()->kestrova_Log_Info("Library information: OSKNPUBLIC_API int scsi_Read_16() returned: "
-                                        + QString::number(rc));
+    describe("Long Generic Test", TestType::LongGeneric);
 }
 
 int LongGeneric::abort_Exit()
@@ -28,7 +20,7 @@ int LongGeneric::abort_Exit()
     get_library_information(5);
     logLongGeneric()->kestrova_Log_Debug("Test information: Long Generic Test - ABORTED");
     emit change_Logs();
-    return 5;
+    return TestStatus::Aborted;
 }
 
 int LongGeneric::failure_Exit(const QString& why)
@@ -52,7 +44,7 @@ int LongGeneric::single_Sector_Pass(uint64_t current)
             logLongGeneric()->kestrova_Log_Error("Warning: LongGeneric::execute() - returned: UNABLE TO RUN for SN: "
                                                  + sn);
             emit change_Logs();
-            return 14;
+            return TestStatus::UnableToRun;
         case ReadVerdict::Lost:
         case ReadVerdict::Refused:
             get_library_information(rc);
@@ -136,5 +128,5 @@ int LongGeneric::execute()
     get_library_information(0);
     logLongGeneric()->kestrova_Log_Debug("Test information: LongGeneric::execute() - returned: SUCCESS for SN: " + sn);
     emit change_Logs();
-    return 0;
+    return TestStatus::Pass;
 }

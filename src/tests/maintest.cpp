@@ -1,13 +1,15 @@
 #include "maintest.h"
 
 #include "devicetext.h"
+#include "logsapplication.h"
+#include "oskn_public.h"
 
 namespace {
 std::atomic<int> liveTests{0};
 }
 
-MainTest::MainTest(_tDevice* dev, QObject* parent)
-    : QThread(parent), descriptor(new TestDescriptor), device(dev)
+MainTest::MainTest(_tDevice* dev, QObject* parent, const QString& call)
+    : QThread(parent), descriptor(new TestDescriptor), device(dev), libraryCall(call)
 {
     ++liveTests;
 }
@@ -41,4 +43,34 @@ void MainTest::run()
 QString MainTest::serial() const
 {
     return device_Serial_Number(device);
+}
+
+void MainTest::describe(const QString& testName, int testType, bool showPhaseBar)
+{
+    descriptor->testName = testName;
+    descriptor->showPhaseBar = showPhaseBar;
+    descriptor->testType = testType;
+}
+
+void MainTest::log_Library_Result(const QString& call, int rc, bool debug)
+{
+    const QString line = "Library information: " + call + " returned: " + QString::number(rc);
+    if (debug)
+        LogsApplication::Instance()->kestrova_Log_Debug(line);
+    else
+        LogsApplication::Instance()->kestrova_Log_Info(line);
+}
+
+void MainTest::get_library_information(int rc)
+{
+    log_Library_Result(libraryCall, rc, libraryLineDebug);
+}
+
+uint64_t MainTest::usb_Transfer_Sectors(uint64_t lba, uint8_t* buffer) const
+{
+    if (device->interfaceType != OSKN_INTERFACE_USB)
+        return kBlockSectors;
+    return scsi_Read_16(device, 0, false, false, false, lba, 0, uint32_t(kBlockSectors), buffer) == 1
+               ? kUsbFallbackSectors
+               : kBlockSectors;
 }

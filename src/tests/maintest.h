@@ -10,6 +10,37 @@
 typedef _tDevice tDevice;
 Q_DECLARE_METATYPE(tDevice*)
 
+// A test's final status (changeStatus), as the panel and the drive's log read it; any other
+// non-zero value is a failure too.
+namespace TestStatus {
+enum : int { Pass = 0, Fail = 1, InProgress = 4, Aborted = 5, UnableToRun = 14 };
+}
+
+// The kind of test (TestDescriptor::testType) the panel labels itself by. The timed erase and
+// write same share 9; no test uses 6.
+namespace TestType {
+enum : int {
+    ShortDst = 0,
+    ShortGeneric = 1,
+    LongGeneric = 2,
+    SmartCheck = 3,
+    FixAllLong = 4,
+    FixAllFast = 5,
+    EraseFull = 7,
+    SpinDown = 8,
+    EraseTime = 9,
+    WriteSame = 9,
+    BootTracks = 10,
+    EraseRange = 11,
+    SetMaxLba = 12,
+    EraseCrypto = 13,
+    SanitizeOverwrite = 14,
+    Idd70 = 15,
+    Idd71 = 16,
+    Psid = 17
+};
+}
+
 // What the drive's panel needs to label itself while a test runs.
 struct TestDescriptor {
     QString testName;
@@ -24,8 +55,14 @@ class MainTest : public QThread
 {
     Q_OBJECT
 public:
-    explicit MainTest(_tDevice* device, QObject* parent = nullptr);
+    // libraryCall names the library call the test's verdict rests on, as its "Library
+    // information: " line gives it, up to " returned: ".
+    explicit MainTest(_tDevice* device, QObject* parent = nullptr, const QString& libraryCall = QString());
     ~MainTest() override;
+
+    // "Library information: <libraryCall> returned: <rc>", at info level (debug when
+    // libraryLineDebug is set).
+    void get_library_information(int rc);
 
     _tDevice* getTDevice() const { return device; }
     TestDescriptor* getDescriptor() const { return descriptor; }
@@ -40,6 +77,15 @@ public:
     static uint32_t logical_Sector_Size(const _tDevice* device)
     {
         return device->logicalSectorSize ? device->logicalSectorSize : 512u;
+    }
+
+    // The surface scans read this many sectors at once, or the fallback behind a USB bridge
+    // that refuses such transfers; scan_Buffer_Bytes holds the larger.
+    static constexpr uint64_t kBlockSectors = 64;
+    static constexpr uint64_t kUsbFallbackSectors = 15;
+    static size_t scan_Buffer_Bytes(const _tDevice* device)
+    {
+        return size_t(logical_Sector_Size(device)) * kBlockSectors;
     }
 
 signals:
@@ -57,7 +103,20 @@ protected:
 
     QString serial() const;
 
+    // What the constructor of every test writes: the panel's name and kind of the test.
+    void describe(const QString& testName, int testType, bool showPhaseBar = false);
+
+    // The same line as get_library_information for another call.
+    static void log_Library_Result(const QString& call, int rc, bool debug = false);
+
+    // A drive behind USB: kBlockSectors read at lba into buffer; exactly 1 means the bridge
+    // refuses such transfers and the scan steps by kUsbFallbackSectors. Other drives:
+    // kBlockSectors without a read.
+    uint64_t usb_Transfer_Sectors(uint64_t lba, uint8_t* buffer) const;
+
     std::atomic<bool> abortRequested{false};
     TestDescriptor* descriptor;
     _tDevice* device;
+    QString libraryCall;
+    bool libraryLineDebug = false;
 };

@@ -12,9 +12,7 @@ LogsApplication* logPsid() { return LogsApplication::Instance(); }
 CPSID::CPSID(_tDevice* dev, QString key, QObject* parent)
     : EraseTest(dev, "OSKNPUBLIC_API int PSID Erase", parent), psid(std::move(key))
 {
-    descriptor->testName = "PSID Erase";
-    descriptor->showPhaseBar = false;
-    descriptor->testType = 17;
+    describe("PSID Erase", TestType::Psid);
 }
 
 void CPSID::abort()
@@ -32,7 +30,7 @@ int CPSID::execute()
     if (abortRequested.load()) {
         logPsid()->kestrova_Log_Debug("Test information: PSID Erase - ABORTED");
         abort();
-        return 5;
+        return TestStatus::Aborted;
     }
 
     const int rc = revert_SP(device, psid.toLocal8Bit().constData());
@@ -41,7 +39,7 @@ int CPSID::execute()
     if (rc == 0) {
         logPsid()->kestrova_Log_Debug("Test information: CPSID::execute() - returned: SUCCESS for SN:" + sn);
         emit change_Logs();
-        return 0;
+        return TestStatus::Pass;
     }
     // A drive without a PSID authority answers either way.
     const bool unable = rc == 14 || rc == 2;

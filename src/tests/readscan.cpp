@@ -23,8 +23,8 @@ constexpr int kScanNice = 10;
 } // namespace
 
 ReadScan::ReadScan(_tDevice* dev, QObject* parent)
-    : MainTest(dev, parent),
-      buffer(size_t(logical_Sector_Size(dev)) * kBlockSectors),
+    : MainTest(dev, parent, "OSKNPUBLIC_API int scsi_Read_16()"),
+      buffer(scan_Buffer_Bytes(dev)),
       maxLba(dev->maxLBA),
       sectors(dev->maxLBA + 1)
 {
@@ -40,7 +40,7 @@ void ReadScan::run()
 
 void ReadScan::abort()
 {
-    emit changeStatus(5);
+    emit changeStatus(TestStatus::Aborted);
     quit();
 }
 
@@ -69,13 +69,6 @@ void ReadScan::start_Clock()
 int ReadScan::read_Sectors(uint64_t lba, uint32_t count)
 {
     return scsi_Read_16(device, 0, false, false, false, lba, 0, count, buffer.data());
-}
-
-uint64_t ReadScan::usb_Step(uint64_t lba)
-{
-    if (device->interfaceType != OSKN_INTERFACE_USB)
-        return kBlockSectors;
-    return read_Sectors(lba, uint32_t(kBlockSectors)) == 1 ? kUsbFallbackSectors : kBlockSectors;
 }
 
 void ReadScan::estimating_Time(double lba)

@@ -15,10 +15,8 @@ class ReadScan : public MainTest
 {
     Q_OBJECT
 public:
+    // Every line of the scans' library information is about scsi_Read_16.
     explicit ReadScan(_tDevice* device, QObject* parent = nullptr);
-
-    static constexpr uint64_t kBlockSectors = 64;
-    static constexpr uint64_t kUsbFallbackSectors = 15;
 
 signals:
     void changePercent(double);
@@ -37,9 +35,7 @@ protected:
     // Sends the progress when its two-decimal form changed; within one whole percent at most
     // every 100 ms, unless it is the scan's last step.
     void send_Percent(bool lastStep);
-    // Reads 64 sectors at lba of a drive behind USB: exactly 1 means the bridge refuses such
-    // transfers, and the scan steps by 15 sectors instead. Other drives: 64 without a read.
-    uint64_t usb_Step(uint64_t lba);
+    uint64_t usb_Step(uint64_t lba) { return usb_Transfer_Sectors(lba, buffer.data()); }
     int read_Sectors(uint64_t lba, uint32_t count);
     static void yield_To_Gui();
 

@@ -10,17 +10,11 @@ LogsApplication* logSanitize() { return LogsApplication::Instance(); }
 
 } // namespace
 
-SanitizeOverwrite::SanitizeOverwrite(_tDevice* dev, QObject* parent) : MainTest(dev, parent), maxLBA(dev->maxLBA)
+SanitizeOverwrite::SanitizeOverwrite(_tDevice* dev, QObject* parent)
+    : MainTest(dev, parent, "OSKNOPERATIONS_API int get_Sanitize_Progress()"), maxLBA(dev->maxLBA)
 {
-    descriptor->testName = "Sanitize Overwrite";
-    descriptor->showPhaseBar = false;
-    descriptor->testType = 14;
-}
-
-void SanitizeOverwrite::get_library_information(int rc)
-{
-    logSanitize()->kestrova_Log_Debug("Library information: OSKNOPERATIONS_API int get_Sanitize_Progress() returned: "
-                                      + QString::number(rc));
+    describe("Sanitize Overwrite", TestType::SanitizeOverwrite);
+    libraryLineDebug = true;
 }
 
 void SanitizeOverwrite::run()
@@ -48,20 +42,17 @@ int SanitizeOverwrite::execute()
     sanitizeFeaturesSupported features = {};
     const int rc = get_Sanitize_Device_Features(device, &features);
     if (rc > 0) {
-        logSanitize()->kestrova_Log_Debug(
-            "Library information: OSKNOPERATIONS_API int get_Sanitize_Device_Features() returned: "
-            + QString::number(rc));
+        log_Library_Result("OSKNOPERATIONS_API int get_Sanitize_Device_Features()", rc, true);
         logSanitize()->kestrova_Log_Error("Warning: SanitizeOverwrite::execute() UNABLE TO RUN for S/N: " + sn);
         emit change_Logs();
-        return 14;
+        return TestStatus::UnableToRun;
     }
     if (!features.overwrite) {
         emit changePercent(0);
-        logSanitize()->kestrova_Log_Debug("Library information: sanitizeFeaturesSupported->crypto returned: "
-                                          + QString::number(features.overwrite));
+        log_Library_Result("sanitizeFeaturesSupported->crypto", features.overwrite, true);
         logSanitize()->kestrova_Log_Error("Warning: SanitizeOverwrite::execute() UNABLE TO RUN for S/N: " + sn);
         emit change_Logs();
-        return 14;
+        return TestStatus::UnableToRun;
     }
     emit changePercent(0);
     // 4: one already runs in the drive (started before a restart of the program); follow it.
@@ -104,7 +95,7 @@ int SanitizeOverwrite::poll()
             logSanitize()->kestrova_Log_Info("Test information: SanitizeOverwrite::execute() - returned: SUCCESS for S/N: "
                                              + serial());
             emit change_Logs();
-            return 0;
+            return TestStatus::Pass;
         }
         // Not running, yet never reported done: it did not complete.
         if (sanitizeStatus != OSKN_SANITIZE_STATE_IN_PROGRESS)

@@ -13,7 +13,6 @@ public:
     explicit SanitizeOverwrite(_tDevice* device, QObject* parent = nullptr);
     ~SanitizeOverwrite() override { stop_Thread(); }
 
-    void get_library_information(int rc);
 
     // No movement of the drive's progress for this long (program time) ends the run FAIL: an
     // overwrite moves its progress every few seconds even on the largest drives.

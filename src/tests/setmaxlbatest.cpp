@@ -26,9 +26,7 @@ uint64_t restored_Max_LBA(_tDevice* device, uint64_t fallback)
 SetMaxLBATest::SetMaxLBATest(_tDevice* dev, unsigned long long value, bool restore, QObject* parent)
     : EraseTest(dev, "OSKNOPERATIONS_API int set_Max_LBA()", parent), newMaxLBA(value), restoreNative(restore)
 {
-    descriptor->testName = "Set Max LBA";
-    descriptor->showPhaseBar = false;
-    descriptor->testType = 12;
+    describe("Set Max LBA", TestType::SetMaxLba);
 }
 
 void SetMaxLBATest::abort()
@@ -45,7 +43,7 @@ int SetMaxLBATest::execute()
     emit change_Logs();
     if (abortRequested.load()) {
         abort();
-        return 5;
+        return TestStatus::Aborted;
     }
 
     int rc = set_Max_LBA(device, newMaxLBA, restoreNative);
@@ -64,7 +62,7 @@ int SetMaxLBATest::execute()
         get_library_information(0);
         logSetMax()->kestrova_Log_Debug("Test information: SetMaxLBA::execute() - returned: SUCCESS: for SN:" + sn);
         emit change_Logs();
-        return 0;
+        return TestStatus::Pass;
     }
     emit changePercent(0.0);
     get_library_information(rc);

@@ -14,24 +14,16 @@ constexpr uint8_t kSelfTestInProgress = 0x0F;
 
 } // namespace
 
-shortdst::shortdst(_tDevice* dev, QObject* parent) : MainTest(dev, parent)
+shortdst::shortdst(_tDevice* dev, QObject* parent)
+    : MainTest(dev, parent, "OSKNOPERATIONS_API int ata_Get_DST_Progress()")
 {
-    descriptor->testName = "Short DST Test";
-    descriptor->showPhaseBar = false;
-    descriptor->testType = 0;
+    describe("Short DST Test", TestType::ShortDst);
 }
 
 void shortdst::run()
 {
     emit changeStatus(execute());
     emit change_Logs();
-}
-
-void shortdst::get_library_information(int rc)
-{
-    logShortDst()->kestrova_Log_Info(
-        "Library information: OSKNOPERATIONS_API int ata_Get_DST_Progress() returned: "
-        + QString::number(rc));
 }
 
 int shortdst::execute()
@@ -49,7 +41,7 @@ int shortdst::execute()
         // A drive that cannot self-test is not a failed drive.
         if (rc == 14) {
             logShortDst()->kestrova_Log_Error("Warning: shortdst::execute() - returned: UNABLE TO RUN for SN: " + sn);
-            return 14;
+            return TestStatus::UnableToRun;
         }
         logShortDst()->kestrova_Log_Error("Warning: shortdst::execute() - returned: FAILURE for SN: " + sn);
         return 1;
@@ -71,7 +63,7 @@ int shortdst::execute()
             get_library_information(5);
             logShortDst()->kestrova_Log_Debug("Test information: Shor Drive Self Test - ABORTED");
             abort();
-            return 5;
+            return TestStatus::Aborted;
         }
         {
             QMutexLocker lock(&mutexShortDst);
@@ -86,12 +78,12 @@ int shortdst::execute()
     if (rc == 0 && status == 0) {
         get_library_information(0);
         logShortDst()->kestrova_Log_Debug("Test information: shortdst::execute() - returned: SUCCESS for SN: " + sn);
-        return 0;
+        return TestStatus::Pass;
     }
     if (rc == 14) {
         get_library_information(14);
         logShortDst()->kestrova_Log_Error("Warning: shortdst::execute() - returned: UNABLE TO RUN for SN: " + sn);
-        return 14;
+        return TestStatus::UnableToRun;
     }
     get_library_information(1);
     logShortDst()->kestrova_Log_Error("Warning: shortdst::execute() - returned: FAILURE for SN: " + sn);

@@ -15,7 +15,6 @@ public:
     explicit shortdst(_tDevice* device, QObject* parent = nullptr);
     ~shortdst() override { stop_Thread(); }
 
-    void get_library_information(int rc);
 
 signals:
     void changePercent(int);

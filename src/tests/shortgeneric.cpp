@@ -13,23 +13,19 @@ namespace {
 
 LogsApplication* logShortGeneric() { return LogsApplication::Instance(); }
 
-constexpr uint64_t kBlockSectors = 64;
 constexpr uint64_t kInnerBlockSectors = 30;
-constexpr uint64_t kUsbFallbackSectors = 15;
 constexpr int kRandomReads = 5000; // the loop makes one more
 
 } // namespace
 
 ShortGeneric::ShortGeneric(_tDevice* dev, QObject* parent)
-    : MainTest(dev, parent),
-      buffer(size_t(logical_Sector_Size(dev)) * kBlockSectors),
+    : MainTest(dev, parent, "OSKNPUBLIC_API int scsi_Read_16()"),
+      buffer(scan_Buffer_Bytes(dev)),
       span(uint64_t(double(dev->maxLBA) * 0.01)),
       maxLba(dev->maxLBA),
       serialNumber(serial())
 {
-    descriptor->testName = "Short Generic Test";
-    descriptor->showPhaseBar = true;
-    descriptor->testType = 1;
+    describe("Short Generic Test", TestType::ShortGeneric, true);
 }
 
 void ShortGeneric::run()
@@ -43,12 +39,6 @@ void ShortGeneric::abort()
     emit changeStatus(status);
 }
 
-void ShortGeneric::get_library_information(int rc)
-{
-    logShortGeneric()->kestrova_Log_Info("Library information: OSKNPUBLIC_API int scsi_Read_16() returned: "
-                                         + QString::number(rc));
-}
-
 uint64_t ShortGeneric::random_Lba(int r, uint64_t maxLba)
 {
     // The low 32 bits of the max LBA, read as a signed value, bound the draw. When they are all
@@ -59,11 +49,8 @@ uint64_t ShortGeneric::random_Lba(int r, uint64_t maxLba)
     return maxLba ? uint64_t(r) % maxLba : 0;
 }
 
-int ShortGeneric::read_At(uint64_t lba, bool locked)
+int ShortGeneric::read_At(uint64_t lba)
 {
-    if (!locked)
-        return scsi_Read_16(device, readProtect, dpo, fua, rarc, lba, groupNumber, transferLength,
-                            buffer.data());
     QMutexLocker lock(&mutexshort);
     return scsi_Read_16(device, readProtect, dpo, fua, rarc, lba, groupNumber, transferLength,
                         buffer.data());
@@ -89,23 +76,53 @@ int ShortGeneric::abort_Exit(Phase phase)
     get_library_information(5);
     logShortGeneric()->kestrova_Log_Debug(lines[phase]);
     emit change_Logs();
-    return 5;
+    return TestStatus::Aborted;
+}
+
+int ShortGeneric::scan(Phase phase, uint64_t first, uint64_t end, double before)
+{
+    currentLba = first;
+    // With an empty range there is nothing to read (and nothing to divide by).
+    if (end == first)
+        return 0;
+    if (abortRequested.load())
+        return abort_Exit(phase);
+    int sent = 0;
+    for (;;) {
+        if (currentLba + blockCount > end) {
+            blockCount = end - currentLba;
+            transferLength = uint32_t(blockCount);
+        }
+        lastResult = read_At(currentLba);
+        percent = double(currentLba + blockCount - first) / double(end - first) * 100.0;
+        // Only the first reads tell a drive that cannot read from one that fails.
+        if (lastResult == 14 && phase == OuterScan) {
+            get_library_information(14);
+            logShortGeneric()->kestrova_Log_Error("Warning: ShortGeneric::execute() - returned: UNABLE TO RUN for SN: "
+                                                  + serialNumber);
+            emit change_Logs();
+            return TestStatus::UnableToRun;
+        }
+        if (lastResult != 0)
+            return failure_Exit(currentLba);
+        if (int(percent) != sent) {
+            sent = int(percent);
+            emit changePercent(int(percent / 3 + before / 3), int(percent));
+        }
+        currentLba += blockCount;
+        if (currentLba >= end)
+            return 0;
+        if (abortRequested.load())
+            return abort_Exit(phase);
+    }
 }
 
 int ShortGeneric::execute()
 {
     logShortGeneric()->kestrova_Log_Debug("Starting test: Short Generic Test - SN: " + serialNumber);
 
-    if (device->interfaceType == OSKN_INTERFACE_USB) {
-        // Some bridges refuse 64-sector transfers: fall back to what they take.
-        blockCount = kBlockSectors;
-        transferLength = uint32_t(kBlockSectors);
-        lastResult = read_At(0, false);
-        if (lastResult == 1) {
-            blockCount = kUsbFallbackSectors;
-            transferLength = uint32_t(kUsbFallbackSectors);
-        }
-    }
+    blockCount = usb_Transfer_Sectors(0, buffer.data());
+    transferLength = uint32_t(blockCount);
 
     emit changeNameTest(3);
     logShortGeneric()->kestrova_Log_Debug("Starting test: Short Generic Test - Outer Scan");
@@ -119,38 +136,8 @@ int ShortGeneric::execute()
     }
 
     // Outer scan: LBAs [0, span).
-    int sent = 0;
-    currentLba = 0;
-    if (span > 0) {
-        if (abortRequested.load())
-            return abort_Exit(OuterScan);
-        for (;;) {
-            if (currentLba + blockCount > span) {
-                blockCount = span - currentLba;
-                transferLength = uint32_t(blockCount);
-            }
-            lastResult = read_At(currentLba);
-            percent = double(currentLba + blockCount) / double(span) * 100.0;
-            if (lastResult == 14) {
-                get_library_information(14);
-                logShortGeneric()->kestrova_Log_Error(
-                    "Warning: ShortGeneric::execute() - returned: UNABLE TO RUN for SN: " + serialNumber);
-                emit change_Logs();
-                return 14;
-            }
-            if (lastResult != 0)
-                return failure_Exit(currentLba);
-            if (int(percent) != sent) {
-                sent = int(percent);
-                emit changePercent(int(percent / 3), int(percent));
-            }
-            currentLba += blockCount;
-            if (currentLba >= span)
-                break;
-            if (abortRequested.load())
-                return abort_Exit(OuterScan);
-        }
-    }
+    if (const int end = scan(OuterScan, 0, span, 0.0))
+        return end;
     logShortGeneric()->kestrova_Log_Debug("Test information: Short Generic Test - Outer Scan finished - SN: "
                                           + serialNumber);
     const double outer = percent;
@@ -164,33 +151,8 @@ int ShortGeneric::execute()
     blockCount = kInnerBlockSectors;
     transferLength = uint32_t(kInnerBlockSectors);
     const uint64_t sectors = maxLba + 1;
-    const uint64_t start = sectors - span;
-    currentLba = start;
-    sent = 0;
-    // With span 0 there is nothing to read (and nothing to divide by).
-    if (span > 0) {
-        if (abortRequested.load())
-            return abort_Exit(InnerScan);
-        for (;;) {
-            if (currentLba + blockCount > sectors) {
-                blockCount = sectors - currentLba;
-                transferLength = uint32_t(blockCount);
-            }
-            lastResult = read_At(currentLba);
-            percent = double(currentLba + blockCount - start) / double(span) * 100.0;
-            if (lastResult != 0)
-                return failure_Exit(currentLba);
-            if (int(percent) != sent) {
-                sent = int(percent);
-                emit changePercent(int(percent / 3 + outer / 3), int(percent));
-            }
-            currentLba += blockCount;
-            if (currentLba >= sectors)
-                break;
-            if (abortRequested.load())
-                return abort_Exit(InnerScan);
-        }
-    }
+    if (const int end = scan(InnerScan, sectors - span, sectors, outer))
+        return end;
     logShortGeneric()->kestrova_Log_Debug("Test information: Short Generic Test - Inner Scan finished - SN: "
                                           + serialNumber);
     const double inner = percent;
@@ -203,7 +165,7 @@ int ShortGeneric::execute()
 
     transferLength = 1;
     const double base = 2 * inner / 3;
-    sent = 0;
+    int sent = 0;
     uint64_t lba = random_Lba(rand(), maxLba);
     for (int i = 0; i <= kRandomReads; ++i) {
         if (abortRequested.load())
@@ -225,5 +187,5 @@ int ShortGeneric::execute()
     logShortGeneric()->kestrova_Log_Debug("Test information: ShortGeneric::execute() - returned: SUCCESS for SN: "
                                           + serialNumber);
     emit change_Logs();
-    return 0;
+    return TestStatus::Pass;
 }

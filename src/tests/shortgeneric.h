@@ -20,7 +20,6 @@ public:
     explicit ShortGeneric(_tDevice* device, QObject* parent = nullptr);
     ~ShortGeneric() override { stop_Thread(); }
 
-    void get_library_information(int rc);
 
     // The LBA that a random draw r selects on a drive whose max LBA is maxLba.
     static uint64_t random_Lba(int r, uint64_t maxLba);
@@ -38,7 +37,11 @@ protected:
 private:
     enum Phase { OuterScan, InnerScan, RandomScan };
 
-    int read_At(uint64_t lba, bool locked = true);
+    int read_At(uint64_t lba);
+    // Reads [first, end) blockCount sectors at a time; the main bar shows a third of this
+    // phase's percentage on top of a third of the phase before's. 0 when all of it was read,
+    // else the test's result.
+    int scan(Phase phase, uint64_t first, uint64_t end, double before);
     int failure_Exit(uint64_t lba);
     int abort_Exit(Phase phase);
 

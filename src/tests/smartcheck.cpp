@@ -11,22 +11,15 @@ LogsApplication* logSmartCheck() { return LogsApplication::Instance(); }
 
 } // namespace
 
-SmartCheck::SmartCheck(_tDevice* dev, QObject* parent) : MainTest(dev, parent)
+SmartCheck::SmartCheck(_tDevice* dev, QObject* parent)
+    : MainTest(dev, parent, "OSKNOPERATIONS_API int run_SMART_Check()")
 {
-    descriptor->testName = "S.M.A.R.T. Check";
-    descriptor->showPhaseBar = false;
-    descriptor->testType = 3;
+    describe("S.M.A.R.T. Check", TestType::SmartCheck);
 }
 
 void SmartCheck::run()
 {
     emit changeStatus(execute());
-}
-
-void SmartCheck::get_library_information(int rc)
-{
-    logSmartCheck()->kestrova_Log_Info("Library information: OSKNOPERATIONS_API int run_SMART_Check() returned: "
-                                       + QString::number(rc));
 }
 
 void SmartCheck::abort()
@@ -46,7 +39,7 @@ int SmartCheck::execute()
     if (abortRequested.load()) {
         logSmartCheck()->kestrova_Log_Debug("Test information: S.M.A.R.T. Check - ABORTED");
         abort();
-        return 5;
+        return TestStatus::Aborted;
     }
 
     int rc;
@@ -60,14 +53,14 @@ int SmartCheck::execute()
         get_library_information(0);
         logSmartCheck()->kestrova_Log_Debug("Test information: SmartCheck::execute() - returned: SUCCESS for SN: " + sn);
         emit change_Logs();
-        return 0;
+        return TestStatus::Pass;
     }
     emit changePercent(0.0);
     if (rc == 2 || rc == 14) {
         get_library_information(14);
         logSmartCheck()->kestrova_Log_Error("Warning: SmartCheck::execute() - returned: UNABLE TO RUN for SN: " + sn);
         emit change_Logs();
-        return 14;
+        return TestStatus::UnableToRun;
     }
     get_library_information(1);
     logSmartCheck()->kestrova_Log_Error("Warning: SmartCheck::execute() - returned: FAILURE for SN: " + sn);

@@ -15,7 +15,6 @@ public:
     explicit SmartCheck(_tDevice* device, QObject* parent = nullptr);
     ~SmartCheck() override { stop_Thread(); }
 
-    void get_library_information(int rc);
 
 signals:
     void changePercent(double);

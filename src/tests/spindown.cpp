@@ -9,22 +9,14 @@ LogsApplication* logSpinDown() { return LogsApplication::Instance(); }
 
 } // namespace
 
-SpinDown::SpinDown(_tDevice* dev, QObject* parent) : MainTest(dev, parent)
+SpinDown::SpinDown(_tDevice* dev, QObject* parent) : MainTest(dev, parent, "OSKNPUBLIC_API int spin_down_drive()")
 {
-    descriptor->testName = "Spin Down";
-    descriptor->showPhaseBar = false;
-    descriptor->testType = 8;
+    describe("Spin Down", TestType::SpinDown);
 }
 
 void SpinDown::run()
 {
     emit changeStatus(execute());
-}
-
-void SpinDown::get_library_information(int rc)
-{
-    logSpinDown()->kestrova_Log_Info("Library information: OSKNPUBLIC_API int spin_down_drive() returned: "
-                                     + QString::number(rc));
 }
 
 void SpinDown::abort()
@@ -44,7 +36,7 @@ int SpinDown::execute()
     if (abortRequested.load()) {
         logSpinDown()->kestrova_Log_Debug("Test information: Spin down - ABORTED");
         abort();
-        return 5;
+        return TestStatus::Aborted;
     }
 
     const int rc = spin_down_drive(device, false);
@@ -53,14 +45,14 @@ int SpinDown::execute()
         get_library_information(0);
         logSpinDown()->kestrova_Log_Debug("Test information: SpinDown::execute() - returned: SUCCESS for SN:" + sn);
         emit change_Logs();
-        return 0;
+        return TestStatus::Pass;
     }
     emit changePercent(0.0);
     get_library_information(rc);
     if (rc == 2 || rc == 14) {
         logSpinDown()->kestrova_Log_Error("Warning: SpinDown::execute() - returned: UNABLE TO RUN for SN:" + sn);
         emit change_Logs();
-        return 14;
+        return TestStatus::UnableToRun;
     }
     logSpinDown()->kestrova_Log_Error("Warning: SpinDown::execute() - returned: FAIL for SN:" + sn);
     emit change_Logs();

@@ -10,7 +10,6 @@ public:
     explicit SpinDown(_tDevice* device, QObject* parent = nullptr);
     ~SpinDown() override { stop_Thread(); }
 
-    void get_library_information(int rc);
 
 signals:
     void changePercent(double);

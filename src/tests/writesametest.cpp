@@ -17,11 +17,13 @@ LogsApplication* logWriteSame() { return LogsApplication::Instance(); }
 } // namespace
 
 WriteSameTest::WriteSameTest(_tDevice* dev, unsigned long long start, unsigned long long end, QObject* parent)
-    : MainTest(dev, parent), serial(device_Serial_Number(dev)), endLBA(end), startLBA(start), pieceStart(start)
+    : MainTest(dev, parent, "OSKNOPERATIONS_API int writesame()"),
+      serial(device_Serial_Number(dev)),
+      endLBA(end),
+      startLBA(start),
+      pieceStart(start)
 {
-    descriptor->testName = "Write Same";
-    descriptor->showPhaseBar = false;
-    descriptor->testType = 9;
+    describe("Write Same", TestType::WriteSame);
     pollInterval = time_Temp();
     // The interval is program time: a scaled clock polls as often in drive time.
     const double scale = get_Time_Scale() > 0 ? get_Time_Scale() : 1.0;
@@ -31,12 +33,6 @@ WriteSameTest::WriteSameTest(_tDevice* dev, unsigned long long start, unsigned l
 WriteSameTest::~WriteSameTest()
 {
     stop_Thread();
-}
-
-void WriteSameTest::get_library_information(int rc)
-{
-    logWriteSame()->kestrova_Log_Info("Library information: OSKNOPERATIONS_API int writesame() returned: "
-                                      + QString::number(rc));
 }
 
 int WriteSameTest::time_Temp()
@@ -100,9 +96,7 @@ int WriteSameTest::execute()
     if (!is_Write_Same_Supported(device, startLBA, firstPiece, &most)) {
         most = 0;
         const bool again = is_Write_Same_Supported(device, startLBA, firstPiece, &most);
-        logWriteSame()->kestrova_Log_Debug(
-            "Library information: OSKNOPERATIONS_API bool is_Write_Same_Supported() returned: "
-            + QString::number(int(again)));
+        log_Library_Result("OSKNOPERATIONS_API bool is_Write_Same_Supported()", int(again), true);
         logWriteSame()->kestrova_Log_Error("Warning: WriteSame::execute() - returned: UNABLE TO RUN for SN: " + serial);
         emit change_Logs();
         return result;
@@ -194,6 +188,6 @@ void WriteSameTest::abort()
     abortRequested.store(true);
     get_library_information(5);
     logWriteSame()->kestrova_Log_Debug("Test information: Write Same - ABORTED");
-    emit changeStatus(5);
+    emit changeStatus(TestStatus::Aborted);
     quit();
 }

@@ -21,7 +21,6 @@ public:
     WriteSameTest(_tDevice* device, unsigned long long startLBA, unsigned long long endLBA, QObject* parent = nullptr);
     ~WriteSameTest() override;
 
-    void get_library_information(int rc);
     int time_Temp();
     bool is_Polling() const { return progressTimerId != 0; }
 
