@@ -256,6 +256,86 @@ private slots:
         QTRY_COMPARE(MainTest::live_Count(), 0);
     }
 
+    void writeSameFromTheWindow()
+    {
+        QJsonArray drives{drive("W1", 1000), drive("W2", 800), drive("W3", 800)};
+        for (int i = 0; i < 3; ++i) {
+            QJsonObject d = drives[i].toObject();
+            d["writeSame"] = i < 2;
+            drives[i] = d;
+        }
+        use_Virtual_Drives(dir, "writesame.json", drives);
+        KV4L w;
+        const QVector<device*> p = w.getDevicesList();
+        for (device* d : p) {
+            QVERIFY(fill(d->get_tDevice(), 0, d->get_tDevice()->maxLBA));
+            check(d);
+        }
+        int from = log_Size();
+        trigger_Confirmed(w, "on_actionWriteSame_triggered");
+        QCOMPARE(log_Since(from), (QStringList{"Called: Write Same", "Write Same S/N: W1 Max LBA: 1000",
+                                               "Write Same S/N: W2 Max LBA: 800", "Write Same S/N: W3 Max LBA: 800",
+                                               "Quantity of devices selected to test: 3",
+                                               "Test information: Write Same S/N: W3 - Max LBA: 800"}));
+        EraseRangeUI* range = shown_Dialog<EraseRangeUI>();
+        QVERIFY(range);
+        QCOMPARE(range->windowTitle(), QString("Write Same"));
+        QCOMPARE(range->findChild<QLineEdit*>("lbMaxLBAfield")->text(), QString("800"));
+        QTest::keyClicks(range->findChild<QLineEdit*>("inStart"), "10");
+        QTest::keyClicks(range->findChild<QLineEdit*>("inEnd"), "700");
+        from = log_Size();
+        range->findChild<QPushButton*>("btnOK")->click();
+        QCOMPARE(log_Since(from).mid(0, 2), (QStringList{"Initial LBA: 10", "Last LBA: 700"}));
+        for (device* d : p)
+            QVERIFY(!d->findChild<QPushButton*>("progressStatus")->isEnabled()); // nothing to abort
+        QTRY_VERIFY_WITH_TIMEOUT(p[0]->isTest() == 1 && p[1]->isTest() == 1 && p[2]->isTest() == 1, 30000);
+        for (int i = 0; i < 2; ++i) {
+            QCOMPARE(bar(p[i]), QString("PASS %p%"));
+            QVERIFY(all_Zero(p[i]->get_tDevice(), 10, 700));
+            QVERIFY(!all_Zero(p[i]->get_tDevice(), 9, 9) && !all_Zero(p[i]->get_tDevice(), 701, 701));
+        }
+        QVERIFY(bar(p[2]).startsWith("UNABLE"));
+        QVERIFY(!all_Zero(p[2]->get_tDevice(), 10, 10));
+        QTRY_COMPARE(MainTest::live_Count(), 0);
+    }
+
+    void sanitizeErasesFromTheMenu()
+    {
+        QJsonObject crypto = drive("C1", 999);
+        crypto["sanitize"] = QJsonObject{{"crypto", true}};
+        QJsonObject overwrite = drive("O1", 999);
+        overwrite["sanitize"] = QJsonObject{{"overwrite", true}, {"seconds", 20}};
+        use_Virtual_Drives(dir, "sanitize.json", QJsonArray{crypto, overwrite});
+        KV4L w;
+        const QVector<device*> p = w.getDevicesList();
+        for (device* d : p)
+            QVERIFY(fill(d->get_tDevice(), 0, 999));
+        check(p[0]);
+        int from = log_Size();
+        trigger_Confirmed(w, "on_actionErase_Sanitize_Crypto_triggered");
+        QCOMPARE(log_Since(from).first(), QString("Called: Erase Crypto"));
+        QVERIFY(!p[0]->findChild<QPushButton*>("progressStatus")->isEnabled());
+        QTRY_VERIFY_WITH_TIMEOUT(p[0]->isTest() == 1, 30000);
+        QCOMPARE(bar(p[0]), QString("PASS %p%"));
+
+        check(p[0]);
+        check(p[1]);
+        from = log_Size();
+        trigger_Confirmed(w, "on_actionErase_Sanitize_Overwrite_triggered");
+        QCOMPARE(log_Since(from).first(), QString("Called: Sanitize Overwrite Erase"));
+        QTRY_VERIFY_WITH_TIMEOUT(p[1]->isTest() == 1, 30000);
+        QCOMPARE(bar(p[1]), QString("PASS %p%"));
+        // The crypto-only drive cannot overwrite.
+        QVERIFY(bar(p[0]).startsWith("UNABLE"));
+        std::vector<uint8_t> data(p[0]->get_tDevice()->logicalSectorSize);
+        for (device* d : p)
+            for (uint64_t lba : {0, 500, 999}) {
+                QCOMPARE(scsi_Read_16(d->get_tDevice(), 0, false, false, false, lba, 0, 1, data.data()), 0);
+                QVERIFY(std::count(data.begin(), data.end(), uint8_t(0x5A)) < int(data.size()) / 2);
+            }
+        QTRY_COMPARE(MainTest::live_Count(), 0);
+    }
+
     void psidRevert()
     {
         const QString psid = "0123456789ABCDEFGHIJKLMNOPQRSTUV";

@@ -295,6 +295,10 @@ void device::change_Progress_Value(int fullTest, int value)
 
 void device::change_Progress_Value(double value)
 {
+    // Progress is queued and a timer-driven test gives its verdict directly: a value that arrives
+    // after the verdict is the finished test's last, and must not cover the result.
+    if (readyForTest != 0)
+        return;
     progressValue = value;
     const QString p2 = QString::number(value, 'f', 2);
     ui->progressBar->setValue(QString::number(value, 'f', 0).toInt());

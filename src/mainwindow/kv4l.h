@@ -104,6 +104,8 @@ private slots:
     void on_actionErase_Time_triggered();
     void execute_eraseRange(uint64_t initLBA, uint64_t lastLBA);
     void get_Erase_Time(int time, uint64_t LBA);
+    void on_actionWriteSame_triggered();
+    void execute_WriteSame(uint64_t initLBA, uint64_t lastLBA);
     // Operations the drive performs itself (kv4l_drive.cpp).
     void on_actionErase_PSID_triggered();
     void execute_PSID(QString key);

@@ -12,6 +12,7 @@
 #include "eraserangeui.h"
 #include "erasetime.h"
 #include "erasetimetest.h"
+#include "writesametest.h"
 
 namespace {
 
@@ -129,4 +130,49 @@ void KV4L::get_Erase_Time(int time, uint64_t LBA)
         return;
     dispatch([=](device* p) { return new EraseTimeTest(p->get_tDevice(), LBA, time); },
              [](MainTest* t, device* p) { wire_Erase(static_cast<EraseTest*>(t), p, true); });
+}
+
+void KV4L::on_actionWriteSame_triggered()
+{
+    if (!confirm_Dangerous("Called: Write Same", "Write same test rejected by user"))
+        return;
+    device* bound = bounding_Drive(
+        [](device* p) { return p->can_test(); },
+        [](device* p) {
+            logKV4L->kestrova_Log_Debug("Write Same S/N: " + device_Serial_Number(p->get_tDevice())
+                                        + " Max LBA: " + QString::number(p->get_tDevice()->maxLBA));
+        },
+        "Device without permission to perform the write same.");
+    if (!bound)
+        return;
+    logKV4L->kestrova_Log_Debug("Test information: Write Same S/N: " + device_Serial_Number(bound->get_tDevice())
+                                + " - Max LBA: " + QString::number(bound->get_tDevice()->maxLBA));
+    viewLog->print_Logs();
+    auto* dialog = new EraseRangeUI(bound->get_tDevice()->maxLBA);
+    dialog->SetTitle("Write Same");
+    connect(dialog, &EraseRangeUI::execute_eraseRange, this, &KV4L::execute_WriteSame);
+    show_Unowned(dialog);
+}
+
+void KV4L::execute_WriteSame(uint64_t initLBA, uint64_t lastLBA)
+{
+    if (lastLBA <= initLBA) {
+        logKV4L->kestrova_Log_Debug("Invalid values");
+        return;
+    }
+    if (over_Limit(false))
+        return;
+    logKV4L->kestrova_Log_Debug("Initial LBA: " + QString::number(initLBA));
+    logKV4L->kestrova_Log_Debug("Last LBA: " + QString::number(lastLBA));
+    dispatch([=](device* p) { return new WriteSameTest(p->get_tDevice(), initLBA, lastLBA); },
+             [=](MainTest* t, device* p) {
+                 auto* test = static_cast<WriteSameTest*>(t);
+                 // The drive rewrites the range on its own: there is nothing to abort.
+                 p->disables_Abort();
+                 QObject::connect(test, &WriteSameTest::changePercent, p,
+                                  QOverload<double>::of(&device::change_Progress_Value), Qt::QueuedConnection);
+                 QObject::connect(test, &WriteSameTest::changeTimeEstimate, p,
+                                  QOverload<QString>::of(&device::change_Progress_Value), Qt::QueuedConnection);
+                 p->log_input_Values(initLBA, lastLBA);
+             });
 }
