@@ -70,6 +70,11 @@ void WriteSameTest::run()
     if (finalStatus != 0) {
         stop_Polling();
         emit changeStatus(finalStatus);
+    } else {
+        // The timer reports the end; the thread stays until then, as the test is released when
+        // its thread ends and must not be released under its timer.
+        while (!reported.load() && !abortRequested.load())
+            QThread::msleep(20);
     }
     quit();
 }
@@ -152,6 +157,7 @@ void WriteSameTest::finish(int status, const QString& why)
     }
     emit change_Logs();
     emit changeStatus(status);
+    reported.store(true);
 }
 
 void WriteSameTest::timerEvent(QTimerEvent* event)

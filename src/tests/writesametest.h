@@ -62,6 +62,7 @@ private:
 
     // Shared between the thread that starts the first piece and the timer.
     std::atomic<bool> started{false};
+    std::atomic<bool> reported{false}; // the timer gave the verdict
     uint64_t pieceStart = 0;
     double piecePercent = 0.0; // of the piece the drive works on
     double lastPercent = -1;
