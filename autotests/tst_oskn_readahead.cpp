@@ -172,9 +172,9 @@ class TestOsknReadAhead : public QObject {
 private slots:
     void initTestCase()
     {
-        // Pairs of identical drives: the first read plainly, the second with FUA. 20017 sectors
-        // (not a multiple of 64), unreadable sectors together in one call, alone, at a window's
-        // first sector and at the last LBA.
+        // Pairs of identical drives: the first read plainly, the second with FUA. 40017 sectors
+        // (not a multiple of 64), unreadable sectors together in one call, alone and at the last
+        // LBA, and windows that read well between them.
         const char* pair = R"(
   { "name": "%1-%2", "serial": "%1-%2", "maxLba": %3, "logicalSectorSize": %4, "physicalSectorSize": %4,
     "unreadableSectors": [ %5{ "lba": %3, "permanent": true } ] })";
@@ -183,7 +183,7 @@ private slots:
         for (const char* kind : {"RA", "RB"})
             for (const char* which : {"PLAIN", "FUA"})
                 drives << QString(pair)
-                              .arg(kind, which, QString::number(kind[1] == 'A' ? 20016 : 5016),
+                              .arg(kind, which, QString::number(kind[1] == 'A' ? 40016 : 5016),
                                    kind[1] == 'A' ? "512" : "4096", kind[1] == 'A' ? "3000, 3001, 4160, 9999, " : "3000, 3001, 4160, ");
         drives << R"(
   { "name": "w", "serial": "RW", "maxLba": 20000 })";

@@ -3,8 +3,9 @@
 #include <algorithm>
 #include <chrono>
 #include <cstring>
+#include <vector>
 
-#include "cdb.h"
+#include "device.h"
 #include "oskn_return.h"
 
 namespace oskn {
@@ -97,12 +98,18 @@ int ReadAhead::direct(const Call& call, const MediumRead& medium)
     return medium(call.lba, call.count, call.data);
 }
 
-int ReadAhead::read(const Call& call, const Drive& drive, const MediumRead& medium)
+int ReadAhead::read(const Call& call, const Geometry& drive, const MediumRead& medium, const WindowRead& window)
 {
     const std::thread::id self = std::this_thread::get_id();
     const bool sequential = call.lba == next_ && self == reader_;
+    // The stream's own exact reads and single-sector re-reads of a failed piece keep the
+    // window for the calls after the piece.
+    const bool inFailedPiece = valid_ && self == reader_ && call.lba >= failStart_ &&
+                               call.lba + call.count <= failEnd_ && failStart_ >= start_ && failEnd_ <= end_;
     next_ = call.lba + call.count;
     reader_ = self;
+    if (inFailedPiece)
+        return direct(call, medium);
     if (!sequential || !call.plain || call.count < 2) {
         // Random reads, re-reads of single sectors and the start of a stream go as they are.
         forget_Window();
@@ -111,19 +118,22 @@ int ReadAhead::read(const Call& call, const Drive& drive, const MediumRead& medi
 
     const uint64_t now = steady_Ns();
     const uint64_t end = call.lba + call.count;
+    const bool failing = call.lba < failEnd_ && end > failStart_;
     if (valid_ && now - readAt_ <= kLifetimeNs && call.lba >= start_ && end <= end_) {
+        if (failing) // the window's pieces that came stay good for the calls after these
+            return direct(call, medium);
         std::memcpy(call.data, buffer_.data() + (call.lba - start_) * drive.sectorSize,
                     size_t(call.count) * drive.sectorSize);
         return OSKN_SUCCESS;
     }
     valid_ = false;
-    if (call.lba < failEnd_ && end > failStart_)
+    if (failing)
         return direct(call, medium);
 
     // A new window from this call on: whole calls of this size, up to the max LBA, short of a
-    // span known to fail, within what the system passes in one command.
-    uint64_t limit = std::min<uint64_t>({drive.transferLimit ? drive.transferLimit : kWindowBytes,
-                                         kWindowBytes, refusedLimit_});
+    // span known to fail, in pieces the system passes in one command.
+    const uint64_t piece = std::min<uint64_t>(drive.transferLimit ? drive.transferLimit : kWindowBytes, refusedLimit_);
+    const uint64_t limit = std::min<uint64_t>(kWindowBytes, piece * kPieces);
     uint64_t sectors = limit / drive.sectorSize / call.count * call.count;
     if (drive.maxLba < call.lba + sectors)
         sectors = drive.maxLba + 1 - call.lba; // to the end of the drive: the last call fits
@@ -135,21 +145,70 @@ int ReadAhead::read(const Call& call, const Drive& drive, const MediumRead& medi
     const size_t bytes = size_t(sectors) * drive.sectorSize;
     if (buffer_.size() < bytes)
         buffer_.resize(size_t(limit)); // limit >= bytes: one allocation serves the stream
-    const int rc = medium(call.lba, uint32_t(sectors), buffer_.data());
-    if (rc != OSKN_SUCCESS) {
-        failStart_ = call.lba;
-        failEnd_ = call.lba + sectors;
-        // A medium or hardware error is the drive's data; anything else may be the size.
-        if (rc != OSKN_COMMAND_FAILURE)
-            refusedLimit_ = uint32_t(std::max<uint64_t>(limit / 2, 1));
-        return direct(call, medium);
-    }
+    uint64_t failStart = 0, failEnd = 0;
+    const int rc = window(call.lba, uint32_t(sectors), buffer_.data(),
+                          uint32_t(std::max<uint64_t>(piece / drive.sectorSize, 1)), failStart, failEnd);
     valid_ = true;
     start_ = call.lba;
     end_ = call.lba + sectors;
     readAt_ = now;
+    if (rc != OSKN_SUCCESS) {
+        failStart_ = failStart;
+        failEnd_ = failEnd;
+        // The command refused as it was (not the medium, not a drive gone): maybe its size.
+        if (rc == OSKN_FAILURE || rc == OSKN_OS_PASSTHROUGH_FAILURE || rc == OSKN_INCOMPLETE)
+            refusedLimit_ = uint32_t(std::max<uint64_t>(piece / 2, 1));
+        if (call.lba < failEnd_ && end > failStart_)
+            return direct(call, medium);
+    }
     std::memcpy(call.data, buffer_.data(), size_t(call.count) * drive.sectorSize);
     return OSKN_SUCCESS;
+}
+
+int read_In_Pieces(Drive& drive, uint64_t lba, uint32_t count, uint8_t* data, uint32_t sectorSize,
+                   uint32_t pieceSectors, uint64_t& failStart, uint64_t& failEnd)
+{
+    failStart = lba;
+    failEnd = lba + count;
+    if (!drive.channel)
+        return OSKN_DEVICE_GONE;
+    const size_t n = (count + pieceSectors - 1) / pieceSectors;
+    std::vector<Cdb> cdbs(n);
+    std::vector<ScsiCommand> commands(n);
+    std::vector<TransportResult> results(n);
+    for (size_t i = 0; i < n; ++i) {
+        const uint64_t at = lba + uint64_t(i) * pieceSectors;
+        const uint32_t length = uint32_t(std::min<uint64_t>(pieceSectors, lba + count - at));
+        const bool fits10 = at + length <= 0x100000000ull && length <= 0xFFFF;
+        cdbs[i] = drive.tenByteCommands && fits10 ? cdb::read_10(0, false, false, false, uint32_t(at), uint16_t(length), 0)
+                                                  : cdb::read_16(0, false, false, false, at, length, 0);
+        ScsiCommand& c = commands[i];
+        c.cdb = cdbs[i].bytes;
+        c.cdbLength = cdbs[i].length;
+        c.direction = DataDirection::In;
+        c.data = data + (at - lba) * sectorSize;
+        c.dataLength = length * sectorSize;
+        c.timeoutSeconds = TimeoutLong;
+    }
+    {
+        std::lock_guard<std::recursive_mutex> guard(drive.state->lock);
+        drive.channel->execute_All(commands.data(), n, results.data());
+    }
+    int first = OSKN_SUCCESS;
+    for (size_t i = 0; i < n; ++i) {
+        const ScsiCommand& c = commands[i];
+        const int rc = map_Command_Result(results[i], c, parse_Sense(c.sense, std::min<uint32_t>(c.senseLength, sizeof c.sense)),
+                                          false);
+        if (rc == OSKN_SUCCESS)
+            continue;
+        const uint64_t at = lba + uint64_t(i) * pieceSectors;
+        if (first == OSKN_SUCCESS)
+            failStart = at;
+        failEnd = std::min<uint64_t>(at + pieceSectors, lba + count);
+        if (first == OSKN_SUCCESS)
+            first = rc;
+    }
+    return first;
 }
 
 } // namespace oskn

@@ -41,6 +41,13 @@ public:
     virtual TransportResult execute(ScsiCommand& command) = 0;
     // The most data the system passes in one command, in bytes; 0 when it does not say.
     virtual uint32_t max_Transfer_Bytes() const { return 0; }
+    // Commands the drive may have in flight together (the pieces of one read); by default
+    // one after the other.
+    virtual void execute_All(ScsiCommand* commands, size_t count, TransportResult* results)
+    {
+        for (size_t i = 0; i < count; ++i)
+            results[i] = execute(commands[i]);
+    }
 };
 
 // What enumeration learns before any command is sent.

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <atomic>
+#include <condition_variable>
+#include <functional>
 #include <cerrno>
 #include <filesystem>
 #include <fstream>
@@ -9,6 +11,7 @@
 #include <mutex>
 
 #include <fcntl.h>
+#include <pthread.h>
 #include <scsi/sg.h>
 #include <sys/ioctl.h>
 #include <unistd.h>
@@ -51,27 +54,158 @@ bool has_Component(const std::string& path, const std::string& prefix)
     return false;
 }
 
+// A few threads kept for a channel's life, to have several commands in flight at once; small
+// stacks, as every drive may have its own on a 32-bit system.
+class Workers {
+public:
+    ~Workers()
+    {
+        {
+            std::lock_guard<std::mutex> guard(mutex_);
+            stop_ = true;
+        }
+        wake_.notify_all();
+        for (pthread_t t : threads_)
+            ::pthread_join(t, nullptr);
+    }
+
+    // Runs job(i) for every i below n, the calling thread taking its share; returns when all
+    // are done. Without threads (none could be made) the caller runs them all.
+    void run(size_t n, const std::function<void(size_t)>& job)
+    {
+        grow(n - 1);
+        std::unique_lock<std::mutex> lock(mutex_);
+        job_ = &job;
+        next_ = 0;
+        count_ = n;
+        pending_ = n;
+        wake_.notify_all();
+        while (next_ < count_) {
+            const size_t i = next_++;
+            lock.unlock();
+            job(i);
+            lock.lock();
+            --pending_;
+        }
+        done_.wait(lock, [this] { return pending_ == 0; });
+        job_ = nullptr;
+    }
+
+private:
+    static constexpr size_t kMaxThreads = 7; // eight in flight with the caller, as the kernel queues a large read
+
+    void grow(size_t wanted)
+    {
+        wanted = std::min(wanted, kMaxThreads);
+        while (threads_.size() < wanted) {
+            pthread_attr_t attr;
+            ::pthread_attr_init(&attr);
+            ::pthread_attr_setstacksize(&attr, 256 * 1024);
+            pthread_t thread;
+            const int rc = ::pthread_create(&thread, &attr, &Workers::main, this);
+            ::pthread_attr_destroy(&attr);
+            if (rc != 0)
+                return;
+            threads_.push_back(thread);
+        }
+    }
+    static void* main(void* self)
+    {
+        static_cast<Workers*>(self)->loop();
+        return nullptr;
+    }
+    void loop()
+    {
+        std::unique_lock<std::mutex> lock(mutex_);
+        for (;;) {
+            wake_.wait(lock, [this] { return stop_ || (job_ && next_ < count_); });
+            if (stop_)
+                return;
+            const size_t i = next_++;
+            const std::function<void(size_t)>* job = job_;
+            lock.unlock();
+            (*job)(i);
+            lock.lock();
+            if (--pending_ == 0)
+                done_.notify_one();
+        }
+    }
+
+    std::vector<pthread_t> threads_;
+    std::mutex mutex_;
+    std::condition_variable wake_, done_;
+    const std::function<void(size_t)>* job_ = nullptr;
+    size_t next_ = 0, count_ = 0, pending_ = 0;
+    bool stop_ = false;
+};
+
 class SgChannel : public DeviceChannel {
 public:
     explicit SgChannel(std::string path) : path_(std::move(path)) {}
-    uint32_t max_Transfer_Bytes() const override { return maxTransfer_.load(); }
-    void set_Max_Transfer_Bytes(uint32_t bytes) { maxTransfer_.store(bytes); }
     ~SgChannel() override
     {
         if (fd_ >= 0)
             ::close(fd_);
     }
+    uint32_t max_Transfer_Bytes() const override { return maxTransfer_.load(); }
+    void set_Max_Transfer_Bytes(uint32_t bytes) { maxTransfer_.store(bytes); }
 
     TransportResult execute(ScsiCommand& command) override
     {
         std::lock_guard<std::mutex> guard(mutex_);
-        if (fd_ < 0) {
-            fd_ = ::open(path_.c_str(), O_RDWR | O_NONBLOCK | O_CLOEXEC);
-            if (fd_ < 0)
-                return (errno == ENOENT || errno == ENXIO || errno == ENODEV)
-                           ? TransportResult::NoDevice
-                           : TransportResult::OsFailure;
+        TransportResult result;
+        if (!open_Locked(result))
+            return result;
+        int error = 0;
+        result = sg_Io(command, error);
+        closed_If_Gone(error);
+        return result;
+    }
+
+    // The commands go to the kernel together, one SG_IO each from its own thread: the kernel
+    // queues them to the drive as it queues the pieces of one large read of its own.
+    void execute_All(ScsiCommand* commands, size_t count, TransportResult* results) override
+    {
+        if (count < 2) {
+            for (size_t i = 0; i < count; ++i)
+                results[i] = execute(commands[i]);
+            return;
         }
+        std::lock_guard<std::mutex> guard(mutex_);
+        TransportResult result;
+        if (!open_Locked(result)) {
+            std::fill(results, results + count, result);
+            return;
+        }
+        std::vector<int> errors(count, 0);
+        workers_.run(count, [&](size_t i) { results[i] = sg_Io(commands[i], errors[i]); });
+        for (int error : errors)
+            closed_If_Gone(error);
+    }
+
+private:
+    bool open_Locked(TransportResult& result)
+    {
+        if (fd_ >= 0)
+            return true;
+        fd_ = ::open(path_.c_str(), O_RDWR | O_NONBLOCK | O_CLOEXEC);
+        if (fd_ >= 0)
+            return true;
+        result = (errno == ENOENT || errno == ENXIO || errno == ENODEV) ? TransportResult::NoDevice
+                                                                         : TransportResult::OsFailure;
+        return false;
+    }
+    void closed_If_Gone(int error)
+    {
+        if ((error == ENODEV || error == ENXIO) && fd_ >= 0) {
+            ::close(fd_);
+            fd_ = -1;
+        }
+    }
+
+    // One SG_IO on the open node; error is the ioctl's errno when it failed.
+    TransportResult sg_Io(ScsiCommand& command, int& error) const
+    {
         sg_io_hdr_t io = {};
         io.interface_id = 'S';
         io.cmd_len = command.cdbLength;
@@ -95,13 +229,8 @@ public:
             break;
         }
         if (::ioctl(fd_, SG_IO, &io) < 0) {
-            const int error = errno;
-            if (error == ENODEV || error == ENXIO) {
-                ::close(fd_);
-                fd_ = -1;
-                return TransportResult::NoDevice;
-            }
-            return TransportResult::OsFailure;
+            error = errno;
+            return (error == ENODEV || error == ENXIO) ? TransportResult::NoDevice : TransportResult::OsFailure;
         }
         command.scsiStatus = io.status;
         command.senseLength = io.sb_len_wr;
@@ -118,11 +247,11 @@ public:
         return TransportResult::Delivered;
     }
 
-private:
     std::string path_;
     std::mutex mutex_;
     int fd_ = -1;
     std::atomic<uint32_t> maxTransfer_{0};
+    Workers workers_;
 };
 
 class LinuxTransport : public Transport {

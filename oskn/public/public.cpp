@@ -225,13 +225,18 @@ int scsi_Read_16(_tDevice* device, uint8_t rdProtect, bool dpo, bool fua, bool r
     request.count = transferLength;
     request.data = ptrData;
     request.plain = rdProtect == 0 && !dpo && !fua && !rarc && groupNumber == 0;
-    const ReadAhead::Drive geometry{sectorSize, device->maxLBA, drive.channel ? drive.channel->max_Transfer_Bytes() : 0};
+    const ReadAhead::Geometry geometry{sectorSize, device->maxLBA, drive.channel ? drive.channel->max_Transfer_Bytes() : 0};
     std::lock_guard<std::recursive_mutex> guard(drive.state->lock);
-    return drive.state->readAhead.read(request, geometry, [&](uint64_t at, uint32_t count, uint8_t* data) {
-        return transfer_Result(read_Write(drive, false, rdProtect, dpo, fua, rarc, at, groupNumber, count, data,
-                                          count * sectorSize),
-                               count);
-    });
+    return drive.state->readAhead.read(
+        request, geometry,
+        [&](uint64_t at, uint32_t count, uint8_t* data) {
+            return transfer_Result(read_Write(drive, false, rdProtect, dpo, fua, rarc, at, groupNumber, count, data,
+                                              count * sectorSize),
+                                   count);
+        },
+        [&](uint64_t at, uint32_t count, uint8_t* data, uint32_t piece, uint64_t& failStart, uint64_t& failEnd) {
+            return read_In_Pieces(drive, at, count, data, sectorSize, piece, failStart, failEnd);
+        });
 }
 
 int scsi_Write_16(_tDevice* device, uint8_t wrProtect, bool dpo, bool fua, uint64_t lba,
