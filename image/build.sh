@@ -163,6 +163,8 @@ grub-mkimage -O i386-pc-eltorito -p /boot/grub -c "$work/early.cfg" -o "$iso/boo
 grub-mkimage -O x86_64-efi -p /boot/grub -c "$work/early.cfg" -o "$work/bootx64.efi" $modules
 efi=$work/efi.img
 rm -f "$efi" && mkfs.vfat -C --invariant -i 4B560001 -n KVEFI "$efi" 2048 >/dev/null
+# mcopy -m keeps the file's own date, which is made the image's date.
+touch -d "@$SOURCE_DATE_EPOCH" "$work/bootx64.efi"
 mmd -i "$efi" ::/EFI ::/EFI/BOOT
 mcopy -i "$efi" -m "$work/bootx64.efi" ::/EFI/BOOT/BOOTX64.EFI
 
@@ -170,6 +172,7 @@ mcopy -i "$efi" -m "$work/bootx64.efi" ::/EFI/BOOT/BOOTX64.EFI
 logs=$work/logs.img
 rm -f "$logs" && mkfs.vfat -C --invariant -i 4B560002 -n "$log_label" "$logs" $((log_size_mib * 1024)) >/dev/null
 printf 'Kestrova Bootable writes one log file per drive here.\r\n' >"$work/README.TXT"
+touch -d "@$SOURCE_DATE_EPOCH" "$work/README.TXT"
 mcopy -i "$logs" -m "$work/README.TXT" ::/README.TXT
 
 find "$iso" -exec touch -h -d "@$SOURCE_DATE_EPOCH" {} +
