@@ -18,42 +18,6 @@
 #include "common.h"
 #include "erasefull.h"
 
-namespace {
-
-// Seconds dd needed to overwrite the image with zeros, or -1.
-double run_Dd(const QString& image, qint64 bytes, qint64* written)
-{
-    QProcess dd;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("LC_ALL", "C");
-    dd.setProcessEnvironment(env);
-    dd.start("dd", {"if=/dev/zero", "of=" + image, "bs=32k", "conv=notrunc", "count=" + QString::number(bytes / 32768)});
-    if (!dd.waitForFinished(-1) || dd.exitCode() != 0)
-        return -1;
-    const QString err = QString::fromLocal8Bit(dd.readAllStandardError());
-    const QRegularExpressionMatch m = QRegularExpression("(\\d+) bytes .* copied, ([0-9.e+-]+) s").match(err);
-    if (!m.hasMatch())
-        return -1;
-    *written = m.captured(1).toLongLong();
-    return m.captured(2).toDouble();
-}
-
-// Seconds the full erase needed, or -1 when it did not pass.
-double run_Erase(_tDevice* d)
-{
-    EraseFull test(d);
-    int status = -1;
-    QObject::connect(&test, &MainTest::changeStatus, &test, [&](int s) { status = s; }, Qt::DirectConnection);
-    QElapsedTimer clock;
-    clock.start();
-    test.start();
-    test.wait();
-    const double seconds = clock.nsecsElapsed() / 1e9;
-    return status == 0 ? seconds : -1;
-}
-
-} // namespace
-
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
@@ -96,9 +60,11 @@ int main(int argc, char** argv)
         qint64 written = 0;
         for (int turn = 0; turn < 2; ++turn) {
             if ((turn == 0) == (round % 2 == 1))
-                dds = run_Dd(image, qint64(bytes), &written);
+                dds = bench::run_Dd({"if=/dev/zero", "of=" + image, "bs=32k", "conv=notrunc",
+                                     "count=" + QString::number(qint64(bytes) / 32768)},
+                                    &written);
             else
-                es = run_Erase(d);
+                es = bench::run_To_End<EraseFull>(d);
         }
         if (dds <= 0 || es <= 0) {
             std::fprintf(stderr, "round %d: %s failed\n", round, dds <= 0 ? "dd" : "the full erase");

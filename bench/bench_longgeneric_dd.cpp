@@ -34,42 +34,6 @@ struct Options {
     int ddNice = 10;
 };
 
-// Seconds dd needed to copy the image to /dev/null with 32 KiB blocks, or -1.
-double run_Dd(const QString& image, int niceness, qint64* bytes)
-{
-    QProcess dd;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("LC_ALL", "C");
-    dd.setProcessEnvironment(env);
-    const QStringList ddArgs = {"dd", "if=" + image, "of=/dev/null", "bs=32k"};
-    if (niceness > 0)
-        dd.start("nice", QStringList({"-n", QString::number(niceness)}) + ddArgs);
-    else
-        dd.start(ddArgs[0], ddArgs.mid(1));
-    if (!dd.waitForFinished(-1) || dd.exitCode() != 0)
-        return -1;
-    const QString err = QString::fromLocal8Bit(dd.readAllStandardError());
-    const QRegularExpressionMatch m = QRegularExpression("(\\d+) bytes .* copied, ([0-9.e+-]+) s").match(err);
-    if (!m.hasMatch())
-        return -1;
-    *bytes = m.captured(1).toLongLong();
-    return m.captured(2).toDouble();
-}
-
-// Seconds the long generic test needed over the whole drive, or -1 when it did not pass.
-double run_Long_Generic(_tDevice* d)
-{
-    LongGeneric test(d);
-    int status = -1;
-    QObject::connect(&test, &MainTest::changeStatus, &test, [&](int s) { status = s; }, Qt::DirectConnection);
-    QElapsedTimer clock;
-    clock.start();
-    test.start();
-    test.wait();
-    const double seconds = clock.nsecsElapsed() / 1e9;
-    return status == 0 ? seconds : -1;
-}
-
 bool fill_With_Data(_tDevice* d)
 {
     const uint32_t sectors = 16384; // 8 MiB a command
@@ -165,10 +129,10 @@ int main(int argc, char** argv)
                 bench::evict(image);
             if ((turn == 0) == (round % 2 == 1)) {
                 cachedDd = bench::cached_Fraction(image);
-                ddSeconds = run_Dd(image, o.ddNice, &ddBytes);
+                ddSeconds = bench::run_Dd({"if=" + image, "of=/dev/null", "bs=32k"}, &ddBytes, o.ddNice);
             } else {
                 cachedTest = bench::cached_Fraction(image);
-                testSeconds = run_Long_Generic(d);
+                testSeconds = bench::run_To_End<LongGeneric>(d);
             }
         }
         if (ddSeconds <= 0 || testSeconds <= 0) {

@@ -6,6 +6,10 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QObject>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStringList>
 #include <QString>
 
 #include <cstdio>
@@ -17,6 +21,7 @@
 #include <sys/mman.h>
 #include <unistd.h>
 
+#include "maintest.h"
 #include "oskn_public.h"
 
 namespace bench {
@@ -99,6 +104,43 @@ inline void evict(const QString& path)
 inline QString mbps(double bytes, double seconds)
 {
     return QString::number(bytes / seconds / 1e6, 'f', 1) + " MB/s";
+}
+
+// Runs dd with the C locale (optionally under nice) and returns the seconds it reports, or -1;
+// *bytes receives the bytes it copied.
+inline double run_Dd(const QStringList& ddArgs, qint64* bytes, int niceness = 0)
+{
+    QProcess dd;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("LC_ALL", "C");
+    dd.setProcessEnvironment(env);
+    if (niceness > 0)
+        dd.start("nice", QStringList({"-n", QString::number(niceness), "dd"}) + ddArgs);
+    else
+        dd.start("dd", ddArgs);
+    if (!dd.waitForFinished(-1) || dd.exitCode() != 0)
+        return -1;
+    const QString err = QString::fromLocal8Bit(dd.readAllStandardError());
+    const QRegularExpressionMatch m = QRegularExpression("(\\d+) bytes .* copied, ([0-9.e+-]+) s").match(err);
+    if (!m.hasMatch())
+        return -1;
+    *bytes = m.captured(1).toLongLong();
+    return m.captured(2).toDouble();
+}
+
+// Seconds a test needed on its own thread, or -1 when it did not pass.
+template <class Test>
+double run_To_End(_tDevice* d)
+{
+    Test test(d);
+    int status = -1;
+    QObject::connect(&test, &MainTest::changeStatus, &test, [&](int s) { status = s; }, Qt::DirectConnection);
+    QElapsedTimer clock;
+    clock.start();
+    test.start();
+    test.wait();
+    const double seconds = clock.nsecsElapsed() / 1e9;
+    return status == 0 ? seconds : -1;
 }
 
 } // namespace bench
