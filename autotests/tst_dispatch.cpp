@@ -22,15 +22,10 @@
 
 namespace {
 
-QJsonObject maker(const QString& name, const QString& serial, qint64 maxLba = 200000)
-{
-    return virtual_Drive(name, "Brevane BV" + name, serial, maxLba);
-}
-
 // About 2 GB of reads at 1 MB/s: runs for a while even at scaled time.
 QJsonObject slow(const QString& name, const QString& serial)
 {
-    QJsonObject d = maker(name, serial, 4000000);
+    QJsonObject d = maker_Drive(name, serial, 4000000);
     d["throughputMBps"] = 1;
     return d;
 }
@@ -77,7 +72,7 @@ private slots:
 
     void nothingChecked()
     {
-        use_Virtual_Drives(dir, "none-checked.json", QJsonArray{maker("n1", "N1")});
+        use_Virtual_Drives(dir, "none-checked.json", QJsonArray{maker_Drive("n1", "N1")});
         KV4L w;
         const int from = log_Size();
         trigger(w, "on_actionLong_Generic_Test_triggered");
@@ -87,9 +82,9 @@ private slots:
 
     void shortGenericOnSeveralDrives()
     {
-        QJsonObject bad = maker("g2", "G2");
+        QJsonObject bad = maker_Drive("g2", "G2");
         bad["unreadableSectors"] = QJsonArray{100};
-        use_Virtual_Drives(dir, "generic.json", QJsonArray{maker("g1", "G1"), bad, maker("g3", "G3")});
+        use_Virtual_Drives(dir, "generic.json", QJsonArray{maker_Drive("g1", "G1"), bad, maker_Drive("g3", "G3")});
         KV4L w;
         const QVector<device*> p = w.getDevicesList();
         for (device* d : p)
@@ -110,11 +105,11 @@ private slots:
 
     void smartCheckAndSelfTest()
     {
-        QJsonObject failing = maker("s2", "S2");
+        QJsonObject failing = maker_Drive("s2", "S2");
         failing["smart"] = QJsonObject{{"health", "fail"}};
-        QJsonObject selfTestFails = maker("s3", "S3");
+        QJsonObject selfTestFails = maker_Drive("s3", "S3");
         selfTestFails["selfTest"] = QJsonObject{{"outcome", "readFailure"}, {"failingLba", 1234}, {"shortSeconds", 20}};
-        use_Virtual_Drives(dir, "smart.json", QJsonArray{maker("s1", "S1"), failing, selfTestFails});
+        use_Virtual_Drives(dir, "smart.json", QJsonArray{maker_Drive("s1", "S1"), failing, selfTestFails});
         KV4L w;
         const QVector<device*> p = w.getDevicesList();
         check(p[0]);
@@ -141,10 +136,10 @@ private slots:
 
     void repairsListFixedAndFailedSectors()
     {
-        QJsonObject pending = maker("r1", "R1");
+        QJsonObject pending = maker_Drive("r1", "R1");
         pending["unreadableSectors"] = QJsonArray{100, 200000}; // 200000: the max LBA
         pending["selfTest"] = QJsonObject{{"shortSeconds", 2}};
-        QJsonObject permanent = maker("r2", "R2");
+        QJsonObject permanent = maker_Drive("r2", "R2");
         permanent["unreadableSectors"] = QJsonArray{QJsonObject{{"lba", 300}, {"permanent", true}}};
         permanent["selfTest"] = QJsonObject{{"shortSeconds", 2}};
         use_Virtual_Drives(dir, "repairs.json", QJsonArray{pending, permanent});
@@ -177,7 +172,7 @@ private slots:
 
     void rescanWhileATestRuns()
     {
-        use_Virtual_Drives(dir, "rescan-run.json", QJsonArray{maker("t0", "T0"), slow("t1", "T1"), maker("t2", "T2")});
+        use_Virtual_Drives(dir, "rescan-run.json", QJsonArray{maker_Drive("t0", "T0"), slow("t1", "T1"), maker_Drive("t2", "T2")});
         KV4L w;
         device* tested = w.getDevicesList().at(1);
         check(tested);
@@ -210,7 +205,7 @@ private slots:
     {
         QJsonArray drives;
         for (int i = 0; i < 12; ++i)
-            drives.append(i == 6 ? slow("k6", "K6") : maker(QString("k%1").arg(i), QString("K%1").arg(i)));
+            drives.append(i == 6 ? slow("k6", "K6") : maker_Drive(QString("k%1").arg(i), QString("K%1").arg(i)));
         use_Virtual_Drives(dir, "scroll.json", drives);
         KV4L w;
         w.resize(1024, 768);
@@ -265,12 +260,12 @@ private slots:
 
     void rescanAfterTheTestedDriveVanished()
     {
-        use_Virtual_Drives(dir, "vanish-1.json", QJsonArray{maker("v0", "V0"), slow("v1", "V1")});
+        use_Virtual_Drives(dir, "vanish-1.json", QJsonArray{maker_Drive("v0", "V0"), slow("v1", "V1")});
         KV4L w;
         check(w.getDevicesList().at(1));
         trigger(w, "on_actionLong_Generic_Test_triggered");
         QTRY_COMPARE(w.getDevicesList().at(1)->isTest(), 0);
-        use_Virtual_Drives(dir, "vanish-2.json", QJsonArray{maker("v0", "V0")});
+        use_Virtual_Drives(dir, "vanish-2.json", QJsonArray{maker_Drive("v0", "V0")});
         const QStringList lines = rescan(w, "Case 3 - devices were removed during rescan");
         for (const char* line : {"Case 3 - devices were removed during rescan", "SN of devices before rescanV1",
                                  "Quantity of devices before rescan: 1",

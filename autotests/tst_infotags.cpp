@@ -46,12 +46,6 @@ QJsonObject features(const QJsonArray& supported, const QJsonArray& enabled)
     return {{"supported", supported}, {"enabled", enabled}};
 }
 
-QString file_Text(const QString& name)
-{
-    QFile f(name);
-    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
-}
-
 } // namespace
 
 class TestInfoTags : public QObject
@@ -64,12 +58,7 @@ class TestInfoTags : public QObject
     void load(const QString& name, const QJsonArray& drives)
     {
         use_Virtual_Drives(dir, name, drives);
-        uint32_t count = 0;
-        QCOMPARE(get_Device_Count(&count, 0xFF), 0);
-        records.assign(count, _tDevice{});
-        versionBlock block;
-        get_Version_Block(&block);
-        QCOMPARE(get_Device_List(records.data(), count * uint32_t(sizeof(_tDevice)), block, 0xFF), 0);
+        records = discover_Records();
     }
 
 private slots:

@@ -2,6 +2,7 @@
 // gets, rescan, language switching and the ways the window ends the process.
 #include "commandline.h"
 #include "device.h"
+#include "dispatchwindow.h"
 #include "drivefile.h"
 #include "fonts.h"
 #include "kv4l.h"
@@ -45,12 +46,6 @@ QString application_Log_Text()
     return false;
 }();
 
-QString file_Text(const QString& name)
-{
-    QFile f(name);
-    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
-}
-
 QStringList file_Lines(const QString& name)
 {
     return file_Text(name).split('\n', Qt::SkipEmptyParts);
@@ -63,24 +58,6 @@ QStringList menu_Texts(QMenu* menu)
         out << (a->menu() ? "[" + a->menu()->title() + ": " + menu_Texts(a->menu()).join(", ") + "]"
                           : a->text());
     return out;
-}
-
-void check(device* panel)
-{
-    panel->findChild<QCheckBox*>("checkBox")->click();
-}
-
-QStringList log_Since(int from)
-{
-    QStringList out;
-    for (const QString& l : LogsApplication::Instance()->get_List_log().mid(from))
-        out << l.mid(l.indexOf(" |   ") + 5).chopped(1);
-    return out;
-}
-
-QJsonObject maker(const QString& name, const QString& serial)
-{
-    return virtual_Drive(name, "Brevane BV" + name, serial);
 }
 
 QJsonObject usb(const QString& serial)
@@ -130,10 +107,10 @@ private slots:
     void panelsForUsableDrivesOnly()
     {
         use_Virtual_Drives(dir, "usable.json",
-                           QJsonArray{maker("a", "SA"), virtual_Drive("b", "Other Disk", "SB"), usb("SU"),
+                           QJsonArray{maker_Drive("a", "SA"), virtual_Drive("b", "Other Disk", "SB"), usb("SU"),
                                       QJsonObject{{"name", "dvd"}, {"model", "Optical"}, {"serial", "SO"},
                                                   {"driveType", "optical"}}});
-        const int from = LogsApplication::Instance()->get_List_log().size();
+        const int from = log_Size();
         KV4L w;
         QCOMPARE(serials(w), (QStringList{"SA", "SB", "SU"})); // USB kept without skipUSB; optical dropped
         QVERIFY(log_Since(from).contains("Called: devices_Discovery - quantity of devices found: 3"));
@@ -145,7 +122,7 @@ private slots:
     {
         QJsonArray drives;
         for (int i = 0; i < 14; ++i)
-            drives.append(maker(QString("d%1").arg(i), QString("S%1").arg(i)));
+            drives.append(maker_Drive(QString("d%1").arg(i), QString("S%1").arg(i)));
         use_Virtual_Drives(dir, "fourteen.json", drives);
         KV4L w;
         const QVector<device*> panels = w.getDevicesList();
@@ -162,7 +139,7 @@ private slots:
 
     void basicMenuFollowsTheSelection()
     {
-        use_Virtual_Drives(dir, "mixed.json", QJsonArray{maker("m1", "M1"), virtual_Drive("o1", "Other Disk", "O1")});
+        use_Virtual_Drives(dir, "mixed.json", QJsonArray{maker_Drive("m1", "M1"), virtual_Drive("o1", "Other Disk", "O1")});
         KV4L w;
         const QVector<device*> p = w.getDevicesList();
         check(p[0]);
@@ -186,21 +163,21 @@ private slots:
             return d;
         };
         const QJsonObject both{{"overwrite", true}, {"crypto", true}}, overwrite{{"overwrite", true}};
-        const QJsonObject writeSame = with(with(maker("a", "A"), "writeSame", true), "sanitize", both);
-        const QJsonObject idd = with(maker("a", "A"), "idd", QJsonObject{{"test70", true}});
+        const QJsonObject writeSame = with(with(maker_Drive("a", "A"), "writeSame", true), "sanitize", both);
+        const QJsonObject idd = with(maker_Drive("a", "A"), "idd", QJsonObject{{"test70", true}});
         const QStringList base{"Spin Down", "Set Max LBA", "[Erase: Overwrite Full, Erase Track ZERO, Range, Time]"};
         const QString sanitize = "[Erase Sanitize: Crypto, Overwrite]";
         QTest::newRow("another maker's drive: spin down only")
-            << QJsonArray{maker("a", "A"), virtual_Drive("o", "Other", "O")} << QStringList{"Spin Down"};
+            << QJsonArray{maker_Drive("a", "A"), virtual_Drive("o", "Other", "O")} << QStringList{"Spin Down"};
         QTest::newRow("write same from the last probed drive")
-            << QJsonArray{writeSame, with(maker("b", "B"), "sanitize", overwrite)} << base + QStringList{sanitize};
-        QTest::newRow("write same, other order") << QJsonArray{with(maker("b", "B"), "sanitize", overwrite), writeSame}
+            << QJsonArray{writeSame, with(maker_Drive("b", "B"), "sanitize", overwrite)} << base + QStringList{sanitize};
+        QTest::newRow("write same, other order") << QJsonArray{with(maker_Drive("b", "B"), "sanitize", overwrite), writeSame}
                                                  << base + QStringList{"Erase Write Same", sanitize};
         QTest::newRow("probe stops at a drive without sanitize: IDD of the first")
-            << QJsonArray{idd, maker("b", "B")} << base + QStringList{"[IDD: IDD 70]"};
-        QTest::newRow("drive with IDD not probed") << QJsonArray{maker("b", "B"), idd} << base;
+            << QJsonArray{idd, maker_Drive("b", "B")} << base + QStringList{"[IDD: IDD 70]"};
+        QTest::newRow("drive with IDD not probed") << QJsonArray{maker_Drive("b", "B"), idd} << base;
         QTest::newRow("PSID for a TCG drive")
-            << QJsonArray{with(maker("a", "A"), "tcg", QJsonObject{{"psid", QString(32, 'P')}})}
+            << QJsonArray{with(maker_Drive("a", "A"), "tcg", QJsonObject{{"psid", QString(32, 'P')}})}
             << base + QStringList{"Erase PSID"};
     }
     void advancedMenuProbes()
@@ -223,7 +200,7 @@ private slots:
     // After any change of selection, drives still ticked or not, the button shows the gate again.
     void advancedGateAfterEachChange()
     {
-        use_Virtual_Drives(dir, "gate.json", QJsonArray{maker("g1", "G1"), maker("g2", "G2")});
+        use_Virtual_Drives(dir, "gate.json", QJsonArray{maker_Drive("g1", "G1"), maker_Drive("g2", "G2")});
         KV4L w;
         const QVector<device*> p = w.getDevicesList();
         QToolButton* button = w.findChild<QToolButton*>("toolButtonAdvancedFeatures");
@@ -310,12 +287,12 @@ private slots:
 
     void rescanRebuildsIdlePanels()
     {
-        use_Virtual_Drives(dir, "rescan-1.json", QJsonArray{maker("r1", "R1"), maker("r2", "R2")});
+        use_Virtual_Drives(dir, "rescan-1.json", QJsonArray{maker_Drive("r1", "R1"), maker_Drive("r2", "R2")});
         KV4L w;
         QCOMPARE(serials(w), (QStringList{"R1", "R2"}));
         // The description is edited: R2 gone, R3 added.
-        use_Virtual_Drives(dir, "rescan-1.json", QJsonArray{maker("r1", "R1"), maker("r3", "R3")});
-        const int from = LogsApplication::Instance()->get_List_log().size();
+        use_Virtual_Drives(dir, "rescan-1.json", QJsonArray{maker_Drive("r1", "R1"), maker_Drive("r3", "R3")});
+        const int from = log_Size();
         QVERIFY(QMetaObject::invokeMethod(&w, "on_toolButtonRescan_clicked"));
         QTRY_VERIFY(log_Since(from).contains("Case 1 - List of devices on test is empty"));
         QCOMPARE(serials(w), (QStringList{"R1", "R3"}));
@@ -329,8 +306,8 @@ private slots:
     {
         use_Virtual_Drives(dir, "empty.json", QJsonArray{});
         KV4L w;
-        use_Virtual_Drives(dir, "later.json", QJsonArray{maker("x", "X")});
-        const int from = LogsApplication::Instance()->get_List_log().size();
+        use_Virtual_Drives(dir, "later.json", QJsonArray{maker_Drive("x", "X")});
+        const int from = log_Size();
         QVERIFY(QMetaObject::invokeMethod(&w, "on_toolButtonRescan_clicked"));
         QTest::qWait(300);
         QCOMPARE(w.getDevicesList().size(), 0);
@@ -339,7 +316,7 @@ private slots:
 
     void languageSwitch()
     {
-        use_Virtual_Drives(dir, "lang.json", QJsonArray{maker("l1", "L1")});
+        use_Virtual_Drives(dir, "lang.json", QJsonArray{maker_Drive("l1", "L1")});
         KV4L w;
         QToolButton* file = w.findChild<QToolButton*>("toolButtonFile");
         QCOMPARE(file->shortcut(), QKeySequence("Ctrl+F"));
@@ -368,8 +345,8 @@ private slots:
     void driveLogFiles()
     {
         use_Virtual_Drives(dir, "logs.json",
-                           QJsonArray{maker("a", "ABC"), maker("b", "../x"), virtual_Drive("c", "Plain", ""),
-                                      maker("d", "a/b")});
+                           QJsonArray{maker_Drive("a", "ABC"), maker_Drive("b", "../x"), virtual_Drive("c", "Plain", ""),
+                                      maker_Drive("d", "a/b")});
         KV4L w;
         const QVector<device*> p = w.getDevicesList();
         QVERIFY(!QFile::exists("ABC.log")); // no message, no file
@@ -409,7 +386,7 @@ private slots:
 
     void fullMediumKeepsLinesUnsaved()
     {
-        use_Virtual_Drives(dir, "full.json", QJsonArray{maker("f", "FULL")});
+        use_Virtual_Drives(dir, "full.json", QJsonArray{maker_Drive("f", "FULL")});
         KV4L w;
         device* panel = w.getDevicesList().first();
         panel->log_Erro_Test_Device("1");
@@ -461,7 +438,7 @@ private slots:
 
     void closingWithATestRunning()
     {
-        use_Virtual_Drives(dir, "running.json", QJsonArray{maker("r", "RUN")});
+        use_Virtual_Drives(dir, "running.json", QJsonArray{maker_Drive("r", "RUN")});
         KV4L w;
         w.show();
         device* panel = w.getDevicesList().first();
@@ -509,7 +486,7 @@ private slots:
                 char* argv[] = {prog.data(), d.data(), nullptr};
                 commandLine::get_Instance()->set_Args(2, argv);
             }
-            use_Virtual_Drives(dir, "close.json", QJsonArray{maker("c1", "C1")});
+            use_Virtual_Drives(dir, "close.json", QJsonArray{maker_Drive("c1", "C1")});
             KV4L w;
             ended.clear();
             w.close();
@@ -522,7 +499,7 @@ private slots:
     // drive is ticked, and Alt+F4 is the close control (status 1 under --exitPowerOff).
     void keyboardOpensMenusAndCloses()
     {
-        use_Virtual_Drives(dir, "keys.json", QJsonArray{maker("k1", "K1")});
+        use_Virtual_Drives(dir, "keys.json", QJsonArray{maker_Drive("k1", "K1")});
         // What closeAndExit left up: the process would have ended there.
         while (QWidget* modal = QApplication::activeModalWidget())
             modal->hide();
@@ -555,7 +532,7 @@ private slots:
         char* argv[] = {prog.data(), a.data(), b.data(), c.data(), nullptr};
         commandLine::get_Instance()->set_Args(4, argv);
         use_Virtual_Drives(dir, "switches.json",
-                           QJsonArray{maker("s1", "S1"), virtual_Drive("o", "Other Disk", "SO"), usb("SU")});
+                           QJsonArray{maker_Drive("s1", "S1"), virtual_Drive("o", "Other Disk", "SO"), usb("SU")});
         KV4L w;
         QCOMPARE(serials(w), (QStringList{"S1", "SO"})); // -c: no USB drives
         for (device* p : w.getDevicesList())

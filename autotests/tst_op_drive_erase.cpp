@@ -64,17 +64,14 @@ class TestOpDriveErase : public QObject
 
     Drives drives;
 
-    struct Run {
-        int status = -1;
-        QList<double> percents;
-        QStringList log;
+    struct WriteSameRun : Run {
         bool polling = false; // the write-same timer still runs at the end
     };
 
     // A write same ends on the timer, in this thread's event loop.
-    Run write_Same(const QString& serial, uint64_t first, uint64_t last)
+    WriteSameRun write_Same(const QString& serial, uint64_t first, uint64_t last)
     {
-        Run r;
+        WriteSameRun r;
         LogTail tail;
         WriteSameTest test(drives.by_Serial(serial), first, last);
         connect(&test, &WriteSameTest::changePercent, &test, [&](double p) { r.percents << p; });
@@ -91,20 +88,15 @@ class TestOpDriveErase : public QObject
         return r;
     }
 
-    template <class Test, class Percent>
+    // A sanitize; abortMidway asks for the abort at each percentage, as the panel's abort would:
+    // nothing stops a sanitize.
+    template <class Test>
     Run sanitize(const QString& serial, bool abortMidway = false)
     {
-        Run r;
-        LogTail tail;
         Test test(drives.by_Serial(serial));
-        connect(&test, &Test::changePercent, &test, [&](Percent p) {
-            r.percents << p;
-            if (abortMidway)
-                test.request_Abort(); // what the panel's abort would do: nothing stops a sanitize
-        }, Qt::DirectConnection);
-        r.status = run_To_End(&test);
-        r.log = tail.lines();
-        return r;
+        if (abortMidway)
+            connect(&test, &Test::changePercent, &test, [&test] { test.request_Abort(); }, Qt::DirectConnection);
+        return run_Test(test);
     }
 
     static bool contains_Part(const QStringList& lines, const QString& part)
@@ -147,7 +139,7 @@ private slots:
     {
         _tDevice* d = drives.by_Serial("WS-1");
         QVERIFY(fill_Sectors(d, 990, 40) && fill_Sectors(d, 20990, 20));
-        const Run r = write_Same("WS-1", 1000, 21000);
+        const WriteSameRun r = write_Same("WS-1", 1000, 21000);
         QCOMPARE(r.status, 0);
         QVERIFY(!r.polling);
         QVERIFY(r.percents.size() >= 2);
@@ -166,7 +158,7 @@ private slots:
         for (uint64_t lba : marks)
             QVERIFY(fill_Sectors(d, lba, 1));
         set_Time_Scale(100000.0); // polls every five minutes of program time
-        const Run r = write_Same("WS-HUGE", 0, d->maxLBA);
+        const WriteSameRun r = write_Same("WS-HUGE", 0, d->maxLBA);
         QCOMPARE(r.status, 0);
         for (uint64_t lba : marks)
             QVERIFY2(sector_Is_Zero(d, lba), qPrintable(QString::number(lba)));
@@ -174,7 +166,7 @@ private slots:
 
     void writeSameUnsupportedIsUnableToRun()
     {
-        const Run r = write_Same("WS-NONE", 0, 1000);
+        const WriteSameRun r = write_Same("WS-NONE", 0, 1000);
         QCOMPARE(r.status, 14);
         QVERIFY(!r.polling);
         QCOMPARE(r.log.mid(r.log.size() - 2),
@@ -201,7 +193,7 @@ private slots:
         QFETCH(QString, why);
         for (int i = 0; i < answers.size(); i += 3)
             scripted.push_back({answers[i], answers[i + 1] / 10.0, answers[i + 2] != 0});
-        const Run r = write_Same("WS-1", 100, 200);
+        const WriteSameRun r = write_Same("WS-1", 100, 200);
         QCOMPARE(r.status, status);
         QVERIFY(!r.polling);
         QCOMPARE(r.percents.last(), answers[answers.size() - 2] / 10.0);
@@ -211,7 +203,7 @@ private slots:
 
     void writeSameOnVanishingDriveFails()
     {
-        const Run r = write_Same("WS-GONE", 0, 999999);
+        const WriteSameRun r = write_Same("WS-GONE", 0, 999999);
         QCOMPARE(r.status, 1);
         QVERIFY2(contains_Part(r.log, "Warning: Write Same progress query returned: 12 at "), qPrintable(r.log.join('\n')));
     }
@@ -220,7 +212,7 @@ private slots:
     {
         _tDevice* d = drives.by_Serial("SAN-1");
         QVERIFY(fill_Sectors(d, 0, 64) && fill_Sectors(d, 9990, 10));
-        const Run r = sanitize<SanitizeOverwrite, double>("SAN-1");
+        const Run r = sanitize<SanitizeOverwrite>("SAN-1");
         QCOMPARE(r.status, 0);
         QVERIFY(r.percents.first() == 0 && r.percents.last() >= 99.9);
         QVERIFY(r.log.contains(info("Test information: SanitizeOverwrite::execute() - returned: SUCCESS for S/N: SAN-1")));
@@ -229,7 +221,7 @@ private slots:
 
     void sanitizeOverwriteUnsupportedIsUnableToRun()
     {
-        const Run r = sanitize<SanitizeOverwrite, double>("SAN-CRYPTO");
+        const Run r = sanitize<SanitizeOverwrite>("SAN-CRYPTO");
         QCOMPARE(r.status, 14);
         QCOMPARE(r.log.mid(r.log.size() - 2),
                  (QStringList{debug("Library information: sanitizeFeaturesSupported->crypto returned: 0"),
@@ -240,7 +232,7 @@ private slots:
     {
         // The drive answers the start with 4: the poll follows the running sanitize; an abort
         // request on the way changes nothing.
-        const Run r = sanitize<SanitizeOverwrite, double>("SAN-RUN", true);
+        const Run r = sanitize<SanitizeOverwrite>("SAN-RUN", true);
         QCOMPARE(r.status, 0);
         QVERIFY(r.percents.size() > 2);
         QVERIFY(r.percents.last() >= 99.9);
@@ -249,7 +241,7 @@ private slots:
     void sanitizeEndsOnTheDrivesOwnLastPercentage()
     {
         scripted = {{0, 40.0, true}, {0, 99.9, true}};
-        const Run r = sanitize<SanitizeOverwrite, double>("SAN-1");
+        const Run r = sanitize<SanitizeOverwrite>("SAN-1");
         QCOMPARE(r.status, 0);
         QCOMPARE(r.percents, (QList<double>{0, 40.0, 99.9}));
     }
@@ -265,7 +257,7 @@ private slots:
     {
         QFETCH(QString, serial);
         QFETCH(QString, why);
-        const Run r = sanitize<SanitizeOverwrite, double>(serial);
+        const Run r = sanitize<SanitizeOverwrite>(serial);
         QCOMPARE(r.status, 1);
         QVERIFY2(contains_Part(r.log, "Warning: Sanitize Overwrite " + why), qPrintable(r.log.join('\n')));
         QCOMPARE(r.log.last(), info("Test information: SanitizeOverwrite::execute() - returned: FAIL for S/N: " + serial));
@@ -277,7 +269,7 @@ private slots:
         for (int i = 0; i < 4000; ++i)
             scripted.push_back({0, 42.0, true});
         set_Time_Scale(100000.0);
-        const Run r = sanitize<SanitizeOverwrite, double>("SAN-1");
+        const Run r = sanitize<SanitizeOverwrite>("SAN-1");
         QCOMPARE(r.status, 1);
         QVERIFY(contains_Part(r.log, "Warning: Sanitize Overwrite made no progress for 60 minutes at 42.00%"));
     }
@@ -286,12 +278,12 @@ private slots:
     {
         _tDevice* d = drives.by_Serial("SAN-1");
         QVERIFY(fill_Sectors(d, 100, 8));
-        Run r = sanitize<Erasecrypto, int>("SAN-1");
+        Run r = sanitize<Erasecrypto>("SAN-1");
         QCOMPARE(r.status, 0);
         QCOMPARE(r.percents, QList<double>{100});
         QVERIFY(sector_Is_Zero(d, 100) && sector_Is_Zero(d, 107));
 
-        r = sanitize<Erasecrypto, int>("SAN-FAIL");
+        r = sanitize<Erasecrypto>("SAN-FAIL");
         QCOMPARE(r.status, 1);
         QCOMPARE(r.log.last(), error("Warning: Erasecrypto::execute() - returned:FAILURE for S/N: SAN-FAIL"));
     }

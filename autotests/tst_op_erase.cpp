@@ -62,40 +62,16 @@ class TestOpErase : public QObject
 
     Drives drives;
 
-    struct Run {
-        int status = -1;
-        QList<Command> commands;
-        QList<Command> pieces;
-        QList<Command> lbaWrites;
-        QList<double> percents;
-        QStringList estimates;
-        QStringList stoppedAt; // the drive's log: sectors where the erase stopped
-        QStringList log;
-    };
-
+    // The commands of a run are left in `commands`, `pieces` and `lbaWrites`.
     template <class Test, class... Args>
-    Run run(_tDevice* d, bool abortFirst, Args... args)
+    static Run run(_tDevice* d, bool abortFirst, Args... args)
     {
-        Run r;
-        LogTail tail;
-        Test test(d, args...);
-        connect(&test, &EraseTest::changePercent, &test, [&](double p) { r.percents << p; }, Qt::DirectConnection);
-        connect(&test, &EraseTest::changeTimeEstimate, &test, [&](QString t) { r.estimates << t; },
-                Qt::DirectConnection);
-        connect(&test, &EraseTest::change_Log_Erro_Test_Device, &test, [&](QString l) { r.stoppedAt << l; },
-                Qt::DirectConnection);
-        if (abortFirst)
-            test.request_Abort();
         commands.clear();
         pieces.clear();
         lbaWrites.clear();
         recording = true;
-        r.status = run_To_End(&test);
+        const Run r = optest::run<Test>(d, abortFirst, args...);
         recording = false;
-        r.commands = commands;
-        r.pieces = pieces;
-        r.lbaWrites = lbaWrites;
-        r.log = tail.lines();
         return r;
     }
 
@@ -135,7 +111,7 @@ private slots:
         QVERIFY(fill_Sectors(d, 0, uint32_t(d->maxLBA + 1)));
         const Run r = run<EraseFull>(d, false);
         QCOMPARE(r.status, 0);
-        QCOMPARE(r.commands, sent);
+        QCOMPARE(commands, sent);
         QCOMPARE(r.percents, percents); // 0 is where the bar starts: not sent again
         QCOMPARE(r.estimates.value(0), QString("00:00:00"));
         QCOMPARE(not_Zero(d, 0, d->maxLBA), QList<qulonglong>());
@@ -155,20 +131,20 @@ private slots:
         record.maxLBA = 0;
         Run r = run<EraseFull>(&record, false);
         QCOMPARE(r.status, 1);
-        QVERIFY(r.commands.isEmpty());
+        QVERIFY(commands.isEmpty());
         QCOMPARE(r.log.mid(7), QStringList({fatal("Warning: Failed to find storage capacity - SN: ER-100"),
                                             error("Warning: EraseFull::execute() - returned: FAIL for SN: ER-100")}));
 
         r = run<EraseFull>(drives.by_Serial("ER-100"), true);
         QCOMPARE(r.status, 5);
-        QVERIFY(r.commands.isEmpty());
+        QVERIFY(commands.isEmpty());
         QCOMPARE(r.log.mid(7), QStringList({info("Library information: OSKNPUBLIC_API int scsi_Write_16() returned: 5"),
                                             debug("Test information: Erase Full Test - ABORTED")}));
 
         r = run<EraseFull>(drives.by_Serial("ER-PROTECTED"), false);
         QCOMPARE(r.status, 14);
-        QCOMPARE(r.commands, QList<Command>({{0, 64}}));
-        QVERIFY(r.stoppedAt.isEmpty());
+        QCOMPARE(commands, QList<Command>({{0, 64}}));
+        QVERIFY(r.bad.isEmpty());
         QCOMPARE(r.log.mid(7), QStringList({
             info("Library information: OSKNPUBLIC_API int scsi_Write_16() returned: 14"),
             error("Test information: EraseFull::execute() - returned: UNABLE TO RUN for SN: ER-PROTECTED")}));
@@ -182,9 +158,9 @@ private slots:
         QVERIFY(fill_Sectors(d, 151, 150));
         Run r = run<EraseFull>(d, false);
         QCOMPARE(r.status, 1);
-        QCOMPARE(r.stoppedAt, QStringList{"150"});
-        QCOMPARE(r.commands.mid(0, 3), QList<Command>({{0, 64}, {64, 64}, {128, 64}}));
-        QCOMPARE(r.commands.size(), 3 + 150 - 128 + 1); // then one by one up to the bad sector
+        QCOMPARE(r.bad, QStringList{"150"});
+        QCOMPARE(commands.mid(0, 3), QList<Command>({{0, 64}, {64, 64}, {128, 64}}));
+        QCOMPARE(commands.size(), 3 + 150 - 128 + 1); // then one by one up to the bad sector
         QCOMPARE(not_Zero(d, 0, 149), QList<qulonglong>());
         QCOMPARE(not_Zero(d, 192, 193), QList<qulonglong>({192, 193}));
         QCOMPARE(r.log.mid(7), QStringList({
@@ -197,7 +173,7 @@ private slots:
         record.maxLBA = 200;
         r = run<EraseFull>(&record, false);
         QCOMPARE(r.status, 1);
-        QCOMPARE(r.stoppedAt, QStringList{"101"});
+        QCOMPARE(r.bad, QStringList{"101"});
     }
 
     void fullEraseOfAVanishingDrive()
@@ -207,10 +183,10 @@ private slots:
         _tDevice* d = own.by_Serial("ER-GONE");
         const Run r = run<EraseFull>(d, false);
         QCOMPARE(r.status, 1);
-        QCOMPARE(r.stoppedAt.size(), 1);
-        const qulonglong at = r.stoppedAt[0].toULongLong();
+        QCOMPARE(r.bad.size(), 1);
+        const qulonglong at = r.bad[0].toULongLong();
         QVERIFY(at > 0 && at < d->maxLBA);
-        QCOMPARE(r.commands.last(), Command(at, 1)); // the sector-by-sector look stops at once
+        QCOMPARE(commands.last(), Command(at, 1)); // the sector-by-sector look stops at once
         QVERIFY(r.estimates.size() > 1);
         QVERIFY(r.log.contains(error("Warning: Erase stopped at LBA: " + QString::number(at) + " - SN: ER-GONE")));
     }
@@ -240,7 +216,7 @@ private slots:
         QVERIFY(fill_Sectors(d, 0, uint32_t(d->maxLBA + 1)));
         const Run r = run<EraseRange>(d, false, start, end);
         QCOMPARE(r.status, 0);
-        QCOMPARE(r.pieces, sent);
+        QCOMPARE(pieces, sent);
         QCOMPARE(r.percents, percents);
         QList<qulonglong> outside;
         for (uint64_t lba = 0; lba <= d->maxLBA; ++lba)
@@ -261,7 +237,7 @@ private slots:
     {
         Run r = run<EraseRange>(drives.by_Serial("ER-BAD"), false, 100ull, 300ull);
         QCOMPARE(r.status, 1);
-        QCOMPARE(r.stoppedAt, QStringList{"150"});
+        QCOMPARE(r.bad, QStringList{"150"});
         QCOMPARE(r.log.mid(7), QStringList({
             info("Library information: OSKNOPERATIONS_API int erase_Range() returned: 3"),
             error("Warning: Erase stopped at LBA: 150 - SN: ER-BAD"),
@@ -270,15 +246,15 @@ private slots:
         // Past the drive's end: refused, FAIL.
         r = run<EraseRange>(drives.by_Serial("ER-100"), false, 90ull, 101ull);
         QCOMPARE(r.status, 1);
-        QCOMPARE(r.stoppedAt, QStringList{"101"});
+        QCOMPARE(r.bad, QStringList{"101"});
 
         r = run<EraseRange>(drives.by_Serial("ER-PROTECTED"), false, 0ull, 1000ull);
         QCOMPARE(r.status, 14);
-        QCOMPARE(r.pieces, QList<Command>({{0, 64}}));
+        QCOMPARE(pieces, QList<Command>({{0, 64}}));
 
         r = run<EraseRange>(drives.by_Serial("ER-100"), true, 0ull, 100ull);
         QCOMPARE(r.status, 5);
-        QVERIFY(r.pieces.isEmpty());
+        QVERIFY(pieces.isEmpty());
         QCOMPARE(r.log.mid(7), QStringList({info("Library information: OSKNOPERATIONS_API int erase_Range() returned: 5"),
                                             debug("Test information: Erase Range Test - ABORTED")}));
 
@@ -308,7 +284,7 @@ private slots:
         QVERIFY(fill_Sectors(d, 0, 1001));
         const Run r = run<EraseTimeTest>(d, false, first, 60);
         QCOMPARE(r.status, 0);
-        QCOMPARE(r.lbaWrites, sent);
+        QCOMPARE(lbaWrites, sent);
         QCOMPARE(r.percents.last(), 100.0);
         QCOMPARE(not_Zero(d, first - 1, 1000), QList<qulonglong>{first - 1});
         QCOMPARE(r.log.mid(0, 3), QStringList({debug("Starting test:  Erase Time - SN: " + serial),
@@ -329,7 +305,7 @@ private slots:
         // is up. The estimate is the time left of the twenty seconds.
         Run r = run<EraseTimeTest>(drives.by_Serial("ER-SLOW"), false, 0ull, 20);
         QCOMPARE(r.status, 0);
-        QVERIFY(r.lbaWrites.size() > 1 && r.lbaWrites.size() < 400);
+        QVERIFY(lbaWrites.size() > 1 && lbaWrites.size() < 400);
         QVERIFY(!r.estimates.isEmpty() && r.estimates[0] >= "00:00:10" && r.estimates[0] <= "00:00:19");
         QCOMPARE(r.percents.last(), 100.0);
         QCOMPARE(r.log.mid(3, 1), QStringList({debug(
@@ -337,7 +313,7 @@ private slots:
 
         r = run<EraseTimeTest>(drives.by_Serial("ER-BAD"), false, 100ull, 60);
         QCOMPARE(r.status, 1);
-        QCOMPARE(r.stoppedAt, QStringList{"150"});
+        QCOMPARE(r.bad, QStringList{"150"});
         QCOMPARE(r.log.mid(3), QStringList({
             info("Library information: OSKNPUBLIC_API int write_LBA() returned: 3"),
             error("Warning: Erase stopped at LBA: 150 - SN: ER-BAD"),
@@ -345,14 +321,14 @@ private slots:
 
         r = run<EraseTimeTest>(drives.by_Serial("ER-PROTECTED"), false, 0ull, 60);
         QCOMPARE(r.status, 14);
-        QCOMPARE(r.lbaWrites.size(), 1);
+        QCOMPARE(lbaWrites.size(), 1);
         QCOMPARE(r.log.mid(3), QStringList({
             info("Library information: OSKNPUBLIC_API int write_LBA() returned: 14"),
             error("Warning: EraseTime::execute() - returned: UNABLE TO RUN for SN: ER-PROTECTED")}));
 
         r = run<EraseTimeTest>(drives.by_Serial("ER-SATA"), true, 0ull, 60);
         QCOMPARE(r.status, 5);
-        QVERIFY(r.lbaWrites.isEmpty());
+        QVERIFY(lbaWrites.isEmpty());
     }
 };
 

@@ -22,31 +22,14 @@ class TestOpFixAll : public QObject
 
     Drives drives;
 
-    struct Run {
-        int status = -1;
-        QStringList errors; // the panel's error list
-        QStringList fixed;  // and its repaired list
-        QStringList log;
-        QStringList tail(int n) const { return log.mid(log.size() - n); }
-    };
-
     // Runs a repair; onFixed is called on the test's thread for each LBA of the repaired list.
     template <class Test>
-    Run run(_tDevice* d, const std::function<void()>& onFixed = {})
+    static Run run(_tDevice* d, const std::function<void()>& onFixed = {})
     {
-        Run r;
-        LogTail tail;
         Test test(d);
-        connect(&test, &Test::change_Log_Erro_Test_Device, &test, [&](const QString& lba) { r.errors << lba; },
-                Qt::DirectConnection);
-        connect(&test, &Test::change_Log_Fixed_Test_Device, &test, [&](const QString& lba) {
-            r.fixed << lba;
-            if (onFixed)
-                onFixed();
-        }, Qt::DirectConnection);
-        r.status = run_To_End(&test);
-        r.log = tail.lines();
-        return r;
+        if (onFixed)
+            connect(&test, &Test::change_Log_Fixed_Test_Device, &test, onFixed, Qt::DirectConnection);
+        return run_Test(test);
     }
 
     // Sectors around a repair hold a pattern first; true when exactly [zeroFrom, zeroTo] reads
@@ -87,7 +70,7 @@ private slots:
     {
         const Run r = run<FixAllFast>(drives.by_Serial("FF-PASS"));
         QCOMPARE(r.status, 0);
-        QVERIFY(r.errors.isEmpty() && r.fixed.isEmpty());
+        QVERIFY(r.bad.isEmpty() && r.fixed.isEmpty());
         QCOMPARE(r.log.filter("Starting test").size(), 1);
         QCOMPARE(r.tail(2), QStringList({
             info("Library information: OSKNOPERATIONS_API int ata_Get_DST_Progress() returned: 0"),
@@ -100,7 +83,7 @@ private slots:
         QVERIFY(fill_Around(d, 990, 1020, {1003}));
         const Run r = run<FixAllFast>(d);
         QCOMPARE(r.status, 0);
-        QCOMPARE(r.errors, QStringList({"1003"}));
+        QCOMPARE(r.bad, QStringList({"1003"}));
         QCOMPARE(r.fixed, QStringList({"1003"}));
         QVERIFY(only_Zeroed(d, 990, 1020, 1000, 1007));
         QVERIFY(r.log.contains(info("Test information: is_Supported_GPL() - Supports GPL")));
@@ -132,7 +115,7 @@ private slots:
         // The progress query fails at once: the self-test log holds no descriptor yet.
         const Run empty = run<FixAllFast>(drives.by_Serial("FF-EMPTY-LOG"));
         QCOMPARE(empty.status, 14);
-        QVERIFY(empty.errors.isEmpty());
+        QVERIFY(empty.bad.isEmpty());
         QCOMPARE(empty.tail(2), QStringList({
             error("Warning: FixAllFast::read_SMART_self_log() NOT SUPPORTED for S/N: FF-EMPTY-LOG"),
             error("Warning: Get LBA failed ")}));
@@ -145,7 +128,7 @@ private slots:
         _tDevice* d = drives.by_Serial("FF-LIMIT");
         const Run r = run<FixAllFast>(d);
         QCOMPARE(r.status, 1);
-        QCOMPARE(r.errors, lba_Range(500, 50));
+        QCOMPARE(r.bad, lba_Range(500, 50));
         QCOMPARE(r.fixed, lba_Range(500, 50));
         QCOMPARE(r.log.filter("Failing LBA from EXT log").size(), 50);
         QCOMPARE(r.tail(2), QStringList({
@@ -158,14 +141,14 @@ private slots:
     {
         Run r = run<FixAllFast>(drives.by_Serial("FF-PERMANENT"));
         QCOMPARE(r.status, 1);
-        QCOMPARE(r.errors, QStringList({"777"}));
+        QCOMPARE(r.bad, QStringList({"777"}));
         QVERIFY(r.fixed.isEmpty());
         QCOMPARE(r.log.last(), debug("Test information: LBA not reapaired: 777"));
 
         // A servo failure names no sector: nothing may be written.
         r = run<FixAllFast>(drives.by_Serial("FF-SERVO"));
         QCOMPARE(r.status, 1);
-        QVERIFY(r.errors.isEmpty());
+        QVERIFY(r.bad.isEmpty());
         QVERIFY(r.log.filter("Repairing").isEmpty());
 
         // A self-test that stands still for half an hour is given up.
@@ -181,7 +164,7 @@ private slots:
         QVERIFY(fill_Around(d, 8176, 8190, {}));
         const Run r = run<FixAllLong>(d);
         QCOMPARE(r.status, 0);
-        QCOMPARE(r.errors, QStringList({"1003", "8191"}));
+        QCOMPARE(r.bad, QStringList({"1003", "8191"}));
         QCOMPARE(r.fixed, QStringList({"1003", "8191"}));
         QVERIFY(only_Zeroed(d, 990, 1020, 1000, 1007));
         QVERIFY(only_Zeroed(d, 8176, 8191, 8184, 8191));
@@ -215,13 +198,13 @@ private slots:
     {
         Run r = run<FixAllLong>(drives.by_Serial("FL-50"));
         QCOMPARE(r.status, 0);
-        QCOMPARE(r.errors, lba_Range(1000, 50));
+        QCOMPARE(r.bad, lba_Range(1000, 50));
         QCOMPARE(r.fixed, lba_Range(1000, 50));
 
         _tDevice* d = drives.by_Serial("FL-51");
         r = run<FixAllLong>(d);
         QCOMPARE(r.status, 1);
-        QCOMPARE(r.errors, lba_Range(1000, 50));
+        QCOMPARE(r.bad, lba_Range(1000, 50));
         QCOMPARE(r.fixed, lba_Range(1000, 50));
         QCOMPARE(r.log.last(), error("Warning: FixAllLong::execute() FAILURE for S/N: FL-51 Contains: 50 errors "));
         QCOMPARE(read_One(d, 1050), int(OSKN_COMMAND_FAILURE)); // the 51st is left alone
@@ -231,7 +214,7 @@ private slots:
     {
         const Run r = run<FixAllLong>(drives.by_Serial("FL-PERMANENT"));
         QCOMPARE(r.status, 1);
-        QCOMPARE(r.errors, QStringList({"100", "3000"}));
+        QCOMPARE(r.bad, QStringList({"100", "3000"}));
         QCOMPARE(r.fixed, QStringList({"100"}));
         QCOMPARE(r.tail(2), QStringList({
             error("Warning: Fix All Long Test -> failure to repair LBA: 3000"),
@@ -259,8 +242,8 @@ private slots:
         });
         bring_Back_Drives();
         QCOMPARE(r.status, 1);
-        QCOMPARE(r.errors, afterRepair ? QStringList({"3970"}) : QStringList());
-        QCOMPARE(r.fixed, r.errors);
+        QCOMPARE(r.bad, afterRepair ? QStringList({"3970"}) : QStringList());
+        QCOMPARE(r.fixed, r.bad);
         QCOMPARE(r.tail(2), QStringList({
             info("Library information: OSKNPUBLIC_API int scsi_Read_16() returned: 12"),
             error("Warning: FixAllLong::execute() FAILURE for S/N: FL-VANISH - Drive stopped answering at LBA: " + lastLba)}));

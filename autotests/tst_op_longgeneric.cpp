@@ -18,35 +18,15 @@ class TestOpLongGeneric : public QObject
 
     Drives drives;
 
-    struct Run {
-        int status = -1;
-        QList<double> percents;
-        QStringList estimates;
-        QStringList badLbas;
-        QStringList log;
-    };
-
     // abortOnBadLba asks for the abort as soon as the first unreadable sector is reported.
-    Run run(_tDevice* d, bool abortOnBadLba = false)
+    static Run run(_tDevice* d, bool abortOnBadLba = false)
     {
-        Run r;
-        LogTail tail;
         LongGeneric test(d);
-        connect(&test, &LongGeneric::changePercent, &test, [&](double p) { r.percents << p; },
-                Qt::DirectConnection);
-        connect(&test, &LongGeneric::changeTimeEstimate, &test, [&](const QString& t) { r.estimates << t; },
-                Qt::DirectConnection);
-        connect(&test, &LongGeneric::change_Log_Erro_Test_Device, &test, [&](const QString& lba) {
-            r.badLbas << lba;
-            if (abortOnBadLba)
-                test.request_Abort();
-        }, Qt::DirectConnection);
-        r.status = run_To_End(&test);
-        r.log = tail.lines();
-        return r;
+        if (abortOnBadLba)
+            connect(&test, &LongGeneric::change_Log_Erro_Test_Device, &test, [&test] { test.request_Abort(); },
+                    Qt::DirectConnection);
+        return run_Test(test);
     }
-
-    static QStringList tail(const Run& r, int lines) { return r.log.mid(r.log.size() - lines); }
 
 private slots:
     void initTestCase()
@@ -61,7 +41,7 @@ private slots:
         // 1001 sectors: 15 reads of 64, then one of 41 up to the max LBA, whose sector is read too.
         const Run r = run(drives.by_Serial("LG-ODD"));
         QCOMPARE(r.status, 1);
-        QCOMPARE(r.badLbas, QStringList({"999", "1000"}));
+        QCOMPARE(r.bad, QStringList({"999", "1000"}));
         QCOMPARE(r.percents.last(), 100.0);
         QCOMPARE(r.log, QStringList({
             debug("Starting test: Long Generic Test - SN:LG-ODD"),
@@ -94,14 +74,14 @@ private slots:
         QFETCH(QString, serial);
         QFETCH(QStringList, bad);
         const Run r = run(drives.by_Serial(serial));
-        QCOMPARE(r.badLbas, bad);
+        QCOMPARE(r.bad, bad);
         if (bad.isEmpty()) {
             QCOMPARE(r.status, 0);
-            QCOMPARE(tail(r, 1), QStringList(debug("Test information: LongGeneric::execute() - returned: SUCCESS for SN: " + serial)));
+            QCOMPARE(r.tail(1), QStringList(debug("Test information: LongGeneric::execute() - returned: SUCCESS for SN: " + serial)));
             return;
         }
         QCOMPARE(r.status, 1);
-        QCOMPARE(tail(r, 2), QStringList({
+        QCOMPARE(r.tail(2), QStringList({
             info("Library information: OSKNPUBLIC_API int scsi_Read_16() returned: 1"),
             error("Warning: LongGeneric::execute() - returned: FAILURE for SN: " + serial + " - Contains: "
                   + QString::number(bad.size()) + " errors ")}));
@@ -124,24 +104,19 @@ private slots:
         QFETCH(double, vanishAt);
         QFETCH(bool, onBadLba);
         QFETCH(QString, lastLba);
-        LogTail log;
         LongGeneric test(drives.by_Serial("LG-VANISH"));
-        QStringList bad;
         connect(&test, &LongGeneric::changePercent, &test, [&](double p) {
             if (vanishAt > 0 && p >= vanishAt)
                 vanish_Drives();
         }, Qt::DirectConnection);
-        connect(&test, &LongGeneric::change_Log_Erro_Test_Device, &test, [&](const QString& lba) {
-            bad << lba;
-            vanish_Drives();
-        }, Qt::DirectConnection);
+        connect(&test, &LongGeneric::change_Log_Erro_Test_Device, &test, vanish_Drives, Qt::DirectConnection);
         if (vanishAt == 0 && !onBadLba)
             vanish_Drives();
-        const int status = run_To_End(&test);
+        const Run r = run_Test(test);
         bring_Back_Drives();
-        QCOMPARE(status, 1);
-        QCOMPARE(bad, onBadLba ? QStringList({"3970"}) : QStringList());
-        QCOMPARE(log.lines().mid(log.lines().size() - 2), QStringList({
+        QCOMPARE(r.status, 1);
+        QCOMPARE(r.bad, onBadLba ? QStringList({"3970"}) : QStringList());
+        QCOMPARE(r.tail(2), QStringList({
             info("Library information: OSKNPUBLIC_API int scsi_Read_16() returned: 12"),
             error("Warning: LongGeneric::execute() - returned: FAILURE for SN: LG-VANISH - Drive stopped answering at LBA: "
                   + lastLba)}));
@@ -152,15 +127,15 @@ private slots:
         // A drive that cannot read has no unreadable sector to list.
         Run r = run(drives.by_Serial("LG-LOCKED"));
         QCOMPARE(r.status, 14);
-        QVERIFY(r.badLbas.isEmpty());
-        QCOMPARE(tail(r, 2), QStringList({
+        QVERIFY(r.bad.isEmpty());
+        QCOMPARE(r.tail(2), QStringList({
             info("Library information: OSKNPUBLIC_API int scsi_Read_16() returned: 14"),
             error("Warning: LongGeneric::execute() - returned: UNABLE TO RUN for SN: LG-LOCKED")}));
 
         _tDevice record = make_Record("Empty E0", "LG-EMPTY", "1.0", 0);
         r = run(&record);
         QCOMPARE(r.status, 1);
-        QCOMPARE(tail(r, 2), QStringList({
+        QCOMPARE(r.tail(2), QStringList({
             info("Library information: OSKNPUBLIC_API int scsi_Read_16() returned: 1"),
             error("Warning: LongGeneric::execute() - returned: FAILURE for SN: LG-EMPTY")}));
     }
@@ -211,7 +186,7 @@ private slots:
         QFETCH(QString, lastStep);
         const Run r = run(drives.by_Serial(serial));
         QCOMPARE(r.status, 1); // an unreadable sector fails the drive
-        QCOMPARE(r.badLbas, QStringList({"200"}));
+        QCOMPARE(r.bad, QStringList({"200"}));
         QVERIFY(r.log.contains(info("Test information: Last lba to be tested: " + lastStep)));
     }
 
@@ -221,8 +196,8 @@ private slots:
         // reported must stop the re-reads before 110.
         const Run r = run(drives.by_Serial("LG-ABORT"), true);
         QCOMPARE(r.status, 5);
-        QCOMPARE(r.badLbas, QStringList({"100"}));
-        QCOMPARE(tail(r, 2), QStringList({
+        QCOMPARE(r.bad, QStringList({"100"}));
+        QCOMPARE(r.tail(2), QStringList({
             info("Library information: OSKNPUBLIC_API int scsi_Read_16() returned: 5"),
             debug("Test information: Long Generic Test - ABORTED")}));
     }

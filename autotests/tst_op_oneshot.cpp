@@ -35,26 +35,6 @@ class TestOpOneShot : public QObject
 
     Drives drives;
 
-    struct Run {
-        int status = -1;
-        QList<double> percents;
-        QStringList log;
-    };
-
-    template <class Test>
-    Run run(_tDevice* d, bool abortFirst = false)
-    {
-        Run r;
-        LogTail tail;
-        Test test(d);
-        connect(&test, &Test::changePercent, &test, [&](auto p) { r.percents << double(p); }, Qt::DirectConnection);
-        if (abortFirst)
-            test.request_Abort();
-        r.status = run_To_End(&test);
-        r.log = tail.lines();
-        return r;
-    }
-
     // "1" for each sector that reads back as zeros, "0" for the others.
     static QString zeros(_tDevice* d, std::initializer_list<uint64_t> lbas)
     {

@@ -14,26 +14,16 @@ class TestOpShortDst : public QObject
 
     Drives drives;
 
-    struct Run {
-        int status = -1;
-        QList<int> percents;
-        QStringList log;
-    };
-
     // Runs a self-test; abortAfter > 0 asks for the abort once that many progress values came.
-    Run run(_tDevice* d, int abortAfter = 0)
+    static Run run(_tDevice* d, int abortAfter = 0)
     {
-        Run r;
-        LogTail tail;
         shortdst test(d);
-        connect(&test, &shortdst::changePercent, &test, [&](int p) {
-            r.percents << p;
-            if (abortAfter && r.percents.size() == abortAfter)
+        int values = 0;
+        connect(&test, &shortdst::changePercent, &test, [&] {
+            if (++values == abortAfter)
                 test.request_Abort();
         }, Qt::DirectConnection);
-        r.status = run_To_End(&test);
-        r.log = tail.lines();
-        return r;
+        return run_Test(test);
     }
 
 private slots:
@@ -48,7 +38,7 @@ private slots:
     {
         const Run r = run(drives.by_Serial("DST-QUICK"));
         QCOMPARE(r.status, 0);
-        QCOMPARE(r.percents, QList<int>({0, 100}));
+        QCOMPARE(r.percents, QList<double>({0, 100}));
         QCOMPARE(r.log, QStringList({
             debug("Starting test: Short Drive Self Test - SN: DST-QUICK"),
             info("Library information: ata_SMART_Offline resulted: 0"),

@@ -11,9 +11,11 @@
 #include <QtTest>
 
 #include <algorithm>
+#include <type_traits>
 #include <vector>
 
 #include "common.h"
+#include "drivefile.h"
 #include "devicetext.h"
 #include "logsapplication.h"
 #include "maintest.h"
@@ -54,14 +56,8 @@ public:
             return false;
         out.close();
         qputenv("OSKN_VIRTUAL_DRIVES", QFile::encodeName(path));
-        uint32_t count = 0;
-        if (get_Device_Count(&count, OSKN_SCAN_ALL_DRIVES) != 0 || count == 0)
-            return false;
-        records.assign(count, _tDevice{}); // all zeros, as the library expects
-        versionBlock block;
-        get_Version_Block(&block);
-        return get_Device_List(records.data(), count * uint32_t(sizeof(_tDevice)), block,
-                               OSKN_SCAN_ALL_DRIVES) == 0;
+        records = discover_Records();
+        return !records.empty();
     }
 
     _tDevice* by_Serial(const QString& serial)
@@ -122,6 +118,57 @@ inline int run_To_End(MainTest* test, int timeoutMs = 60000)
     return status;
 }
 
+// What a test reported on its way to its end, and the application log's new lines.
+struct Run {
+    int status = -1;
+    QList<double> percents;
+    QStringList estimates;
+    QStringList bad;   // LBAs listed as unreadable (or where an erase stopped)
+    QStringList fixed; // and as repaired
+    QStringList log;
+    QStringList tail(int n) const { return log.mid(log.size() - n); }
+};
+
+template <class T, class = void> struct HasEstimate : std::false_type {};
+template <class T> struct HasEstimate<T, std::void_t<decltype(&T::changeTimeEstimate)>> : std::true_type {};
+template <class T, class = void> struct HasBad : std::false_type {};
+template <class T> struct HasBad<T, std::void_t<decltype(&T::change_Log_Erro_Test_Device)>> : std::true_type {};
+template <class T, class = void> struct HasFixed : std::false_type {};
+template <class T> struct HasFixed<T, std::void_t<decltype(&T::change_Log_Fixed_Test_Device)>> : std::true_type {};
+
+// Runs the test to its end, recording its reports on its own thread. A suite that must act on a
+// report (an abort, a drive that vanishes) connects its own handler first.
+template <class Test>
+Run run_Test(Test& test)
+{
+    Run r;
+    LogTail tail;
+    QObject::connect(&test, &Test::changePercent, &test, [&r](auto p) { r.percents << double(p); },
+                     Qt::DirectConnection);
+    if constexpr (HasEstimate<Test>::value)
+        QObject::connect(&test, &Test::changeTimeEstimate, &test, [&r](QString t) { r.estimates << t; },
+                         Qt::DirectConnection);
+    if constexpr (HasBad<Test>::value)
+        QObject::connect(&test, &Test::change_Log_Erro_Test_Device, &test, [&r](QString l) { r.bad << l; },
+                         Qt::DirectConnection);
+    if constexpr (HasFixed<Test>::value)
+        QObject::connect(&test, &Test::change_Log_Fixed_Test_Device, &test, [&r](QString l) { r.fixed << l; },
+                         Qt::DirectConnection);
+    r.status = run_To_End(&test);
+    r.log = tail.lines();
+    return r;
+}
+
+// A test of the drive and the arguments; with abortFirst the abort is asked before it starts.
+template <class Test, class... Args>
+Run run(_tDevice* d, bool abortFirst = false, Args... args)
+{
+    Test test(d, args...);
+    if (abortFirst)
+        test.request_Abort();
+    return run_Test(test);
+}
+
 // count consecutive LBAs from first, as decimal texts (the panel's lists).
 inline QStringList lba_Range(int first, int count)
 {
@@ -135,20 +182,5 @@ inline QStringList lba_Range(int first, int count)
 // jumps a year ahead) and come back with bring_Back_Drives().
 inline void vanish_Drives() { set_Time_Source_Offset_For_Test(365ull * 24 * 3600 * 1000000000ull); }
 inline void bring_Back_Drives() { set_Time_Source_Offset_For_Test(0); }
-
-// Fills sectors [lba, lba + count) with a non-zero pattern, in one command.
-inline bool fill_Sectors(_tDevice* d, uint64_t lba, uint32_t count, uint8_t value = 0xA5)
-{
-    std::vector<uint8_t> data(size_t(count) * d->logicalSectorSize, value);
-    return scsi_Write_16(d, 0, false, false, lba, 0, count, data.data()) == 0;
-}
-
-// True when the sector reads back as all zeros.
-inline bool sector_Is_Zero(_tDevice* d, uint64_t lba)
-{
-    std::vector<uint8_t> data(d->logicalSectorSize, 0xFF);
-    return scsi_Read_16(d, 0, false, false, false, lba, 0, 1, data.data()) == 0
-           && std::all_of(data.begin(), data.end(), [](uint8_t b) { return b == 0; });
-}
 
 } // namespace optest

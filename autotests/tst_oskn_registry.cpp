@@ -10,6 +10,7 @@
 #include <thread>
 
 #include "core/device.h"
+#include "drivefile.h"
 #include "oskn_operations.h"
 #include "oskn_public.h"
 
@@ -139,21 +140,6 @@ DeviceEntry entry(const std::string& path, std::shared_ptr<DeviceChannel> channe
     return e;
 }
 
-std::vector<_tDevice> discover(uint32_t extraSlots = 0)
-{
-    uint32_t count = 0;
-    if (get_Device_Count(&count, OSKN_SCAN_ALL_DRIVES) != OSKN_SUCCESS)
-        return {};
-    std::vector<_tDevice> records(count + extraSlots);
-    std::memset(records.data(), 0, records.size() * sizeof(_tDevice));
-    versionBlock block;
-    get_Version_Block(&block);
-    if (get_Device_List(records.data(), uint32_t(records.size() * sizeof(_tDevice)), block,
-                        OSKN_SCAN_ALL_DRIVES) != OSKN_SUCCESS)
-        return {};
-    return records;
-}
-
 QString text(const char* field, size_t n) { return QString::fromLatin1(field, int(strnlen(field, n))); }
 
 } // namespace
@@ -173,7 +159,7 @@ private slots:
         auto optical = std::make_shared<FakeDisk>("Disc", 1);
         transport->entries = {entry("fake/scsi", scsiDisk, OSKN_INTERFACE_USB),
                               entry("fake/cd", optical, OSKN_INTERFACE_ATA, OSKN_DRIVE_NOT_A_DISK)};
-        std::vector<_tDevice> r = discover(1);
+        std::vector<_tDevice> r = discover_Records(1);
         QCOMPARE(int(r.size()), 3);
 
         // Not ATA (pass-through refused), behind USB: identity from INQUIRY and VPD 80h.
@@ -218,7 +204,7 @@ private slots:
     {
         auto disk = std::make_shared<FakeDisk>("Small", 100);
         transport->entries = {entry("fake/small", disk, OSKN_INTERFACE_SCSI)};
-        std::vector<_tDevice> r = discover();
+        std::vector<_tDevice> r = discover_Records();
         QCOMPARE(int(r.size()), 1);
         std::vector<uint8_t> buffer(64 * 512);
         const int before = disk->commands;
@@ -255,9 +241,9 @@ private slots:
         auto a = std::make_shared<FakeDisk>("Slow A", 1000, 60);
         auto b = std::make_shared<FakeDisk>("Slow B", 1000, 60);
         transport->entries = {entry("fake/slowA", a, OSKN_INTERFACE_SCSI), entry("fake/slowB", b, OSKN_INTERFACE_SCSI)};
-        std::vector<_tDevice> first = discover();
+        std::vector<_tDevice> first = discover_Records();
         // A rescan makes new records; the old ones stay usable and share the drive's lock.
-        std::vector<_tDevice> second = discover();
+        std::vector<_tDevice> second = discover_Records();
         QCOMPARE(int(first.size()), 2);
         QCOMPARE(int(second.size()), 2);
 
