@@ -1,18 +1,12 @@
 // The drive panel: identity, progress texts, every status report, the drive's message log and
 // its translation, driven by the suite's own test operation through queued signals.
 #include "command.h"
-#include "device.h"
-#include "fonts.h"
-#include "logsapplication.h"
+#include "dispatchwindow.h"
 #include "records.h"
 #include "scriptedtest.h"
-#include "translationstatic.h"
 
-#include <QCheckBox>
 #include <QLabel>
-#include <QProgressBar>
 #include <QPushButton>
-#include <QtTest>
 
 namespace {
 
@@ -58,14 +52,6 @@ QString unstamped(QString entry)
     return entry.remove(QRegularExpression("\n\\d\\d-\\d\\d  \\| \\d\\d:\\d\\d:\\d\\d \\|  "));
 }
 
-void useLanguage(const QString& code)
-{
-    TranslationStatic::get_Instance()->set_language(code);
-    TranslationStatic::get_Instance()->load_Language();
-    QCoreApplication::processEvents();
-    QCoreApplication::processEvents();
-}
-
 } // namespace
 
 class TestDevicePanel : public QObject
@@ -74,8 +60,7 @@ class TestDevicePanel : public QObject
 private slots:
     void initTestCase()
     {
-        install_Application_Fonts();
-        useLanguage("en_US");
+        start_Window_Suite();
     }
 
     void identityAndIcon()
@@ -316,7 +301,7 @@ private slots:
         phased.start("Short Generic Test", 1, true);
         phased.panel->change_Progress_Name_Test(4);
 
-        useLanguage("de_DE");
+        use_Language("de_DE");
         const QString pass = QCoreApplication::translate("ResultTags", "PASS");
         QVERIFY2(pass != "PASS" && !pass.isEmpty(), "the German catalog translates PASS");
         QCOMPARE(passed.bar->format(), pass + " %p%");
@@ -328,7 +313,7 @@ private slots:
         QVERIFY(error != "Error");
         QCOMPARE(unstamped(passed.lastLog()), error + " LBA: 9\n");
         QVERIFY(passed.panel->get_List_Log_Device_Aux().contains("Error"));
-        useLanguage("en_US");
+        use_Language("en_US");
         QCOMPARE(passed.bar->format(), QString("PASS %p%"));
     }
 

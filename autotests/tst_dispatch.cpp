@@ -2,23 +2,15 @@
 // the panels, and rescans while a test runs.
 #include "command.h"
 #include "common.h"
-#include "device.h"
 #include "dispatchwindow.h"
 #include "drivefile.h"
-#include "fonts.h"
-#include "kv4l.h"
-#include "logsapplication.h"
 #include "oskn_public.h"
-#include "translationstatic.h"
 
-#include <QCheckBox>
 #include <QMenu>
 #include <QPointer>
-#include <QProgressBar>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QtTest>
 
 namespace {
 
@@ -62,9 +54,7 @@ class TestDispatch : public QObject
 private slots:
     void initTestCase()
     {
-        install_Application_Fonts();
-        TranslationStatic::get_Instance()->set_language("en_US");
-        TranslationStatic::get_Instance()->load_Language();
+        start_Window_Suite();
         KV4L::endProcess = [](int) {};
         set_Time_Scale(200.0);
     }

@@ -2,31 +2,21 @@
 // bounds the value a dialog asks for, the checks of the dialogs' answers, and what the panels
 // and the drives show afterwards.
 #include "common.h"
-#include "device.h"
 #include "dispatchwindow.h"
 #include "drivefile.h"
-#include "fonts.h"
-#include "kv4l.h"
-#include "logsapplication.h"
 #include "oskn_public.h"
-#include "translationstatic.h"
 #include "command.h"
 #include "eraserangeui.h"
 #include "erasetime.h"
 #include "psidui.h"
 #include "setmaxlba.h"
 
-#include <QApplication>
-#include <QCheckBox>
 #include <QPushButton>
 #include <QToolButton>
 #include <QLineEdit>
 #include <QPointer>
-#include <QProgressBar>
 #include <QRadioButton>
 #include <QMenu>
-#include <QTimer>
-#include <QtTest>
 
 namespace {
 
@@ -59,9 +49,7 @@ class TestDispatchErase : public QObject
 private slots:
     void initTestCase()
     {
-        install_Application_Fonts();
-        TranslationStatic::get_Instance()->set_language("en_US");
-        TranslationStatic::get_Instance()->load_Language();
+        start_Window_Suite();
         KV4L::endProcess = [](int) {};
         set_Time_Scale(50.0);
     }

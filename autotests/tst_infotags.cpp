@@ -2,16 +2,14 @@
 // fall-backs when the drive cannot answer, the report appended to the drive's file, and the
 // message log shown under the values.
 #include "devicetext.h"
+#include "dispatchwindow.h"
 #include "drivefile.h"
-#include "fonts.h"
 #include "infotags.h"
 #include "oskn_public.h"
-#include "translationstatic.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QtTest>
 #include <vector>
 
 namespace {
@@ -64,9 +62,7 @@ class TestInfoTags : public QObject
 private slots:
     void initTestCase()
     {
-        install_Application_Fonts();
-        TranslationStatic::get_Instance()->set_language("en_US");
-        TranslationStatic::get_Instance()->load_Language();
+        start_Window_Suite();
         QDir::setCurrent(dir.path());
     }
 
@@ -126,15 +122,13 @@ private slots:
         load("lang.json", {virtual_Drive("l", "Brevane BV1", "LANG1")});
         InfoTags info;
         info.set_TDevice(&records[0]);
-        TranslationStatic::get_Instance()->set_language("de_DE");
-        TranslationStatic::get_Instance()->load_Language();
+        use_Language("de_DE");
         const QString german = QCoreApplication::translate("InfoTags", "True");
         QVERIFY(german != "True");
         QTRY_COMPARE(value(info, "lblbGeneralPurposeValue"), german);
         QCOMPARE(info.findChild<QLabel*>("lbSerialNumber")->text(),
                  QCoreApplication::translate("InfoTags", "Serial Number"));
-        TranslationStatic::get_Instance()->set_language("en_US");
-        TranslationStatic::get_Instance()->load_Language();
+        use_Language("en_US");
         QTRY_COMPARE(value(info, "lblbGeneralPurposeValue"), QString("True"));
     }
 

@@ -1,18 +1,12 @@
 // The main window on virtual drives: panels, the twelve-drive limit, the menus each selection
 // gets, rescan, language switching and the ways the window ends the process.
 #include "commandline.h"
-#include "device.h"
 #include "dispatchwindow.h"
 #include "drivefile.h"
-#include "fonts.h"
-#include "kv4l.h"
 #include "logfile.h"
-#include "logsapplication.h"
 #include "msgalert.h"
-#include "translationstatic.h"
 #include "viewlog.h"
 
-#include <QCheckBox>
 #include <QDialog>
 #include <QPushButton>
 #include <QRandomGenerator>
@@ -21,7 +15,6 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QToolButton>
-#include <QtTest>
 #include <csignal>
 #include <sys/resource.h>
 
@@ -97,9 +90,7 @@ class TestMainWindow : public QObject
 private slots:
     void initTestCase()
     {
-        install_Application_Fonts();
-        TranslationStatic::get_Instance()->set_language("en_US");
-        TranslationStatic::get_Instance()->load_Language();
+        start_Window_Suite();
         KV4L::endProcess = [this](int status) { ended << status; };
         QDir::setCurrent(dir.path());
     }

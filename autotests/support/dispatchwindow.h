@@ -1,7 +1,7 @@
 #pragma once
 
-// Driving the main window's operations from a suite: ticking panels, their bars, the
-// application log's new lines and answering a confirmation.
+// Driving the main window's operations from a suite: the language, ticking panels, their bars,
+// the application log's new lines and answering a confirmation.
 #include <QApplication>
 #include <QCheckBox>
 #include <QProgressBar>
@@ -9,8 +9,26 @@
 #include <QtTest>
 
 #include "device.h"
+#include "fonts.h"
 #include "kv4l.h"
 #include "logsapplication.h"
+#include "translationstatic.h"
+
+// Loads the language's catalog and lets the open windows retranslate.
+inline void use_Language(const QString& code)
+{
+    TranslationStatic::get_Instance()->set_language(code);
+    TranslationStatic::get_Instance()->load_Language();
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+}
+
+// The application's fonts and English texts, as a window suite starts.
+inline void start_Window_Suite()
+{
+    install_Application_Fonts();
+    use_Language("en_US");
+}
 
 inline void check(device* panel)
 {
