@@ -187,21 +187,6 @@ private slots:
         disposeOf(eula);
     }
 
-    // Accepting opens the next window and disposes of the agreement without ending the process.
-    void acceptOpensTheNextWindow()
-    {
-        int opened = 0;
-        EULADialog::openMainWindow = [&opened] { ++opened; };
-        QPointer<EULADialog> eula = new EULADialog;
-        QVERIFY(showLoaded(eula));
-        scrollToEnd(eula, "program");
-        QPushButton* accept = button(eula, "bt_accept");
-        QTRY_VERIFY(accept->isEnabled());
-        QTest::mouseClick(eula->windowHandle(), Qt::LeftButton, Qt::NoModifier, accept->mapTo(eula, accept->rect().center()));
-        QCOMPARE(opened, 1);
-        QTRY_VERIFY(!eula);
-    }
-
     // A window destroyed before its document has loaded: the view announces the failed load as
     // it goes, and the half-destroyed window must not act on it.
     void destroyedBeforeTheDocumentLoads()
@@ -217,7 +202,7 @@ private slots:
     }
 
     // The document has the keyboard from the start; Return accepts, but only once "I Accept" can
-    // be used.
+    // be used, opening the next window and disposing of the agreement without ending the process.
     void agreementByKeyboard()
     {
         int opened = 0;
@@ -323,19 +308,6 @@ private slots:
         }
     }
 
-    // The PT agreement is shipped but no catalog leads to it.
-    void noLanguageShowsThePortugueseAgreement()
-    {
-        const QStringList catalogs = TranslationStatic::list_Catalogs();
-        if (catalogs.isEmpty())
-            QSKIP("no catalogs in the resources");
-        for (const QString& file : catalogs) {
-            TranslationStatic::get_Instance()->set_language(file.left(file.lastIndexOf('.')));
-            QVERIFY2(!TranslationStatic::get_Instance()->get_License_Agreement().contains("-PT."),
-                     qPrintable(file));
-        }
-    }
-
     // About's button opens the agreement read-only, in the chosen language.
     void aboutShowsVersionAndAgreement()
     {
@@ -376,18 +348,11 @@ private slots:
         QTRY_VERIFY(!guard);
     }
 
-    void shownInTheChosenLanguage_data()
-    {
-        QTest::addColumn<QString>("code");
-        QTest::newRow("zh_TW") << "zh_TW";
-    }
-
     // Each window looks its texts up under its own class name in the chosen catalog.
     void shownInTheChosenLanguage()
     {
-        QFETCH(QString, code);
         TranslationStatic* translation = TranslationStatic::get_Instance();
-        translation->set_language(code);
+        translation->set_language("zh_TW");
         translation->load_Language();
         QTranslator* catalog = translation->get_Translator();
         if (catalog->isEmpty())
