@@ -81,24 +81,15 @@ private slots:
 
     void byteOrder()
     {
-        uint8_t nibbles = 0xA5;
-        nibble_Swap(&nibbles);
-        QCOMPARE(nibbles, uint8_t(0x5A));
-        uint16_t word = 0x1122;
-        byte_Swap_16(&word);
-        QCOMPARE(word, uint16_t(0x2211));
+        // The swaps the library calls.
         uint32_t dword = 0x11223344;
         byte_Swap_32(&dword);
         QCOMPARE(dword, 0x44332211u);
-        word_Swap_32(&dword);
-        QCOMPARE(dword, 0x22114433u);
         uint64_t qword = 0x1122334455667788ULL;
         byte_Swap_64(&qword);
         QCOMPARE(qword, 0x8877665544332211ULL);
         word_Swap_64(&qword);
         QCOMPARE(qword, 0x2211443366558877ULL);
-        double_Word_Swap_64(&qword);
-        QCOMPARE(qword, 0x6655887722114433ULL);
     }
 
     void byteSwapString()
