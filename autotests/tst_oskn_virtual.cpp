@@ -208,7 +208,7 @@ private slots:
         // Through ATA PASS-THROUGH: UNC with the LBA in the output registers.
         r = ata(d, 0x25, 0, 8, 4998, DmaIn, buf.data(), 8 * 512);
         QCOMPARE(sense_Key(r.sense), 0x3);
-        AtaRegs regs = status_Return(r.sense);
+        const oskn::AtaResult regs = status_Return(r.sense);
         QVERIFY(regs.valid);
         QCOMPARE(regs.error & 0x40, 0x40);
         QCOMPARE(regs.lba, uint64_t(5000));

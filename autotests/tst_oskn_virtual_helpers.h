@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "core/sense.h"
 #include "core/transport.h"
 #include "virtual/virtual_transport.h"
 
@@ -88,7 +89,6 @@ inline uint64_t be(const uint8_t* p, int bytes)
     return v;
 }
 inline uint64_t be64(const uint8_t* p) { return be(p, 8); }
-inline uint32_t be32(const uint8_t* p) { return uint32_t(be(p, 4)); }
 
 inline Result rw16(DeviceChannel& ch, bool write, uint64_t lba, uint32_t count, std::vector<uint8_t>& buf, uint32_t bytes)
 {
@@ -156,51 +156,15 @@ inline QString ata_String(const std::vector<uint8_t>& id, int word, int chars)
     return s;
 }
 
-// Sense data in either format.
-inline bool is_Descriptor(const std::vector<uint8_t>& s) { return !s.empty() && (s[0] & 0x7F) >= 0x72; }
-// The byte at `descriptor` in descriptor format, at `fixed` in fixed format, or -1.
-inline int sense_Byte(const std::vector<uint8_t>& s, size_t descriptor, size_t fixed)
-{
-    const size_t at = is_Descriptor(s) ? descriptor : fixed;
-    return at < s.size() ? s[at] : -1;
-}
-inline int sense_Key(const std::vector<uint8_t>& s) { return s.size() < 4 ? -1 : sense_Byte(s, 1, 2) & 0x0F; }
-inline int asc(const std::vector<uint8_t>& s) { return sense_Byte(s, 2, 12); }
-inline int ascq(const std::vector<uint8_t>& s) { return sense_Byte(s, 3, 13); }
-
-inline const uint8_t* find_Descriptor(const std::vector<uint8_t>& s, uint8_t type)
-{
-    if (s.size() < 8 || (s[0] & 0x7F) < 0x72)
-        return nullptr;
-    for (size_t i = 8; i + 2 <= s.size(); i += 2 + s[i + 1])
-        if (s[i] == type)
-            return &s[i];
-    return nullptr;
-}
-
+// Sense data read by the library's parser, which its core suite checks against both formats.
+inline oskn::SenseData parsed(const std::vector<uint8_t>& s) { return oskn::parse_Sense(s.data(), uint32_t(s.size())); }
+inline int sense_Key(const std::vector<uint8_t>& s) { return parsed(s).valid ? parsed(s).key : -1; }
+inline int asc(const std::vector<uint8_t>& s) { return parsed(s).asc; }
+inline int ascq(const std::vector<uint8_t>& s) { return parsed(s).ascq; }
 inline uint64_t information(const std::vector<uint8_t>& s)
 {
-    if (s.size() >= 7 && (s[0] & 0x7F) == 0x70)
-        return (s[0] & 0x80) ? be32(&s[3]) : UINT64_MAX;
-    const uint8_t* d = find_Descriptor(s, 0x00);
-    return d ? be64(d + 4) : UINT64_MAX;
+    return parsed(s).informationValid ? parsed(s).information : UINT64_MAX;
 }
-
-struct AtaRegs {
-    bool valid = false;
-    uint8_t error = 0, status = 0;
-    uint32_t count = 0;
-    uint64_t lba = 0;
-};
-
-inline AtaRegs status_Return(const std::vector<uint8_t>& s)
-{
-    const uint8_t* d = find_Descriptor(s, 0x09);
-    if (!d)
-        return {};
-    return {true, d[3], d[13], uint32_t(d[4]) << 8 | d[5],
-            uint64_t(d[7]) | uint64_t(d[9]) << 8 | uint64_t(d[11]) << 16 | uint64_t(d[6]) << 24 |
-                uint64_t(d[8]) << 32 | uint64_t(d[10]) << 40};
-}
+inline oskn::AtaResult status_Return(const std::vector<uint8_t>& s) { return parsed(s).ata; }
 
 } // namespace vtest
