@@ -58,13 +58,13 @@ class TestOpDrive : public QObject
 
     Drives drives;
 
-    struct Run {
+    struct IddRun {
         QList<int> statuses;
         QList<double> percents;
         QStringList estimates;
     };
 
-    static void watch(EraseTest* test, Run& r)
+    static void watch(EraseTest* test, IddRun& r)
     {
         connect(test, &MainTest::changeStatus, test, [&r](int s) { r.statuses << s; }, Qt::DirectConnection);
         connect(test, &EraseTest::changePercent, test, [&r](double p) { r.percents << p; }, Qt::DirectConnection);
@@ -73,9 +73,9 @@ class TestOpDrive : public QObject
     }
 
     // A diagnostic to its end, its timer ticking on this thread.
-    static Run run_Idd(_tDevice* d, int label)
+    static IddRun run_Idd(_tDevice* d, int label)
     {
-        Run r;
+        IddRun r;
         IDD test(d, _eIDDTests(0x70 + label - 70), label - 55, label);
         watch(&test, r);
         test.start();
@@ -162,23 +162,18 @@ private slots:
         QFETCH(QString, last);
         _tDevice* d = drives.by_Serial(serial);
         QVERIFY(fill_Sectors(d, 20, 1));
-        LogTail tail;
-        Run r;
-        CPSID test(d, key);
-        watch(&test, r);
-        QCOMPARE(run_To_End(&test), status);
+        const Run r = run<CPSID>(d, false, key);
+        QCOMPARE(r.status, status);
         QCOMPARE(r.percents, QList<double>{status == 0 ? 100.0 : 0.0});
-        QCOMPARE(tail.lines().last(), last);
+        QCOMPARE(r.log.last(), last);
         QCOMPARE(sector_Is_Zero(d, 20), status == 0);
     }
 
     void psidAbortedBeforeTheStart()
     {
-        LogTail tail;
-        CPSID test(drives.by_Serial("DR-SED"), "0123456789ABCDEFGHIJKLMNOPQRSTUV");
-        test.request_Abort();
-        QCOMPARE(run_To_End(&test), 5);
-        QCOMPARE(tail.lines(), QStringList({
+        const Run r = run<CPSID>(drives.by_Serial("DR-SED"), true, QString("0123456789ABCDEFGHIJKLMNOPQRSTUV"));
+        QCOMPARE(r.status, 5);
+        QCOMPARE(r.log, QStringList({
             debug("Starting test: PSID Erase - SN: DR-SED"), debug("Test information: PSID Erase - ABORTED"),
             info("Library information: OSKNPUBLIC_API int PSID Erase returned: 5"),
             debug("Test information: PSID Erase - ABORTED")}));
@@ -187,7 +182,7 @@ private slots:
     void iddWithoutSupport()
     {
         LogTail tail;
-        const Run r = run_Idd(drives.by_Serial("DR-NOSMART"), 70);
+        const IddRun r = run_Idd(drives.by_Serial("DR-NOSMART"), 70);
         QCOMPARE(r.statuses, QList<int>{14});
         QStringList lines; // the timer's estimate queries may fall between the thread's lines
         for (const QString& l : tail.lines())
@@ -204,7 +199,7 @@ private slots:
         _tDevice* d = drives.by_Serial("DR-IDD");
         QVERIFY(!readable(d, 100) && !readable(d, 2000));
         LogTail tail;
-        const Run r = run_Idd(d, 71);
+        const IddRun r = run_Idd(d, 71);
         QCOMPARE(r.statuses, QList<int>{0});
         QVERIFY(readable(d, 100) && readable(d, 2000));
         QVERIFY(!r.percents.isEmpty());
@@ -220,7 +215,7 @@ private slots:
     {
         Drives own;
         QVERIFY(own.load("drive.json"));
-        const Run r = run_Idd(own.by_Serial("DR-GONE"), 70);
+        const IddRun r = run_Idd(own.by_Serial("DR-GONE"), 70);
         QCOMPARE(r.statuses, QList<int>{1});
     }
 
@@ -244,7 +239,7 @@ private slots:
         runReturn = 0;
         estimateAnswers = {0, 4};
         estimateSeconds = 56;
-        Run r;
+        IddRun r;
         LogTail tail;
         IDD test(drives.by_Serial("DR-IDD"), OSKN_IDD_TEST_PENDING_AND_REALLOCATION_LISTS, 16, 71);
         watch(&test, r);
@@ -286,7 +281,7 @@ private slots:
         runRelease = true;
         runReturn = 1;
         estimateAnswers = {14};
-        Run r;
+        IddRun r;
         IDD test(drives.by_Serial("DR-IDD"), OSKN_IDD_RESET_AND_RECALIBRATE, 15, 70);
         watch(&test, r);
         test.progress_Tick(); // the drive cannot estimate: no pass before the result
