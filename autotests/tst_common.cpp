@@ -1,5 +1,6 @@
 // Exported utility functions: byte order, strings, units, durations, output, random numbers,
 // timers and the scalable time source.
+#include "capture.h"
 #include "common.h"
 
 #include <QtTest>
@@ -8,33 +9,12 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
-#include <functional>
 #include <thread>
 #include <vector>
 
 #include <sys/utsname.h>
-#include <unistd.h>
 
 namespace {
-
-QByteArray captureStdout(const std::function<void()>& body)
-{
-    fflush(stdout);
-    FILE* capture = tmpfile();
-    const int saved = dup(STDOUT_FILENO);
-    dup2(fileno(capture), STDOUT_FILENO);
-    body();
-    fflush(stdout);
-    dup2(saved, STDOUT_FILENO);
-    close(saved);
-    QByteArray written;
-    rewind(capture);
-    char chunk[4096];
-    for (size_t n; (n = fread(chunk, 1, sizeof chunk, capture)) > 0;)
-        written.append(chunk, int(n));
-    fclose(capture);
-    return written;
-}
 
 qint64 utc(int year, int month, int day, int hour = 0, int minute = 0, int second = 0)
 {
@@ -154,7 +134,7 @@ private slots:
     {
         uint8_t years = 9, days = 9, hours = 9, minutes = 9, seconds = 9;
         auto printed = [&] {
-            return captureStdout([&] { print_Time_To_Screen(&years, &days, &hours, &minutes, &seconds); });
+            return captured(stdout, [&] { print_Time_To_Screen(&years, &days, &hours, &minutes, &seconds); });
         };
         convert_Seconds_To_Displayable_Time(90061, &years, &days, &hours, &minutes, &seconds);
         QCOMPARE(QVector<int>({years, days, hours, minutes, seconds}), QVector<int>({0, 1, 1, 1, 1}));
@@ -166,7 +146,7 @@ private slots:
 
         convert_Seconds_To_Displayable_Time(59, nullptr, nullptr, nullptr, nullptr, &seconds);
         QCOMPARE(int(seconds), 59);
-        QCOMPARE(captureStdout([] { print_Time_To_Screen(nullptr, nullptr, nullptr, nullptr, nullptr); }), QByteArray());
+        QCOMPARE(captured(stdout, [] { print_Time_To_Screen(nullptr, nullptr, nullptr, nullptr, nullptr); }), QByteArray());
     }
 
     void futureDateAndTime()
@@ -182,13 +162,13 @@ private slots:
     void printedOutput()
     {
         g_verbosity = 3;
-        QCOMPARE(captureStdout([] { print_Return_Enum("x", -1); }), QByteArray("x returning: UNKOWN\n"));
+        QCOMPARE(captured(stdout, [] { print_Return_Enum("x", -1); }), QByteArray("x returning: UNKOWN\n"));
         g_verbosity = 2;
-        QCOMPARE(captureStdout([] { print_Return_Enum("x", 0); }), QByteArray());
+        QCOMPARE(captured(stdout, [] { print_Return_Enum("x", 0); }), QByteArray());
 
         // A short last row is padded so that its text column lines up.
         const uint8_t shortBuffer[] = {'A', 0x01, 'B'};
-        QCOMPARE(captureStdout([&] { print_Data_Buffer(shortBuffer, 3, true); }),
+        QCOMPARE(captured(stdout, [&] { print_Data_Buffer(shortBuffer, 3, true); }),
                  "\n        0  1  2  \n  0x00 41 01 42 " + QByteArray(13 * 3, ' ') + "  A.B\n\n");
     }
 

@@ -5,14 +5,13 @@
 
 #include <QTemporaryDir>
 
-#include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <thread>
 #include <vector>
 
-#include <unistd.h>
 
+#include "capture.h"
 #include "common.h"
 #include "drivefile.h"
 #include "oskn_operations.h"
@@ -347,23 +346,12 @@ private slots:
         std::ofstream(path) << R"({ "drives": [ { "name": "x", "maxLba": "many" } ] })";
         const QByteArray saved = qgetenv("OSKN_VIRTUAL_DRIVES");
         qputenv("OSKN_VIRTUAL_DRIVES", QByteArray::fromStdString(path));
-        fflush(stderr);
-        FILE* capture = tmpfile();
-        const int old = dup(STDERR_FILENO);
-        dup2(fileno(capture), STDERR_FILENO);
         uint32_t count = 99;
-        const int rc = get_Device_Count(&count, OSKN_SCAN_ALL_DRIVES);
-        fflush(stderr);
-        dup2(old, STDERR_FILENO);
-        close(old);
-        rewind(capture);
-        char text[1024] = {};
-        const size_t n = fread(text, 1, sizeof text - 1, capture);
-        fclose(capture);
+        int rc = -1;
+        const QString message = captured(stderr, [&] { rc = get_Device_Count(&count, OSKN_SCAN_ALL_DRIVES); });
         qputenv("OSKN_VIRTUAL_DRIVES", saved);
         QCOMPARE(rc, int(OSKN_SUCCESS));
         QCOMPARE(count, 0u);
-        const QString message = QString::fromLocal8Bit(text, int(n));
         QVERIFY2(message.contains("bad.json") && message.contains("maxLba"), qPrintable(message));
     }
 };
