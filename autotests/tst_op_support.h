@@ -136,13 +136,13 @@ template <class T> struct HasBad<T, std::void_t<decltype(&T::change_Log_Erro_Tes
 template <class T, class = void> struct HasFixed : std::false_type {};
 template <class T> struct HasFixed<T, std::void_t<decltype(&T::change_Log_Fixed_Test_Device)>> : std::true_type {};
 
-// Runs the test to its end, recording its reports on its own thread. A suite that must act on a
-// report (an abort, a drive that vanishes) connects its own handler first.
+// Runs the test to its end, recording its reports on its own thread and the log's lines since
+// the tail's mark. A suite that must act on a report (an abort, a drive that vanishes) connects
+// its own handler first.
 template <class Test>
-Run run_Test(Test& test)
+Run run_Test(Test& test, const LogTail& tail = LogTail())
 {
     Run r;
-    LogTail tail;
     QObject::connect(&test, &Test::changePercent, &test, [&r](auto p) { r.percents << double(p); },
                      Qt::DirectConnection);
     if constexpr (HasEstimate<Test>::value)
@@ -163,10 +163,11 @@ Run run_Test(Test& test)
 template <class Test, class... Args>
 Run run(_tDevice* d, bool abortFirst = false, Args... args)
 {
+    const LogTail tail; // what the constructor logs counts too
     Test test(d, args...);
     if (abortFirst)
         test.request_Abort();
-    return run_Test(test);
+    return run_Test(test, tail);
 }
 
 // count consecutive LBAs from first, as decimal texts (the panel's lists).
