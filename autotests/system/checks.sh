@@ -35,7 +35,7 @@ check() {
 for m in ahci sd_mod sg sr_mod xhci_pci usb_storage virtio_pci virtio_scsi sym53c8xx; do
     modprobe "$m" || say "FAIL boot: modprobe $m failed"
 done
-expected=$(($(wc -l < /drives.conf) + 1)) # the disks and the CD-ROM
+expected=$(($(wc -l < /drives.conf) + 2)) # the disks, the read-speed disk and the CD-ROM
 waited=0
 while :; do
     found=$(ls /sys/block | grep -c -E '^(sd|sr)')
@@ -237,11 +237,13 @@ fi
 
 stage "scan checked"
 # ---------------------------------------------------------------------------------------------
-# Read speed: the whole SATA-A disk through the library in the scans' 64-sector calls, against
-# dd reading it in 1 MiB direct reads; best of three each, taking turns going first.
-node=$(node_Of KVSA0001)
+# Read speed: the whole read-speed disk (each command takes its time, as on a real drive) through
+# the library in the scans' 64-sector calls, against dd reading it in 1 MiB direct reads; best of
+# three each, taking turns going first. One at a time, 64-sector commands reach a fraction of the
+# drive's speed: the library must read ahead in larger commands, several in flight, to keep up.
+node=$(node_Of KVSS0007)
 if [ -n "$node" ]; then
-    DRIVE="$node (KVSA0001)"
+    DRIVE="$node (KVSS0007)"
     dev=/dev/$node
     # timed NAME COMMAND...: milliseconds into /tmp/ms-NAME (best so far kept), output in
     # /tmp/out-NAME. The library times its reads itself (ms=), leaving out its start-up; dd's
@@ -274,7 +276,7 @@ if [ -n "$node" ]; then
     ratio=$(awk -v a="$lib_ms" -v b="$dd_ms" 'BEGIN { printf "%.2f", (b > 0 ? a / b : 99) }')
     verdict=$(awk -v r="$ratio" 'BEGIN { print (r <= 1.25) ? "at most 1.25" : "above 1.25" }')
     check "whole-disk read ($(($(lib $node maxlba) / 2048 + 1)) MiB) in the library's 64-sector calls against dd bs=1M iflag=direct, best of three: ratio $ratio (library $lib_ms ms, dd $dd_ms ms)" \
-        "$verdict" expected "at most 1.25" 17
+        "$verdict" expected "at most 1.25"
 fi
 
 stage "read speed checked"
