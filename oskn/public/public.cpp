@@ -13,17 +13,35 @@ using namespace oskn;
 
 namespace {
 
-// Checks an LBA range against the record and sizes the transfer. count 0 is a valid, empty range.
-int check_Range(const _tDevice* device, uint64_t lba, uint32_t count, const uint8_t* data,
-                uint32_t& bytes)
+// A READ(16) or WRITE(16) call's checks: the record, then the LBA range and the buffer against
+// it. drive is set when there is something to transfer; otherwise rc is the call's answer (a
+// refusal, or success for an empty range).
+struct Transfer {
+    std::shared_ptr<Drive> drive;
+    int rc = OSKN_SUCCESS;
+    uint32_t bytes = 0;
+};
+Transfer begin_Transfer(_tDevice* device, uint64_t lba, uint32_t count, const uint8_t* data)
 {
-    if (lba > device->maxLBA || (count > 0 && uint64_t(count) - 1 > device->maxLBA - lba))
-        return OSKN_BAD_PARAMETER;
+    Transfer t;
+    CallTarget call = begin_Call(device);
+    if (call.refusal) {
+        t.rc = call.refusal;
+        return t;
+    }
+    if (lba > device->maxLBA || (count > 0 && uint64_t(count) - 1 > device->maxLBA - lba)) {
+        t.rc = OSKN_BAD_PARAMETER;
+        return t;
+    }
     const uint64_t total = uint64_t(count) * (device->logicalSectorSize ? device->logicalSectorSize : 512);
-    if (total > 0xFFFFFFFFull || (total && !data))
-        return OSKN_BAD_PARAMETER;
-    bytes = uint32_t(total);
-    return OSKN_SUCCESS;
+    if (total > 0xFFFFFFFFull || (total && !data)) {
+        t.rc = OSKN_BAD_PARAMETER;
+        return t;
+    }
+    t.bytes = uint32_t(total);
+    if (count)
+        t.drive = std::move(call.drive);
+    return t;
 }
 
 int ata_Data_In(_tDevice* device, const AtaCommand& command, uint8_t* ptrData, uint32_t dataSize)
@@ -211,15 +229,11 @@ extern "C" {
 int scsi_Read_16(_tDevice* device, uint8_t rdProtect, bool dpo, bool fua, bool rarc, uint64_t lba,
                  uint8_t groupNumber, uint32_t transferLength, uint8_t* ptrData)
 {
-    const CallTarget call = begin_Call(device);
-    if (call.refusal)
-        return call.refusal;
-    uint32_t bytes = 0;
-    int rc = check_Range(device, lba, transferLength, ptrData, bytes);
-    if (rc != OSKN_SUCCESS || transferLength == 0)
-        return rc;
-    Drive& drive = *call.drive;
-    const uint32_t sectorSize = bytes / transferLength;
+    const Transfer transfer = begin_Transfer(device, lba, transferLength, ptrData);
+    if (!transfer.drive)
+        return transfer.rc;
+    Drive& drive = *transfer.drive;
+    const uint32_t sectorSize = transfer.bytes / transferLength;
     ReadAhead::Call request;
     request.lba = lba;
     request.count = transferLength;
@@ -242,16 +256,12 @@ int scsi_Read_16(_tDevice* device, uint8_t rdProtect, bool dpo, bool fua, bool r
 int scsi_Write_16(_tDevice* device, uint8_t wrProtect, bool dpo, bool fua, uint64_t lba,
                   uint8_t groupNumber, uint32_t transferLength, uint8_t* ptrData)
 {
-    const CallTarget call = begin_Call(device);
-    if (call.refusal)
-        return call.refusal;
-    uint32_t bytes = 0;
-    int rc = check_Range(device, lba, transferLength, ptrData, bytes);
-    if (rc != OSKN_SUCCESS || transferLength == 0)
-        return rc;
-    return transfer_Result(
-        read_Write(*call.drive, true, wrProtect, dpo, fua, false, lba, groupNumber, transferLength, ptrData, bytes),
-        transferLength);
+    const Transfer transfer = begin_Transfer(device, lba, transferLength, ptrData);
+    if (!transfer.drive)
+        return transfer.rc;
+    return transfer_Result(read_Write(*transfer.drive, true, wrProtect, dpo, fua, false, lba, groupNumber,
+                                      transferLength, ptrData, transfer.bytes),
+                           transferLength);
 }
 
 int write_LBA(_tDevice* device, uint64_t lba, bool forceUnitAccess, uint8_t* ptrData, uint32_t dataSize)
