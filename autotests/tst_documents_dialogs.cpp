@@ -298,7 +298,7 @@ private slots:
         TranslationStatic::get_Instance()->set_language(code);
         const QString suffix = code.mid(3);
 
-        for (const QString& document : {"qrc:/licenseAgreement/licenseAgreement/BrevaneEULA.default-",
+        for (const QString document : {"qrc:/licenseAgreement/licenseAgreement/BrevaneEULA.default-",
                                         "qrc:/licenseAgreement/help/KestrovaBootable.README-"}) {
             QWidget* window = document.contains("EULA") ? static_cast<QWidget*>(new EULADialog) : new HelpKestrova;
             QVERIFY(showLoaded(window));
