@@ -237,6 +237,37 @@ fi
 
 stage "scan checked"
 # ---------------------------------------------------------------------------------------------
+# Read-ahead on every disk: 8 MiB and 5 sectors over a pattern dd wrote, read through the
+# library in a scan's 64-sector calls (served from larger commands), against dd reading the same
+# span. On SATA-B the call covering the unreadable sector fails, alone (dd reads it sector by
+# sector and pads it), and the calls around it still read the disk's data.
+for serial in $(cut -d '|' -f 1 /drives.conf); do
+    node=$(node_Of $serial) && [ -n "$node" ] || continue
+    DRIVE="$node ($serial)"
+    dev=/dev/$node
+    size=$(lib $node logical)
+    start=$((4194304 / size))
+    count=$((8388608 / size + 5))
+    kv-systemcheck pattern "$start" "$count" "$size" 77 > /tmp/want
+    t dd if=/tmp/want of="$dev" oflag=direct bs="$size" seek="$start" count="$count" conv=notrunc 2>/dev/null
+    t kv-systemcheck read-calls "$dev" "$start" "$count" > /tmp/got 2> /tmp/calls.txt
+    expected_failed=none
+    if [ "$serial" = KVSB0002 ]; then
+        t dd if="$dev" of=/tmp/peer iflag=direct bs="$size" skip="$start" count="$count" conv=noerror,sync 2>/dev/null
+        expected_failed=$((start + ($(cat /bad-lba) - start) / 64 * 64))
+        dd if=/dev/zero of=/tmp/peer bs="$size" seek=$((expected_failed - start)) count=64 conv=notrunc 2>/dev/null
+    else
+        t dd if="$dev" of=/tmp/peer iflag=direct,skip_bytes,count_bytes bs=1M skip=$((start * size)) count=$((count * size)) 2>/dev/null
+    fi
+    largest=$(field largest_read_bytes < /tmp/calls.txt)
+    ahead=$([ "${largest:-0}" -gt $((64 * size)) ] && echo "read ahead" || echo "not read ahead")
+    same=$(cmp -s /tmp/got /tmp/peer && echo equal || echo "differs ($(cmp /tmp/got /tmp/peer 2>&1 | head -n 1))")
+    check "64-sector READ(16) calls over $count sectors at LBA $start (largest command $largest bytes): failed calls, data" \
+        "$(field failed < /tmp/calls.txt | sed 's/:[0-9]*//g'), $ahead, data $same" dd "$expected_failed, read ahead, data equal"
+done
+
+stage "read-ahead data checked"
+# ---------------------------------------------------------------------------------------------
 # Read speed: the whole read-speed disk (each command takes its time, as on a real drive) through
 # the library in the scans' 64-sector calls, against dd reading it in 1 MiB direct reads; best of
 # three each, taking turns going first. One at a time, 64-sector commands reach a fraction of the

@@ -8,6 +8,7 @@
 //   kv-systemcheck past-end DEV                      reads beyond the max LBA
 //   kv-systemcheck scan DEV                          the long generic test's reads over the disk
 //   kv-systemcheck read-all DEV                      the whole disk in 64-sector reads, nothing else
+//   kv-systemcheck read-calls DEV LBA COUNT          a span in 64-sector reads, data to standard output
 //   kv-systemcheck now                               the monotonic clock, in nanoseconds
 //   kv-systemcheck self-test DEV                     short self-test, followed to its end
 //   kv-systemcheck write-same DEV LBA COUNT          support check, then the write same itself
@@ -248,6 +249,36 @@ int cmd_Read(Drives& drives, char** argv)
     return write_All(data.data(), data.size()) ? 0 : 1;
 }
 
+// A span read as a scan reads it, 64 sectors a call, with the data to standard output (zeros for
+// a call that failed). To standard error: the calls that failed ("lba:rc", or none) and the
+// largest read that reached the kernel, so that the checks see the read-ahead was used.
+int cmd_Read_Calls(Drives& drives, char** argv)
+{
+    _tDevice* d = drives.find(argv[0]);
+    const uint32_t size = sector_Size(d);
+    const uint64_t first = number(argv[1]), count = number(argv[2]);
+    TransferBuffer buffer(size_t(64) * size);
+    std::string failed;
+    take_Recorded();
+    for (uint64_t lba = first; lba < first + count; lba += 64) {
+        const uint32_t n = uint32_t(std::min<uint64_t>(64, first + count - lba));
+        const int rc = scsi_Read_16(d, 0, false, false, false, lba, 0, n, buffer.data());
+        if (rc != OSKN_SUCCESS) {
+            failed += (failed.empty() ? "" : ",") + std::to_string(lba) + ":" + std::to_string(rc);
+            std::memset(buffer.data(), 0, buffer.size());
+        }
+        if (!write_All(buffer.data(), size_t(n) * size))
+            return 1;
+    }
+    uint64_t largest = 0;
+    for (const Recorded& r : take_Recorded())
+        if (is_Read_16(r))
+            largest = std::max<uint64_t>(largest, oskn::get_Be32(r.cdb + 10));
+    std::fprintf(stderr, "failed=%s\nlargest_read_bytes=%" PRIu64 "\n", failed.empty() ? "none" : failed.c_str(),
+                 largest * size);
+    return 0;
+}
+
 int cmd_Past_End(Drives& drives, char** argv)
 {
     _tDevice* d = drives.find(argv[0]);
@@ -439,6 +470,7 @@ int main(int argc, char** argv)
         {"past-end", 1, true, cmd_Past_End},
         {"scan", 1, true, cmd_Scan},
         {"read-all", 1, true, cmd_Read_All},
+        {"read-calls", 3, true, cmd_Read_Calls},
         {"self-test", 1, true, cmd_Self_Test},
         {"write-same", 3, true, cmd_Write_Same},
         {"security", 1, true, cmd_Security},
@@ -459,6 +491,6 @@ int main(int argc, char** argv)
         std::fflush(stdout);
         return rc;
     }
-    std::fprintf(stderr, "usage: kv-systemcheck pattern|write|read|past-end|scan|read-all|self-test|write-same|security|now ...\n");
+    std::fprintf(stderr, "usage: kv-systemcheck pattern|write|read|read-calls|past-end|scan|read-all|self-test|write-same|security|now ...\n");
     return 2;
 }
