@@ -14,6 +14,7 @@
 #include "core/device.h"
 #include "oskn_operations.h"
 #include "oskn_public.h"
+#include "drivefile.h"
 #include "transferbuffer.h"
 #include "virtual/virtual_transport.h"
 
@@ -132,15 +133,6 @@ class TestOsknReadAhead : public QObject {
     std::shared_ptr<RecordingTransport> transport;
     std::vector<_tDevice> records;
 
-    void discover()
-    {
-        uint32_t count = 0;
-        QCOMPARE(get_Device_Count(&count, OSKN_SCAN_ALL_DRIVES), 0);
-        records.assign(count, _tDevice{});
-        versionBlock block;
-        get_Version_Block(&block);
-        QCOMPARE(get_Device_List(records.data(), uint32_t(count * sizeof(_tDevice)), block, OSKN_SCAN_ALL_DRIVES), 0);
-    }
     _tDevice* by_Serial(const char* serial)
     {
         for (_tDevice& d : records)
@@ -195,7 +187,7 @@ private slots:
         QVERIFY2(inner, error.c_str());
         transport = std::make_shared<RecordingTransport>(std::move(inner));
         Registry::instance().set_Transport_Override(transport);
-        discover();
+        records = discover_Records();
         QCOMPARE(int(records.size()), 5);
     }
     void cleanupTestCase() { Registry::instance().set_Transport_Override(nullptr); }
@@ -299,7 +291,7 @@ private slots:
             std::vector<_tDevice> again;
             if (round == 1) {
                 std::swap(again, records);
-                discover();
+                records = discover_Records();
                 writer = by_Serial("RW");
                 std::swap(again, records);
             }
