@@ -4,7 +4,7 @@
 set -e
 PKGS="cmake make g++ g++-multilib
 qtbase5-dev qttools5-dev-tools qttools5-dev libqt5webkit5-dev
-nlohmann-json3-dev
+nlohmann-json3-dev libnvme-dev
 fonts-texgyre fonts-noto-cjk fonts-thai-tlwg
 xvfb xauth
 qemu-system-x86 busybox-static smartmontools sg3-utils cpio kmod"

@@ -108,6 +108,8 @@ int run_Sanitize_Operation(_tDevice* device, int operation, bool waitForCompleti
     if (call.refusal)
         return call.refusal;
     const std::shared_ptr<Drive>& drive = call.drive;
+    if (takes_No_Scsi(device))
+        return OSKN_CANNOT_PERFORM; // NVMe sanitize is not offered through this call yet
     SanitizeStatus status;
     if (operation == OSKN_SANITIZE_EXIT_FAILURE_MODE) {
         if (is_Ata(device))

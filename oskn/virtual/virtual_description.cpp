@@ -315,9 +315,10 @@ void parse_Identity(const json& j, Description& d, size_t index)
         static const std::pair<const char*, uint32_t> names[] = {
             {"ata", OSKN_INTERFACE_ATA}, {"sata", OSKN_INTERFACE_ATA}, {"scsi", OSKN_INTERFACE_SCSI},
             {"sas", OSKN_INTERFACE_SAS}, {"usb", OSKN_INTERFACE_USB},  {"raid", OSKN_INTERFACE_RAID},
-            {"mmc", OSKN_INTERFACE_MMC}, {"nvme", OSKN_INTERFACE_NVME}};
+            {"mmc", OSKN_INTERFACE_MMC}, {"nvme", OSKN_INTERFACE_NVME},
+            {"emmc", OSKN_INTERFACE_MMC}, {"virtio", OSKN_INTERFACE_VIRTUAL}};
         d.interfaceType = get_Named(j["interface"], "interface", names, "interface",
-                                    " (ata, sata, scsi, sas, usb, raid, mmc, nvme)");
+                                    " (ata, sata, scsi, sas, usb, raid, mmc, nvme, emmc, virtio)");
     }
     if (j.contains("driveType")) {
         static const std::pair<const char*, uint8_t> names[] = {
@@ -616,7 +617,7 @@ void parse_Drive(const json& j, size_t index, const std::string& imageDirectory,
                 "logicalSectorSize", "physicalSectorSize", "rpm", "cacheSizeMB", "identifyDataLog", "features",
                 "securityLocked", "securityFrozen", "smart", "selfTest", "unreadableSectors",
                 "sanitize", "writeSame", "tcg", "idd", "throughputMBps", "spinUpSeconds",
-                "faults", "disappearAfterSeconds", "storage", "imageFile"});
+                "faults", "disappearAfterSeconds", "storage", "imageFile", "nvme"});
 
     parse_Identity(j, d, index);
     parse_Geometry(j, d);
@@ -628,6 +629,9 @@ void parse_Drive(const json& j, size_t index, const std::string& imageDirectory,
     parse_Timing(j, d);
     parse_Faults(j, d);
     parse_Storage(j, d, imageDirectory);
+    std::string field, problem;
+    if (!parse_Nvme_Description(j, d, field, problem))
+        fail(field, problem);
 }
 
 bool make_Directories(const std::string& path)
