@@ -69,6 +69,13 @@ public:
             record(commands[i], results[i]);
     }
     uint32_t max_Transfer_Bytes() const override { return inner_->max_Transfer_Bytes(); }
+    // NVMe and block-only drives pass through unrecorded: the recorded checks are the SCSI ones.
+    oskn::TransportResult execute_Nvme(oskn::NvmeCommand& command) override { return inner_->execute_Nvme(command); }
+    void execute_Nvme_All(oskn::NvmeCommand* commands, size_t count, oskn::TransportResult* results) override
+    {
+        inner_->execute_Nvme_All(commands, count, results);
+    }
+    oskn::TransportResult execute_Block(oskn::BlockCommand& command) override { return inner_->execute_Block(command); }
 
 private:
     static void record(const oskn::ScsiCommand& command, oskn::TransportResult result)
