@@ -33,6 +33,7 @@ const char* kDrives = R"({ "drives": [
                           "errorLogEntries": 9 } } },
   { "name": "nv4k", "interface": "nvme", "model": "Kestrel NV2 4K", "serial": "NV2-0002", "capacityBytes": 67108864,
     "logicalSectorSize": 4096, "selfTest": { "outcome": "readFailure", "failingLba": 1234, "shortSeconds": 60 },
+    "unreadableSectors": [ { "lba": 9000, "permanent": true } ],
     "nvme": { "namespaceId": 3, "lbaFormats": [ 512, 4096 ] } },
   { "name": "worn", "interface": "nvme", "model": "Kestrel NV3", "serial": "NV3-0003", "maxLba": 9999,
     "nvme": { "selfTestNeverEnds": true,
@@ -40,7 +41,7 @@ const char* kDrives = R"({ "drives": [
   { "name": "notest", "interface": "nvme", "model": "Kestrel NV4", "serial": "NV4-0004", "maxLba": 9999,
     "nvme": { "selfTest": false } },
   { "name": "vanishing", "interface": "nvme", "model": "Kestrel NV5", "serial": "NV5-0005", "maxLba": 9999,
-    "disappearAfterSeconds": 3600 },
+    "disappearAfterSeconds": 1000000 },
   { "name": "garbled", "interface": "nvme", "model": "Kestrel NV6", "serial": "NV6-0006", "maxLba": 9999,
     "nvme": { "identifyGarbage": "controller" } },
   { "name": "oddns", "interface": "nvme", "model": "Kestrel NV7", "serial": "NV7-0007", "maxLba": 9999,
@@ -224,10 +225,12 @@ private slots:
                 failed << lba;
         QCOMPARE(failed, QVector<uint64_t>({5000 / 64 * 64}));
 
-        // Rewritten, it reads again.
-        std::vector<uint8_t> zeros(512, 0);
+        // Rewritten, it reads again; a block the drive cannot write fails the write too.
+        std::vector<uint8_t> zeros(4096, 0);
         QCOMPARE(wr(dev, 5000, 1, zeros.data()), int(OSKN_SUCCESS));
         QCOMPARE(rd(dev, 5000 / 64 * 64, 64, buffer.data()), int(OSKN_SUCCESS));
+        QCOMPARE(wr(d(Nv4k), 9000, 1, zeros.data()), int(OSKN_COMMAND_FAILURE));
+        QCOMPARE(rd(d(Nv4k), 9000, 1, zeros.data()), int(OSKN_COMMAND_FAILURE));
     }
 
     void health()
@@ -344,9 +347,7 @@ private slots:
         _tDevice* dev = d(Vanishing);
         uint8_t block[512];
         QCOMPARE(rd(dev, 10, 1, block), int(OSKN_SUCCESS));
-        set_Time_Scale(100000.0);
-        delay_Milliseconds(3600 * 1000);
-        set_Time_Scale(1000.0);
+        set_Time_Source_Offset_For_Test(2000000ull * 1000000000ull); // past the moment it vanishes, for good
         QCOMPARE(rd(dev, 10, 1, block), int(OSKN_DEVICE_GONE));
         QCOMPARE(wr(dev, 10, 1, block), int(OSKN_DEVICE_GONE));
         QCOMPARE(run_SMART_Check(dev), int(OSKN_DEVICE_GONE));
