@@ -192,7 +192,7 @@ int ata_Command(Drive& drive, const AtaCommand& command, uint8_t* data, uint32_t
 void fill_Record(_tDevice* device, Drive& drive);
 void fill_Nvme_Record(_tDevice* device, Drive& drive);
 void fill_Block_Record(_tDevice* device, Drive& drive);
-// The record's text fields: trimmed, cut to the field.
+// Sets one of the record's text fields: cut to the field, NUL-terminated.
 void copy_Record_Text(char* field, size_t fieldSize, const std::string& text);
 
 // Parsed INQUIRY standard data.
