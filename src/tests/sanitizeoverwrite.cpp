@@ -43,6 +43,8 @@ int SanitizeOverwrite::execute()
     const int rc = get_Sanitize_Device_Features(device, &features);
     if (rc > 0) {
         log_Library_Result("OSKNOPERATIONS_API int get_Sanitize_Device_Features()", rc, true);
+        if (drive_Lost(rc))
+            return failed("found the drive not answering");
         logSanitize()->kestrova_Log_Error("Warning: SanitizeOverwrite::execute() UNABLE TO RUN for S/N: " + sn);
         emit change_Logs();
         return TestStatus::UnableToRun;
