@@ -262,6 +262,27 @@ private slots:
         QVERIFY(!sector_Is_Zero(d, 0));
     }
 
+    // A sanitize that never moves ends FAIL, with the reason in the log: the overwrite's poll
+    // after an hour without progress, the crypto erase's wait after ten minutes.
+    void stuckSanitizeIsFail_data()
+    {
+        QTest::addColumn<bool>("crypto");
+        QTest::addColumn<QString>("why");
+        QTest::newRow("overwrite") << false << "Warning: Sanitize Overwrite made no progress for 60 minutes at 0.00%";
+        QTest::newRow("crypto erase") << true
+                                      << "Warning: Erasecrypto::execute() - the drive did not report the erase "
+                                         "completed in time for S/N: SAN-STUCK";
+    }
+    void stuckSanitizeIsFail()
+    {
+        QFETCH(bool, crypto);
+        QFETCH(QString, why);
+        set_Time_Scale(100000.0);
+        const Run r = crypto ? sanitize<Erasecrypto>("SAN-STUCK") : sanitize<SanitizeOverwrite>("SAN-STUCK");
+        QCOMPARE(r.status, 1);
+        QVERIFY2(contains_Part(r.log, why), qPrintable(r.log.join('\n')));
+    }
+
     void sanitizeThatStopsIsFail_data()
     {
         QTest::addColumn<QString>("serial");

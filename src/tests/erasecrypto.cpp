@@ -68,6 +68,12 @@ int Erasecrypto::execute()
     if (c != 0) {
         get_library_information(1);
         emit changePercent(0);
+        if (c == OSKN_TIMEOUT)
+            logCrypto()->kestrova_Log_Error("Warning: Erasecrypto::execute() - the drive did not report the erase "
+                                            "completed in time for S/N: " + sn);
+        else if (drive_Lost(c))
+            logCrypto()->kestrova_Log_Error("Warning: Erasecrypto::execute() - the drive stopped answering for S/N: "
+                                            + sn);
         logCrypto()->kestrova_Log_Error("Warning: Erasecrypto::execute() - returned:FAILURE for S/N: " + sn);
         emit change_Logs();
         return 1;
