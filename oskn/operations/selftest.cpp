@@ -51,8 +51,8 @@ int start_Offline_Routine(_tDevice* device, Drive& drive, uint8_t subcommand)
     alignas(kTransferAlignment) uint8_t before[512] = {};
     int source = 0;
     const bool logRead = read_Self_Test_Log(device, before, source) == OSKN_SUCCESS;
-    int rc = ata_Command(drive, ata_Smart_Command(ata::SmartExecuteOfflineImmediate, subcommand, 0, AtaProtocol::NonData),
-                         nullptr, 0);
+    const int rc = ata_Command(
+        drive, ata_Smart_Command(ata::SmartExecuteOfflineImmediate, subcommand, 0, AtaProtocol::NonData), nullptr, 0);
     if (rc != OSKN_SUCCESS)
         return rc;
     bool running = false;

@@ -40,7 +40,7 @@ int Erasecrypto::execute()
     const int r = get_Sanitize_Device_Features(device, &features);
     log_Library_Result("OSKNOPERATIONS_API int get_Sanitize_Device_Features()", r);
     emit change_Logs();
-    if (r != 0 && drive_Lost(r)) {
+    if (drive_Lost(r)) {
         get_library_information(1);
         logCrypto()->kestrova_Log_Error("Warning: Erasecrypto::execute() - returned:FAILURE for S/N: " + sn
                                         + " - Drive stopped answering");
