@@ -451,7 +451,7 @@ void parse_Self_Test(const json& j, Description& d)
 {
     if (j.contains("selfTest")) {
         const json& s = require_Object(j["selfTest"], "selfTest");
-        check_Keys(s, "selfTest.", {"shortSeconds", "extendedSeconds", "outcome", "failingLba"});
+        check_Keys(s, "selfTest.", {"shortSeconds", "extendedSeconds", "outcome", "failingLba", "neverEnds"});
         if (s.contains("shortSeconds"))
             d.shortSelfTestSeconds = uint32_t(get_Unsigned(s["shortSeconds"], "selfTest.shortSeconds", 86400));
         if (s.contains("extendedSeconds"))
@@ -459,6 +459,8 @@ void parse_Self_Test(const json& j, Description& d)
                 uint32_t(get_Unsigned(s["extendedSeconds"], "selfTest.extendedSeconds", 65535u * 60));
         if (s.contains("outcome"))
             d.selfTestOutcome = get_Outcome(s["outcome"], "selfTest.outcome");
+        if (s.contains("neverEnds"))
+            d.selfTestNeverEnds = get_Bool(s["neverEnds"], "selfTest.neverEnds");
         if (s.contains("failingLba")) {
             d.failingLba = get_Unsigned(s["failingLba"], "selfTest.failingLba");
             if (d.failingLba > d.accessibleMaxLba)
@@ -513,7 +515,8 @@ void parse_Erase_And_Security(const json& j, Description& d)
 {
     if (j.contains("sanitize")) {
         const json& s = require_Object(j["sanitize"], "sanitize");
-        check_Keys(s, "sanitize.", {"overwrite", "crypto", "blockErase", "seconds", "runningAtStart", "fails"});
+        check_Keys(s, "sanitize.",
+                   {"overwrite", "crypto", "blockErase", "seconds", "runningAtStart", "fails", "neverProgresses"});
         if (s.contains("overwrite"))
             d.sanitizeOverwrite = get_Bool(s["overwrite"], "sanitize.overwrite");
         if (s.contains("crypto"))
@@ -526,6 +529,8 @@ void parse_Erase_And_Security(const json& j, Description& d)
             d.sanitizeRunningAtStart = get_Bool(s["runningAtStart"], "sanitize.runningAtStart");
         if (s.contains("fails"))
             d.sanitizeFails = get_Bool(s["fails"], "sanitize.fails");
+        if (s.contains("neverProgresses"))
+            d.sanitizeNeverProgresses = get_Bool(s["neverProgresses"], "sanitize.neverProgresses");
         if (d.sanitizeRunningAtStart && !d.sanitizeOverwrite)
             fail("sanitize.runningAtStart", "a running overwrite sanitize needs \"overwrite\": true");
     }
@@ -568,6 +573,8 @@ void parse_Timing(const json& j, Description& d)
         d.spinUpSeconds = get_Seconds(j["spinUpSeconds"], "spinUpSeconds");
     if (j.contains("disappearAfterSeconds"))
         d.disappearAfterSeconds = get_Seconds(j["disappearAfterSeconds"], "disappearAfterSeconds");
+    if (j.contains("hangAfterSeconds"))
+        d.hangAfterSeconds = get_Seconds(j["hangAfterSeconds"], "hangAfterSeconds");
 }
 
 void parse_Faults(const json& j, Description& d)
@@ -617,7 +624,7 @@ void parse_Drive(const json& j, size_t index, const std::string& imageDirectory,
                 "logicalSectorSize", "physicalSectorSize", "rpm", "cacheSizeMB", "identifyDataLog", "features",
                 "securityLocked", "securityFrozen", "smart", "selfTest", "unreadableSectors",
                 "sanitize", "writeSame", "tcg", "idd", "throughputMBps", "spinUpSeconds",
-                "faults", "disappearAfterSeconds", "storage", "imageFile", "nvme"});
+                "faults", "disappearAfterSeconds", "hangAfterSeconds", "storage", "imageFile", "nvme"});
 
     parse_Identity(j, d, index);
     parse_Geometry(j, d);

@@ -71,7 +71,7 @@ struct Fault {
     uint8_t senseKey = 0x04, asc = 0x44, ascq = 0x00; // default HARDWARE ERROR, INTERNAL TARGET FAILURE
     uint8_t ataError = 0x04;  // for ATA faults: error register (ABRT)
     bool useSense = false;    // an ATA fault given an explicit sense answers with it
-    bool noData = false;      // GOOD status, but no data arrives (residual = the whole length)
+    bool noData = false;      // GOOD status without the work: residual = the whole length, not run
     bool hang = false;        // no answer within the host's timeout
     uint32_t skip = 0;        // let this many matching commands pass first
     int64_t count = -1;       // fail this many times, -1 = always
@@ -106,6 +106,7 @@ struct Description {
     uint32_t extendedSelfTestSeconds = 3600;
     SelfTestOutcome selfTestOutcome = SelfTestOutcome::Auto;
     uint64_t failingLba = UINT64_MAX;
+    bool selfTestNeverEnds = false; // a self-test stays in progress (10 % left) until aborted
 
     std::map<uint64_t, bool> unreadable; // LBA -> permanent
 
@@ -113,6 +114,7 @@ struct Description {
     uint32_t sanitizeSeconds = 60;
     bool sanitizeRunningAtStart = false;
     bool sanitizeFails = false;  // every sanitize ends failed, the data left as it was
+    bool sanitizeNeverProgresses = false; // a sanitize stays running at 0 % for ever
 
     bool writeSame = false;
     bool tcg = false;
@@ -124,6 +126,7 @@ struct Description {
     double spinUpSeconds = 0;
     std::vector<Fault> faults;
     double disappearAfterSeconds = -1;
+    double hangAfterSeconds = -1; // from then on no command is answered within its timeout
 
     bool imageBacked = false;
     std::string imagePath;       // absolute, when imageBacked
@@ -242,7 +245,8 @@ public:
     TransportResult execute(ScsiCommand& command) override;
 
     const Description& description() const override { return d_; }
-    bool gone() const override;
+    bool gone() const override; // disappeared (after disappearAfterSeconds of program time)
+    bool hung() const; // answers nothing any more (after hangAfterSeconds of program time)
 
 private:
     enum class Job { None, SelfTest, Idd };
