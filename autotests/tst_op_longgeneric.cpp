@@ -1,5 +1,5 @@
 // The long generic test on virtual drives: the shortened last read up to the max LBA, no, one, 49
-// and 50 unreadable sectors, a drive that vanishes, 14 from a single-sector re-read, an empty
+// and 50 unreadable sectors, sectors the system reports as refused, a drive that vanishes, 14 from a single-sector re-read, an empty
 // drive, the estimate at LBA 0, the USB fall-back to 15-sector reads, and an abort between
 // single-sector re-reads.
 #include <QtTest>
@@ -85,6 +85,25 @@ private slots:
             info("Library information: OSKNPUBLIC_API int scsi_Read_16() returned: 1"),
             error("Warning: LongGeneric::execute() - returned: FAILURE for SN: " + serial + " - Contains: "
                   + QString::number(bad.size()) + " errors ")}));
+    }
+
+    // A read failure confined to a sector is an unreadable sector whatever its sense (libata
+    // answers ABORTED COMMAND): the scan lists it and reads on, also when the sector ends a step
+    // or the drive. A drive that refuses every read from some point on has stopped reading: the
+    // scan ends there without listing its sectors.
+    void refusedSectors()
+    {
+        Run r = run(drives.by_Serial("LG-ABORTED"));
+        QCOMPARE(r.status, 1);
+        QCOMPARE(r.bad, QStringList({"100", "191", "2500", "4000"}));
+        QCOMPARE(r.log.last(), error("Warning: LongGeneric::execute() - returned: FAILURE for SN: LG-ABORTED - Contains: 4 errors "));
+
+        r = run(drives.by_Serial("LG-STOPS"));
+        QCOMPARE(r.status, 1);
+        QVERIFY(r.bad.isEmpty());
+        QCOMPARE(r.tail(2).first(), info("Library information: OSKNPUBLIC_API int scsi_Read_16() returned: 1"));
+        QVERIFY2(r.log.last().startsWith(error("Warning: LongGeneric::execute() - returned: FAILURE for SN: LG-STOPS - Read refused at LBA: ")),
+                 qPrintable(r.log.last()));
     }
 
     void vanishingDrive_data()

@@ -179,6 +179,10 @@ private slots:
                                    kind[1] == 'A' ? "512" : "4096", kind[1] == 'A' ? "3000, 3001, 4160, 9999, " : "3000, 3001, 4160, ");
         drives << R"(
   { "name": "w", "serial": "RW", "maxLba": 20000 })";
+        // Unreadable sectors the system reports as ABORTED COMMAND, as libata does.
+        drives << R"(
+  { "name": "aborted", "serial": "RABORT", "maxLba": 40000, "unreadableSense": [ 11, 0, 0 ],
+    "unreadableSectors": [ 3000, 9999, 20000, 30000 ] })";
         // 4 MiB at 3.5 MB/s: a whole window takes longer to arrive than it may be kept.
         drives << R"(
   { "name": "slow", "serial": "SLOW", "maxLba": 8191, "throughputMBps": 3.5 })";
@@ -191,7 +195,7 @@ private slots:
         transport = std::make_shared<RecordingTransport>(std::move(inner));
         Registry::instance().set_Transport_Override(transport);
         records = discover_Records();
-        QCOMPARE(int(records.size()), 6);
+        QCOMPARE(int(records.size()), 7);
     }
     void cleanupTestCase() { Registry::instance().set_Transport_Override(nullptr); }
 
@@ -318,6 +322,28 @@ private slots:
         QCOMPARE(erase_Range(d, 1500, 1508, 0), 0);
         QCOMPARE(read(1472), 0);
         QVERIFY(std::all_of(buffer.begin() + 28 * 512, buffer.begin() + 36 * 512, [](uint8_t b) { return b == 0; }));
+    }
+
+    // A window whose pieces fail over one sector, however the failure is reported, says nothing
+    // about the size of its pieces: they stay as large as the system takes.
+    void failedSpotKeepsPieceSize()
+    {
+        _tDevice* d = by_Serial("RABORT");
+        Recorder& channel = recorder(d);
+        channel.limit = 262144;
+        channel.take();
+        const std::vector<Call> calls = long_Scan(d, false);
+        channel.limit = 0;
+        QStringList bad;
+        for (const Call& c : calls)
+            if (c.rc != 0 && c.count == 1)
+                bad << QString("%1:%2").arg(c.lba).arg(c.rc);
+        QCOMPARE(bad, QStringList({"3000:1", "9999:1", "20000:1", "30000:1"}));
+        uint32_t largest = 0;
+        for (const Sent& s : channel.take())
+            if (s.good && s.lba > 30000)
+                largest = std::max(largest, s.count);
+        QCOMPARE(largest, 262144u / 512);
     }
 
     // A slow drive is read once: a window counts from when its data arrived, not from when it

@@ -518,6 +518,20 @@ void parse_Unreadable_Sectors(const json& j, Description& d)
     }
 }
 
+void parse_Unreadable_Sense(const json& j, Description& d)
+{
+    if (!j.contains("unreadableSense"))
+        return;
+    const json& s = j["unreadableSense"];
+    if (!s.is_array() || s.size() != 3)
+        fail("unreadableSense", "expected [sense key, ASC, ASCQ]");
+    d.unreadableSense[0] = uint8_t(get_Unsigned(s[0], "unreadableSense[0]", 15));
+    d.unreadableSense[1] = uint8_t(get_Unsigned(s[1], "unreadableSense[1]", 255));
+    d.unreadableSense[2] = uint8_t(get_Unsigned(s[2], "unreadableSense[2]", 255));
+    if (d.unreadableSense[0] == 0x00 || d.unreadableSense[0] == 0x01)
+        fail("unreadableSense[0]", "NO SENSE and RECOVERED ERROR are no read error");
+}
+
 void parse_Erase_And_Security(const json& j, Description& d)
 {
     if (j.contains("sanitize")) {
@@ -624,7 +638,7 @@ void parse_Drive(const json& j, size_t index, const std::string& imageDirectory,
                {"name", "model", "serial", "firmware", "maker", "interface", "driveType",
                 "ataPassThrough", "sixteenByteCommands", "noMedium", "maxLba", "capacityBytes", "accessibleMaxLba",
                 "logicalSectorSize", "physicalSectorSize", "rpm", "cacheSizeMB", "identifyDataLog", "features",
-                "securityLocked", "securityFrozen", "smart", "selfTest", "unreadableSectors",
+                "securityLocked", "securityFrozen", "smart", "selfTest", "unreadableSectors", "unreadableSense",
                 "sanitize", "writeSame", "tcg", "idd", "throughputMBps", "spinUpSeconds",
                 "faults", "disappearAfterSeconds", "storage", "imageFile"});
 
@@ -634,6 +648,7 @@ void parse_Drive(const json& j, size_t index, const std::string& imageDirectory,
     parse_Smart(j, d);
     parse_Self_Test(j, d);
     parse_Unreadable_Sectors(j, d);
+    parse_Unreadable_Sense(j, d);
     parse_Erase_And_Security(j, d);
     parse_Timing(j, d);
     parse_Faults(j, d);
