@@ -13,7 +13,7 @@ set -u
 build=${1:?usage: run.sh BUILD_DIR WORK_DIR}
 work=${2:?usage: run.sh BUILD_DIR WORK_DIR}
 here=$(cd "$(dirname "$0")" && pwd)
-vm_timeout=${KV_SYSTEM_VM_TIMEOUT:-240}
+vm_timeout=${KV_SYSTEM_VM_TIMEOUT:-480} # an emulated machine on a loaded host runs several times slower
 
 fail() {
     echo "FAIL system test set-up: $*"
