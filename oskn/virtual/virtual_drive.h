@@ -109,6 +109,9 @@ struct Description {
     bool selfTestNeverEnds = false; // a self-test stays in progress (10 % left) until aborted
 
     std::map<uint64_t, bool> unreadable; // LBA -> permanent
+    // The sense a SCSI read over an unreadable sector answers with: a drive's MEDIUM ERROR, or
+    // what a system in between makes of it (libata: ABORTED COMMAND).
+    uint8_t unreadableSense[3] = {0x03, 0x11, 0x00};
 
     bool sanitizeOverwrite = false, sanitizeCrypto = false, sanitizeBlockErase = false;
     uint32_t sanitizeSeconds = 60;
