@@ -882,5 +882,9 @@ Um sie zu behalten, drücken Sie im Hauptfenster Alt+F4 für ein Terminal und ko
             <source>The list of results to send could not be saved: %1</source>
             <translation>Die Liste der zu sendenden Ergebnisse konnte nicht gespeichert werden: %1</translation>
         </message>
+        <message>
+            <source>Results: %1 cannot be reached (%2); trying again</source>
+            <translation>Ergebnisse: %1 ist nicht erreichbar (%2); neuer Versuch folgt</translation>
+        </message>
     </context>
 </TS>

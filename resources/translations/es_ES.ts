@@ -882,5 +882,9 @@ Para conservarlos, pulse Alt+F4 en la ventana principal para abrir un terminal y
             <source>The list of results to send could not be saved: %1</source>
             <translation>No se pudo guardar la lista de resultados por enviar: %1</translation>
         </message>
+        <message>
+            <source>Results: %1 cannot be reached (%2); trying again</source>
+            <translation>Resultados: no se puede acceder a %1 (%2); se volverá a intentar</translation>
+        </message>
     </context>
 </TS>

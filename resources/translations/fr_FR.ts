@@ -882,5 +882,9 @@ Pour les garder, appuyez sur Alt+F4 dans la fenêtre principale pour obtenir un 
             <source>The list of results to send could not be saved: %1</source>
             <translation>La liste des résultats à envoyer n'a pas pu être enregistrée : %1</translation>
         </message>
+        <message>
+            <source>Results: %1 cannot be reached (%2); trying again</source>
+            <translation>Résultats : %1 est injoignable (%2) ; nouvel essai à venir</translation>
+        </message>
     </context>
 </TS>

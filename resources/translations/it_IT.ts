@@ -882,5 +882,9 @@ Per conservarli, premere Alt+F4 nella finestra principale per aprire un terminal
             <source>The list of results to send could not be saved: %1</source>
             <translation>Impossibile salvare l'elenco dei risultati da inviare: %1</translation>
         </message>
+        <message>
+            <source>Results: %1 cannot be reached (%2); trying again</source>
+            <translation>Risultati: %1 non raggiungibile (%2); nuovo tentativo in corso</translation>
+        </message>
     </context>
 </TS>

@@ -882,5 +882,9 @@ To keep them, press Alt+F4 in the main window for a terminal and copy the files 
             <source>The list of results to send could not be saved: %1</source>
             <translation>전송할 결과 목록을 저장할 수 없습니다: %1</translation>
         </message>
+        <message>
+            <source>Results: %1 cannot be reached (%2); trying again</source>
+            <translation>결과: %1에 연결할 수 없습니다 (%2); 다시 시도합니다</translation>
+        </message>
     </context>
 </TS>

@@ -882,5 +882,9 @@ Para mantê-los, pressione Alt+F4 na janela principal para abrir um terminal e c
             <source>The list of results to send could not be saved: %1</source>
             <translation>Não foi possível salvar a lista de resultados a enviar: %1</translation>
         </message>
+        <message>
+            <source>Results: %1 cannot be reached (%2); trying again</source>
+            <translation>Resultados: não foi possível acessar %1 (%2); tentando novamente</translation>
+        </message>
     </context>
 </TS>

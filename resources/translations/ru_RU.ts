@@ -882,5 +882,9 @@ To keep them, press Alt+F4 in the main window for a terminal and copy the files 
             <source>The list of results to send could not be saved: %1</source>
             <translation>Не удалось сохранить список результатов для отправки: %1</translation>
         </message>
+        <message>
+            <source>Results: %1 cannot be reached (%2); trying again</source>
+            <translation>Результаты: %1 недоступен (%2); будет новая попытка</translation>
+        </message>
     </context>
 </TS>

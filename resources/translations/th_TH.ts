@@ -882,5 +882,9 @@ To keep them, press Alt+F4 in the main window for a terminal and copy the files 
             <source>The list of results to send could not be saved: %1</source>
             <translation>ไม่สามารถบันทึกรายการผลลัพธ์ที่จะส่งได้: %1</translation>
         </message>
+        <message>
+            <source>Results: %1 cannot be reached (%2); trying again</source>
+            <translation>ผลลัพธ์: ไม่สามารถติดต่อ %1 ได้ (%2); กำลังลองใหม่</translation>
+        </message>
     </context>
 </TS>

@@ -882,5 +882,9 @@ To keep them, press Alt+F4 in the main window for a terminal and copy the files 
             <source>The list of results to send could not be saved: %1</source>
             <translation>無法儲存待傳送結果清單：%1</translation>
         </message>
+        <message>
+            <source>Results: %1 cannot be reached (%2); trying again</source>
+            <translation>結果：無法連線至 %1（%2）；將重試</translation>
+        </message>
     </context>
 </TS>

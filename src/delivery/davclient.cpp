@@ -60,7 +60,7 @@ Reply DavClient::make_Folder(const QByteArray& folderUrl)
     if (reply.kind == Reply::Retry && reply.httpStatus == 405)
         reply.kind = Reply::Done;
     else if (reply.httpStatus == 409)
-        reply.reason += " (the address's collection is not on the server)";
+        reply.detail += " (the address's collection is not on the server)";
     return reply;
 }
 
@@ -109,7 +109,8 @@ Reply DavClient::perform(const QByteArray& url, const char* method, const QByteA
     const CURLcode code = curl_easy_perform(curl);
     curl_slist_free_all(headers);
     if (code != CURLE_OK) {
-        reply.reason = QString::fromLocal8Bit(error[0] ? error : curl_easy_strerror(code));
+        reply.reason = QString::fromLocal8Bit(curl_easy_strerror(code));
+        reply.detail = error[0] ? QString::fromLocal8Bit(error).trimmed() : reply.reason;
         if (code == CURLE_ABORTED_BY_CALLBACK && stopping.load())
             reply.kind = Reply::Stopped;
         else if (code == CURLE_PEER_FAILED_VERIFICATION || code == CURLE_SSL_ISSUER_ERROR
@@ -122,6 +123,7 @@ Reply DavClient::perform(const QByteArray& url, const char* method, const QByteA
     if (body ? (s == 200 || s == 201 || s == 204) : s == 201)
         reply.kind = Reply::Done;
     reply.reason = QString("HTTP %1").arg(s);
+    reply.detail = reply.reason;
     return reply;
 }
 

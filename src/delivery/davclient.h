@@ -18,7 +18,8 @@ struct Reply {
     };
     Kind kind = Retry;
     long httpStatus = 0;
-    QString reason; // for the user and the log, in English: "HTTP 500", curl's own words, ...
+    QString reason; // short, in English: "HTTP 500", "Couldn't connect to server", ...
+    QString detail; // the whole story for the log: curl's message with host, port and timing
 };
 
 // A WebDAV client of one collection, over libcurl: MKCOL for a folder, PUT for a file. One per

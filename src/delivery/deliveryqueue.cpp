@@ -214,16 +214,15 @@ void Queue::set_State(Status::State state, const QString& reason)
 void Queue::failed(const Reply& reply, const QString& name)
 {
     if (reply.kind == Reply::Certificate) {
-        set_State(Status::Refused, reply.reason);
+        set_State(Status::Refused, reply.detail);
         log_Warning("results server " + current.server + " refused: its certificate failed verification ("
-                    + reply.reason + "); results stay in local files only");
+                    + reply.detail + "); results stay in local files only");
         return;
     }
     set_State(Status::Failing, reply.reason);
     if (reply.reason != loggedFailure) {
         loggedFailure = reply.reason;
-        log_Warning("results not sent to " + shownDestination + (name.isEmpty() ? QString() : name) + ": "
-                    + reply.reason + "; trying again");
+        log_Warning("results not sent to " + shownDestination + name + ": " + reply.detail + "; trying again");
     }
     retryAt = Clock::now() + std::chrono::milliseconds(retryMs);
     retryMs = std::min(retryMs * 2, settings.lastRetryMs);
@@ -257,7 +256,7 @@ void Queue::run()
             QFile file(QDir(settings.directory).filePath(entry.name));
             if (!file.open(QIODevice::ReadOnly)) {
                 gone = !file.exists();
-                reply.reason = "cannot read " + entry.name + ": " + file.errorString();
+                reply.reason = reply.detail = "cannot read " + entry.name + ": " + file.errorString();
             } else {
                 const QByteArray content = file.readAll();
                 file.close();

@@ -20,6 +20,11 @@ QString status_Text(const Status& s)
                    .arg(QString::number(s.queued), s.server);
         break;
     case Status::Failing:
+        if (s.queued == 0) {
+            text = QCoreApplication::translate("DeliveryStatus", "Results: %1 cannot be reached (%2); trying again")
+                       .arg(s.server, s.reason);
+            break;
+        }
         text = QCoreApplication::translate("DeliveryStatus",
                                            "Results: sending to %1 failed (%2); %3 waiting, trying again")
                    .arg(s.server, s.reason, QString::number(s.queued));
