@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QUrl>
 
@@ -80,16 +81,18 @@ Queue::Queue(const Settings& settings, QObject* parent) : QObject(parent), setti
     const QString problem = check_Url(settings.url, &base);
     QUrl shown(QString::fromLatin1(base));
     shown.setUserInfo(QString());
-    current.server = problem.isEmpty() ? shown.authority() : settings.url;
     folderUrl = base + QUrl::toPercentEncoding(settings.machineFolder) + '/';
-    shownDestination = problem.isEmpty() ? QUrl(QString::fromLatin1(folderUrl)).toString(QUrl::RemovePassword)
-                                         : settings.url;
+    // An address that does not parse is shown as given, but for a password in it.
+    static const QRegularExpression password("(//[^/@:]*):[^/@]*@");
+    const QString given = QString(settings.url.trimmed()).replace(password, "\\1:***@");
+    current.server = problem.isEmpty() ? shown.authority() : given;
+    shownDestination = problem.isEmpty() ? QUrl(QString::fromLatin1(folderUrl)).toString(QUrl::RemovePassword) : given;
     load_Outbox();
     if (!problem.isEmpty()) {
         // The files stay listed in the outbox: a later start with a usable address sends them.
         current.state = Status::BadUrl;
         current.reason = problem;
-        log_Warning("results address is not a valid http:// or https:// URL (" + problem + "): " + settings.url
+        log_Warning("results address is not a valid http:// or https:// URL (" + problem + "): " + given
                     + "; results stay in local files only");
         return;
     }

@@ -822,7 +822,8 @@ void KV4L::save_Logs_Before_End()
         resultsQueue->stop();
 }
 
-// A finished operation's files (written and synced already) go to the results server.
+// A finished operation's files, written and synced already, go to the results server: its drive
+// log, and any other file the operation leaves joins this list.
 void KV4L::deliver_Results(int index)
 {
     if (resultsQueue)
