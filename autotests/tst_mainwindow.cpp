@@ -3,6 +3,7 @@
 #include "commandline.h"
 #include "dispatchwindow.h"
 #include "drivefile.h"
+#include "infotags.h"
 #include "logfile.h"
 #include "msgalert.h"
 #include "viewlog.h"
@@ -107,6 +108,39 @@ private slots:
         QVERIFY(log_Since(from).contains("Called: devices_Discovery - quantity of devices found: 3"));
         QVERIFY(w.getDevicesList().at(0)->is_Brevane_Device());
         QVERIFY(!enabled(w, "toolButtonBasicTest") && !enabled(w, "toolButtonAdvancedFeatures"));
+    }
+
+    // Flash drives are not drawn as hard disks; the NVMe drive's information panel opens with
+    // its own rows. KV_SHOTS=dir saves the window with it open, in English and German.
+    void flashDrivesListed()
+    {
+        qputenv("OSKN_VIRTUAL_DRIVES", KV_SOURCE_DIR "/demo/drives.json");
+        KV4L w;
+        w.resize(1280, 800);
+        w.show();
+        device* nvme = nullptr;
+        for (device* d : w.getDevicesList()) {
+            const QString icon = d->findChild<QLabel*>("lbIcon")->styleSheet();
+            const bool flash = d->get_tDevice()->driveType == OSKN_DRIVE_NVME;
+            QCOMPARE(icon.contains("ic_nvme_"), flash);
+            QCOMPARE(icon.contains("ic_hd_"), !flash);
+            if (flash)
+                nvme = d;
+        }
+        QVERIFY(nvme);
+        if (!qEnvironmentVariableIsEmpty("KV_SHOTS"))
+            w.grab().save(qEnvironmentVariable("KV_SHOTS") + "/drive-list-sata-usb-nvme.png");
+        nvme->findChild<QAbstractButton*>("btnAccord")->click();
+        QTRY_VERIFY(informantionDevice && informantionDevice->isVisible());
+        QTRY_COMPARE(informantionDevice->get_TDevice(), nvme->get_tDevice());
+        QVERIFY(informantionDevice->findChild<QLabel*>("lbCriticalWarningValue")->isVisible());
+        for (const char* code : {"en_US", "de_DE"}) {
+            language(w, code)->trigger();
+            QTest::qWait(200);
+            if (!qEnvironmentVariableIsEmpty("KV_SHOTS"))
+                w.grab().save(QString("%1/nvme-information-%2.png").arg(qEnvironmentVariable("KV_SHOTS"), code));
+        }
+        language(w, "en_US")->trigger();
     }
 
     void twelveDriveLimit()

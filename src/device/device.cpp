@@ -188,12 +188,18 @@ bool device::is_Brevane_Device() const
 void device::setImageHd(int disabled)
 {
     const bool maker = is_Brevane(tDevice_, true);
-    if (disabled == 0)
-        ui->lbIcon->setStyleSheet(maker ? "image: url(:/images/Images/icone hd/ic_hd_brevane.png);"
-                                        : "image: url(:/images/Images/icone hd/ic_hd_generic_on.png);");
+    // A flash drive is not drawn as a hard disk: an M.2 card for NVMe, a chip for eMMC and
+    // virtual disks.
+    QString image;
+    if (tDevice_ && tDevice_->driveType == OSKN_DRIVE_NVME)
+        image = maker ? (disabled == 0 ? "ic_nvme_brevane" : "ic_nvme_desabilitado")
+                      : (disabled == 0 ? "ic_nvme_generic_on" : "ic_nvme_generic_off");
+    else if (tDevice_ && tDevice_->driveType == OSKN_DRIVE_BLOCK)
+        image = disabled == 0 ? "ic_flash_on" : "ic_flash_off";
     else
-        ui->lbIcon->setStyleSheet(maker ? "image: url(:/images/Images/icone hd/ic_hd_desabilitado.png);"
-                                        : "image: url(:/images/Images/icone hd/ic_hd_generic_off.png);");
+        image = maker ? (disabled == 0 ? "ic_hd_brevane" : "ic_hd_desabilitado")
+                      : (disabled == 0 ? "ic_hd_generic_on" : "ic_hd_generic_off");
+    ui->lbIcon->setStyleSheet("image: url(:/images/Images/icone hd/" + image + ".png);");
 }
 
 void device::determine_Icon()

@@ -2,10 +2,14 @@
 
 #include <QString>
 #include <QStringList>
+#include <QList>
+#include <QPair>
 #include <QWidget>
 #include <cstdint>
 
 #include "oskn_device.h"
+
+class QLabel;
 
 namespace Ui {
 class InfoTags;
@@ -48,6 +52,9 @@ public:
     void set_Plain_Text_Edit(const QStringList& lines);
     QString get_Plain_Text() const;
 
+    // The rows the panel shows for its kind of drive: caption and value, in report order.
+    QList<QPair<const QLabel*, const QLabel*>> shown_Items() const;
+
 protected:
     void changeEvent(QEvent* event) override;
 
@@ -64,11 +71,18 @@ private:
                    const char* format = "%1, %2") const;
     void fill_Identity();
     void fit_Values();
+    // NVMe drives and block-only drives have none of the ATA values: their own rows instead.
+    enum class Kind { Ata, Nvme, Block };
+    void show_Rows(Kind kind);
+    void fill_Nvme();
+    void fill_Block();
+    QString capacity_Text() const;
 
     Ui::InfoTags* ui;
     QString temperatureText;
     QString powerOnHoursText;
     _tDevice* tDevice = nullptr;
+    Kind kind = Kind::Ata;
 };
 
 extern InfoTags* informantionDevice;

@@ -1,5 +1,7 @@
 #include "fixallfast.h"
 
+#include "oskn_nvme.h"
+
 #include <QMutexLocker>
 
 #include <algorithm>
@@ -68,6 +70,8 @@ bool FixAllFast::is_Supported_GPL() const
 
 int FixAllFast::get_LBA_From_DST_Log(unsigned long long* lba)
 {
+    if (device->driveType == OSKN_DRIVE_NVME)
+        return read_NVMe_self_log(lba);
     if (is_Supported_GPL()) {
         logFixAllFast()->kestrova_Log_Info("Test information: is_Supported_GPL() - Supports GPL");
         return read_EXT_self_log(lba);
@@ -122,6 +126,26 @@ int FixAllFast::read_EXT_self_log(unsigned long long* lba)
     const uint8_t* entry = log + 4 + ((index - 1) % kExtDescriptorsPerPage) * kExtDescriptorBytes;
     *lba = get_Le(entry + 5, 6);
     logFixAllFast()->kestrova_Log_Error("Warning: Failing LBA from EXT log: " + QString::number(*lba));
+    return 0;
+}
+
+// An NVMe drive keeps its own self-test log: the newest result, and its LBA only when the drive
+// marks it valid.
+int FixAllFast::read_NVMe_self_log(unsigned long long* lba)
+{
+    nvmeSelfTestLog log;
+    logResult = nvme_Get_Self_Test_Log(device, &log);
+    if (logResult != 0) {
+        logFixAllFast()->kestrova_Log_Error("Warning: FixAllFast::read_NVMe_self_log() FAILURE for S/N: " + sn);
+        return 1;
+    }
+    if (log.resultCount == 0 || !log.results[0].failingLbaValid || log.results[0].failingLba > device->maxLBA) {
+        logFixAllFast()->kestrova_Log_Error(
+            "Warning: FixAllFast::read_NVMe_self_log() - the newest self-test result names no failing LBA for S/N: " + sn);
+        return 1;
+    }
+    *lba = log.results[0].failingLba;
+    logFixAllFast()->kestrova_Log_Error("Warning: Failing LBA from NVMe self-test log: " + QString::number(*lba));
     return 0;
 }
 

@@ -24,6 +24,7 @@ public:
     bool is_Supported_GPL() const;
     int get_LBA_From_DST_Log(unsigned long long* lba);
     int read_EXT_self_log(unsigned long long* lba);
+    int read_NVMe_self_log(unsigned long long* lba);
     int read_SMART_self_log(unsigned long long* lba);
     unsigned long long alignLBA(unsigned long long* lba) const;
     int repairLBA(unsigned long long* lba);

@@ -14,6 +14,20 @@ MainTest::MainTest(_tDevice* dev, QObject* parent, const QString& call)
     : QThread(parent), descriptor(new TestDescriptor), device(dev), libraryCall(call)
 {
     ++liveTests;
+    // Whatever refused the operation, a drive without SCSI or ATA commands has one reason: say it.
+    connect(this, &MainTest::changeStatus, this, [this](int status) {
+        if (status != TestStatus::UnableToRun || !device)
+            return;
+        const QString why = device->driveType == OSKN_DRIVE_NVME
+                                ? "the NVMe drive offers no such command"
+                                : device->driveType == OSKN_DRIVE_BLOCK
+                                      ? "the drive is reached as a plain block device (reads and writes only)"
+                                      : QString();
+        if (!why.isEmpty())
+            LogsApplication::Instance()->kestrova_Log_Error("Test information: " + descriptor->testName
+                                                           + " - UNABLE TO RUN: " + why
+                                                           + ", nothing was sent to it - SN: " + serial());
+    }, Qt::DirectConnection);
 }
 
 MainTest::~MainTest()

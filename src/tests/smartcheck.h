@@ -23,4 +23,7 @@ protected:
     void run() override;
     int execute() override;
     void abort() override;
+
+private:
+    void log_Nvme_Warnings();
 };
