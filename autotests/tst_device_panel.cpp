@@ -7,6 +7,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QToolTip>
 
 namespace {
 
@@ -351,6 +352,40 @@ private slots:
         QCOMPARE((QStringList{aborted.bar->format(), abortedRange.bar->format(), failed.bar->format(),
                               running.bar->format()}),
                  english);
+    }
+
+    // The tooltip that shows a cut model whole is drawn readable: its own opaque background
+    // under dark text, not the transparent background of the label it belongs to (which,
+    // without a compositor, is black).
+    void modelTooltipIsReadable()
+    {
+        Panel p("Brevane BV2000-ST 2TB SATA 7200 RPM 256M", "TIP1");
+        p.panel->resize(900, 75);
+        p.panel->show();
+        QVERIFY(QTest::qWaitForWindowExposed(p.panel));
+        auto* model = p.panel->findChild<QLabel*>("lbModelNumber");
+        QCOMPARE(model->toolTip(), QString("Brevane BV2000-ST 2TB SATA 7200 RPM 256M"));
+        QToolTip::showText(model->mapToGlobal(model->rect().center()), model->toolTip(), model);
+        auto shownTip = [] {
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (w->inherits("QTipLabel") && w->isVisible())
+                    return qobject_cast<QLabel*>(w);
+            return static_cast<QLabel*>(nullptr);
+        };
+        QTRY_VERIFY(shownTip());
+        QLabel* tip = shownTip();
+        QCOMPARE(tip->text(), model->toolTip());
+        const QImage shot = tip->grab().toImage();
+        // The middle row crosses the text: it has a light background and dark letters.
+        const int y = shot.height() / 2;
+        int light = 0, dark = 0;
+        for (int x = 0; x < shot.width(); ++x) {
+            const int l = qGray(shot.pixel(x, y));
+            light += l > 200;
+            dark += l < 80;
+        }
+        QVERIFY2(light > shot.width() / 2 && dark > 0, qPrintable(QString("%1 light, %2 dark").arg(light).arg(dark)));
+        QToolTip::hideText();
     }
 
     void manyRunsLeaveNothingBehind()

@@ -14,6 +14,7 @@
 #include <QMenu>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QSet>
 #include <QToolButton>
 #include <csignal>
 #include <sys/resource.h>
@@ -231,7 +232,8 @@ private slots:
     }
 
     // At 1024x768 the longest serials and revisions, in the widest letters, show whole inside
-    // their columns; long models are elided, whole in their tooltips; header and rows line up.
+    // their columns; long models are cut in the middle, so that models differing only at their
+    // end still read differently, and are whole in their tooltips; header and rows line up.
     void identityColumns()
     {
         QFETCH(QString, code);
@@ -248,12 +250,19 @@ private slots:
         const QVector<device*> panels = w.getDevicesList();
         QCOMPARE(panels.size(), 14);
         QVERIFY(w.findChild<QScrollArea*>("mainScroll")->verticalScrollBar()->isVisible());
+        QSet<QString> shownModels;
         for (device* panel : panels) {
             auto* model = panel->findChild<QLabel*>("lbModelNumber");
-            if (model->toolTip().isEmpty()) // a model short enough (the stick reports 16 characters)
-                QCOMPARE(model->text(), panel->get_Model_ID());
-            else
-                QVERIFY(model->toolTip() == panel->get_Model_ID() && model->text().endsWith(QChar(0x2026)));
+            const QString whole = panel->get_Model_ID(), shown = model->text();
+            shownModels << shown;
+            if (model->toolTip().isEmpty()) { // a model short enough (the stick reports 16 characters)
+                QCOMPARE(shown, whole);
+            } else {
+                QCOMPARE(model->toolTip(), whole);
+                const QStringList ends = shown.split(QChar(0x2026));
+                QVERIFY2(ends.size() == 2 && whole.startsWith(ends[0]) && whole.endsWith(ends[1]) && !ends[1].isEmpty(),
+                         qPrintable(shown));
+            }
             QVERIFY(model->fontMetrics().horizontalAdvance(model->text()) <= model->width());
             for (auto [name, whole] : {std::pair{"lbSerialNumber", panel->get_Serial_Number()},
                                        {"lbRevision", panel->get_Revision()}}) {
@@ -268,6 +277,7 @@ private slots:
                                          {"lbRevision", "lbRevision"}, {"progressBar", "lbTestProgress"}})
                 QCOMPARE(x(panel->findChild<QWidget*>(column)), x(header(title)));
         }
+        QCOMPARE(shownModels.size(), panels.size()); // fourteen models, fourteen texts
         for (const char* title : {"lbModel", "lbSerialNumber", "lbRevision", "lbTestProgress"})
             QVERIFY2(header(title)->fontMetrics().horizontalAdvance(header(title)->text()) <= header(title)->width(),
                      qPrintable(header(title)->text()));

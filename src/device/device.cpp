@@ -149,7 +149,8 @@ void device::show_Model()
 {
     QLabel* label = ui->lbModelNumber;
     const QString model = get_Model_ID();
-    const QString shown = label->fontMetrics().elidedText(model, Qt::ElideRight, label->width());
+    // Cut in the middle: models of one family share their start and differ at the end.
+    const QString shown = label->fontMetrics().elidedText(model, Qt::ElideMiddle, label->width());
     label->setText(shown);
     label->setToolTip(shown == model ? QString() : model);
 }
