@@ -1,10 +1,13 @@
 // Confirmations that only F8 accepts, the save-failure alert and the advanced-features gate.
 
 #include "advancedfeatures.h"
+#include "close.h"
+#include "fonts.h"
 #include "msgalert.h"
 #include "msgdangerous.h"
 #include "msgexecution.h"
 #include "msgalertidd.h"
+#include "translationstatic.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -251,6 +254,20 @@ private slots:
                  }),
                  0);
         QVERIFY(shownAgain);
+    }
+
+    // The close question ends every running test: Return (and Space, on the button that has
+    // the focus at first) must answer Cancel; Ok is reached only on purpose.
+    void closeQuestionDefaultsToCancel()
+    {
+        for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}) {
+            Close question;
+            const int result = runModal(&question, [&] {
+                QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : &question;
+                QTest::keyClick(target, key);
+            });
+            QCOMPARE(result, int(QDialog::Rejected));
+        }
     }
 
     // Two failed saves in a row show the same window; Ok hides it for its next use.
