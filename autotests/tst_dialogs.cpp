@@ -16,6 +16,8 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTimer>
 #include <QTranslator>
@@ -325,6 +327,42 @@ private slots:
             QCOMPARE(after.at(i), before.at(i) == "F8" ? before.at(i) : "[xx] " + before.at(i));
         if (!shared)
             delete d;
+    }
+
+    void confirmationsShowTheirWholeText_data()
+    {
+        QTest::addColumn<QString>("catalog");
+        for (const QString& file : TranslationStatic::list_Catalogs())
+            QTest::newRow(qPrintable(file)) << file;
+    }
+
+    // Every language's message is whole in the window, or scrolls from the keyboard to its end.
+    void confirmationsShowTheirWholeText()
+    {
+        QFETCH(QString, catalog);
+        install_Application_Fonts();
+        QTranslator* translator = TranslationStatic::get_Instance()->get_Translator();
+        QApplication::removeTranslator(translator);
+        QVERIFY(translator->load(catalog, TranslationStatic::get_Instance()->get_Path()));
+        QApplication::installTranslator(translator);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+        for (int kind : {0, 1, 3}) {
+            QDialog* d = confirmation(kind).make();
+            d->show();
+            QVERIFY(QTest::qWaitForWindowExposed(d));
+            auto* message = d->findChild<QPlainTextEdit*>("plainTextEdit");
+            QScrollBar* bar = message->verticalScrollBar();
+            const bool whole = bar->maximum() == 0;
+            const bool scrolls = bar->isVisible() && message->focusPolicy() != Qt::NoFocus;
+            QVERIFY2(whole || scrolls, qPrintable(QString("%1: %2 more lines").arg(confirmation(kind).name).arg(bar->maximum())));
+            QVERIFY(d->geometry().bottom() <= d->screen()->availableGeometry().bottom() + 1 || scrolls);
+            if (!qEnvironmentVariableIsEmpty("KV_SHOTS"))
+                d->grab().save(QString("%1/%2-%3.png").arg(qEnvironmentVariable("KV_SHOTS"), confirmation(kind).name,
+                                                           TranslationStatic::code_Of(catalog)));
+            delete d;
+        }
+        QApplication::removeTranslator(translator);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
     }
 };
 
