@@ -1,7 +1,9 @@
 // The main window on virtual drives: panels, the twelve-drive limit, the menus each selection
 // gets, rescan, language switching and the ways the window ends the process.
+#include "command.h"
 #include "commandline.h"
 #include "dispatchwindow.h"
+#include "infotags.h"
 #include "drivefile.h"
 #include "logfile.h"
 #include "msgalert.h"
@@ -439,10 +441,13 @@ private slots:
 
     void closingWithATestRunning()
     {
-        use_Virtual_Drives(dir, "running.json", QJsonArray{maker_Drive("r", "RUN")});
+        use_Virtual_Drives(dir, "running.json", QJsonArray{maker_Drive("r", "RUN"), maker_Drive("i", "IDLE")});
         KV4L w;
         w.show();
         device* panel = w.getDevicesList().first();
+        device* idle = w.getDevicesList().last();
+        auto* notice = w.findChild<QLabel*>("powerOffNotice");
+        QVERIFY(notice && !notice->isVisible());
         panel->get_Descriptor()->testName = "Short DST";
         panel->get_Descriptor()->testType = 1;
         panel->execute();
@@ -471,6 +476,17 @@ private slots:
         QVERIFY(QMetaObject::invokeMethod(&w, "on_toolButtonExit_clicked"));
         QTest::qWait(1200);
         QVERIFY(ended.isEmpty());
+        // While it waits, the window says so and starts nothing new.
+        QVERIFY(notice->isVisible());
+        QCOMPARE(notice->text(), QString("Powering off once the running operations have stopped"));
+        check(idle);
+        for (const char* button : {"toolButtonBasicTest", "toolButtonAdvancedFeatures", "toolButtonRescan"})
+            QVERIFY2(!enabled(w, button), button);
+        QVERIFY(QMetaObject::invokeMethod(&w, "on_actionS_M_A_R_T_Check_triggered"));
+        QCOMPARE(idle->isTest(), 1);
+        QCOMPARE(w.get_Invoker()->command_Count(), 0);
+        QVERIFY(QMetaObject::invokeMethod(&w, "on_toolButtonExit_clicked")); // asked once only
+        QCOMPARE(asked, 3);
         panel->change_Progress_status(5);
         QTRY_COMPARE(ended, QList<int>{2});
         QVERIFY(atEnd.contains("Test Aborted by User"));

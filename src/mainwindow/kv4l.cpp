@@ -122,6 +122,7 @@ KV4L::KV4L(QWidget* parent) : QMainWindow(parent), ui(new Ui::KV4L)
 
     ui->toolButtonBasicTest->setEnabled(false);
     ui->toolButtonAdvancedFeatures->setEnabled(false);
+    ui->powerOffNotice->hide();
     eraseMenu = fixAllMenu = sanitizeMenu = nullptr;
     debugTicks = 0;
 }
@@ -339,7 +340,7 @@ void KV4L::check_AdvanceFeatures()
     for (int i = 0; i < devices.size(); ++i)
         if (devices[i]->is_DeviceUI_Checked() && devices[i]->isTest() == 1)
             selectedIndexes.push_back(i);
-    if (!selectedIndexes.empty()) {
+    if (!selectedIndexes.empty() && !power_Off_Pending()) {
         ui->toolButtonAdvancedFeatures->setEnabled(true);
     } else {
         ui->toolButtonAdvancedFeatures->setEnabled(false);
@@ -526,6 +527,8 @@ void KV4L::on_toolButtonRescan_clicked()
 
 void KV4L::on_Reescan()
 {
+    if (power_Off_Pending())
+        return;
     Reescan* scan = new Reescan(devices);
     connect(scan, &Reescan::re_Scan, this, &KV4L::update_Devices_List);
     connect(scan, &QThread::finished, scan, &QObject::deleteLater);
@@ -840,13 +843,24 @@ bool KV4L::eventFilter(QObject* watched, QEvent* event)
 
 void KV4L::enabled_Button()
 {
-    ui->toolButtonBasicTest->setEnabled(true);
+    ui->toolButtonBasicTest->setEnabled(!power_Off_Pending());
 }
 
 void KV4L::enabled_Rescan(bool is_On_Test)
 {
     if (iddRescanGate)
-        ui->toolButtonRescan->setEnabled(is_On_Test);
+        ui->toolButtonRescan->setEnabled(is_On_Test && !power_Off_Pending());
+}
+
+void KV4L::hold_For_Power_Off()
+{
+    // The machine powers off as soon as the running operations have stopped: say so, and let
+    // nothing new start in the meantime.
+    ui->powerOffNotice->show();
+    for (QToolButton* button : {ui->toolButtonBasicTest, ui->toolButtonAdvancedFeatures, ui->toolButtonRescan})
+        button->setEnabled(false);
+    logKV4L->kestrova_Log_Debug("Called: Power off - waiting for the running tests to stop");
+    viewLog->print_Logs();
 }
 
 void KV4L::idd_Test_Ended(int count)
@@ -957,6 +971,8 @@ void KV4L::closeEvent(QCloseEvent* event)
 
 void KV4L::on_toolButtonExit_clicked()
 {
+    if (power_Off_Pending())
+        return; // asked and answered: the notice says what it waits for
     if (!can_Close()) {
         if (viewLog->isVisible())
             viewLog->close();
@@ -973,13 +989,14 @@ void KV4L::on_toolButtonExit_clicked()
         viewLog->close();
     invoker->abortAllCommand();
     powerOffRequested = -1;
+    hold_For_Power_Off();
 }
 
 // --- selection and dispatch ----------------------------------------------------------------
 
 void KV4L::add_Max_Test_Device()
 {
-    ui->toolButtonBasicTest->setEnabled(true);
+    ui->toolButtonBasicTest->setEnabled(!power_Off_Pending());
     format_Basic_Test_Menu();
     check_AdvanceFeatures();
     ++selectedCount;
@@ -1049,6 +1066,11 @@ bool KV4L::confirm_With(QDialog& dialog, const QString& called, const QString& r
 int KV4L::dispatch(const TestFactory& make, const TestWiring& wire, bool disableAbortAfter)
 {
     int count = 0;
+    // A parameter dialog left open across Exit answers too late: the machine is powering off.
+    if (power_Off_Pending()) {
+        logKV4L->kestrova_Log_Debug("Warning: Power off pending - no test started");
+        return count;
+    }
     for (device* panel : qAsConst(devices)) {
         if (!panel->can_test())
             continue;

@@ -51,6 +51,8 @@ public:
     QMenu* get_Language_Menu() const { return languageMenu; }
     bool is_Advanced_Menu_Built() const { return advancedMenuBuilt; }
     Invoker* get_Invoker() const { return invoker; }
+    // Exit was confirmed while tests ran: the machine powers off once they have stopped.
+    bool power_Off_Pending() const { return powerOffRequested == -1; }
 
     // Where the process ends (power off / terminal); tests observe it instead.
     static std::function<void(int)> endProcess;
@@ -140,6 +142,7 @@ private:
     void checkSanitizeOverwrite();
     QString log_File_Name(int index) const;
     void save_Logs_Before_End();
+    void hold_For_Power_Off();
 
     // The dispatch pattern shared by the operations: one test per selected idle drive.
     using TestFactory = std::function<MainTest*(device*)>;
