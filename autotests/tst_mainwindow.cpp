@@ -387,6 +387,54 @@ private slots:
         QCOMPARE(lines.filter("Kestrova Bootable").size(), 1);
     }
 
+    // A serial that would name another file gets a file of its own: the application log's, a
+    // serial-less drive's or its report's, a device name FAT keeps, another drive's with the
+    // same serial (the library trims "DUP "), or one differing only in letter case, which FAT
+    // takes for the same file. The application log says where such a drive's log went.
+    void logFilesThatWouldCollide()
+    {
+        QTemporaryDir own;
+        struct Back { // to the suite's directory, however the test ends
+            QString path = QDir::currentPath();
+            ~Back() { QDir::setCurrent(path); }
+        } back;
+        QDir::setCurrent(own.path());
+        const QStringList serialsInOrder{"DUP", "", "Log1.......", "kestrova", "Device----", "DUP ", "ABCX", "abcx", "CON"};
+        QJsonArray drives;
+        for (int i = 0; i < serialsInOrder.size(); ++i)
+            drives.append(maker_Drive(QString("c%1").arg(i), serialsInOrder[i]));
+        use_Virtual_Drives(dir, "collide.json", drives);
+        const int from = log_Size();
+        KV4L w;
+        const QVector<device*> p = w.getDevicesList();
+        QCOMPARE(p.size(), serialsInOrder.size());
+        for (device* d : p)
+            d->log_Erro_Test_Device("1");
+        const QStringList expected{"DUP.log", "Log1........log", "Log1.......~2.log", "kestrova~2.log",
+                                   "Device----~2.log", "DUP~2.log", "ABCX.log", "abcx~2.log", "CON~2.log"};
+        QCOMPARE(QDir(".").entryList(QStringList{"*.log"}, QDir::Files, QDir::Name), [&] {
+            QStringList sorted = expected;
+            sorted.sort();
+            return sorted;
+        }());
+        for (int i = 0; i < expected.size(); ++i) {
+            const QStringList lines = file_Lines(expected[i]);
+            QCOMPARE(lines.size(), 7); // one header, one message: no file is shared
+            QCOMPARE(lines[3], "Serial Number : " + p[i]->get_Serial_Number());
+        }
+        const QStringList said = log_Since(from);
+        QVERIFY(said.contains("Warning: kestrova.log is another file's - the log of SN: kestrova goes to kestrova~2.log"));
+        QVERIFY(said.contains("Warning: DUP.log is another file's - the log of SN: DUP goes to DUP~2.log"));
+        QCOMPARE(said.filter(" is another file's - ").size(), 6);
+
+        // The drive-information report of the second DUP goes to that drive's file.
+        p[5]->findChild<QToolButton*>("btnAccord")->click();
+        QVERIFY(informantionDevice);
+        informantionDevice->findChild<QPushButton*>("pushButton")->click();
+        QVERIFY(file_Text("DUP~2.log").contains("============= Drive Information ============="));
+        QVERIFY(!file_Text("DUP.log").contains("Drive Information"));
+    }
+
     void fullMediumKeepsLinesUnsaved()
     {
         use_Virtual_Drives(dir, "full.json", QJsonArray{maker_Drive("f", "FULL")});

@@ -66,6 +66,7 @@ InfoTags::~InfoTags()
 void InfoTags::set_TDevice(_tDevice* record)
 {
     tDevice = record;
+    logFileName.clear();
     Buffer buffer = zeroed_Sector();
     if (!buffer) {
         std::perror("calloc failure!\n");
@@ -312,7 +313,9 @@ QString InfoTags::get_Plain_Text() const
 void InfoTags::on_pushButton_clicked()
 {
     const QString serial = ui->lbSerialNumberValue->text();
-    const QString name = serial.isEmpty() ? QString("Device----.log") : logfile::name_For_Serial(serial);
+    const QString name = !logFileName.isEmpty() ? logFileName
+                         : serial.isEmpty()      ? QString("Device----.log")
+                                                 : logfile::name_For_Serial(serial);
     QString text;
     if (!existing_log(name))
         text = "=============================================== \n"

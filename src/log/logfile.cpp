@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSaveFile>
 
 #include <fcntl.h>
@@ -48,6 +49,36 @@ QString name_For_Serial(const QString& serial)
         out += QString("%%1").arg(byte, 2, 16, QChar('0')).toUpper();
     }
     return out + ".log";
+}
+
+bool DriveLogNames::reserved(const QString& name)
+{
+    static const QRegularExpression own("^(kestrova\\.log|device----\\.log|log\\d+\\.{8}log)$",
+                                        QRegularExpression::CaseInsensitiveOption);
+    // FAT keeps these for devices whatever follows the first dot: CON.log is the console.
+    static const QRegularExpression device("^(con|prn|aux|nul|com[0-9]|lpt[0-9])(\\..*)?$",
+                                           QRegularExpression::CaseInsensitiveOption);
+    return own.match(name).hasMatch() || device.match(name).hasMatch();
+}
+
+QString DriveLogNames::name_For(const QString& serial, int occurrence, QString* ordinary)
+{
+    if (ordinary)
+        ordinary->clear();
+    const QString key = QString::number(occurrence) + '/' + serial;
+    const auto known = given.constFind(key);
+    if (known != given.constEnd())
+        return *known;
+    const QString plain = name_For_Serial(serial);
+    QString name = plain;
+    const QString stem = plain.chopped(4);
+    for (int n = 2; reserved(name) || taken.contains(name.toLower()); ++n)
+        name = stem + '~' + QString::number(n) + ".log";
+    given.insert(key, name);
+    taken.insert(name.toLower());
+    if (ordinary && name != plain)
+        *ordinary = plain;
+    return name;
 }
 
 bool listed(const QString& name)

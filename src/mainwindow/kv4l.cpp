@@ -119,6 +119,7 @@ KV4L::KV4L(QWidget* parent) : QMainWindow(parent), ui(new Ui::KV4L)
     update_Devices();
     create_Connect_Accord();
     get_Title_Mensagem_Log();
+    claim_Log_Files();
 
     ui->toolButtonBasicTest->setEnabled(false);
     ui->toolButtonAdvancedFeatures->setEnabled(false);
@@ -544,6 +545,7 @@ void KV4L::update_Devices_List()
     list_Combination();
     update_Devices();
     selectedIndexes.clear();
+    claim_Log_Files();
 }
 
 void KV4L::refresh_List()
@@ -679,6 +681,8 @@ void KV4L::layout_Panels(bool expanding)
             if (panel->accordOpen) {
                 off_expanding();
                 informantionDevice->set_TDevice(panel->get_tDevice());
+                if (!panel->get_Serial_Number().isEmpty())
+                    informantionDevice->set_Log_File_Name(log_File_Name(i));
                 informantionDevice->set_Plain_Text_Edit(panel->get_List_Log_Device());
                 const int at = ui->verticalLayout2->indexOf(panel) + 1;
                 ui->verticalLayout2->insertWidget(at, informantionDevice, 132);
@@ -750,12 +754,30 @@ bool KV4L::remove_Empty_Log_File(const QString& name) const
     return logfile::remove_If_Empty(name);
 }
 
-QString KV4L::log_File_Name(int index) const
+QString KV4L::log_File_Name(int index)
 {
     const QString serial = devices[index]->get_Serial_Number();
     if (serial.isEmpty())
         return "Log" + QString::number(index) + "........log";
-    return logfile::name_For_Serial(serial);
+    // Drives listed with the same serial are told apart by their order in the list.
+    int occurrence = 0;
+    for (int j = 0; j < index; ++j)
+        if (devices[j]->get_Serial_Number() == serial)
+            ++occurrence;
+    QString ordinary;
+    const QString name = logNames.name_For(serial, occurrence, &ordinary);
+    if (!ordinary.isEmpty())
+        logKV4L->kestrova_Log_Info("Warning: " + ordinary + " is another file's - the log of SN: " + serial
+                                   + " goes to " + name);
+    return name;
+}
+
+void KV4L::claim_Log_Files()
+{
+    // In list order, at once: which drive keeps its ordinary name must not depend on which
+    // logs first.
+    for (int i = 0; i < devices.size(); ++i)
+        log_File_Name(i);
 }
 
 void KV4L::save_Log()

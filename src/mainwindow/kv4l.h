@@ -8,6 +8,7 @@
 #include <memory>
 #include <vector>
 
+#include "logfile.h"
 #include "oskn_device.h"
 
 namespace Ui {
@@ -140,7 +141,8 @@ private:
     void replace_Spacer();
     int header_Filler_Width() const;
     void checkSanitizeOverwrite();
-    QString log_File_Name(int index) const;
+    QString log_File_Name(int index);
+    void claim_Log_Files();
     void save_Logs_Before_End();
     void hold_For_Power_Off();
 
@@ -160,6 +162,7 @@ private:
     device* bounding_Drive(const std::function<bool(device*)>& eligible,
                            const std::function<void(device*)>& perDrive, const QString& refusal);
 
+    logfile::DriveLogNames logNames;
     int closeRequested = 0;
     int powerOffRequested = 0;
     std::vector<int> selectedIndexes;
