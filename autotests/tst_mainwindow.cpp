@@ -388,9 +388,10 @@ private slots:
     }
 
     // A serial that would name another file gets a file of its own: the application log's, a
-    // serial-less drive's or its report's, a device name FAT keeps, another drive's with the
-    // same serial (the library trims "DUP "), or one differing only in letter case, which FAT
-    // takes for the same file. The application log says where such a drive's log went.
+    // serial-less drive's or its report's, a device name FAT keeps, or another drive's differing
+    // only in letter case, which FAT takes for the same file. The application log says where
+    // such a drive's log went. Two drives with one serial (the library trims "DUP "), which
+    // virtual drives refuse, are told apart by their order.
     void logFilesThatWouldCollide()
     {
         QTemporaryDir own;
@@ -399,7 +400,7 @@ private slots:
             ~Back() { QDir::setCurrent(path); }
         } back;
         QDir::setCurrent(own.path());
-        const QStringList serialsInOrder{"DUP", "", "Log1.......", "kestrova", "Device----", "DUP ", "ABCX", "abcx", "CON"};
+        const QStringList serialsInOrder{"DUP", "", "Log1.......", "kestrova", "Device----", "ABCX", "abcx", "CON"};
         QJsonArray drives;
         for (int i = 0; i < serialsInOrder.size(); ++i)
             drives.append(maker_Drive(QString("c%1").arg(i), serialsInOrder[i]));
@@ -411,7 +412,7 @@ private slots:
         for (device* d : p)
             d->log_Erro_Test_Device("1");
         const QStringList expected{"DUP.log", "Log1........log", "Log1.......~2.log", "kestrova~2.log",
-                                   "Device----~2.log", "DUP~2.log", "ABCX.log", "abcx~2.log", "CON~2.log"};
+                                   "Device----~2.log", "ABCX.log", "abcx~2.log", "CON~2.log"};
         QCOMPARE(QDir(".").entryList(QStringList{"*.log"}, QDir::Files, QDir::Name), [&] {
             QStringList sorted = expected;
             sorted.sort();
@@ -424,15 +425,23 @@ private slots:
         }
         const QStringList said = log_Since(from);
         QVERIFY(said.contains("Warning: kestrova.log is another file's - the log of SN: kestrova goes to kestrova~2.log"));
-        QVERIFY(said.contains("Warning: DUP.log is another file's - the log of SN: DUP goes to DUP~2.log"));
-        QCOMPARE(said.filter(" is another file's - ").size(), 6);
+        QVERIFY(said.contains("Warning: abcx.log is another file's - the log of SN: abcx goes to abcx~2.log"));
+        QCOMPARE(said.filter(" is another file's - ").size(), 5);
 
-        // The drive-information report of the second DUP goes to that drive's file.
-        p[5]->findChild<QToolButton*>("btnAccord")->click();
+        // The drive-information report of the second ABCX goes to that drive's file.
+        p[6]->findChild<QToolButton*>("btnAccord")->click();
         QVERIFY(informantionDevice);
         informantionDevice->findChild<QPushButton*>("pushButton")->click();
-        QVERIFY(file_Text("DUP~2.log").contains("============= Drive Information ============="));
-        QVERIFY(!file_Text("DUP.log").contains("Drive Information"));
+        QVERIFY(file_Text("abcx~2.log").contains("============= Drive Information ============="));
+        QVERIFY(!file_Text("ABCX.log").contains("Drive Information"));
+
+        logfile::DriveLogNames names;
+        QString ordinary;
+        QCOMPARE(names.name_For("DUP", 0, &ordinary), QString("DUP.log"));
+        QVERIFY(ordinary.isEmpty());
+        QCOMPARE(names.name_For("DUP", 1, &ordinary), QString("DUP~2.log"));
+        QCOMPARE(ordinary, QString("DUP.log"));
+        QCOMPARE(names.name_For("DUP", 0), QString("DUP.log")); // asked again, the same file
     }
 
     void fullMediumKeepsLinesUnsaved()

@@ -26,6 +26,9 @@ class MainTest;
 class TranslationStatic;
 class ViewLog;
 class device;
+namespace delivery {
+class Queue;
+}
 
 extern LogsApplication* logKV4L;
 extern ViewLog* viewLog;
@@ -145,6 +148,7 @@ private:
     void claim_Log_Files();
     void save_Logs_Before_End();
     void hold_For_Power_Off();
+    void deliver_Results(int index);
 
     // The dispatch pattern shared by the operations: one test per selected idle drive.
     using TestFactory = std::function<MainTest*(device*)>;
@@ -167,6 +171,7 @@ private:
     int powerOffRequested = 0;
     std::vector<int> selectedIndexes;
     Invoker* invoker = nullptr;
+    delivery::Queue* resultsQueue = nullptr;
     QString translationsPath;
     TranslationStatic* translator = nullptr;
     QMenu* fileMenu = nullptr;
