@@ -469,6 +469,31 @@ private slots:
         QVERIFY(lines[6].endsWith("LBA: 1") && lines[7].endsWith("LBA: 2") && lines[8].endsWith("LBA: 3"));
     }
 
+    // Replacing the application log on a full medium keeps the old file whole, whether the
+    // text stays in the write buffer (small) or goes straight to the file (large).
+    void fullMediumKeepsTheApplicationLog()
+    {
+        const QString old = "the log as saved before\n";
+        QVERIFY(logfile::replace_Atomically("kestrova.log", old));
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit saved;
+        getrlimit(RLIMIT_FSIZE, &saved);
+        for (int length : {1000, 100000}) {
+            const QString text(length, 'x');
+            rlimit small = saved;
+            small.rlim_cur = rlim_t(length / 2);
+            setrlimit(RLIMIT_FSIZE, &small);
+            const bool written = logfile::replace_Atomically("kestrova.log", text);
+            setrlimit(RLIMIT_FSIZE, &saved);
+            QVERIFY2(!written, qPrintable(QString::number(length)));
+            QCOMPARE(file_Text("kestrova.log"), old);
+            QCOMPARE(QDir(".").entryList(QStringList{"kestrova.log*"}, QDir::Files | QDir::Hidden),
+                     QStringList{"kestrova.log"}); // no temporary file left behind
+        }
+        QVERIFY(logfile::replace_Atomically("kestrova.log", "whole\n"));
+        QCOMPARE(file_Text("kestrova.log"), QString("whole\n"));
+    }
+
     void applicationLogSurvivesKill()
     {
         use_Virtual_Drives(dir, "applog.json", QJsonArray{});

@@ -116,8 +116,16 @@ bool replace_Atomically(const QString& name, const QString& text)
     QSaveFile file(QString(here) + name);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
         return false;
-    file.write(text.toUtf8());
-    // commit() syncs the new file and renames it over the old one; a failed write cancels it.
+    // A full medium makes the write short without an error QSaveFile would notice, and its
+    // buffer reaches the file only at commit: check every step, so that only a whole new
+    // file replaces the old one. commit() ignores a failed sync, where a delayed allocation
+    // reports the full medium.
+    const QByteArray bytes = text.toUtf8();
+    if (file.write(bytes) != bytes.size() || !file.flush() || ::fsync(file.handle()) != 0) {
+        file.cancelWriting(); // the temporary file goes with the object, the old file stays
+        return false;
+    }
+    // commit() renames the new file over the old one.
     if (!file.commit())
         return false;
     sync_Directory();

@@ -46,7 +46,8 @@ bool listed(const QString& name);
 // written stays behind and the caller may write the same text again later.
 bool append_Synced(const QString& name, const QString& text);
 
-// Replaces "./" + name with text atomically: a crash leaves either the old or the new file.
+// Replaces "./" + name with text atomically: a crash leaves either the old or the new file, and
+// a write that does not go through whole (a full medium) leaves the old one and returns false.
 bool replace_Atomically(const QString& name, const QString& text);
 
 // Deletes "./" + name when it is empty; true when it did.
