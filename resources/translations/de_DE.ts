@@ -683,6 +683,10 @@ Drücken Sie F8, um die erweiterten Tests freizugeben. Klicken Sie auf „Abbrec
             <source>IDD 71</source>
             <translation>IDD 71</translation>
         </message>
+        <message>
+            <source>Powering off once the running operations have stopped</source>
+            <translation>Ausschalten, sobald die laufenden Vorgänge beendet sind</translation>
+        </message>
     </context>
     <context>
         <name>LanguageDialog</name>

@@ -683,6 +683,10 @@ Press F8 to enable Advanced Tests. Click Cancel to go back to Basic Tests.</tran
             <source>IDD 71</source>
             <translation>IDD 71</translation>
         </message>
+        <message>
+            <source>Powering off once the running operations have stopped</source>
+            <translation>Powering off once the running operations have stopped</translation>
+        </message>
     </context>
     <context>
         <name>LanguageDialog</name>

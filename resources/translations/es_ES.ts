@@ -683,6 +683,10 @@ Pulse F8 para habilitar las pruebas avanzadas. Haga clic en Cancelar para volver
             <source>IDD 71</source>
             <translation>IDD 71</translation>
         </message>
+        <message>
+            <source>Powering off once the running operations have stopped</source>
+            <translation>Apagando cuando se detengan las operaciones en curso</translation>
+        </message>
     </context>
     <context>
         <name>LanguageDialog</name>

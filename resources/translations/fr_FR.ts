@@ -683,6 +683,10 @@ Appuyez sur F8 pour activer les tests avancés. Cliquez sur Annuler pour revenir
             <source>IDD 71</source>
             <translation>IDD 71</translation>
         </message>
+        <message>
+            <source>Powering off once the running operations have stopped</source>
+            <translation>Extinction dès l'arrêt des opérations en cours</translation>
+        </message>
     </context>
     <context>
         <name>LanguageDialog</name>

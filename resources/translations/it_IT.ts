@@ -683,6 +683,10 @@ Premere F8 per abilitare i test avanzati. Fare clic su Annulla per tornare ai te
             <source>IDD 71</source>
             <translation>IDD 71</translation>
         </message>
+        <message>
+            <source>Powering off once the running operations have stopped</source>
+            <translation>Spegnimento appena le operazioni in corso si saranno fermate</translation>
+        </message>
     </context>
     <context>
         <name>LanguageDialog</name>

@@ -683,6 +683,10 @@ F8 キーを押すと高度なテストが有効になります。基本テス�
             <source>IDD 71</source>
             <translation>IDD 71</translation>
         </message>
+        <message>
+            <source>Powering off once the running operations have stopped</source>
+            <translation>実行中の操作が停止したら電源を切ります</translation>
+        </message>
     </context>
     <context>
         <name>LanguageDialog</name>

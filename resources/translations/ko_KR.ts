@@ -683,6 +683,10 @@ Brevane은 손실된 사용자 데이터에 대해 책임지지 않습니다.
             <source>IDD 71</source>
             <translation>IDD 71</translation>
         </message>
+        <message>
+            <source>Powering off once the running operations have stopped</source>
+            <translation>실행 중인 작업이 멈추면 전원을 끕니다</translation>
+        </message>
     </context>
     <context>
         <name>LanguageDialog</name>

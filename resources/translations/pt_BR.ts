@@ -683,6 +683,10 @@ Pressione F8 para habilitar os testes avançados. Clique em Cancelar para voltar
             <source>IDD 71</source>
             <translation>IDD 71</translation>
         </message>
+        <message>
+            <source>Powering off once the running operations have stopped</source>
+            <translation>Desligando assim que as operações em andamento pararem</translation>
+        </message>
     </context>
     <context>
         <name>LanguageDialog</name>

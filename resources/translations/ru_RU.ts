@@ -683,6 +683,10 @@ Brevane не несёт ответственности за потерю дан�
             <source>IDD 71</source>
             <translation>IDD 71</translation>
         </message>
+        <message>
+            <source>Powering off once the running operations have stopped</source>
+            <translation>Выключение после остановки выполняемых операций</translation>
+        </message>
     </context>
     <context>
         <name>LanguageDialog</name>

@@ -683,6 +683,10 @@ Brevane ไม่รับผิดชอบต่อข้อมูลผู้
             <source>IDD 71</source>
             <translation>IDD 71</translation>
         </message>
+        <message>
+            <source>Powering off once the running operations have stopped</source>
+            <translation>จะปิดเครื่องเมื่อการทำงานที่กำลังดำเนินอยู่หยุดลง</translation>
+        </message>
     </context>
     <context>
         <name>LanguageDialog</name>

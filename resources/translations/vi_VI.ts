@@ -683,6 +683,10 @@ Nhấn F8 để bật các kiểm tra nâng cao. Nhấn Hủy để quay lại c
             <source>IDD 71</source>
             <translation>IDD 71</translation>
         </message>
+        <message>
+            <source>Powering off once the running operations have stopped</source>
+            <translation>Sẽ tắt máy khi các thao tác đang chạy đã dừng</translation>
+        </message>
     </context>
     <context>
         <name>LanguageDialog</name>

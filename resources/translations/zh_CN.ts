@@ -683,6 +683,10 @@ Brevane 对丢失的用户数据不承担任何责任。
             <source>IDD 71</source>
             <translation>IDD 71</translation>
         </message>
+        <message>
+            <source>Powering off once the running operations have stopped</source>
+            <translation>正在运行的操作停止后将关机</translation>
+        </message>
     </context>
     <context>
         <name>LanguageDialog</name>

@@ -683,6 +683,10 @@ Brevane 對遺失的使用者資料不負任何責任。
             <source>IDD 71</source>
             <translation>IDD 71</translation>
         </message>
+        <message>
+            <source>Powering off once the running operations have stopped</source>
+            <translation>正在執行的作業停止後將關機</translation>
+        </message>
     </context>
     <context>
         <name>LanguageDialog</name>
