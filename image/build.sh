@@ -9,7 +9,6 @@
 set -euo pipefail
 build=$(cd "${1:?usage: build.sh BUILD_DIR OUTPUT_ISO [CACHE_DIR]}" && pwd)
 output=${2:?usage: build.sh BUILD_DIR OUTPUT_ISO [CACHE_DIR]}
-cache=${3:-$build/image-cache}
 here=$(cd "$(dirname "$0")" && pwd)
 mirror=${KESTROVA_IMAGE_MIRROR:-http://deb.debian.org/debian}
 security=${KESTROVA_IMAGE_SECURITY_MIRROR:-http://deb.debian.org/debian-security}
@@ -23,6 +22,9 @@ say() { echo "image: $*"; }
 die() { echo "image: $*" >&2; exit 1; }
 
 [ "$(id -u)" -eq 0 ] || die "needs root (debootstrap and chroot)"
+# debootstrap takes only an absolute cache directory, and the chroot steps need one too.
+mkdir -p "${3:-$build/image-cache}" || die "cannot create the cache directory ${3:-$build/image-cache}"
+cache=$(cd "${3:-$build/image-cache}" && pwd)
 
 # Every date the tools write is this one, so the same sources and root give the same image.
 if [ -z "${SOURCE_DATE_EPOCH:-}" ]; then
@@ -30,7 +32,6 @@ if [ -z "${SOURCE_DATE_EPOCH:-}" ]; then
 fi
 export SOURCE_DATE_EPOCH
 
-mkdir -p "$cache"
 exec 9>"$cache/.lock"
 flock 9
 
