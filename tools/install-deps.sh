@@ -10,7 +10,7 @@ xvfb xauth
 qemu-system-x86 busybox-static smartmontools sg3-utils cpio kmod"
 # make image and make image-test: Debian's tools that build a bootable image, netpbm for screenshots.
 if [ "${1:-}" = image ]; then
-    PKGS="$PKGS debootstrap squashfs-tools xorriso grub-pc-bin grub-efi-amd64-bin mtools dosfstools netpbm ovmf"
+    PKGS="$PKGS debootstrap squashfs-tools xorriso grub-pc-bin mtools dosfstools netpbm ovmf"
 fi
 missing=""
 for p in $PKGS; do
