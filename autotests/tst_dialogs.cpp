@@ -11,7 +11,6 @@
 #include <QFont>
 #include <QLabel>
 #include <QPlainTextEdit>
-#include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTimer>
@@ -91,14 +90,19 @@ QPoint centreIn(QWidget* top, QWidget* child) { return child->mapTo(top, child->
 // result -1 so that a broken confirmation fails the test instead of hanging it.
 int runModal(QDialog* d, const std::function<void()>& answer)
 {
-    QPointer<QDialog> guard(d);
+    // The time limit belongs to this run alone: left pending, it would close a later showing of
+    // a dialog that lives on (the gate), in the middle of another test. It is generous because
+    // a loaded machine may take seconds to activate a window.
+    QTimer limit;
+    limit.setSingleShot(true);
+    QObject::connect(&limit, &QTimer::timeout, d, [d] {
+        if (d->isVisible())
+            d->done(-1);
+    });
+    limit.start(30000);
     QTimer::singleShot(0, d, [d, answer] {
         activate(d);
         answer();
-    });
-    QTimer::singleShot(3000, d, [guard] {
-        if (guard && guard->isVisible())
-            guard->done(-1);
     });
     return d->exec();
 }

@@ -23,10 +23,20 @@
 #include <cstdlib>
 #include <cstring>
 #include <malloc.h>
+#include <new>
 
 // While set, memory returned through delete is overwritten first: whatever reads it afterwards
-// goes wrong at once instead of by chance.
+// goes wrong at once instead of by chance. AddressSanitizer does this itself and names the read,
+// and its own operator new must meet its own delete: under it nothing is replaced.
 static bool poisonFreedMemory = false;
+
+#ifndef __SANITIZE_ADDRESS__
+void* operator new(std::size_t size)
+{
+    if (void* p = malloc(size ? size : 1))
+        return p;
+    throw std::bad_alloc();
+}
 
 void operator delete(void* p) noexcept
 {
@@ -41,6 +51,7 @@ void operator delete(void* p, std::size_t) noexcept
 {
     operator delete(p);
 }
+#endif
 
 namespace {
 

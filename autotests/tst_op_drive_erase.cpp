@@ -238,12 +238,49 @@ private slots:
         QVERIFY(r.percents.last() >= 99.9);
     }
 
-    void sanitizeEndsOnTheDrivesOwnLastPercentage()
+    void sanitizeEndsWhenTheDriveReportsItCompleted()
     {
+        // 99.9 % is not the end: the poll follows the drive until it reports completion.
         scripted = {{0, 40.0, true}, {0, 99.9, true}};
         const Run r = sanitize<SanitizeOverwrite>("SAN-1");
         QCOMPARE(r.status, 0);
-        QCOMPARE(r.percents, (QList<double>{0, 40.0, 99.9}));
+        QCOMPARE(r.percents.mid(0, 3), (QList<double>{0, 40.0, 99.9}));
+        QCOMPARE(r.percents.last(), 100.0);
+    }
+
+    void sanitizeFailingAfterNinetyNineIsFail()
+    {
+        // The drive is at 99.95 % and still sanitizing; at its end it reports the sanitize failed,
+        // and the data is still there.
+        _tDevice* d = drives.by_Serial("SAN-FAIL");
+        QVERIFY(fill_Sectors(d, 0, 8));
+        scripted = {{0, 99.95, true}};
+        const Run r = sanitize<SanitizeOverwrite>("SAN-FAIL");
+        QCOMPARE(r.status, 1);
+        QVERIFY2(contains_Part(r.log, "Warning: Sanitize Overwrite the drive reports that the sanitize failed at "),
+                 qPrintable(r.log.join('\n')));
+        QVERIFY(!sector_Is_Zero(d, 0));
+    }
+
+    // A sanitize that never moves ends FAIL, with the reason in the log: the overwrite's poll
+    // after an hour without progress, the crypto erase's wait after ten minutes.
+    void stuckSanitizeIsFail_data()
+    {
+        QTest::addColumn<bool>("crypto");
+        QTest::addColumn<QString>("why");
+        QTest::newRow("overwrite") << false << "Warning: Sanitize Overwrite made no progress for 60 minutes at 0.00%";
+        QTest::newRow("crypto erase") << true
+                                      << "Warning: Erasecrypto::execute() - the drive did not report the erase "
+                                         "completed in time for S/N: SAN-STUCK";
+    }
+    void stuckSanitizeIsFail()
+    {
+        QFETCH(bool, crypto);
+        QFETCH(QString, why);
+        set_Time_Scale(100000.0);
+        const Run r = crypto ? sanitize<Erasecrypto>("SAN-STUCK") : sanitize<SanitizeOverwrite>("SAN-STUCK");
+        QCOMPARE(r.status, 1);
+        QVERIFY2(contains_Part(r.log, why), qPrintable(r.log.join('\n')));
     }
 
     void sanitizeThatStopsIsFail_data()

@@ -3,7 +3,7 @@
 // index 0), the 51st failed self-test, a permanent bad sector, a failure that names no sector,
 // a self-test that stands still.
 // Fix All Long: whole physical sectors up to the max LBA, the shortened last step, 50 and 51
-// unreadable sectors, a failed repair, a drive that vanishes.
+// unreadable sectors, sectors the system reports as refused, a failed repair, a drive that vanishes.
 #include <QtTest>
 
 #include <functional>
@@ -208,6 +208,18 @@ private slots:
         QCOMPARE(r.fixed, lba_Range(1000, 50));
         QCOMPARE(r.log.last(), error("Warning: FixAllLong::execute() FAILURE for S/N: FL-51 Contains: 50 errors "));
         QCOMPARE(read_One(d, 1050), int(OSKN_COMMAND_FAILURE)); // the 51st is left alone
+    }
+
+    // Sectors a read refuses (ABORTED COMMAND) while the drive reads on are repaired like
+    // unreadable ones, the drive's last sector too.
+    void longRepairsRefusedSectors()
+    {
+        _tDevice* d = drives.by_Serial("FL-ABORTED");
+        const Run r = run<FixAllLong>(d);
+        QCOMPARE(r.status, 0);
+        QCOMPARE(r.bad, QStringList({"100", "4000"}));
+        QCOMPARE(r.fixed, QStringList({"100", "4000"}));
+        QCOMPARE(read_One(d, 100), 0);
     }
 
     void longFailedRepairEndsAtOnce()

@@ -1,5 +1,5 @@
 // The long generic test on virtual drives: the shortened last read up to the max LBA, no, one, 49
-// and 50 unreadable sectors, a drive that vanishes, 14 from a single-sector re-read, an empty
+// and 50 unreadable sectors, sectors the system reports as refused, a drive that vanishes, 14 from a single-sector re-read, an empty
 // drive, the estimate at LBA 0, the USB fall-back to 15-sector reads, and an abort between
 // single-sector re-reads.
 #include <QtTest>
@@ -87,6 +87,25 @@ private slots:
                   + QString::number(bad.size()) + " errors ")}));
     }
 
+    // A read failure confined to a sector is an unreadable sector whatever its sense (libata
+    // answers ABORTED COMMAND): the scan lists it and reads on, also when the sector ends a step
+    // or the drive. A drive that refuses every read from some point on has stopped reading: the
+    // scan ends there without listing its sectors.
+    void refusedSectors()
+    {
+        Run r = run(drives.by_Serial("LG-ABORTED"));
+        QCOMPARE(r.status, 1);
+        QCOMPARE(r.bad, QStringList({"100", "191", "2500", "4000"}));
+        QCOMPARE(r.log.last(), error("Warning: LongGeneric::execute() - returned: FAILURE for SN: LG-ABORTED - Contains: 4 errors "));
+
+        r = run(drives.by_Serial("LG-STOPS"));
+        QCOMPARE(r.status, 1);
+        QVERIFY(r.bad.isEmpty());
+        QCOMPARE(r.tail(2).first(), info("Library information: OSKNPUBLIC_API int scsi_Read_16() returned: 1"));
+        QVERIFY2(r.log.last().startsWith(error("Warning: LongGeneric::execute() - returned: FAILURE for SN: LG-STOPS - Read refused at LBA: ")),
+                 qPrintable(r.log.last()));
+    }
+
     void vanishingDrive_data()
     {
         QTest::addColumn<double>("vanishAt"); // progress that makes it vanish; 0: before the test
@@ -154,10 +173,14 @@ private slots:
     void oneEstimatePerSecond()
     {
         // A throughput-limited drive: at most one estimate per second of the scan (a second spent
-        // inside one read gets none), counting down to about nothing when the scan ends.
+        // inside one read gets none), counting down to about nothing when the scan ends. Time runs
+        // only a hundred times faster here: a loaded machine's stall of a few tens of milliseconds
+        // near the end would otherwise show as most of a minute still to go.
+        set_Time_Scale(100.0);
         const uint64_t started = get_Time_Source_Nanoseconds();
         const Run r = run(drives.by_Serial("LG-SLOW"));
         const double total = (get_Time_Source_Nanoseconds() - started) / 1e9;
+        set_Time_Scale(1000.0);
         QCOMPARE(r.status, 0);
         const QString all = r.estimates.join(' ');
         QVERIFY2(!r.estimates.isEmpty() && r.estimates.size() <= int(total) + 1,

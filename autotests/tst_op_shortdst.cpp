@@ -109,6 +109,25 @@ private slots:
         QCOMPARE(int(status), 7); // the drive's own verdict: read failure
     }
 
+    void selfTestThatNeverEndsIsStoppedAndFails()
+    {
+        // The drive announces a one-minute test: after twice that and ten minutes more the poll
+        // gives up, stops the drive's test and fails.
+        _tDevice* d = drives.by_Serial("DST-ENDLESS");
+        const Run r = run(d);
+        QCOMPARE(r.status, 1);
+        QCOMPARE(r.log.mid(r.log.size() - 4), QStringList({
+            info("Library information:: ata_Abort_DST() returned = 0"),
+            error("Warning: shortdst::execute() - self-test still in progress after 12 minutes, the drive announces 1"
+                  " for SN: DST-ENDLESS"),
+            info("Library information: OSKNOPERATIONS_API int ata_Get_DST_Progress() returned: 1"),
+            error("Warning: shortdst::execute() - returned: FAILURE for SN: DST-ENDLESS")}));
+        uint32_t remaining = 0;
+        uint8_t status = 0;
+        QCOMPARE(ata_Get_DST_Progress(d, &remaining, &status), 0);
+        QCOMPARE(int(status), 1); // aborted by the host
+    }
+
     void abortDuringPollingStopsTheDrive()
     {
         _tDevice* d = drives.by_Serial("DST-LONG");

@@ -11,6 +11,8 @@
 #include <QtTest>
 
 #include <algorithm>
+#include <atomic>
+#include <memory>
 #include <type_traits>
 #include <vector>
 
@@ -116,6 +118,24 @@ inline int run_To_End(MainTest* test, int timeoutMs = 60000)
     if (!test->wait(timeoutMs))
         qFatal("operation did not end");
     return status;
+}
+
+// Runs a test whose end may be reported by a timer of this thread (write same, IDD): events
+// are processed until it has reported and its thread has ended. Returns the status.
+inline int run_With_Events(MainTest* test, int timeoutMs = 60000)
+{
+    auto status = std::make_shared<std::atomic<int>>(-1);
+    QObject::connect(test, &MainTest::changeStatus, test, [status](int s) { status->store(s); },
+                     Qt::DirectConnection);
+    test->start();
+    QElapsedTimer waited;
+    waited.start();
+    while ((status->load() == -1 || test->isRunning()) && waited.elapsed() < timeoutMs)
+        QTest::qWait(2);
+    if (status->load() == -1 || !test->wait(timeoutMs))
+        qFatal("operation did not end");
+    QCoreApplication::processEvents();
+    return status->load();
 }
 
 // What a test reported on its way to its end, and the application log's new lines.

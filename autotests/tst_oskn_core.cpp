@@ -245,18 +245,22 @@ private slots:
         QCOMPARE(outcome(hex("70000b00000000 0a 00000000 0000 00000000"), false), int(OSKN_FAILURE));
 
         // A data-in command also needs its data: exact transfers all of it, allocation-length
-        // commands (INQUIRY) at least some.
-        struct Case { uint8_t op; uint32_t residual; int rc; };
+        // commands (INQUIRY) at least some. A data-out command must have sent every byte.
+        struct Case { uint8_t op; uint32_t residual; int rc; DataDirection direction = DataDirection::In; };
         for (const Case& k : {Case{0x88, 0, OSKN_SUCCESS}, Case{0x88, 512, OSKN_INCOMPLETE},
                               Case{0x88, 4096, OSKN_INCOMPLETE}, Case{0x85, 1, OSKN_INCOMPLETE},
                               Case{0x28, 512, OSKN_INCOMPLETE}, Case{0x12, 60, OSKN_SUCCESS},
-                              Case{0x12, 4096, OSKN_INCOMPLETE}}) {
+                              Case{0x12, 4096, OSKN_INCOMPLETE},
+                              Case{0x8A, 0, OSKN_SUCCESS, DataDirection::Out},
+                              Case{0x8A, 4096, OSKN_INCOMPLETE, DataDirection::Out},
+                              Case{0x93, 1, OSKN_INCOMPLETE, DataDirection::Out},
+                              Case{0xB5, 512, OSKN_INCOMPLETE, DataDirection::Out}}) {
             const uint8_t cdb[16] = {k.op};
             uint8_t data[4096];
             ScsiCommand c;
             c.cdb = cdb;
             c.cdbLength = 16;
-            c.direction = DataDirection::In;
+            c.direction = k.direction;
             c.data = data;
             c.dataLength = sizeof data;
             c.residual = k.residual;

@@ -179,6 +179,13 @@ private slots:
                                    kind[1] == 'A' ? "512" : "4096", kind[1] == 'A' ? "3000, 3001, 4160, 9999, " : "3000, 3001, 4160, ");
         drives << R"(
   { "name": "w", "serial": "RW", "maxLba": 20000 })";
+        // Unreadable sectors the system reports as ABORTED COMMAND, as libata does.
+        drives << R"(
+  { "name": "aborted", "serial": "RABORT", "maxLba": 40000, "unreadableSense": [ 11, 0, 0 ],
+    "unreadableSectors": [ 3000, 9999, 20000, 30000 ] })";
+        // 4 MiB at 3.5 MB/s: a whole window takes longer to arrive than it may be kept.
+        drives << R"(
+  { "name": "slow", "serial": "SLOW", "maxLba": 8191, "throughputMBps": 3.5 })";
         text += drives.join(",") + "\n] }\n";
         const std::string path = dir.filePath("readahead.json").toStdString();
         std::ofstream(path) << text.toStdString();
@@ -188,7 +195,7 @@ private slots:
         transport = std::make_shared<RecordingTransport>(std::move(inner));
         Registry::instance().set_Transport_Override(transport);
         records = discover_Records();
-        QCOMPARE(int(records.size()), 5);
+        QCOMPARE(int(records.size()), 7);
     }
     void cleanupTestCase() { Registry::instance().set_Transport_Override(nullptr); }
 
@@ -315,6 +322,58 @@ private slots:
         QCOMPARE(erase_Range(d, 1500, 1508, 0), 0);
         QCOMPARE(read(1472), 0);
         QVERIFY(std::all_of(buffer.begin() + 28 * 512, buffer.begin() + 36 * 512, [](uint8_t b) { return b == 0; }));
+    }
+
+    // A window whose pieces fail over one sector, however the failure is reported, says nothing
+    // about the size of its pieces: they stay as large as the system takes.
+    void failedSpotKeepsPieceSize()
+    {
+        _tDevice* d = by_Serial("RABORT");
+        Recorder& channel = recorder(d);
+        channel.limit = 262144;
+        channel.take();
+        const std::vector<Call> calls = long_Scan(d, false);
+        channel.limit = 0;
+        QStringList bad;
+        for (const Call& c : calls)
+            if (c.rc != 0 && c.count == 1)
+                bad << QString("%1:%2").arg(c.lba).arg(c.rc);
+        QCOMPARE(bad, QStringList({"3000:1", "9999:1", "20000:1", "30000:1"}));
+        uint32_t largest = 0;
+        for (const Sent& s : channel.take())
+            if (s.good && s.lba > 30000)
+                largest = std::max(largest, s.count);
+        QCOMPARE(largest, 262144u / 512);
+    }
+
+    // A slow drive is read once: a window counts from when its data arrived, not from when it
+    // was asked for, and once the drive's speed is known a window holds what it delivers in a
+    // fraction of the window's lifetime.
+    void slowDriveIsReadOnce()
+    {
+        _tDevice* d = by_Serial("SLOW");
+        Recorder& channel = recorder(d);
+        const uint64_t sectors = d->maxLBA + 1;
+        TransferBuffer buffer(64 * 512);
+        for (int scan = 0; scan < 2; ++scan) {
+            channel.take();
+            uint64_t fromMedium = 0;
+            uint32_t largest = 0;
+            for (uint64_t lba = 0; lba < sectors; lba += 64) {
+                QCOMPARE(scsi_Read_16(d, 0, false, false, false, lba, 0, 64, buffer.data()), 0);
+                for (const Sent& s : channel.take()) {
+                    fromMedium += s.count;
+                    largest = std::max(largest, s.count);
+                }
+                // Give up at once rather than re-read the drive call after call.
+                QVERIFY2(fromMedium <= sectors + sectors / 4,
+                         qPrintable(QString("scan %1: %2 sectors read from the medium by LBA %3").arg(scan).arg(fromMedium).arg(lba)));
+            }
+            QCOMPARE(fromMedium, sectors);
+            if (scan == 1) // 3.5 MB/s: at most what it delivers in half a second
+                QVERIFY2(largest * 512 <= 3500000 * ReadAhead::kWindowTimeNs / 1000000000 + 64 * 512,
+                         qPrintable(QString("largest read %1 sectors").arg(largest)));
+        }
     }
 
     void commandsThatChangeTheMedium_data()

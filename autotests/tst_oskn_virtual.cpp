@@ -6,6 +6,7 @@
 #include <fstream>
 #include <sstream>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "tst_oskn_virtual_helpers.h"
 
@@ -38,13 +39,33 @@ private slots:
         drive("NUL in name", R"({"name":"b\u0000x","maxLba":10})", "name", R"(drive 1 ("b\x00x"))");
         drive("control in image file",
               R"({"name":"b","maxLba":10,"storage":"image","imageFile":"a\u0001.img"})", "imageFile");
-        drive("key twice", R"({"name":"b","maxLba":10,"maxLba":20})", "maxLba", "");
+        drive("key twice", R"({"name":"b","maxLba":10,"maxLba":20})", "maxLba", "drive 1");
+        // The program knows a drive by its serial without the blanks around it.
+        drive("serial differing only in blanks", R"({"name":"b","maxLba":10,"serial":" S0 "})", "serial");
+        // A list of unreadable sectors is bounded, by its entries while the file is read.
+        QStringList many;
+        for (int lba = 0; lba <= 65536; ++lba)
+            many << QString::number(lba);
+        drive("too many unreadable sectors",
+              QString(R"({"name":"b","maxLba":100000,"unreadableSectors":[%1]})").arg(many.join(',')),
+              "unreadableSectors", "drive 1");
+        drive("too many unreadable sectors in a range",
+              R"({"name":"b","maxLba":100000,"unreadableSectors":[5,{"lba":10,"count":65536}]})",
+              "unreadableSectors[1].count");
         drive("NUL and newline in a field name", R"({"name":"b","maxLba":10,"col\u0000our\n":"red"})",
               R"(col\x00our\x0A)");
         drive("megabyte value", QString(R"({"name":"b","maxLba":10,"interface":"%1"})").arg(QString(1 << 20, 'x')),
               "interface");
         QTest::newRow("key twice at the top") << R"({"drives":[],"drives":[]})" << "" << "drives";
         QTest::newRow("unknown top-level field") << R"({"drives":[],"disks":[]})" << "" << "disks";
+        // An image is its drive's own: not the description file, not another drive's image.
+        QTest::newRow("image is the description")
+            << R"({"imageDirectory":".","drives":[{"name":"a","maxLba":10,"storage":"image","imageFile":"bad.json"}]})"
+            << R"(drive 0 ("a"))" << "imageFile";
+        QTest::newRow("two drives, one image")
+            << R"({"imageDirectory":"img","drives":[{"name":"a","serial":"A","maxLba":10,"storage":"image"},)"
+               R"({"name":"b","serial":"B","maxLba":10,"storage":"image","imageFile":"a.img"}]})"
+            << R"(drive 1 ("b"))" << "imageFile";
         QTest::newRow("uncreatable image directory")
             << R"({"imageDirectory":"/proc/no/such","drives":[{"name":"b","maxLba":10,"storage":"image"}]})" << ""
             << "imageDirectory";
@@ -59,11 +80,51 @@ private slots:
         const std::string path = write_File(dir, "bad.json", json.toStdString());
         std::string error;
         QVERIFY(!oskn::make_Virtual_Transport(path, error)); // nothing of a refused file is listed
+        // Nor made: the description is as it was, and no image file exists.
+        QFile kept(QString::fromStdString(path));
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QCOMPARE(QString::fromUtf8(kept.readAll()), json);
+        QDirIterator files(dir.path(), QDir::Files, QDirIterator::Subdirectories);
+        QVERIFY(files.hasNext() && files.next() == kept.fileName() && !files.hasNext());
         const QString message = QString::fromStdString(error);
         QVERIFY2(message.startsWith(QString::fromStdString(path) + ": ") && message.contains(where) &&
                      message.contains("field \"" + field + "\"") && !message.contains('\n') &&
                      !message.contains(QChar(0)) && message.size() < 400,
                  qPrintable(message));
+    }
+
+    // Links do not make an image another file: a link to the description, or to another
+    // drive's image, is refused like the file itself.
+    void imagesThroughLinks()
+    {
+        QTemporaryDir dir;
+        const QString json = dir.filePath("desc.json");
+        const QString image = dir.filePath("a.img");
+        QVERIFY(QFile(image).open(QIODevice::WriteOnly));
+        const QByteArray twoDrives = R"({"imageDirectory":".","drives":[)"
+                                     R"({"name":"a","serial":"A","maxLba":10,"storage":"image"},)"
+                                     R"({"name":"b","serial":"B","maxLba":10,"storage":"image","imageFile":"%1"}]})";
+        const std::pair<const char*, QString> links[] = {
+            {"self.img", json}, {"hard.img", json}, {"alias.img", image}, {"hard-alias.img", image}};
+        for (const auto& [name, target] : links) {
+            const QString link = dir.filePath(name);
+            const bool hard = QByteArray(name).startsWith("hard");
+            QVERIFY(hard ? ::link(QFile::encodeName(target), QFile::encodeName(link)) == 0
+                         : QFile::link(target, link));
+            QFile f(json);
+            QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            f.write(QByteArray(twoDrives).replace("%1", name));
+            f.close();
+            const qint64 size = QFileInfo(json).size();
+            std::string error;
+            QVERIFY2(!oskn::make_Virtual_Transport(json.toStdString(), error), name);
+            const QString message = QString::fromStdString(error);
+            QVERIFY2(message.contains(R"(drive 1 ("b"): field "imageFile")") &&
+                         message.contains(target == json ? "is this description file" : "image of drive 0"),
+                     qPrintable(message));
+            QCOMPARE(QFileInfo(json).size(), size);
+            QCOMPARE(QFileInfo(image).size(), qint64(0));
+        }
     }
 
     void emptySetAndEnumeration()
@@ -335,11 +396,22 @@ private slots:
         text << in.rdbuf();
         QTemporaryDir dir;
         Drives set(write_File(dir, "drives.json", text.str()), false);
-        QCOMPARE(set.entries.size(), size_t(9));
+        QCOMPARE(set.entries.size(), size_t(10));
         for (auto& e : set.entries) {
             uint8_t cap[32];
-            if (e.driveTypeHint != 4) // every disk answers
+            if (e.kind == oskn::DriveKind::Nvme) { // every disk answers, in its own command set
+                uint8_t id[4096];
+                oskn::NvmeCommand identify;
+                identify.opcode = 0x06;
+                identify.cdw10 = 0x01;
+                identify.data = id;
+                identify.dataLength = sizeof id;
+                identify.direction = DataIn;
+                QVERIFY(e.channel->execute_Nvme(identify) == oskn::TransportResult::Delivered);
+                QCOMPARE(int(identify.status), 0);
+            } else if (e.driveTypeHint != 4) {
                 QCOMPARE(read_Capacity(*e.channel, cap).status, 0);
+            }
         }
     }
 };

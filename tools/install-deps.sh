@@ -4,10 +4,11 @@
 set -e
 PKGS="cmake make g++ g++-multilib
 qtbase5-dev qttools5-dev-tools qttools5-dev libqt5webkit5-dev
-nlohmann-json3-dev
+nlohmann-json3-dev libnvme-dev libcurl4-openssl-dev
 fonts-texgyre fonts-noto-cjk fonts-thai-tlwg
 xvfb xauth
-qemu-system-x86 busybox-static smartmontools sg3-utils cpio kmod"
+qemu-system-x86 busybox-static smartmontools sg3-utils cpio kmod
+nginx openssl"
 # make image and make image-test: Debian's tools that build a bootable image, netpbm for screenshots.
 if [ "${1:-}" = image ]; then
     PKGS="$PKGS debootstrap squashfs-tools xorriso grub-pc-bin mtools dosfstools netpbm ovmf"

@@ -16,9 +16,7 @@ cmake -S "$ROOT" -B "$BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 cmake --build "$BUILD" -j "$JOBS"
 
 SUPP=$ROOT/tools/sanitizers
-# alloc_dealloc_mismatch is off: Qt's own locale code frees with free() what it allocated with
-# new, inside libQt5Core, which this build does not instrument.
-export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:strict_init_order=1:detect_stack_use_after_return=1:alloc_dealloc_mismatch=0"
+export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:strict_init_order=1:detect_stack_use_after_return=1"
 export LSAN_OPTIONS="suppressions=$SUPP/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 cd "$BUILD"

@@ -32,6 +32,7 @@
 #include <unistd.h>
 
 #include "core/device.h"
+#include "core/readahead.h"
 #include "linux/linux_transport.h"
 #include "oskn_operations.h"
 #include "oskn_public.h"
@@ -48,7 +49,15 @@ struct Recorded {
     uint8_t sense[32] = {};
     uint32_t senseLength = 0;
     uintptr_t bufferOffset = 0; // the data buffer's address modulo 4096
+    uint64_t doneNs = 0;        // when it came back, on the monotonic clock
 };
+
+uint64_t monotonic_Ns()
+{
+    timespec now;
+    ::clock_gettime(CLOCK_MONOTONIC, &now);
+    return uint64_t(now.tv_sec) * 1000000000ull + uint64_t(now.tv_nsec);
+}
 
 std::mutex g_recordMutex;
 std::vector<Recorded> g_recorded;
@@ -69,6 +78,13 @@ public:
             record(commands[i], results[i]);
     }
     uint32_t max_Transfer_Bytes() const override { return inner_->max_Transfer_Bytes(); }
+    // NVMe and block-only drives pass through unrecorded: the recorded checks are the SCSI ones.
+    oskn::TransportResult execute_Nvme(oskn::NvmeCommand& command) override { return inner_->execute_Nvme(command); }
+    void execute_Nvme_All(oskn::NvmeCommand* commands, size_t count, oskn::TransportResult* results) override
+    {
+        inner_->execute_Nvme_All(commands, count, results);
+    }
+    oskn::TransportResult execute_Block(oskn::BlockCommand& command) override { return inner_->execute_Block(command); }
 
 private:
     static void record(const oskn::ScsiCommand& command, oskn::TransportResult result)
@@ -81,6 +97,7 @@ private:
         r.senseLength = std::min<uint32_t>(command.senseLength, sizeof r.sense);
         std::memcpy(r.sense, command.sense, r.senseLength);
         r.bufferOffset = reinterpret_cast<uintptr_t>(command.data) % 4096;
+        r.doneNs = monotonic_Ns();
         std::lock_guard<std::mutex> guard(g_recordMutex);
         g_recorded.push_back(r);
     }
@@ -325,9 +342,14 @@ int cmd_Scan(Drives& drives, char** argv)
     std::printf("bad=%s\n", bad.empty() ? "none" : bad.c_str());
 
     // What reached the kernel: the reads that succeeded cover every readable LBA once (the
-    // library may read ahead in larger commands, but reads nothing twice and nothing past the
-    // end), and the single-sector re-reads cover exactly the failed stretches, once.
+    // library may read ahead in larger commands, but reads nothing past the end, and nothing
+    // twice unless what it read ahead has grown too old to hand out: a machine that stalls the
+    // scan between two calls for that long, as a loaded host stalls an emulated one, makes the
+    // rest of a window be read again), and the single-sector re-reads cover exactly the failed
+    // stretches, once.
     std::vector<uint8_t> good(sectors, 0), reread(sectors, 0);
+    std::vector<uint64_t> readAt(sectors, 0);
+    uint64_t staleRereads = 0;
     std::string problem;
     uint64_t commands = 0;
     uint32_t largest = 0;
@@ -351,8 +373,13 @@ int cmd_Scan(Drives& drives, char** argv)
                     ++reread[lba];
         if (r.delivered == oskn::TransportResult::Delivered && r.scsiStatus == 0) {
             largest = std::max(largest, length);
-            for (uint64_t i = lba; i < lba + length; ++i)
-                ++good[i];
+            for (uint64_t i = lba; i < lba + length; ++i) {
+                if (good[i] && r.doneNs - readAt[i] > oskn::ReadAhead::kLifetimeNs)
+                    ++staleRereads; // counted once: the window had expired
+                else
+                    ++good[i];
+                readAt[i] = r.doneNs;
+            }
         }
     }
     std::vector<uint8_t> expectedReread(sectors, 0);
@@ -366,6 +393,7 @@ int cmd_Scan(Drives& drives, char** argv)
             problem = "LBA " + std::to_string(i) + " re-read " + std::to_string(reread[i]) + " times";
     }
     std::printf("commands=%" PRIu64 "\n", commands);
+    std::printf("stale_rereads=%" PRIu64 "\n", staleRereads);
     std::printf("coverage=%s\n", problem.empty() ? ("0-" + std::to_string(d->maxLBA) + " once").c_str()
                                                  : problem.c_str());
     std::printf("buffer_alignment=%u\n", unsigned(offset));

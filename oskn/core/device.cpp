@@ -23,6 +23,30 @@ void set_Flags(_tDevice* device, uint32_t v)
     std::memcpy(reinterpret_cast<uint8_t*>(device) + FlagsOffset, &v, 4);
 }
 
+uint32_t nsid(const _tDevice* device)
+{
+    uint32_t v;
+    std::memcpy(&v, reinterpret_cast<const uint8_t*>(device) + NsidOffset, 4);
+    return v;
+}
+
+void set_Nsid(_tDevice* device, uint32_t v)
+{
+    std::memcpy(reinterpret_cast<uint8_t*>(device) + NsidOffset, &v, 4);
+}
+
+uint16_t nvme_Oacs(const _tDevice* device)
+{
+    uint16_t v;
+    std::memcpy(&v, reinterpret_cast<const uint8_t*>(device) + NvmeOacsOffset, 2);
+    return v;
+}
+
+void set_Nvme_Oacs(_tDevice* device, uint16_t v)
+{
+    std::memcpy(reinterpret_cast<uint8_t*>(device) + NvmeOacsOffset, &v, 2);
+}
+
 std::string path(const _tDevice* device)
 {
     const char* p = reinterpret_cast<const char*>(device) + PathOffset;
@@ -124,6 +148,9 @@ std::shared_ptr<Drive> Registry::add(const DeviceEntry& entry, _tDevice* device)
     drive->interfaceType = entry.interfaceType;
     drive->driveTypeHint = entry.driveTypeHint;
     drive->noMedium = entry.noMedium;
+    drive->kind = entry.kind;
+    drive->nsid = entry.nsid;
+    drive->identity = entry.identity;
     drive->channel = entry.channel;
     {
         std::lock_guard<std::mutex> guard(mutex_);
@@ -180,6 +207,8 @@ int scsi_Command(Drive& drive, const Cdb& cdb, DataDirection direction, uint8_t*
 {
     if (!drive.channel)
         return OSKN_DEVICE_GONE;
+    if (drive.kind != DriveKind::Scsi)
+        return OSKN_CANNOT_PERFORM;
     if (length && !data)
         return OSKN_BAD_PARAMETER;
     int rc = OSKN_FAILURE;

@@ -34,6 +34,10 @@ struct DriveState {
     int writeSameResult = 0;
     bool writeSameSct = false; // the span went to an ATA drive as one SCT Write Same
     int iddRunning = 0; // the in-drive diagnostic running (70h/71h), 0 for none
+    // An NVMe self-test this library started, and the log's results as they were before it:
+    // its own result is the entry that was not there then.
+    bool nvmeSelfTestStarted = false;
+    std::vector<uint8_t> nvmeSelfTestBefore;
 
     // How security protocols reach an ATA drive (OSKN_SECURITY_PATH_*), found by the first
     // exchange that worked; NONE until then.
@@ -49,6 +53,9 @@ struct Drive {
     uint32_t interfaceType = 0;
     uint32_t driveTypeHint = 0;
     bool noMedium = false;
+    DriveKind kind = DriveKind::Scsi;
+    uint32_t nsid = 0;                 // NVMe namespace
+    BlockIdentity identity;            // block-only drive
     std::shared_ptr<DeviceChannel> channel;
     std::shared_ptr<DriveState> state; // one per drive path
 
@@ -63,17 +70,26 @@ constexpr uint32_t Magic = 0x4E4B534Fu;      // "OSKN"
 constexpr size_t MagicOffset = 0;             // u32
 constexpr size_t HandleOffset = 4;            // u32
 constexpr size_t FlagsOffset = 8;             // u32, below
+constexpr size_t NsidOffset = 12;             // u32, the NVMe namespace id (0: not identified)
+constexpr size_t NvmeOacsOffset = 16;         // u16, Identify Controller OACS
 constexpr size_t PathOffset = 692;            // char[64], NUL-terminated
 constexpr size_t PathLength = 64;
 constexpr size_t VendorOffset = 756;          // char[9] INQUIRY vendor
 constexpr size_t ProductOffset = 765;         // char[17] INQUIRY product
 constexpr uint32_t FlagAta = 0x01;            // ATA commands go through ATA PASS-THROUGH
 constexpr uint32_t FlagUsb = 0x02;
+constexpr uint32_t FlagNvme = 0x04;           // NVMe commands to the namespace at NsidOffset
+constexpr uint32_t FlagBlock = 0x08;          // reached as a block device: reads and writes only
+constexpr uint32_t FlagNvmeMetadata = 0x10;   // the namespace's format carries metadata: no data I/O
 
 uint32_t flags(const _tDevice* device);
 // The record's copy of the IDENTIFY DEVICE data, bytes as the drive sent them.
 inline const uint8_t* identify(const _tDevice* device) { return reinterpret_cast<const uint8_t*>(device->identifyData); }
 void set_Flags(_tDevice* device, uint32_t flags);
+uint32_t nsid(const _tDevice* device);
+void set_Nsid(_tDevice* device, uint32_t nsid);
+uint16_t nvme_Oacs(const _tDevice* device);
+void set_Nvme_Oacs(_tDevice* device, uint16_t oacs);
 std::string path(const _tDevice* device);
 } // namespace record
 
@@ -134,6 +150,14 @@ private:
 
 // Whether the record's drive takes ATA commands (through ATA PASS-THROUGH).
 inline bool is_Ata(const _tDevice* device) { return record::flags(device) & record::FlagAta; }
+// Whether it takes NVMe commands, or is reached as a plain block device.
+inline bool is_Nvme(const _tDevice* device) { return record::flags(device) & record::FlagNvme; }
+inline bool is_Block(const _tDevice* device) { return record::flags(device) & record::FlagBlock; }
+// An NVMe record whose identify data made sense (its namespace is known): the only kind the NVMe
+// calls go on with; the others answer OSKN_FAILURE.
+inline bool nvme_Identified(const _tDevice* device) { return record::nsid(device) != 0; }
+// Neither SCSI nor ATA commands reach it: the calls built on them cannot do their work.
+inline bool takes_No_Scsi(const _tDevice* device) { return is_Nvme(device) || is_Block(device); }
 
 // The drive refusing a command means it cannot perform the operation asked of it.
 inline int cannot_If_Unsupported(int rc) { return rc == OSKN_NOT_SUPPORTED ? OSKN_CANNOT_PERFORM : rc; }
@@ -154,6 +178,7 @@ constexpr uint32_t TimeoutDefault = 15;
 constexpr uint32_t TimeoutLong = 60;
 
 // One SCSI command to the drive under its lock; retried on UNIT ATTENTION. Returns a return code.
+// A drive that takes no SCSI commands (NVMe, block-only) gets nothing: OSKN_CANNOT_PERFORM.
 int scsi_Command(Drive& drive, const Cdb& cdb, DataDirection direction, uint8_t* data,
                  uint32_t length, uint32_t timeoutSeconds = TimeoutDefault, SenseData* sense = nullptr);
 
@@ -162,8 +187,13 @@ int scsi_Command(Drive& drive, const Cdb& cdb, DataDirection direction, uint8_t*
 int ata_Command(Drive& drive, const AtaCommand& command, uint8_t* data, uint32_t length,
                 uint32_t timeoutSeconds = TimeoutDefault, AtaResult* result = nullptr);
 
-// Fills the record from the drive: INQUIRY, then IDENTIFY (ATA behind SAT) or READ CAPACITY.
+// Fills the record from the drive: INQUIRY, then IDENTIFY (ATA behind SAT) or READ CAPACITY;
+// Identify Controller and Namespace for NVMe; what the system says for a block-only drive.
 void fill_Record(_tDevice* device, Drive& drive);
+void fill_Nvme_Record(_tDevice* device, Drive& drive);
+void fill_Block_Record(_tDevice* device, Drive& drive);
+// Sets one of the record's text fields: cut to the field, NUL-terminated.
+void copy_Record_Text(char* field, size_t fieldSize, const std::string& text);
 
 // Parsed INQUIRY standard data.
 struct InquiryInfo {

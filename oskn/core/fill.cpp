@@ -22,12 +22,6 @@ std::string trimmed(const uint8_t* p, size_t n)
     return s.substr(b, s.find_last_not_of(' ') - b + 1);
 }
 
-void copy_Text(char* field, size_t fieldSize, const std::string& text)
-{
-    std::memset(field, 0, fieldSize);
-    std::memcpy(field, text.data(), std::min(text.size(), fieldSize - 1));
-}
-
 bool is_Disk_Type(uint8_t peripheralType)
 {
     return peripheralType == 0x00 || peripheralType == 0x0E; // direct access, simplified direct access
@@ -77,6 +71,12 @@ bool read_Capacity(Drive& drive, CapacityInfo& capacity)
 
 } // namespace
 
+void copy_Record_Text(char* field, size_t fieldSize, const std::string& text)
+{
+    std::memset(field, 0, fieldSize);
+    std::memcpy(field, text.data(), std::min(text.size(), fieldSize - 1));
+}
+
 InquiryInfo parse_Inquiry(const uint8_t* data, uint32_t length)
 {
     InquiryInfo info;
@@ -108,6 +108,10 @@ CapacityInfo parse_Read_Capacity_16(const uint8_t* data)
 
 void fill_Record(_tDevice* device, Drive& drive)
 {
+    if (drive.kind == DriveKind::Nvme)
+        return fill_Nvme_Record(device, drive);
+    if (drive.kind == DriveKind::Block)
+        return fill_Block_Record(device, drive);
     device->interfaceType = drive.interfaceType;
     uint32_t flags = record::flags(device);
     if (drive.interfaceType == OSKN_INTERFACE_USB)
@@ -123,12 +127,12 @@ void fill_Record(_tDevice* device, Drive& drive)
     }
     const InquiryInfo info = parse_Inquiry(inquiry, sizeof inquiry);
     uint8_t* bytes = reinterpret_cast<uint8_t*>(device);
-    copy_Text(reinterpret_cast<char*>(bytes + record::VendorOffset), 9, info.vendor);
-    copy_Text(reinterpret_cast<char*>(bytes + record::ProductOffset), 17, info.product);
+    copy_Record_Text(reinterpret_cast<char*>(bytes + record::VendorOffset), 9, info.vendor);
+    copy_Record_Text(reinterpret_cast<char*>(bytes + record::ProductOffset), 17, info.product);
     // Optical drives and the like get their name and nothing more: no panel, no other command.
     if (!is_Disk_Type(info.peripheralType) || drive.driveTypeHint == OSKN_DRIVE_NOT_A_DISK) {
         device->driveType = OSKN_DRIVE_NOT_A_DISK;
-        copy_Text(device->modelNumber, sizeof device->modelNumber,
+        copy_Record_Text(device->modelNumber, sizeof device->modelNumber,
                   trimmed(reinterpret_cast<const uint8_t*>((info.vendor + " " + info.product).data()),
                           info.vendor.size() + 1 + info.product.size()));
         return;
@@ -147,9 +151,9 @@ void fill_Record(_tDevice* device, Drive& drive)
             if (id.valid) {
                 device->driveType = OSKN_DRIVE_ATA;
                 record::set_Flags(device, record::flags(device) | record::FlagAta);
-                copy_Text(device->serialNumber, sizeof device->serialNumber, id.serial);
-                copy_Text(device->modelNumber, sizeof device->modelNumber, id.model);
-                copy_Text(device->firmwareRevision, sizeof device->firmwareRevision, id.firmware);
+                copy_Record_Text(device->serialNumber, sizeof device->serialNumber, id.serial);
+                copy_Record_Text(device->modelNumber, sizeof device->modelNumber, id.model);
+                copy_Record_Text(device->firmwareRevision, sizeof device->firmwareRevision, id.firmware);
                 std::memcpy(device->identifyData, identify, sizeof identify);
                 device->logicalSectorSize = id.logicalSectorSize;
                 device->physicalSectorSize = id.physicalSectorSize;
@@ -167,9 +171,9 @@ void fill_Record(_tDevice* device, Drive& drive)
 
     device->driveType = OSKN_DRIVE_SCSI;
     std::string model = info.vendor.empty() ? info.product : info.vendor + " " + info.product;
-    copy_Text(device->modelNumber, sizeof device->modelNumber, model);
-    copy_Text(device->firmwareRevision, sizeof device->firmwareRevision, info.revision);
-    copy_Text(device->serialNumber, sizeof device->serialNumber, unit_Serial_Number(drive));
+    copy_Record_Text(device->modelNumber, sizeof device->modelNumber, model);
+    copy_Record_Text(device->firmwareRevision, sizeof device->firmwareRevision, info.revision);
+    copy_Record_Text(device->serialNumber, sizeof device->serialNumber, unit_Serial_Number(drive));
     CapacityInfo capacity;
     if (!drive.noMedium && read_Capacity(drive, capacity)) {
         device->maxLBA = capacity.lastLba;

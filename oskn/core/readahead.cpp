@@ -131,10 +131,15 @@ int ReadAhead::read(const Call& call, const Geometry& drive, const MediumRead& m
         return direct(call, medium);
 
     // A new window from this call on: whole calls of this size, up to the max LBA, short of a
-    // span known to fail, in pieces the system passes in one command.
+    // span known to fail, in pieces the system passes in one command, as much as the drive
+    // delivers in kWindowTimeNs (but at least kMinCallsPerWindow calls).
     const uint64_t piece = std::min<uint64_t>(drive.transferLimit ? drive.transferLimit : kWindowBytes, refusedLimit_);
     const uint64_t limit = std::min<uint64_t>(kWindowBytes, piece * kPieces);
-    uint64_t sectors = limit / drive.sectorSize / call.count * call.count;
+    uint64_t wanted = limit;
+    if (rate_ > 0)
+        wanted = std::min<uint64_t>(limit, std::max<uint64_t>(uint64_t(rate_ * double(kWindowTimeNs) / 1e9),
+                                                              uint64_t(call.count) * kMinCallsPerWindow * drive.sectorSize));
+    uint64_t sectors = wanted / drive.sectorSize / call.count * call.count;
     if (drive.maxLba < call.lba + sectors)
         sectors = drive.maxLba + 1 - call.lba; // to the end of the drive: the last call fits
     if (call.lba < failStart_ && call.lba + sectors > failStart_)
@@ -146,17 +151,24 @@ int ReadAhead::read(const Call& call, const Geometry& drive, const MediumRead& m
     if (buffer_.size() < bytes)
         buffer_.resize(size_t(limit)); // limit >= bytes: one allocation serves the stream
     uint64_t failStart = 0, failEnd = 0;
-    const int rc = window(call.lba, uint32_t(sectors), buffer_.data(),
-                          uint32_t(std::max<uint64_t>(piece / drive.sectorSize, 1)), failStart, failEnd);
+    const uint64_t pieceSectors = std::max<uint64_t>(piece / drive.sectorSize, 1);
+    const int rc = window(call.lba, uint32_t(sectors), buffer_.data(), uint32_t(pieceSectors), failStart, failEnd);
+    // The window ages from when its data arrived: on a slow drive its read alone may take
+    // longer than its lifetime.
+    const uint64_t arrived = steady_Ns();
     valid_ = true;
     start_ = call.lba;
     end_ = call.lba + sectors;
-    readAt_ = now;
+    readAt_ = arrived;
+    if (rc == OSKN_SUCCESS && arrived > now)
+        rate_ = std::max(double(bytes) * 1e9 / double(arrived - now), rate_ / 2);
     if (rc != OSKN_SUCCESS) {
         failStart_ = failStart;
         failEnd_ = failEnd;
-        // The command refused as it was (not the medium, not a drive gone): maybe its size.
-        if (rc == OSKN_FAILURE || rc == OSKN_OS_PASSTHROUGH_FAILURE || rc == OSKN_INCOMPLETE)
+        // The command refused as it was (not the medium, not a drive gone): maybe its size, but
+        // not when pieces of this size read and only those over one spot failed.
+        const bool somePieceRead = failStart - call.lba >= pieceSectors || call.lba + sectors - failEnd >= pieceSectors;
+        if ((rc == OSKN_FAILURE || rc == OSKN_OS_PASSTHROUGH_FAILURE || rc == OSKN_INCOMPLETE) && !somePieceRead)
             refusedLimit_ = uint32_t(std::max<uint64_t>(piece / 2, 1));
         if (call.lba < failEnd_ && end > failStart_)
             return direct(call, medium);

@@ -2,8 +2,8 @@
 // served from one larger aligned command (the window), so that a scan's 64-sector calls run at
 // the drive's own speed. Nothing else changes for the caller:
 // - every sector handed out was read from the medium by a command of the same call stream
-//   (same thread, each call starting where the previous one ended), at most kLifetimeNs ago,
-//   with no command since that may have changed it (see medium_Changed);
+//   (same thread, each call starting where the previous one ended) that completed at most
+//   kLifetimeNs ago, with no command since that may have changed it (see medium_Changed);
 // - a window that fails is not trusted: the calls over its failed pieces go to the drive
 //   exactly as asked, so an error comes back from the very call covering it, with the drive's own sense
 //   and return code; a single-sector, flagged or non-sequential call always goes as it is.
@@ -48,9 +48,12 @@ public:
     static constexpr uint32_t kPieces = 32;
     static constexpr uint32_t kMinCallsPerWindow = 4;
     // The drive may be written by something that is not this library (another program, a
-    // bridge's own cache): data older than this is read again. A scan uses a window up in
-    // a fraction of this even on a slow USB stick.
+    // bridge's own cache): data that arrived longer ago than this is read again. A window is
+    // sized to what the drive delivers in kWindowTimeNs, so that even a slow USB stick's calls
+    // use it up well within its lifetime (and a slow drive is not kept waiting for data the
+    // caller will not reach in time).
     static constexpr uint64_t kLifetimeNs = 1000000000ull;
+    static constexpr uint64_t kWindowTimeNs = kLifetimeNs / 2;
 
     int read(const Call& call, const Geometry& drive, const MediumRead& medium, const WindowRead& window);
 
@@ -69,7 +72,10 @@ private:
     TransferBuffer buffer_; // kept while the stream goes on: reallocating per window costs more
     bool valid_ = false;
     uint64_t start_ = 0, end_ = 0; // sectors of the window, [start_, end_)
-    uint64_t readAt_ = 0;          // steady clock, ns
+    uint64_t readAt_ = 0;          // steady clock, ns, when the window's data arrived
+    // Bytes per second the drive delivered in its recent windows (0: not known yet). A slower
+    // window halves it at most, so that one stall of the system does not shrink every window.
+    double rate_ = 0;
 
     uint64_t next_ = UINT64_MAX; // where the previous read ended
     std::thread::id reader_;

@@ -205,6 +205,9 @@ int map_Command_Result(TransportResult delivered, const ScsiCommand& command, co
     if (rc == OSKN_SUCCESS && command.direction == DataDirection::In && command.dataLength &&
         (command.residual >= command.dataLength || (command.residual && exact_Transfer(command))))
         return OSKN_INCOMPLETE;
+    // Nor is a write the drive did not take all of: bridges answer GOOD with data left over.
+    if (rc == OSKN_SUCCESS && command.direction == DataDirection::Out && command.dataLength && command.residual)
+        return OSKN_INCOMPLETE;
     return rc;
 }
 

@@ -34,7 +34,8 @@ SenseData parse_Sense(const uint8_t* sense, uint32_t length);
 
 // Outcome of one command as a return code. Success is a GOOD status, or for ATA PASS-THROUGH
 // (isAta) a RECOVERED ERROR 00h/1Dh whose ATA status shows the command done; a data-in command
-// also needs its data (the residual). NO SENSE or RECOVERED ERROR otherwise: OSKN_INCOMPLETE.
+// also needs its data (the residual), and a data-out command must have sent all of its data.
+// NO SENSE or RECOVERED ERROR otherwise: OSKN_INCOMPLETE.
 // ATA registers with ERR/DF decide the failure: ABRT = not supported, UNC = medium error,
 // IDNF = address out of range.
 int map_Command_Result(TransportResult delivered, const ScsiCommand& command, const SenseData& sense,

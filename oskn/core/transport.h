@@ -1,5 +1,6 @@
-// The one primitive the whole library is built on: execute one SCSI CDB with its data buffer.
-// Both transports (linux SG_IO, virtual drives) implement it; everything else is built above.
+// The primitives the whole library is built on: execute one SCSI CDB with its data buffer, one
+// NVMe command, or one read or write of whole blocks on a drive that takes neither. Both
+// transports (linux, virtual drives) implement them; everything else is built above.
 #pragma once
 
 #include <cstdint>
@@ -27,6 +28,49 @@ struct ScsiCommand {
     bool timedOut = false;
 };
 
+// One NVMe admin or I/O command. The data transfer's direction follows from the opcode's low
+// bits, as the controller reads it; direction must agree with it.
+struct NvmeCommand {
+    bool admin = true;
+    uint8_t opcode = 0;
+    uint32_t nsid = 0;
+    uint32_t cdw2 = 0, cdw3 = 0;
+    uint32_t cdw10 = 0, cdw11 = 0, cdw12 = 0, cdw13 = 0, cdw14 = 0, cdw15 = 0;
+    DataDirection direction = DataDirection::None;
+    uint8_t* data = nullptr;     // caller's buffer
+    uint32_t dataLength = 0;     // bytes
+    uint32_t timeoutSeconds = 15;
+
+    // Results: the completion's status field without the phase bit (SC 7:0, SCT 10:8, CRD 12:11,
+    // More 13, DNR 14), and Dword 0 (with Dword 1 above it where the system passes it on).
+    uint16_t status = 0;
+    uint64_t result = 0;
+    // Bytes the drive sent of a data-in transfer; a transport that cannot tell leaves it at the
+    // whole length.
+    uint32_t transferred = 0;
+    bool timedOut = false;
+
+    uint8_t status_Code() const { return uint8_t(status & 0xFF); }
+    uint8_t status_Code_Type() const { return uint8_t((status >> 8) & 0x7); }
+    bool more() const { return status & 0x2000; }
+    bool do_Not_Retry() const { return status & 0x4000; }
+};
+
+// One read or write of whole logical blocks on a drive reached as a plain block device.
+struct BlockCommand {
+    bool write = false;
+    bool forceUnitAccess = false;
+    uint64_t lba = 0;
+    uint32_t count = 0;          // blocks
+    uint32_t blockSize = 512;
+    uint8_t* data = nullptr;     // count x blockSize bytes
+    uint32_t timeoutSeconds = 60;
+
+    // Result: 0, or the errno of the failed transfer (EIO: the medium, ENODEV: gone, ...).
+    int error = 0;
+    bool timedOut = false;
+};
+
 // Result of Transport::execute: whether the command reached the drive at all.
 enum class TransportResult {
     Delivered,   // see scsiStatus / sense
@@ -48,6 +92,32 @@ public:
         for (size_t i = 0; i < count; ++i)
             results[i] = execute(commands[i]);
     }
+
+    // The NVMe primitive, for a channel to an NVMe namespace; others cannot pass it.
+    virtual TransportResult execute_Nvme(NvmeCommand& command) { return TransportResult::OsFailure; }
+    virtual void execute_Nvme_All(NvmeCommand* commands, size_t count, TransportResult* results)
+    {
+        for (size_t i = 0; i < count; ++i)
+            results[i] = execute_Nvme(commands[i]);
+    }
+
+    // The block primitive, for a channel to a drive that takes no commands of its own.
+    virtual TransportResult execute_Block(BlockCommand& command) { return TransportResult::OsFailure; }
+};
+
+// How the library reaches a drive.
+enum class DriveKind : uint8_t {
+    Scsi,  // SCSI commands (ATA ones inside ATA PASS-THROUGH)
+    Nvme,  // NVMe commands to one namespace
+    Block  // reads and writes of whole blocks, nothing else
+};
+
+// What the system says of a block-only drive, which cannot be asked itself.
+struct BlockIdentity {
+    std::string model, serial, firmware;
+    uint64_t blocks = 0;             // logical blocks
+    uint32_t logicalBlockSize = 512;
+    uint32_t physicalBlockSize = 512;
 };
 
 // What enumeration learns before any command is sent.
@@ -59,6 +129,9 @@ struct DeviceEntry {
     // Added after the first version (defaults keep older code working): the OS already knows
     // the drive holds no medium (an empty card reader), so no capacity is asked for.
     bool noMedium = false;
+    DriveKind kind = DriveKind::Scsi;
+    uint32_t nsid = 0;        // NVMe: the namespace the channel reaches
+    BlockIdentity identity;   // Block: what the system says of the drive
 };
 
 // The library keeps one Transport object per source for the life of the process and calls

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cctype>
+#include <cstring>
 #include <condition_variable>
 #include <functional>
 #include <cerrno>
@@ -14,10 +16,12 @@
 #include <pthread.h>
 #include <scsi/sg.h>
 #include <sys/ioctl.h>
+#include <sys/uio.h>
 #include <unistd.h>
 
 #include "core/device.h"
 #include "oskn_device.h"
+#include "transferbuffer.h"
 
 namespace fs = std::filesystem;
 
@@ -254,6 +258,193 @@ private:
     Workers workers_;
 };
 
+// An NVMe namespace's block device: commands through the kernel's NVMe passthrough. Admin
+// commands go to the namespace's node too (the kernel passes them to its controller), or to the
+// controller's own node when the namespace's refuses them.
+class NvmeChannel : public DeviceChannel {
+public:
+    NvmeChannel(std::string path, std::string controller) : path_(std::move(path)), controller_(std::move(controller)) {}
+    ~NvmeChannel() override
+    {
+        for (int fd : {fd_, controllerFd_})
+            if (fd >= 0)
+                ::close(fd);
+    }
+    uint32_t max_Transfer_Bytes() const override { return maxTransfer_.load(); }
+    void set_Max_Transfer_Bytes(uint32_t bytes) { maxTransfer_.store(bytes); }
+
+    TransportResult execute(ScsiCommand&) override { return TransportResult::OsFailure; }
+
+    TransportResult execute_Nvme(NvmeCommand& command) override
+    {
+        std::lock_guard<std::mutex> guard(mutex_);
+        TransportResult result;
+        if (!open_Locked(fd_, path_, result))
+            return result;
+        result = passthrough(command);
+        closed_If_Gone(&result, 1);
+        return result;
+    }
+
+    void execute_Nvme_All(NvmeCommand* commands, size_t count, TransportResult* results) override
+    {
+        std::lock_guard<std::mutex> guard(mutex_);
+        TransportResult result;
+        if (!open_Locked(fd_, path_, result)) {
+            std::fill(results, results + count, result);
+            return;
+        }
+        if (count < 2) {
+            for (size_t i = 0; i < count; ++i)
+                results[i] = passthrough(commands[i]);
+        } else {
+            workers_.run(count, [&](size_t i) { results[i] = passthrough(commands[i]); });
+        }
+        closed_If_Gone(results, count);
+    }
+
+private:
+    static bool open_Locked(int& fd, const std::string& path, TransportResult& result)
+    {
+        if (fd >= 0)
+            return true;
+        fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
+        if (fd >= 0)
+            return true;
+        result = (errno == ENOENT || errno == ENXIO || errno == ENODEV) ? TransportResult::NoDevice
+                                                                         : TransportResult::OsFailure;
+        return false;
+    }
+
+    // One command on the open node: the 64-bit-result ioctls, or the older ones on a kernel
+    // that does not know them.
+    TransportResult passthrough(NvmeCommand& command)
+    {
+        int error = 0;
+        TransportResult result = send(fd_, command, error);
+        if (result == TransportResult::OsFailure && command.admin && error == ENOTTY && !controller_.empty()) {
+            std::lock_guard<std::mutex> guard(controllerMutex_);
+            TransportResult opened;
+            if (!open_Locked(controllerFd_, controller_, opened))
+                return result;
+            result = send(controllerFd_, command, error);
+        }
+        return result;
+    }
+
+    // A new node may come with the drive: the old ones are let go.
+    void closed_If_Gone(const TransportResult* results, size_t count)
+    {
+        if (std::find(results, results + count, TransportResult::NoDevice) == results + count)
+            return;
+        std::lock_guard<std::mutex> guard(controllerMutex_);
+        for (int* fd : {&fd_, &controllerFd_})
+            if (*fd >= 0) {
+                ::close(*fd);
+                *fd = -1;
+            }
+    }
+
+    TransportResult send(int fd, NvmeCommand& command, int& error)
+    {
+        if (!oldIoctls_.load()) {
+            nvme_passthru_cmd64 io;
+            fill_Nvme_Passthrough(command, io);
+            const int rc = ::ioctl(fd, command.admin ? NVME_IOCTL_ADMIN64_CMD : NVME_IOCTL_IO64_CMD, &io);
+            error = rc < 0 ? errno : 0;
+            if (rc >= 0 || error != ENOTTY)
+                return nvme_Ioctl_Result(rc, error, io.result, command);
+            oldIoctls_.store(true);
+        }
+        nvme_passthru_cmd io;
+        fill_Nvme_Passthrough(command, io);
+        const int rc = ::ioctl(fd, command.admin ? NVME_IOCTL_ADMIN_CMD : NVME_IOCTL_IO_CMD, &io);
+        error = rc < 0 ? errno : 0;
+        return nvme_Ioctl_Result(rc, error, io.result, command);
+    }
+
+    std::string path_, controller_;
+    std::mutex mutex_, controllerMutex_;
+    int fd_ = -1, controllerFd_ = -1;
+    std::atomic<bool> oldIoctls_{false};
+    std::atomic<uint32_t> maxTransfer_{0};
+    Workers workers_;
+};
+
+// A drive that takes neither SCSI nor NVMe passthrough: O_DIRECT reads and writes of whole
+// blocks on its block device.
+class BlockChannel : public DeviceChannel {
+public:
+    explicit BlockChannel(std::string path) : path_(std::move(path)) {}
+    ~BlockChannel() override
+    {
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
+    TransportResult execute(ScsiCommand&) override { return TransportResult::OsFailure; }
+
+    TransportResult execute_Block(BlockCommand& c) override
+    {
+        std::lock_guard<std::mutex> guard(mutex_);
+        if (fd_ < 0) {
+            fd_ = ::open(path_.c_str(), O_RDWR | O_DIRECT | O_CLOEXEC);
+            if (fd_ < 0 && (errno == EROFS || errno == EACCES)) // a write-protected card still reads
+                fd_ = ::open(path_.c_str(), O_RDONLY | O_DIRECT | O_CLOEXEC);
+            if (fd_ < 0)
+                return (errno == ENOENT || errno == ENXIO || errno == ENODEV || errno == ENOMEDIUM)
+                           ? TransportResult::NoDevice
+                           : TransportResult::OsFailure;
+        }
+        const size_t bytes = size_t(c.count) * c.blockSize;
+        const off_t offset = off_t(c.lba * c.blockSize);
+        // O_DIRECT wants a buffer aligned to the block size: a caller's that is not goes through
+        // one that is.
+        uint8_t* buffer = c.data;
+        TransferBuffer bounce;
+        if (reinterpret_cast<uintptr_t>(c.data) % kTransferAlignment) {
+            bounce.resize(bytes);
+            if (c.write)
+                std::memcpy(bounce.data(), c.data, bytes);
+            buffer = bounce.data();
+        }
+        size_t done = 0;
+        c.error = 0;
+        while (done < bytes) {
+            ssize_t n;
+            if (c.write) {
+                iovec v{buffer + done, bytes - done};
+                n = ::pwritev2(fd_, &v, 1, offset + off_t(done), c.forceUnitAccess ? RWF_DSYNC : 0);
+            } else {
+                n = ::pread(fd_, buffer + done, bytes - done, offset + off_t(done));
+            }
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n < 0) {
+                c.error = errno;
+                break;
+            }
+            if (n == 0) { // the device ends before the range does
+                c.error = ENOSPC;
+                break;
+            }
+            done += size_t(n);
+        }
+        if (!c.write && buffer != c.data)
+            std::memcpy(c.data, buffer, done);
+        if (c.error == ENODEV || c.error == ENXIO) {
+            ::close(fd_);
+            fd_ = -1;
+            return TransportResult::NoDevice;
+        }
+        return TransportResult::Delivered;
+    }
+
+private:
+    std::string path_;
+    std::mutex mutex_;
+    int fd_ = -1;
+};
+
 class LinuxTransport : public Transport {
 public:
     LinuxTransport(std::string sysfsRoot, std::string devRoot)
@@ -271,12 +462,29 @@ public:
             e.interfaceType = disk.interfaceType;
             e.driveTypeHint = disk.driveTypeHint;
             e.noMedium = disk.removable && disk.sectors == 0;
+            e.kind = disk.kind;
+            e.nsid = disk.nsid;
+            e.identity = disk.identity;
             // One channel (one open file) per device node for the process.
-            auto& channel = channels_[e.path];
-            if (!channel)
-                channel = std::make_shared<SgChannel>(e.path);
-            channel->set_Max_Transfer_Bytes(disk.maxTransferBytes);
-            e.channel = channel;
+            if (disk.kind == DriveKind::Nvme) {
+                auto& channel = nvmeChannels_[e.path];
+                if (!channel)
+                    channel = std::make_shared<NvmeChannel>(e.path, disk.controller.empty() ? std::string()
+                                                                                          : devRoot_ + "/" + disk.controller);
+                channel->set_Max_Transfer_Bytes(disk.maxTransferBytes);
+                e.channel = channel;
+            } else if (disk.kind == DriveKind::Block) {
+                auto& channel = blockChannels_[e.path];
+                if (!channel)
+                    channel = std::make_shared<BlockChannel>(e.path);
+                e.channel = channel;
+            } else {
+                auto& channel = channels_[e.path];
+                if (!channel)
+                    channel = std::make_shared<SgChannel>(e.path);
+                channel->set_Max_Transfer_Bytes(disk.maxTransferBytes);
+                e.channel = channel;
+            }
             entries.push_back(std::move(e));
         }
         return entries;
@@ -286,6 +494,8 @@ private:
     std::string sysfsRoot_, devRoot_;
     std::mutex mutex_;
     std::map<std::string, std::shared_ptr<SgChannel>> channels_;
+    std::map<std::string, std::shared_ptr<NvmeChannel>> nvmeChannels_;
+    std::map<std::string, std::shared_ptr<BlockChannel>> blockChannels_;
 };
 
 // SG_IO maps the caller's buffer page by page into one request: it must fit both the request
@@ -302,7 +512,179 @@ uint32_t queue_Transfer_Limit(const fs::path& queue)
     return uint32_t(std::min<uint64_t>(bytes, UINT32_MAX));
 }
 
+// nvme<controller>n<namespace>: not a partition (p<N>) nor a multipath controller path (c<N>).
+bool is_Nvme_Namespace(const std::string& name)
+{
+    size_t i = 4;
+    if (name.compare(0, 4, "nvme") != 0)
+        return false;
+    const auto digits = [&] {
+        const size_t start = i;
+        while (i < name.size() && std::isdigit(static_cast<unsigned char>(name[i])))
+            ++i;
+        return i > start;
+    };
+    if (!digits() || i >= name.size() || name[i++] != 'n' || !digits())
+        return false;
+    return i == name.size();
+}
+
+// eMMC and SD cards on the host's own controller (mmcblkN, not its boot or RPMB areas), virtio
+// disks (vdX).
+bool is_Block_Only(const std::string& name)
+{
+    if (name.compare(0, 6, "mmcblk") == 0)
+        return name.size() > 6 && name.find_first_not_of("0123456789", 6) == std::string::npos;
+    if (name.compare(0, 2, "vd") == 0)
+        return name.size() > 2 && name.find_first_not_of("abcdefghijklmnopqrstuvwxyz", 2) == std::string::npos;
+    return false;
+}
+
+// NVMe names in the kernel's order: numbers as numbers (nvme0n2 < nvme0n10 < nvme1n1).
+bool natural_Less(const std::string& a, const std::string& b)
+{
+    size_t i = 0, j = 0;
+    while (i < a.size() && j < b.size()) {
+        const bool digits = std::isdigit(static_cast<unsigned char>(a[i]));
+        if (digits != bool(std::isdigit(static_cast<unsigned char>(b[j]))))
+            return digits; // a number before letters
+        size_t ei = i, ej = j;
+        while (ei < a.size() && bool(std::isdigit(static_cast<unsigned char>(a[ei]))) == digits)
+            ++ei;
+        while (ej < b.size() && bool(std::isdigit(static_cast<unsigned char>(b[ej]))) == digits)
+            ++ej;
+        std::string ra = a.substr(i, ei - i), rb = b.substr(j, ej - j);
+        if (digits) {
+            ra.erase(0, std::min(ra.find_first_not_of('0'), ra.size() - 1));
+            rb.erase(0, std::min(rb.find_first_not_of('0'), rb.size() - 1));
+        }
+        if (ra != rb)
+            return ra.size() != rb.size() ? ra.size() < rb.size() : ra < rb;
+        i = ei;
+        j = ej;
+    }
+    return a.size() - i < b.size() - j;
+}
+
+// The first line of a sysfs attribute, without the blanks around it; "" when there is none.
+std::string read_Text(const fs::path& file)
+{
+    std::ifstream in(file);
+    std::string line;
+    if (!in || !std::getline(in, line))
+        return {};
+    const size_t b = line.find_first_not_of(" \t");
+    if (b == std::string::npos)
+        return {};
+    return line.substr(b, line.find_last_not_of(" \t\r") - b + 1);
+}
+
+void describe_Nvme(const fs::path& block, SysfsDisk& d)
+{
+    uint64_t nsid = 0;
+    if (read_Number(block / "nsid", nsid) && nsid > 0 && nsid <= 0xFFFFFFFEu)
+        d.nsid = uint32_t(nsid);
+    else // older kernels: the name's namespace number is the id
+        d.nsid = uint32_t(std::stoul(d.name.substr(d.name.rfind('n') + 1)));
+    // The namespace's device is its controller, nvme<N>.
+    std::error_code ec;
+    const fs::path controller = fs::canonical(block / "device", ec);
+    if (!ec && is_Controller_Name(controller.filename().string()))
+        d.controller = controller.filename().string();
+    else
+        d.controller = d.name.substr(0, d.name.find('n', 4));
+}
+
+void describe_Block(const fs::path& block, SysfsDisk& d)
+{
+    BlockIdentity& id = d.identity;
+    uint64_t value = 0;
+    id.logicalBlockSize = read_Number(block / "queue" / "logical_block_size", value) && value ? uint32_t(value) : 512;
+    id.physicalBlockSize = read_Number(block / "queue" / "physical_block_size", value) && value ? uint32_t(value)
+                                                                                               : id.logicalBlockSize;
+    id.blocks = d.sectors * 512 / id.logicalBlockSize; // sysfs counts 512-byte sectors
+    const fs::path device = block / "device";
+    if (d.name.compare(0, 6, "mmcblk") == 0) {
+        const std::string type = read_Text(device / "type"); // MMC, SD, SDIO
+        const std::string name = read_Text(device / "name");
+        id.model = type.empty() ? name : name.empty() ? type : type + " " + name;
+        id.serial = read_Text(device / "serial");
+        id.firmware = read_Text(device / "fwrev");
+        if (id.firmware.empty())
+            id.firmware = read_Text(device / "hwrev");
+    } else {
+        id.model = "Virtio Block Device";
+        id.serial = read_Text(block / "serial");
+    }
+    if (id.model.empty())
+        id.model = d.name;
+}
+
 } // namespace
+
+bool is_Controller_Name(const std::string& name)
+{
+    return name.size() > 4 && name.compare(0, 4, "nvme") == 0 &&
+           name.find_first_not_of("0123456789", 4) == std::string::npos;
+}
+
+void fill_Nvme_Passthrough(const NvmeCommand& c, nvme_passthru_cmd64& io)
+{
+    std::memset(&io, 0, sizeof io);
+    io.opcode = c.opcode;
+    io.nsid = c.nsid;
+    io.cdw2 = c.cdw2;
+    io.cdw3 = c.cdw3;
+    io.addr = c.dataLength ? uint64_t(reinterpret_cast<uintptr_t>(c.data)) : 0;
+    io.data_len = c.dataLength;
+    io.cdw10 = c.cdw10;
+    io.cdw11 = c.cdw11;
+    io.cdw12 = c.cdw12;
+    io.cdw13 = c.cdw13;
+    io.cdw14 = c.cdw14;
+    io.cdw15 = c.cdw15;
+    io.timeout_ms = c.timeoutSeconds * 1000u;
+}
+
+void fill_Nvme_Passthrough(const NvmeCommand& c, nvme_passthru_cmd& io)
+{
+    nvme_passthru_cmd64 wide;
+    fill_Nvme_Passthrough(c, wide);
+    std::memset(&io, 0, sizeof io);
+    io.opcode = wide.opcode;
+    io.nsid = wide.nsid;
+    io.cdw2 = wide.cdw2;
+    io.cdw3 = wide.cdw3;
+    io.addr = wide.addr;
+    io.data_len = wide.data_len;
+    io.cdw10 = wide.cdw10;
+    io.cdw11 = wide.cdw11;
+    io.cdw12 = wide.cdw12;
+    io.cdw13 = wide.cdw13;
+    io.cdw14 = wide.cdw14;
+    io.cdw15 = wide.cdw15;
+    io.timeout_ms = wide.timeout_ms;
+}
+
+TransportResult nvme_Ioctl_Result(int returned, int error, uint64_t result, NvmeCommand& c)
+{
+    c.status = 0;
+    c.result = 0;
+    c.timedOut = false;
+    c.transferred = c.dataLength; // the kernel does not say less
+    if (returned < 0) {
+        if (error == ENODEV || error == ENXIO || error == ENOENT)
+            return TransportResult::NoDevice;
+        if (error == EINTR) { // cancelled by the kernel after its timeout
+            c.timedOut = true;
+            return TransportResult::Delivered;
+        }
+        return TransportResult::OsFailure;
+    }
+    c.status = uint16_t(returned & 0x7FFF);
+    c.result = result;
+    return TransportResult::Delivered;
+}
 
 uint32_t interface_From_Sysfs_Path(const std::string& p)
 {
@@ -333,10 +715,14 @@ std::vector<SysfsDisk> scan_Sysfs_Block(const std::string& sysfsRoot)
         const std::string name = entry.path().filename().string();
         const bool disk = name.rfind("sd", 0) == 0;
         const bool optical = name.rfind("sr", 0) == 0;
-        if (!disk && !optical)
+        const DriveKind kind = is_Nvme_Namespace(name) ? DriveKind::Nvme
+                               : is_Block_Only(name)   ? DriveKind::Block
+                                                       : DriveKind::Scsi;
+        if (!disk && !optical && kind == DriveKind::Scsi)
             continue;
         SysfsDisk d;
         d.name = name;
+        d.kind = kind;
         const fs::path resolved = fs::canonical(entry.path(), ec);
         const fs::path canonicalRoot = fs::canonical(root, ec);
         std::string rel = resolved.lexically_relative(canonicalRoot).generic_string();
@@ -352,10 +738,18 @@ std::vector<SysfsDisk> scan_Sysfs_Block(const std::string& sysfsRoot)
         if (read_Number(entry.path() / "size", value))
             d.sectors = value;
         d.maxTransferBytes = queue_Transfer_Limit(entry.path() / "queue");
+        if (kind == DriveKind::Nvme)
+            describe_Nvme(entry.path(), d);
+        else if (kind == DriveKind::Block)
+            describe_Block(entry.path(), d);
         disks.push_back(std::move(d));
     }
     std::sort(disks.begin(), disks.end(), [](const SysfsDisk& a, const SysfsDisk& b) {
-        // sda < sdb < ... < sdz < sdaa
+        // SCSI, then NVMe, then block-only; sda < sdb < ... < sdz < sdaa, nvme0n2 < nvme0n10
+        if (a.kind != b.kind)
+            return a.kind < b.kind;
+        if (a.kind == DriveKind::Nvme)
+            return natural_Less(a.name, b.name);
         return a.name.size() != b.name.size() ? a.name.size() < b.name.size() : a.name < b.name;
     });
     return disks;

@@ -1,6 +1,7 @@
 // Set max LBA: the Host Protected Area (READ NATIVE MAX ADDRESS then SET MAX ADDRESS, back to
 // back on the drive) or, without it, Accessible Max Address Configuration.
 #include "ops_common.h"
+#include "transferbuffer.h"
 
 using namespace oskn;
 
@@ -31,5 +32,13 @@ extern "C" int set_Max_LBA(_tDevice* device, uint64_t newMaxLBA, bool restoreNat
     rc = ata_Command(drive, hpa ? ata_Set_Max_Address_Ext_Command(target, false)
                                  : ata_Set_Accessible_Max_Address_Ext_Command(target),
                      nullptr, 0, TimeoutLong);
-    return cannot_If_Unsupported(rc);
+    if (rc != OSKN_SUCCESS)
+        return cannot_If_Unsupported(rc);
+    // A good status is no proof: the capacity the drive now reports must be the one asked for.
+    alignas(kTransferAlignment) uint8_t identify[512] = {};
+    rc = ata_Command(drive, ata_Identify_Command(), identify, sizeof identify);
+    if (rc != OSKN_SUCCESS)
+        return rc;
+    const IdentifyInfo now = decode_Identify(identify);
+    return now.sectors == target + 1 ? OSKN_SUCCESS : OSKN_FAILURE;
 }

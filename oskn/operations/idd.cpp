@@ -86,9 +86,7 @@ int run_IDD(_tDevice* device, _eIDDTests kind, bool captive)
             return OSKN_IN_PROGRESS;
         drive->state->iddRunning = kind;
     }
-    rc = ata_Command(*drive, ata_Smart_Command(ata::SmartExecuteOfflineImmediate, uint8_t(kind), 0,
-                                               AtaProtocol::NonData),
-                     nullptr, 0);
+    rc = start_Offline_Routine(device, *drive, uint8_t(kind));
     if (rc != OSKN_SUCCESS) {
         set_Running(*drive, 0);
         return cannot_If_Unsupported(rc);

@@ -10,6 +10,10 @@ using namespace oskn;
 
 namespace {
 
+// How long a waited-for sanitize may show no progress before the wait gives up, in seconds.
+constexpr uint64_t kCryptoEraseSeconds = 10 * 60;
+constexpr uint64_t kStallSeconds = 60 * 60;
+
 struct SanitizeStatus {
     bool running = false;
     bool completed = false; // the last sanitize ended without error
@@ -108,6 +112,8 @@ int run_Sanitize_Operation(_tDevice* device, int operation, bool waitForCompleti
     if (call.refusal)
         return call.refusal;
     const std::shared_ptr<Drive>& drive = call.drive;
+    if (takes_No_Scsi(device))
+        return OSKN_CANNOT_PERFORM; // NVMe sanitize is not offered through this call yet
     SanitizeStatus status;
     if (operation == OSKN_SANITIZE_EXIT_FAILURE_MODE) {
         if (is_Ata(device))
@@ -124,10 +130,25 @@ int run_Sanitize_Operation(_tDevice* device, int operation, bool waitForCompleti
         return cannot_If_Unsupported(rc);
     if (!waitForCompletion)
         return OSKN_SUCCESS;
-    // The drive works alone; poll without holding its lock.
+    // The drive works alone; poll without holding its lock. Drives give no estimate of a
+    // sanitize's time, so the wait ends when the progress has stood still far longer than any
+    // sanitize pauses: a crypto erase only changes a key and moves no progress at all.
+    const uint64_t stallLimit = (operation == OSKN_SANITIZE_CRYPTO_ERASE ? kCryptoEraseSeconds : kStallSeconds) *
+                                1000000000ull;
+    uint64_t lastMove = now_Nanoseconds();
+    double lastPercent = -1;
     do {
         sleep_Milliseconds(1000);
         rc = read_Status(device, *drive, status);
+        if (rc == OSKN_SUCCESS && status.running) {
+            if (status.percent != lastPercent) {
+                lastPercent = status.percent;
+                lastMove = now_Nanoseconds();
+            } else if (now_Nanoseconds() - lastMove > stallLimit) {
+                // The drive goes on, and will be found running by the next start.
+                return OSKN_TIMEOUT;
+            }
+        }
     } while (rc == OSKN_SUCCESS && status.running);
     if (rc != OSKN_SUCCESS)
         return rc;

@@ -1,7 +1,8 @@
 // oskn-probe: what the device-access library sees.
 //   oskn-probe            every drive: type, interface, identity, geometry, maker's verdict
 //   oskn-probe <index>    that drive in detail: IDENTIFY words, SMART attributes, health and
-//                         the self-test log
+//                         the self-test log; for an NVMe drive its version, LBA formats, erase
+//                         methods, health log and self-test log
 // Exit status 0 only when every library call worked.
 #include <cinttypes>
 #include <cstdio>
@@ -11,6 +12,7 @@
 #include <vector>
 
 #include "core/device.h"
+#include "oskn_nvme.h"
 #include "oskn_operations.h"
 #include "oskn_public.h"
 
@@ -23,6 +25,7 @@ const char* drive_Type_Name(uint32_t type)
     case OSKN_DRIVE_SCSI: return "SCSI";
     case OSKN_DRIVE_NVME: return "NVMe";
     case OSKN_DRIVE_NOT_A_DISK: return "not a disk";
+    case OSKN_DRIVE_BLOCK: return "block device";
     default: return "unknown";
     }
 }
@@ -96,8 +99,95 @@ bool report(const char* what, int rc)
 
 std::string field(const char* text, size_t length) { return std::string(text, strnlen(text, length)); }
 
+const char* nvme_Self_Test_Result(uint8_t result)
+{
+    switch (result) {
+    case 0x0: return "completed without error";
+    case 0x1: return "aborted by a self-test command";
+    case 0x2: return "aborted by a controller reset";
+    case 0x3: return "aborted: namespace removed";
+    case 0x4: return "aborted by a format";
+    case 0x5: return "fatal error";
+    case 0x6: return "failed: unknown segment";
+    case 0x7: return "failed: segment";
+    case 0x8: return "aborted: unknown reason";
+    case 0x9: return "aborted by a sanitize";
+    default: return "reserved";
+    }
+}
+
+bool nvme_Detail(_tDevice* device)
+{
+    bool ok = true;
+    nvmeDriveInformation info = {};
+    if (report("NVMe identify", get_NVMe_Information(device, &info))) {
+        std::printf("NVMe version: %u.%u.%u\n", info.version >> 16, (info.version >> 8) & 0xFF, info.version & 0xFF);
+        std::printf("Namespace %u: %" PRIu64 " blocks, capacity %" PRIu64 ", in use %" PRIu64 "\n", info.namespaceId,
+                    info.namespaceSize, info.namespaceCapacity, info.namespaceUtilization);
+        std::printf("LBA formats:\n");
+        for (unsigned i = 0; i < info.lbaFormatCount; ++i)
+            std::printf("  %2u: %5u bytes, metadata %u, performance %u%s\n", i, info.lbaFormats[i].dataSize,
+                        info.lbaFormats[i].metadataSize, info.lbaFormats[i].relativePerformance,
+                        info.lbaFormats[i].inUse ? "  (in use)" : "");
+        const nvmeEraseMethods& e = info.erase;
+        std::printf("Erase methods: sanitize block %u, crypto %u, overwrite %u; format user data %u, crypto %u; "
+                    "write zeroes %u; security send/receive %u\n",
+                    e.sanitizeBlockErase, e.sanitizeCryptoErase, e.sanitizeOverwrite, e.formatUserData,
+                    e.formatCryptoErase, e.writeZeroes, e.securitySendReceive);
+        std::printf("Self-test: %s\n", info.selfTestSupported ? "supported" : "not supported");
+        if (info.healthValid) {
+            const nvmeHealthInformation& h = info.health;
+            std::printf("Health log:\n  critical warning 0x%02x\n  temperature %d C (%u K)\n"
+                        "  available spare %u%%, threshold %u%%\n  percentage used %u%%\n"
+                        "  data units read %" PRIu64 ", written %" PRIu64 "\n  power cycles %" PRIu64
+                        "\n  power-on hours %" PRIu64 "\n  unsafe shutdowns %" PRIu64 "\n  media errors %" PRIu64
+                        "\n  error log entries %" PRIu64 "\n",
+                        h.criticalWarning, h.compositeTemperatureCelsius, h.compositeTemperatureKelvin,
+                        h.availableSpare, h.availableSpareThreshold, h.percentageUsed, h.dataUnitsRead,
+                        h.dataUnitsWritten, h.powerCycles, h.powerOnHours, h.unsafeShutdowns, h.mediaErrors,
+                        h.errorLogEntries);
+        } else {
+            std::printf("  health log failed\n");
+            ok = false;
+        }
+    } else {
+        ok = false;
+    }
+    const int health = run_SMART_Check(device);
+    std::printf("Health: %s (return code %d)\n",
+                health == OSKN_SUCCESS ? "PASSED" : health == OSKN_FAILURE ? "FAILING" : "unknown", health);
+    ok = ok && (health == OSKN_SUCCESS || health == OSKN_FAILURE);
+
+    nvmeSelfTestLog log = {};
+    if (report("NVMe self-test log", nvme_Get_Self_Test_Log(device, &log))) {
+        std::printf("Self-test log (most recent first):");
+        if (log.currentOperation)
+            std::printf(" test %u running, %u%% done", log.currentOperation, log.completionPercent);
+        std::printf("\n");
+        for (unsigned n = 0; n < log.resultCount; ++n) {
+            const nvmeSelfTestResult& r = log.results[n];
+            std::printf("  #%-2u type 0x%x  %-32s at %6" PRIu64 " h", n + 1, r.code, nvme_Self_Test_Result(r.result),
+                        r.powerOnHours);
+            if (r.failingLbaValid)
+                std::printf("  failing LBA %" PRIu64, r.failingLba);
+            std::printf("\n");
+        }
+        if (!log.resultCount)
+            std::printf("  (empty)\n");
+    } else if (info.selfTestSupported) {
+        ok = false;
+    }
+    return ok;
+}
+
 bool detail(_tDevice* device)
 {
+    if (device->driveType == OSKN_DRIVE_NVME)
+        return nvme_Detail(device);
+    if (device->driveType == OSKN_DRIVE_BLOCK) {
+        std::printf("A block device: reads and writes only, nothing more to ask.\n");
+        return true;
+    }
     bool ok = true;
     uint8_t identify[512] = {};
     if (report("IDENTIFY DEVICE", ata_Identify(device, identify, sizeof identify))) {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/device.h"
+#include "core/nvme.h"
 #include "oskn_public.h"
 #include "transports.h"
 
@@ -222,6 +223,30 @@ int transfer_Result(int rc, uint32_t count)
     return rc == OSKN_OS_PASSTHROUGH_FAILURE && count > 1 ? OSKN_FAILURE : rc;
 }
 
+// The drive's own command set for a record that takes no SCSI commands: NVMe Read/Write on its
+// namespace, or a block device's read and write. 0 when the record is neither.
+int nvme_Or_Block_Refusal(_tDevice* device, uint8_t protect)
+{
+    if (protect != 0)
+        return OSKN_CANNOT_PERFORM; // no protection information asked of these drives
+    if (is_Nvme(device)) {
+        if (record::flags(device) & record::FlagNvmeMetadata)
+            return OSKN_CANNOT_PERFORM; // blocks with metadata need buffers of their own
+        if (!nvme_Identified(device))
+            return OSKN_FAILURE;        // its identify data was not fit to use
+    }
+    return OSKN_SUCCESS;
+}
+
+int own_Read_Write(_tDevice* device, Drive& drive, bool write, bool fua, uint64_t at, uint32_t count,
+                   uint8_t* data, uint32_t sectorSize)
+{
+    const int rc = is_Nvme(device)
+                       ? nvme_Read_Write(drive, record::nsid(device), write, at, count, fua, data, sectorSize)
+                       : block_Read_Write(drive, write, at, count, fua, data, sectorSize);
+    return transfer_Result(cannot_If_Unsupported(rc), count);
+}
+
 } // namespace
 
 extern "C" {
@@ -241,6 +266,23 @@ int scsi_Read_16(_tDevice* device, uint8_t rdProtect, bool dpo, bool fua, bool r
     request.plain = rdProtect == 0 && !dpo && !fua && !rarc && groupNumber == 0;
     const ReadAhead::Geometry geometry{sectorSize, device->maxLBA, drive.channel ? drive.channel->max_Transfer_Bytes() : 0};
     std::lock_guard<std::recursive_mutex> guard(drive.state->lock);
+    if (takes_No_Scsi(device)) {
+        if (const int refusal = nvme_Or_Block_Refusal(device, rdProtect))
+            return refusal;
+        const uint32_t nsid = record::nsid(device);
+        return drive.state->readAhead.read(
+            request, geometry,
+            [&](uint64_t at, uint32_t count, uint8_t* data) {
+                return own_Read_Write(device, drive, false, fua, at, count, data, sectorSize);
+            },
+            [&](uint64_t at, uint32_t count, uint8_t* data, uint32_t piece, uint64_t& failStart, uint64_t& failEnd) {
+                if (is_Nvme(device))
+                    return nvme_Read_In_Pieces(drive, nsid, at, count, data, sectorSize, piece, failStart, failEnd);
+                failStart = at; // the kernel splits a block device's read itself
+                failEnd = at + count;
+                return block_Read_Write(drive, false, at, count, false, data, sectorSize);
+            });
+    }
     return drive.state->readAhead.read(
         request, geometry,
         [&](uint64_t at, uint32_t count, uint8_t* data) {
@@ -259,6 +301,12 @@ int scsi_Write_16(_tDevice* device, uint8_t wrProtect, bool dpo, bool fua, uint6
     const Transfer transfer = begin_Transfer(device, lba, transferLength, ptrData);
     if (!transfer.drive)
         return transfer.rc;
+    if (takes_No_Scsi(device)) {
+        if (const int refusal = nvme_Or_Block_Refusal(device, wrProtect))
+            return refusal;
+        return own_Read_Write(device, *transfer.drive, true, fua, lba, transferLength, ptrData,
+                              transfer.bytes / transferLength);
+    }
     return transfer_Result(read_Write(*transfer.drive, true, wrProtect, dpo, fua, false, lba, groupNumber,
                                       transferLength, ptrData, transfer.bytes),
                            transferLength);
@@ -291,6 +339,8 @@ int spin_down_drive(_tDevice* device, bool forceScsiStop)
     const CallTarget call = begin_Call(device);
     if (call.refusal)
         return call.refusal;
+    if (takes_No_Scsi(device))
+        return OSKN_CANNOT_PERFORM; // an NVMe drive has no command to stop its medium; nothing is sent
     if (is_Ata(device) && !forceScsiStop)
         return ata_Command(*call.drive, ata_Standby_Immediate_Command(), nullptr, 0, TimeoutLong);
     return scsi_Command(*call.drive, cdb::start_Stop_Unit(false, 0, false, false), DataDirection::None,

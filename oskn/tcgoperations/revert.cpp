@@ -50,8 +50,11 @@ extern "C" int revert_SP(_tDevice* device, const char* psid)
         return OSKN_BAD_PARAMETER;
 
     alignas(kTransferAlignment) uint8_t protocols[OSKN_SECURITY_PROTOCOL_LIST_BYTES] = {};
-    if (read_Supported_Security_Protocols_From_Device(device, protocols) != OSKN_SUCCESS ||
-        check_TCG_Support(protocols) != OSKN_SUCCESS)
+    const int listed = read_Supported_Security_Protocols_From_Device(device, protocols);
+    // A drive that stopped answering has not said that it cannot do this.
+    if (listed == OSKN_DEVICE_GONE || listed == OSKN_TIMEOUT)
+        return listed;
+    if (listed != OSKN_SUCCESS || check_TCG_Support(protocols) != OSKN_SUCCESS)
         return OSKN_NOT_SUPPORTED;
 
     // The whole conversation stays together on the drive.

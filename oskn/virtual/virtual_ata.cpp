@@ -289,11 +289,8 @@ void VirtualDrive::AtaCall::smartExecuteOffline()
 
 void VirtualDrive::AtaCall::abortJob()
 {
-    if (d.job_ == Job::SelfTest) {
+    if (d.job_ != Job::None) {
         d.logSelfTest(d.jobType_, 0x10, UINT64_MAX);
-        d.lastSelfTestStatus_ = 0x10;
-        d.job_ = Job::None;
-    } else if (d.job_ == Job::Idd) {
         d.lastSelfTestStatus_ = 0x10;
         d.job_ = Job::None;
     }
@@ -316,7 +313,7 @@ void VirtualDrive::AtaCall::startJob(uint8_t test)
         abort();
         return;
     }
-    if (d.job_ == Job::SelfTest) // a new test replaces the running one
+    if (d.job_ != Job::None) // a new routine replaces the running one
         d.logSelfTest(d.jobType_, 0x10, UINT64_MAX);
     d.job_ = kind;
     d.jobType_ = kind == Job::Idd ? test : base;
@@ -326,8 +323,8 @@ void VirtualDrive::AtaCall::startJob(uint8_t test)
         done();
         return;
     }
-    // Captive mode: the command returns when the test has ended.
-    r.waitUntil = d.jobEnd_;
+    // Captive mode: the command returns when the test has ended (if ever).
+    r.waitUntil = kind == Job::SelfTest && dd.selfTestNeverEnds ? UINT64_MAX : d.jobEnd_;
     VirtualDrive* drive = &d;
     r.afterWait = [drive, captured = tf](Reply& rr) {
         const uint8_t st = drive->lastSelfTestStatus_ >> 4;

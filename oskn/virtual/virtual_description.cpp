@@ -4,9 +4,10 @@
 #include <climits>
 #include <cmath>
 #include <cstring>
+#include <cstdlib>
 #include <fstream>
+#include <map>
 #include <set>
-#include <sstream>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -51,6 +52,12 @@ constexpr uint32_t kDefaultSupported = F_SMART | F_POWER_MANAGEMENT | F_SMART_ER
                                        F_SCT;
 // Features a drive does not turn on by itself.
 constexpr uint32_t kNotEnabledByDefault = F_SECURITY | F_APM | F_PUIS;
+
+// Every sector of the list is kept and looked up on every read, and a scan gives up long before:
+// a drive with more unreadable sectors than this tells nothing more and only costs time. Arrays
+// are bounded while the file is read, so that a huge list is refused before it is all parsed.
+constexpr size_t kMostUnreadable = 65536;
+constexpr size_t kMostArrayValues = kMostUnreadable;
 
 struct BadField {
     std::string field;
@@ -315,9 +322,10 @@ void parse_Identity(const json& j, Description& d, size_t index)
         static const std::pair<const char*, uint32_t> names[] = {
             {"ata", OSKN_INTERFACE_ATA}, {"sata", OSKN_INTERFACE_ATA}, {"scsi", OSKN_INTERFACE_SCSI},
             {"sas", OSKN_INTERFACE_SAS}, {"usb", OSKN_INTERFACE_USB},  {"raid", OSKN_INTERFACE_RAID},
-            {"mmc", OSKN_INTERFACE_MMC}, {"nvme", OSKN_INTERFACE_NVME}};
+            {"mmc", OSKN_INTERFACE_MMC}, {"nvme", OSKN_INTERFACE_NVME},
+            {"emmc", OSKN_INTERFACE_MMC}, {"virtio", OSKN_INTERFACE_VIRTUAL}};
         d.interfaceType = get_Named(j["interface"], "interface", names, "interface",
-                                    " (ata, sata, scsi, sas, usb, raid, mmc, nvme)");
+                                    " (ata, sata, scsi, sas, usb, raid, mmc, nvme, emmc, virtio)");
     }
     if (j.contains("driveType")) {
         static const std::pair<const char*, uint8_t> names[] = {
@@ -450,7 +458,7 @@ void parse_Self_Test(const json& j, Description& d)
 {
     if (j.contains("selfTest")) {
         const json& s = require_Object(j["selfTest"], "selfTest");
-        check_Keys(s, "selfTest.", {"shortSeconds", "extendedSeconds", "outcome", "failingLba"});
+        check_Keys(s, "selfTest.", {"shortSeconds", "extendedSeconds", "outcome", "failingLba", "neverEnds"});
         if (s.contains("shortSeconds"))
             d.shortSelfTestSeconds = uint32_t(get_Unsigned(s["shortSeconds"], "selfTest.shortSeconds", 86400));
         if (s.contains("extendedSeconds"))
@@ -458,6 +466,8 @@ void parse_Self_Test(const json& j, Description& d)
                 uint32_t(get_Unsigned(s["extendedSeconds"], "selfTest.extendedSeconds", 65535u * 60));
         if (s.contains("outcome"))
             d.selfTestOutcome = get_Outcome(s["outcome"], "selfTest.outcome");
+        if (s.contains("neverEnds"))
+            d.selfTestNeverEnds = get_Bool(s["neverEnds"], "selfTest.neverEnds");
         if (s.contains("failingLba")) {
             d.failingLba = get_Unsigned(s["failingLba"], "selfTest.failingLba");
             if (d.failingLba > d.accessibleMaxLba)
@@ -504,15 +514,33 @@ void parse_Unreadable_Sectors(const json& j, Description& d)
                          std::to_string(d.nativeMaxLba));
             for (uint64_t k = 0; k < count; ++k)
                 d.unreadable[lba + k] = d.unreadable[lba + k] || permanent;
+            if (d.unreadable.size() > kMostUnreadable)
+                fail(u[i].is_object() && u[i].contains("count") ? p + ".count" : p,
+                     "more than " + std::to_string(kMostUnreadable) + " unreadable sectors on one drive");
         }
     }
+}
+
+void parse_Unreadable_Sense(const json& j, Description& d)
+{
+    if (!j.contains("unreadableSense"))
+        return;
+    const json& s = j["unreadableSense"];
+    if (!s.is_array() || s.size() != 3)
+        fail("unreadableSense", "expected [sense key, ASC, ASCQ]");
+    d.unreadableSense[0] = uint8_t(get_Unsigned(s[0], "unreadableSense[0]", 15));
+    d.unreadableSense[1] = uint8_t(get_Unsigned(s[1], "unreadableSense[1]", 255));
+    d.unreadableSense[2] = uint8_t(get_Unsigned(s[2], "unreadableSense[2]", 255));
+    if (d.unreadableSense[0] == 0x00 || d.unreadableSense[0] == 0x01)
+        fail("unreadableSense[0]", "NO SENSE and RECOVERED ERROR are no read error");
 }
 
 void parse_Erase_And_Security(const json& j, Description& d)
 {
     if (j.contains("sanitize")) {
         const json& s = require_Object(j["sanitize"], "sanitize");
-        check_Keys(s, "sanitize.", {"overwrite", "crypto", "blockErase", "seconds", "runningAtStart", "fails"});
+        check_Keys(s, "sanitize.",
+                   {"overwrite", "crypto", "blockErase", "seconds", "runningAtStart", "fails", "neverProgresses"});
         if (s.contains("overwrite"))
             d.sanitizeOverwrite = get_Bool(s["overwrite"], "sanitize.overwrite");
         if (s.contains("crypto"))
@@ -525,6 +553,8 @@ void parse_Erase_And_Security(const json& j, Description& d)
             d.sanitizeRunningAtStart = get_Bool(s["runningAtStart"], "sanitize.runningAtStart");
         if (s.contains("fails"))
             d.sanitizeFails = get_Bool(s["fails"], "sanitize.fails");
+        if (s.contains("neverProgresses"))
+            d.sanitizeNeverProgresses = get_Bool(s["neverProgresses"], "sanitize.neverProgresses");
         if (d.sanitizeRunningAtStart && !d.sanitizeOverwrite)
             fail("sanitize.runningAtStart", "a running overwrite sanitize needs \"overwrite\": true");
     }
@@ -567,6 +597,8 @@ void parse_Timing(const json& j, Description& d)
         d.spinUpSeconds = get_Seconds(j["spinUpSeconds"], "spinUpSeconds");
     if (j.contains("disappearAfterSeconds"))
         d.disappearAfterSeconds = get_Seconds(j["disappearAfterSeconds"], "disappearAfterSeconds");
+    if (j.contains("hangAfterSeconds"))
+        d.hangAfterSeconds = get_Seconds(j["hangAfterSeconds"], "hangAfterSeconds");
 }
 
 void parse_Faults(const json& j, Description& d)
@@ -614,9 +646,9 @@ void parse_Drive(const json& j, size_t index, const std::string& imageDirectory,
                {"name", "model", "serial", "firmware", "maker", "interface", "driveType",
                 "ataPassThrough", "sixteenByteCommands", "noMedium", "maxLba", "capacityBytes", "accessibleMaxLba",
                 "logicalSectorSize", "physicalSectorSize", "rpm", "cacheSizeMB", "identifyDataLog", "features",
-                "securityLocked", "securityFrozen", "smart", "selfTest", "unreadableSectors",
+                "securityLocked", "securityFrozen", "smart", "selfTest", "unreadableSectors", "unreadableSense",
                 "sanitize", "writeSame", "tcg", "idd", "throughputMBps", "spinUpSeconds",
-                "faults", "disappearAfterSeconds", "storage", "imageFile"});
+                "faults", "disappearAfterSeconds", "hangAfterSeconds", "storage", "imageFile", "nvme"});
 
     parse_Identity(j, d, index);
     parse_Geometry(j, d);
@@ -624,10 +656,41 @@ void parse_Drive(const json& j, size_t index, const std::string& imageDirectory,
     parse_Smart(j, d);
     parse_Self_Test(j, d);
     parse_Unreadable_Sectors(j, d);
+    parse_Unreadable_Sense(j, d);
     parse_Erase_And_Security(j, d);
     parse_Timing(j, d);
     parse_Faults(j, d);
     parse_Storage(j, d, imageDirectory);
+    std::string field, problem;
+    if (!parse_Nvme_Description(j, d, field, problem))
+        fail(field, problem);
+}
+
+std::string without_Outer_Blanks(const std::string& text)
+{
+    const size_t first = text.find_first_not_of(' ');
+    return first == std::string::npos ? std::string() : text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+std::string inode_Key(const struct stat& st)
+{
+    return "inode " + std::to_string(st.st_dev) + ":" + std::to_string(st.st_ino);
+}
+
+// Two paths with the same key name one file: an existing file by its inode (links, symbolic
+// or hard, and "." or ".." in the path lead to the same one), a file still to be made by its
+// name in the directory as the system resolves it.
+std::string same_File_Key(const std::string& path)
+{
+    struct stat st;
+    if (::stat(path.c_str(), &st) == 0)
+        return inode_Key(st);
+    const size_t slash = path.rfind('/');
+    const std::string directory = slash == std::string::npos ? "." : path.substr(0, slash ? slash : 1);
+    char* real = ::realpath(directory.c_str(), nullptr);
+    const std::string key = "path " + std::string(real ? real : directory.c_str()) + "/" + path.substr(slash + 1);
+    std::free(real);
+    return key;
 }
 
 bool make_Directories(const std::string& path)
@@ -655,27 +718,71 @@ bool read_Json(const std::string& jsonPath, json& root, std::string& error)
         error = jsonPath + ": cannot be opened: " + std::strerror(errno);
         return false;
     }
-    std::stringstream text;
-    text << in.rdbuf();
-    // One set of keys per object being read.
-    std::vector<std::set<std::string>> objects;
+    // One frame per object or array being read: an object's keys so far, an array's count of
+    // values so far, and the path to it as the other messages name fields.
+    struct Frame {
+        bool array = false;
+        std::set<std::string> keys;
+        std::string path, lastKey;
+        size_t values = 0;
+    };
+    std::vector<Frame> frames;
+    std::string where; // the drive the parser is in, once inside "drives"
+    const auto refuse = [&](const std::string& field, const std::string& problem) {
+        // Inside a drive the field is named from the drive, as the other messages name it.
+        if (frames.size() >= 3 && frames[1].array && frames[1].path == "drives") {
+            const std::string drive = frames[2].path + ".";
+            where = "drive " + std::to_string(frames[1].values - 1);
+            fail(field.compare(0, drive.size(), drive) == 0 ? field.substr(drive.size()) : field, problem);
+        }
+        fail(field, problem);
+    };
     const json::parser_callback_t onlyOnce = [&](int, json::parse_event_t event, json& parsed) {
-        if (event == json::parse_event_t::object_start)
-            objects.emplace_back();
-        else if (event == json::parse_event_t::object_end && !objects.empty())
-            objects.pop_back();
-        else if (event == json::parse_event_t::key && !objects.empty() &&
-                 !objects.back().insert(parsed.get<std::string>()).second)
-            fail(echo(parsed.get<std::string>()), "appears twice in one object");
+        // A new value of an array: a plain value, or the start of an object or array.
+        if (!frames.empty() && frames.back().array &&
+            (event == json::parse_event_t::value || event == json::parse_event_t::object_start ||
+             event == json::parse_event_t::array_start) &&
+            ++frames.back().values > kMostArrayValues)
+            refuse(frames.back().path, "more than " + std::to_string(kMostArrayValues) + " values in one array");
+        switch (event) {
+        case json::parse_event_t::object_start:
+        case json::parse_event_t::array_start: {
+            Frame f;
+            f.array = event == json::parse_event_t::array_start;
+            if (!frames.empty()) {
+                const Frame& parent = frames.back();
+                f.path = parent.array ? parent.path + "[" + std::to_string(parent.values - 1) + "]"
+                                      : (parent.path.empty() ? "" : parent.path + ".") + parent.lastKey;
+            }
+            frames.push_back(std::move(f));
+            break;
+        }
+        case json::parse_event_t::object_end:
+        case json::parse_event_t::array_end:
+            if (!frames.empty())
+                frames.pop_back();
+            break;
+        case json::parse_event_t::key:
+            if (!frames.empty()) {
+                const std::string key = parsed.get<std::string>();
+                frames.back().lastKey = echo(key);
+                if (!frames.back().keys.insert(key).second)
+                    refuse((frames.back().path.empty() ? "" : frames.back().path + ".") + echo(key),
+                           "appears twice in one object");
+            }
+            break;
+        default:
+            break;
+        }
         return true;
     };
     try {
-        root = json::parse(text.str(), onlyOnce);
+        root = json::parse(in, onlyOnce); // from the stream: a refused file is not read to its end
     } catch (const json::exception& e) {
         error = jsonPath + ": not valid JSON: " + echo(e.what(), 200);
         return false;
     } catch (const BadField& bad) {
-        error = jsonPath + ": field \"" + bad.field + "\": " + bad.problem;
+        error = jsonPath + ": " + (where.empty() ? "" : where + ": ") + "field \"" + bad.field + "\": " + bad.problem;
         return false;
     }
     return true;
@@ -728,20 +835,51 @@ bool parse_Description_File(const std::string& jsonPath, std::vector<Description
 
         std::set<std::string> names, serials;
         const json& list = root["drives"];
+        const auto drive_Where = [&list](size_t i) {
+            std::string text = "drive " + std::to_string(i);
+            if (list[i].is_object() && list[i].contains("name") && list[i]["name"].is_string())
+                text += " (\"" + echo(list[i]["name"].get<std::string>()) + "\")";
+            return text;
+        };
         bool anyImage = false;
         for (size_t i = 0; i < list.size(); ++i) {
-            where = "drive " + std::to_string(i);
-            if (list[i].is_object() && list[i].contains("name") && list[i]["name"].is_string())
-                where += " (\"" + echo(list[i]["name"].get<std::string>()) + "\")";
+            where = drive_Where(i);
             Description d;
             parse_Drive(list[i], i, imageDirectory, d);
             if (!names.insert(d.name).second)
                 fail("name", "another drive already has the name \"" + echo(d.name, 64) + "\"");
-            if (!serials.insert(d.serial).second)
-                fail("serial", "another drive already has the serial \"" + echo(d.serial) + "\"");
+            // A drive reports its serial without the blanks around it: "DUP" and "DUP " would be
+            // one drive to the program (and one log file).
+            const std::string reported = without_Outer_Blanks(d.serial);
+            if (!serials.insert(reported).second)
+                fail("serial", "another drive already has the serial \"" + echo(reported) +
+                                   "\" (blanks before and after a serial do not count)");
             anyImage = anyImage || d.imageBacked;
             driveKeys.push_back(std::to_string(i) + "\n" + list[i].dump());
             drives.push_back(std::move(d));
+        }
+        where.clear();
+
+        // An image is sized to its drive when the drive is made: one that is this very file
+        // would be cut or grown (and the description lost), one shared by two drives would hold
+        // both drives' data at once.
+        struct stat self = {};
+        const bool selfKnown = ::stat(jsonPath.c_str(), &self) == 0;
+        std::map<std::string, size_t> images;
+        for (size_t i = 0; i < drives.size(); ++i) {
+            const Description& d = drives[i];
+            if (!d.imageBacked)
+                continue;
+            where = drive_Where(i);
+            const std::string field = list[i].contains("imageFile") ? "imageFile" : "name";
+            const std::string shown = "\"" + echo(d.imagePath, 200) + "\"";
+            const std::string same = same_File_Key(d.imagePath);
+            if (selfKnown && same == inode_Key(self))
+                fail(field, "the image file " + shown + " is this description file");
+            const auto known = images.emplace(same, i);
+            if (!known.second)
+                fail(field, "the image file " + shown + " is already the image of drive " +
+                                std::to_string(known.first->second));
         }
         where.clear();
         // The image directory is made on demand, but only when some drive keeps its data there.

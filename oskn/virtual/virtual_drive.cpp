@@ -130,12 +130,27 @@ bool VirtualDrive::gone() const
            double(get_Time_Source_Nanoseconds() - createdAt_) >= d_.disappearAfterSeconds * 1e9;
 }
 
+bool VirtualDrive::hung() const
+{
+    return d_.hangAfterSeconds >= 0 &&
+           double(get_Time_Source_Nanoseconds() - createdAt_) >= d_.hangAfterSeconds * 1e9;
+}
+
 TransportResult VirtualDrive::execute(ScsiCommand& c)
 {
     if (gone())
         return TransportResult::NoDevice;
     if (!c.cdb || c.cdbLength < 6 || c.cdbLength > 32 || (c.dataLength && !c.data))
         return TransportResult::OsFailure;
+    if (hung()) {
+        // Locked-up firmware: the host waits out its whole timeout, and nothing moves.
+        wait_Until(get_Time_Source_Nanoseconds() + uint64_t(std::max<uint32_t>(1, c.timeoutSeconds)) * NS);
+        c.scsiStatus = 0;
+        c.senseLength = 0;
+        c.residual = c.dataLength;
+        c.timedOut = true;
+        return TransportResult::Delivered;
+    }
 
     Reply r;
     uint64_t accepted = 0;
@@ -182,9 +197,9 @@ TransportResult VirtualDrive::execute(ScsiCommand& c)
 
 void VirtualDrive::advance(uint64_t now)
 {
-    if (job_ != Job::None && now >= jobEnd_)
+    if (job_ != Job::None && now >= jobEnd_ && !(job_ == Job::SelfTest && d_.selfTestNeverEnds))
         finishJob();
-    if (sanitizeRunning_ && now >= sanitizeEnd_)
+    if (sanitizeRunning_ && now >= sanitizeEnd_ && !d_.sanitizeNeverProgresses)
         finishSanitize();
     if (sctWsRunning_ && now >= sctWsEnd_)
         finishSctWriteSame();
@@ -260,6 +275,7 @@ void VirtualDrive::finishJob()
             forgetPendingSectors();
         }
         lastSelfTestStatus_ = 0;
+        logSelfTest(jobType_, 0, UINT64_MAX); // the diagnostics are logged like self-tests
     }
     job_ = Job::None;
 }
@@ -288,9 +304,8 @@ bool VirtualDrive::startSanitize(int kind, uint32_t pattern, uint64_t now)
                            (kind == SanitizeBlockErase && d_.sanitizeBlockErase);
     if (!supported || sanitizeRunning_)
         return false;
-    if (job_ != Job::None) { // sanitize interrupts a self-test
-        if (job_ == Job::SelfTest)
-            logSelfTest(jobType_, 0x20, UINT64_MAX);
+    if (job_ != Job::None) { // sanitize interrupts a self-test or diagnostic
+        logSelfTest(jobType_, 0x20, UINT64_MAX);
         lastSelfTestStatus_ = 0x20;
         job_ = Job::None;
     }
@@ -308,6 +323,8 @@ bool VirtualDrive::startSanitize(int kind, uint32_t pattern, uint64_t now)
 // The progress of a running sanitize in 65536ths, as sense data and SANITIZE STATUS carry it.
 uint32_t VirtualDrive::sanitizeProgress(uint64_t now) const
 {
+    if (d_.sanitizeNeverProgresses)
+        return 0;
     return uint32_t(std::min<double>(
         65535.0, double(now - sanitizeStart_) / double(sanitizeEnd_ - sanitizeStart_) * 65536.0));
 }

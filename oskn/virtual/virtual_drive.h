@@ -10,10 +10,47 @@
 #include <unordered_map>
 #include <vector>
 
+#include <nlohmann/json_fwd.hpp>
+
 #include "core/transport.h"
 
 namespace oskn {
 namespace vdrive {
+
+// How the drive is reached: SCSI (a SATA drive behind SAT), NVMe, or a plain block device.
+enum class Protocol { Scsi, Nvme, Block };
+
+// An injected failure of an NVMe command.
+struct NvmeFault {
+    bool admin = false;
+    uint8_t opcode = 0;
+    int logId = -1;           // Get Log Page: only this log; -1 = any
+    uint16_t status = 0x0006; // SCT/SC (and DNR, More) to complete with; default Internal Error
+    bool hang = false;        // no completion within the host's timeout
+    bool shortData = false;   // success, but only part of the data arrives
+    uint32_t skip = 0;
+    int64_t count = -1;
+};
+
+// What an NVMe drive says of itself beyond the identity the SATA drives share.
+struct NvmeDescription {
+    uint32_t nsid = 1;
+    uint32_t version = 0x00010400;     // 1.4
+    bool selfTest = true;              // OACS Device Self-test
+    bool selfTestNeverEnds = false;    // a self-test that never finishes
+    std::vector<uint32_t> lbaFormats;  // data sizes offered; the one in use is logicalSectorSize
+    bool formatUserData = true, formatCrypto = false;
+    bool sanitizeBlock = false, sanitizeCrypto = false, sanitizeOverwrite = false;
+    bool writeZeroes = true, securitySendReceive = false;
+    std::string garbageIdentify;       // "controller" or "namespace": that Identify answers garbage
+    // Health log.
+    uint8_t criticalWarning = 0;
+    uint16_t temperatureKelvin = 308;
+    uint8_t availableSpare = 100, availableSpareThreshold = 10, percentageUsed = 0;
+    uint64_t dataUnitsRead = 0, dataUnitsWritten = 0, powerCycles = 0, powerOnHours = 0;
+    uint64_t unsafeShutdowns = 0, mediaErrors = 0, errorLogEntries = 0;
+    std::vector<NvmeFault> faults;
+};
 
 enum class SelfTestOutcome { Auto, Pass, ReadFailure, ElectricalFailure, ServoFailure, HandlingDamage,
                              UnknownFailure, FatalError };
@@ -34,7 +71,7 @@ struct Fault {
     uint8_t senseKey = 0x04, asc = 0x44, ascq = 0x00; // default HARDWARE ERROR, INTERNAL TARGET FAILURE
     uint8_t ataError = 0x04;  // for ATA faults: error register (ABRT)
     bool useSense = false;    // an ATA fault given an explicit sense answers with it
-    bool noData = false;      // GOOD status, but no data arrives (residual = the whole length)
+    bool noData = false;      // GOOD status without the work: residual = the whole length, not run
     bool hang = false;        // no answer within the host's timeout
     uint32_t skip = 0;        // let this many matching commands pass first
     int64_t count = -1;       // fail this many times, -1 = always
@@ -69,13 +106,18 @@ struct Description {
     uint32_t extendedSelfTestSeconds = 3600;
     SelfTestOutcome selfTestOutcome = SelfTestOutcome::Auto;
     uint64_t failingLba = UINT64_MAX;
+    bool selfTestNeverEnds = false; // a self-test stays in progress (10 % left) until aborted
 
     std::map<uint64_t, bool> unreadable; // LBA -> permanent
+    // The sense a SCSI read over an unreadable sector answers with: a drive's MEDIUM ERROR, or
+    // what a system in between makes of it (libata: ABORTED COMMAND).
+    uint8_t unreadableSense[3] = {0x03, 0x11, 0x00};
 
     bool sanitizeOverwrite = false, sanitizeCrypto = false, sanitizeBlockErase = false;
     uint32_t sanitizeSeconds = 60;
     bool sanitizeRunningAtStart = false;
     bool sanitizeFails = false;  // every sanitize ends failed, the data left as it was
+    bool sanitizeNeverProgresses = false; // a sanitize stays running at 0 % for ever
 
     bool writeSame = false;
     bool tcg = false;
@@ -87,9 +129,13 @@ struct Description {
     double spinUpSeconds = 0;
     std::vector<Fault> faults;
     double disappearAfterSeconds = -1;
+    double hangAfterSeconds = -1; // from then on no command is answered within its timeout
 
     bool imageBacked = false;
     std::string imagePath;       // absolute, when imageBacked
+
+    Protocol protocol = Protocol::Scsi;
+    NvmeDescription nvme;        // for Protocol::Nvme
 };
 
 // Feature bits of Description::supported / enabled.
@@ -121,6 +167,10 @@ struct FeatureName {
 };
 extern const FeatureName kFeatureNames[];
 extern const size_t kFeatureNameCount;
+
+// The fields of an NVMe or block-only drive: its "nvme" object, and the refusal of fields that
+// only a SATA drive has. On bad input returns false with the field and the problem.
+bool parse_Nvme_Description(const nlohmann::json& drive, Description& d, std::string& field, std::string& problem);
 
 // Parses the description file. On failure returns false with a one-line message.
 bool parse_Description_File(const std::string& jsonPath, std::vector<Description>& drives,
@@ -177,9 +227,19 @@ private:
     bool revertRequested_ = false;
 };
 
+// One emulated drive as the transport lists it.
+class EmulatedDrive : public DeviceChannel {
+public:
+    virtual const Description& description() const = 0;
+    virtual bool gone() const = 0; // disappeared (after disappearAfterSeconds of program time)
+};
+
+// An NVMe drive with one namespace, or a block-only drive (virtual_nvme.cpp).
+std::shared_ptr<EmulatedDrive> make_Nvme_Or_Block_Drive(Description description, std::unique_ptr<Storage> storage);
+
 struct MediaResult; // what a media access did (virtual_commands.h)
 
-class VirtualDrive final : public DeviceChannel {
+class VirtualDrive final : public EmulatedDrive {
 public:
     struct Reply;    // outcome of one command, filled under the lock
     struct ScsiCall; // one SCSI command and its handlers (virtual_scsi.cpp)
@@ -187,8 +247,9 @@ public:
     explicit VirtualDrive(Description description, std::unique_ptr<Storage> storage);
     TransportResult execute(ScsiCommand& command) override;
 
-    const Description& description() const { return d_; }
-    bool gone() const; // disappeared (after disappearAfterSeconds of program time)
+    const Description& description() const override { return d_; }
+    bool gone() const override; // disappeared (after disappearAfterSeconds of program time)
+    bool hung() const; // answers nothing any more (after hangAfterSeconds of program time)
 
 private:
     enum class Job { None, SelfTest, Idd };

@@ -109,7 +109,14 @@ struct VirtualDrive::ScsiCall {
     }
     void read(uint64_t lba, uint32_t count)
     {
-        finishMedia(d.readSectors(c, r, lba, count, now), UnrecoveredReadError, true);
+        const MediaResult m = d.readSectors(c, r, lba, count, now);
+        const uint8_t* sense = d.d_.unreadableSense;
+        if (m.outcome == MediaResult::MediumError && sense[0] != sensekey::MediumError) {
+            r.residual = c.dataLength - uint32_t(m.moved * d.d_.logicalSectorSize);
+            r.fixed(sense[0], Asc{sense[1], sense[2]});
+            return;
+        }
+        finishMedia(m, Asc{sense[1], sense[2]}, true);
     }
     void write(uint64_t lba, uint32_t count) { finishMedia(d.writeSectors(c, r, lba, count, now), WriteError, true); }
     void read10() { read(get_Be32(cdb + 2), get_Be16(cdb + 7)); }

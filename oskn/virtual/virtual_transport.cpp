@@ -16,18 +16,19 @@ namespace oskn {
 namespace {
 
 using vdrive::Description;
+using vdrive::EmulatedDrive;
 using vdrive::VirtualDrive;
 
 std::mutex g_registryMutex;
-std::map<std::string, std::weak_ptr<VirtualDrive>>& registry()
+std::map<std::string, std::weak_ptr<EmulatedDrive>>& registry()
 {
-    static std::map<std::string, std::weak_ptr<VirtualDrive>> drives;
+    static std::map<std::string, std::weak_ptr<EmulatedDrive>> drives;
     return drives;
 }
 
 class VirtualTransport final : public Transport {
 public:
-    explicit VirtualTransport(std::vector<std::shared_ptr<VirtualDrive>> drives) : drives_(std::move(drives)) {}
+    explicit VirtualTransport(std::vector<std::shared_ptr<EmulatedDrive>> drives) : drives_(std::move(drives)) {}
 
     std::vector<DeviceEntry> enumerate() override
     {
@@ -42,13 +43,25 @@ public:
             e.driveTypeHint = d.notADisk ? 4u /* OSKN_DRIVE_NOT_A_DISK */ : 0u;
             e.noMedium = d.noMedium;
             e.channel = drive;
+            if (d.protocol == vdrive::Protocol::Nvme) {
+                e.kind = DriveKind::Nvme;
+                e.nsid = d.nvme.nsid;
+            } else if (d.protocol == vdrive::Protocol::Block) {
+                e.kind = DriveKind::Block;
+                e.identity.model = d.model;
+                e.identity.serial = d.serial;
+                e.identity.firmware = d.firmware;
+                e.identity.blocks = d.nativeMaxLba + 1;
+                e.identity.logicalBlockSize = d.logicalSectorSize;
+                e.identity.physicalBlockSize = d.physicalSectorSize;
+            }
             entries.push_back(std::move(e));
         }
         return entries;
     }
 
 private:
-    std::vector<std::shared_ptr<VirtualDrive>> drives_;
+    std::vector<std::shared_ptr<EmulatedDrive>> drives_;
 };
 
 } // namespace
@@ -65,7 +78,7 @@ std::unique_ptr<Transport> make_Virtual_Transport(const std::string& jsonPath, s
 
     std::lock_guard<std::mutex> lock(g_registryMutex);
     auto& known = registry();
-    std::vector<std::shared_ptr<VirtualDrive>> drives;
+    std::vector<std::shared_ptr<EmulatedDrive>> drives;
     for (size_t i = 0; i < descriptions.size(); ++i) {
         // The key holds the drive's own text: an edited description makes a new drive.
         const std::string key = canonical + "\n" + keys[i];
@@ -86,7 +99,10 @@ std::unique_ptr<Transport> make_Virtual_Transport(const std::string& jsonPath, s
         } else {
             storage = vdrive::make_Memory_Storage(capacity);
         }
-        auto drive = std::make_shared<VirtualDrive>(std::move(d), std::move(storage));
+        std::shared_ptr<EmulatedDrive> drive =
+            d.protocol == vdrive::Protocol::Scsi
+                ? std::shared_ptr<EmulatedDrive>(std::make_shared<VirtualDrive>(std::move(d), std::move(storage)))
+                : vdrive::make_Nvme_Or_Block_Drive(std::move(d), std::move(storage));
         known[key] = drive;
         drives.push_back(std::move(drive));
     }

@@ -894,4 +894,39 @@ Entfernen Sie das Häkchen und wählen Sie den Vorgang für die anderen Laufwerk
             <translation>Außer dem Startmedium wurde kein Laufwerk gefunden.</translation>
         </message>
     </context>
+    <context>
+        <name>DeliveryStatus</name>
+        <message>
+            <source>Results: connecting to %1</source>
+            <translation>Ergebnisse: Verbindung zu %1 wird aufgebaut</translation>
+        </message>
+        <message>
+            <source>Results: all sent to %1</source>
+            <translation>Ergebnisse: alle an %1 gesendet</translation>
+        </message>
+        <message>
+            <source>Results: %1 waiting to be sent to %2</source>
+            <translation>Ergebnisse: %1 warten auf das Senden an %2</translation>
+        </message>
+        <message>
+            <source>Results: sending to %1 failed (%2); %3 waiting, trying again</source>
+            <translation>Ergebnisse: Senden an %1 fehlgeschlagen (%2); %3 warten, neuer Versuch folgt</translation>
+        </message>
+        <message>
+            <source>Results stay in local files only: %1 is not a valid http:// or https:// address</source>
+            <translation>Ergebnisse bleiben nur in lokalen Dateien: %1 ist keine gültige http://- oder https://-Adresse</translation>
+        </message>
+        <message>
+            <source>Results stay in local files only: the certificate of %1 was refused (%2)</source>
+            <translation>Ergebnisse bleiben nur in lokalen Dateien: das Zertifikat von %1 wurde abgelehnt (%2)</translation>
+        </message>
+        <message>
+            <source>The list of results to send could not be saved: %1</source>
+            <translation>Die Liste der zu sendenden Ergebnisse konnte nicht gespeichert werden: %1</translation>
+        </message>
+        <message>
+            <source>Results: %1 cannot be reached (%2); trying again</source>
+            <translation>Ergebnisse: %1 ist nicht erreichbar (%2); neuer Versuch folgt</translation>
+        </message>
+    </context>
 </TS>

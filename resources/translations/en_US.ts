@@ -894,4 +894,39 @@ Untick it and choose the operation again for the other drives.</translation>
             <translation>No drive was found besides the boot medium.</translation>
         </message>
     </context>
+    <context>
+        <name>DeliveryStatus</name>
+        <message>
+            <source>Results: connecting to %1</source>
+            <translation>Results: connecting to %1</translation>
+        </message>
+        <message>
+            <source>Results: all sent to %1</source>
+            <translation>Results: all sent to %1</translation>
+        </message>
+        <message>
+            <source>Results: %1 waiting to be sent to %2</source>
+            <translation>Results: %1 waiting to be sent to %2</translation>
+        </message>
+        <message>
+            <source>Results: sending to %1 failed (%2); %3 waiting, trying again</source>
+            <translation>Results: sending to %1 failed (%2); %3 waiting, trying again</translation>
+        </message>
+        <message>
+            <source>Results stay in local files only: %1 is not a valid http:// or https:// address</source>
+            <translation>Results stay in local files only: %1 is not a valid http:// or https:// address</translation>
+        </message>
+        <message>
+            <source>Results stay in local files only: the certificate of %1 was refused (%2)</source>
+            <translation>Results stay in local files only: the certificate of %1 was refused (%2)</translation>
+        </message>
+        <message>
+            <source>The list of results to send could not be saved: %1</source>
+            <translation>The list of results to send could not be saved: %1</translation>
+        </message>
+        <message>
+            <source>Results: %1 cannot be reached (%2); trying again</source>
+            <translation>Results: %1 cannot be reached (%2); trying again</translation>
+        </message>
+    </context>
 </TS>

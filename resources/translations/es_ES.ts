@@ -894,4 +894,39 @@ Desmárquela y vuelva a elegir la operación para las demás unidades.</translat
             <translation>No se encontró ninguna unidad aparte del medio de arranque.</translation>
         </message>
     </context>
+    <context>
+        <name>DeliveryStatus</name>
+        <message>
+            <source>Results: connecting to %1</source>
+            <translation>Resultados: conectando con %1</translation>
+        </message>
+        <message>
+            <source>Results: all sent to %1</source>
+            <translation>Resultados: todos enviados a %1</translation>
+        </message>
+        <message>
+            <source>Results: %1 waiting to be sent to %2</source>
+            <translation>Resultados: %1 pendientes de envío a %2</translation>
+        </message>
+        <message>
+            <source>Results: sending to %1 failed (%2); %3 waiting, trying again</source>
+            <translation>Resultados: falló el envío a %1 (%2); %3 pendientes, se volverá a intentar</translation>
+        </message>
+        <message>
+            <source>Results stay in local files only: %1 is not a valid http:// or https:// address</source>
+            <translation>Los resultados quedan solo en archivos locales: %1 no es una dirección http:// o https:// válida</translation>
+        </message>
+        <message>
+            <source>Results stay in local files only: the certificate of %1 was refused (%2)</source>
+            <translation>Los resultados quedan solo en archivos locales: se rechazó el certificado de %1 (%2)</translation>
+        </message>
+        <message>
+            <source>The list of results to send could not be saved: %1</source>
+            <translation>No se pudo guardar la lista de resultados por enviar: %1</translation>
+        </message>
+        <message>
+            <source>Results: %1 cannot be reached (%2); trying again</source>
+            <translation>Resultados: no se puede acceder a %1 (%2); se volverá a intentar</translation>
+        </message>
+    </context>
 </TS>

@@ -894,4 +894,39 @@ Décochez-le et choisissez de nouveau l'opération pour les autres disques.</tra
             <translation>Aucun disque n'a été trouvé en dehors du support de démarrage.</translation>
         </message>
     </context>
+    <context>
+        <name>DeliveryStatus</name>
+        <message>
+            <source>Results: connecting to %1</source>
+            <translation>Résultats : connexion à %1</translation>
+        </message>
+        <message>
+            <source>Results: all sent to %1</source>
+            <translation>Résultats : tous envoyés à %1</translation>
+        </message>
+        <message>
+            <source>Results: %1 waiting to be sent to %2</source>
+            <translation>Résultats : %1 en attente d'envoi à %2</translation>
+        </message>
+        <message>
+            <source>Results: sending to %1 failed (%2); %3 waiting, trying again</source>
+            <translation>Résultats : échec de l'envoi à %1 (%2) ; %3 en attente, nouvel essai à venir</translation>
+        </message>
+        <message>
+            <source>Results stay in local files only: %1 is not a valid http:// or https:// address</source>
+            <translation>Les résultats restent dans les fichiers locaux : %1 n'est pas une adresse http:// ou https:// valide</translation>
+        </message>
+        <message>
+            <source>Results stay in local files only: the certificate of %1 was refused (%2)</source>
+            <translation>Les résultats restent dans les fichiers locaux : le certificat de %1 a été refusé (%2)</translation>
+        </message>
+        <message>
+            <source>The list of results to send could not be saved: %1</source>
+            <translation>La liste des résultats à envoyer n'a pas pu être enregistrée : %1</translation>
+        </message>
+        <message>
+            <source>Results: %1 cannot be reached (%2); trying again</source>
+            <translation>Résultats : %1 est injoignable (%2) ; nouvel essai à venir</translation>
+        </message>
+    </context>
 </TS>

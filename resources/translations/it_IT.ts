@@ -894,4 +894,39 @@ Deselezionala e scegli di nuovo l'operazione per le altre unità.</translation>
             <translation>Nessuna unità trovata oltre al supporto di avvio.</translation>
         </message>
     </context>
+    <context>
+        <name>DeliveryStatus</name>
+        <message>
+            <source>Results: connecting to %1</source>
+            <translation>Risultati: connessione a %1</translation>
+        </message>
+        <message>
+            <source>Results: all sent to %1</source>
+            <translation>Risultati: tutti inviati a %1</translation>
+        </message>
+        <message>
+            <source>Results: %1 waiting to be sent to %2</source>
+            <translation>Risultati: %1 in attesa di invio a %2</translation>
+        </message>
+        <message>
+            <source>Results: sending to %1 failed (%2); %3 waiting, trying again</source>
+            <translation>Risultati: invio a %1 non riuscito (%2); %3 in attesa, nuovo tentativo in corso</translation>
+        </message>
+        <message>
+            <source>Results stay in local files only: %1 is not a valid http:// or https:// address</source>
+            <translation>I risultati restano solo nei file locali: %1 non è un indirizzo http:// o https:// valido</translation>
+        </message>
+        <message>
+            <source>Results stay in local files only: the certificate of %1 was refused (%2)</source>
+            <translation>I risultati restano solo nei file locali: il certificato di %1 è stato rifiutato (%2)</translation>
+        </message>
+        <message>
+            <source>The list of results to send could not be saved: %1</source>
+            <translation>Impossibile salvare l'elenco dei risultati da inviare: %1</translation>
+        </message>
+        <message>
+            <source>Results: %1 cannot be reached (%2); trying again</source>
+            <translation>Risultati: %1 non raggiungibile (%2); nuovo tentativo in corso</translation>
+        </message>
+    </context>
 </TS>

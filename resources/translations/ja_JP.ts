@@ -894,4 +894,39 @@ Untick it and choose the operation again for the other drives.</source>
             <translation>起動メディア以外のドライブが見つかりませんでした。</translation>
         </message>
     </context>
+    <context>
+        <name>DeliveryStatus</name>
+        <message>
+            <source>Results: connecting to %1</source>
+            <translation>結果: %1 に接続しています</translation>
+        </message>
+        <message>
+            <source>Results: all sent to %1</source>
+            <translation>結果: すべて %1 に送信しました</translation>
+        </message>
+        <message>
+            <source>Results: %1 waiting to be sent to %2</source>
+            <translation>結果: %1 件が %2 への送信を待っています</translation>
+        </message>
+        <message>
+            <source>Results: sending to %1 failed (%2); %3 waiting, trying again</source>
+            <translation>結果: %1 への送信に失敗しました (%2)。%3 件が待機中、再試行します</translation>
+        </message>
+        <message>
+            <source>Results stay in local files only: %1 is not a valid http:// or https:// address</source>
+            <translation>結果はローカルファイルにのみ保存されます: %1 は有効な http:// または https:// のアドレスではありません</translation>
+        </message>
+        <message>
+            <source>Results stay in local files only: the certificate of %1 was refused (%2)</source>
+            <translation>結果はローカルファイルにのみ保存されます: %1 の証明書が拒否されました (%2)</translation>
+        </message>
+        <message>
+            <source>The list of results to send could not be saved: %1</source>
+            <translation>送信する結果の一覧を保存できませんでした: %1</translation>
+        </message>
+        <message>
+            <source>Results: %1 cannot be reached (%2); trying again</source>
+            <translation>結果: %1 に接続できません (%2)。再試行します</translation>
+        </message>
+    </context>
 </TS>

@@ -894,4 +894,39 @@ Untick it and choose the operation again for the other drives.</source>
             <translation>부팅 미디어 외에는 드라이브를 찾지 못했습니다.</translation>
         </message>
     </context>
+    <context>
+        <name>DeliveryStatus</name>
+        <message>
+            <source>Results: connecting to %1</source>
+            <translation>결과: %1에 연결하는 중</translation>
+        </message>
+        <message>
+            <source>Results: all sent to %1</source>
+            <translation>결과: 모두 %1(으)로 전송됨</translation>
+        </message>
+        <message>
+            <source>Results: %1 waiting to be sent to %2</source>
+            <translation>결과: %1개가 %2(으)로 전송 대기 중</translation>
+        </message>
+        <message>
+            <source>Results: sending to %1 failed (%2); %3 waiting, trying again</source>
+            <translation>결과: %1(으)로 전송 실패 (%2); %3개 대기 중, 다시 시도합니다</translation>
+        </message>
+        <message>
+            <source>Results stay in local files only: %1 is not a valid http:// or https:// address</source>
+            <translation>결과는 로컬 파일에만 남습니다: %1은(는) 올바른 http:// 또는 https:// 주소가 아닙니다</translation>
+        </message>
+        <message>
+            <source>Results stay in local files only: the certificate of %1 was refused (%2)</source>
+            <translation>결과는 로컬 파일에만 남습니다: %1의 인증서가 거부되었습니다 (%2)</translation>
+        </message>
+        <message>
+            <source>The list of results to send could not be saved: %1</source>
+            <translation>전송할 결과 목록을 저장할 수 없습니다: %1</translation>
+        </message>
+        <message>
+            <source>Results: %1 cannot be reached (%2); trying again</source>
+            <translation>결과: %1에 연결할 수 없습니다 (%2); 다시 시도합니다</translation>
+        </message>
+    </context>
 </TS>

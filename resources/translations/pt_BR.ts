@@ -894,4 +894,39 @@ Desmarque-a e escolha a operação novamente para as outras unidades.</translati
             <translation>Nenhuma unidade foi encontrada além da mídia de inicialização.</translation>
         </message>
     </context>
+    <context>
+        <name>DeliveryStatus</name>
+        <message>
+            <source>Results: connecting to %1</source>
+            <translation>Resultados: conectando a %1</translation>
+        </message>
+        <message>
+            <source>Results: all sent to %1</source>
+            <translation>Resultados: todos enviados para %1</translation>
+        </message>
+        <message>
+            <source>Results: %1 waiting to be sent to %2</source>
+            <translation>Resultados: %1 aguardando envio para %2</translation>
+        </message>
+        <message>
+            <source>Results: sending to %1 failed (%2); %3 waiting, trying again</source>
+            <translation>Resultados: falha no envio para %1 (%2); %3 aguardando, tentando novamente</translation>
+        </message>
+        <message>
+            <source>Results stay in local files only: %1 is not a valid http:// or https:// address</source>
+            <translation>Os resultados ficam apenas em arquivos locais: %1 não é um endereço http:// ou https:// válido</translation>
+        </message>
+        <message>
+            <source>Results stay in local files only: the certificate of %1 was refused (%2)</source>
+            <translation>Os resultados ficam apenas em arquivos locais: o certificado de %1 foi recusado (%2)</translation>
+        </message>
+        <message>
+            <source>The list of results to send could not be saved: %1</source>
+            <translation>Não foi possível salvar a lista de resultados a enviar: %1</translation>
+        </message>
+        <message>
+            <source>Results: %1 cannot be reached (%2); trying again</source>
+            <translation>Resultados: não foi possível acessar %1 (%2); tentando novamente</translation>
+        </message>
+    </context>
 </TS>

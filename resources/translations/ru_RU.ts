@@ -894,4 +894,39 @@ Untick it and choose the operation again for the other drives.</source>
             <translation>Кроме загрузочного носителя, накопители не найдены.</translation>
         </message>
     </context>
+    <context>
+        <name>DeliveryStatus</name>
+        <message>
+            <source>Results: connecting to %1</source>
+            <translation>Результаты: подключение к %1</translation>
+        </message>
+        <message>
+            <source>Results: all sent to %1</source>
+            <translation>Результаты: все отправлены на %1</translation>
+        </message>
+        <message>
+            <source>Results: %1 waiting to be sent to %2</source>
+            <translation>Результаты: %1 ожидают отправки на %2</translation>
+        </message>
+        <message>
+            <source>Results: sending to %1 failed (%2); %3 waiting, trying again</source>
+            <translation>Результаты: не удалось отправить на %1 (%2); ожидают: %3, будет новая попытка</translation>
+        </message>
+        <message>
+            <source>Results stay in local files only: %1 is not a valid http:// or https:// address</source>
+            <translation>Результаты остаются только в локальных файлах: %1 не является допустимым адресом http:// или https://</translation>
+        </message>
+        <message>
+            <source>Results stay in local files only: the certificate of %1 was refused (%2)</source>
+            <translation>Результаты остаются только в локальных файлах: сертификат %1 отклонён (%2)</translation>
+        </message>
+        <message>
+            <source>The list of results to send could not be saved: %1</source>
+            <translation>Не удалось сохранить список результатов для отправки: %1</translation>
+        </message>
+        <message>
+            <source>Results: %1 cannot be reached (%2); trying again</source>
+            <translation>Результаты: %1 недоступен (%2); будет новая попытка</translation>
+        </message>
+    </context>
 </TS>

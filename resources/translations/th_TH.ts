@@ -894,4 +894,39 @@ Untick it and choose the operation again for the other drives.</source>
             <translation>ไม่พบไดรฟ์อื่นนอกจากสื่อบูต</translation>
         </message>
     </context>
+    <context>
+        <name>DeliveryStatus</name>
+        <message>
+            <source>Results: connecting to %1</source>
+            <translation>ผลลัพธ์: กำลังเชื่อมต่อกับ %1</translation>
+        </message>
+        <message>
+            <source>Results: all sent to %1</source>
+            <translation>ผลลัพธ์: ส่งไปยัง %1 ครบแล้ว</translation>
+        </message>
+        <message>
+            <source>Results: %1 waiting to be sent to %2</source>
+            <translation>ผลลัพธ์: %1 รายการรอส่งไปยัง %2</translation>
+        </message>
+        <message>
+            <source>Results: sending to %1 failed (%2); %3 waiting, trying again</source>
+            <translation>ผลลัพธ์: ส่งไปยัง %1 ไม่สำเร็จ (%2); รอ %3 รายการ กำลังลองใหม่</translation>
+        </message>
+        <message>
+            <source>Results stay in local files only: %1 is not a valid http:// or https:// address</source>
+            <translation>ผลลัพธ์เก็บไว้ในไฟล์ในเครื่องเท่านั้น: %1 ไม่ใช่ที่อยู่ http:// หรือ https:// ที่ถูกต้อง</translation>
+        </message>
+        <message>
+            <source>Results stay in local files only: the certificate of %1 was refused (%2)</source>
+            <translation>ผลลัพธ์เก็บไว้ในไฟล์ในเครื่องเท่านั้น: ใบรับรองของ %1 ถูกปฏิเสธ (%2)</translation>
+        </message>
+        <message>
+            <source>The list of results to send could not be saved: %1</source>
+            <translation>ไม่สามารถบันทึกรายการผลลัพธ์ที่จะส่งได้: %1</translation>
+        </message>
+        <message>
+            <source>Results: %1 cannot be reached (%2); trying again</source>
+            <translation>ผลลัพธ์: ไม่สามารถติดต่อ %1 ได้ (%2); กำลังลองใหม่</translation>
+        </message>
+    </context>
 </TS>

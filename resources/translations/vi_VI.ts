@@ -894,4 +894,39 @@ Hãy bỏ chọn ổ này và chọn lại thao tác cho các ổ đĩa khác.</
             <translation>Không tìm thấy ổ đĩa nào ngoài phương tiện khởi động.</translation>
         </message>
     </context>
+    <context>
+        <name>DeliveryStatus</name>
+        <message>
+            <source>Results: connecting to %1</source>
+            <translation>Kết quả: đang kết nối tới %1</translation>
+        </message>
+        <message>
+            <source>Results: all sent to %1</source>
+            <translation>Kết quả: đã gửi hết tới %1</translation>
+        </message>
+        <message>
+            <source>Results: %1 waiting to be sent to %2</source>
+            <translation>Kết quả: %1 tệp đang chờ gửi tới %2</translation>
+        </message>
+        <message>
+            <source>Results: sending to %1 failed (%2); %3 waiting, trying again</source>
+            <translation>Kết quả: gửi tới %1 thất bại (%2); %3 tệp đang chờ, sẽ thử lại</translation>
+        </message>
+        <message>
+            <source>Results stay in local files only: %1 is not a valid http:// or https:// address</source>
+            <translation>Kết quả chỉ được lưu trong tệp cục bộ: %1 không phải là địa chỉ http:// hoặc https:// hợp lệ</translation>
+        </message>
+        <message>
+            <source>Results stay in local files only: the certificate of %1 was refused (%2)</source>
+            <translation>Kết quả chỉ được lưu trong tệp cục bộ: chứng chỉ của %1 bị từ chối (%2)</translation>
+        </message>
+        <message>
+            <source>The list of results to send could not be saved: %1</source>
+            <translation>Không thể lưu danh sách kết quả cần gửi: %1</translation>
+        </message>
+        <message>
+            <source>Results: %1 cannot be reached (%2); trying again</source>
+            <translation>Kết quả: không thể kết nối tới %1 (%2); sẽ thử lại</translation>
+        </message>
+    </context>
 </TS>

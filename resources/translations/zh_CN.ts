@@ -894,4 +894,39 @@ Untick it and choose the operation again for the other drives.</source>
             <translation>除启动介质外未找到驱动器。</translation>
         </message>
     </context>
+    <context>
+        <name>DeliveryStatus</name>
+        <message>
+            <source>Results: connecting to %1</source>
+            <translation>结果：正在连接 %1</translation>
+        </message>
+        <message>
+            <source>Results: all sent to %1</source>
+            <translation>结果：已全部发送到 %1</translation>
+        </message>
+        <message>
+            <source>Results: %1 waiting to be sent to %2</source>
+            <translation>结果：%1 个等待发送到 %2</translation>
+        </message>
+        <message>
+            <source>Results: sending to %1 failed (%2); %3 waiting, trying again</source>
+            <translation>结果：发送到 %1 失败（%2）；%3 个等待中，将重试</translation>
+        </message>
+        <message>
+            <source>Results stay in local files only: %1 is not a valid http:// or https:// address</source>
+            <translation>结果仅保存在本地文件中：%1 不是有效的 http:// 或 https:// 地址</translation>
+        </message>
+        <message>
+            <source>Results stay in local files only: the certificate of %1 was refused (%2)</source>
+            <translation>结果仅保存在本地文件中：%1 的证书被拒绝（%2）</translation>
+        </message>
+        <message>
+            <source>The list of results to send could not be saved: %1</source>
+            <translation>无法保存待发送结果列表：%1</translation>
+        </message>
+        <message>
+            <source>Results: %1 cannot be reached (%2); trying again</source>
+            <translation>结果：无法连接 %1（%2）；将重试</translation>
+        </message>
+    </context>
 </TS>

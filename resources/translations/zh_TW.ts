@@ -894,4 +894,39 @@ Untick it and choose the operation again for the other drives.</source>
             <translation>除開機媒體外找不到磁碟機。</translation>
         </message>
     </context>
+    <context>
+        <name>DeliveryStatus</name>
+        <message>
+            <source>Results: connecting to %1</source>
+            <translation>結果：正在連線至 %1</translation>
+        </message>
+        <message>
+            <source>Results: all sent to %1</source>
+            <translation>結果：已全部傳送至 %1</translation>
+        </message>
+        <message>
+            <source>Results: %1 waiting to be sent to %2</source>
+            <translation>結果：%1 個等待傳送至 %2</translation>
+        </message>
+        <message>
+            <source>Results: sending to %1 failed (%2); %3 waiting, trying again</source>
+            <translation>結果：傳送至 %1 失敗（%2）；%3 個等待中，將重試</translation>
+        </message>
+        <message>
+            <source>Results stay in local files only: %1 is not a valid http:// or https:// address</source>
+            <translation>結果僅保存在本機檔案中：%1 不是有效的 http:// 或 https:// 位址</translation>
+        </message>
+        <message>
+            <source>Results stay in local files only: the certificate of %1 was refused (%2)</source>
+            <translation>結果僅保存在本機檔案中：%1 的憑證遭拒（%2）</translation>
+        </message>
+        <message>
+            <source>The list of results to send could not be saved: %1</source>
+            <translation>無法儲存待傳送結果清單：%1</translation>
+        </message>
+        <message>
+            <source>Results: %1 cannot be reached (%2); trying again</source>
+            <translation>結果：無法連線至 %1（%2）；將重試</translation>
+        </message>
+    </context>
 </TS>

@@ -16,7 +16,8 @@ enum {
     OSKN_DRIVE_ATA = 1,
     OSKN_DRIVE_SCSI = 2,
     OSKN_DRIVE_NVME = 3,
-    OSKN_DRIVE_NOT_A_DISK = 4 // optical drives, tape, enclosures: no panel
+    OSKN_DRIVE_NOT_A_DISK = 4, // optical drives, tape, enclosures: no panel
+    OSKN_DRIVE_BLOCK = 5       // eMMC, virtio: reached as a plain block device, reads and writes only
 };
 
 // Interface type codes (field interfaceType).

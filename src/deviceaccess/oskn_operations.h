@@ -87,7 +87,8 @@ enum {
 };
 
 // Starts a sanitize of the given kind. waitForCompletion true: returns when the drive finished
-// (0) or failed; false: 0 = started, OSKN_IN_PROGRESS = one was already running.
+// (0) or failed, or OSKN_TIMEOUT once its progress stood still too long (10 minutes for a crypto
+// erase, an hour otherwise); false: 0 = started, OSKN_IN_PROGRESS = one was already running.
 OSKNOPERATIONS_API int run_Sanitize_Operation(_tDevice* device, int operation,
                                               bool waitForCompletion);
 

@@ -8,6 +8,7 @@
 #include "command.h"
 #include "commandline.h"
 #include "device.h"
+#include "deliverystatus.h"
 #include "devicetext.h"
 #include "helpkestrova.h"
 #include "infotags.h"
@@ -111,6 +112,12 @@ KV4L::KV4L(QWidget* parent) : QMainWindow(parent), ui(new Ui::KV4L)
     logKV4L->kestrova_Log_Debug("License Agreement accept");
     logKV4L->kestrova_Log_Debug("Main application started - initialized log Application");
     viewLog->print_Logs();
+
+    resultsQueue = delivery::Queue::from_Environment(this);
+    if (resultsQueue) {
+        ui->horizontalLayoutBottom->insertWidget(0, new delivery::StatusLabel(resultsQueue, this), 1);
+        connect(resultsQueue, &delivery::Queue::status_Changed, viewLog, &ViewLog::print_Logs);
+    }
 
     invoker = new Invoker(nullptr);
     if (!informantionDevice)
@@ -792,6 +799,8 @@ void KV4L::save_Log()
         panel->set_Saved_Log_Lines(lines.size());
         if (remove_Empty_Log_File(name))
             MsgAlert::Instance()->show();
+        else if (panel->isTest() == 1)
+            deliver_Results(i);
     }
 }
 
@@ -815,6 +824,17 @@ void KV4L::save_Logs_Before_End()
     save_Log();
     if (commandLine::get_Instance()->is_Save_Debug_log())
         save_Log_Application();
+    // What has not reached the server is in the outbox already; a transfer is broken off.
+    if (resultsQueue)
+        resultsQueue->stop();
+}
+
+// A finished operation's files, written and synced already, go to the results server: its drive
+// log, and any other file the operation leaves joins this list.
+void KV4L::deliver_Results(int index)
+{
+    if (resultsQueue)
+        resultsQueue->enqueue({log_File_Name(index)});
 }
 
 // The header's columns have the panels' widths. A panel keeps 10 pixels at its right beside the

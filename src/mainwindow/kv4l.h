@@ -25,6 +25,9 @@ class MainTest;
 class TranslationStatic;
 class ViewLog;
 class device;
+namespace delivery {
+class Queue;
+}
 
 extern LogsApplication* logKV4L;
 extern ViewLog* viewLog;
@@ -140,6 +143,7 @@ private:
     void checkSanitizeOverwrite();
     QString log_File_Name(int index) const;
     void save_Logs_Before_End();
+    void deliver_Results(int index);
 
     // The dispatch pattern shared by the operations: one test per selected idle drive.
     using TestFactory = std::function<MainTest*(device*)>;
@@ -161,6 +165,7 @@ private:
     int powerOffRequested = 0;
     std::vector<int> selectedIndexes;
     Invoker* invoker = nullptr;
+    delivery::Queue* resultsQueue = nullptr;
     QString translationsPath;
     TranslationStatic* translator = nullptr;
     QMenu* fileMenu = nullptr;

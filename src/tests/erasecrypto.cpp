@@ -40,6 +40,13 @@ int Erasecrypto::execute()
     const int r = get_Sanitize_Device_Features(device, &features);
     log_Library_Result("OSKNOPERATIONS_API int get_Sanitize_Device_Features()", r);
     emit change_Logs();
+    if (drive_Lost(r)) {
+        get_library_information(1);
+        logCrypto()->kestrova_Log_Error("Warning: Erasecrypto::execute() - returned:FAILURE for S/N: " + sn
+                                        + " - Drive stopped answering");
+        emit change_Logs();
+        return 1;
+    }
     if (r != 0) {
         get_library_information(14);
         logCrypto()->kestrova_Log_Error("Warning: Erasecrypto::execute() UNABLE TO RUN for S/N: " + sn);
@@ -61,6 +68,12 @@ int Erasecrypto::execute()
     if (c != 0) {
         get_library_information(1);
         emit changePercent(0);
+        if (c == OSKN_TIMEOUT)
+            logCrypto()->kestrova_Log_Error("Warning: Erasecrypto::execute() - the drive did not report the erase "
+                                            "completed in time for S/N: " + sn);
+        else if (drive_Lost(c))
+            logCrypto()->kestrova_Log_Error("Warning: Erasecrypto::execute() - the drive stopped answering for S/N: "
+                                            + sn);
         logCrypto()->kestrova_Log_Error("Warning: Erasecrypto::execute() - returned:FAILURE for S/N: " + sn);
         emit change_Logs();
         return 1;

@@ -69,29 +69,7 @@ int FixAllLong::testMultipleSectors(unsigned long long lba, uint64_t& count)
         return failure_Exit(read_Stop_Text(rc, lba));
     }
 
-    for (unsigned long long s = lba; s < lba + count; ++s) {
-        if (abortRequested.load()) {
-            logFixAllLong()->kestrova_Log_Debug("Test Information: Fix all long - ABORTED");
-            emit change_Logs();
-            return TestStatus::Aborted;
-        }
-        const int single = read_Sectors(s, 1);
-        switch (read_Verdict(single)) {
-        case ReadVerdict::Read:
-            continue;
-        case ReadVerdict::CannotRun:
-            // A drive that cannot read has nothing to repair: writing would only be refused too.
-            get_library_information_scsi_Read(14);
-            logFixAllLong()->kestrova_Log_Error("Warning: FixAllLong::execute() - returned: UNABLE TO RUN for SN: " + sn);
-            emit change_Logs();
-            return TestStatus::UnableToRun;
-        case ReadVerdict::Lost:
-        case ReadVerdict::Refused:
-            get_library_information_scsi_Read(single);
-            return failure_Exit(read_Stop_Text(single, s));
-        case ReadVerdict::Unreadable:
-            break;
-        }
+    const PassStop stop = reread_Sectors(lba, uint32_t(count), [this](uint64_t s, int single) {
         if (++errorCount > kMaxRepairs)
             return failure_Exit(" Contains: " + QString::number(kMaxRepairs) + " errors ");
         const QString bad = QString::number(s);
@@ -108,8 +86,28 @@ int FixAllLong::testMultipleSectors(unsigned long long lba, uint64_t& count)
         logFixAllLong()->kestrova_Log_Info("Test information: Fixed LBA: " + bad);
         emit change_Logs();
         emit change_Log_Fixed_Test_Device(bad);
+        return 0;
+    });
+    switch (stop.kind) {
+    case PassStop::None:
+        return 0;
+    case PassStop::Abort:
+        logFixAllLong()->kestrova_Log_Debug("Test Information: Fix all long - ABORTED");
+        emit change_Logs();
+        return TestStatus::Aborted;
+    case PassStop::CannotRun:
+        // A drive that cannot read has nothing to repair: writing would only be refused too.
+        get_library_information_scsi_Read(14);
+        logFixAllLong()->kestrova_Log_Error("Warning: FixAllLong::execute() - returned: UNABLE TO RUN for SN: " + sn);
+        emit change_Logs();
+        return TestStatus::UnableToRun;
+    case PassStop::Stopped:
+        get_library_information_scsi_Read(stop.rc);
+        return failure_Exit(read_Stop_Text(stop.rc, stop.lba));
+    case PassStop::Ended:
+        break;
     }
-    return 0;
+    return stop.rc;
 }
 
 int FixAllLong::execute()

@@ -80,6 +80,12 @@ int IDD::support_Unknown()
     emit change_Logs();
     if (r == 0)
         return 0;
+    if (drive_Lost(r)) {
+        logIdd()->kestrova_Log_Error("Warning: idd::execute() - returned: FAIL for SN: " + serial() + " - IDD "
+                                     + QString::number(label) + " - Drive stopped answering");
+        emit change_Logs();
+        return 1;
+    }
     logIdd()->kestrova_Log_Error("Warning: idd::execute() - returned: UNABLE TO RUN for SN: " + serial() + " - IDD "
                                  + QString::number(label));
     emit change_Logs();
@@ -109,8 +115,8 @@ int IDD::idd70()
 {
     start_Clock();
     logIdd()->kestrova_Log_Debug("Starting Test: IDD " + QString::number(label) + "- SN: " + serial());
-    if (support_Unknown() != 0)
-        return TestStatus::UnableToRun;
+    if (const int unknown = support_Unknown())
+        return unknown;
     logIdd()->kestrova_Log_Info("Library information: iddSupportedFeatures->resetAndRecalibrate returned(bool): "
                                 + QString::number(features.resetAndRecalibrate));
     emit change_Logs();
@@ -131,8 +137,8 @@ int IDD::idd71()
     approxSeconds = 0;
     smartBufferSize = 512;
     start_Clock();
-    if (support_Unknown() != 0)
-        return TestStatus::UnableToRun;
+    if (const int unknown = support_Unknown())
+        return unknown;
     logIdd()->kestrova_Log_Info(
         "Library information: iddSupportedFeatures->testPendingAndReallocationLists returned(bool): "
         + QString::number(features.testPendingAndReallocationLists));

@@ -32,26 +32,7 @@ int LongGeneric::failure_Exit(const QString& why)
 
 int LongGeneric::single_Sector_Pass(uint64_t current)
 {
-    for (uint64_t lba = current; lba < current + transferLength; ++lba) {
-        if (abortRequested.load())
-            return abort_Exit();
-        const int rc = read_Sectors(lba, 1);
-        switch (read_Verdict(rc)) {
-        case ReadVerdict::Read:
-            continue;
-        case ReadVerdict::CannotRun:
-            get_library_information(14);
-            logLongGeneric()->kestrova_Log_Error("Warning: LongGeneric::execute() - returned: UNABLE TO RUN for SN: "
-                                                 + sn);
-            emit change_Logs();
-            return TestStatus::UnableToRun;
-        case ReadVerdict::Lost:
-        case ReadVerdict::Refused:
-            get_library_information(rc);
-            return failure_Exit(read_Stop_Text(rc, lba));
-        case ReadVerdict::Unreadable:
-            break;
-        }
+    const PassStop stop = reread_Sectors(current, transferLength, [this](uint64_t lba, int) {
         ++errorCount;
         logLongGeneric()->kestrova_Log_Debug("Warning: LongGeneric::execute() - returned: Error for SN: " + sn
                                              + " - Bad LBA= " + QString::number(lba));
@@ -62,8 +43,25 @@ int LongGeneric::single_Sector_Pass(uint64_t current)
             get_library_information(1);
             return failure_Exit(" - Contains: " + QString::number(errorCount) + " errors ");
         }
+        return 0;
+    });
+    switch (stop.kind) {
+    case PassStop::None:
+        return 0;
+    case PassStop::Abort:
+        return abort_Exit();
+    case PassStop::CannotRun:
+        get_library_information(14);
+        logLongGeneric()->kestrova_Log_Error("Warning: LongGeneric::execute() - returned: UNABLE TO RUN for SN: " + sn);
+        emit change_Logs();
+        return TestStatus::UnableToRun;
+    case PassStop::Stopped:
+        get_library_information(stop.rc);
+        return failure_Exit(read_Stop_Text(stop.rc, stop.lba));
+    case PassStop::Ended:
+        break;
     }
-    return 0;
+    return stop.rc;
 }
 
 int LongGeneric::execute()

@@ -3,6 +3,8 @@
 #include "devicetext.h"
 #include "logsapplication.h"
 #include "oskn_public.h"
+#include "oskn_return.h"
+#include "transferbuffer.h"
 
 namespace {
 std::atomic<int> liveTests{0};
@@ -73,4 +75,15 @@ uint64_t MainTest::usb_Transfer_Sectors(uint64_t lba, uint8_t* buffer) const
     return scsi_Read_16(device, 0, false, false, false, lba, 0, uint32_t(kBlockSectors), buffer) == 1
                ? kUsbFallbackSectors
                : kBlockSectors;
+}
+
+bool MainTest::drive_Lost(int rc)
+{
+    return rc == OSKN_DEVICE_GONE || rc == OSKN_TIMEOUT || rc == OSKN_OS_PASSTHROUGH_FAILURE;
+}
+
+bool MainTest::drive_Answers() const
+{
+    TransferBuffer sector(logical_Sector_Size(device));
+    return !drive_Lost(scsi_Read_16(device, 0, false, true, false, 0, 0, 1, sector.data()));
 }

@@ -114,6 +114,13 @@ protected:
     // kBlockSectors without a read.
     uint64_t usb_Transfer_Sectors(uint64_t lba, uint8_t* buffer) const;
 
+    // Whether a library result means the drive stopped answering (vanished, timed out, out of
+    // the system's reach): a failed drive, never one that merely cannot run the operation.
+    static bool drive_Lost(int rc);
+    // Asks the drive itself, where a call only said "no" without saying why: one sector read
+    // past any cache. Refusals and medium errors are answers too.
+    bool drive_Answers() const;
+
     std::atomic<bool> abortRequested{false};
     TestDescriptor* descriptor;
     _tDevice* device;

@@ -43,6 +43,8 @@ int SanitizeOverwrite::execute()
     const int rc = get_Sanitize_Device_Features(device, &features);
     if (rc > 0) {
         log_Library_Result("OSKNOPERATIONS_API int get_Sanitize_Device_Features()", rc, true);
+        if (drive_Lost(rc))
+            return failed("found the drive not answering");
         logSanitize()->kestrova_Log_Error("Warning: SanitizeOverwrite::execute() UNABLE TO RUN for S/N: " + sn);
         emit change_Logs();
         return TestStatus::UnableToRun;
@@ -80,6 +82,19 @@ int SanitizeOverwrite::poll()
         if (rc != 0)
             return failed("progress query returned: " + QString::number(rc));
         const QString text = QString::number(percent, 'f', 2);
+        // Only the drive saying that the sanitize completed is a pass, however far its progress
+        // got: one that fails at its end leaves the data where it was.
+        if (sanitizeStatus != OSKN_SANITIZE_STATE_IN_PROGRESS) {
+            if (percent < 100.0)
+                return failed("ended without completing");
+            if (text != last)
+                emit changePercent(percent);
+            state = 0;
+            logSanitize()->kestrova_Log_Info("Test information: SanitizeOverwrite::execute() - returned: SUCCESS for S/N: "
+                                             + serial());
+            emit change_Logs();
+            return TestStatus::Pass;
+        }
         if (text != last) {
             delay_Seconds(15);
             last = text;
@@ -90,16 +105,6 @@ int SanitizeOverwrite::poll()
         } else {
             delay_Seconds(1); // no busy loop on the drive while its progress stands still
         }
-        if (percent >= 99.9) {
-            state = 0;
-            logSanitize()->kestrova_Log_Info("Test information: SanitizeOverwrite::execute() - returned: SUCCESS for S/N: "
-                                             + serial());
-            emit change_Logs();
-            return TestStatus::Pass;
-        }
-        // Not running, yet never reported done: it did not complete.
-        if (sanitizeStatus != OSKN_SANITIZE_STATE_IN_PROGRESS)
-            return failed("ended without completing");
     }
     return 1;
 }

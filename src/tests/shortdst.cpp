@@ -3,6 +3,8 @@
 #include "common.h"
 #include "logsapplication.h"
 #include "oskn_operations.h"
+#include "oskn_public.h"
+#include "transferbuffer.h"
 
 QMutex mutexShortDst;
 
@@ -11,6 +13,15 @@ namespace {
 LogsApplication* logShortDst() { return LogsApplication::Instance(); }
 
 constexpr uint8_t kSelfTestInProgress = 0x0F;
+// A drive that gives no polling time is taken to need this many minutes.
+constexpr uint32_t kDefaultPollingMinutes = 2;
+
+// How long the drive's short self-test may run before it counts as never ending: the drive's
+// own recommended polling time (SMART data byte 372, minutes), twice over, and ten minutes more.
+uint32_t self_Test_Limit_Minutes(uint32_t announced)
+{
+    return 2 * (announced ? announced : kDefaultPollingMinutes) + 10;
+}
 
 } // namespace
 
@@ -32,10 +43,15 @@ int shortdst::execute()
     logShortDst()->kestrova_Log_Debug("Starting test: Short Drive Self Test - SN: " + sn);
 
     int rc;
+    uint32_t announced = 0;
     {
         QMutexLocker lock(&mutexShortDst);
+        alignas(kTransferAlignment) uint8_t smart[512] = {};
+        if (ata_SMART_Read_Data(device, smart, sizeof smart) == 0)
+            announced = smart[372];
         rc = ata_SMART_Offline(device, 1);
     }
+    const uint64_t startedAt = get_Time_Source_Nanoseconds();
     if (rc != 0) {
         get_library_information(rc);
         // A drive that cannot self-test is not a failed drive.
@@ -71,6 +87,17 @@ int shortdst::execute()
         }
         // The drive reports what is left; a remainder above 100 would wrap the unsigned value.
         percent = percent >= 100 ? 0 : 100 - percent;
+        const uint32_t limit = self_Test_Limit_Minutes(announced);
+        if (rc == 0 && status == kSelfTestInProgress &&
+            get_Time_Source_Nanoseconds() - startedAt > uint64_t(limit) * 60 * 1000000000ull) {
+            abort(); // the drive is told to stop, or it would go on testing
+            logShortDst()->kestrova_Log_Error("Warning: shortdst::execute() - self-test still in progress after "
+                                              + QString::number(limit) + " minutes, the drive announces "
+                                              + QString::number(announced) + " for SN: " + sn);
+            get_library_information(1);
+            logShortDst()->kestrova_Log_Error("Warning: shortdst::execute() - returned: FAILURE for SN: " + sn);
+            return 1;
+        }
         delay_Seconds(5);
         emit changePercent(int(percent));
     }

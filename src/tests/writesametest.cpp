@@ -102,6 +102,14 @@ int WriteSameTest::execute()
         most = 0;
         const bool again = is_Write_Same_Supported(device, startLBA, firstPiece, &most);
         log_Library_Result("OSKNOPERATIONS_API bool is_Write_Same_Supported()", int(again), true);
+        // The answer is only yes or no: a drive that no longer answers says no as well.
+        if (!drive_Answers()) {
+            logWriteSame()->kestrova_Log_Error("Warning: WriteSame::execute() - returned: FAILURE for SN: " + serial
+                                               + " - Drive stopped answering");
+            emit change_Logs();
+            result = 1;
+            return 1;
+        }
         logWriteSame()->kestrova_Log_Error("Warning: WriteSame::execute() - returned: UNABLE TO RUN for SN: " + serial);
         emit change_Logs();
         return result;

@@ -1,0 +1,454 @@
+// NVMe and block-only drives through the library's public calls, on virtual drives: the record,
+// reads and writes in the drive's own block size, health, self-test, the calls that have no NVMe
+// counterpart (nothing may reach the drive), and drives that vanish, hang or answer garbage.
+#include <QtTest>
+
+#include <QTemporaryDir>
+
+#include <atomic>
+#include <cstring>
+#include <fstream>
+#include <vector>
+
+#include "common.h"
+#include "core/device.h"
+#include "drivefile.h"
+#include "oskn_nvme.h"
+#include "oskn_operations.h"
+#include "oskn_public.h"
+#include "oskn_tcg.h"
+#include "virtual/virtual_transport.h"
+
+namespace {
+
+const char* kDrives = R"({ "drives": [
+  { "name": "nv512", "interface": "nvme", "model": "Kestrel NV1 512GB", "serial": "NV1-0001", "firmware": "2.1.0",
+    "maxLba": 99999, "unreadableSectors": [ 0, 99999, 5000 ],
+    "selfTest": { "shortSeconds": 120 },
+    "nvme": { "version": "1.4", "lbaFormats": [ 512, 4096 ], "format": [ "userData", "cryptoErase" ],
+              "sanitize": [ "blockErase", "cryptoErase" ],
+              "health": { "temperatureCelsius": 38, "availableSpare": 97, "availableSpareThreshold": 10,
+                          "percentageUsed": 3, "dataUnitsRead": 1000, "dataUnitsWritten": 2000,
+                          "powerCycles": 77, "powerOnHours": 1234, "unsafeShutdowns": 5, "mediaErrors": 0,
+                          "errorLogEntries": 9 } } },
+  { "name": "nv4k", "interface": "nvme", "model": "Kestrel NV2 4K", "serial": "NV2-0002", "capacityBytes": 67108864,
+    "logicalSectorSize": 4096, "selfTest": { "outcome": "readFailure", "failingLba": 1234, "shortSeconds": 60 },
+    "unreadableSectors": [ { "lba": 9000, "permanent": true } ],
+    "nvme": { "namespaceId": 3, "lbaFormats": [ 512, 4096 ] } },
+  { "name": "worn", "interface": "nvme", "model": "Kestrel NV3", "serial": "NV3-0003", "maxLba": 9999,
+    "nvme": { "selfTestNeverEnds": true,
+              "health": { "criticalWarning": [ "spare", "readOnly" ], "availableSpare": 4 } } },
+  { "name": "notest", "interface": "nvme", "model": "Kestrel NV4", "serial": "NV4-0004", "maxLba": 9999,
+    "nvme": { "selfTest": false } },
+  { "name": "vanishing", "interface": "nvme", "model": "Kestrel NV5", "serial": "NV5-0005", "maxLba": 9999,
+    "disappearAfterSeconds": 1000000 },
+  { "name": "garbled", "interface": "nvme", "model": "Kestrel NV6", "serial": "NV6-0006", "maxLba": 9999,
+    "nvme": { "identifyGarbage": "controller" } },
+  { "name": "oddns", "interface": "nvme", "model": "Kestrel NV7", "serial": "NV7-0007", "maxLba": 9999,
+    "nvme": { "identifyGarbage": "namespace" } },
+  { "name": "flaky", "interface": "nvme", "model": "Kestrel NV8", "serial": "NV8-0008", "maxLba": 9999,
+    "nvme": { "faults": [ { "adminOpcode": "0x02", "logId": 2, "shortData": true, "count": 1 },
+                          { "adminOpcode": "0x02", "logId": 6, "shortData": true, "skip": 1, "count": 1 },
+                          { "ioOpcode": "0x02", "hang": true, "skip": 1, "count": 1 } ] } },
+  { "name": "emmc", "interface": "emmc", "model": "MMC 32G", "serial": "0x1a2b3c4d", "firmware": "0x6",
+    "capacityBytes": 8388608, "unreadableSectors": [ 16383 ] }
+] })";
+
+enum { Nv512, Nv4k, Worn, NoTest, Vanishing, Garbled, OddNs, Flaky, Emmc, DriveCount };
+
+QString text(const char* field, size_t n) { return QString::fromLatin1(field, int(strnlen(field, n))); }
+
+int rd(_tDevice* d, uint64_t lba, uint32_t count, uint8_t* buffer)
+{
+    return scsi_Read_16(d, 0, false, false, false, lba, 0, count, buffer);
+}
+
+int wr(_tDevice* d, uint64_t lba, uint32_t count, uint8_t* buffer)
+{
+    return scsi_Write_16(d, 0, false, false, lba, 0, count, buffer);
+}
+
+// Counts what reaches each drive, to show that a call sent nothing.
+class CountingChannel : public oskn::DeviceChannel {
+public:
+    explicit CountingChannel(std::shared_ptr<oskn::DeviceChannel> inner) : inner_(std::move(inner)) {}
+    oskn::TransportResult execute(oskn::ScsiCommand& c) override { ++sent; return inner_->execute(c); }
+    oskn::TransportResult execute_Nvme(oskn::NvmeCommand& c) override { ++sent; return inner_->execute_Nvme(c); }
+    oskn::TransportResult execute_Block(oskn::BlockCommand& c) override { ++sent; return inner_->execute_Block(c); }
+    std::atomic<int> sent{0};
+
+private:
+    std::shared_ptr<oskn::DeviceChannel> inner_;
+};
+
+class CountingTransport : public oskn::Transport {
+public:
+    explicit CountingTransport(const std::string& path)
+    {
+        std::string error;
+        inner_ = oskn::make_Virtual_Transport(path, error);
+        for (oskn::DeviceEntry e : inner_->enumerate()) {
+            auto counting = std::make_shared<CountingChannel>(e.channel);
+            channels.push_back(counting);
+            e.channel = counting;
+            e.path += "-counted";
+            entries_.push_back(e);
+        }
+    }
+    std::vector<oskn::DeviceEntry> enumerate() override { return entries_; }
+    std::vector<std::shared_ptr<CountingChannel>> channels;
+
+private:
+    std::unique_ptr<oskn::Transport> inner_;
+    std::vector<oskn::DeviceEntry> entries_;
+};
+
+} // namespace
+
+class TestOsknNvme : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir;
+    std::string path;
+    std::vector<_tDevice> drives;
+
+    _tDevice* d(int index) { return &drives[size_t(index)]; }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(dir.isValid());
+        path = dir.path().toStdString() + "/nvme.json";
+        std::ofstream(path) << kDrives;
+        qputenv("OSKN_VIRTUAL_DRIVES", QByteArray::fromStdString(path));
+        set_Time_Scale(1000.0);
+        drives = discover_Records();
+        QCOMPARE(int(drives.size()), int(DriveCount));
+    }
+
+    void cleanupTestCase() { set_Time_Scale(1.0); }
+
+    void record()
+    {
+        QCOMPARE(d(Nv512)->driveType, uint32_t(OSKN_DRIVE_NVME));
+        QCOMPARE(d(Nv512)->interfaceType, uint32_t(OSKN_INTERFACE_NVME));
+        QCOMPARE(text(d(Nv512)->modelNumber, 41), QString("Kestrel NV1 512GB"));
+        QCOMPARE(text(d(Nv512)->serialNumber, 30), QString("NV1-0001"));
+        QCOMPARE(text(d(Nv512)->firmwareRevision, 21), QString("2.1.0"));
+        QCOMPARE(d(Nv512)->maxLBA, uint64_t(99999));
+        QCOMPARE(d(Nv512)->logicalSectorSize, 512u);
+        // The block size is the active LBA format's; the namespace is the drive's own.
+        QCOMPARE(d(Nv4k)->logicalSectorSize, 4096u);
+        QCOMPARE(d(Nv4k)->maxLBA, uint64_t(67108864 / 4096 - 1));
+
+        nvmeDriveInformation info;
+        QCOMPARE(get_NVMe_Information(d(Nv4k), &info), int(OSKN_SUCCESS));
+        QCOMPARE(info.namespaceId, 3u);
+        QCOMPARE(int(info.lbaFormatCount), 2);
+        QCOMPARE(int(info.lbaFormatInUse), 1);
+        QCOMPARE(info.lbaFormats[1].dataSize, 4096u);
+        QVERIFY(info.lbaFormats[1].inUse && !info.lbaFormats[0].inUse);
+
+        QCOMPARE(get_NVMe_Information(d(Nv512), &info), int(OSKN_SUCCESS));
+        QCOMPARE(info.version, 0x00010400u);
+        QVERIFY(info.selfTestSupported);
+        QVERIFY(info.erase.sanitizeBlockErase && info.erase.sanitizeCryptoErase && !info.erase.sanitizeOverwrite);
+        QVERIFY(info.erase.formatUserData && info.erase.formatCryptoErase && info.erase.writeZeroes);
+        QVERIFY(!info.erase.securitySendReceive);
+        QVERIFY(info.healthValid);
+        QCOMPARE(int(info.health.compositeTemperatureCelsius), 38);
+        QCOMPARE(int(info.health.availableSpare), 97);
+        QCOMPARE(int(info.health.availableSpareThreshold), 10);
+        QCOMPARE(int(info.health.percentageUsed), 3);
+        QCOMPARE(info.health.powerCycles, uint64_t(77));
+        QVERIFY(info.health.powerOnHours >= 1234);
+        QCOMPARE(info.health.unsafeShutdowns, uint64_t(5));
+        QCOMPARE(info.health.errorLogEntries, uint64_t(9));
+        QVERIFY(info.health.dataUnitsWritten >= 2000);
+
+        // A block-only drive: its identity from the system, reads and writes only.
+        QCOMPARE(d(Emmc)->driveType, uint32_t(OSKN_DRIVE_BLOCK));
+        QCOMPARE(d(Emmc)->interfaceType, uint32_t(OSKN_INTERFACE_MMC));
+        QCOMPARE(text(d(Emmc)->serialNumber, 30), QString("0x1a2b3c4d"));
+        QCOMPARE(d(Emmc)->maxLBA, uint64_t(8388608 / 512 - 1));
+        QCOMPARE(get_NVMe_Information(d(Emmc), &info), int(OSKN_NOT_SUPPORTED));
+
+        // The ATA reads are not NVMe's.
+        uint8_t sector[512];
+        QCOMPARE(ata_Identify(d(Nv512), sector, sizeof sector), int(OSKN_NOT_SUPPORTED));
+        QCOMPARE(ata_SMART_Read_Data(d(Nv512), sector, sizeof sector), int(OSKN_NOT_SUPPORTED));
+    }
+
+    void readsAndWrites_data()
+    {
+        QTest::addColumn<int>("drive");
+        QTest::newRow("nvme 512") << int(Nv512);
+        QTest::newRow("nvme 4096") << int(Nv4k);
+        QTest::newRow("emmc") << int(Emmc);
+    }
+    void readsAndWrites()
+    {
+        QFETCH(int, drive);
+        _tDevice* dev = d(drive);
+        const uint32_t size = dev->logicalSectorSize;
+        const uint64_t last = dev->maxLBA - (drive == Nv4k ? 0 : 1); // the others' last is unreadable
+        std::vector<uint8_t> pattern(4 * size), back(4 * size);
+        for (size_t i = 0; i < pattern.size(); ++i)
+            pattern[i] = uint8_t(i * 13 + drive);
+        QCOMPARE(wr(dev, 200, 4, pattern.data()), int(OSKN_SUCCESS));
+        QCOMPARE(rd(dev, 200, 4, back.data()), int(OSKN_SUCCESS));
+        QVERIFY(pattern == back);
+        // The last block, in the drive's own size; one past it is refused before any command.
+        QCOMPARE(write_LBA(dev, last, true, pattern.data(), size), int(OSKN_SUCCESS));
+        std::fill(back.begin(), back.end(), 0);
+        QCOMPARE(rd(dev, last, 1, back.data()), int(OSKN_SUCCESS));
+        QVERIFY(std::memcmp(back.data(), pattern.data(), size) == 0);
+        QCOMPARE(rd(dev, dev->maxLBA, 2, back.data()), int(OSKN_BAD_PARAMETER));
+        QCOMPARE(write_LBA(dev, 0, false, pattern.data(), size - 1), int(OSKN_BAD_PARAMETER));
+    }
+
+    void unreadableBlocks()
+    {
+        // First and last block of the drive: the medium error of the SCSI side, never data.
+        std::vector<uint8_t> buffer(64 * 512);
+        _tDevice* dev = d(Nv512);
+        QCOMPARE(rd(dev, 0, 1, buffer.data()), int(OSKN_COMMAND_FAILURE));
+        QCOMPARE(rd(dev, dev->maxLBA, 1, buffer.data()), int(OSKN_COMMAND_FAILURE));
+        QCOMPARE(rd(dev, dev->maxLBA - 63, 64, buffer.data()), int(OSKN_COMMAND_FAILURE));
+        QCOMPARE(rd(d(Emmc), d(Emmc)->maxLBA, 1, buffer.data()), int(OSKN_COMMAND_FAILURE));
+
+        // A scan's 64-block calls, served from read-ahead windows: only the call covering the
+        // unreadable block fails.
+        QVector<uint64_t> failed;
+        for (uint64_t lba = 64; lba < 64 * 160; lba += 64)
+            if (rd(dev, lba, 64, buffer.data()) != OSKN_SUCCESS)
+                failed << lba;
+        QCOMPARE(failed, QVector<uint64_t>({5000 / 64 * 64}));
+
+        // Rewritten, it reads again; a block the drive cannot write fails the write too.
+        std::vector<uint8_t> zeros(4096, 0);
+        QCOMPARE(wr(dev, 5000, 1, zeros.data()), int(OSKN_SUCCESS));
+        QCOMPARE(rd(dev, 5000 / 64 * 64, 64, buffer.data()), int(OSKN_SUCCESS));
+        QCOMPARE(wr(d(Nv4k), 9000, 1, zeros.data()), int(OSKN_COMMAND_FAILURE));
+        QCOMPARE(rd(d(Nv4k), 9000, 1, zeros.data()), int(OSKN_COMMAND_FAILURE));
+    }
+
+    void health()
+    {
+        QCOMPARE(run_SMART_Check(d(Nv512)), int(OSKN_SUCCESS));
+        QCOMPARE(run_SMART_Check(d(Worn)), int(OSKN_FAILURE));
+        nvmeHealthInformation h;
+        QCOMPARE(nvme_Get_Health(d(Worn), &h), int(OSKN_SUCCESS));
+        QCOMPARE(int(h.criticalWarning), OSKN_NVME_WARNING_SPARE | OSKN_NVME_WARNING_READ_ONLY);
+        QCOMPARE(int(h.availableSpare), 4);
+        QCOMPARE(run_SMART_Check(d(Emmc)), int(OSKN_NOT_SUPPORTED));
+    }
+
+    void selfTestPasses()
+    {
+        _tDevice* dev = d(Nv512);
+        std::vector<uint8_t> zeros(512, 0);
+        for (uint64_t lba : {0ull, 99999ull}) // the self-test reads the whole namespace
+            QCOMPARE(wr(dev, lba, 1, zeros.data()), int(OSKN_SUCCESS));
+        QCOMPARE(ata_SMART_Offline(dev, 1), int(OSKN_SUCCESS));
+        uint32_t remaining = 0;
+        uint8_t status = 0;
+        QCOMPARE(ata_Get_DST_Progress(dev, &remaining, &status), int(OSKN_SUCCESS));
+        QCOMPARE(int(status), 0x0F);
+        QVERIFY(remaining > 0 && remaining <= 100);
+        // A second start while it runs is refused by the drive.
+        QCOMPARE(ata_SMART_Offline(dev, 1), int(OSKN_IN_PROGRESS));
+        QTRY_VERIFY_WITH_TIMEOUT(ata_Get_DST_Progress(dev, &remaining, &status) == OSKN_SUCCESS && status != 0x0F, 5000);
+        QCOMPARE(int(status), 0x00);
+
+        nvmeSelfTestLog log;
+        QCOMPARE(nvme_Get_Self_Test_Log(dev, &log), int(OSKN_SUCCESS));
+        QCOMPARE(int(log.resultCount), 1);
+        QCOMPARE(int(log.results[0].code), 1);
+        QCOMPARE(int(log.results[0].result), 0);
+    }
+
+    void selfTestFails()
+    {
+        _tDevice* dev = d(Nv4k);
+        QCOMPARE(ata_SMART_Offline(dev, 1), int(OSKN_SUCCESS));
+        uint32_t remaining = 0;
+        uint8_t status = 0x0F;
+        QTRY_VERIFY_WITH_TIMEOUT(ata_Get_DST_Progress(dev, &remaining, &status) == OSKN_SUCCESS && status != 0x0F, 5000);
+        QCOMPARE(int(status), 0x07); // a read failure, as the ATA status tells it
+        nvmeSelfTestLog log;
+        QCOMPARE(nvme_Get_Self_Test_Log(dev, &log), int(OSKN_SUCCESS));
+        QCOMPARE(int(log.results[0].result), 7);
+        QVERIFY(log.results[0].failingLbaValid);
+        QCOMPARE(log.results[0].failingLba, uint64_t(1234));
+        uint8_t block[4096];
+        QCOMPARE(rd(dev, 1234, 1, block), int(OSKN_COMMAND_FAILURE));
+    }
+
+    void selfTestNeverEnds()
+    {
+        // The drive keeps reporting progress; the library says so each time and the abort ends it.
+        _tDevice* dev = d(Worn);
+        QCOMPARE(ata_SMART_Offline(dev, 1), int(OSKN_SUCCESS));
+        uint32_t remaining = 0;
+        uint8_t status = 0;
+        for (int i = 0; i < 3; ++i) {
+            QCOMPARE(ata_Get_DST_Progress(dev, &remaining, &status), int(OSKN_SUCCESS));
+            QCOMPARE(int(status), 0x0F);
+            delay_Milliseconds(600000); // ten minutes of drive time
+        }
+        QCOMPARE(ata_Abort_DST(dev), int(OSKN_SUCCESS));
+        QCOMPARE(ata_Get_DST_Progress(dev, &remaining, &status), int(OSKN_SUCCESS));
+        QCOMPARE(int(status), 0x01); // aborted: a failure, not a pass
+    }
+
+    void cannotDoSendsNothing()
+    {
+        Registry_Override counted(path);
+        std::vector<_tDevice> records = discover_Records();
+        QCOMPARE(int(records.size()), int(DriveCount));
+        for (int drive : {int(Nv512), int(NoTest), int(Emmc)}) {
+            _tDevice* dev = &records[size_t(drive)];
+            CountingChannel& channel = *counted.transport->channels[size_t(drive)];
+            const int before = channel.sent;
+            uint64_t native = 0, seconds = 0;
+            iddSupportedFeatures idd = {};
+            sanitizeFeaturesSupported sanitize = {};
+            uint8_t protocols[OSKN_SECURITY_PROTOCOL_LIST_BYTES] = {};
+            double percent = 0;
+            uint32_t state = 0;
+            QCOMPARE(set_Max_LBA(dev, 1000, false), int(OSKN_CANNOT_PERFORM));
+            QCOMPARE(set_Max_LBA(dev, 0, true), int(OSKN_CANNOT_PERFORM));
+            QCOMPARE(run_IDD(dev, OSKN_IDD_RESET_AND_RECALIBRATE, false), int(OSKN_CANNOT_PERFORM));
+            QCOMPARE(run_IDD(dev, OSKN_IDD_TEST_PENDING_AND_REALLOCATION_LISTS, false), int(OSKN_CANNOT_PERFORM));
+            QCOMPARE(get_Approximate_IDD_Time(dev, OSKN_IDD_RESET_AND_RECALIBRATE, &seconds), int(OSKN_CANNOT_PERFORM));
+            QVERIFY(get_IDD_Support(dev, &idd) != OSKN_SUCCESS);
+            QCOMPARE(spin_down_drive(dev, false), int(OSKN_CANNOT_PERFORM));
+            QVERIFY(ata_Get_Native_Max_LBA(dev, &native) != OSKN_SUCCESS);
+            QVERIFY(get_Sanitize_Device_Features(dev, &sanitize) != OSKN_SUCCESS);
+            QCOMPARE(run_Sanitize_Operation(dev, OSKN_SANITIZE_OVERWRITE, false), int(OSKN_CANNOT_PERFORM));
+            QVERIFY(get_Sanitize_Progress(dev, &percent, &state) != OSKN_SUCCESS);
+            QVERIFY(!is_Write_Same_Supported(dev, 0, 8, nullptr));
+            QCOMPARE(writesame(dev, 0, 8, false), int(OSKN_CANNOT_PERFORM));
+            QVERIFY(read_Supported_Security_Protocols_From_Device(dev, protocols) != OSKN_SUCCESS);
+            if (drive != Nv512) { // no self-test: refused from what the drive said at discovery
+                uint32_t remaining = 0;
+                uint8_t status = 0;
+                QCOMPARE(ata_SMART_Offline(dev, 1), int(OSKN_CANNOT_PERFORM));
+                QCOMPARE(ata_Get_DST_Progress(dev, &remaining, &status), int(OSKN_CANNOT_PERFORM));
+                QCOMPARE(ata_Abort_DST(dev), int(OSKN_CANNOT_PERFORM));
+            }
+            QCOMPARE(int(channel.sent), before);
+        }
+    }
+
+    void vanishingDrive()
+    {
+        _tDevice* dev = d(Vanishing);
+        uint8_t block[512];
+        QCOMPARE(rd(dev, 10, 1, block), int(OSKN_SUCCESS));
+        set_Time_Source_Offset_For_Test(2000000ull * 1000000000ull); // past the moment it vanishes, for good
+        QCOMPARE(rd(dev, 10, 1, block), int(OSKN_DEVICE_GONE));
+        QCOMPARE(wr(dev, 10, 1, block), int(OSKN_DEVICE_GONE));
+        QCOMPARE(run_SMART_Check(dev), int(OSKN_DEVICE_GONE));
+        uint32_t remaining = 0;
+        uint8_t status = 0;
+        QCOMPARE(ata_SMART_Offline(dev, 1), int(OSKN_DEVICE_GONE));
+        QCOMPARE(ata_Get_DST_Progress(dev, &remaining, &status), int(OSKN_DEVICE_GONE));
+        nvmeDriveInformation info;
+        QCOMPARE(get_NVMe_Information(dev, &info), int(OSKN_DEVICE_GONE));
+    }
+
+    void garbageIdentify()
+    {
+        // Nothing to trust: no capacity (so no panel), and no call succeeds on it.
+        uint8_t block[512];
+        nvmeDriveInformation info;
+        for (int drive : {int(Garbled), int(OddNs)}) {
+            _tDevice* dev = d(drive);
+            QCOMPARE(dev->driveType, uint32_t(OSKN_DRIVE_NVME));
+            QCOMPARE(dev->maxLBA, uint64_t(0));
+            QVERIFY(rd(dev, 0, 1, block) != OSKN_SUCCESS);
+            QVERIFY(wr(dev, 0, 1, block) != OSKN_SUCCESS);
+            QCOMPARE(get_NVMe_Information(dev, &info), int(OSKN_FAILURE));
+            QCOMPARE(run_SMART_Check(dev), int(OSKN_FAILURE));
+            QCOMPARE(ata_SMART_Offline(dev, 1), int(OSKN_FAILURE));
+        }
+        QCOMPARE(text(d(Garbled)->modelNumber, 41), QString());
+        QCOMPARE(text(d(OddNs)->modelNumber, 41), QString("Kestrel NV7")); // the controller was fine
+    }
+
+    void shortAndHungCommands()
+    {
+        _tDevice* dev = d(Flaky);
+        // A health log shorter than asked is no verdict; the next one is whole.
+        QCOMPARE(run_SMART_Check(dev), int(OSKN_INCOMPLETE));
+        QCOMPARE(run_SMART_Check(dev), int(OSKN_SUCCESS));
+        // The self-test log: whole at the start, short at the first poll.
+        QCOMPARE(ata_SMART_Offline(dev, 1), int(OSKN_SUCCESS));
+        uint32_t remaining = 0;
+        uint8_t status = 0;
+        QCOMPARE(ata_Get_DST_Progress(dev, &remaining, &status), int(OSKN_INCOMPLETE));
+        QCOMPARE(ata_Abort_DST(dev), int(OSKN_SUCCESS));
+        // A read that never completes comes back as a time-out, not as data.
+        uint8_t block[512];
+        QCOMPARE(rd(dev, 100, 1, block), int(OSKN_SUCCESS));
+        QCOMPARE(rd(dev, 5000, 1, block), int(OSKN_TIMEOUT));
+        QCOMPARE(rd(dev, 5000, 1, block), int(OSKN_SUCCESS));
+    }
+
+    void refusedDescriptions_data()
+    {
+        QTest::addColumn<QString>("drive");
+        QTest::addColumn<QString>("field");
+        QTest::newRow("sata field") << R"("interface": "nvme", "maxLba": 99, "smart": { "health": "fail" })" << "smart";
+        QTest::newRow("block size") << R"("interface": "nvme", "maxLba": 99, "logicalSectorSize": 1024)"
+                                    << "logicalSectorSize";
+        QTest::newRow("format not listed") << R"("interface": "nvme", "maxLba": 99, "nvme": { "lbaFormats": [ 4096 ] })"
+                                           << "nvme.lbaFormats";
+        QTest::newRow("unknown nvme field") << R"("interface": "nvme", "maxLba": 99, "nvme": { "colour": 1 })"
+                                            << "nvme.colour";
+        QTest::newRow("warning name") << R"("interface": "nvme", "maxLba": 99, "nvme": { "health": { "criticalWarning": [ "hot" ] } })"
+                                      << "nvme.health.criticalWarning[0]";
+        QTest::newRow("nvme on sata") << R"("maxLba": 99, "nvme": {})" << "nvme";
+        QTest::newRow("self-test on emmc") << R"("interface": "emmc", "maxLba": 99, "selfTest": { "shortSeconds": 5 })"
+                                           << "selfTest";
+        QTest::newRow("fault without opcode") << R"("interface": "nvme", "maxLba": 99, "nvme": { "faults": [ { "hang": true } ] })"
+                                              << "nvme.faults[0].adminOpcode";
+    }
+    void refusedDescriptions()
+    {
+        QFETCH(QString, drive);
+        QFETCH(QString, field);
+        const std::string file = dir.path().toStdString() + "/refused.json";
+        std::ofstream(file) << R"({ "drives": [ { "name": "ok", "maxLba": 99 }, { "name": "bad", )" << drive.toStdString()
+                            << " } ] }";
+        std::string error;
+        QVERIFY(!oskn::make_Virtual_Transport(file, error));
+        const QString message = QString::fromStdString(error);
+        QVERIFY2(message.startsWith(QString::fromStdString(file) + ": drive 1 (\"bad\"): field \"" + field + "\""),
+                 qPrintable(message));
+    }
+
+    void demoSet()
+    {
+        std::string error;
+        auto set = oskn::make_Virtual_Transport(KV_SOURCE_DIR "/demo/nvme.json", error);
+        QVERIFY2(set, error.c_str());
+        QCOMPARE(int(set->enumerate().size()), 7);
+    }
+
+private:
+    // The library's drives go through counting channels while this lives.
+    struct Registry_Override {
+        explicit Registry_Override(const std::string& path) : transport(std::make_shared<CountingTransport>(path))
+        {
+            oskn::Registry::instance().set_Transport_Override(transport);
+        }
+        ~Registry_Override() { oskn::Registry::instance().set_Transport_Override(nullptr); }
+        std::shared_ptr<CountingTransport> transport;
+    };
+};
+
+QTEST_GUILESS_MAIN(TestOsknNvme)
+#include "tst_oskn_nvme.moc"
