@@ -125,6 +125,9 @@ release=$(ls "$root/usr/lib/modules")
 (cd "$root/usr/lib/modules/$release/kernel" &&
     rm -rf sound net drivers/net drivers/media drivers/infiniband drivers/iio drivers/staging drivers/bluetooth)
 depmod -b "$root" "$release"
+# NVMe drives are listed through the kernel's nvme driver: loaded at start-up, whatever udev matches.
+modinfo -b "$root" -k "$release" nvme >/dev/null 2>&1 || die "the kernel $release has no nvme module"
+echo nvme >"$root/etc/modules-load.d/kestrova.conf"
 rm -rf "$root"/var/cache/apt/*.bin "$root"/var/cache/apt/archives/*.deb
 find "$root/usr/share/locale" -mindepth 1 -maxdepth 1 ! -name locale.alias -exec rm -rf {} +
 install -d "$root/opt/kestrova"
