@@ -1,10 +1,11 @@
 #!/bin/bash
 # Boots the image under QEMU (TCG; KVM when there is one) and drives the program with the keyboard,
 # as a person would, timing every way the machine is powered off (at most 10 s each):
-#  1. the image as a USB stick of the maker's, two SATA disks, BIOS: language window, agreement
-#     scrolled and accepted, main window; the stick's panel is marked and refuses an erase; a
-#     SMART check and a short generic test on a disk; Exit. The disk's log must be on the stick's
-#     log partition with both results, the partition clean, the rest of the stick untouched.
+#  1. the image as a USB stick of the maker's, two SATA disks and an NVMe drive, BIOS: language
+#     window, agreement scrolled and accepted, main window; the stick's panel is marked and refuses
+#     an erase; a SMART check and a short generic test on a disk, a SMART check on the NVMe drive;
+#     Exit. The drives' logs must be on the stick's log partition with their results, the
+#     partition clean, the rest of the stick untouched.
 #  2. the image as a CD with no disk at all: the notice that the logs are kept in memory, the
 #     list's line that no drive was found; Alt+F4 for the terminal, where poweroff is typed.
 #  3. a USB stick with UEFI firmware and Secure Boot on (Microsoft's keys enrolled): the language
@@ -240,7 +241,11 @@ disks=(-drive if=none,id=da,format=raw,file="$work/disk-a.img"
     -device ide-hd,bus=ide.0,drive=da,model="KVIMG DISK-A",serial=KVIMGA0001,ver=KI1A
     -drive if=none,id=db,format=raw,file="$work/disk-b.img"
     -device ide-hd,bus=ide.1,drive=db,model="KVIMG DISK-B",serial=KVIMGB0002,ver=KI1B)
-truncate -s 256M "$work/disk-a.img" "$work/disk-b.img" || die "cannot create the disk images"
+# The library lists the SCSI disks first, then the NVMe namespaces: the NVMe drive is the panel
+# after the two SATA disks and the stick.
+nvme=(-drive if=none,id=nv,format=raw,file="$work/nvme.img" -device nvme,drive=nv,serial=KVNVME0003)
+nvme_panel=3
+truncate -s 256M "$work/disk-a.img" "$work/disk-b.img" "$work/nvme.img" || die "cannot create the disk images"
 
 stick_Copy() { cp --sparse=always "$image" "$work/stick.img" || die "cannot copy the image"; }
 stick=(-device qemu-xhci,id=xhci -drive if=none,id=stick,format=raw,file="$work/stick.img"
@@ -248,7 +253,7 @@ stick=(-device qemu-xhci,id=xhci -drive if=none,id=stick,format=raw,file="$work/
 ovmf=/usr/share/OVMF
 
 # --- 1. from a USB stick ----------------------------------------------------------------------
-echo "Boot 1: the image as a USB stick, two SATA disks (serial console: $work/usb-console.log)"
+echo "Boot 1: the image as a USB stick, two SATA disks, an NVMe drive (serial console: $work/usb-console.log)"
 stick_Copy
 logs=$(log_Partition "$work/stick.img")
 [ -n "$logs" ]
@@ -256,7 +261,7 @@ check $? "the image has a third partition for the logs"
 # A stick of the maker's own, so that the erases are offered for it as for the maker's disks.
 start_VM usb -device qemu-xhci,id=xhci -drive if=none,id=stick,format=raw,file="$work/stick.img" \
     -device usb-bot,bus=xhci.0,id=bot -device scsi-hd,bus=bot.0,drive=stick,bootindex=0,vendor=Brevane,product=BV-STICK,serial=KVSTICK01 \
-    "${disks[@]}"
+    "${disks[@]}" "${nvme[@]}"
 booted "" "logs are written to /dev/sd" "the launcher mounted the stick's log partition"
 console_Has 'kestrova-launcher: kernel command line: .*libata.allow_tpm=1'
 check $? "the kernel command line has libata.allow_tpm=1"
@@ -306,6 +311,19 @@ wait_Log_Line "Short Generic PASS" 900 "$log_file" >/dev/null
 check $? "short generic test through the keyboard: PASS in $log_file"
 sleep 8
 shot usb-test-finished
+# The NVMe drive has a panel of its own: a SMART check on it reads its health log. (The finished
+# test left the focus on the disk's log button.)
+keys shift-tab
+move_Panels "$disk_panel" "$nvme_panel"
+keys spc
+sleep 3
+keys ctrl-b
+sleep 3
+keys down ret
+wait_Log_Line "S.M.A.R.T. Check PASS" 300 KVNVME0003.log >/dev/null
+check $? "the main window lists the NVMe drive: its SMART check PASS in KVNVME0003.log"
+sleep 5
+shot usb-nvme-checked
 timed_Power_Off "Exit" keys ctrl-x
 console_Has "kestrova-launcher: the program asked to power off; syncing the logs"
 check $? "the launcher saw status 2 and synced the logs"
