@@ -70,6 +70,7 @@ InfoTags::~InfoTags()
 void InfoTags::set_TDevice(_tDevice* record)
 {
     tDevice = record;
+    logFileName.clear();
     if (tDevice && (tDevice->driveType == OSKN_DRIVE_NVME || tDevice->driveType == OSKN_DRIVE_BLOCK)) {
         show_Rows(tDevice->driveType == OSKN_DRIVE_NVME ? Kind::Nvme : Kind::Block);
         kind == Kind::Nvme ? fill_Nvme() : fill_Block();
@@ -331,7 +332,9 @@ QString InfoTags::get_Plain_Text() const
 void InfoTags::on_pushButton_clicked()
 {
     const QString serial = ui->lbSerialNumberValue->text();
-    const QString name = serial.isEmpty() ? QString("Device----.log") : logfile::name_For_Serial(serial);
+    const QString name = !logFileName.isEmpty() ? logFileName
+                         : serial.isEmpty()      ? QString("Device----.log")
+                                                 : logfile::name_For_Serial(serial);
     QString text;
     if (!existing_log(name))
         text = "=============================================== \n"

@@ -25,6 +25,9 @@ public:
     ~InfoTags() override;
 
     void set_TDevice(_tDevice* record);
+    // The file the main window writes this drive's messages to; the report goes there too.
+    // Set after set_TDevice, which forgets it.
+    void set_Log_File_Name(const QString& name) { logFileName = name; }
     _tDevice* get_TDevice() const { return tDevice; }
     void update_All_Information();
     void update_All_Infomation_PenDrive();
@@ -79,6 +82,7 @@ private:
     QString capacity_Text() const;
 
     Ui::InfoTags* ui;
+    QString logFileName;
     QString temperatureText;
     QString powerOnHoursText;
     _tDevice* tDevice = nullptr;

@@ -1,7 +1,5 @@
 #include "erasetest.h"
 
-#include <QDateTime>
-
 #include "common.h"
 #include "logsapplication.h"
 
@@ -23,7 +21,7 @@ void EraseTest::abort()
 
 QString EraseTest::time_Text(int64_t seconds)
 {
-    return QDateTime::fromSecsSinceEpoch(seconds, Qt::UTC).toString("hh:mm:ss");
+    return remaining_Time_Text(seconds);
 }
 
 void EraseTest::start_Clock()

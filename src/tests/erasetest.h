@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include <atomic>
 #include <cstdint>
 #include <functional>
 
@@ -17,7 +18,7 @@ class EraseTest : public MainTest
 public:
     EraseTest(_tDevice* device, const QString& libraryCall, QObject* parent = nullptr);
 
-    // Seconds as a UTC time of day: the hours wrap after 24.
+    // Seconds as "hh:mm:ss", the hours counting on past 24.
     static QString time_Text(int64_t seconds);
 
 signals:
@@ -44,6 +45,9 @@ protected:
                      const QString& unableLine, const QString& failLine);
 
 private:
-    QString sentPercent = QString::number(0.0, 'f', 2);
-    uint64_t clockStart = 0;
+    // Empty until the first value: the opening 0 % goes out too, so the bar reads "0.00%
+    // complete" from the start instead of its bare initial format.
+    QString sentPercent;
+    // Set by the operation's thread, read by the GUI thread's timers (IDD).
+    std::atomic<uint64_t> clockStart{0};
 };

@@ -185,6 +185,17 @@ void FixAllFast::abort()
     emit change_Logs();
 }
 
+void FixAllFast::show_Progress(uint32_t selfTestPercent, bool passed)
+{
+    // Each self-test after a repair covers what is left of the bar from where the last one
+    // stopped: the bar moves on through every pass and reads 100 only once one has passed.
+    // A failed test's own figure is not progress and is not shown.
+    const uint32_t running = std::min<uint32_t>(selfTestPercent, 99);
+    const uint32_t shown = passed ? 100 : shownPercent + (99 - shownPercent) * running / 100;
+    lastShown = std::max(lastShown, shown);
+    emit changePercent(int(lastShown));
+}
+
 int FixAllFast::stopped_Answering()
 {
     logFixAllFast()->kestrova_Log_Error("Warning: FixAllFast::execute() - returned: FAILURE for S/N: " + sn
@@ -242,13 +253,8 @@ int FixAllFast::self_Test_Pass()
                                                 + sn);
             return 1;
         }
-        const uint32_t p = remaining >= 100 ? 0 : 100 - remaining;
-        if (passCount == 0) {
-            shownPercent = p;
-            emit changePercent(int(p));
-        } else {
-            emit changePercent(int(std::max(p, shownPercent)));
-        }
+        if (status == kSelfTestInProgress || status == 0)
+            show_Progress(remaining >= 100 ? 0 : 100 - remaining, status == 0);
         delay_Seconds(5);
     }
     if (rc == 0 && status == 0) {
@@ -272,7 +278,7 @@ int FixAllFast::execute()
         const int result = self_Test_Pass();
         if (result != -1)
             return result;
-        ++shownPercent;
+        shownPercent = lastShown;
         ++passCount;
         if (passCount > kMaxRepairs) {
             get_library_information_ata_Get_DST(1);

@@ -43,8 +43,11 @@ private:
     // One self-test: 0 passed, 5 aborted, -1 failed (go on with a repair), else the result.
     int self_Test_Pass();
     int stopped_Answering();
+    // The bar for a self-test at selfTestPercent of its run (or passed).
+    void show_Progress(uint32_t selfTestPercent, bool passed);
 
-    uint32_t shownPercent = 0;
+    uint32_t shownPercent = 0; // the bar where this self-test started
+    uint32_t lastShown = 0;    // the bar now
     uint32_t sectorsPerPhysical = 1;
     uint32_t passCount = 0;
     alignas(kTransferAlignment) uint8_t identifyData[512] = {};

@@ -6,6 +6,8 @@
 #include "oskn_return.h"
 #include "transferbuffer.h"
 
+#include <algorithm>
+
 namespace {
 std::atomic<int> liveTests{0};
 }
@@ -49,6 +51,15 @@ void MainTest::stop_Thread()
 int MainTest::live_Count()
 {
     return liveTests.load();
+}
+
+QString MainTest::remaining_Time_Text(int64_t seconds)
+{
+    const int64_t s = std::max<int64_t>(0, seconds);
+    return QString("%1:%2:%3")
+        .arg(s / 3600, 2, 10, QChar('0'))
+        .arg(s / 60 % 60, 2, 10, QChar('0'))
+        .arg(s % 60, 2, 10, QChar('0'));
 }
 
 void MainTest::run()

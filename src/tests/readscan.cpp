@@ -1,7 +1,5 @@
 #include "readscan.h"
 
-#include <QDateTime>
-
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -136,7 +134,7 @@ void ReadScan::estimating_Time(double lba)
     QString text = "00:00:00";
     if (lba != 0) {
         const qint64 remaining = qint64(double(sectors) * elapsed / lba - elapsed);
-        text = QDateTime::fromSecsSinceEpoch(remaining, Qt::UTC).toString("hh:mm:ss");
+        text = remaining_Time_Text(remaining);
     }
     emit changeTimeEstimate(text);
 }

@@ -67,4 +67,5 @@ private:
     double piecePercent = 0.0; // of the piece the drive works on
     double lastPercent = -1;
     uint64_t lastMove = 0; // program time (ns) when the progress last moved
+    uint64_t startedAt = 0; // program time (ns) when the drive took the first piece
 };
