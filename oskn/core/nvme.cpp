@@ -332,40 +332,41 @@ int nvme_Read_Write(Drive& drive, uint32_t nsid, bool write, uint64_t lba, uint3
     return OSKN_SUCCESS;
 }
 
-int nvme_Read_In_Pieces(Drive& drive, uint32_t nsid, uint64_t lba, uint32_t count, uint8_t* data,
-                        uint32_t blockSize, uint32_t pieceBlocks, uint64_t& failStart, uint64_t& failEnd)
+namespace {
+
+// A window's NVMe Reads as the channel took them.
+class NvmePieces final : public ReadAhead::Pieces {
+public:
+    NvmePieces(std::shared_ptr<DeviceChannel> channel, size_t n) : channel(std::move(channel)), commands(n) {}
+    int wait(size_t i, uint64_t& arrivedNs) override
+    {
+        return nvme::map_Result(flight->wait(i, arrivedNs), commands[i]);
+    }
+
+    std::shared_ptr<DeviceChannel> channel; // outlives flight
+    std::vector<NvmeCommand> commands;
+    std::unique_ptr<InFlight> flight;
+};
+
+} // namespace
+
+std::unique_ptr<ReadAhead::Pieces> start_Nvme_Read_Pieces(Drive& drive, uint32_t nsid, uint64_t lba, uint32_t count,
+                                                          uint8_t* data, uint32_t blockSize, uint32_t pieceBlocks)
 {
-    failStart = lba;
-    failEnd = lba + count;
     if (!drive.channel)
-        return OSKN_DEVICE_GONE;
+        return std::make_unique<AnsweredPieces>(OSKN_DEVICE_GONE, steady_Clock_Ns());
     pieceBlocks = std::max(1u, std::min(pieceBlocks, nvme::MaxBlocksPerCommand));
     const size_t n = (count + pieceBlocks - 1) / pieceBlocks;
-    std::vector<NvmeCommand> commands(n);
-    std::vector<TransportResult> results(n);
+    auto pieces = std::make_unique<NvmePieces>(drive.channel, n);
     for (size_t i = 0; i < n; ++i) {
         const uint64_t at = lba + uint64_t(i) * pieceBlocks;
         const uint32_t length = uint32_t(std::min<uint64_t>(pieceBlocks, lba + count - at));
-        commands[i] = nvme::read_Write_Command(false, nsid, at, length, false, data + (at - lba) * blockSize,
-                                               length * blockSize);
+        pieces->commands[i] = nvme::read_Write_Command(false, nsid, at, length, false, data + (at - lba) * blockSize,
+                                                       length * blockSize);
     }
-    {
-        std::lock_guard<std::recursive_mutex> guard(drive.state->lock);
-        drive.channel->execute_Nvme_All(commands.data(), n, results.data());
-    }
-    int first = OSKN_SUCCESS;
-    for (size_t i = 0; i < n; ++i) {
-        const int rc = nvme::map_Result(results[i], commands[i]);
-        if (rc == OSKN_SUCCESS)
-            continue;
-        const uint64_t at = lba + uint64_t(i) * pieceBlocks;
-        if (first == OSKN_SUCCESS) {
-            failStart = at;
-            first = rc;
-        }
-        failEnd = std::min<uint64_t>(at + pieceBlocks, lba + count);
-    }
-    return first;
+    std::lock_guard<std::recursive_mutex> guard(drive.state->lock);
+    pieces->flight = pieces->channel->start_Nvme_All(pieces->commands.data(), n);
+    return pieces;
 }
 
 int nvme_Read_Log(Drive& drive, uint8_t logId, uint8_t* data, uint32_t length)

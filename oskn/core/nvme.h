@@ -4,11 +4,13 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include <nvme/types.h>
 
+#include "readahead.h"
 #include "transport.h"
 
 namespace oskn {
@@ -110,10 +112,9 @@ int nvme_Read_Write(Drive& drive, uint32_t nsid, bool write, uint64_t lba, uint3
                     uint8_t* data, uint32_t blockSize);
 
 // A read-ahead window: reads of at most pieceBlocks, handed to the channel together under the
-// drive's lock. The first failure's return code, or success; [failStart, failEnd) the pieces
-// that failed.
-int nvme_Read_In_Pieces(Drive& drive, uint32_t nsid, uint64_t lba, uint32_t count, uint8_t* data,
-                        uint32_t blockSize, uint32_t pieceBlocks, uint64_t& failStart, uint64_t& failEnd);
+// drive's lock.
+std::unique_ptr<ReadAhead::Pieces> start_Nvme_Read_Pieces(Drive& drive, uint32_t nsid, uint64_t lba, uint32_t count,
+                                                          uint8_t* data, uint32_t blockSize, uint32_t pieceBlocks);
 
 // Reads or writes on a block-only drive; a return code (EIO is the medium error).
 int block_Read_Write(Drive& drive, bool write, uint64_t lba, uint32_t count, bool fua, uint8_t* data,

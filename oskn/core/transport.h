@@ -3,6 +3,7 @@
 // transports (linux, virtual drives) implement them; everything else is built above.
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -78,6 +79,41 @@ enum class TransportResult {
     OsFailure    // the operating system could not pass the command
 };
 
+// The steady clock in nanoseconds: when data arrived, for how long it may be kept.
+inline uint64_t steady_Clock_Ns()
+{
+    return uint64_t(std::chrono::duration_cast<std::chrono::nanoseconds>(
+                        std::chrono::steady_clock::now().time_since_epoch())
+                        .count());
+}
+
+// Commands handed to a drive together, each waited for on its own: the drive may work on the
+// later ones while the caller uses the earlier ones' data. It must not outlive its channel.
+class InFlight {
+public:
+    virtual ~InFlight() = default;
+    // Waits until command i has completed (its results are then in the command) and says when
+    // its data arrived, on the steady clock in nanoseconds.
+    virtual TransportResult wait(size_t i, uint64_t& arrivedNs) = 0;
+};
+
+// What a channel that runs commands to their end before returning hands back.
+class CompletedCommands final : public InFlight {
+public:
+    explicit CompletedCommands(size_t count)
+        : results(count, TransportResult::OsFailure),
+          arrivedNs(steady_Clock_Ns())
+    {
+    }
+    TransportResult wait(size_t i, uint64_t& arrived) override
+    {
+        arrived = arrivedNs;
+        return results[i];
+    }
+    std::vector<TransportResult> results;
+    uint64_t arrivedNs;
+};
+
 // One attached drive as a transport sees it.
 class DeviceChannel {
 public:
@@ -93,12 +129,30 @@ public:
             results[i] = execute(commands[i]);
     }
 
+    // Whether start_All / start_Nvme_All return while the drive still works on the commands.
+    // Where they do not, they run the commands to their end first (through execute_All).
+    virtual bool overlaps_Commands() const { return false; }
+    virtual std::unique_ptr<InFlight> start_All(ScsiCommand* commands, size_t count)
+    {
+        auto done = std::make_unique<CompletedCommands>(count);
+        execute_All(commands, count, done->results.data());
+        done->arrivedNs = steady_Clock_Ns();
+        return done;
+    }
+
     // The NVMe primitive, for a channel to an NVMe namespace; others cannot pass it.
     virtual TransportResult execute_Nvme(NvmeCommand& command) { return TransportResult::OsFailure; }
     virtual void execute_Nvme_All(NvmeCommand* commands, size_t count, TransportResult* results)
     {
         for (size_t i = 0; i < count; ++i)
             results[i] = execute_Nvme(commands[i]);
+    }
+    virtual std::unique_ptr<InFlight> start_Nvme_All(NvmeCommand* commands, size_t count)
+    {
+        auto done = std::make_unique<CompletedCommands>(count);
+        execute_Nvme_All(commands, count, done->results.data());
+        done->arrivedNs = steady_Clock_Ns();
+        return done;
     }
 
     // The block primitive, for a channel to a drive that takes no commands of its own.

@@ -264,7 +264,8 @@ int scsi_Read_16(_tDevice* device, uint8_t rdProtect, bool dpo, bool fua, bool r
     request.count = transferLength;
     request.data = ptrData;
     request.plain = rdProtect == 0 && !dpo && !fua && !rarc && groupNumber == 0;
-    const ReadAhead::Geometry geometry{sectorSize, device->maxLBA, drive.channel ? drive.channel->max_Transfer_Bytes() : 0};
+    const ReadAhead::Geometry geometry{sectorSize, device->maxLBA, drive.channel ? drive.channel->max_Transfer_Bytes() : 0,
+                                       drive.channel && drive.channel->overlaps_Commands()};
     std::lock_guard<std::recursive_mutex> guard(drive.state->lock);
     if (takes_No_Scsi(device)) {
         if (const int refusal = nvme_Or_Block_Refusal(device, rdProtect))
@@ -275,12 +276,12 @@ int scsi_Read_16(_tDevice* device, uint8_t rdProtect, bool dpo, bool fua, bool r
             [&](uint64_t at, uint32_t count, uint8_t* data) {
                 return own_Read_Write(device, drive, false, fua, at, count, data, sectorSize);
             },
-            [&](uint64_t at, uint32_t count, uint8_t* data, uint32_t piece, uint64_t& failStart, uint64_t& failEnd) {
+            [&](uint64_t at, uint32_t count, uint8_t* data, uint32_t piece) -> std::unique_ptr<ReadAhead::Pieces> {
                 if (is_Nvme(device))
-                    return nvme_Read_In_Pieces(drive, nsid, at, count, data, sectorSize, piece, failStart, failEnd);
-                failStart = at; // the kernel splits a block device's read itself
-                failEnd = at + count;
-                return block_Read_Write(drive, false, at, count, false, data, sectorSize);
+                    return start_Nvme_Read_Pieces(drive, nsid, at, count, data, sectorSize, piece);
+                // The kernel splits a block device's read itself: one answer for the window.
+                const int rc = block_Read_Write(drive, false, at, count, false, data, sectorSize);
+                return std::make_unique<AnsweredPieces>(rc, steady_Clock_Ns());
             });
     }
     return drive.state->readAhead.read(
@@ -290,8 +291,8 @@ int scsi_Read_16(_tDevice* device, uint8_t rdProtect, bool dpo, bool fua, bool r
                                               count * sectorSize),
                                    count);
         },
-        [&](uint64_t at, uint32_t count, uint8_t* data, uint32_t piece, uint64_t& failStart, uint64_t& failEnd) {
-            return read_In_Pieces(drive, at, count, data, sectorSize, piece, failStart, failEnd);
+        [&](uint64_t at, uint32_t count, uint8_t* data, uint32_t piece) {
+            return start_Read_Pieces(drive, at, count, data, sectorSize, piece);
         });
 }
 

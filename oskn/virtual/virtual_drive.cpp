@@ -4,8 +4,10 @@
 // diagnostics) are a start time and an end time in program time: nothing holds the lock while
 // they run, and their effects are applied by the first command that sees them finished.
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <cstring>
+#include <thread>
 
 #include "common.h"
 #include "virtual/virtual_commands.h"
@@ -138,58 +140,102 @@ bool VirtualDrive::hung() const
 
 TransportResult VirtualDrive::execute(ScsiCommand& c)
 {
+    uint64_t due = 0;
+    return take(c, due)();
+}
+
+std::unique_ptr<InFlight> VirtualDrive::start_All(ScsiCommand* commands, size_t count)
+{
+    auto accepted = std::make_unique<AcceptedCommands>();
+    for (size_t i = 0; i < count; ++i) {
+        uint64_t due = 0;
+        auto answer = take(commands[i], due);
+        accepted->add(due, std::move(answer));
+    }
+    return accepted;
+}
+
+std::function<TransportResult()> VirtualDrive::take(ScsiCommand& c, uint64_t& dueAt)
+{
+    dueAt = 0;
     if (gone())
-        return TransportResult::NoDevice;
+        return [] { return TransportResult::NoDevice; };
     if (!c.cdb || c.cdbLength < 6 || c.cdbLength > 32 || (c.dataLength && !c.data))
-        return TransportResult::OsFailure;
+        return [] { return TransportResult::OsFailure; };
     if (hung()) {
         // Locked-up firmware: the host waits out its whole timeout, and nothing moves.
-        wait_Until(get_Time_Source_Nanoseconds() + uint64_t(std::max<uint32_t>(1, c.timeoutSeconds)) * NS);
-        c.scsiStatus = 0;
-        c.senseLength = 0;
-        c.residual = c.dataLength;
-        c.timedOut = true;
-        return TransportResult::Delivered;
+        dueAt = get_Time_Source_Nanoseconds() + uint64_t(std::max<uint32_t>(1, c.timeoutSeconds)) * NS;
+        return [&c, dueAt] {
+            wait_Until(dueAt);
+            c.scsiStatus = 0;
+            c.senseLength = 0;
+            c.residual = c.dataLength;
+            c.timedOut = true;
+            return TransportResult::Delivered;
+        };
     }
 
-    Reply r;
+    auto r = std::make_shared<Reply>();
     uint64_t accepted = 0;
     {
         std::lock_guard<std::mutex> lock(mutex_);
         accepted = get_Time_Source_Nanoseconds();
         advance(accepted);
-        scsiCommand(c, r, accepted);
+        scsiCommand(c, *r, accepted);
     }
-    bool timedOut = false;
-    if (r.waitUntil) {
-        // The host gives up after its timeout, as SG_IO would; the drive carries on. The timeout
-        // runs from when the drive took the command: at scaled time, a few milliseconds that
-        // this thread waited for a processor would otherwise pass for the drive's own seconds.
-        const uint64_t deadline = accepted + uint64_t(std::max<uint32_t>(1, c.timeoutSeconds)) * NS;
-        timedOut = r.waitUntil > deadline;
-        wait_Until(std::min(r.waitUntil, deadline));
-        if (timedOut) {
-            r.status = 0;
-            r.sense.clear();
-            r.afterWait = nullptr;
-            // The host's reset ends the transfer: later commands do not queue behind it.
-            std::lock_guard<std::mutex> lock(mutex_);
-            busyUntil_ = std::min(busyUntil_, get_Time_Source_Nanoseconds());
+    // The host gives up after its timeout, as SG_IO would; the drive carries on. The timeout
+    // runs from when the drive took the command: at scaled time, a few milliseconds that this
+    // thread waited for a processor would otherwise pass for the drive's own seconds.
+    const uint64_t deadline = accepted + uint64_t(std::max<uint32_t>(1, c.timeoutSeconds)) * NS;
+    dueAt = r->waitUntil ? std::min(r->waitUntil, deadline) : accepted;
+    return [this, &c, r, deadline] {
+        bool timedOut = false;
+        if (r->waitUntil) {
+            timedOut = r->waitUntil > deadline;
+            wait_Until(std::min(r->waitUntil, deadline));
+            if (timedOut) {
+                r->status = 0;
+                r->sense.clear();
+                r->afterWait = nullptr;
+                // The host's reset ends the transfer: later commands do not queue behind it.
+                std::lock_guard<std::mutex> lock(mutex_);
+                busyUntil_ = std::min(busyUntil_, get_Time_Source_Nanoseconds());
+            }
+            if (r->afterWait) {
+                std::lock_guard<std::mutex> lock(mutex_);
+                advance(get_Time_Source_Nanoseconds());
+                r->afterWait(*r);
+            }
         }
-        if (r.afterWait) {
-            std::lock_guard<std::mutex> lock(mutex_);
-            advance(get_Time_Source_Nanoseconds());
-            r.afterWait(r);
-        }
+        c.scsiStatus = r->status;
+        c.senseLength = uint32_t(std::min(r->sense.size(), sizeof(c.sense)));
+        std::memset(c.sense, 0, sizeof(c.sense));
+        if (c.senseLength)
+            std::memcpy(c.sense, r->sense.data(), c.senseLength);
+        c.residual = r->residual;
+        c.timedOut = timedOut;
+        return TransportResult::Delivered;
+    };
+}
+
+void AcceptedCommands::add(uint64_t dueAt, std::function<TransportResult()> answer)
+{
+    due_.push_back(dueAt);
+    answer_.push_back(std::move(answer));
+}
+
+TransportResult AcceptedCommands::wait(size_t i, uint64_t& arrivedNs)
+{
+    // To the nanosecond: wait_Until's millisecond steps would hand data out before it is due.
+    const double scale = get_Time_Scale();
+    uint64_t now = get_Time_Source_Nanoseconds();
+    while (now < due_[i]) {
+        std::this_thread::sleep_for(std::chrono::nanoseconds(uint64_t(double(due_[i] - now) / scale) + 1));
+        now = get_Time_Source_Nanoseconds();
     }
-    c.scsiStatus = r.status;
-    c.senseLength = uint32_t(std::min(r.sense.size(), sizeof(c.sense)));
-    std::memset(c.sense, 0, sizeof(c.sense));
-    if (c.senseLength)
-        std::memcpy(c.sense, r.sense.data(), c.senseLength);
-    c.residual = r.residual;
-    c.timedOut = timedOut;
-    return TransportResult::Delivered;
+    // When it came, on the steady clock: the caller may ask long after.
+    arrivedNs = steady_Clock_Ns() - uint64_t(double(now - due_[i]) / scale);
+    return answer_[i]();
 }
 
 // ------------------------------------------------------------------------------------------

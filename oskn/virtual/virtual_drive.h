@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -232,6 +233,22 @@ class EmulatedDrive : public DeviceChannel {
 public:
     virtual const Description& description() const = 0;
     virtual bool gone() const = 0; // disappeared (after disappearAfterSeconds of program time)
+    bool overlaps_Commands() const override { return true; }
+};
+
+// Commands an emulated drive took together. Each moved its data when taken, and the drive's
+// clock already counts its transfer behind the commands before it; the caller sees a command's
+// answer only once the program time its answer is due has come, so the drive is never faster
+// than its set speed, yet works on the next commands while the caller uses the earlier ones.
+class AcceptedCommands final : public InFlight {
+public:
+    // answer: fills in the command's results once dueAt (program time) has come.
+    void add(uint64_t dueAt, std::function<TransportResult()> answer);
+    TransportResult wait(size_t i, uint64_t& arrivedNs) override;
+
+private:
+    std::vector<uint64_t> due_;
+    std::vector<std::function<TransportResult()>> answer_;
 };
 
 // An NVMe drive with one namespace, or a block-only drive (virtual_nvme.cpp).
@@ -246,6 +263,7 @@ public:
     struct AtaCall;  // one ATA command and its handlers (virtual_ata.cpp)
     explicit VirtualDrive(Description description, std::unique_ptr<Storage> storage);
     TransportResult execute(ScsiCommand& command) override;
+    std::unique_ptr<InFlight> start_All(ScsiCommand* commands, size_t count) override;
 
     const Description& description() const override { return d_; }
     bool gone() const override; // disappeared (after disappearAfterSeconds of program time)
@@ -254,6 +272,9 @@ public:
 private:
     enum class Job { None, SelfTest, Idd };
     enum SanitizeKind { NoSanitize = 0, SanitizeCrypto = 1, SanitizeOverwrite = 2, SanitizeBlockErase = 3 };
+
+    // Takes the command under the lock; the answer is due at dueAt (program time).
+    std::function<TransportResult()> take(ScsiCommand& c, uint64_t& dueAt);
 
     // All members below are guarded by mutex_.
     void advance(uint64_t now);

@@ -87,24 +87,19 @@ public:
 
     TransportResult execute_Nvme(NvmeCommand& c) override
     {
-        if (gone())
-            return TransportResult::NoDevice;
-        if (d_.protocol != Protocol::Nvme || (c.dataLength && !c.data))
-            return TransportResult::OsFailure;
-        Reply r;
-        uint64_t accepted;
-        {
-            std::lock_guard<std::mutex> lock(mutex_);
-            accepted = get_Time_Source_Nanoseconds();
-            advance(accepted);
-            c.transferred = c.direction == DataDirection::In ? 0 : c.dataLength;
-            if (!fault(c, r, accepted))
-                (c.admin ? admin(c, r, accepted) : io(c, r, accepted));
+        uint64_t due = 0;
+        return take(c, due)();
+    }
+
+    std::unique_ptr<InFlight> start_Nvme_All(NvmeCommand* commands, size_t count) override
+    {
+        auto accepted = std::make_unique<AcceptedCommands>();
+        for (size_t i = 0; i < count; ++i) {
+            uint64_t due = 0;
+            auto answer = take(commands[i], due);
+            accepted->add(due, std::move(answer));
         }
-        c.timedOut = wait(r, accepted, c.timeoutSeconds);
-        c.status = c.timedOut ? 0 : r.status;
-        c.result = r.result;
-        return TransportResult::Delivered;
+        return accepted;
     }
 
     TransportResult execute_Block(BlockCommand& c) override
@@ -139,6 +134,34 @@ private:
         bool lbaValid;
         uint64_t lba, hours;
     };
+
+    // Takes the command under the lock; its answer is due at dueAt (program time).
+    std::function<TransportResult()> take(NvmeCommand& c, uint64_t& dueAt)
+    {
+        dueAt = 0;
+        if (gone())
+            return [] { return TransportResult::NoDevice; };
+        if (d_.protocol != Protocol::Nvme || (c.dataLength && !c.data))
+            return [] { return TransportResult::OsFailure; };
+        Reply r;
+        uint64_t accepted;
+        {
+            std::lock_guard<std::mutex> lock(mutex_);
+            accepted = get_Time_Source_Nanoseconds();
+            advance(accepted);
+            c.transferred = c.direction == DataDirection::In ? 0 : c.dataLength;
+            if (!fault(c, r, accepted))
+                (c.admin ? admin(c, r, accepted) : io(c, r, accepted));
+        }
+        const uint64_t deadline = accepted + uint64_t(std::max<uint32_t>(1, c.timeoutSeconds)) * NS;
+        dueAt = r.waitUntil ? std::min(r.waitUntil, deadline) : accepted;
+        return [this, &c, r, accepted] {
+            c.timedOut = wait(r, accepted, c.timeoutSeconds);
+            c.status = c.timedOut ? 0 : r.status;
+            c.result = r.result;
+            return TransportResult::Delivered;
+        };
+    }
 
     // The host waits for the drive's answer, at most its timeout (then the drive goes on alone).
     bool wait(const Reply& r, uint64_t accepted, uint32_t timeoutSeconds)
