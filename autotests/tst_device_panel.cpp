@@ -7,6 +7,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QToolTip>
 
 namespace {
 
@@ -171,6 +172,20 @@ private slots:
         QVERIFY(p.status->styleSheet().contains("ic_status_cancelar_off.png"));
     }
 
+    // A failed run shows where it stopped, and no time remaining for a run that is over.
+    void failedBarKeepsNoRemainingTime()
+    {
+        for (int code : {1, 14}) {
+            Panel p;
+            p.start("Long Generic Test", 2);
+            p.panel->change_Progress_Value(QString("00:10:00"));
+            p.panel->change_Progress_Value(37.25);
+            p.panel->change_Progress_status(code);
+            QCOMPARE(p.bar->format(), QString(code == 1 ? "FAIL" : "UNABLE TO RUN") + " 37.25%");
+            QCOMPARE(p.bar->font().pointSize(), 11);
+        }
+    }
+
     void setMaxLbaSuccessEntry()
     {
         Panel p;
@@ -295,13 +310,32 @@ private slots:
 
     void retranslationAfterLanguageSwitch()
     {
-        Panel passed, idle, phased;
+        Panel passed, idle, phased, aborted, abortedRange, failed, running;
         passed.start("Short Generic Test", 1);
         passed.panel->change_Progress_status(0);
         phased.start("Short Generic Test", 1, true);
         phased.panel->change_Progress_Name_Test(4);
+        // Bars whose text says more than the word and the percentage: all of it stays.
+        for (Panel* p : {&aborted, &abortedRange, &failed, &running}) {
+            p->start("Long Generic Test", p == &abortedRange ? 11 : 2);
+            if (p != &abortedRange)
+                p->panel->change_Progress_Value(QString("00:10:00"));
+            p->panel->change_Progress_Value(37.25);
+        }
+        aborted.panel->change_Progress_status(5);
+        abortedRange.panel->change_Progress_status(5);
+        failed.panel->change_Progress_status(1);
+        const QStringList english{aborted.bar->format(), abortedRange.bar->format(), failed.bar->format(),
+                                  running.bar->format()};
 
         use_Language("de_DE");
+        const QString abortWord = QCoreApplication::translate("ResultTags", "ABORT");
+        const QString remaining = QCoreApplication::translate("device", "remaining");
+        QCOMPARE(aborted.bar->format(), abortWord + " 37.25% " + remaining + " 00:10:00");
+        QCOMPARE(abortedRange.bar->format(), abortWord + " 37.25%");
+        QCOMPARE(failed.bar->format(), QCoreApplication::translate("ResultTags", "FAIL") + " 37.25%");
+        QCOMPARE(running.bar->format(), "37.25% " + QCoreApplication::translate("device", "complete") + ";"
+                                            + remaining + " 00:10:00");
         const QString pass = QCoreApplication::translate("ResultTags", "PASS");
         QVERIFY2(pass != "PASS" && !pass.isEmpty(), "the German catalog translates PASS");
         QCOMPARE(passed.bar->format(), pass + " %p%");
@@ -315,6 +349,43 @@ private slots:
         QVERIFY(passed.panel->get_List_Log_Device_Aux().contains("Error"));
         use_Language("en_US");
         QCOMPARE(passed.bar->format(), QString("PASS %p%"));
+        QCOMPARE((QStringList{aborted.bar->format(), abortedRange.bar->format(), failed.bar->format(),
+                              running.bar->format()}),
+                 english);
+    }
+
+    // The tooltip that shows a cut model whole is drawn readable: its own opaque background
+    // under dark text, not the transparent background of the label it belongs to (which,
+    // without a compositor, is black).
+    void modelTooltipIsReadable()
+    {
+        Panel p("Brevane BV2000-ST 2TB SATA 7200 RPM 256M", "TIP1");
+        p.panel->resize(900, 75);
+        p.panel->show();
+        QVERIFY(QTest::qWaitForWindowExposed(p.panel));
+        auto* model = p.panel->findChild<QLabel*>("lbModelNumber");
+        QCOMPARE(model->toolTip(), QString("Brevane BV2000-ST 2TB SATA 7200 RPM 256M"));
+        QToolTip::showText(model->mapToGlobal(model->rect().center()), model->toolTip(), model);
+        auto shownTip = [] {
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (w->inherits("QTipLabel") && w->isVisible())
+                    return qobject_cast<QLabel*>(w);
+            return static_cast<QLabel*>(nullptr);
+        };
+        QTRY_VERIFY(shownTip());
+        QLabel* tip = shownTip();
+        QCOMPARE(tip->text(), model->toolTip());
+        const QImage shot = tip->grab().toImage();
+        // The middle row crosses the text: it has a light background and dark letters.
+        const int y = shot.height() / 2;
+        int light = 0, dark = 0;
+        for (int x = 0; x < shot.width(); ++x) {
+            const int l = qGray(shot.pixel(x, y));
+            light += l > 200;
+            dark += l < 80;
+        }
+        QVERIFY2(light > shot.width() / 2 && dark > 0, qPrintable(QString("%1 light, %2 dark").arg(light).arg(dark)));
+        QToolTip::hideText();
     }
 
     void manyRunsLeaveNothingBehind()

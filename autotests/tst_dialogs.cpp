@@ -1,10 +1,13 @@
 // Confirmations that only F8 accepts, the save-failure alert and the advanced-features gate.
 
 #include "advancedfeatures.h"
+#include "close.h"
+#include "fonts.h"
 #include "msgalert.h"
 #include "msgdangerous.h"
 #include "msgexecution.h"
 #include "msgalertidd.h"
+#include "translationstatic.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -12,6 +15,8 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTimer>
 #include <QTranslator>
@@ -257,6 +262,20 @@ private slots:
         QVERIFY(shownAgain);
     }
 
+    // The close question ends every running test: Return (and Space, on the button that has
+    // the focus at first) must answer Cancel; Ok is reached only on purpose.
+    void closeQuestionDefaultsToCancel()
+    {
+        for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}) {
+            Close question;
+            const int result = runModal(&question, [&] {
+                QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : &question;
+                QTest::keyClick(target, key);
+            });
+            QCOMPARE(result, int(QDialog::Rejected));
+        }
+    }
+
     // Two failed saves in a row show the same window; Ok hides it for its next use.
     void alertIsOneWindow()
     {
@@ -312,6 +331,42 @@ private slots:
             QCOMPARE(after.at(i), before.at(i) == "F8" ? before.at(i) : "[xx] " + before.at(i));
         if (!shared)
             delete d;
+    }
+
+    void confirmationsShowTheirWholeText_data()
+    {
+        QTest::addColumn<QString>("catalog");
+        for (const QString& file : TranslationStatic::list_Catalogs())
+            QTest::newRow(qPrintable(file)) << file;
+    }
+
+    // Every language's message is whole in the window, or scrolls from the keyboard to its end.
+    void confirmationsShowTheirWholeText()
+    {
+        QFETCH(QString, catalog);
+        install_Application_Fonts();
+        QTranslator* translator = TranslationStatic::get_Instance()->get_Translator();
+        QApplication::removeTranslator(translator);
+        QVERIFY(translator->load(catalog, TranslationStatic::get_Instance()->get_Path()));
+        QApplication::installTranslator(translator);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+        for (int kind : {0, 1, 3}) {
+            QDialog* d = confirmation(kind).make();
+            d->show();
+            QVERIFY(QTest::qWaitForWindowExposed(d));
+            auto* message = d->findChild<QPlainTextEdit*>("plainTextEdit");
+            QScrollBar* bar = message->verticalScrollBar();
+            const bool whole = bar->maximum() == 0;
+            const bool scrolls = bar->isVisible() && message->focusPolicy() != Qt::NoFocus;
+            QVERIFY2(whole || scrolls, qPrintable(QString("%1: %2 more lines").arg(confirmation(kind).name).arg(bar->maximum())));
+            QVERIFY(d->geometry().bottom() <= d->screen()->availableGeometry().bottom() + 1 || scrolls);
+            if (!qEnvironmentVariableIsEmpty("KV_SHOTS"))
+                d->grab().save(QString("%1/%2-%3.png").arg(qEnvironmentVariable("KV_SHOTS"), confirmation(kind).name,
+                                                           TranslationStatic::code_Of(catalog)));
+            delete d;
+        }
+        QApplication::removeTranslator(translator);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
     }
 };
 

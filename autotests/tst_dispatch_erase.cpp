@@ -4,6 +4,7 @@
 #include "common.h"
 #include "dispatchwindow.h"
 #include "drivefile.h"
+#include "oskn_operations.h"
 #include "oskn_public.h"
 #include "command.h"
 #include "eraserangeui.h"
@@ -424,6 +425,44 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(p[1]->isTest() == 1, 30000);
         QVERIFY(rescanButton->isEnabled());
         QTRY_COMPARE(MainTest::live_Count(), 0);
+    }
+
+    // Exit, Ok while both diagnostics run: the drives are told to stop their routines, each
+    // panel ends ABORTED with that in its drive's log file, and the machine powers off.
+    void exitWhileDiagnosticsRunPowersOff()
+    {
+        QJsonObject a = drive("X70", 9999), b = drive("X71", 9999);
+        a["idd"] = QJsonObject{{"test70", true}, {"seconds70", 3000}};
+        b["idd"] = QJsonObject{{"test71", true}, {"seconds71", 3000}};
+        use_Virtual_Drives(dir, "idd-exit.json", QJsonArray{a, b});
+        QList<int> ended;
+        KV4L::endProcess = [&](int status) { ended << status; };
+        KV4L::askClose = [](QDialog*) { return int(QDialog::Accepted); };
+        {
+            KV4L w;
+            const QVector<device*> p = w.getDevicesList();
+            check(p[0]);
+            trigger_Confirmed(w, "on_actionIDD_70_triggered");
+            check(p[1]);
+            trigger_Confirmed(w, "on_actionIDD_71_triggered");
+            QTRY_VERIFY_WITH_TIMEOUT(p[0]->findChild<QProgressBar*>("progressBar")->value() > 0
+                                         && p[1]->findChild<QProgressBar*>("progressBar")->value() > 0,
+                                     10000);
+            QVERIFY(QMetaObject::invokeMethod(&w, "on_toolButtonExit_clicked"));
+            QTRY_COMPARE_WITH_TIMEOUT(ended, QList<int>{2}, 15000);
+            for (int i : {0, 1}) {
+                QVERIFY(bar(p[i]).startsWith("ABORTED"));
+                QVERIFY(file_Text(p[i]->get_Serial_Number() + ".log").contains("Test Aborted by User"));
+                uint64_t seconds = 0;
+                QCOMPARE(get_Approximate_IDD_Time(p[i]->get_tDevice(), i ? OSKN_IDD_TEST_PENDING_AND_REALLOCATION_LISTS
+                                                                        : OSKN_IDD_RESET_AND_RECALIBRATE,
+                                                  &seconds),
+                         0); // no longer running
+            }
+            QTRY_COMPARE(MainTest::live_Count(), 0);
+        }
+        KV4L::endProcess = [](int) {};
+        KV4L::askClose = [](QDialog* question) { return question->exec(); };
     }
 
     void sanitizeRunningAtStartIsFollowed()

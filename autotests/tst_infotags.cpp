@@ -5,6 +5,7 @@
 #include "dispatchwindow.h"
 #include "drivefile.h"
 #include "infotags.h"
+#include "logsapplication.h"
 #include "oskn_public.h"
 
 #include <QLabel>
@@ -168,6 +169,83 @@ private slots:
         save->click();
         QVERIFY(file_Text("%2E.%2Fup.log").startsWith(header));
         QVERIFY(!QFile::exists("../up.log"));
+    }
+
+    // An NVMe drive shows its own identity, format, erase methods and health log instead of the
+    // ATA values, in the report too; a block-only drive what the system says of it; identify
+    // data no drive sends leaves "Unknown" and a log line, never a made-up value.
+    void nvmeAndBlockDrives()
+    {
+        const QJsonObject health{{"criticalWarning", QJsonArray{"spare", "readOnly"}}, {"temperatureCelsius", 41},
+                                 {"availableSpare", 4}, {"availableSpareThreshold", 10}, {"percentageUsed", 7},
+                                 {"dataUnitsRead", 2000}, {"dataUnitsWritten", 1000}, {"powerCycles", 12},
+                                 {"powerOnHours", 345}, {"unsafeShutdowns", 3}, {"mediaErrors", 2},
+                                 {"errorLogEntries", 9}};
+        const QJsonObject nvme{{"name", "nv"}, {"interface", "nvme"}, {"model", "Kestrel NV1"}, {"serial", "NVINFO1"},
+                               {"firmware", "2.1"}, {"maxLba", 1048575}, {"logicalSectorSize", 4096},
+                               {"nvme", QJsonObject{{"version", "1.4.1"}, {"namespaceId", 2},
+                                                    {"lbaFormats", QJsonArray{512, 4096}},
+                                                    {"sanitize", QJsonArray{"blockErase", "overwrite"}},
+                                                    {"format", QJsonArray{"userData", "cryptoErase"}},
+                                                    {"selfTest", false}, {"health", health}}}};
+        const QJsonObject garbled{{"name", "bad"}, {"interface", "nvme"}, {"model", "Kestrel NV2"}, {"serial", "NVBAD"},
+                                  {"maxLba", 9999}, {"nvme", QJsonObject{{"identifyGarbage", "namespace"}}}};
+        const QJsonObject emmc{{"name", "mmc"}, {"interface", "emmc"}, {"model", "MMC 8G"}, {"serial", "0x1a2b"},
+                               {"firmware", "0x6"}, {"capacityBytes", qint64(8000000000)}};
+        load("nvme.json", {nvme, garbled, emmc});
+        InfoTags info;
+        info.set_TDevice(&records[0]);
+        const auto shown = [&info] {
+            QStringList out;
+            for (const auto& item : info.shown_Items())
+                out << item.first->text() + " : " + item.second->text();
+            return out;
+        };
+        QCOMPARE(shown(), (QStringList{
+                              "Model Number : Kestrel NV1", "Serial Number : NVINFO1", "Firmware Revision : 2.1",
+                              "Max LBA : 1048575", "Capacity : 4.3 GB", "Sector Size : Logical 4096 bytes, physical 4096 bytes",
+                              "NVMe Version : 1.4.1", "Namespace ID : 2", "LBA Format in Use : Format 1: 4096 bytes",
+                              "Device Self-test : " + QCoreApplication::translate("InfoTags", "Unsupported"), "Sanitize : Block Erase, Overwrite",
+                              "Format NVM : User Data Erase, Crypto Erase",
+                              "Critical Warning : Available spare below threshold, Media read-only",
+                              "Composite Temperature (C) : 41", "Available Spare : 4 %", "Available Spare Threshold : 10 %",
+                              "Percentage Used : 7 %", "Data Read : 2000 (1.0 GB)", "Data Written : 1000 (0.5 GB)",
+                              "Power-On Hours : 345", "Power Cycles : 12", "Unsafe Shutdowns : 3",
+                              "Media and Data Integrity Errors : 2", "Error Log Entries : 9"}));
+        QVERIFY(!info.findChild<QLabel*>("lbSmartValue")->isVisibleTo(&info));
+        QVERIFY(info.findChild<QLabel*>("lbCriticalWarningValue")->isVisibleTo(&info));
+        info.findChild<QPushButton*>("pushButton")->click();
+        const QString report = file_Text("NVINFO1.log");
+        QVERIFY(report.contains("\nNVMe Version : 1.4.1\nNamespace ID : 2\n"));
+        QVERIFY(report.endsWith("Error Log Entries : 9\n" + QString(46, '=') + "\n"));
+        QVERIFY(!report.contains("Security Locked"));
+
+        use_Language("de_DE");
+        QTRY_COMPARE(value(info, "lbCriticalWarning"), QCoreApplication::translate("InfoTags", "Critical Warning"));
+        QCOMPARE(value(info, "lbSanitizeValue"), QCoreApplication::translate("InfoTags", "Block Erase") + ", "
+                                                     + QCoreApplication::translate("InfoTags", "Overwrite"));
+        use_Language("en_US");
+        QTRY_COMPARE(value(info, "lbCriticalWarning"), QString("Critical Warning"));
+
+        const int logLines = LogsApplication::Instance()->get_List_log().size();
+        info.set_TDevice(&records[1]);
+        QCOMPARE(value(info, "lbModelNumberValue"), QString("Kestrel NV2"));
+        for (const char* name : {"lbNvmeVersionValue", "lbLbaFormatValue", "lbCriticalWarningValue", "lbPercentageUsedValue"})
+            QCOMPARE(value(info, name), QString("Unknown"));
+        QVERIFY(LogsApplication::Instance()->get_List_log().mid(logLines).join("").contains(
+            "identify data could not be used"));
+
+        info.set_TDevice(&records[2]);
+        QCOMPARE(shown().mid(4), (QStringList{"Capacity : 8.0 GB", "Sector Size : Logical 512 bytes, physical 512 bytes",
+                                              "Health and Self-test : Not available: the drive is reached as a plain "
+                                              "block device"}));
+
+        // Back to a SATA drive: its eighteen rows again.
+        load("sata.json", {virtual_Drive("s", "Brevane BV1", "SATA1")});
+        info.set_TDevice(&records[0]);
+        QCOMPARE(info.shown_Items().size(), 18);
+        QVERIFY(info.findChild<QLabel*>("lbSmartValue")->isVisibleTo(&info));
+        QVERIFY(!info.findChild<QLabel*>("lbCapacityValue")->isVisibleTo(&info));
     }
 
     void messageLogView()

@@ -1,8 +1,11 @@
 // The main window on virtual drives: panels, the twelve-drive limit, the menus each selection
 // gets, rescan, language switching and the ways the window ends the process.
+#include "command.h"
 #include "commandline.h"
 #include "dispatchwindow.h"
+#include "infotags.h"
 #include "drivefile.h"
+#include "infotags.h"
 #include "logfile.h"
 #include "msgalert.h"
 #include "viewlog.h"
@@ -14,6 +17,7 @@
 #include <QMenu>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QSet>
 #include <QToolButton>
 #include <csignal>
 #include <sys/resource.h>
@@ -107,6 +111,39 @@ private slots:
         QVERIFY(log_Since(from).contains("Called: devices_Discovery - quantity of devices found: 3"));
         QVERIFY(w.getDevicesList().at(0)->is_Brevane_Device());
         QVERIFY(!enabled(w, "toolButtonBasicTest") && !enabled(w, "toolButtonAdvancedFeatures"));
+    }
+
+    // Flash drives are not drawn as hard disks; the NVMe drive's information panel opens with
+    // its own rows. KV_SHOTS=dir saves the window with it open, in English and German.
+    void flashDrivesListed()
+    {
+        qputenv("OSKN_VIRTUAL_DRIVES", KV_SOURCE_DIR "/demo/drives.json");
+        KV4L w;
+        w.resize(1280, 800);
+        w.show();
+        device* nvme = nullptr;
+        for (device* d : w.getDevicesList()) {
+            const QString icon = d->findChild<QLabel*>("lbIcon")->styleSheet();
+            const bool flash = d->get_tDevice()->driveType == OSKN_DRIVE_NVME;
+            QCOMPARE(icon.contains("ic_nvme_"), flash);
+            QCOMPARE(icon.contains("ic_hd_"), !flash);
+            if (flash)
+                nvme = d;
+        }
+        QVERIFY(nvme);
+        if (!qEnvironmentVariableIsEmpty("KV_SHOTS"))
+            w.grab().save(qEnvironmentVariable("KV_SHOTS") + "/drive-list-sata-usb-nvme.png");
+        nvme->findChild<QAbstractButton*>("btnAccord")->click();
+        QTRY_VERIFY(informantionDevice && informantionDevice->isVisible());
+        QTRY_COMPARE(informantionDevice->get_TDevice(), nvme->get_tDevice());
+        QVERIFY(informantionDevice->findChild<QLabel*>("lbCriticalWarningValue")->isVisible());
+        for (const char* code : {"en_US", "de_DE"}) {
+            language(w, code)->trigger();
+            QTest::qWait(200);
+            if (!qEnvironmentVariableIsEmpty("KV_SHOTS"))
+                w.grab().save(QString("%1/nvme-information-%2.png").arg(qEnvironmentVariable("KV_SHOTS"), code));
+        }
+        language(w, "en_US")->trigger();
     }
 
     void twelveDriveLimit()
@@ -231,7 +268,8 @@ private slots:
     }
 
     // At 1024x768 the longest serials and revisions, in the widest letters, show whole inside
-    // their columns; long models are elided, whole in their tooltips; header and rows line up.
+    // their columns; long models are cut in the middle, so that models differing only at their
+    // end still read differently, and are whole in their tooltips; header and rows line up.
     void identityColumns()
     {
         QFETCH(QString, code);
@@ -248,12 +286,19 @@ private slots:
         const QVector<device*> panels = w.getDevicesList();
         QCOMPARE(panels.size(), 14);
         QVERIFY(w.findChild<QScrollArea*>("mainScroll")->verticalScrollBar()->isVisible());
+        QSet<QString> shownModels;
         for (device* panel : panels) {
             auto* model = panel->findChild<QLabel*>("lbModelNumber");
-            if (model->toolTip().isEmpty()) // a model short enough (the stick reports 16 characters)
-                QCOMPARE(model->text(), panel->get_Model_ID());
-            else
-                QVERIFY(model->toolTip() == panel->get_Model_ID() && model->text().endsWith(QChar(0x2026)));
+            const QString whole = panel->get_Model_ID(), shown = model->text();
+            shownModels << shown;
+            if (model->toolTip().isEmpty()) { // a model short enough (the stick reports 16 characters)
+                QCOMPARE(shown, whole);
+            } else {
+                QCOMPARE(model->toolTip(), whole);
+                const QStringList ends = shown.split(QChar(0x2026));
+                QVERIFY2(ends.size() == 2 && whole.startsWith(ends[0]) && whole.endsWith(ends[1]) && !ends[1].isEmpty(),
+                         qPrintable(shown));
+            }
             QVERIFY(model->fontMetrics().horizontalAdvance(model->text()) <= model->width());
             for (auto [name, whole] : {std::pair{"lbSerialNumber", panel->get_Serial_Number()},
                                        {"lbRevision", panel->get_Revision()}}) {
@@ -268,6 +313,7 @@ private slots:
                                          {"lbRevision", "lbRevision"}, {"progressBar", "lbTestProgress"}})
                 QCOMPARE(x(panel->findChild<QWidget*>(column)), x(header(title)));
         }
+        QCOMPARE(shownModels.size(), panels.size()); // fourteen models, fourteen texts
         for (const char* title : {"lbModel", "lbSerialNumber", "lbRevision", "lbTestProgress"})
             QVERIFY2(header(title)->fontMetrics().horizontalAdvance(header(title)->text()) <= header(title)->width(),
                      qPrintable(header(title)->text()));
@@ -375,6 +421,63 @@ private slots:
         QCOMPARE(lines.filter("Kestrova Bootable").size(), 1);
     }
 
+    // A serial that would name another file gets a file of its own: the application log's, a
+    // serial-less drive's or its report's, a device name FAT keeps, or another drive's differing
+    // only in letter case, which FAT takes for the same file. The application log says where
+    // such a drive's log went. Two drives with one serial (the library trims "DUP "), which
+    // virtual drives refuse, are told apart by their order.
+    void logFilesThatWouldCollide()
+    {
+        QTemporaryDir own;
+        struct Back { // to the suite's directory, however the test ends
+            QString path = QDir::currentPath();
+            ~Back() { QDir::setCurrent(path); }
+        } back;
+        QDir::setCurrent(own.path());
+        const QStringList serialsInOrder{"DUP", "", "Log1.......", "kestrova", "Device----", "ABCX", "abcx", "CON"};
+        QJsonArray drives;
+        for (int i = 0; i < serialsInOrder.size(); ++i)
+            drives.append(maker_Drive(QString("c%1").arg(i), serialsInOrder[i]));
+        use_Virtual_Drives(dir, "collide.json", drives);
+        const int from = log_Size();
+        KV4L w;
+        const QVector<device*> p = w.getDevicesList();
+        QCOMPARE(p.size(), serialsInOrder.size());
+        for (device* d : p)
+            d->log_Erro_Test_Device("1");
+        const QStringList expected{"DUP.log", "Log1........log", "Log1.......~2.log", "kestrova~2.log",
+                                   "Device----~2.log", "ABCX.log", "abcx~2.log", "CON~2.log"};
+        QCOMPARE(QDir(".").entryList(QStringList{"*.log"}, QDir::Files, QDir::Name), [&] {
+            QStringList sorted = expected;
+            sorted.sort();
+            return sorted;
+        }());
+        for (int i = 0; i < expected.size(); ++i) {
+            const QStringList lines = file_Lines(expected[i]);
+            QCOMPARE(lines.size(), 7); // one header, one message: no file is shared
+            QCOMPARE(lines[3], "Serial Number : " + p[i]->get_Serial_Number());
+        }
+        const QStringList said = log_Since(from);
+        QVERIFY(said.contains("Warning: kestrova.log is another file's - the log of SN: kestrova goes to kestrova~2.log"));
+        QVERIFY(said.contains("Warning: abcx.log is another file's - the log of SN: abcx goes to abcx~2.log"));
+        QCOMPARE(said.filter(" is another file's - ").size(), 5);
+
+        // The drive-information report of the second ABCX goes to that drive's file.
+        p[6]->findChild<QToolButton*>("btnAccord")->click();
+        QVERIFY(informantionDevice);
+        informantionDevice->findChild<QPushButton*>("pushButton")->click();
+        QVERIFY(file_Text("abcx~2.log").contains("============= Drive Information ============="));
+        QVERIFY(!file_Text("ABCX.log").contains("Drive Information"));
+
+        logfile::DriveLogNames names;
+        QString ordinary;
+        QCOMPARE(names.name_For("DUP", 0, &ordinary), QString("DUP.log"));
+        QVERIFY(ordinary.isEmpty());
+        QCOMPARE(names.name_For("DUP", 1, &ordinary), QString("DUP~2.log"));
+        QCOMPARE(ordinary, QString("DUP.log"));
+        QCOMPARE(names.name_For("DUP", 0), QString("DUP.log")); // asked again, the same file
+    }
+
     void fullMediumKeepsLinesUnsaved()
     {
         use_Virtual_Drives(dir, "full.json", QJsonArray{maker_Drive("f", "FULL")});
@@ -398,6 +501,31 @@ private slots:
         const QStringList lines = file_Lines("FULL.log");
         QCOMPARE(lines.size(), 9);
         QVERIFY(lines[6].endsWith("LBA: 1") && lines[7].endsWith("LBA: 2") && lines[8].endsWith("LBA: 3"));
+    }
+
+    // Replacing the application log on a full medium keeps the old file whole, whether the
+    // text stays in the write buffer (small) or goes straight to the file (large).
+    void fullMediumKeepsTheApplicationLog()
+    {
+        const QString old = "the log as saved before\n";
+        QVERIFY(logfile::replace_Atomically("kestrova.log", old));
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit saved;
+        getrlimit(RLIMIT_FSIZE, &saved);
+        for (int length : {1000, 100000}) {
+            const QString text(length, 'x');
+            rlimit small = saved;
+            small.rlim_cur = rlim_t(length / 2);
+            setrlimit(RLIMIT_FSIZE, &small);
+            const bool written = logfile::replace_Atomically("kestrova.log", text);
+            setrlimit(RLIMIT_FSIZE, &saved);
+            QVERIFY2(!written, qPrintable(QString::number(length)));
+            QCOMPARE(file_Text("kestrova.log"), old);
+            QCOMPARE(QDir(".").entryList(QStringList{"kestrova.log*"}, QDir::Files | QDir::Hidden),
+                     QStringList{"kestrova.log"}); // no temporary file left behind
+        }
+        QVERIFY(logfile::replace_Atomically("kestrova.log", "whole\n"));
+        QCOMPARE(file_Text("kestrova.log"), QString("whole\n"));
     }
 
     void applicationLogSurvivesKill()
@@ -429,10 +557,13 @@ private slots:
 
     void closingWithATestRunning()
     {
-        use_Virtual_Drives(dir, "running.json", QJsonArray{maker_Drive("r", "RUN")});
+        use_Virtual_Drives(dir, "running.json", QJsonArray{maker_Drive("r", "RUN"), maker_Drive("i", "IDLE")});
         KV4L w;
         w.show();
         device* panel = w.getDevicesList().first();
+        device* idle = w.getDevicesList().last();
+        auto* notice = w.findChild<QLabel*>("powerOffNotice");
+        QVERIFY(notice && !notice->isVisible());
         panel->get_Descriptor()->testName = "Short DST";
         panel->get_Descriptor()->testType = 1;
         panel->execute();
@@ -461,6 +592,17 @@ private slots:
         QVERIFY(QMetaObject::invokeMethod(&w, "on_toolButtonExit_clicked"));
         QTest::qWait(1200);
         QVERIFY(ended.isEmpty());
+        // While it waits, the window says so and starts nothing new.
+        QVERIFY(notice->isVisible());
+        QCOMPARE(notice->text(), QString("Powering off once the running operations have stopped"));
+        check(idle);
+        for (const char* button : {"toolButtonBasicTest", "toolButtonAdvancedFeatures", "toolButtonRescan"})
+            QVERIFY2(!enabled(w, button), button);
+        QVERIFY(QMetaObject::invokeMethod(&w, "on_actionS_M_A_R_T_Check_triggered"));
+        QCOMPARE(idle->isTest(), 1);
+        QCOMPARE(w.get_Invoker()->command_Count(), 0);
+        QVERIFY(QMetaObject::invokeMethod(&w, "on_toolButtonExit_clicked")); // asked once only
+        QCOMPARE(asked, 3);
         panel->change_Progress_status(5);
         QTRY_COMPARE(ended, QList<int>{2});
         QVERIFY(atEnd.contains("Test Aborted by User"));

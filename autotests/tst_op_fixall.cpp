@@ -91,6 +91,11 @@ private slots:
         QVERIFY(r.log.contains(info("Test information: Fix All Fast - Repairing LBA : 1003")));
         QVERIFY(r.log.contains(debug("Test information: LBA repaired: 1003")));
         QCOMPARE(r.log.filter("Starting test: Fix all fast - SN:FF-4K").size(), 2);
+        // The bar moves on through both self-tests and is full only once the second has passed.
+        QVERIFY(std::is_sorted(r.percents.begin(), r.percents.end()));
+        QCOMPARE(r.percents.last(), 100.0);
+        QVERIFY2(std::all_of(r.percents.begin(), r.percents.end() - 1, [](double p) { return p < 100; }),
+                 qPrintable(QString::number(r.percents.size())));
     }
 
     void fastRepairsAbove32Bits()
@@ -135,6 +140,8 @@ private slots:
             info("Library information: OSKNOPERATIONS_API int ata_Get_DST_Progress() returned: 1"),
             error("Warning: FixAllFast::execute() FAILURE reached the limit of 50 LBA's to correct for S/N: FF-LIMIT")}));
         QCOMPARE(read_One(d, 550), int(OSKN_COMMAND_FAILURE));
+        QVERIFY(std::is_sorted(r.percents.begin(), r.percents.end()));
+        QVERIFY(!r.percents.contains(100.0)); // no self-test passed
     }
 
     void fastRefusedOrNamelessFailures()

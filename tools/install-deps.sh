@@ -13,7 +13,7 @@ qtbase5-dev qttools5-dev-tools qttools5-dev libqt5webkit5-dev
 nlohmann-json3-dev libnvme-dev libcurl4-openssl-dev
 fonts-texgyre fonts-noto-cjk fonts-thai-tlwg
 xvfb xauth
-qemu-system-x86 busybox-static smartmontools sg3-utils cpio kmod
+qemu-system-x86 busybox-static smartmontools sg3-utils nvme-cli cpio kmod
 nginx openssl"
 # make image and make image-test: Debian's tools that build a bootable image, netpbm for screenshots.
 if [ -n "$image" ]; then

@@ -96,7 +96,7 @@ read_Speed() {
     say "FIGURE $DRIVE whole-disk read ($(($(lib $node maxlba) / 2048 + 1)) MiB) in the library's 64-sector calls against dd bs=1M iflag=direct, best of three: ratio $ratio (library $lib_ms ms, dd $dd_ms ms)"
 }
 
-for m in ahci sd_mod sg sr_mod xhci_pci usb_storage virtio_pci virtio_scsi sym53c8xx; do
+for m in ahci sd_mod sg sr_mod xhci_pci usb_storage virtio_pci virtio_scsi sym53c8xx nvme virtio_blk; do
     modprobe "$m" || say "FAIL boot: modprobe $m failed"
 done
 expected=$(($(wc -l < /drives.conf) + 2)) # the disks, the read-speed disk and the CD-ROM
@@ -106,6 +106,14 @@ while :; do
     [ "$found" -ge "$expected" ] && break
     if [ "$waited" -ge 60 ]; then
         say "FAIL boot: $found of $expected drives appeared within 60 s: $(ls /sys/block | tr '\n' ' ')"
+        break
+    fi
+    sleep 1
+    waited=$((waited + 1))
+done
+while [ ! -e /sys/block/nvme0n2 ] || [ ! -e /sys/block/vda ]; do # the NVMe namespaces and the virtio-blk disk
+    if [ "$waited" -ge 60 ]; then
+        say "FAIL boot: the NVMe namespaces or the virtio-blk disk did not appear within 60 s: $(ls /sys/block | tr '\n' ' ')"
         break
     fi
     sleep 1
@@ -405,5 +413,97 @@ for serial in KVSA0001 KVSL0005; do
     check "security protocol query reaches the drive (kernel refused)" "$(field kernel_refused < /tmp/sec.txt)" \
         expected no $issue
 done
+
+stage "write same and security checked"
+# ---------------------------------------------------------------------------------------------
+# NVMe namespaces (QEMU's controller: one of 512-byte, one of 4096-byte blocks) against nvme-cli
+# and dd: identity, geometry, the health log, every block readable through the library including
+# the last, and the short self-test, which QEMU's controller does not offer: then the library
+# must refuse it (UNABLE TO RUN, 14) and the drive must refuse nvme-cli's start too.
+# nfield KEY: the value of "KEY : value" in nvme-cli's human output (tabs or blanks around ':').
+nfield() { sed -n "s/^$1[[:space:]]*:[[:space:]]*//p" | sed 's/[[:space:]]*$//' | head -n 1; }
+t nvme id-ctrl /dev/nvme0 > /tmp/peer-ctrl.txt 2>&1
+for node in nvme0n1 nvme0n2; do
+    DRIVE="$node (KVNV0008)"
+    dev=/dev/$node
+    [ -e "$dev" ] || { say "FAIL $DRIVE present: no device node"; continue; }
+    index=$(awk -v d="$dev" '/^\[[0-9]+\] / && $2 == d { gsub(/[][]/, "", $1); print $1 }' /tmp/probe.txt)
+    check "drive type" "$(lib $node type)" set-up 3
+    check "interface" "$(lib $node interface)" set-up 4
+    check model "$(lib $node model)" nvme-cli "$(nfield mn < /tmp/peer-ctrl.txt)"
+    check serial "$(lib $node serial)" nvme-cli "$(nfield sn < /tmp/peer-ctrl.txt)"
+    check firmware "$(lib $node firmware)" nvme-cli "$(nfield fr < /tmp/peer-ctrl.txt)"
+    t nvme id-ns "$dev" > /tmp/peer-ns.txt 2>&1
+    nsze=$(nfield nsze < /tmp/peer-ns.txt)
+    check "max LBA" "$(lib $node maxlba)" nvme-cli "$((nsze - 1))"
+    lbads=$(sed -n 's/^lbaf.*lbads:\([0-9]*\).*(in use).*/\1/p' /tmp/peer-ns.txt | head -n 1)
+    check "logical sector size" "$(lib $node logical)" nvme-cli "$((1 << ${lbads:-0}))"
+
+    t oskn-probe "$index" > /tmp/detail.txt 2>&1
+    t nvme smart-log "$dev" > /tmp/peer-health.txt 2>&1
+    health() { sed -n "s/^ *$1 *//p" /tmp/detail.txt | head -n 1; }
+    first() { nfield "$1" < /tmp/peer-health.txt | sed 's/[^0-9].*//'; }
+    check "health: critical warning" "$(($(health 'critical warning')))" nvme-cli "$(first critical_warning)"
+    check "health: temperature (K)" "$(health temperature | sed 's/.*(\([0-9]*\) K).*/\1/')" nvme-cli \
+        "$(nfield temperature < /tmp/peer-health.txt | sed -n 's/.*(\([0-9]*\) Kelvin).*/\1/p')"
+    check "health: available spare, threshold" "$(health 'available spare' | tr -d '%' | sed 's/, threshold /,/')" \
+        nvme-cli "$(first available_spare),$(first available_spare_threshold)"
+    check "health: percentage used" "$(health 'percentage used' | tr -d '%')" nvme-cli "$(first percentage_used)"
+    check "health: data units written" "$(health 'data units read' | sed 's/.*written //')" nvme-cli \
+        "$(first 'Data Units Written')"
+    check "health: power cycles, power-on hours, unsafe shutdowns" \
+        "$(health 'power cycles'), $(health 'power-on hours'), $(health 'unsafe shutdowns')" nvme-cli \
+        "$(first power_cycles), $(first power_on_hours), $(first unsafe_shutdowns)"
+    check "health: media errors, error log entries" "$(health 'media errors'), $(health 'error log entries')" \
+        nvme-cli "$(first media_errors), $(first num_err_log_entries)"
+    check "health verdict" "$(sed -n 's/^Health: \([A-Z]*\).*/\1/p' /tmp/detail.txt)" nvme-cli \
+        "$([ "$(first critical_warning)" = 0 ] && echo PASSED || echo FAILING)"
+
+    size=$(lib $node logical)
+    max=$(lib $node maxlba)
+    t dd if="$dev" of=/dev/null bs=1M iflag=direct 2>/tmp/dd-all.txt && peer=read || peer="failed ($(tail -n 1 /tmp/dd-all.txt))"
+    t kv-systemcheck read-all "$dev" > /tmp/out-all 2>&1
+    check "every block read in 64-sector calls (dd bs=1M: $peer)" "$(field failed < /tmp/out-all) failed" dd "0 failed"
+    for spec in "0 8" "$((max - 7)) 8"; do
+        set -- $spec
+        kv-systemcheck pattern "$1" "$2" "$size" 55 > /tmp/want
+        dd_Write /tmp/want "$dev" "$1" "$size"
+        t kv-systemcheck read "$dev" "$1" "$2" 0 > /tmp/got 2>/tmp/err
+        check "read of $2 blocks at LBA $1 (the last: $max) of what dd wrote" \
+            "$(cmp -s /tmp/got /tmp/want && echo equal || echo "differs ($(cat /tmp/err))")" dd equal
+    done
+    t kv-systemcheck past-end "$dev" > /tmp/past.txt
+    check "read past the max LBA refused" "$(field library_past < /tmp/past.txt) $(field library_across < /tmp/past.txt)" \
+        expected "6 6"
+
+    rc=$(t kv-systemcheck self-test "$dev" | field rc)
+    oacs=$(nfield oacs < /tmp/peer-ctrl.txt)
+    offered=$(( (${oacs:-0} >> 4) & 1 ))
+    if [ "$offered" = 1 ]; then
+        check "short self-test (offered)" "rc $rc" nvme-cli "rc 0"
+    else
+        t nvme device-self-test /dev/nvme0 -n 1 -s 1 > /tmp/peer-dst.txt 2>&1 && peer=started || peer=refused
+        check "short self-test, not offered (OACS $oacs): UNABLE TO RUN, and the drive refuses nvme-cli's" \
+            "rc $rc, refused" nvme-cli "rc 14, $peer"
+    fi
+done
+
+# The program's long generic test over the 4096-byte namespace and the virtio-blk disk.
+for spec in "nvme0n2 KVNV0008" "vda KVVB0009"; do
+    set -- $spec
+    DRIVE="$1 ($2)"
+    [ -e "/dev/$1" ] || { say "FAIL $DRIVE present: no device node"; continue; }
+    t kv-longscan "/dev/$1" > /tmp/longscan.txt 2>&1
+    check "long generic test: status, unreadable LBAs" \
+        "$(field status < /tmp/longscan.txt), $(field bad < /tmp/longscan.txt)" expected "0, none"
+done
+
+# The virtio-blk disk: listed as a block-only drive, identity from sysfs, every block read.
+DRIVE="vda (KVVB0009)"
+check "drive type" "$(lib vda type)" set-up 5
+check serial "$(lib vda serial)" sysfs "$(cat /sys/block/vda/serial 2>/dev/null)"
+check "max LBA" "$(lib vda maxlba)" sysfs "$(($(cat /sys/block/vda/size) - 1))"
+t kv-systemcheck read-all /dev/vda > /tmp/out-all 2>&1
+check "every block read in 64-sector calls" "$(field failed < /tmp/out-all) failed" expected "0 failed"
 
 finish

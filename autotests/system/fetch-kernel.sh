@@ -32,6 +32,8 @@ if [ -z "$pkg" ]; then
 fi
 
 dir="$cache/$pkg"
+# An extraction from before the NVMe drivers were taken is done again.
+[ -e "$dir/.complete" ] && ! ls -d "$dir"/lib/modules/*/kernel/drivers/nvme >/dev/null 2>&1 && rm -f "$dir/.complete"
 if [ ! -e "$dir/.complete" ]; then
     deb=$(ls "$cache"/"$pkg"_*_amd64.deb 2>/dev/null | tail -n 1)
     if [ -z "$deb" ]; then
@@ -49,6 +51,7 @@ if [ ! -e "$dir/.complete" ]; then
         './lib/modules/*/kernel/drivers/ata/*' './lib/modules/*/kernel/drivers/scsi/*' \
         './lib/modules/*/kernel/drivers/usb/*' './lib/modules/*/kernel/drivers/virtio/*' \
         './lib/modules/*/kernel/drivers/cdrom/*' './lib/modules/*/kernel/drivers/block/*' \
+        './lib/modules/*/kernel/drivers/nvme/*' \
         './lib/modules/*/kernel/block/*' './lib/modules/*/kernel/crypto/*' \
         './lib/modules/*/kernel/lib/*' './lib/modules/*/kernel/arch/x86/crypto/*'
     release=$(ls "$dir/lib/modules")

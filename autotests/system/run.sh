@@ -1,8 +1,9 @@
 #!/bin/bash
 # The system test: boots Debian 12's kernel under QEMU with emulated drives (two SATA disks and a
 # read-speed disk on the AHCI controller, a SATA CD-ROM, a USB disk, a disk on an LSI SCSI
-# controller and a 4096-byte sector disk on virtio-scsi) and runs checks.sh inside it, which compares what the device-access
-# library says and does with smartctl, sg3_utils and dd. Every device the test touches is an
+# controller, a 4096-byte sector disk on virtio-scsi, an NVMe controller with a 512-byte and a
+# 4096-byte namespace, and a virtio-blk disk) and runs checks.sh inside it, which compares what
+# the device-access library says and does with smartctl, sg3_utils, nvme-cli and dd. Every device the test touches is an
 # image file of its own: the machine's drives are never opened.
 #   run.sh BUILD_DIR WORK_DIR
 # Prints one line per check and where the serial console log is kept; exit status 0 when no
@@ -20,7 +21,7 @@ fail() {
     exit 1
 }
 
-for tool in qemu-system-x86_64 busybox smartctl sg_inq sg_readcap sg_raw sg_sat_identify cpio depmod ldd; do
+for tool in qemu-system-x86_64 busybox smartctl nvme sg_inq sg_readcap sg_raw sg_sat_identify cpio depmod ldd; do
     command -v "$tool" >/dev/null 2>&1 || PATH=$PATH:/sbin:/usr/sbin command -v "$tool" >/dev/null 2>&1 ||
         fail "$tool is missing (tools/install-deps.sh installs it)"
 done
@@ -43,7 +44,7 @@ for applet in $(busybox --list); do
 done
 
 # The driver modules and what they depend on, as the kernel's own module index says.
-modules="ahci sd_mod sg sr_mod xhci_pci usb_storage virtio_pci virtio_scsi sym53c8xx"
+modules="ahci sd_mod sg sr_mod xhci_pci usb_storage virtio_pci virtio_scsi sym53c8xx nvme virtio_blk"
 files=""
 for m in $modules; do
     deps=$(modprobe -d "$kernel_dir" -S "$release" --show-depends "$m") || fail "kernel $release has no module $m"
@@ -71,7 +72,7 @@ for lib in "$build"/libOskn*.so; do
     copy_Program "$lib" "/opt/kv/$(basename "$lib")"
     strip --strip-debug "$root/opt/kv/$(basename "$lib")"
 done
-for peer in smartctl sg_inq sg_readcap sg_raw sg_sat_identify; do
+for peer in smartctl nvme sg_inq sg_readcap sg_raw sg_sat_identify; do
     copy_Program "$(command -v $peer)" "/usr/bin/$peer"
 done
 
@@ -98,7 +99,8 @@ cp "$here/checks.sh" "$root/init" && chmod +x "$root/init"
 
 # Sparse images; SATA-B's sector count is not a multiple of 64, so the scan ends on a short read.
 truncate -s 32M "$work/sata-a.img" && truncate -s $((16 * 1048576 + 17 * 512)) "$work/sata-b.img" &&
-    truncate -s 32M "$work/usb.img" && truncate -s 32M "$work/lsi.img" && truncate -s 32M "$work/virtio.img" ||
+    truncate -s 32M "$work/usb.img" && truncate -s 32M "$work/lsi.img" && truncate -s 32M "$work/virtio.img" &&
+    truncate -s 16M "$work/nvme-512.img" && truncate -s 16M "$work/nvme-4k.img" && truncate -s 16M "$work/vblk.img" ||
     fail "cannot create the disk images"
 for spec in "blkdebug.conf $bad_lba" "blkdebug-scsi.conf $((scsi_bad_lba * 8))"; do
     set -- $spec
@@ -141,6 +143,11 @@ timeout -k 10 "$vm_timeout" qemu-system-x86_64 -machine q35,accel=kvm:tcg -m 512
     -device scsi-hd,bus=lsi.0,drive=lsi,vendor=KVSYS,product="LSI DISK",serial=KVSL0005,ver=KL1E \
     -device virtio-scsi-pci,id=vs -drive if=none,id=virtio,format=raw,file="blkdebug:$work/blkdebug-scsi.conf:$work/virtio.img" \
     -device scsi-hd,bus=vs.0,drive=virtio,logical_block_size=4096,physical_block_size=4096,vendor=KVSYS,product="VIRTIO 4K",serial=KVSV0006,ver=KV1F \
+    -device nvme,id=nvme0,serial=KVNV0008 \
+    -drive if=none,id=nvme-512,format=raw,file="$work/nvme-512.img" -device nvme-ns,bus=nvme0,drive=nvme-512,nsid=1 \
+    -drive if=none,id=nvme-4k,format=raw,file="$work/nvme-4k.img" \
+    -device nvme-ns,bus=nvme0,drive=nvme-4k,nsid=2,logical_block_size=4096,physical_block_size=4096 \
+    -drive if=none,id=vblk,format=raw,file="$work/vblk.img" -device virtio-blk-pci,drive=vblk,serial=KVVB0009 \
     >"$work/qemu.log" 2>&1
 qemu_status=$?
 rm -rf "$root" "$work/initrd.cpio" "$work"/*.img # kept: the console log, the results, QEMU's messages

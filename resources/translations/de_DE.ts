@@ -372,6 +372,166 @@ Drücken Sie F8, um die erweiterten Tests freizugeben. Klicken Sie auf „Abbrec
             <source>Not Deferred</source>
             <translation>Nicht verzögert</translation>
         </message>
+        <message>
+            <source>Capacity</source>
+            <translation>Kapazität</translation>
+        </message>
+        <message>
+            <source>Sector Size</source>
+            <translation>Sektorgröße</translation>
+        </message>
+        <message>
+            <source>NVMe Version</source>
+            <translation>NVMe-Version</translation>
+        </message>
+        <message>
+            <source>Namespace ID</source>
+            <translation>Namespace-ID</translation>
+        </message>
+        <message>
+            <source>LBA Format in Use</source>
+            <translation>Verwendetes LBA-Format</translation>
+        </message>
+        <message>
+            <source>Device Self-test</source>
+            <translation>Geräte-Selbsttest</translation>
+        </message>
+        <message>
+            <source>Sanitize</source>
+            <translation>Sanitize</translation>
+        </message>
+        <message>
+            <source>Format NVM</source>
+            <translation>Format NVM</translation>
+        </message>
+        <message>
+            <source>Critical Warning</source>
+            <translation>Kritische Warnung</translation>
+        </message>
+        <message>
+            <source>Composite Temperature (C)</source>
+            <translation>Gesamttemperatur (C)</translation>
+        </message>
+        <message>
+            <source>Available Spare</source>
+            <translation>Verfügbare Reserve</translation>
+        </message>
+        <message>
+            <source>Available Spare Threshold</source>
+            <translation>Schwelle der verfügbaren Reserve</translation>
+        </message>
+        <message>
+            <source>Percentage Used</source>
+            <translation>Prozentsatz verbraucht</translation>
+        </message>
+        <message>
+            <source>Data Read</source>
+            <translation>Gelesene Daten</translation>
+        </message>
+        <message>
+            <source>Data Written</source>
+            <translation>Geschriebene Daten</translation>
+        </message>
+        <message>
+            <source>Power Cycles</source>
+            <translation>Einschaltvorgänge</translation>
+        </message>
+        <message>
+            <source>Unsafe Shutdowns</source>
+            <translation>Unsichere Abschaltungen</translation>
+        </message>
+        <message>
+            <source>Media and Data Integrity Errors</source>
+            <translation>Medien- und Datenintegritätsfehler</translation>
+        </message>
+        <message>
+            <source>Error Log Entries</source>
+            <translation>Einträge im Fehlerprotokoll</translation>
+        </message>
+        <message>
+            <source>Health and Self-test</source>
+            <translation>Zustand und Selbsttest</translation>
+        </message>
+        <message>
+            <source>%1 (%2 GB)</source>
+            <translation>%1 (%2 GB)</translation>
+        </message>
+        <message>
+            <source>%1 GB</source>
+            <translation>%1 GB</translation>
+        </message>
+        <message>
+            <source>Logical %1 bytes, physical %2 bytes</source>
+            <translation>Logisch %1 Byte, physisch %2 Byte</translation>
+        </message>
+        <message>
+            <source>Not available: the drive is reached as a plain block device</source>
+            <translation>Nicht verfügbar: Das Laufwerk wird als einfaches Blockgerät angesprochen</translation>
+        </message>
+        <message>
+            <source>Before 1.2</source>
+            <translation>Vor 1.2</translation>
+        </message>
+        <message>
+            <source>Format %1: %2 bytes, %3 bytes of metadata</source>
+            <translation>Format %1: %2 Byte, %3 Byte Metadaten</translation>
+        </message>
+        <message>
+            <source>Format %1: %2 bytes</source>
+            <translation>Format %1: %2 Byte</translation>
+        </message>
+        <message>
+            <source>Block Erase</source>
+            <translation>Blocklöschung</translation>
+        </message>
+        <message>
+            <source>Crypto Erase</source>
+            <translation>Kryptografische Löschung</translation>
+        </message>
+        <message>
+            <source>Overwrite</source>
+            <translation>Überschreiben</translation>
+        </message>
+        <message>
+            <source>User Data Erase</source>
+            <translation>Löschen der Benutzerdaten</translation>
+        </message>
+        <message>
+            <source>Available spare below threshold</source>
+            <translation>Verfügbare Reserve unter der Schwelle</translation>
+        </message>
+        <message>
+            <source>Temperature outside its thresholds</source>
+            <translation>Temperatur außerhalb der Schwellen</translation>
+        </message>
+        <message>
+            <source>Reliability degraded</source>
+            <translation>Zuverlässigkeit beeinträchtigt</translation>
+        </message>
+        <message>
+            <source>Media read-only</source>
+            <translation>Medium schreibgeschützt</translation>
+        </message>
+        <message>
+            <source>Volatile memory backup failed</source>
+            <translation>Sicherung des flüchtigen Speichers ausgefallen</translation>
+        </message>
+        <message>
+            <source>Persistent memory region unreliable</source>
+            <translation>Persistenter Speicherbereich unzuverlässig</translation>
+        </message>
+        <message>
+            <source>Unknown warning 0x%1</source>
+            <translation>Unbekannte Warnung 0x%1</translation>
+        </message>
+        <message>
+            <source>None</source>
+            <translation>Keine</translation>
+        </message>
+        <message>
+            <source>%1 %</source>
+            <translation>%1 %</translation>
+        </message>
     </context>
     <context>
         <name>KV4L</name>
@@ -522,6 +682,10 @@ Drücken Sie F8, um die erweiterten Tests freizugeben. Klicken Sie auf „Abbrec
         <message>
             <source>IDD 71</source>
             <translation>IDD 71</translation>
+        </message>
+        <message>
+            <source>Powering off once the running operations have stopped</source>
+            <translation>Ausschalten, sobald die laufenden Vorgänge beendet sind</translation>
         </message>
     </context>
     <context>

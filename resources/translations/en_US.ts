@@ -372,6 +372,166 @@ Press F8 to enable Advanced Tests. Click Cancel to go back to Basic Tests.</tran
             <source>Not Deferred</source>
             <translation>Not Deferred</translation>
         </message>
+        <message>
+            <source>Capacity</source>
+            <translation>Capacity</translation>
+        </message>
+        <message>
+            <source>Sector Size</source>
+            <translation>Sector Size</translation>
+        </message>
+        <message>
+            <source>NVMe Version</source>
+            <translation>NVMe Version</translation>
+        </message>
+        <message>
+            <source>Namespace ID</source>
+            <translation>Namespace ID</translation>
+        </message>
+        <message>
+            <source>LBA Format in Use</source>
+            <translation>LBA Format in Use</translation>
+        </message>
+        <message>
+            <source>Device Self-test</source>
+            <translation>Device Self-test</translation>
+        </message>
+        <message>
+            <source>Sanitize</source>
+            <translation>Sanitize</translation>
+        </message>
+        <message>
+            <source>Format NVM</source>
+            <translation>Format NVM</translation>
+        </message>
+        <message>
+            <source>Critical Warning</source>
+            <translation>Critical Warning</translation>
+        </message>
+        <message>
+            <source>Composite Temperature (C)</source>
+            <translation>Composite Temperature (C)</translation>
+        </message>
+        <message>
+            <source>Available Spare</source>
+            <translation>Available Spare</translation>
+        </message>
+        <message>
+            <source>Available Spare Threshold</source>
+            <translation>Available Spare Threshold</translation>
+        </message>
+        <message>
+            <source>Percentage Used</source>
+            <translation>Percentage Used</translation>
+        </message>
+        <message>
+            <source>Data Read</source>
+            <translation>Data Read</translation>
+        </message>
+        <message>
+            <source>Data Written</source>
+            <translation>Data Written</translation>
+        </message>
+        <message>
+            <source>Power Cycles</source>
+            <translation>Power Cycles</translation>
+        </message>
+        <message>
+            <source>Unsafe Shutdowns</source>
+            <translation>Unsafe Shutdowns</translation>
+        </message>
+        <message>
+            <source>Media and Data Integrity Errors</source>
+            <translation>Media and Data Integrity Errors</translation>
+        </message>
+        <message>
+            <source>Error Log Entries</source>
+            <translation>Error Log Entries</translation>
+        </message>
+        <message>
+            <source>Health and Self-test</source>
+            <translation>Health and Self-test</translation>
+        </message>
+        <message>
+            <source>%1 (%2 GB)</source>
+            <translation>%1 (%2 GB)</translation>
+        </message>
+        <message>
+            <source>%1 GB</source>
+            <translation>%1 GB</translation>
+        </message>
+        <message>
+            <source>Logical %1 bytes, physical %2 bytes</source>
+            <translation>Logical %1 bytes, physical %2 bytes</translation>
+        </message>
+        <message>
+            <source>Not available: the drive is reached as a plain block device</source>
+            <translation>Not available: the drive is reached as a plain block device</translation>
+        </message>
+        <message>
+            <source>Before 1.2</source>
+            <translation>Before 1.2</translation>
+        </message>
+        <message>
+            <source>Format %1: %2 bytes, %3 bytes of metadata</source>
+            <translation>Format %1: %2 bytes, %3 bytes of metadata</translation>
+        </message>
+        <message>
+            <source>Format %1: %2 bytes</source>
+            <translation>Format %1: %2 bytes</translation>
+        </message>
+        <message>
+            <source>Block Erase</source>
+            <translation>Block Erase</translation>
+        </message>
+        <message>
+            <source>Crypto Erase</source>
+            <translation>Crypto Erase</translation>
+        </message>
+        <message>
+            <source>Overwrite</source>
+            <translation>Overwrite</translation>
+        </message>
+        <message>
+            <source>User Data Erase</source>
+            <translation>User Data Erase</translation>
+        </message>
+        <message>
+            <source>Available spare below threshold</source>
+            <translation>Available spare below threshold</translation>
+        </message>
+        <message>
+            <source>Temperature outside its thresholds</source>
+            <translation>Temperature outside its thresholds</translation>
+        </message>
+        <message>
+            <source>Reliability degraded</source>
+            <translation>Reliability degraded</translation>
+        </message>
+        <message>
+            <source>Media read-only</source>
+            <translation>Media read-only</translation>
+        </message>
+        <message>
+            <source>Volatile memory backup failed</source>
+            <translation>Volatile memory backup failed</translation>
+        </message>
+        <message>
+            <source>Persistent memory region unreliable</source>
+            <translation>Persistent memory region unreliable</translation>
+        </message>
+        <message>
+            <source>Unknown warning 0x%1</source>
+            <translation>Unknown warning 0x%1</translation>
+        </message>
+        <message>
+            <source>None</source>
+            <translation>None</translation>
+        </message>
+        <message>
+            <source>%1 %</source>
+            <translation>%1 %</translation>
+        </message>
     </context>
     <context>
         <name>KV4L</name>
@@ -522,6 +682,10 @@ Press F8 to enable Advanced Tests. Click Cancel to go back to Basic Tests.</tran
         <message>
             <source>IDD 71</source>
             <translation>IDD 71</translation>
+        </message>
+        <message>
+            <source>Powering off once the running operations have stopped</source>
+            <translation>Powering off once the running operations have stopped</translation>
         </message>
     </context>
     <context>

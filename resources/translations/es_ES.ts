@@ -372,6 +372,166 @@ Pulse F8 para habilitar las pruebas avanzadas. Haga clic en Cancelar para volver
             <source>Not Deferred</source>
             <translation>No diferido</translation>
         </message>
+        <message>
+            <source>Capacity</source>
+            <translation>Capacidad</translation>
+        </message>
+        <message>
+            <source>Sector Size</source>
+            <translation>Tamaño de sector</translation>
+        </message>
+        <message>
+            <source>NVMe Version</source>
+            <translation>Versión de NVMe</translation>
+        </message>
+        <message>
+            <source>Namespace ID</source>
+            <translation>ID de espacio de nombres</translation>
+        </message>
+        <message>
+            <source>LBA Format in Use</source>
+            <translation>Formato LBA en uso</translation>
+        </message>
+        <message>
+            <source>Device Self-test</source>
+            <translation>Autoprueba del dispositivo</translation>
+        </message>
+        <message>
+            <source>Sanitize</source>
+            <translation>Sanitize</translation>
+        </message>
+        <message>
+            <source>Format NVM</source>
+            <translation>Format NVM</translation>
+        </message>
+        <message>
+            <source>Critical Warning</source>
+            <translation>Advertencia crítica</translation>
+        </message>
+        <message>
+            <source>Composite Temperature (C)</source>
+            <translation>Temperatura compuesta (C)</translation>
+        </message>
+        <message>
+            <source>Available Spare</source>
+            <translation>Reserva disponible</translation>
+        </message>
+        <message>
+            <source>Available Spare Threshold</source>
+            <translation>Umbral de la reserva disponible</translation>
+        </message>
+        <message>
+            <source>Percentage Used</source>
+            <translation>Porcentaje usado</translation>
+        </message>
+        <message>
+            <source>Data Read</source>
+            <translation>Datos leídos</translation>
+        </message>
+        <message>
+            <source>Data Written</source>
+            <translation>Datos escritos</translation>
+        </message>
+        <message>
+            <source>Power Cycles</source>
+            <translation>Ciclos de encendido</translation>
+        </message>
+        <message>
+            <source>Unsafe Shutdowns</source>
+            <translation>Apagados inseguros</translation>
+        </message>
+        <message>
+            <source>Media and Data Integrity Errors</source>
+            <translation>Errores de medio y de integridad de datos</translation>
+        </message>
+        <message>
+            <source>Error Log Entries</source>
+            <translation>Entradas del registro de errores</translation>
+        </message>
+        <message>
+            <source>Health and Self-test</source>
+            <translation>Estado y autoprueba</translation>
+        </message>
+        <message>
+            <source>%1 (%2 GB)</source>
+            <translation>%1 (%2 GB)</translation>
+        </message>
+        <message>
+            <source>%1 GB</source>
+            <translation>%1 GB</translation>
+        </message>
+        <message>
+            <source>Logical %1 bytes, physical %2 bytes</source>
+            <translation>Lógico %1 bytes, físico %2 bytes</translation>
+        </message>
+        <message>
+            <source>Not available: the drive is reached as a plain block device</source>
+            <translation>No disponible: se accede a la unidad como un dispositivo de bloques simple</translation>
+        </message>
+        <message>
+            <source>Before 1.2</source>
+            <translation>Anterior a 1.2</translation>
+        </message>
+        <message>
+            <source>Format %1: %2 bytes, %3 bytes of metadata</source>
+            <translation>Formato %1: %2 bytes, %3 bytes de metadatos</translation>
+        </message>
+        <message>
+            <source>Format %1: %2 bytes</source>
+            <translation>Formato %1: %2 bytes</translation>
+        </message>
+        <message>
+            <source>Block Erase</source>
+            <translation>Borrado de bloques</translation>
+        </message>
+        <message>
+            <source>Crypto Erase</source>
+            <translation>Borrado criptográfico</translation>
+        </message>
+        <message>
+            <source>Overwrite</source>
+            <translation>Sobrescritura</translation>
+        </message>
+        <message>
+            <source>User Data Erase</source>
+            <translation>Borrado de datos de usuario</translation>
+        </message>
+        <message>
+            <source>Available spare below threshold</source>
+            <translation>Reserva disponible por debajo del umbral</translation>
+        </message>
+        <message>
+            <source>Temperature outside its thresholds</source>
+            <translation>Temperatura fuera de sus umbrales</translation>
+        </message>
+        <message>
+            <source>Reliability degraded</source>
+            <translation>Fiabilidad degradada</translation>
+        </message>
+        <message>
+            <source>Media read-only</source>
+            <translation>Medio en solo lectura</translation>
+        </message>
+        <message>
+            <source>Volatile memory backup failed</source>
+            <translation>Falló la copia de seguridad de la memoria volátil</translation>
+        </message>
+        <message>
+            <source>Persistent memory region unreliable</source>
+            <translation>Región de memoria persistente poco fiable</translation>
+        </message>
+        <message>
+            <source>Unknown warning 0x%1</source>
+            <translation>Advertencia desconocida 0x%1</translation>
+        </message>
+        <message>
+            <source>None</source>
+            <translation>Ninguna</translation>
+        </message>
+        <message>
+            <source>%1 %</source>
+            <translation>%1 %</translation>
+        </message>
     </context>
     <context>
         <name>KV4L</name>
@@ -522,6 +682,10 @@ Pulse F8 para habilitar las pruebas avanzadas. Haga clic en Cancelar para volver
         <message>
             <source>IDD 71</source>
             <translation>IDD 71</translation>
+        </message>
+        <message>
+            <source>Powering off once the running operations have stopped</source>
+            <translation>Apagando cuando se detengan las operaciones en curso</translation>
         </message>
     </context>
     <context>

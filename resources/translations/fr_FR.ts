@@ -372,6 +372,166 @@ Appuyez sur F8 pour activer les tests avancés. Cliquez sur Annuler pour revenir
             <source>Not Deferred</source>
             <translation>Non différé</translation>
         </message>
+        <message>
+            <source>Capacity</source>
+            <translation>Capacité</translation>
+        </message>
+        <message>
+            <source>Sector Size</source>
+            <translation>Taille de secteur</translation>
+        </message>
+        <message>
+            <source>NVMe Version</source>
+            <translation>Version NVMe</translation>
+        </message>
+        <message>
+            <source>Namespace ID</source>
+            <translation>ID d'espace de noms</translation>
+        </message>
+        <message>
+            <source>LBA Format in Use</source>
+            <translation>Format LBA utilisé</translation>
+        </message>
+        <message>
+            <source>Device Self-test</source>
+            <translation>Autotest du périphérique</translation>
+        </message>
+        <message>
+            <source>Sanitize</source>
+            <translation>Sanitize</translation>
+        </message>
+        <message>
+            <source>Format NVM</source>
+            <translation>Format NVM</translation>
+        </message>
+        <message>
+            <source>Critical Warning</source>
+            <translation>Avertissement critique</translation>
+        </message>
+        <message>
+            <source>Composite Temperature (C)</source>
+            <translation>Température composite (C)</translation>
+        </message>
+        <message>
+            <source>Available Spare</source>
+            <translation>Réserve disponible</translation>
+        </message>
+        <message>
+            <source>Available Spare Threshold</source>
+            <translation>Seuil de la réserve disponible</translation>
+        </message>
+        <message>
+            <source>Percentage Used</source>
+            <translation>Pourcentage utilisé</translation>
+        </message>
+        <message>
+            <source>Data Read</source>
+            <translation>Données lues</translation>
+        </message>
+        <message>
+            <source>Data Written</source>
+            <translation>Données écrites</translation>
+        </message>
+        <message>
+            <source>Power Cycles</source>
+            <translation>Cycles d'alimentation</translation>
+        </message>
+        <message>
+            <source>Unsafe Shutdowns</source>
+            <translation>Arrêts non sécurisés</translation>
+        </message>
+        <message>
+            <source>Media and Data Integrity Errors</source>
+            <translation>Erreurs de support et d'intégrité des données</translation>
+        </message>
+        <message>
+            <source>Error Log Entries</source>
+            <translation>Entrées du journal d'erreurs</translation>
+        </message>
+        <message>
+            <source>Health and Self-test</source>
+            <translation>État et autotest</translation>
+        </message>
+        <message>
+            <source>%1 (%2 GB)</source>
+            <translation>%1 (%2 Go)</translation>
+        </message>
+        <message>
+            <source>%1 GB</source>
+            <translation>%1 Go</translation>
+        </message>
+        <message>
+            <source>Logical %1 bytes, physical %2 bytes</source>
+            <translation>Logique %1 octets, physique %2 octets</translation>
+        </message>
+        <message>
+            <source>Not available: the drive is reached as a plain block device</source>
+            <translation>Non disponible : le disque est accédé comme un simple périphérique bloc</translation>
+        </message>
+        <message>
+            <source>Before 1.2</source>
+            <translation>Antérieure à 1.2</translation>
+        </message>
+        <message>
+            <source>Format %1: %2 bytes, %3 bytes of metadata</source>
+            <translation>Format %1 : %2 octets, %3 octets de métadonnées</translation>
+        </message>
+        <message>
+            <source>Format %1: %2 bytes</source>
+            <translation>Format %1 : %2 octets</translation>
+        </message>
+        <message>
+            <source>Block Erase</source>
+            <translation>Effacement par blocs</translation>
+        </message>
+        <message>
+            <source>Crypto Erase</source>
+            <translation>Effacement cryptographique</translation>
+        </message>
+        <message>
+            <source>Overwrite</source>
+            <translation>Écrasement</translation>
+        </message>
+        <message>
+            <source>User Data Erase</source>
+            <translation>Effacement des données utilisateur</translation>
+        </message>
+        <message>
+            <source>Available spare below threshold</source>
+            <translation>Réserve disponible sous le seuil</translation>
+        </message>
+        <message>
+            <source>Temperature outside its thresholds</source>
+            <translation>Température hors de ses seuils</translation>
+        </message>
+        <message>
+            <source>Reliability degraded</source>
+            <translation>Fiabilité dégradée</translation>
+        </message>
+        <message>
+            <source>Media read-only</source>
+            <translation>Support en lecture seule</translation>
+        </message>
+        <message>
+            <source>Volatile memory backup failed</source>
+            <translation>Échec de la sauvegarde de la mémoire volatile</translation>
+        </message>
+        <message>
+            <source>Persistent memory region unreliable</source>
+            <translation>Région de mémoire persistante peu fiable</translation>
+        </message>
+        <message>
+            <source>Unknown warning 0x%1</source>
+            <translation>Avertissement inconnu 0x%1</translation>
+        </message>
+        <message>
+            <source>None</source>
+            <translation>Aucun</translation>
+        </message>
+        <message>
+            <source>%1 %</source>
+            <translation>%1 %</translation>
+        </message>
     </context>
     <context>
         <name>KV4L</name>
@@ -522,6 +682,10 @@ Appuyez sur F8 pour activer les tests avancés. Cliquez sur Annuler pour revenir
         <message>
             <source>IDD 71</source>
             <translation>IDD 71</translation>
+        </message>
+        <message>
+            <source>Powering off once the running operations have stopped</source>
+            <translation>Extinction dès l'arrêt des opérations en cours</translation>
         </message>
     </context>
     <context>

@@ -372,6 +372,166 @@ Premere F8 per abilitare i test avanzati. Fare clic su Annulla per tornare ai te
             <source>Not Deferred</source>
             <translation>Non differito</translation>
         </message>
+        <message>
+            <source>Capacity</source>
+            <translation>Capacità</translation>
+        </message>
+        <message>
+            <source>Sector Size</source>
+            <translation>Dimensione del settore</translation>
+        </message>
+        <message>
+            <source>NVMe Version</source>
+            <translation>Versione NVMe</translation>
+        </message>
+        <message>
+            <source>Namespace ID</source>
+            <translation>ID dello spazio dei nomi</translation>
+        </message>
+        <message>
+            <source>LBA Format in Use</source>
+            <translation>Formato LBA in uso</translation>
+        </message>
+        <message>
+            <source>Device Self-test</source>
+            <translation>Autotest del dispositivo</translation>
+        </message>
+        <message>
+            <source>Sanitize</source>
+            <translation>Sanitize</translation>
+        </message>
+        <message>
+            <source>Format NVM</source>
+            <translation>Format NVM</translation>
+        </message>
+        <message>
+            <source>Critical Warning</source>
+            <translation>Avviso critico</translation>
+        </message>
+        <message>
+            <source>Composite Temperature (C)</source>
+            <translation>Temperatura composita (C)</translation>
+        </message>
+        <message>
+            <source>Available Spare</source>
+            <translation>Riserva disponibile</translation>
+        </message>
+        <message>
+            <source>Available Spare Threshold</source>
+            <translation>Soglia della riserva disponibile</translation>
+        </message>
+        <message>
+            <source>Percentage Used</source>
+            <translation>Percentuale utilizzata</translation>
+        </message>
+        <message>
+            <source>Data Read</source>
+            <translation>Dati letti</translation>
+        </message>
+        <message>
+            <source>Data Written</source>
+            <translation>Dati scritti</translation>
+        </message>
+        <message>
+            <source>Power Cycles</source>
+            <translation>Cicli di accensione</translation>
+        </message>
+        <message>
+            <source>Unsafe Shutdowns</source>
+            <translation>Spegnimenti non sicuri</translation>
+        </message>
+        <message>
+            <source>Media and Data Integrity Errors</source>
+            <translation>Errori del supporto e di integrità dei dati</translation>
+        </message>
+        <message>
+            <source>Error Log Entries</source>
+            <translation>Voci del registro errori</translation>
+        </message>
+        <message>
+            <source>Health and Self-test</source>
+            <translation>Stato e autotest</translation>
+        </message>
+        <message>
+            <source>%1 (%2 GB)</source>
+            <translation>%1 (%2 GB)</translation>
+        </message>
+        <message>
+            <source>%1 GB</source>
+            <translation>%1 GB</translation>
+        </message>
+        <message>
+            <source>Logical %1 bytes, physical %2 bytes</source>
+            <translation>Logico %1 byte, fisico %2 byte</translation>
+        </message>
+        <message>
+            <source>Not available: the drive is reached as a plain block device</source>
+            <translation>Non disponibile: l'unità è raggiunta come semplice dispositivo a blocchi</translation>
+        </message>
+        <message>
+            <source>Before 1.2</source>
+            <translation>Precedente alla 1.2</translation>
+        </message>
+        <message>
+            <source>Format %1: %2 bytes, %3 bytes of metadata</source>
+            <translation>Formato %1: %2 byte, %3 byte di metadati</translation>
+        </message>
+        <message>
+            <source>Format %1: %2 bytes</source>
+            <translation>Formato %1: %2 byte</translation>
+        </message>
+        <message>
+            <source>Block Erase</source>
+            <translation>Cancellazione dei blocchi</translation>
+        </message>
+        <message>
+            <source>Crypto Erase</source>
+            <translation>Cancellazione crittografica</translation>
+        </message>
+        <message>
+            <source>Overwrite</source>
+            <translation>Sovrascrittura</translation>
+        </message>
+        <message>
+            <source>User Data Erase</source>
+            <translation>Cancellazione dei dati utente</translation>
+        </message>
+        <message>
+            <source>Available spare below threshold</source>
+            <translation>Riserva disponibile sotto la soglia</translation>
+        </message>
+        <message>
+            <source>Temperature outside its thresholds</source>
+            <translation>Temperatura fuori dalle soglie</translation>
+        </message>
+        <message>
+            <source>Reliability degraded</source>
+            <translation>Affidabilità ridotta</translation>
+        </message>
+        <message>
+            <source>Media read-only</source>
+            <translation>Supporto in sola lettura</translation>
+        </message>
+        <message>
+            <source>Volatile memory backup failed</source>
+            <translation>Guasto del backup della memoria volatile</translation>
+        </message>
+        <message>
+            <source>Persistent memory region unreliable</source>
+            <translation>Regione di memoria persistente inaffidabile</translation>
+        </message>
+        <message>
+            <source>Unknown warning 0x%1</source>
+            <translation>Avviso sconosciuto 0x%1</translation>
+        </message>
+        <message>
+            <source>None</source>
+            <translation>Nessuno</translation>
+        </message>
+        <message>
+            <source>%1 %</source>
+            <translation>%1 %</translation>
+        </message>
     </context>
     <context>
         <name>KV4L</name>
@@ -522,6 +682,10 @@ Premere F8 per abilitare i test avanzati. Fare clic su Annulla per tornare ai te
         <message>
             <source>IDD 71</source>
             <translation>IDD 71</translation>
+        </message>
+        <message>
+            <source>Powering off once the running operations have stopped</source>
+            <translation>Spegnimento appena le operazioni in corso si saranno fermate</translation>
         </message>
     </context>
     <context>

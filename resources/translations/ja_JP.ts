@@ -372,6 +372,166 @@ F8 キーを押すと高度なテストが有効になります。基本テス�
             <source>Not Deferred</source>
             <translation>遅延非対応</translation>
         </message>
+        <message>
+            <source>Capacity</source>
+            <translation>容量</translation>
+        </message>
+        <message>
+            <source>Sector Size</source>
+            <translation>セクターサイズ</translation>
+        </message>
+        <message>
+            <source>NVMe Version</source>
+            <translation>NVMe バージョン</translation>
+        </message>
+        <message>
+            <source>Namespace ID</source>
+            <translation>ネームスペース ID</translation>
+        </message>
+        <message>
+            <source>LBA Format in Use</source>
+            <translation>使用中の LBA フォーマット</translation>
+        </message>
+        <message>
+            <source>Device Self-test</source>
+            <translation>デバイスセルフテスト</translation>
+        </message>
+        <message>
+            <source>Sanitize</source>
+            <translation>サニタイズ</translation>
+        </message>
+        <message>
+            <source>Format NVM</source>
+            <translation>NVM フォーマット</translation>
+        </message>
+        <message>
+            <source>Critical Warning</source>
+            <translation>重大な警告</translation>
+        </message>
+        <message>
+            <source>Composite Temperature (C)</source>
+            <translation>総合温度 (C)</translation>
+        </message>
+        <message>
+            <source>Available Spare</source>
+            <translation>利用可能な予備領域</translation>
+        </message>
+        <message>
+            <source>Available Spare Threshold</source>
+            <translation>予備領域のしきい値</translation>
+        </message>
+        <message>
+            <source>Percentage Used</source>
+            <translation>使用率</translation>
+        </message>
+        <message>
+            <source>Data Read</source>
+            <translation>読み取りデータ量</translation>
+        </message>
+        <message>
+            <source>Data Written</source>
+            <translation>書き込みデータ量</translation>
+        </message>
+        <message>
+            <source>Power Cycles</source>
+            <translation>電源投入回数</translation>
+        </message>
+        <message>
+            <source>Unsafe Shutdowns</source>
+            <translation>安全でないシャットダウン</translation>
+        </message>
+        <message>
+            <source>Media and Data Integrity Errors</source>
+            <translation>メディアおよびデータ整合性エラー</translation>
+        </message>
+        <message>
+            <source>Error Log Entries</source>
+            <translation>エラーログのエントリ数</translation>
+        </message>
+        <message>
+            <source>Health and Self-test</source>
+            <translation>健全性とセルフテスト</translation>
+        </message>
+        <message>
+            <source>%1 (%2 GB)</source>
+            <translation>%1 (%2 GB)</translation>
+        </message>
+        <message>
+            <source>%1 GB</source>
+            <translation>%1 GB</translation>
+        </message>
+        <message>
+            <source>Logical %1 bytes, physical %2 bytes</source>
+            <translation>論理 %1 バイト、物理 %2 バイト</translation>
+        </message>
+        <message>
+            <source>Not available: the drive is reached as a plain block device</source>
+            <translation>利用できません: このドライブは単純なブロックデバイスとしてアクセスされます</translation>
+        </message>
+        <message>
+            <source>Before 1.2</source>
+            <translation>1.2 より前</translation>
+        </message>
+        <message>
+            <source>Format %1: %2 bytes, %3 bytes of metadata</source>
+            <translation>フォーマット %1: %2 バイト、メタデータ %3 バイト</translation>
+        </message>
+        <message>
+            <source>Format %1: %2 bytes</source>
+            <translation>フォーマット %1: %2 バイト</translation>
+        </message>
+        <message>
+            <source>Block Erase</source>
+            <translation>ブロック消去</translation>
+        </message>
+        <message>
+            <source>Crypto Erase</source>
+            <translation>暗号消去</translation>
+        </message>
+        <message>
+            <source>Overwrite</source>
+            <translation>上書き</translation>
+        </message>
+        <message>
+            <source>User Data Erase</source>
+            <translation>ユーザーデータ消去</translation>
+        </message>
+        <message>
+            <source>Available spare below threshold</source>
+            <translation>予備領域がしきい値未満</translation>
+        </message>
+        <message>
+            <source>Temperature outside its thresholds</source>
+            <translation>温度がしきい値の範囲外</translation>
+        </message>
+        <message>
+            <source>Reliability degraded</source>
+            <translation>信頼性の低下</translation>
+        </message>
+        <message>
+            <source>Media read-only</source>
+            <translation>メディアが読み取り専用</translation>
+        </message>
+        <message>
+            <source>Volatile memory backup failed</source>
+            <translation>揮発性メモリのバックアップ障害</translation>
+        </message>
+        <message>
+            <source>Persistent memory region unreliable</source>
+            <translation>永続メモリ領域の信頼性低下</translation>
+        </message>
+        <message>
+            <source>Unknown warning 0x%1</source>
+            <translation>不明な警告 0x%1</translation>
+        </message>
+        <message>
+            <source>None</source>
+            <translation>なし</translation>
+        </message>
+        <message>
+            <source>%1 %</source>
+            <translation>%1 %</translation>
+        </message>
     </context>
     <context>
         <name>KV4L</name>
@@ -522,6 +682,10 @@ F8 キーを押すと高度なテストが有効になります。基本テス�
         <message>
             <source>IDD 71</source>
             <translation>IDD 71</translation>
+        </message>
+        <message>
+            <source>Powering off once the running operations have stopped</source>
+            <translation>実行中の操作が停止したら電源を切ります</translation>
         </message>
     </context>
     <context>

@@ -372,6 +372,166 @@ Brevane은 손실된 사용자 데이터에 대해 책임지지 않습니다.
             <source>Not Deferred</source>
             <translation>지연 안 됨</translation>
         </message>
+        <message>
+            <source>Capacity</source>
+            <translation>용량</translation>
+        </message>
+        <message>
+            <source>Sector Size</source>
+            <translation>섹터 크기</translation>
+        </message>
+        <message>
+            <source>NVMe Version</source>
+            <translation>NVMe 버전</translation>
+        </message>
+        <message>
+            <source>Namespace ID</source>
+            <translation>네임스페이스 ID</translation>
+        </message>
+        <message>
+            <source>LBA Format in Use</source>
+            <translation>사용 중인 LBA 형식</translation>
+        </message>
+        <message>
+            <source>Device Self-test</source>
+            <translation>장치 자체 테스트</translation>
+        </message>
+        <message>
+            <source>Sanitize</source>
+            <translation>새니타이즈</translation>
+        </message>
+        <message>
+            <source>Format NVM</source>
+            <translation>NVM 포맷</translation>
+        </message>
+        <message>
+            <source>Critical Warning</source>
+            <translation>심각한 경고</translation>
+        </message>
+        <message>
+            <source>Composite Temperature (C)</source>
+            <translation>종합 온도 (C)</translation>
+        </message>
+        <message>
+            <source>Available Spare</source>
+            <translation>사용 가능한 예비 공간</translation>
+        </message>
+        <message>
+            <source>Available Spare Threshold</source>
+            <translation>예비 공간 임계값</translation>
+        </message>
+        <message>
+            <source>Percentage Used</source>
+            <translation>사용률</translation>
+        </message>
+        <message>
+            <source>Data Read</source>
+            <translation>읽은 데이터</translation>
+        </message>
+        <message>
+            <source>Data Written</source>
+            <translation>쓴 데이터</translation>
+        </message>
+        <message>
+            <source>Power Cycles</source>
+            <translation>전원 사이클</translation>
+        </message>
+        <message>
+            <source>Unsafe Shutdowns</source>
+            <translation>비정상 종료</translation>
+        </message>
+        <message>
+            <source>Media and Data Integrity Errors</source>
+            <translation>미디어 및 데이터 무결성 오류</translation>
+        </message>
+        <message>
+            <source>Error Log Entries</source>
+            <translation>오류 로그 항목</translation>
+        </message>
+        <message>
+            <source>Health and Self-test</source>
+            <translation>상태 및 자체 테스트</translation>
+        </message>
+        <message>
+            <source>%1 (%2 GB)</source>
+            <translation>%1 (%2 GB)</translation>
+        </message>
+        <message>
+            <source>%1 GB</source>
+            <translation>%1 GB</translation>
+        </message>
+        <message>
+            <source>Logical %1 bytes, physical %2 bytes</source>
+            <translation>논리 %1바이트, 물리 %2바이트</translation>
+        </message>
+        <message>
+            <source>Not available: the drive is reached as a plain block device</source>
+            <translation>사용할 수 없음: 이 드라이브는 단순 블록 장치로 접근합니다</translation>
+        </message>
+        <message>
+            <source>Before 1.2</source>
+            <translation>1.2 이전</translation>
+        </message>
+        <message>
+            <source>Format %1: %2 bytes, %3 bytes of metadata</source>
+            <translation>형식 %1: %2바이트, 메타데이터 %3바이트</translation>
+        </message>
+        <message>
+            <source>Format %1: %2 bytes</source>
+            <translation>형식 %1: %2바이트</translation>
+        </message>
+        <message>
+            <source>Block Erase</source>
+            <translation>블록 삭제</translation>
+        </message>
+        <message>
+            <source>Crypto Erase</source>
+            <translation>암호화 삭제</translation>
+        </message>
+        <message>
+            <source>Overwrite</source>
+            <translation>덮어쓰기</translation>
+        </message>
+        <message>
+            <source>User Data Erase</source>
+            <translation>사용자 데이터 삭제</translation>
+        </message>
+        <message>
+            <source>Available spare below threshold</source>
+            <translation>예비 공간이 임계값 미만</translation>
+        </message>
+        <message>
+            <source>Temperature outside its thresholds</source>
+            <translation>온도가 임계값 범위를 벗어남</translation>
+        </message>
+        <message>
+            <source>Reliability degraded</source>
+            <translation>신뢰성 저하</translation>
+        </message>
+        <message>
+            <source>Media read-only</source>
+            <translation>미디어 읽기 전용</translation>
+        </message>
+        <message>
+            <source>Volatile memory backup failed</source>
+            <translation>휘발성 메모리 백업 실패</translation>
+        </message>
+        <message>
+            <source>Persistent memory region unreliable</source>
+            <translation>영구 메모리 영역 신뢰할 수 없음</translation>
+        </message>
+        <message>
+            <source>Unknown warning 0x%1</source>
+            <translation>알 수 없는 경고 0x%1</translation>
+        </message>
+        <message>
+            <source>None</source>
+            <translation>없음</translation>
+        </message>
+        <message>
+            <source>%1 %</source>
+            <translation>%1 %</translation>
+        </message>
     </context>
     <context>
         <name>KV4L</name>
@@ -522,6 +682,10 @@ Brevane은 손실된 사용자 데이터에 대해 책임지지 않습니다.
         <message>
             <source>IDD 71</source>
             <translation>IDD 71</translation>
+        </message>
+        <message>
+            <source>Powering off once the running operations have stopped</source>
+            <translation>실행 중인 작업이 멈추면 전원을 끕니다</translation>
         </message>
     </context>
     <context>

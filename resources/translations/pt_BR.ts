@@ -372,6 +372,166 @@ Pressione F8 para habilitar os testes avançados. Clique em Cancelar para voltar
             <source>Not Deferred</source>
             <translation>Não adiado</translation>
         </message>
+        <message>
+            <source>Capacity</source>
+            <translation>Capacidade</translation>
+        </message>
+        <message>
+            <source>Sector Size</source>
+            <translation>Tamanho do setor</translation>
+        </message>
+        <message>
+            <source>NVMe Version</source>
+            <translation>Versão NVMe</translation>
+        </message>
+        <message>
+            <source>Namespace ID</source>
+            <translation>ID do namespace</translation>
+        </message>
+        <message>
+            <source>LBA Format in Use</source>
+            <translation>Formato LBA em uso</translation>
+        </message>
+        <message>
+            <source>Device Self-test</source>
+            <translation>Autoteste do dispositivo</translation>
+        </message>
+        <message>
+            <source>Sanitize</source>
+            <translation>Sanitize</translation>
+        </message>
+        <message>
+            <source>Format NVM</source>
+            <translation>Format NVM</translation>
+        </message>
+        <message>
+            <source>Critical Warning</source>
+            <translation>Aviso crítico</translation>
+        </message>
+        <message>
+            <source>Composite Temperature (C)</source>
+            <translation>Temperatura composta (C)</translation>
+        </message>
+        <message>
+            <source>Available Spare</source>
+            <translation>Reserva disponível</translation>
+        </message>
+        <message>
+            <source>Available Spare Threshold</source>
+            <translation>Limite da reserva disponível</translation>
+        </message>
+        <message>
+            <source>Percentage Used</source>
+            <translation>Porcentagem usada</translation>
+        </message>
+        <message>
+            <source>Data Read</source>
+            <translation>Dados lidos</translation>
+        </message>
+        <message>
+            <source>Data Written</source>
+            <translation>Dados gravados</translation>
+        </message>
+        <message>
+            <source>Power Cycles</source>
+            <translation>Ciclos de energia</translation>
+        </message>
+        <message>
+            <source>Unsafe Shutdowns</source>
+            <translation>Desligamentos inseguros</translation>
+        </message>
+        <message>
+            <source>Media and Data Integrity Errors</source>
+            <translation>Erros de mídia e de integridade de dados</translation>
+        </message>
+        <message>
+            <source>Error Log Entries</source>
+            <translation>Entradas do registro de erros</translation>
+        </message>
+        <message>
+            <source>Health and Self-test</source>
+            <translation>Saúde e autoteste</translation>
+        </message>
+        <message>
+            <source>%1 (%2 GB)</source>
+            <translation>%1 (%2 GB)</translation>
+        </message>
+        <message>
+            <source>%1 GB</source>
+            <translation>%1 GB</translation>
+        </message>
+        <message>
+            <source>Logical %1 bytes, physical %2 bytes</source>
+            <translation>Lógico %1 bytes, físico %2 bytes</translation>
+        </message>
+        <message>
+            <source>Not available: the drive is reached as a plain block device</source>
+            <translation>Não disponível: a unidade é acessada como um dispositivo de blocos simples</translation>
+        </message>
+        <message>
+            <source>Before 1.2</source>
+            <translation>Anterior à 1.2</translation>
+        </message>
+        <message>
+            <source>Format %1: %2 bytes, %3 bytes of metadata</source>
+            <translation>Formato %1: %2 bytes, %3 bytes de metadados</translation>
+        </message>
+        <message>
+            <source>Format %1: %2 bytes</source>
+            <translation>Formato %1: %2 bytes</translation>
+        </message>
+        <message>
+            <source>Block Erase</source>
+            <translation>Apagamento de blocos</translation>
+        </message>
+        <message>
+            <source>Crypto Erase</source>
+            <translation>Apagamento criptográfico</translation>
+        </message>
+        <message>
+            <source>Overwrite</source>
+            <translation>Sobrescrita</translation>
+        </message>
+        <message>
+            <source>User Data Erase</source>
+            <translation>Apagamento dos dados do usuário</translation>
+        </message>
+        <message>
+            <source>Available spare below threshold</source>
+            <translation>Reserva disponível abaixo do limite</translation>
+        </message>
+        <message>
+            <source>Temperature outside its thresholds</source>
+            <translation>Temperatura fora dos limites</translation>
+        </message>
+        <message>
+            <source>Reliability degraded</source>
+            <translation>Confiabilidade degradada</translation>
+        </message>
+        <message>
+            <source>Media read-only</source>
+            <translation>Mídia somente leitura</translation>
+        </message>
+        <message>
+            <source>Volatile memory backup failed</source>
+            <translation>Falha no backup da memória volátil</translation>
+        </message>
+        <message>
+            <source>Persistent memory region unreliable</source>
+            <translation>Região de memória persistente não confiável</translation>
+        </message>
+        <message>
+            <source>Unknown warning 0x%1</source>
+            <translation>Aviso desconhecido 0x%1</translation>
+        </message>
+        <message>
+            <source>None</source>
+            <translation>Nenhum</translation>
+        </message>
+        <message>
+            <source>%1 %</source>
+            <translation>%1 %</translation>
+        </message>
     </context>
     <context>
         <name>KV4L</name>
@@ -522,6 +682,10 @@ Pressione F8 para habilitar os testes avançados. Clique em Cancelar para voltar
         <message>
             <source>IDD 71</source>
             <translation>IDD 71</translation>
+        </message>
+        <message>
+            <source>Powering off once the running operations have stopped</source>
+            <translation>Desligando assim que as operações em andamento pararem</translation>
         </message>
     </context>
     <context>

@@ -372,6 +372,166 @@ Brevane не несёт ответственности за потерю дан�
             <source>Not Deferred</source>
             <translation>Не отложенная</translation>
         </message>
+        <message>
+            <source>Capacity</source>
+            <translation>Ёмкость</translation>
+        </message>
+        <message>
+            <source>Sector Size</source>
+            <translation>Размер сектора</translation>
+        </message>
+        <message>
+            <source>NVMe Version</source>
+            <translation>Версия NVMe</translation>
+        </message>
+        <message>
+            <source>Namespace ID</source>
+            <translation>ID пространства имён</translation>
+        </message>
+        <message>
+            <source>LBA Format in Use</source>
+            <translation>Используемый формат LBA</translation>
+        </message>
+        <message>
+            <source>Device Self-test</source>
+            <translation>Самотестирование устройства</translation>
+        </message>
+        <message>
+            <source>Sanitize</source>
+            <translation>Sanitize</translation>
+        </message>
+        <message>
+            <source>Format NVM</source>
+            <translation>Format NVM</translation>
+        </message>
+        <message>
+            <source>Critical Warning</source>
+            <translation>Критическое предупреждение</translation>
+        </message>
+        <message>
+            <source>Composite Temperature (C)</source>
+            <translation>Общая температура (C)</translation>
+        </message>
+        <message>
+            <source>Available Spare</source>
+            <translation>Доступный резерв</translation>
+        </message>
+        <message>
+            <source>Available Spare Threshold</source>
+            <translation>Порог доступного резерва</translation>
+        </message>
+        <message>
+            <source>Percentage Used</source>
+            <translation>Израсходовано ресурса</translation>
+        </message>
+        <message>
+            <source>Data Read</source>
+            <translation>Прочитано данных</translation>
+        </message>
+        <message>
+            <source>Data Written</source>
+            <translation>Записано данных</translation>
+        </message>
+        <message>
+            <source>Power Cycles</source>
+            <translation>Циклы включения</translation>
+        </message>
+        <message>
+            <source>Unsafe Shutdowns</source>
+            <translation>Небезопасные отключения</translation>
+        </message>
+        <message>
+            <source>Media and Data Integrity Errors</source>
+            <translation>Ошибки носителя и целостности данных</translation>
+        </message>
+        <message>
+            <source>Error Log Entries</source>
+            <translation>Записи журнала ошибок</translation>
+        </message>
+        <message>
+            <source>Health and Self-test</source>
+            <translation>Состояние и самотестирование</translation>
+        </message>
+        <message>
+            <source>%1 (%2 GB)</source>
+            <translation>%1 (%2 ГБ)</translation>
+        </message>
+        <message>
+            <source>%1 GB</source>
+            <translation>%1 ГБ</translation>
+        </message>
+        <message>
+            <source>Logical %1 bytes, physical %2 bytes</source>
+            <translation>Логический %1 байт, физический %2 байт</translation>
+        </message>
+        <message>
+            <source>Not available: the drive is reached as a plain block device</source>
+            <translation>Недоступно: доступ к диску идёт как к простому блочному устройству</translation>
+        </message>
+        <message>
+            <source>Before 1.2</source>
+            <translation>До 1.2</translation>
+        </message>
+        <message>
+            <source>Format %1: %2 bytes, %3 bytes of metadata</source>
+            <translation>Формат %1: %2 байт, %3 байт метаданных</translation>
+        </message>
+        <message>
+            <source>Format %1: %2 bytes</source>
+            <translation>Формат %1: %2 байт</translation>
+        </message>
+        <message>
+            <source>Block Erase</source>
+            <translation>Стирание блоков</translation>
+        </message>
+        <message>
+            <source>Crypto Erase</source>
+            <translation>Криптографическое стирание</translation>
+        </message>
+        <message>
+            <source>Overwrite</source>
+            <translation>Перезапись</translation>
+        </message>
+        <message>
+            <source>User Data Erase</source>
+            <translation>Стирание пользовательских данных</translation>
+        </message>
+        <message>
+            <source>Available spare below threshold</source>
+            <translation>Доступный резерв ниже порога</translation>
+        </message>
+        <message>
+            <source>Temperature outside its thresholds</source>
+            <translation>Температура вне пороговых значений</translation>
+        </message>
+        <message>
+            <source>Reliability degraded</source>
+            <translation>Надёжность снижена</translation>
+        </message>
+        <message>
+            <source>Media read-only</source>
+            <translation>Носитель только для чтения</translation>
+        </message>
+        <message>
+            <source>Volatile memory backup failed</source>
+            <translation>Сбой резервирования энергозависимой памяти</translation>
+        </message>
+        <message>
+            <source>Persistent memory region unreliable</source>
+            <translation>Область постоянной памяти ненадёжна</translation>
+        </message>
+        <message>
+            <source>Unknown warning 0x%1</source>
+            <translation>Неизвестное предупреждение 0x%1</translation>
+        </message>
+        <message>
+            <source>None</source>
+            <translation>Нет</translation>
+        </message>
+        <message>
+            <source>%1 %</source>
+            <translation>%1 %</translation>
+        </message>
     </context>
     <context>
         <name>KV4L</name>
@@ -522,6 +682,10 @@ Brevane не несёт ответственности за потерю дан�
         <message>
             <source>IDD 71</source>
             <translation>IDD 71</translation>
+        </message>
+        <message>
+            <source>Powering off once the running operations have stopped</source>
+            <translation>Выключение после остановки выполняемых операций</translation>
         </message>
     </context>
     <context>

@@ -372,6 +372,166 @@ Brevane ไม่รับผิดชอบต่อข้อมูลผู้
             <source>Not Deferred</source>
             <translation>ไม่เลื่อนเวลา</translation>
         </message>
+        <message>
+            <source>Capacity</source>
+            <translation>ความจุ</translation>
+        </message>
+        <message>
+            <source>Sector Size</source>
+            <translation>ขนาดเซกเตอร์</translation>
+        </message>
+        <message>
+            <source>NVMe Version</source>
+            <translation>เวอร์ชัน NVMe</translation>
+        </message>
+        <message>
+            <source>Namespace ID</source>
+            <translation>ID เนมสเปซ</translation>
+        </message>
+        <message>
+            <source>LBA Format in Use</source>
+            <translation>รูปแบบ LBA ที่ใช้อยู่</translation>
+        </message>
+        <message>
+            <source>Device Self-test</source>
+            <translation>การทดสอบตัวเองของอุปกรณ์</translation>
+        </message>
+        <message>
+            <source>Sanitize</source>
+            <translation>Sanitize</translation>
+        </message>
+        <message>
+            <source>Format NVM</source>
+            <translation>Format NVM</translation>
+        </message>
+        <message>
+            <source>Critical Warning</source>
+            <translation>คำเตือนวิกฤต</translation>
+        </message>
+        <message>
+            <source>Composite Temperature (C)</source>
+            <translation>อุณหภูมิรวม (C)</translation>
+        </message>
+        <message>
+            <source>Available Spare</source>
+            <translation>พื้นที่สำรองที่เหลือ</translation>
+        </message>
+        <message>
+            <source>Available Spare Threshold</source>
+            <translation>เกณฑ์พื้นที่สำรองที่เหลือ</translation>
+        </message>
+        <message>
+            <source>Percentage Used</source>
+            <translation>เปอร์เซ็นต์ที่ใช้ไป</translation>
+        </message>
+        <message>
+            <source>Data Read</source>
+            <translation>ข้อมูลที่อ่าน</translation>
+        </message>
+        <message>
+            <source>Data Written</source>
+            <translation>ข้อมูลที่เขียน</translation>
+        </message>
+        <message>
+            <source>Power Cycles</source>
+            <translation>จำนวนรอบการเปิดเครื่อง</translation>
+        </message>
+        <message>
+            <source>Unsafe Shutdowns</source>
+            <translation>การปิดเครื่องที่ไม่ปลอดภัย</translation>
+        </message>
+        <message>
+            <source>Media and Data Integrity Errors</source>
+            <translation>ข้อผิดพลาดของสื่อและความสมบูรณ์ของข้อมูล</translation>
+        </message>
+        <message>
+            <source>Error Log Entries</source>
+            <translation>รายการในบันทึกข้อผิดพลาด</translation>
+        </message>
+        <message>
+            <source>Health and Self-test</source>
+            <translation>สุขภาพและการทดสอบตัวเอง</translation>
+        </message>
+        <message>
+            <source>%1 (%2 GB)</source>
+            <translation>%1 (%2 GB)</translation>
+        </message>
+        <message>
+            <source>%1 GB</source>
+            <translation>%1 GB</translation>
+        </message>
+        <message>
+            <source>Logical %1 bytes, physical %2 bytes</source>
+            <translation>ลอจิคัล %1 ไบต์, ฟิสิคัล %2 ไบต์</translation>
+        </message>
+        <message>
+            <source>Not available: the drive is reached as a plain block device</source>
+            <translation>ไม่มีข้อมูล: เข้าถึงไดรฟ์นี้เป็นอุปกรณ์บล็อกธรรมดา</translation>
+        </message>
+        <message>
+            <source>Before 1.2</source>
+            <translation>ก่อน 1.2</translation>
+        </message>
+        <message>
+            <source>Format %1: %2 bytes, %3 bytes of metadata</source>
+            <translation>รูปแบบ %1: %2 ไบต์, เมทาดาทา %3 ไบต์</translation>
+        </message>
+        <message>
+            <source>Format %1: %2 bytes</source>
+            <translation>รูปแบบ %1: %2 ไบต์</translation>
+        </message>
+        <message>
+            <source>Block Erase</source>
+            <translation>การลบบล็อก</translation>
+        </message>
+        <message>
+            <source>Crypto Erase</source>
+            <translation>การลบด้วยการเข้ารหัส</translation>
+        </message>
+        <message>
+            <source>Overwrite</source>
+            <translation>การเขียนทับ</translation>
+        </message>
+        <message>
+            <source>User Data Erase</source>
+            <translation>การลบข้อมูลผู้ใช้</translation>
+        </message>
+        <message>
+            <source>Available spare below threshold</source>
+            <translation>พื้นที่สำรองต่ำกว่าเกณฑ์</translation>
+        </message>
+        <message>
+            <source>Temperature outside its thresholds</source>
+            <translation>อุณหภูมิอยู่นอกเกณฑ์</translation>
+        </message>
+        <message>
+            <source>Reliability degraded</source>
+            <translation>ความน่าเชื่อถือลดลง</translation>
+        </message>
+        <message>
+            <source>Media read-only</source>
+            <translation>สื่ออ่านได้อย่างเดียว</translation>
+        </message>
+        <message>
+            <source>Volatile memory backup failed</source>
+            <translation>การสำรองหน่วยความจำชั่วคราวล้มเหลว</translation>
+        </message>
+        <message>
+            <source>Persistent memory region unreliable</source>
+            <translation>พื้นที่หน่วยความจำถาวรไม่น่าเชื่อถือ</translation>
+        </message>
+        <message>
+            <source>Unknown warning 0x%1</source>
+            <translation>คำเตือนที่ไม่รู้จัก 0x%1</translation>
+        </message>
+        <message>
+            <source>None</source>
+            <translation>ไม่มี</translation>
+        </message>
+        <message>
+            <source>%1 %</source>
+            <translation>%1 %</translation>
+        </message>
     </context>
     <context>
         <name>KV4L</name>
@@ -522,6 +682,10 @@ Brevane ไม่รับผิดชอบต่อข้อมูลผู้
         <message>
             <source>IDD 71</source>
             <translation>IDD 71</translation>
+        </message>
+        <message>
+            <source>Powering off once the running operations have stopped</source>
+            <translation>จะปิดเครื่องเมื่อการทำงานที่กำลังดำเนินอยู่หยุดลง</translation>
         </message>
     </context>
     <context>

@@ -372,6 +372,166 @@ Nhấn F8 để bật các kiểm tra nâng cao. Nhấn Hủy để quay lại c
             <source>Not Deferred</source>
             <translation>Không hoãn</translation>
         </message>
+        <message>
+            <source>Capacity</source>
+            <translation>Dung lượng</translation>
+        </message>
+        <message>
+            <source>Sector Size</source>
+            <translation>Kích thước sector</translation>
+        </message>
+        <message>
+            <source>NVMe Version</source>
+            <translation>Phiên bản NVMe</translation>
+        </message>
+        <message>
+            <source>Namespace ID</source>
+            <translation>ID không gian tên</translation>
+        </message>
+        <message>
+            <source>LBA Format in Use</source>
+            <translation>Định dạng LBA đang dùng</translation>
+        </message>
+        <message>
+            <source>Device Self-test</source>
+            <translation>Tự kiểm tra thiết bị</translation>
+        </message>
+        <message>
+            <source>Sanitize</source>
+            <translation>Sanitize</translation>
+        </message>
+        <message>
+            <source>Format NVM</source>
+            <translation>Format NVM</translation>
+        </message>
+        <message>
+            <source>Critical Warning</source>
+            <translation>Cảnh báo nghiêm trọng</translation>
+        </message>
+        <message>
+            <source>Composite Temperature (C)</source>
+            <translation>Nhiệt độ tổng hợp (C)</translation>
+        </message>
+        <message>
+            <source>Available Spare</source>
+            <translation>Dự phòng còn lại</translation>
+        </message>
+        <message>
+            <source>Available Spare Threshold</source>
+            <translation>Ngưỡng dự phòng còn lại</translation>
+        </message>
+        <message>
+            <source>Percentage Used</source>
+            <translation>Phần trăm đã dùng</translation>
+        </message>
+        <message>
+            <source>Data Read</source>
+            <translation>Dữ liệu đã đọc</translation>
+        </message>
+        <message>
+            <source>Data Written</source>
+            <translation>Dữ liệu đã ghi</translation>
+        </message>
+        <message>
+            <source>Power Cycles</source>
+            <translation>Số lần bật nguồn</translation>
+        </message>
+        <message>
+            <source>Unsafe Shutdowns</source>
+            <translation>Số lần tắt không an toàn</translation>
+        </message>
+        <message>
+            <source>Media and Data Integrity Errors</source>
+            <translation>Lỗi phương tiện và toàn vẹn dữ liệu</translation>
+        </message>
+        <message>
+            <source>Error Log Entries</source>
+            <translation>Mục trong nhật ký lỗi</translation>
+        </message>
+        <message>
+            <source>Health and Self-test</source>
+            <translation>Sức khỏe và tự kiểm tra</translation>
+        </message>
+        <message>
+            <source>%1 (%2 GB)</source>
+            <translation>%1 (%2 GB)</translation>
+        </message>
+        <message>
+            <source>%1 GB</source>
+            <translation>%1 GB</translation>
+        </message>
+        <message>
+            <source>Logical %1 bytes, physical %2 bytes</source>
+            <translation>Logic %1 byte, vật lý %2 byte</translation>
+        </message>
+        <message>
+            <source>Not available: the drive is reached as a plain block device</source>
+            <translation>Không có: ổ đĩa được truy cập như một thiết bị khối đơn giản</translation>
+        </message>
+        <message>
+            <source>Before 1.2</source>
+            <translation>Trước 1.2</translation>
+        </message>
+        <message>
+            <source>Format %1: %2 bytes, %3 bytes of metadata</source>
+            <translation>Định dạng %1: %2 byte, %3 byte siêu dữ liệu</translation>
+        </message>
+        <message>
+            <source>Format %1: %2 bytes</source>
+            <translation>Định dạng %1: %2 byte</translation>
+        </message>
+        <message>
+            <source>Block Erase</source>
+            <translation>Xóa khối</translation>
+        </message>
+        <message>
+            <source>Crypto Erase</source>
+            <translation>Xóa bằng mã hóa</translation>
+        </message>
+        <message>
+            <source>Overwrite</source>
+            <translation>Ghi đè</translation>
+        </message>
+        <message>
+            <source>User Data Erase</source>
+            <translation>Xóa dữ liệu người dùng</translation>
+        </message>
+        <message>
+            <source>Available spare below threshold</source>
+            <translation>Dự phòng còn lại dưới ngưỡng</translation>
+        </message>
+        <message>
+            <source>Temperature outside its thresholds</source>
+            <translation>Nhiệt độ ngoài ngưỡng</translation>
+        </message>
+        <message>
+            <source>Reliability degraded</source>
+            <translation>Độ tin cậy suy giảm</translation>
+        </message>
+        <message>
+            <source>Media read-only</source>
+            <translation>Phương tiện chỉ đọc</translation>
+        </message>
+        <message>
+            <source>Volatile memory backup failed</source>
+            <translation>Sao lưu bộ nhớ khả biến bị lỗi</translation>
+        </message>
+        <message>
+            <source>Persistent memory region unreliable</source>
+            <translation>Vùng bộ nhớ bền vững không đáng tin cậy</translation>
+        </message>
+        <message>
+            <source>Unknown warning 0x%1</source>
+            <translation>Cảnh báo không xác định 0x%1</translation>
+        </message>
+        <message>
+            <source>None</source>
+            <translation>Không có</translation>
+        </message>
+        <message>
+            <source>%1 %</source>
+            <translation>%1 %</translation>
+        </message>
     </context>
     <context>
         <name>KV4L</name>
@@ -522,6 +682,10 @@ Nhấn F8 để bật các kiểm tra nâng cao. Nhấn Hủy để quay lại c
         <message>
             <source>IDD 71</source>
             <translation>IDD 71</translation>
+        </message>
+        <message>
+            <source>Powering off once the running operations have stopped</source>
+            <translation>Sẽ tắt máy khi các thao tác đang chạy đã dừng</translation>
         </message>
     </context>
     <context>

@@ -372,6 +372,166 @@ Brevane 对丢失的用户数据不承担任何责任。
             <source>Not Deferred</source>
             <translation>不延迟</translation>
         </message>
+        <message>
+            <source>Capacity</source>
+            <translation>容量</translation>
+        </message>
+        <message>
+            <source>Sector Size</source>
+            <translation>扇区大小</translation>
+        </message>
+        <message>
+            <source>NVMe Version</source>
+            <translation>NVMe 版本</translation>
+        </message>
+        <message>
+            <source>Namespace ID</source>
+            <translation>命名空间 ID</translation>
+        </message>
+        <message>
+            <source>LBA Format in Use</source>
+            <translation>使用中的 LBA 格式</translation>
+        </message>
+        <message>
+            <source>Device Self-test</source>
+            <translation>设备自检</translation>
+        </message>
+        <message>
+            <source>Sanitize</source>
+            <translation>清除 (Sanitize)</translation>
+        </message>
+        <message>
+            <source>Format NVM</source>
+            <translation>NVM 格式化</translation>
+        </message>
+        <message>
+            <source>Critical Warning</source>
+            <translation>严重警告</translation>
+        </message>
+        <message>
+            <source>Composite Temperature (C)</source>
+            <translation>综合温度 (C)</translation>
+        </message>
+        <message>
+            <source>Available Spare</source>
+            <translation>可用备用空间</translation>
+        </message>
+        <message>
+            <source>Available Spare Threshold</source>
+            <translation>可用备用空间阈值</translation>
+        </message>
+        <message>
+            <source>Percentage Used</source>
+            <translation>已用百分比</translation>
+        </message>
+        <message>
+            <source>Data Read</source>
+            <translation>读取的数据</translation>
+        </message>
+        <message>
+            <source>Data Written</source>
+            <translation>写入的数据</translation>
+        </message>
+        <message>
+            <source>Power Cycles</source>
+            <translation>通电次数</translation>
+        </message>
+        <message>
+            <source>Unsafe Shutdowns</source>
+            <translation>不安全关机</translation>
+        </message>
+        <message>
+            <source>Media and Data Integrity Errors</source>
+            <translation>介质和数据完整性错误</translation>
+        </message>
+        <message>
+            <source>Error Log Entries</source>
+            <translation>错误日志条目</translation>
+        </message>
+        <message>
+            <source>Health and Self-test</source>
+            <translation>健康状况和自检</translation>
+        </message>
+        <message>
+            <source>%1 (%2 GB)</source>
+            <translation>%1 (%2 GB)</translation>
+        </message>
+        <message>
+            <source>%1 GB</source>
+            <translation>%1 GB</translation>
+        </message>
+        <message>
+            <source>Logical %1 bytes, physical %2 bytes</source>
+            <translation>逻辑 %1 字节，物理 %2 字节</translation>
+        </message>
+        <message>
+            <source>Not available: the drive is reached as a plain block device</source>
+            <translation>不可用：该驱动器作为普通块设备访问</translation>
+        </message>
+        <message>
+            <source>Before 1.2</source>
+            <translation>早于 1.2</translation>
+        </message>
+        <message>
+            <source>Format %1: %2 bytes, %3 bytes of metadata</source>
+            <translation>格式 %1：%2 字节，%3 字节元数据</translation>
+        </message>
+        <message>
+            <source>Format %1: %2 bytes</source>
+            <translation>格式 %1：%2 字节</translation>
+        </message>
+        <message>
+            <source>Block Erase</source>
+            <translation>块擦除</translation>
+        </message>
+        <message>
+            <source>Crypto Erase</source>
+            <translation>加密擦除</translation>
+        </message>
+        <message>
+            <source>Overwrite</source>
+            <translation>覆盖写入</translation>
+        </message>
+        <message>
+            <source>User Data Erase</source>
+            <translation>用户数据擦除</translation>
+        </message>
+        <message>
+            <source>Available spare below threshold</source>
+            <translation>可用备用空间低于阈值</translation>
+        </message>
+        <message>
+            <source>Temperature outside its thresholds</source>
+            <translation>温度超出阈值</translation>
+        </message>
+        <message>
+            <source>Reliability degraded</source>
+            <translation>可靠性下降</translation>
+        </message>
+        <message>
+            <source>Media read-only</source>
+            <translation>介质只读</translation>
+        </message>
+        <message>
+            <source>Volatile memory backup failed</source>
+            <translation>易失性存储器备份失败</translation>
+        </message>
+        <message>
+            <source>Persistent memory region unreliable</source>
+            <translation>持久存储区域不可靠</translation>
+        </message>
+        <message>
+            <source>Unknown warning 0x%1</source>
+            <translation>未知警告 0x%1</translation>
+        </message>
+        <message>
+            <source>None</source>
+            <translation>无</translation>
+        </message>
+        <message>
+            <source>%1 %</source>
+            <translation>%1 %</translation>
+        </message>
     </context>
     <context>
         <name>KV4L</name>
@@ -522,6 +682,10 @@ Brevane 对丢失的用户数据不承担任何责任。
         <message>
             <source>IDD 71</source>
             <translation>IDD 71</translation>
+        </message>
+        <message>
+            <source>Powering off once the running operations have stopped</source>
+            <translation>正在运行的操作停止后将关机</translation>
         </message>
     </context>
     <context>

@@ -372,6 +372,166 @@ Brevane 對遺失的使用者資料不負任何責任。
             <source>Not Deferred</source>
             <translation>不延遲</translation>
         </message>
+        <message>
+            <source>Capacity</source>
+            <translation>容量</translation>
+        </message>
+        <message>
+            <source>Sector Size</source>
+            <translation>磁區大小</translation>
+        </message>
+        <message>
+            <source>NVMe Version</source>
+            <translation>NVMe 版本</translation>
+        </message>
+        <message>
+            <source>Namespace ID</source>
+            <translation>命名空間 ID</translation>
+        </message>
+        <message>
+            <source>LBA Format in Use</source>
+            <translation>使用中的 LBA 格式</translation>
+        </message>
+        <message>
+            <source>Device Self-test</source>
+            <translation>裝置自我測試</translation>
+        </message>
+        <message>
+            <source>Sanitize</source>
+            <translation>清除 (Sanitize)</translation>
+        </message>
+        <message>
+            <source>Format NVM</source>
+            <translation>NVM 格式化</translation>
+        </message>
+        <message>
+            <source>Critical Warning</source>
+            <translation>嚴重警告</translation>
+        </message>
+        <message>
+            <source>Composite Temperature (C)</source>
+            <translation>綜合溫度 (C)</translation>
+        </message>
+        <message>
+            <source>Available Spare</source>
+            <translation>可用備用空間</translation>
+        </message>
+        <message>
+            <source>Available Spare Threshold</source>
+            <translation>可用備用空間臨界值</translation>
+        </message>
+        <message>
+            <source>Percentage Used</source>
+            <translation>已使用百分比</translation>
+        </message>
+        <message>
+            <source>Data Read</source>
+            <translation>讀取的資料</translation>
+        </message>
+        <message>
+            <source>Data Written</source>
+            <translation>寫入的資料</translation>
+        </message>
+        <message>
+            <source>Power Cycles</source>
+            <translation>開機次數</translation>
+        </message>
+        <message>
+            <source>Unsafe Shutdowns</source>
+            <translation>不安全關機</translation>
+        </message>
+        <message>
+            <source>Media and Data Integrity Errors</source>
+            <translation>媒體與資料完整性錯誤</translation>
+        </message>
+        <message>
+            <source>Error Log Entries</source>
+            <translation>錯誤記錄項目</translation>
+        </message>
+        <message>
+            <source>Health and Self-test</source>
+            <translation>健康狀態與自我測試</translation>
+        </message>
+        <message>
+            <source>%1 (%2 GB)</source>
+            <translation>%1 (%2 GB)</translation>
+        </message>
+        <message>
+            <source>%1 GB</source>
+            <translation>%1 GB</translation>
+        </message>
+        <message>
+            <source>Logical %1 bytes, physical %2 bytes</source>
+            <translation>邏輯 %1 位元組，實體 %2 位元組</translation>
+        </message>
+        <message>
+            <source>Not available: the drive is reached as a plain block device</source>
+            <translation>無法使用：此磁碟機以一般區塊裝置存取</translation>
+        </message>
+        <message>
+            <source>Before 1.2</source>
+            <translation>早於 1.2</translation>
+        </message>
+        <message>
+            <source>Format %1: %2 bytes, %3 bytes of metadata</source>
+            <translation>格式 %1：%2 位元組，%3 位元組中繼資料</translation>
+        </message>
+        <message>
+            <source>Format %1: %2 bytes</source>
+            <translation>格式 %1：%2 位元組</translation>
+        </message>
+        <message>
+            <source>Block Erase</source>
+            <translation>區塊抹除</translation>
+        </message>
+        <message>
+            <source>Crypto Erase</source>
+            <translation>加密抹除</translation>
+        </message>
+        <message>
+            <source>Overwrite</source>
+            <translation>覆寫</translation>
+        </message>
+        <message>
+            <source>User Data Erase</source>
+            <translation>使用者資料抹除</translation>
+        </message>
+        <message>
+            <source>Available spare below threshold</source>
+            <translation>可用備用空間低於臨界值</translation>
+        </message>
+        <message>
+            <source>Temperature outside its thresholds</source>
+            <translation>溫度超出臨界值</translation>
+        </message>
+        <message>
+            <source>Reliability degraded</source>
+            <translation>可靠性降低</translation>
+        </message>
+        <message>
+            <source>Media read-only</source>
+            <translation>媒體唯讀</translation>
+        </message>
+        <message>
+            <source>Volatile memory backup failed</source>
+            <translation>揮發性記憶體備份失敗</translation>
+        </message>
+        <message>
+            <source>Persistent memory region unreliable</source>
+            <translation>永久記憶體區域不可靠</translation>
+        </message>
+        <message>
+            <source>Unknown warning 0x%1</source>
+            <translation>未知警告 0x%1</translation>
+        </message>
+        <message>
+            <source>None</source>
+            <translation>無</translation>
+        </message>
+        <message>
+            <source>%1 %</source>
+            <translation>%1 %</translation>
+        </message>
     </context>
     <context>
         <name>KV4L</name>
@@ -522,6 +682,10 @@ Brevane 對遺失的使用者資料不負任何責任。
         <message>
             <source>IDD 71</source>
             <translation>IDD 71</translation>
+        </message>
+        <message>
+            <source>Powering off once the running operations have stopped</source>
+            <translation>正在執行的作業停止後將關機</translation>
         </message>
     </context>
     <context>

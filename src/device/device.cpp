@@ -150,7 +150,8 @@ void device::show_Model()
 {
     QLabel* label = ui->lbModelNumber;
     const QString model = get_Model_ID();
-    const QString shown = label->fontMetrics().elidedText(model, Qt::ElideRight, label->width());
+    // Cut in the middle: models of one family share their start and differ at the end.
+    const QString shown = label->fontMetrics().elidedText(model, Qt::ElideMiddle, label->width());
     label->setText(shown);
     label->setToolTip(shown == model ? QString() : model);
 }
@@ -189,12 +190,18 @@ bool device::is_Brevane_Device() const
 void device::setImageHd(int disabled)
 {
     const bool maker = is_Brevane(tDevice_, true);
-    if (disabled == 0)
-        ui->lbIcon->setStyleSheet(maker ? "image: url(:/images/Images/icone hd/ic_hd_brevane.png);"
-                                        : "image: url(:/images/Images/icone hd/ic_hd_generic_on.png);");
+    // A flash drive is not drawn as a hard disk: an M.2 card for NVMe, a chip for eMMC and
+    // virtual disks.
+    QString image;
+    if (tDevice_ && tDevice_->driveType == OSKN_DRIVE_NVME)
+        image = maker ? (disabled == 0 ? "ic_nvme_brevane" : "ic_nvme_desabilitado")
+                      : (disabled == 0 ? "ic_nvme_generic_on" : "ic_nvme_generic_off");
+    else if (tDevice_ && tDevice_->driveType == OSKN_DRIVE_BLOCK)
+        image = disabled == 0 ? "ic_flash_on" : "ic_flash_off";
     else
-        ui->lbIcon->setStyleSheet(maker ? "image: url(:/images/Images/icone hd/ic_hd_desabilitado.png);"
-                                        : "image: url(:/images/Images/icone hd/ic_hd_generic_off.png);");
+        image = maker ? (disabled == 0 ? "ic_hd_brevane" : "ic_hd_desabilitado")
+                      : (disabled == 0 ? "ic_hd_generic_on" : "ic_hd_generic_off");
+    ui->lbIcon->setStyleSheet("image: url(:/images/Images/icone hd/" + image + ".png);");
 }
 
 void device::determine_Icon()
@@ -301,17 +308,43 @@ void device::change_Progress_Value(double value)
     if (readyForTest != 0)
         return;
     progressValue = value;
-    const QString p2 = QString::number(value, 'f', 2);
+    fractionalProgress = true;
     ui->progressBar->setValue(QString::number(value, 'f', 0).toInt());
+    show_Fractional_Progress();
+}
+
+void device::show_Fractional_Progress()
+{
+    const QString p2 = QString::number(progressValue, 'f', 2);
     if (timeEstimate.isEmpty())
         set_Bar_Format(11, p2 + "% " + tr("complete"));
     else
         set_Bar_Format(8, p2 + "% " + tr("complete") + ";" + tr("remaining") + " " + timeEstimate);
 }
 
+void device::show_Result(const QString& word, BarTail tail)
+{
+    resultTail = tail;
+    const QString p2 = QString::number(progressValue, 'f', 2);
+    switch (tail) {
+    case BarTail::Percent: set_Bar_Format(11, word + " %p%"); break;
+    case BarTail::TwoDecimals: set_Bar_Format(11, word + " " + p2 + "%"); break;
+    case BarTail::TwoDecimalsRemaining:
+        set_Bar_Format(8, word + " " + p2 + "% " + tr("remaining") + " " + timeEstimate);
+        break;
+    }
+}
+
 void device::msg(QString text)
 {
-    ui->progressBar->setFormat(text + " %p%");
+    // The result word in another language: the bar keeps the rest of what it said. A running
+    // test's bar has no word yet and is written again as it was.
+    if (readyForTest == 0 && fractionalProgress)
+        show_Fractional_Progress();
+    else if (readyForTest == 0 || text.isEmpty())
+        ui->progressBar->setFormat(text + " %p%");
+    else
+        show_Result(text, resultTail);
     ui->retranslateUi(this);
 }
 
@@ -421,6 +454,8 @@ void device::test_Informations()
     readyForTest = 0;
     timeEstimate.clear();
     progressValue = 0;
+    fractionalProgress = false;
+    resultTail = BarTail::Percent;
     set_Bar_Format(11, resultTags->select_Empty() + " %p%");
     ui->progressBar->setValue(0);
     set_Bar_Look(barRunning);
@@ -516,7 +551,7 @@ void device::mensage_Log_Device_Windows_Success(QString name)
     emit enabled_Button_Test();
     readyForTest = 1;
     set_Status_Style(imageOk, false);
-    set_Bar_Format(11, resultTags->select_Pass() + " %p%");
+    show_Result(resultTags->select_Pass(), BarTail::Percent);
     set_Bar_Look(barRunning);
     ui->checkBox->setChecked(false);
     ui->checkBox->setEnabled(true);
@@ -534,11 +569,8 @@ void device::fail_Report(QString name, bool unableToRun)
     ui->checkBox->setChecked(false);
     const QString text = unableToRun ? resultTags->select_Unknown() : resultTags->select_Fail();
     set_Bar_Look(unableToRun ? barUnable : barFail);
-    if (timeEstimate.isEmpty())
-        set_Bar_Format(11, text + " %p%");
-    else
-        set_Bar_Format(8, text + " " + QString::number(progressValue, 'f', 2) + " %; remaining "
-                              + timeEstimate);
+    // Where the run stopped; no remaining time, since nothing remains of a run that failed.
+    show_Result(text, timeEstimate.isEmpty() ? BarTail::Percent : BarTail::TwoDecimals);
     log_Msg(name, unableToRun ? "UNABLE TO RUN" : "FAIL");
     add_Staged_Message();
     end_Report(true);
@@ -561,7 +593,7 @@ void device::mensage_Log_Device_Windows_In_Progress(QString name)
     set_Status_Style(imageAlert, false);
     ui->checkBox->setEnabled(true);
     ui->checkBox->setChecked(false);
-    set_Bar_Format(11, resultTags->select_inProgress() + " %p%");
+    show_Result(resultTags->select_inProgress(), BarTail::Percent);
     log_Msg(name, "IN PROGRESS");
     add_Staged_Message();
     end_Report(false);
@@ -576,15 +608,15 @@ void device::mensage_Log_Device_Windows_Abort()
     const QString p2 = QString::number(progressValue, 'f', 2);
     QString shown;
     if (!timeEstimate.isEmpty()) {
-        set_Bar_Format(8, text + " " + p2 + "% " + tr("remaining") + " " + timeEstimate);
+        show_Result(text, BarTail::TwoDecimalsRemaining);
         g_List_Log_Device_Temp << " " << p2 << "% " << " " << "remaining" << " " << timeEstimate;
         shown = p2;
     } else if (testType == 11) {
-        set_Bar_Format(11, text + " " + p2 + "%");
+        show_Result(text, BarTail::TwoDecimals);
         g_List_Log_Device_Temp << " " + p2 + "%";
         shown = p2;
     } else {
-        set_Bar_Format(11, text + " %p%");
+        show_Result(text, BarTail::Percent);
         shown = QString::number(ui->progressBar->value());
         g_List_Log_Device_Temp << " " + shown + "%";
     }

@@ -114,6 +114,11 @@ private:
     void fail_Report(QString name, bool unableToRun);
     void end_Report(bool done);
     void set_Bar_Format(int pointSize, const QString& format);
+    // What follows the result word in the main bar; kept so that a language change can write
+    // the bar again in full.
+    enum class BarTail { Percent, TwoDecimals, TwoDecimalsRemaining };
+    void show_Result(const QString& word, BarTail tail);
+    void show_Fractional_Progress();
     void set_Status_Style(const char* image, bool enabled);
     void set_Bar_Look(const char* const colours[3]);
     void show_Model();
@@ -123,6 +128,8 @@ private:
     int savedLogLines = 0;
     QString timeEstimate;
     double progressValue = 0;
+    bool fractionalProgress = false; // the running test reports fractional percentages
+    BarTail resultTail = BarTail::Percent;
     int genericSubTest = 0;
     int readyForTest = 1;
     int testType = 0;

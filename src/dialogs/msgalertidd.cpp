@@ -1,11 +1,15 @@
 #include "msgalertidd.h"
 #include "ui_msgalertidd.h"
 
+#include "messagefit.h"
+
 MsgAlertIdd::MsgAlertIdd(QWidget* parent) : QDialog(parent), ui(new Ui::MsgAlertIdd)
 {
     ui->setupUi(this);
     // Only the F8 shortcut reaches the hidden confirm button, never a click.
     ui->pushButton->setAttribute(Qt::WA_TransparentForMouseEvents);
+    // Every language's text shows whole: a cut confirmation hides what it asks to confirm.
+    fit_Message(this, ui->plainTextEdit);
 }
 
 MsgAlertIdd::~MsgAlertIdd()

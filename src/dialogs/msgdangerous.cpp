@@ -1,6 +1,8 @@
 #include "msgdangerous.h"
 #include "ui_msgdangerous.h"
 
+#include "messagefit.h"
+
 #include <QEvent>
 
 MsgDangerous::MsgDangerous(QWidget* parent)
@@ -12,6 +14,8 @@ MsgDangerous::MsgDangerous(QWidget* parent)
     // The shortcut is the only way to press it: clicks fall through to the dialog, and the
     // button never takes the focus, so Enter or Space cannot press it either.
     ui->btnOK->setAttribute(Qt::WA_TransparentForMouseEvents);
+    // Every language's text shows whole: a cut confirmation hides what it asks to confirm.
+    fit_Message(this, ui->plainTextEdit);
 }
 
 MsgDangerous::~MsgDangerous()
@@ -23,6 +27,7 @@ void MsgDangerous::retranslate()
 {
     // retranslateUi also sets the confirm button's shortcut again from the catalog.
     ui->retranslateUi(this);
+    fit_Message(this, ui->plainTextEdit);
 }
 
 void MsgDangerous::changeEvent(QEvent* event)

@@ -1,6 +1,8 @@
 #include "msgexecution.h"
 #include "ui_msgexecution.h"
 
+#include "messagefit.h"
+
 #include <QEvent>
 
 MsgExecution::MsgExecution(QWidget* parent)
@@ -12,6 +14,8 @@ MsgExecution::MsgExecution(QWidget* parent)
     // The confirm button lies under the icon and the message; it must not catch a click that
     // reaches it anyway (for instance through a gap of the layout).
     ui->pushButton->setAttribute(Qt::WA_TransparentForMouseEvents);
+    // Every language's text shows whole: a cut confirmation hides what it asks to confirm.
+    fit_Message(this, ui->plainTextEdit);
 }
 
 MsgExecution::~MsgExecution()
@@ -22,6 +26,7 @@ MsgExecution::~MsgExecution()
 void MsgExecution::retranslate()
 {
     ui->retranslateUi(this);
+    fit_Message(this, ui->plainTextEdit);
 }
 
 void MsgExecution::changeEvent(QEvent* event)

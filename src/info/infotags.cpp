@@ -4,6 +4,8 @@
 #include "devicetext.h"
 #include "logfile.h"
 #include "msgalert.h"
+#include "logsapplication.h"
+#include "oskn_nvme.h"
 #include "oskn_public.h"
 #include "savemsg.h"
 #include "transferbuffer.h"
@@ -11,6 +13,7 @@
 #include <QApplication>
 #include <QEvent>
 #include <QScrollBar>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -46,6 +49,7 @@ InfoTags::InfoTags(QWidget* parent) : QWidget(parent), ui(new Ui::InfoTags)
 {
     ui->setupUi(this);
     ui->lbDriveInformationSaved->hide();
+    show_Rows(Kind::Ata);
     fit_Values();
 }
 
@@ -66,6 +70,15 @@ InfoTags::~InfoTags()
 void InfoTags::set_TDevice(_tDevice* record)
 {
     tDevice = record;
+    logFileName.clear();
+    if (tDevice && (tDevice->driveType == OSKN_DRIVE_NVME || tDevice->driveType == OSKN_DRIVE_BLOCK)) {
+        show_Rows(tDevice->driveType == OSKN_DRIVE_NVME ? Kind::Nvme : Kind::Block);
+        kind == Kind::Nvme ? fill_Nvme() : fill_Block();
+        fit_Values();
+        return;
+    }
+    show_Rows(Kind::Ata);
+    fit_Values();
     Buffer buffer = zeroed_Sector();
     if (!buffer) {
         std::perror("calloc failure!\n");
@@ -127,6 +140,13 @@ void InfoTags::retranslate()
 {
     if (!tDevice)
         return;
+    if (kind != Kind::Ata) {
+        ui->retranslateUi(this);
+        kind == Kind::Nvme ? fill_Nvme() : fill_Block();
+        ui->lbDriveInformationSaved->setText(tr("Drive information saved"));
+        fit_Values();
+        return;
+    }
     Buffer buffer = zeroed_Sector();
     if (!buffer || ata_Identify(tDevice, buffer.get(), 512) != 0) {
         ui->retranslateUi(this);
@@ -312,34 +332,17 @@ QString InfoTags::get_Plain_Text() const
 void InfoTags::on_pushButton_clicked()
 {
     const QString serial = ui->lbSerialNumberValue->text();
-    const QString name = serial.isEmpty() ? QString("Device----.log") : logfile::name_For_Serial(serial);
+    const QString name = !logFileName.isEmpty() ? logFileName
+                         : serial.isEmpty()      ? QString("Device----.log")
+                                                 : logfile::name_For_Serial(serial);
     QString text;
     if (!existing_log(name))
         text = "=============================================== \n"
                + QString("Kestrova Bootable v%1 \n").arg(logfile::programVersion)
                + "===============================================\n";
     text += "\n============= " + ui->lbDriveInfo->text() + " =============\n";
-    const QLabel* const items[][2] = {
-        {ui->lbModelNumber, ui->lbModelNumberValue},
-        {ui->lbSerialNumber, ui->lbSerialNumberValue},
-        {ui->lbRevision, ui->lbRevisionValue},
-        {ui->lbMaxLBA, ui->lbMaxLBAValue},
-        {ui->lbMandatory, ui->lbMandatoryValue},
-        {ui->lbSecurityMode, ui->lbSecurityModeValue},
-        {ui->lbSMART, ui->lbSmartValue},
-        {ui->lb48BitAddress, ui->lb48BitAddressValue},
-        {ui->lbAdvancedPower, ui->lbAdvancedPowerValue},
-        {ui->lbSmartSelf_test, ui->lbSmartSelf_testValue},
-        {ui->lbSMARTErro, ui->lbSMARTErroValue},
-        {ui->lbDriveTemp, ui->lbDriveTempValue},
-        {ui->lbPower_On, ui->lbPower_OnValue},
-        {ui->lbCacheSize, ui->lbCacheSizeValue},
-        {ui->lbSecurityStatus, ui->lbSecurityStatusValue},
-        {ui->lbGeneralPurpose, ui->lblbGeneralPurposeValue},
-        {ui->lbDownloadMicrocode, ui->lbDownloadMicrocodeValue},
-        {ui->lbSecureLocked, ui->lbSecureLockedValue}};
-    for (const auto& item : items)
-        text += item[0]->text() + " : " + item[1]->text() + "\n";
+    for (const auto& item : shown_Items())
+        text += item.first->text() + " : " + item.second->text() + "\n";
     text += "==============================================\n";
 
     QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -351,4 +354,196 @@ void InfoTags::on_pushButton_clicked()
     }
     // Said only once the block is on the medium.
     SaveMsg::show_Notice();
+}
+
+// --- NVMe and block-only drives --------------------------------------------------------------
+
+namespace {
+
+struct Row {
+    const char* caption;
+    bool ata, nvme, block;
+};
+
+// Every row of the form below the identity, left column then right: which kinds show it. The
+// ATA rows keep the report's own order (Security Status before General Purpose Logging).
+const Row kRows[] = {
+    {"lbMandatory", true, false, false},       {"lbSecurityMode", true, false, false},
+    {"lbSMART", true, false, false},           {"lb48BitAddress", true, false, false},
+    {"lbAdvancedPower", true, false, false},   {"lbSmartSelf_test", true, false, false},
+    {"lbSMARTErro", true, false, false},       {"lbDriveTemp", true, false, false},
+    {"lbPower_On", true, false, false},        {"lbCacheSize", true, false, false},
+    {"lbSecurityStatus", true, false, false},  {"lbGeneralPurpose", true, false, false},
+    {"lbDownloadMicrocode", true, false, false}, {"lbSecureLocked", true, false, false},
+    {"lbCapacity", false, true, true},         {"lbSectorSize", false, true, true},
+    {"lbNvmeVersion", false, true, false},     {"lbNamespace", false, true, false},
+    {"lbLbaFormat", false, true, false},       {"lbDeviceSelfTest", false, true, false},
+    {"lbSanitize", false, true, false},        {"lbFormatNvm", false, true, false},
+    {"lbBlockHealth", false, false, true},     {"lbCriticalWarning", false, true, false},
+    {"lbCompositeTemp", false, true, false},   {"lbAvailableSpare", false, true, false},
+    {"lbSpareThreshold", false, true, false},  {"lbPercentageUsed", false, true, false},
+    {"lbDataRead", false, true, false},        {"lbDataWritten", false, true, false},
+    {"lbNvmePowerOn", false, true, false},     {"lbPowerCycles", false, true, false},
+    {"lbUnsafeShutdowns", false, true, false}, {"lbMediaErrors", false, true, false},
+    {"lbErrorLogEntries", false, true, false}};
+
+// The value label of a caption: "<caption>Value", but for the form's own older names.
+QString value_Name(const QString& caption)
+{
+    if (caption == "lbSMART")
+        return "lbSmartValue";
+    if (caption == "lbSMARTErro")
+        return "lbSMARTErroValue";
+    if (caption == "lbGeneralPurpose")
+        return "lblbGeneralPurposeValue";
+    return caption + "Value";
+}
+
+// NVMe counts data in units of 1000 sectors of 512 bytes.
+QString data_Units(uint64_t units)
+{
+    return InfoTags::tr("%1 (%2 GB)").arg(units).arg(double(units) * 512000.0 / 1e9, 0, 'f', 1);
+}
+
+uint32_t logical_Sector_Size(const _tDevice* device)
+{
+    return device->logicalSectorSize ? device->logicalSectorSize : 512u;
+}
+
+QString listed(const QStringList& parts)
+{
+    return parts.isEmpty() ? InfoTags::tr("Unsupported") : parts.join(", ");
+}
+
+} // namespace
+
+void InfoTags::show_Rows(Kind newKind)
+{
+    kind = newKind;
+    // The ATA rows' ":" labels are the form's numbered ones, in the table's order but for the
+    // swapped pair of the report.
+    static const char* const ataColons[] = {"label_5",  "label_6",  "label_7",  "label_8",  "label_9",
+                                            "label_10", "label_11", "label_12", "label_13", "label_14",
+                                            "label_16", "label_15", "label_17", "label_18"};
+    int ata = 0;
+    for (const Row& row : kRows) {
+        const bool shown = kind == Kind::Ata ? row.ata : kind == Kind::Nvme ? row.nvme : row.block;
+        const QString colon = row.ata ? QString(ataColons[ata++]) : QString(row.caption) + "Colon";
+        for (const QString& name : {QString(row.caption), colon, value_Name(row.caption)})
+            if (QLabel* label = findChild<QLabel*>(name))
+                label->setVisible(shown);
+    }
+}
+
+QList<QPair<const QLabel*, const QLabel*>> InfoTags::shown_Items() const
+{
+    QList<QPair<const QLabel*, const QLabel*>> items;
+    items << qMakePair<const QLabel*, const QLabel*>(ui->lbModelNumber, ui->lbModelNumberValue)
+          << qMakePair<const QLabel*, const QLabel*>(ui->lbSerialNumber, ui->lbSerialNumberValue)
+          << qMakePair<const QLabel*, const QLabel*>(ui->lbRevision, ui->lbRevisionValue)
+          << qMakePair<const QLabel*, const QLabel*>(ui->lbMaxLBA, ui->lbMaxLBAValue);
+    for (const Row& row : kRows)
+        if (kind == Kind::Ata ? row.ata : kind == Kind::Nvme ? row.nvme : row.block)
+            items << qMakePair<const QLabel*, const QLabel*>(findChild<QLabel*>(row.caption),
+                                                             findChild<QLabel*>(value_Name(row.caption)));
+    return items;
+}
+
+QString InfoTags::capacity_Text() const
+{
+    const double bytes = (double(tDevice->maxLBA) + 1) * logical_Sector_Size(tDevice);
+    return tr("%1 GB").arg(bytes / 1e9, 0, 'f', 1);
+}
+
+void InfoTags::fill_Block()
+{
+    fill_Identity();
+    ui->lbCapacityValue->setText(capacity_Text());
+    ui->lbSectorSizeValue->setText(tr("Logical %1 bytes, physical %2 bytes")
+                                       .arg(logical_Sector_Size(tDevice))
+                                       .arg(std::max(tDevice->physicalSectorSize, logical_Sector_Size(tDevice))));
+    ui->lbBlockHealthValue->setText(tr("Not available: the drive is reached as a plain block device"));
+}
+
+void InfoTags::fill_Nvme()
+{
+    fill_Block();
+    const QList<QLabel*> nvmeValues = {
+        ui->lbNvmeVersionValue,   ui->lbNamespaceValue,      ui->lbLbaFormatValue,     ui->lbDeviceSelfTestValue,
+        ui->lbSanitizeValue,      ui->lbFormatNvmValue,      ui->lbCriticalWarningValue, ui->lbCompositeTempValue,
+        ui->lbAvailableSpareValue, ui->lbSpareThresholdValue, ui->lbPercentageUsedValue, ui->lbDataReadValue,
+        ui->lbDataWrittenValue,   ui->lbNvmePowerOnValue,    ui->lbPowerCyclesValue,   ui->lbUnsafeShutdownsValue,
+        ui->lbMediaErrorsValue,   ui->lbErrorLogEntriesValue};
+    for (QLabel* value : nvmeValues)
+        value->setText(tr("Unknown"));
+
+    nvmeDriveInformation info;
+    const int rc = get_NVMe_Information(tDevice, &info);
+    if (rc != 0) {
+        // A drive gone, or identify data no drive sends: nothing of it is shown as if it were so.
+        LogsApplication::Instance()->kestrova_Log_Error(
+            QString("Warning: InfoTags - the NVMe drive's identify data could not be used (return code %1) for SN: %2")
+                .arg(rc)
+                .arg(get_Serial_Number()));
+        return;
+    }
+    const uint32_t v = info.version;
+    ui->lbNvmeVersionValue->setText(v == 0 ? tr("Before 1.2")
+                                           : (v & 0xFF) ? QString("%1.%2.%3").arg(v >> 16).arg((v >> 8) & 0xFF).arg(v & 0xFF)
+                                                        : QString("%1.%2").arg(v >> 16).arg((v >> 8) & 0xFF));
+    ui->lbNamespaceValue->setText(QString::number(info.namespaceId));
+    if (info.lbaFormatInUse < info.lbaFormatCount) {
+        const nvmeLbaFormat& f = info.lbaFormats[info.lbaFormatInUse];
+        ui->lbLbaFormatValue->setText(
+            f.metadataSize ? tr("Format %1: %2 bytes, %3 bytes of metadata").arg(info.lbaFormatInUse).arg(f.dataSize).arg(f.metadataSize)
+                           : tr("Format %1: %2 bytes").arg(info.lbaFormatInUse).arg(f.dataSize));
+    }
+    ui->lbDeviceSelfTestValue->setText(info.selfTestSupported ? tr("Supported") : tr("Unsupported"));
+    const nvmeEraseMethods& e = info.erase;
+    QStringList sanitize, format;
+    if (e.sanitizeBlockErase)
+        sanitize << tr("Block Erase");
+    if (e.sanitizeCryptoErase)
+        sanitize << tr("Crypto Erase");
+    if (e.sanitizeOverwrite)
+        sanitize << tr("Overwrite");
+    if (e.formatUserData)
+        format << tr("User Data Erase");
+    if (e.formatCryptoErase)
+        format << tr("Crypto Erase");
+    ui->lbSanitizeValue->setText(listed(sanitize));
+    ui->lbFormatNvmValue->setText(listed(format));
+
+    if (!info.healthValid) {
+        LogsApplication::Instance()->kestrova_Log_Error(
+            "Warning: InfoTags - the NVMe drive's health log could not be read for SN: " + get_Serial_Number());
+        return;
+    }
+    const nvmeHealthInformation& h = info.health;
+    QStringList warnings;
+    const QPair<int, QString> bits[] = {
+        {OSKN_NVME_WARNING_SPARE, tr("Available spare below threshold")},
+        {OSKN_NVME_WARNING_TEMPERATURE, tr("Temperature outside its thresholds")},
+        {OSKN_NVME_WARNING_RELIABILITY, tr("Reliability degraded")},
+        {OSKN_NVME_WARNING_READ_ONLY, tr("Media read-only")},
+        {OSKN_NVME_WARNING_VOLATILE_BACKUP, tr("Volatile memory backup failed")},
+        {OSKN_NVME_WARNING_PMR_READ_ONLY, tr("Persistent memory region unreliable")}};
+    for (const auto& bit : bits)
+        if (h.criticalWarning & bit.first)
+            warnings << bit.second;
+    if (h.criticalWarning & ~0x3F)
+        warnings << tr("Unknown warning 0x%1").arg(h.criticalWarning & ~0x3F, 2, 16, QChar('0'));
+    ui->lbCriticalWarningValue->setText(warnings.isEmpty() ? tr("None") : warnings.join(", "));
+    ui->lbCompositeTempValue->setText(h.compositeTemperatureKelvin ? QString::number(h.compositeTemperatureCelsius)
+                                                                   : tr("Not Reported"));
+    ui->lbAvailableSpareValue->setText(tr("%1 %").arg(h.availableSpare));
+    ui->lbSpareThresholdValue->setText(tr("%1 %").arg(h.availableSpareThreshold));
+    ui->lbPercentageUsedValue->setText(tr("%1 %").arg(h.percentageUsed));
+    ui->lbDataReadValue->setText(data_Units(h.dataUnitsRead));
+    ui->lbDataWrittenValue->setText(data_Units(h.dataUnitsWritten));
+    ui->lbNvmePowerOnValue->setText(QString::number(h.powerOnHours));
+    ui->lbPowerCyclesValue->setText(QString::number(h.powerCycles));
+    ui->lbUnsafeShutdownsValue->setText(QString::number(h.unsafeShutdowns));
+    ui->lbMediaErrorsValue->setText(QString::number(h.mediaErrors));
+    ui->lbErrorLogEntriesValue->setText(QString::number(h.errorLogEntries));
 }

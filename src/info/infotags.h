@@ -2,10 +2,14 @@
 
 #include <QString>
 #include <QStringList>
+#include <QList>
+#include <QPair>
 #include <QWidget>
 #include <cstdint>
 
 #include "oskn_device.h"
+
+class QLabel;
 
 namespace Ui {
 class InfoTags;
@@ -21,6 +25,9 @@ public:
     ~InfoTags() override;
 
     void set_TDevice(_tDevice* record);
+    // The file the main window writes this drive's messages to; the report goes there too.
+    // Set after set_TDevice, which forgets it.
+    void set_Log_File_Name(const QString& name) { logFileName = name; }
     _tDevice* get_TDevice() const { return tDevice; }
     void update_All_Information();
     void update_All_Infomation_PenDrive();
@@ -48,6 +55,9 @@ public:
     void set_Plain_Text_Edit(const QStringList& lines);
     QString get_Plain_Text() const;
 
+    // The rows the panel shows for its kind of drive: caption and value, in report order.
+    QList<QPair<const QLabel*, const QLabel*>> shown_Items() const;
+
 protected:
     void changeEvent(QEvent* event) override;
 
@@ -64,11 +74,19 @@ private:
                    const char* format = "%1, %2") const;
     void fill_Identity();
     void fit_Values();
+    // NVMe drives and block-only drives have none of the ATA values: their own rows instead.
+    enum class Kind { Ata, Nvme, Block };
+    void show_Rows(Kind kind);
+    void fill_Nvme();
+    void fill_Block();
+    QString capacity_Text() const;
 
     Ui::InfoTags* ui;
+    QString logFileName;
     QString temperatureText;
     QString powerOnHoursText;
     _tDevice* tDevice = nullptr;
+    Kind kind = Kind::Ata;
 };
 
 extern InfoTags* informantionDevice;

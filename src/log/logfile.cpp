@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSaveFile>
 
 #include <fcntl.h>
@@ -50,6 +51,36 @@ QString name_For_Serial(const QString& serial)
     return out + ".log";
 }
 
+bool DriveLogNames::reserved(const QString& name)
+{
+    static const QRegularExpression own("^(kestrova\\.log|device----\\.log|log\\d+\\.{8}log)$",
+                                        QRegularExpression::CaseInsensitiveOption);
+    // FAT keeps these for devices whatever follows the first dot: CON.log is the console.
+    static const QRegularExpression device("^(con|prn|aux|nul|com[0-9]|lpt[0-9])(\\..*)?$",
+                                           QRegularExpression::CaseInsensitiveOption);
+    return own.match(name).hasMatch() || device.match(name).hasMatch();
+}
+
+QString DriveLogNames::name_For(const QString& serial, int occurrence, QString* ordinary)
+{
+    if (ordinary)
+        ordinary->clear();
+    const QString key = QString::number(occurrence) + '/' + serial;
+    const auto known = given.constFind(key);
+    if (known != given.constEnd())
+        return *known;
+    const QString plain = name_For_Serial(serial);
+    QString name = plain;
+    const QString stem = plain.chopped(4);
+    for (int n = 2; reserved(name) || taken.contains(name.toLower()); ++n)
+        name = stem + '~' + QString::number(n) + ".log";
+    given.insert(key, name);
+    taken.insert(name.toLower());
+    if (ordinary && name != plain)
+        *ordinary = plain;
+    return name;
+}
+
 bool listed(const QString& name)
 {
     const QStringList entries = QDir(here).entryList(QStringList{"*.log"});
@@ -85,8 +116,16 @@ bool replace_Atomically(const QString& name, const QString& text)
     QSaveFile file(QString(here) + name);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
         return false;
-    file.write(text.toUtf8());
-    // commit() syncs the new file and renames it over the old one; a failed write cancels it.
+    // A full medium makes the write short without an error QSaveFile would notice, and its
+    // buffer reaches the file only at commit: check every step, so that only a whole new
+    // file replaces the old one. commit() ignores a failed sync, where a delayed allocation
+    // reports the full medium.
+    const QByteArray bytes = text.toUtf8();
+    if (file.write(bytes) != bytes.size() || !file.flush() || ::fsync(file.handle()) != 0) {
+        file.cancelWriting(); // the temporary file goes with the object, the old file stays
+        return false;
+    }
+    // commit() renames the new file over the old one.
     if (!file.commit())
         return false;
     sync_Directory();

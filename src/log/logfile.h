@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QHash>
+#include <QSet>
 #include <QString>
 
 // The files the program leaves in its working directory (the boot medium): one log per drive,
@@ -15,6 +17,27 @@ const char* const programVersion = "2.0.7";
 // written as %XX of its Latin-1 byte; an ordinary serial keeps its name unchanged.
 QString name_For_Serial(const QString& serial);
 
+// Gives the drives of one session their log files. A drive keeps name_For_Serial's name unless
+// that is another file's: one the program names itself (the application log, the files of
+// drives without a serial and their report file), one a FAT medium keeps for a device, or one
+// given to another drive this session, letter case ignored as FAT ignores it. Such a drive gets
+// the same name with "~2" (or ~3, ...) before ".log".
+class DriveLogNames
+{
+public:
+    // The file of the occurrence-th drive (counted from 0, in list order) with this serial, which
+    // is not empty. The first time a drive is given a name other than its ordinary one,
+    // `ordinary` receives the ordinary name; otherwise it is left empty.
+    QString name_For(const QString& serial, int occurrence, QString* ordinary = nullptr);
+
+    // Whether a drive with a serial may never have this file name.
+    static bool reserved(const QString& name);
+
+private:
+    QHash<QString, QString> given; // serial and occurrence -> file name
+    QSet<QString> taken;           // the names given, in lower case
+};
+
 // Whether "./" holds a "*.log" entry named exactly so (case-sensitive).
 bool listed(const QString& name);
 
@@ -23,7 +46,8 @@ bool listed(const QString& name);
 // written stays behind and the caller may write the same text again later.
 bool append_Synced(const QString& name, const QString& text);
 
-// Replaces "./" + name with text atomically: a crash leaves either the old or the new file.
+// Replaces "./" + name with text atomically: a crash leaves either the old or the new file, and
+// a write that does not go through whole (a full medium) leaves the old one and returns false.
 bool replace_Atomically(const QString& name, const QString& text);
 
 // Deletes "./" + name when it is empty; true when it did.

@@ -6,6 +6,9 @@
 Close::Close(QWidget* parent) : QDialog(parent), ui(new Ui::Close)
 {
     ui->setupUi(this);
+    // Answering ends every running test and the session: Return, and the first key press at
+    // all, must take the safe answer. Ok is pressed on purpose or not at all.
+    ui->pbCancel->setFocus();
     retranslate();
 }
 

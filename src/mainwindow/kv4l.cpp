@@ -126,9 +126,11 @@ KV4L::KV4L(QWidget* parent) : QMainWindow(parent), ui(new Ui::KV4L)
     update_Devices();
     create_Connect_Accord();
     get_Title_Mensagem_Log();
+    claim_Log_Files();
 
     ui->toolButtonBasicTest->setEnabled(false);
     ui->toolButtonAdvancedFeatures->setEnabled(false);
+    ui->powerOffNotice->hide();
     eraseMenu = fixAllMenu = sanitizeMenu = nullptr;
     debugTicks = 0;
 }
@@ -346,7 +348,7 @@ void KV4L::check_AdvanceFeatures()
     for (int i = 0; i < devices.size(); ++i)
         if (devices[i]->is_DeviceUI_Checked() && devices[i]->isTest() == 1)
             selectedIndexes.push_back(i);
-    if (!selectedIndexes.empty()) {
+    if (!selectedIndexes.empty() && !power_Off_Pending()) {
         ui->toolButtonAdvancedFeatures->setEnabled(true);
     } else {
         ui->toolButtonAdvancedFeatures->setEnabled(false);
@@ -533,6 +535,8 @@ void KV4L::on_toolButtonRescan_clicked()
 
 void KV4L::on_Reescan()
 {
+    if (power_Off_Pending())
+        return;
     Reescan* scan = new Reescan(devices);
     connect(scan, &Reescan::re_Scan, this, &KV4L::update_Devices_List);
     connect(scan, &QThread::finished, scan, &QObject::deleteLater);
@@ -548,6 +552,7 @@ void KV4L::update_Devices_List()
     list_Combination();
     update_Devices();
     selectedIndexes.clear();
+    claim_Log_Files();
 }
 
 void KV4L::refresh_List()
@@ -683,6 +688,8 @@ void KV4L::layout_Panels(bool expanding)
             if (panel->accordOpen) {
                 off_expanding();
                 informantionDevice->set_TDevice(panel->get_tDevice());
+                if (!panel->get_Serial_Number().isEmpty())
+                    informantionDevice->set_Log_File_Name(log_File_Name(i));
                 informantionDevice->set_Plain_Text_Edit(panel->get_List_Log_Device());
                 const int at = ui->verticalLayout2->indexOf(panel) + 1;
                 ui->verticalLayout2->insertWidget(at, informantionDevice, 132);
@@ -754,12 +761,30 @@ bool KV4L::remove_Empty_Log_File(const QString& name) const
     return logfile::remove_If_Empty(name);
 }
 
-QString KV4L::log_File_Name(int index) const
+QString KV4L::log_File_Name(int index)
 {
     const QString serial = devices[index]->get_Serial_Number();
     if (serial.isEmpty())
         return "Log" + QString::number(index) + "........log";
-    return logfile::name_For_Serial(serial);
+    // Drives listed with the same serial are told apart by their order in the list.
+    int occurrence = 0;
+    for (int j = 0; j < index; ++j)
+        if (devices[j]->get_Serial_Number() == serial)
+            ++occurrence;
+    QString ordinary;
+    const QString name = logNames.name_For(serial, occurrence, &ordinary);
+    if (!ordinary.isEmpty())
+        logKV4L->kestrova_Log_Info("Warning: " + ordinary + " is another file's - the log of SN: " + serial
+                                   + " goes to " + name);
+    return name;
+}
+
+void KV4L::claim_Log_Files()
+{
+    // In list order, at once: which drive keeps its ordinary name must not depend on which
+    // logs first.
+    for (int i = 0; i < devices.size(); ++i)
+        log_File_Name(i);
 }
 
 void KV4L::save_Log()
@@ -860,13 +885,24 @@ bool KV4L::eventFilter(QObject* watched, QEvent* event)
 
 void KV4L::enabled_Button()
 {
-    ui->toolButtonBasicTest->setEnabled(true);
+    ui->toolButtonBasicTest->setEnabled(!power_Off_Pending());
 }
 
 void KV4L::enabled_Rescan(bool is_On_Test)
 {
     if (iddRescanGate)
-        ui->toolButtonRescan->setEnabled(is_On_Test);
+        ui->toolButtonRescan->setEnabled(is_On_Test && !power_Off_Pending());
+}
+
+void KV4L::hold_For_Power_Off()
+{
+    // The machine powers off as soon as the running operations have stopped: say so, and let
+    // nothing new start in the meantime.
+    ui->powerOffNotice->show();
+    for (QToolButton* button : {ui->toolButtonBasicTest, ui->toolButtonAdvancedFeatures, ui->toolButtonRescan})
+        button->setEnabled(false);
+    logKV4L->kestrova_Log_Debug("Called: Power off - waiting for the running tests to stop");
+    viewLog->print_Logs();
 }
 
 void KV4L::idd_Test_Ended(int count)
@@ -977,6 +1013,8 @@ void KV4L::closeEvent(QCloseEvent* event)
 
 void KV4L::on_toolButtonExit_clicked()
 {
+    if (power_Off_Pending())
+        return; // asked and answered: the notice says what it waits for
     if (!can_Close()) {
         if (viewLog->isVisible())
             viewLog->close();
@@ -993,13 +1031,14 @@ void KV4L::on_toolButtonExit_clicked()
         viewLog->close();
     invoker->abortAllCommand();
     powerOffRequested = -1;
+    hold_For_Power_Off();
 }
 
 // --- selection and dispatch ----------------------------------------------------------------
 
 void KV4L::add_Max_Test_Device()
 {
-    ui->toolButtonBasicTest->setEnabled(true);
+    ui->toolButtonBasicTest->setEnabled(!power_Off_Pending());
     format_Basic_Test_Menu();
     check_AdvanceFeatures();
     ++selectedCount;
@@ -1069,6 +1108,11 @@ bool KV4L::confirm_With(QDialog& dialog, const QString& called, const QString& r
 int KV4L::dispatch(const TestFactory& make, const TestWiring& wire, bool disableAbortAfter)
 {
     int count = 0;
+    // A parameter dialog left open across Exit answers too late: the machine is powering off.
+    if (power_Off_Pending()) {
+        logKV4L->kestrova_Log_Debug("Warning: Power off pending - no test started");
+        return count;
+    }
     for (device* panel : qAsConst(devices)) {
         if (!panel->can_test())
             continue;

@@ -8,6 +8,7 @@
 #include <memory>
 #include <vector>
 
+#include "logfile.h"
 #include "oskn_device.h"
 
 namespace Ui {
@@ -54,6 +55,8 @@ public:
     QMenu* get_Language_Menu() const { return languageMenu; }
     bool is_Advanced_Menu_Built() const { return advancedMenuBuilt; }
     Invoker* get_Invoker() const { return invoker; }
+    // Exit was confirmed while tests ran: the machine powers off once they have stopped.
+    bool power_Off_Pending() const { return powerOffRequested == -1; }
 
     // Where the process ends (power off / terminal); tests observe it instead.
     static std::function<void(int)> endProcess;
@@ -141,8 +144,10 @@ private:
     void replace_Spacer();
     int header_Filler_Width() const;
     void checkSanitizeOverwrite();
-    QString log_File_Name(int index) const;
+    QString log_File_Name(int index);
+    void claim_Log_Files();
     void save_Logs_Before_End();
+    void hold_For_Power_Off();
     void deliver_Results(int index);
 
     // The dispatch pattern shared by the operations: one test per selected idle drive.
@@ -161,6 +166,7 @@ private:
     device* bounding_Drive(const std::function<bool(device*)>& eligible,
                            const std::function<void(device*)>& perDrive, const QString& refusal);
 
+    logfile::DriveLogNames logNames;
     int closeRequested = 0;
     int powerOffRequested = 0;
     std::vector<int> selectedIndexes;

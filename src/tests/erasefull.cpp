@@ -39,7 +39,7 @@ int EraseFull::execute()
         return fail("Warning: EraseFull::execute() - returned: FAIL for SN: " + sn);
     }
 
-    emit changeTimeEstimate("00:00:00");
+    // No remaining time until there is something to estimate from: "00:00:00" would say done.
     send_Percent(0);
     const double sectors = double(maxLBA) + 1;
     for (uint64_t lba = 0;; lba += kSectorsPerCommand) {

@@ -79,7 +79,7 @@ int EraseTimeTest::execute()
         const int64_t remaining = int64_t(seconds) * 1000 - int64_t(elapsed_Milliseconds());
         if (remaining > 0) {
             log()->kestrova_Log_Info("Test information: EraseTime::execute() The test finished missing "
-                                              + time_Text(remaining / 1000) + " - for S/N: " + sn);
+                                              + remaining_Time_Text(remaining / 1000) + " - for S/N: " + sn);
             emit change_Logs();
         }
     } else {

@@ -1,5 +1,7 @@
 #include "fixallfast.h"
 
+#include "oskn_nvme.h"
+
 #include <QMutexLocker>
 
 #include <algorithm>
@@ -61,6 +63,8 @@ bool FixAllFast::is_Supported_GPL() const
 
 int FixAllFast::get_LBA_From_DST_Log(unsigned long long* lba)
 {
+    if (device->driveType == OSKN_DRIVE_NVME)
+        return read_NVMe_self_log(lba);
     if (is_Supported_GPL()) {
         log()->kestrova_Log_Info("Test information: is_Supported_GPL() - Supports GPL");
         return read_EXT_self_log(lba);
@@ -118,6 +122,26 @@ int FixAllFast::read_EXT_self_log(unsigned long long* lba)
     return 0;
 }
 
+// An NVMe drive keeps its own self-test log: the newest result, and its LBA only when the drive
+// marks it valid.
+int FixAllFast::read_NVMe_self_log(unsigned long long* lba)
+{
+    nvmeSelfTestLog results;
+    logResult = nvme_Get_Self_Test_Log(device, &results);
+    if (logResult != 0) {
+        log()->kestrova_Log_Error("Warning: FixAllFast::read_NVMe_self_log() FAILURE for S/N: " + sn);
+        return TestStatus::Fail;
+    }
+    if (results.resultCount == 0 || !results.results[0].failingLbaValid || results.results[0].failingLba > device->maxLBA) {
+        log()->kestrova_Log_Error(
+            "Warning: FixAllFast::read_NVMe_self_log() - the newest self-test result names no failing LBA for S/N: " + sn);
+        return TestStatus::Fail;
+    }
+    *lba = results.results[0].failingLba;
+    log()->kestrova_Log_Error("Warning: Failing LBA from NVMe self-test log: " + QString::number(*lba));
+    return 0;
+}
+
 unsigned long long FixAllFast::alignLBA(unsigned long long* lba) const
 {
     return *lba - *lba % sectorsPerPhysical;
@@ -152,6 +176,17 @@ void FixAllFast::abort()
                                         + QString(rc != 0 ? "1" : "0"));
     quit();
     emit change_Logs();
+}
+
+void FixAllFast::show_Progress(uint32_t selfTestPercent, bool passed)
+{
+    // Each self-test after a repair covers what is left of the bar from where the last one
+    // stopped: the bar moves on through every pass and reads 100 only once one has passed.
+    // A failed test's own figure is not progress and is not shown.
+    const uint32_t running = std::min<uint32_t>(selfTestPercent, 99);
+    const uint32_t shown = passed ? 100 : shownPercent + (99 - shownPercent) * running / 100;
+    lastShown = std::max(lastShown, shown);
+    emit changePercent(int(lastShown));
 }
 
 int FixAllFast::stopped_Answering()
@@ -205,13 +240,8 @@ int FixAllFast::self_Test_Pass()
                                                 + sn);
             return TestStatus::Fail;
         }
-        const uint32_t p = remaining >= 100 ? 0 : 100 - remaining;
-        if (passCount == 0) {
-            shownPercent = p;
-            emit changePercent(int(p));
-        } else {
-            emit changePercent(int(std::max(p, shownPercent)));
-        }
+        if (status == kSelfTestInProgress || status == 0)
+            show_Progress(remaining >= 100 ? 0 : 100 - remaining, status == 0);
         delay_Seconds(5);
     }
     if (rc == 0 && status == 0) {
@@ -235,7 +265,7 @@ int FixAllFast::execute()
         const int result = self_Test_Pass();
         if (result != -1)
             return result;
-        ++shownPercent;
+        shownPercent = lastShown;
         ++passCount;
         if (passCount > kMaxRepairs) {
             get_library_information_ata_Get_DST(OSKN_FAILURE);

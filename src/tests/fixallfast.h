@@ -23,6 +23,7 @@ public:
     bool is_Supported_GPL() const;
     int get_LBA_From_DST_Log(unsigned long long* lba);
     int read_EXT_self_log(unsigned long long* lba);
+    int read_NVMe_self_log(unsigned long long* lba);
     int read_SMART_self_log(unsigned long long* lba);
     unsigned long long alignLBA(unsigned long long* lba) const;
     int repairLBA(unsigned long long* lba);
@@ -40,8 +41,11 @@ private:
     // One self-test: 0 passed, 5 aborted, -1 failed (go on with a repair), else the result.
     int self_Test_Pass();
     int stopped_Answering();
+    // The bar for a self-test at selfTestPercent of its run (or passed).
+    void show_Progress(uint32_t selfTestPercent, bool passed);
 
-    uint32_t shownPercent = 0;
+    uint32_t shownPercent = 0; // the bar where this self-test started
+    uint32_t lastShown = 0;    // the bar now
     uint32_t sectorsPerPhysical = 1;
     uint32_t passCount = 0;
     alignas(kTransferAlignment) uint8_t identifyData[512] = {};

@@ -39,9 +39,12 @@ void IDD::run()
         report(result);
     } else {
         // The timer reports the pass when the bar is full; the thread stays until then, so that
-        // the test is not released under its timer.
+        // the test is not released under its timer. Asked to stop meanwhile, it reports at once:
+        // the test is released when the thread ends, and a drive without a verdict would keep
+        // the window from ever ending.
         while (!reported.load() && !abortRequested.load())
             QThread::msleep(20);
+        report_Pass(false);
     }
     quit();
 }
@@ -58,6 +61,18 @@ bool IDD::report(int status)
         return false;
     emit changeStatus(status);
     return true;
+}
+
+void IDD::report_Pass(bool barFull)
+{
+    if (reported.exchange(true))
+        return;
+    if (!barFull)
+        emit changePercent(100.0);
+    log()->kestrova_Log_Debug("Test information: IDD " + QString::number(label) + " Test returned: "
+                                 + QString::number(runResult.load()) + " for S/N: " + serial());
+    emit change_Logs();
+    emit changeStatus(runResult.load());
 }
 
 int IDD::execute()
@@ -88,8 +103,14 @@ int IDD::support_Unknown()
 
 int IDD::run_Diagnostic(bool errorOnFail)
 {
+    if (abortRequested.load())
+        return aborted("Test information: IDD " + QString::number(label) + " Test - ABORTED");
     const int c = run_IDD(device, kind, false);
     get_library_information(c);
+    // The window is closing and the drive was told to abort the routine: that is why it ended.
+    // A routine that had already passed keeps its pass.
+    if (c != 0 && abortRequested.load())
+        return aborted("Test information: IDD " + QString::number(label) + " Test - ABORTED");
     const QString sn = serial();
     if (c == 0) {
         return pass("Test information: idd::execute() - returned: SUCCESS for SN: " + sn);
@@ -124,8 +145,7 @@ int IDD::idd71()
     alignas(kTransferAlignment) uint8_t smart[512] = {};
     reallocatedCount = 0;
     pendingPhysical = 0;
-    approxSeconds = 0;
-    smartBufferSize = 512;
+    smartBufferSize = 512; // approxSeconds is the progress timer's, on the GUI thread
     start_Clock();
     if (const int unknown = support_Unknown())
         return unknown;
@@ -181,6 +201,8 @@ void IDD::progress_Tick()
         stop_Progress();
         return;
     }
+    if (abortRequested.load() && !runEnded.load())
+        stop_Drive();
     // A run is over only once the drive has given its result: a failure is the thread's to
     // report; a pass waits for the full bar when the drive gave an estimate to show against.
     if (runEnded.load()) {
@@ -192,16 +214,24 @@ void IDD::progress_Tick()
         }
         if (!timeBased || percent >= 100.0) {
             stop_Progress();
-            if (percent < 100.0)
-                emit changePercent(100.0);
-            log()->kestrova_Log_Debug("Test information: IDD " + QString::number(label) + " Test returned: "
-                                         + QString::number(result) + " for S/N: " + serial());
-            emit change_Logs();
-            report(result);
+            report_Pass(percent >= 100.0);
             return;
         }
     }
     getIddInProgress();
+}
+
+void IDD::stop_Drive()
+{
+    // The thread waits inside run_IDD until the drive ends the routine. Asked again at every
+    // tick until it has: an abort that reaches the drive before the routine starts stops nothing.
+    const int rc = ata_Abort_DST(device);
+    if (!abortSent || rc != abortResult) {
+        log_Library_Result("OSKNOPERATIONS_API int ata_Abort_DST()", rc);
+        emit change_Logs();
+    }
+    abortSent = true;
+    abortResult = rc;
 }
 
 void IDD::getIddInProgress()
@@ -227,5 +257,5 @@ void IDD::estimating_Time()
 {
     const int left = totalSeconds - (elapsed_Seconds() + 1);
     if (left >= 0)
-        emit changeTimeEstimate(time_Text(left));
+        emit changeTimeEstimate(remaining_Time_Text(left));
 }

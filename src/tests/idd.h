@@ -44,6 +44,10 @@ private:
     void stop_Progress();
     // Sends the one status of the run; false when one was sent already.
     bool report(int status);
+    // Reports the passed run, with its log line; the bar is filled first unless it is full.
+    void report_Pass(bool barFull);
+    // Asks the drive to abort the running diagnostic (GUI thread).
+    void stop_Drive();
 
     uint32_t sectorsPerPhysical = 1;
     _eIDDTests kind;
@@ -60,4 +64,6 @@ private:
     int smartBufferSize = 512;
     uint64_t approxSeconds = 0;
     double percent = 0.0;
+    bool abortSent = false;
+    int abortResult = 0;
 };

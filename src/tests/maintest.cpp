@@ -7,6 +7,8 @@
 #include "oskn_return.h"
 #include "transferbuffer.h"
 
+#include <algorithm>
+
 namespace {
 std::atomic<int> liveTests{0};
 }
@@ -15,6 +17,20 @@ MainTest::MainTest(_tDevice* dev, QObject* parent, const QString& call)
     : QThread(parent), descriptor(new TestDescriptor), device(dev), libraryCall(call)
 {
     ++liveTests;
+    // Whatever refused the operation, a drive without SCSI or ATA commands has one reason: say it.
+    connect(this, &MainTest::changeStatus, this, [this](int status) {
+        if (status != TestStatus::UnableToRun || !device)
+            return;
+        const QString why = device->driveType == OSKN_DRIVE_NVME
+                                ? "the NVMe drive offers no such command"
+                                : device->driveType == OSKN_DRIVE_BLOCK
+                                      ? "the drive is reached as a plain block device (reads and writes only)"
+                                      : QString();
+        if (!why.isEmpty())
+            LogsApplication::Instance()->kestrova_Log_Error("Test information: " + descriptor->testName
+                                                           + " - UNABLE TO RUN: " + why
+                                                           + ", nothing was sent to it - SN: " + serial());
+    }, Qt::DirectConnection);
 }
 
 MainTest::~MainTest()
@@ -36,6 +52,15 @@ void MainTest::stop_Thread()
 int MainTest::live_Count()
 {
     return liveTests.load();
+}
+
+QString MainTest::remaining_Time_Text(int64_t seconds)
+{
+    const int64_t s = std::max<int64_t>(0, seconds);
+    return QString("%1:%2:%3")
+        .arg(s / 3600, 2, 10, QChar('0'))
+        .arg(s / 60 % 60, 2, 10, QChar('0'))
+        .arg(s % 60, 2, 10, QChar('0'));
 }
 
 void MainTest::run()

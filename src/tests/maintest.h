@@ -99,6 +99,10 @@ public:
     // Test objects alive in the process; a long run of the program must not let it grow.
     static int live_Count();
 
+    // A remaining time as "hh:mm:ss". The hours count on past 24: a large drive's scan or erase
+    // can take days, and a clock-style wrap would show 45 hours as 21.
+    static QString remaining_Time_Text(int64_t seconds);
+
     // The drive's logical sector size, 512 when the record gives none.
     static uint32_t logical_Sector_Size(const _tDevice* device)
     {

@@ -43,6 +43,7 @@ int OneCallTest::execute()
     get_library_information(library_Code(rc));
     if (cannot)
         return unable(lines.unable + sn);
+    explain_Failure();
     fail(failed_Line(rc) + sn);
     return rc; // the library's own code: any other than 0 is a failure
 }

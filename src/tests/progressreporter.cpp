@@ -1,16 +1,9 @@
 #include "progressreporter.h"
 
-#include <QDateTime>
-
 #include "common.h"
 
 namespace {
 constexpr uint64_t kProgressIntervalNs = 100000000ull;
-}
-
-QString ProgressReporter::time_Text(int64_t seconds)
-{
-    return QDateTime::fromSecsSinceEpoch(seconds, Qt::UTC).toString("hh:mm:ss");
 }
 
 void ProgressReporter::start_Clock()
@@ -31,7 +24,7 @@ void ProgressReporter::send_Percent(double value, bool lastStep)
     if (text == sentText)
         return;
     const uint64_t at = get_Time_Source_Nanoseconds();
-    if (!lastStep && int(value) == int(sentValue) && at - sentAt < kProgressIntervalNs)
+    if (!lastStep && !sentText.isEmpty() && int(value) == int(sentValue) && at - sentAt < kProgressIntervalNs)
         return;
     sentText = text;
     sentValue = value;
@@ -52,11 +45,11 @@ void ProgressReporter::send_Estimate(double done, double total)
 {
     if (done <= 0 || !new_Second())
         return;
-    emit changeTimeEstimate(time_Text(int64_t(total * lastSecond / done - lastSecond)));
+    emit changeTimeEstimate(remaining_Time_Text(int64_t(total * lastSecond / done - lastSecond)));
 }
 
 void ProgressReporter::send_Remaining(int64_t seconds)
 {
     if (new_Second())
-        emit changeTimeEstimate(time_Text(seconds));
+        emit changeTimeEstimate(remaining_Time_Text(seconds));
 }

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include <atomic>
 #include <cstdint>
 
 #include "maintest.h"
@@ -14,8 +15,6 @@ class ProgressReporter : public MainTest
 public:
     using MainTest::MainTest;
 
-    // Seconds as a UTC time of day ("hh:mm:ss"): the hours wrap after 24.
-    static QString time_Text(int64_t seconds);
 
 signals:
     void changePercent(double);
@@ -40,9 +39,12 @@ protected:
 private:
     bool new_Second();
 
-    uint64_t clockStart = 0; // ns
+    // Set by the operation's thread, read by the GUI thread's timers (IDD); ns.
+    std::atomic<uint64_t> clockStart{0};
     int lastSecond = 0;
-    QString sentText = QString::number(0.0, 'f', 2);
+    // Empty until the first value: the opening 0 % goes out too, so the bar reads "0.00%
+    // complete" from the start instead of its bare initial format.
+    QString sentText;
     double sentValue = 0.0;
     uint64_t sentAt = 0;
 };

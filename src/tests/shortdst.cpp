@@ -79,6 +79,9 @@ int shortdst::execute()
             rc = ata_Get_DST_Progress(device, &percent, &status);
         }
         // The drive reports what is left; a remainder above 100 would wrap the unsigned value.
+        // A test that failed says nothing of how far it got: the bar keeps its last value
+        // rather than reading FAIL 100%.
+        const bool ended = status != kSelfTestInProgress && status != 0;
         percent = percent >= 100 ? 0 : 100 - percent;
         if (rc == 0 && status == kSelfTestInProgress && deadline.expired()) {
             abort(); // the drive is told to stop, or it would go on testing
@@ -90,7 +93,8 @@ int shortdst::execute()
             return TestStatus::Fail;
         }
         delay_Seconds(5);
-        emit changePercent(int(percent));
+        if (!ended)
+            emit changePercent(int(percent));
     }
 
     if (rc == 0 && status == 0) {

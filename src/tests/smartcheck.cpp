@@ -1,5 +1,7 @@
 #include "smartcheck.h"
 
+#include "logsapplication.h"
+#include "oskn_nvme.h"
 #include "oskn_operations.h"
 
 QMutex mutexSmart;
@@ -20,4 +22,25 @@ int SmartCheck::call()
 {
     QMutexLocker lock(&mutexSmart);
     return run_SMART_Check(device);
+}
+
+// An NVMe drive fails the check on its health log's Critical Warning: say which bits are set.
+void SmartCheck::explain_Failure()
+{
+    if (device->driveType != OSKN_DRIVE_NVME)
+        return;
+    nvmeHealthInformation health;
+    if (nvme_Get_Health(device, &health) != 0)
+        return;
+    static const QPair<int, const char*> bits[] = {
+        {OSKN_NVME_WARNING_SPARE, "available spare below its threshold"},
+        {OSKN_NVME_WARNING_TEMPERATURE, "temperature outside its thresholds"},
+        {OSKN_NVME_WARNING_RELIABILITY, "reliability degraded by media or internal errors"},
+        {OSKN_NVME_WARNING_READ_ONLY, "media placed in read-only mode"},
+        {OSKN_NVME_WARNING_VOLATILE_BACKUP, "volatile memory backup device failed"},
+        {OSKN_NVME_WARNING_PMR_READ_ONLY, "persistent memory region read-only or unreliable"}};
+    for (const auto& bit : bits)
+        if (health.criticalWarning & bit.first)
+            log()->kestrova_Log_Error(QString("Test information: SmartCheck::execute() - critical warning: ")
+                                      + bit.second + " for SN: " + serial());
 }

@@ -18,4 +18,5 @@ public:
 protected:
     int call() override;
     int library_Code(int rc) const override { return cannot_Run(rc) ? TestStatus::UnableToRun : TestStatus::Fail; }
+    void explain_Failure() override;
 };

@@ -31,20 +31,11 @@ WriteSameTest::~WriteSameTest()
 
 int WriteSameTest::time_Temp()
 {
-    const uint32_t sectorSize = device->logicalSectorSize ? device->logicalSectorSize : 512;
-    const uint64_t mib = ((endLBA - startLBA) * sectorSize) >> 20;
-    int interval = 1000;
-    if (mib <= 180) {
-        log()->kestrova_Log_Info("Test information: Write same progress will be updated every 1 second");
-    } else if (mib <= 54000) {
-        interval = 60000;
-        log()->kestrova_Log_Info("Test information: Write same progress will be updated every 1 minute");
-    } else {
-        interval = 300000;
-        log()->kestrova_Log_Info("Test information: Write same progress will be updated every 5 minute");
-    }
+    // Every second whatever the span: one status query a second costs the drive nothing, and a
+    // bar polled by the minute stood at 0 % through a whole shorter run.
+    log()->kestrova_Log_Info("Test information: Write same progress will be updated every 1 second");
     emit change_Logs();
-    return interval;
+    return 1000;
 }
 
 uint64_t WriteSameTest::piece_End() const
@@ -69,6 +60,15 @@ void WriteSameTest::run()
         // its thread ends and must not be released under its timer.
         while (!reported.load() && !abortRequested.load())
             QThread::msleep(20);
+        // Asked to stop (the window is closing): the drive goes on, but the test is released
+        // when this thread ends and must have given its verdict by then.
+        if (!reported.exchange(true)) {
+            stop_Polling();
+            get_library_information(OSKN_ABORTED);
+            log()->kestrova_Log_Debug("Test information: Write Same - ABORTED");
+            emit change_Logs();
+            emit changeStatus(TestStatus::Aborted);
+        }
     }
     quit();
 }
@@ -120,6 +120,7 @@ int WriteSameTest::execute()
     emit changePercent(0);
 
     watchdog.restart();
+    start_Clock(); // the pace so far is measured from the first piece
     result = start_Piece();
     get_library_information(result);
     if (result == 0) {
@@ -142,11 +143,18 @@ void WriteSameTest::getwriteSameInProgress()
     const double pieceLength = double(piece_End() - pieceStart);
     const double total = double(endLBA - startLBA) + 1;
     percent = (double(pieceStart - startLBA) + pieceLength * piecePercent / 100.0) / total * 100.0;
+    // What is left at the pace so far, ahead of the percentage that shows it.
+    if (percent > 0 && percent < 100) {
+        const double elapsed = double(elapsed_Milliseconds()) / 1e3;
+        emit changeTimeEstimate(remaining_Time_Text(int64_t(elapsed * (100.0 - percent) / percent)));
+    }
     emit changePercent(percent);
 }
 
 void WriteSameTest::finish(int status, const QString& why)
 {
+    if (reported.exchange(true))
+        return;
     if (progressTimerId) {
         killTimer(progressTimerId);
         progressTimerId = 0;
@@ -159,17 +167,16 @@ void WriteSameTest::finish(int status, const QString& why)
     }
     emit change_Logs();
     emit changeStatus(status);
-    reported.store(true);
 }
 
 void WriteSameTest::timerEvent(QTimerEvent* event)
 {
-    if (event->timerId() != progressTimerId || !started.load())
+    if (event->timerId() != progressTimerId || !started.load() || reported.load())
         return;
     getwriteSameInProgress();
     const QString at = QString::number(percent, 'f', 2) + "%";
     if (progressResult != 0) // the drive stopped answering, or reports that the write same failed
-        return finish(1, "progress query returned: " + QString::number(progressResult) + " at " + at);
+        return finish(TestStatus::Fail, "progress query returned: " + QString::number(progressResult) + " at " + at);
     if (int(piecePercent) == 100 || !inProgress) {
         if (piece_End() > endLBA)
             return finish(result, {}); // result: 0, as the first piece was started
@@ -179,7 +186,7 @@ void WriteSameTest::timerEvent(QTimerEvent* event)
         const int rc = start_Piece();
         get_library_information(rc);
         if (rc != 0)
-            finish(1, "stopped at LBA: " + QString::number(pieceStart));
+            finish(TestStatus::Fail, "stopped at LBA: " + QString::number(pieceStart));
         return;
     }
     if (!watchdog.moved(piecePercent) && watchdog.expired())

@@ -1,0 +1,321 @@
+// Every operation of both menus on NVMe and block-only virtual drives, as the program runs it:
+// the verdict each drive deserves (sound, unreadable first and last blocks, a self-test that
+// fails or never ends, a critical warning, a drive that vanished), and for the operations such a
+// drive has no command for, UNABLE TO RUN with the reason in the log and nothing sent to it.
+#include <QtTest>
+
+#include <functional>
+
+#include "boottracks.h"
+#include "core/device.h"
+#include "erasecrypto.h"
+#include "erasefull.h"
+#include "eraserange.h"
+#include "erasetimetest.h"
+#include "fixallfast.h"
+#include "fixalllong.h"
+#include "idd.h"
+#include "longgeneric.h"
+#include "psid.h"
+#include "sanitizeoverwrite.h"
+#include "setmaxlbatest.h"
+#include "shortdst.h"
+#include "shortgeneric.h"
+#include "smartcheck.h"
+#include "spindown.h"
+#include "transferbuffer.h"
+#include "tst_op_support.h"
+#include "virtual/virtual_transport.h"
+#include "writesametest.h"
+
+using namespace optest;
+
+namespace {
+
+const char* kDrives = R"({ "drives": [
+  { "name": "ok", "serial": "NV-OK", "interface": "nvme", "maxLba": 20479, "selfTest": { "shortSeconds": 1 } },
+  { "name": "ok4k", "serial": "NV-4K", "interface": "nvme", "maxLba": 5119, "logicalSectorSize": 4096,
+    "selfTest": { "shortSeconds": 1 } },
+  { "name": "edges", "serial": "NV-EDGES", "interface": "nvme", "maxLba": 20479, "unreadableSectors": [0, 20479],
+    "selfTest": { "shortSeconds": 1 } },
+  { "name": "fatal", "serial": "NV-FATAL", "interface": "nvme", "maxLba": 20479,
+    "selfTest": { "shortSeconds": 1, "outcome": "fatalError" } },
+  { "name": "never", "serial": "NV-NEVER", "interface": "nvme", "maxLba": 20479, "selfTest": { "shortSeconds": 1 },
+    "nvme": { "selfTestNeverEnds": true } },
+  { "name": "notest", "serial": "NV-NOTEST", "interface": "nvme", "maxLba": 20479, "nvme": { "selfTest": false } },
+  { "name": "warn", "serial": "NV-WARN", "interface": "nvme", "maxLba": 20479, "selfTest": { "shortSeconds": 1 },
+    "nvme": { "health": { "criticalWarning": ["spare", "temperature"], "availableSpare": 2 } } },
+  { "name": "gone", "serial": "NV-GONE", "interface": "nvme", "maxLba": 20479, "disappearAfterSeconds": 1000000 },
+  { "name": "emmc", "serial": "BLK-OK", "interface": "emmc", "maxLba": 20479 },
+  { "name": "vd", "serial": "BLK-EDGES", "interface": "virtio", "maxLba": 5119, "logicalSectorSize": 4096,
+    "unreadableSectors": [0, 5119] },
+  { "name": "vdgone", "serial": "BLK-GONE", "interface": "virtio", "maxLba": 20479, "disappearAfterSeconds": 1000000 }
+] })";
+
+const char* const kPsid = "PSIDPSIDPSIDPSIDPSIDPSIDPSIDPSID";
+
+enum Verdict { Pass, Fail, Unable, NotPass };
+
+struct Outcome {
+    int status = -1;
+    QStringList bad; // LBAs the operation listed as unreadable
+};
+
+struct Operation {
+    const char* name;
+    bool scanOrOverwrite; // what a block-only drive can do
+    bool nvmeHasIt;       // what an NVMe drive can do
+    std::function<Outcome(_tDevice*)> run;
+};
+
+template <class Test, class... Args>
+std::function<Outcome(_tDevice*)> runs(Args... args)
+{
+    return [=](_tDevice* d) {
+        Outcome out;
+        Test test(d, args...);
+        if constexpr (HasBad<Test>::value)
+            QObject::connect(&test, &Test::change_Log_Erro_Test_Device, &test,
+                             [&out](QString lba) { out.bad << lba; }, Qt::DirectConnection);
+        out.status = run_With_Events(&test);
+        return out;
+    };
+}
+
+const Operation kOperations[] = {
+    {"short self-test", false, true, runs<shortdst>()},
+    {"short generic", true, true, runs<ShortGeneric>()},
+    {"long generic", true, true, runs<LongGeneric>()},
+    {"SMART check", false, true, runs<SmartCheck>()},
+    {"Fix All Fast", false, true, runs<FixAllFast>()},
+    {"Fix All Long", true, true, runs<FixAllLong>()},
+    {"erase full", true, true, runs<EraseFull>()},
+    {"erase range", true, true, runs<EraseRange>(100ull, 5000ull)},
+    {"timed erase", true, true, runs<EraseTimeTest>(0ull, 3600)},
+    {"boot tracks", true, true, runs<BootTracks>()},
+    {"write same", false, false, runs<WriteSameTest>(100ull, 5000ull)},
+    {"sanitize overwrite", false, false, runs<SanitizeOverwrite>()},
+    {"crypto erase", false, false, runs<Erasecrypto>()},
+    {"PSID revert", false, false, runs<CPSID>(QString(kPsid))},
+    {"set max LBA", false, false, runs<SetMaxLBATest>(4000ull, false)},
+    {"restore native max LBA", false, false, runs<SetMaxLBATest>(0ull, true)},
+    {"IDD 70", false, false, runs<IDD>(OSKN_IDD_RESET_AND_RECALIBRATE, 15, 70)},
+    {"IDD 71", false, false, runs<IDD>(OSKN_IDD_TEST_PENDING_AND_REALLOCATION_LISTS, 16, 71)},
+    {"spin-down", false, false, runs<SpinDown>()},
+};
+
+const Operation& operation(const QString& name)
+{
+    for (const Operation& op : kOperations)
+        if (name == op.name)
+            return op;
+    qFatal("no operation %s", qPrintable(name));
+    return kOperations[0];
+}
+
+// Counts what reaches each drive but reads of its data (an operation may read a block to tell
+// a drive gone from one that cannot), to show that an operation sent it nothing.
+class CountingChannel : public oskn::DeviceChannel
+{
+public:
+    explicit CountingChannel(std::shared_ptr<oskn::DeviceChannel> inner) : inner_(std::move(inner)) {}
+    oskn::TransportResult execute(oskn::ScsiCommand& c) override { ++sent; return inner_->execute(c); }
+    oskn::TransportResult execute_Nvme(oskn::NvmeCommand& c) override
+    {
+        sent += c.admin || c.opcode != 0x02;
+        return inner_->execute_Nvme(c);
+    }
+    oskn::TransportResult execute_Block(oskn::BlockCommand& c) override
+    {
+        sent += c.write;
+        return inner_->execute_Block(c);
+    }
+    std::atomic<int> sent{0};
+
+private:
+    std::shared_ptr<oskn::DeviceChannel> inner_;
+};
+
+class CountingTransport : public oskn::Transport
+{
+public:
+    explicit CountingTransport(const std::string& path)
+    {
+        std::string error;
+        inner_ = oskn::make_Virtual_Transport(path, error);
+        for (oskn::DeviceEntry e : inner_->enumerate()) {
+            auto counting = std::make_shared<CountingChannel>(e.channel);
+            channels[e.path] = counting;
+            e.channel = counting;
+            entries_.push_back(e);
+        }
+    }
+    std::vector<oskn::DeviceEntry> enumerate() override { return entries_; }
+    std::map<std::string, std::shared_ptr<CountingChannel>> channels;
+
+private:
+    std::unique_ptr<oskn::Transport> inner_;
+    std::vector<oskn::DeviceEntry> entries_;
+};
+
+QString status_Text(int status)
+{
+    return status == 0 ? "PASS" : status == 14 ? "UNABLE TO RUN" : QString("FAIL (%1)").arg(status);
+}
+
+bool matches(int status, Verdict verdict)
+{
+    if (verdict == NotPass) // FAIL or UNABLE TO RUN, both honest
+        return status != 0 && status != 4 && status != 5;
+    return verdict == Pass ? status == 0 : verdict == Unable ? status == 14 : status != 0 && status != 4 && status != 5 && status != 14;
+}
+
+} // namespace
+
+class TestOpNvme : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir dir;
+    std::string path;
+    std::shared_ptr<CountingTransport> transport;
+    std::vector<_tDevice> records;
+
+    // Each row gets its drives anew, as described: an erase or a repair changes them.
+    _tDevice* fresh(const QString& serial)
+    {
+        oskn::Registry::instance().set_Transport_Override(nullptr);
+        path = dir.filePath(QString("nvme-%1.json").arg(++loads)).toStdString();
+        QFile f(QString::fromStdString(path));
+        if (!f.open(QIODevice::WriteOnly) || f.write(kDrives) < 0)
+            qFatal("cannot write the drives");
+        f.close();
+        transport = std::make_shared<CountingTransport>(path);
+        oskn::Registry::instance().set_Transport_Override(transport);
+        records = discover_Records();
+        for (_tDevice& d : records)
+            if (device_Serial_Number(&d) == serial)
+                return &d;
+        qFatal("no drive %s", qPrintable(serial));
+        return nullptr;
+    }
+    int sent(_tDevice* d) { return transport->channels.at(oskn::record::path(d))->sent; }
+    int loads = 0;
+
+    static bool reads(_tDevice* d, uint64_t lba)
+    {
+        TransferBuffer sector(MainTest::logical_Sector_Size(d));
+        return scsi_Read_16(d, 0, false, false, false, lba, 0, 1, sector.data()) == 0;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(dir.isValid());
+        set_Time_Scale(1000.0);
+    }
+    void cleanupTestCase()
+    {
+        oskn::Registry::instance().set_Transport_Override(nullptr);
+        bring_Back_Drives();
+        set_Time_Scale(1.0);
+    }
+    void cleanup() { bring_Back_Drives(); }
+
+    // Sound drives: what the drive can do passes, the rest is refused without a command.
+    void soundDrives_data()
+    {
+        QTest::addColumn<QString>("op");
+        QTest::addColumn<QString>("serial");
+        for (const Operation& op : kOperations)
+            for (const char* serial : {"NV-OK", "NV-4K", "BLK-OK"})
+                QTest::addRow("%s, %s", op.name, serial) << QString(op.name) << QString(serial);
+    }
+    void soundDrives()
+    {
+        QFETCH(QString, op);
+        QFETCH(QString, serial);
+        const Operation& o = operation(op);
+        _tDevice* d = fresh(serial);
+        const bool block = d->driveType == OSKN_DRIVE_BLOCK;
+        const bool can = block ? o.scanOrOverwrite : o.nvmeHasIt;
+        const int before = sent(d);
+        const LogTail tail;
+        const int status = o.run(d).status;
+        QVERIFY2(matches(status, can ? Pass : Unable), qPrintable(status_Text(status)));
+        if (!can) {
+            QCOMPARE(sent(d), before);
+            const QString why = block ? "reached as a plain block device" : "NVMe drive offers no such command";
+            QVERIFY2(tail.lines().filter(why).size() == 1, qPrintable(tail.lines().join('\n')));
+        }
+    }
+
+    // Unreadable first and last blocks: the scans list both and fail, the repairs and erases
+    // leave them readable, the self-test fails on them. A self-test that fails or never ends, a
+    // critical warning and a drive that vanished: never a PASS, and the operation ends.
+    void faults_data()
+    {
+        QTest::addColumn<QString>("op");
+        QTest::addColumn<QString>("serial");
+        QTest::addColumn<int>("verdict");
+        QTest::addColumn<QString>("listed"); // the LBAs listed as unreadable, "edges" for 0 and max
+        QTest::addColumn<bool>("readable");  // 0 and max read afterwards
+        for (const char* serial : {"NV-EDGES", "BLK-EDGES"}) {
+            QTest::addRow("short generic, %s", serial) << "short generic" << serial << int(Fail) << "" << false;
+            QTest::addRow("long generic, %s", serial) << "long generic" << serial << int(Fail) << "edges" << false;
+            QTest::addRow("Fix All Long, %s", serial) << "Fix All Long" << serial << int(Pass) << "edges" << true;
+            QTest::addRow("erase full, %s", serial) << "erase full" << serial << int(Pass) << "" << true;
+            QTest::addRow("boot tracks, %s", serial) << "boot tracks" << serial << int(Pass) << "" << true;
+        }
+        QTest::addRow("short self-test, unreadable") << "short self-test" << "NV-EDGES" << int(Fail) << "" << false;
+        QTest::addRow("Fix All Fast, unreadable") << "Fix All Fast" << "NV-EDGES" << int(Pass) << "" << true;
+        for (const char* op : {"short self-test", "Fix All Fast"}) {
+            QTest::addRow("%s, fails", op) << op << "NV-FATAL" << int(Fail) << "" << true;
+            QTest::addRow("%s, never ends", op) << op << "NV-NEVER" << int(Fail) << "" << true;
+        }
+        for (const char* op : {"short self-test", "Fix All Fast"})
+            QTest::addRow("%s, no self-test", op) << op << "NV-NOTEST" << int(Unable) << "" << true;
+        QTest::addRow("SMART check, critical warning") << "SMART check" << "NV-WARN" << int(Fail) << "" << true;
+        for (const Operation& op : kOperations) {
+            QTest::addRow("%s, vanished NVMe", op.name) << op.name << "NV-GONE" << int(op.nvmeHasIt ? Fail : NotPass) << "" << false;
+            QTest::addRow("%s, vanished block", op.name)
+                << op.name << "BLK-GONE" << int(op.scanOrOverwrite ? Fail : NotPass) << "" << false;
+        }
+    }
+    void faults()
+    {
+        QFETCH(QString, op);
+        QFETCH(QString, serial);
+        QFETCH(int, verdict);
+        QFETCH(QString, listed);
+        QFETCH(bool, readable);
+        _tDevice* d = fresh(serial);
+        const uint64_t last = d->maxLBA;
+        const bool vanishes = serial.endsWith("GONE");
+        if (vanishes)
+            vanish_Drives();
+        const LogTail tail;
+        const Outcome out = operation(op).run(d);
+        const QString why = status_Text(out.status) + "\n" + tail.lines().join('\n');
+        QVERIFY2(matches(out.status, Verdict(verdict)), qPrintable(why));
+        if (listed == "edges")
+            QCOMPARE(out.bad, (QStringList{"0", QString::number(last)}));
+        if (!vanishes)
+            QCOMPARE(reads(d, 0) && reads(d, last), readable);
+    }
+
+    // The SMART check says which warning failed it.
+    void criticalWarningNamed()
+    {
+        _tDevice* d = fresh("NV-WARN");
+        const LogTail tail;
+        QVERIFY(matches(operation("SMART check").run(d).status, Fail));
+        const QStringList lines = tail.lines();
+        QVERIFY2(lines.filter("available spare below its threshold").size() == 1 &&
+                     lines.filter("temperature outside its thresholds").size() == 1,
+                 qPrintable(lines.join('\n')));
+    }
+};
+
+QTEST_MAIN(TestOpNvme)
+#include "tst_op_nvme.moc"
