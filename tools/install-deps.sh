@@ -17,7 +17,7 @@ qemu-system-x86 busybox-static smartmontools sg3-utils nvme-cli cpio kmod
 nginx openssl"
 # make image and make image-test: Debian's tools that build a bootable image, netpbm for screenshots.
 if [ -n "$image" ]; then
-    PKGS="$PKGS debootstrap squashfs-tools xorriso grub-pc-bin grub-efi-amd64-bin mtools dosfstools netpbm ovmf"
+    PKGS="$PKGS debootstrap squashfs-tools xorriso grub-pc-bin mtools dosfstools netpbm ovmf"
 fi
 # One query for the whole list: a package dpkg has never heard of is missing too.
 installed=$(dpkg-query -W -f='${db:Status-Abbrev} ${Package}\n' $PKGS 2>/dev/null | sed -n 's/^ii  *//p')
