@@ -8,11 +8,12 @@ IMAGE_CACHE ?= $(BUILD)/image-cache
 
 .PHONY: demo test sanitize build deps clean image image-test
 
+# A cheap check first: the installer (apt, the kernel download) runs only when something is missing.
 deps:
-	@sh tools/install-deps.sh
+	@sh tools/install-deps.sh --check || sh tools/install-deps.sh
 
 build: deps
-	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
 	@cmake --build $(BUILD) -j $(JOBS)
 
 demo: build

@@ -1,7 +1,13 @@
 #!/bin/sh
 # Installs the Debian packages that building, running and testing need; only the missing ones.
-#   install-deps.sh [image]     image: also what make image and make image-test need
+#   install-deps.sh [image] [--check]
+#     image: also what make image and make image-test need
+#     --check: installs nothing; exits 1 when a package or the system test's kernel is missing
 set -e
+image=""; check=""
+for a in "$@"; do
+    case $a in image) image=1 ;; --check) check=1 ;; *) echo "install-deps: unknown argument $a" >&2; exit 2 ;; esac
+done
 PKGS="cmake make g++ g++-multilib
 qtbase5-dev qttools5-dev-tools qttools5-dev libqt5webkit5-dev
 nlohmann-json3-dev libnvme-dev libcurl4-openssl-dev
@@ -10,13 +16,20 @@ xvfb xauth
 qemu-system-x86 busybox-static smartmontools sg3-utils nvme-cli cpio kmod
 nginx openssl"
 # make image and make image-test: Debian's tools that build a bootable image, netpbm for screenshots.
-if [ "${1:-}" = image ]; then
+if [ -n "$image" ]; then
     PKGS="$PKGS debootstrap squashfs-tools xorriso grub-pc-bin mtools dosfstools netpbm ovmf"
 fi
+# One query for the whole list: a package dpkg has never heard of is missing too.
+installed=$(dpkg-query -W -f='${db:Status-Abbrev} ${Package}\n' $PKGS 2>/dev/null | sed -n 's/^ii  *//p')
 missing=""
 for p in $PKGS; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing="$missing $p"
+    case " $(echo $installed) " in *" $p "*) ;; *) missing="$missing $p" ;; esac
 done
+kernel_cache=${KESTROVA_KERNEL_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/kestrova/kernel}
+if [ -n "$check" ]; then
+    [ -z "$missing" ] && ls -d "$kernel_cache"/linux-image-*/.complete >/dev/null 2>&1 && exit 0
+    exit 1
+fi
 if [ -n "$missing" ]; then
     echo "Installing:$missing"
     SUDO=""

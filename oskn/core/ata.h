@@ -48,7 +48,23 @@ constexpr uint8_t SmartExceededMid = 0xF4, SmartExceededHigh = 0x2C;
 // Status and error register bits.
 constexpr uint8_t StatusErr = 0x01, StatusDrq = 0x08, StatusDf = 0x20, StatusDrdy = 0x40, StatusBsy = 0x80;
 constexpr uint8_t ErrorAbrt = 0x04, ErrorIdnf = 0x10, ErrorUnc = 0x40;
+// SANITIZE STATUS EXT: the count's state bits; a failed sanitize ends the status command in
+// ABORT with this reason in LBA 7:0.
+constexpr uint16_t SanitizeInProgress = 0x4000, SanitizeCompleted = 0x8000;
+constexpr uint8_t SanitizeUnsuccessful = 0x01;
 } // namespace ata
+
+// The 512 bytes of SMART READ DATA, where the library reads them.
+namespace smartdata {
+// Self-test execution status: the routine's state in the upper nibble, tenths left in the lower.
+constexpr int SelfTestExecution = 363;
+constexpr uint8_t RoutineRunning = 0x0F;
+inline uint8_t self_Test_State(const uint8_t* data) { return data[SelfTestExecution] >> 4; }
+// In-drive diagnostics: which of them the drive offers, and their approximate seconds.
+constexpr int IddCapability = 386;
+constexpr uint8_t IddResetAndRecalibrate = 0x01, IddTestPendingLists = 0x02;
+constexpr int IddResetSeconds = 387, IddPendingListsSeconds = 389;
+} // namespace smartdata
 
 struct AtaCommand {
     uint8_t command = 0;

@@ -32,6 +32,16 @@ struct SenseData {
 
 SenseData parse_Sense(const uint8_t* sense, uint32_t length);
 
+// Additional sense code and qualifier pairs the library acts on.
+struct AscPair {
+    uint8_t asc, ascq;
+};
+namespace asc {
+constexpr AscPair SanitizeInProgress{0x04, 0x1B};
+constexpr AscPair SanitizeFailed{0x31, 0x03};
+} // namespace asc
+inline bool has(const SenseData& s, AscPair pair) { return s.valid && s.asc == pair.asc && s.ascq == pair.ascq; }
+
 // Outcome of one command as a return code. Success is a GOOD status, or for ATA PASS-THROUGH
 // (isAta) a RECOVERED ERROR 00h/1Dh whose ATA status shows the command done; a data-in command
 // also needs its data (the residual), and a data-out command must have sent all of its data.

@@ -18,8 +18,9 @@ int idd_Info(_tDevice* device, int kind, bool& supported, uint64_t& seconds)
     const int rc = ata_SMART_Read_Data(device, data, sizeof data);
     if (rc != OSKN_SUCCESS)
         return rc;
-    supported = kind == OSKN_IDD_RESET_AND_RECALIBRATE ? (data[386] & 0x01) : (data[386] & 0x02);
-    seconds = kind == OSKN_IDD_RESET_AND_RECALIBRATE ? get_Le16(data + 387) : get_Le16(data + 389);
+    const bool reset = kind == OSKN_IDD_RESET_AND_RECALIBRATE;
+    supported = data[smartdata::IddCapability] & (reset ? smartdata::IddResetAndRecalibrate : smartdata::IddTestPendingLists);
+    seconds = get_Le16(data + (reset ? smartdata::IddResetSeconds : smartdata::IddPendingListsSeconds));
     return OSKN_SUCCESS;
 }
 
@@ -41,8 +42,8 @@ int get_IDD_Support(_tDevice* device, iddSupportedFeatures* features)
     const int rc = ata_SMART_Read_Data(device, data, sizeof data);
     if (rc != OSKN_SUCCESS)
         return rc;
-    features->resetAndRecalibrate = data[386] & 0x01 ? 1 : 0;
-    features->testPendingAndReallocationLists = data[386] & 0x02 ? 1 : 0;
+    features->resetAndRecalibrate = data[smartdata::IddCapability] & smartdata::IddResetAndRecalibrate ? 1 : 0;
+    features->testPendingAndReallocationLists = data[smartdata::IddCapability] & smartdata::IddTestPendingLists ? 1 : 0;
     features->full = 0;
     return OSKN_SUCCESS;
 }
@@ -94,15 +95,15 @@ int run_IDD(_tDevice* device, _eIDDTests kind, bool captive)
     // Follow it like a self-test, without holding the drive's lock between polls. A drive that
     // never finishes is given up on well after its own estimate.
     const uint64_t deadline = now_Nanoseconds() + (seconds * 4 + 600) * 1000000000ull;
-    uint8_t status = 0x0F;
-    while (status == 0x0F) {
+    uint8_t status = smartdata::RoutineRunning;
+    while (status == smartdata::RoutineRunning) {
         sleep_Milliseconds(1000);
         alignas(kTransferAlignment) uint8_t data[512] = {};
         rc = ata_SMART_Read_Data(device, data, sizeof data);
         if (rc != OSKN_SUCCESS)
             break;
-        status = data[363] >> 4;
-        if (status == 0x0F && now_Nanoseconds() > deadline) {
+        status = smartdata::self_Test_State(data);
+        if (status == smartdata::RoutineRunning && now_Nanoseconds() > deadline) {
             rc = OSKN_TIMEOUT;
             break;
         }

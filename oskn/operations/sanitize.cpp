@@ -21,37 +21,49 @@ struct SanitizeStatus {
     double percent = 0.0;
 };
 
-// SANITIZE STATUS EXT (ATA) or REQUEST SENSE (SCSI: NOT READY 04h/1Bh while it runs).
+// What SANITIZE STATUS EXT answered: rc and its registers.
+SanitizeStatus parse_Sanitize_Status(int& rc, const AtaResult& result)
+{
+    SanitizeStatus status;
+    if (rc == OSKN_NOT_SUPPORTED && result.valid && (result.lba & 0xFF) == ata::SanitizeUnsuccessful) {
+        status.failed = true;
+        rc = OSKN_SUCCESS;
+        return status;
+    }
+    status.running = result.count & ata::SanitizeInProgress;
+    status.completed = result.count & ata::SanitizeCompleted;
+    status.percent = status.running ? double(result.lba & 0xFFFF) * 100.0 / 65536.0 : (status.completed ? 100.0 : 0.0);
+    return status;
+}
+
+// What REQUEST SENSE answered: NOT READY 04h/1Bh while a sanitize runs.
+SanitizeStatus parse_Sanitize_Status(const SenseData& s)
+{
+    SanitizeStatus status;
+    status.running = s.key == sensekey::NotReady && has(s, asc::SanitizeInProgress);
+    status.failed = has(s, asc::SanitizeFailed);
+    status.completed = !status.running && !status.failed;
+    status.percent = status.running ? (s.progressValid ? s.progress * 100.0 / 65536.0 : 0.0) : 100.0;
+    return status;
+}
+
+// SANITIZE STATUS EXT (ATA) or REQUEST SENSE (SCSI).
 int read_Status(_tDevice* device, Drive& drive, SanitizeStatus& status, bool clearFailure = false)
 {
     if (is_Ata(device)) {
         AtaResult result;
-        const int rc = ata_Command(drive, ata_Sanitize_Status_Command(clearFailure), nullptr, 0, TimeoutDefault,
-                                   &result);
-        // A failed sanitize makes the status command itself end in ABORT, the reason in LBA 7:0
-        // (1: the sanitize was unsuccessful).
-        if (rc == OSKN_NOT_SUPPORTED && result.valid && (result.lba & 0xFF) == 0x01) {
-            status.failed = true;
-            return OSKN_SUCCESS;
-        }
-        if (rc != OSKN_SUCCESS)
-            return rc;
-        status.running = result.count & 0x4000;
-        status.completed = result.count & 0x8000;
-        status.percent = status.running ? double(result.lba & 0xFFFF) * 100.0 / 65536.0
-                                        : (status.completed ? 100.0 : 0.0);
-        return OSKN_SUCCESS;
+        int rc = ata_Command(drive, ata_Sanitize_Status_Command(clearFailure), nullptr, 0, TimeoutDefault, &result);
+        const SanitizeStatus parsed = parse_Sanitize_Status(rc, result);
+        if (rc == OSKN_SUCCESS)
+            status = parsed;
+        return rc;
     }
     alignas(kTransferAlignment) uint8_t sense[252] = {};
     const int rc = scsi_Command(drive, cdb::request_Sense(sizeof sense, false), DataDirection::In,
                                 sense, sizeof sense);
     if (rc != OSKN_SUCCESS)
         return rc;
-    const SenseData s = parse_Sense(sense, sizeof sense);
-    status.running = s.valid && s.key == sensekey::NotReady && s.asc == 0x04 && s.ascq == 0x1B;
-    status.failed = s.valid && s.asc == 0x31 && s.ascq == 0x03;
-    status.completed = !status.running && !status.failed;
-    status.percent = status.running ? (s.progressValid ? s.progress * 100.0 / 65536.0 : 0.0) : 100.0;
+    status = parse_Sanitize_Status(parse_Sense(sense, sizeof sense));
     return OSKN_SUCCESS;
 }
 

@@ -97,14 +97,12 @@ int nvme_Health_Check(Drive& drive)
     return log.critical_warning ? OSKN_FAILURE : OSKN_SUCCESS;
 }
 
-constexpr uint8_t kRoutineRunning = 0x0F; // self-test execution status while a routine runs
-
 int routine_Running(_tDevice* device, bool& running)
 {
     alignas(kTransferAlignment) uint8_t data[512] = {};
     const int rc = ata_SMART_Read_Data(device, data, sizeof data);
     if (rc == OSKN_SUCCESS)
-        running = (data[363] >> 4) == kRoutineRunning;
+        running = smartdata::self_Test_State(data) == smartdata::RoutineRunning;
     return rc;
 }
 
@@ -195,7 +193,7 @@ int ata_Get_DST_Progress(_tDevice* device, uint32_t* percentRemaining, uint8_t* 
     const int rc = ata_SMART_Read_Data(device, data, sizeof data);
     if (rc != OSKN_SUCCESS)
         return cannot_If_Unsupported(rc);
-    const uint8_t execution = data[363];
+    const uint8_t execution = data[smartdata::SelfTestExecution];
     *status = execution >> 4;
     *percentRemaining = uint32_t(execution & 0x0F) * 10u;
     return OSKN_SUCCESS;

@@ -3,6 +3,7 @@
 
 #include "bootmedium.h"
 #include "devicetext.h"
+#include "identifybits.h"
 #include "logsapplication.h"
 #include "oskn_public.h"
 #include "resulttags.h"
@@ -231,7 +232,7 @@ uint64_t device::get_Native_Max_LBA()
     const uint64_t none = std::numeric_limits<uint64_t>::max();
     LogsApplication* log = LogsApplication::Instance();
     uint64_t value = 0;
-    if (tDevice_->identifyData[82] & (1u << 10)) {
+    if (identify::hpa_Supported(tDevice_->identifyData)) {
         if (ata_Get_Native_Max_LBA(tDevice_, &value) == 0) {
             log->kestrova_Log_Debug("Called: ata_Read_Native_Max_Address_Ext - returned: SUCCESS");
             return value;
@@ -239,7 +240,7 @@ uint64_t device::get_Native_Max_LBA()
         log->kestrova_Log_Error("Called: ata_Read_Native_Max_Address_Ext - returned: FAIL");
         return none;
     }
-    if (tDevice_->identifyData[119] & (1u << 8)) {
+    if (identify::amac_Supported(tDevice_->identifyData)) {
         if (ata_Get_Native_Max_Address_Ext(tDevice_, &value) == 0) {
             log->kestrova_Log_Debug("Called: ata_Get_Native_Max_Address_Ext - returned: SUCCESS");
             return value;

@@ -5,8 +5,6 @@
 
 namespace {
 
-LogsApplication* logBootTracks() { return LogsApplication::Instance(); }
-
 // The end of the drive that the second erase covers, in sectors.
 constexpr uint64_t kTailSectors = 10240;
 
@@ -16,12 +14,6 @@ BootTracks::BootTracks(_tDevice* dev, QObject* parent)
     : MainTest(dev, parent, "OSKNOPERATIONS_API int erase_Time()"), maxLba(dev->maxLBA)
 {
     describe("Erase Boot Tracks", TestType::BootTracks);
-}
-
-void BootTracks::run()
-{
-    emit changeStatus(execute());
-    quit();
 }
 
 void BootTracks::abort()
@@ -44,22 +36,17 @@ void BootTracks::end_Erase(uint64_t maxLba, uint64_t* start, uint32_t* seconds)
 int BootTracks::execute()
 {
     const QString sn = serial();
-    logBootTracks()->kestrova_Log_Debug("Starting test:  Erase BootTracks - SN: " + sn);
-    logBootTracks()->kestrova_Log_Info("Test information: Maximum LBA to be tested: " + QString::number(maxLba));
-    logBootTracks()->kestrova_Log_Info("Test information: LBA start: " + QString("0"));
+    log()->kestrova_Log_Debug("Starting test:  Erase BootTracks - SN: " + sn);
+    log()->kestrova_Log_Info("Test information: Maximum LBA to be tested: " + QString::number(maxLba));
+    log()->kestrova_Log_Info("Test information: LBA start: " + QString("0"));
     emit change_Logs();
 
     if (maxLba == 0) {
-        logBootTracks()->kestrova_Log_Fatal("Warning: Failed to find storage capacity - SN: " + sn);
-        logBootTracks()->kestrova_Log_Error("Warning: BootTracks::execute() FAIL for S/N: " + sn);
-        emit change_Logs();
-        return 1;
+        log()->kestrova_Log_Fatal("Warning: Failed to find storage capacity - SN: " + sn);
+        return fail("Warning: BootTracks::execute() FAIL for S/N: " + sn);
     }
     if (abortRequested.load()) {
-        get_library_information(5);
-        logBootTracks()->kestrova_Log_Debug("Test information: Erase Boot Tracks Test - ABORTED");
-        emit change_Logs();
-        return TestStatus::Aborted;
+        return aborted("Test information: Erase Boot Tracks Test - ABORTED");
     }
 
     int rc = erase_Time(device, 0, 1);
@@ -74,16 +61,16 @@ int BootTracks::execute()
 
     if (rc == 0) {
         emit changePercent(100);
-        get_library_information(0);
-        logBootTracks()->kestrova_Log_Debug("Test information: Erase_BootTracks::execute() - returned: SUCCESS for S/N: "
+        get_library_information(OSKN_SUCCESS);
+        log()->kestrova_Log_Debug("Test information: Erase_BootTracks::execute() - returned: SUCCESS for S/N: "
                                             + sn);
-    } else if (rc == 14) {
-        get_library_information(14);
-        logBootTracks()->kestrova_Log_Debug(
+    } else if (rc == OSKN_CANNOT_PERFORM) {
+        get_library_information(OSKN_CANNOT_PERFORM);
+        log()->kestrova_Log_Debug(
             "Test information: Erase_BootTracks::execute() - returned: UNABLE TO RUN for SN: " + sn);
     } else {
         get_library_information(rc);
-        logBootTracks()->kestrova_Log_Error("Warning: Erase_BootTracks::execute() - returned: FAILURE for S/N: " + sn);
+        log()->kestrova_Log_Error("Warning: Erase_BootTracks::execute() - returned: FAILURE for S/N: " + sn);
     }
     emit change_Logs();
     return rc;

@@ -10,7 +10,6 @@ public:
     explicit BootTracks(_tDevice* device, QObject* parent = nullptr);
     ~BootTracks() override { stop_Thread(); }
 
-
     // Where the erase of the drive's end starts and for how long it runs.
     static void end_Erase(uint64_t maxLba, uint64_t* start, uint32_t* seconds);
 
@@ -18,7 +17,6 @@ signals:
     void changePercent(int);
 
 protected:
-    void run() override;
     int execute() override;
     void abort() override;
 

@@ -3,12 +3,6 @@
 #include "logsapplication.h"
 #include "oskn_operations.h"
 
-namespace {
-
-LogsApplication* logCrypto() { return LogsApplication::Instance(); }
-
-} // namespace
-
 Erasecrypto::Erasecrypto(_tDevice* dev, QObject* parent)
     : MainTest(dev, parent, "OSKNOPERATIONS_API int run_Sanitize_Operation()"), maxLBA(dev->maxLBA)
 {
@@ -16,72 +10,54 @@ Erasecrypto::Erasecrypto(_tDevice* dev, QObject* parent)
     libraryLineDebug = true;
 }
 
-void Erasecrypto::run()
-{
-    emit changeStatus(execute());
-    quit();
-}
-
 int Erasecrypto::execute()
 {
     const QString sn = serial();
-    logCrypto()->kestrova_Log_Debug("Starting test:  Erase crypto - SN: " + sn);
-    logCrypto()->kestrova_Log_Info("Test information: max LBA: " + QString::number(maxLBA));
-    logCrypto()->kestrova_Log_Info("Test information: LBA: 0");
+    log()->kestrova_Log_Debug("Starting test:  Erase crypto - SN: " + sn);
+    log()->kestrova_Log_Info("Test information: max LBA: " + QString::number(maxLBA));
+    log()->kestrova_Log_Info("Test information: LBA: 0");
     emit change_Logs();
 
     if (int64_t(maxLBA) < 0) {
-        logCrypto()->kestrova_Log_Error("Warning: Erasecrypto::execute() maxLBA: " + QString::number(maxLBA)
+        return fail("Warning: Erasecrypto::execute() maxLBA: " + QString::number(maxLBA)
                                         + " less than zero - S/N: " + sn);
-        emit change_Logs();
-        return 1;
     }
     sanitizeFeaturesSupported features = {};
     const int r = get_Sanitize_Device_Features(device, &features);
     log_Library_Result("OSKNOPERATIONS_API int get_Sanitize_Device_Features()", r);
     emit change_Logs();
     if (drive_Lost(r)) {
-        get_library_information(1);
-        logCrypto()->kestrova_Log_Error("Warning: Erasecrypto::execute() - returned:FAILURE for S/N: " + sn
+        get_library_information(OSKN_FAILURE);
+        return fail("Warning: Erasecrypto::execute() - returned:FAILURE for S/N: " + sn
                                         + " - Drive stopped answering");
-        emit change_Logs();
-        return 1;
     }
     if (r != 0) {
-        get_library_information(14);
-        logCrypto()->kestrova_Log_Error("Warning: Erasecrypto::execute() UNABLE TO RUN for S/N: " + sn);
-        emit change_Logs();
-        return TestStatus::UnableToRun;
+        get_library_information(OSKN_CANNOT_PERFORM);
+        return unable("Warning: Erasecrypto::execute() UNABLE TO RUN for S/N: " + sn);
     }
     log_Library_Result("sanitizeFeaturesSupported->crypto", features.crypto);
     emit change_Logs();
     if (!features.crypto) {
-        get_library_information(14);
+        get_library_information(OSKN_CANNOT_PERFORM);
         emit changePercent(0);
-        logCrypto()->kestrova_Log_Error("Warning: Erasecrypto::execute() UNABLE TO RUN for S/N: " + sn
+        return unable("Warning: Erasecrypto::execute() UNABLE TO RUN for S/N: " + sn
                                         + " - sanitize.crypto: not supported");
-        emit change_Logs();
-        return TestStatus::UnableToRun;
     }
     // Waits for the drive to finish: 0 only when it reports the erase completed.
     const int c = run_Sanitize_Operation(device, OSKN_SANITIZE_CRYPTO_ERASE, true);
     if (c != 0) {
-        get_library_information(1);
+        get_library_information(OSKN_FAILURE);
         emit changePercent(0);
         if (c == OSKN_TIMEOUT)
-            logCrypto()->kestrova_Log_Error("Warning: Erasecrypto::execute() - the drive did not report the erase "
+            log()->kestrova_Log_Error("Warning: Erasecrypto::execute() - the drive did not report the erase "
                                             "completed in time for S/N: " + sn);
         else if (drive_Lost(c))
-            logCrypto()->kestrova_Log_Error("Warning: Erasecrypto::execute() - the drive stopped answering for S/N: "
+            log()->kestrova_Log_Error("Warning: Erasecrypto::execute() - the drive stopped answering for S/N: "
                                             + sn);
-        logCrypto()->kestrova_Log_Error("Warning: Erasecrypto::execute() - returned:FAILURE for S/N: " + sn);
-        emit change_Logs();
-        return 1;
+        return fail("Warning: Erasecrypto::execute() - returned:FAILURE for S/N: " + sn);
     }
     show_Sanitize_Progress(device);
-    get_library_information(0);
+    get_library_information(OSKN_SUCCESS);
     emit changePercent(100);
-    logCrypto()->kestrova_Log_Debug("Test information: Erasecrypto::execute() - returned:SUCCESS for S/N: " + sn);
-    emit change_Logs();
-    return TestStatus::Pass;
+    return pass("Test information: Erasecrypto::execute() - returned:SUCCESS for S/N: " + sn);
 }

@@ -13,12 +13,10 @@ public:
     explicit Erasecrypto(_tDevice* device, QObject* parent = nullptr);
     ~Erasecrypto() override { stop_Thread(); }
 
-
 signals:
     void changePercent(int);
 
 protected:
-    void run() override;
     int execute() override;
     void abort() override {}
 

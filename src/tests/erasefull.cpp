@@ -7,8 +7,6 @@ namespace {
 
 constexpr uint64_t kSectorsPerCommand = 64;
 
-LogsApplication* logEraseFull() { return LogsApplication::Instance(); }
-
 uint32_t sector_Size(const _tDevice* device)
 {
     return device->logicalSectorSize ? device->logicalSectorSize : 512u;
@@ -23,35 +21,22 @@ EraseFull::EraseFull(_tDevice* dev, QObject* parent)
     describe("Erase Overwrite Full", TestType::EraseFull);
 }
 
-void EraseFull::estimating_Time(double sectorsDone)
-{
-    const int s = elapsed_Seconds();
-    // Nothing done yet (a first command slower than a second): no estimate rather than a guess.
-    if (s <= lastSecond || sectorsDone <= 0)
-        return;
-    lastSecond = s;
-    const double sectors = double(maxLBA) + 1;
-    emit changeTimeEstimate(time_Text(int64_t(sectors * s / sectorsDone - s)));
-}
-
 int EraseFull::execute()
 {
     start_Clock();
     const QString sn = serial();
-    logEraseFull()->kestrova_Log_Debug("Starting test:  Erase Full - SN: " + sn);
-    logEraseFull()->kestrova_Log_Info("Test information: First LBA: 0");
-    logEraseFull()->kestrova_Log_Info("Test information: Last LBA: " + QString::number(maxLBA));
-    logEraseFull()->kestrova_Log_Info("Test information: Fua: 0");
-    logEraseFull()->kestrova_Log_Info("Test information: Rarc: 0");
-    logEraseFull()->kestrova_Log_Info("Test information: LBA: 0");
-    logEraseFull()->kestrova_Log_Info("Test information: Group Number: 0");
+    log()->kestrova_Log_Debug("Starting test:  Erase Full - SN: " + sn);
+    log()->kestrova_Log_Info("Test information: First LBA: 0");
+    log()->kestrova_Log_Info("Test information: Last LBA: " + QString::number(maxLBA));
+    log()->kestrova_Log_Info("Test information: Fua: 0");
+    log()->kestrova_Log_Info("Test information: Rarc: 0");
+    log()->kestrova_Log_Info("Test information: LBA: 0");
+    log()->kestrova_Log_Info("Test information: Group Number: 0");
     emit change_Logs();
 
     if (maxLBA == 0) {
-        logEraseFull()->kestrova_Log_Fatal("Warning: Failed to find storage capacity - SN: " + sn);
-        logEraseFull()->kestrova_Log_Error("Warning: EraseFull::execute() - returned: FAIL for SN: " + sn);
-        emit change_Logs();
-        return 1;
+        log()->kestrova_Log_Fatal("Warning: Failed to find storage capacity - SN: " + sn);
+        return fail("Warning: EraseFull::execute() - returned: FAIL for SN: " + sn);
     }
 
     // No remaining time until there is something to estimate from: "00:00:00" would say done.
@@ -73,14 +58,12 @@ int EraseFull::execute()
                 "Test information: EraseFull::execute() - returned: UNABLE TO RUN for SN: ",
                 "Warning: EraseFull::execute() - returned: FAIL for SN: ");
         send_Percent(percent);
-        estimating_Time(double(lba + count));
+        send_Estimate(double(lba + count), sectors);
 
         if (last) {
-            get_library_information(0);
-            logEraseFull()->kestrova_Log_Debug("Test information: EraseFull::execute() - returned: SUCCESS for S/N: "
+            get_library_information(OSKN_SUCCESS);
+            return pass("Test information: EraseFull::execute() - returned: SUCCESS for S/N: "
                                                + sn);
-            emit change_Logs();
-            return TestStatus::Pass;
         }
     }
 }

@@ -13,14 +13,10 @@ class EraseFull : public EraseTest
 public:
     explicit EraseFull(_tDevice* device, QObject* parent = nullptr);
     ~EraseFull() override { stop_Thread(); }
-
 protected:
     int execute() override;
 
 private:
-    void estimating_Time(double sectorsDone);
-
-    int lastSecond = 0;
     TransferBuffer buffer; // zeros, never written
     uint64_t maxLBA = 0;
     double percent = 0.0;

@@ -7,8 +7,6 @@ namespace {
 
 constexpr uint64_t kPieceSectors = 64;
 
-LogsApplication* logEraseRange() { return LogsApplication::Instance(); }
-
 } // namespace
 
 EraseRange::EraseRange(_tDevice* dev, unsigned long long start, unsigned long long end, QObject* parent)
@@ -20,27 +18,23 @@ EraseRange::EraseRange(_tDevice* dev, unsigned long long start, unsigned long lo
 int EraseRange::execute()
 {
     const QString sn = serial();
-    logEraseRange()->kestrova_Log_Debug("Starting test:  Erase Range - SN: " + sn);
-    logEraseRange()->kestrova_Log_Info("Test information: Start LBA: " + QString::number(startLBA));
-    logEraseRange()->kestrova_Log_Info("Test information: End LBA: " + QString::number(endLBA));
-    logEraseRange()->kestrova_Log_Info("Test information: Fua: 0");
-    logEraseRange()->kestrova_Log_Info("Test information: Rarc: 0");
-    logEraseRange()->kestrova_Log_Info("Test information: LBA: " + QString::number(startLBA));
-    logEraseRange()->kestrova_Log_Info("Test information: GroupNumber: 0");
+    log()->kestrova_Log_Debug("Starting test:  Erase Range - SN: " + sn);
+    log()->kestrova_Log_Info("Test information: Start LBA: " + QString::number(startLBA));
+    log()->kestrova_Log_Info("Test information: End LBA: " + QString::number(endLBA));
+    log()->kestrova_Log_Info("Test information: Fua: 0");
+    log()->kestrova_Log_Info("Test information: Rarc: 0");
+    log()->kestrova_Log_Info("Test information: LBA: " + QString::number(startLBA));
+    log()->kestrova_Log_Info("Test information: GroupNumber: 0");
     emit change_Logs();
 
     const QString failLine = "Warning: EraseRange::execute() - returned: FAIL for SN: ";
     if (endLBA == 0) {
-        logEraseRange()->kestrova_Log_Fatal("Warning: Failed to find storage capacity - SN: " + sn);
-        logEraseRange()->kestrova_Log_Error(failLine + sn);
-        emit change_Logs();
-        return 1;
+        log()->kestrova_Log_Fatal("Warning: Failed to find storage capacity - SN: " + sn);
+        return fail(failLine + sn);
     }
     // An empty range erases nothing: that is no success to report.
     if (startLBA > endLBA) {
-        logEraseRange()->kestrova_Log_Error(failLine + sn);
-        emit change_Logs();
-        return 1;
+        return fail(failLine + sn);
     }
 
     send_Percent(0);
@@ -59,11 +53,9 @@ int EraseRange::execute()
         percent = last ? 100.0 : double(lba - startLBA + count) / total * 100.0;
         send_Percent(percent);
         if (last) {
-            get_library_information(0);
-            logEraseRange()->kestrova_Log_Debug("Test information: EraseRange::execute() - returned: SUCCESS for S/N: "
+            get_library_information(OSKN_SUCCESS);
+            return pass("Test information: EraseRange::execute() - returned: SUCCESS for S/N: "
                                                 + sn);
-            emit change_Logs();
-            return TestStatus::Pass;
         }
     }
 }

@@ -9,7 +9,6 @@ class EraseRange : public EraseTest
 public:
     EraseRange(_tDevice* device, unsigned long long start, unsigned long long end, QObject* parent = nullptr);
     ~EraseRange() override { stop_Thread(); }
-
 protected:
     int execute() override;
 

@@ -7,12 +7,6 @@
 #include "oskn_public.h"
 #include "transferbuffer.h"
 
-namespace {
-
-LogsApplication* logEraseTime() { return LogsApplication::Instance(); }
-
-} // namespace
-
 EraseTimeTest::EraseTimeTest(_tDevice* dev, unsigned long long first, int secs, QObject* parent)
     : EraseTest(dev, "OSKNPUBLIC_API int write_LBA()", parent), seconds(secs), firstLBA(first)
 {
@@ -27,18 +21,9 @@ uint32_t EraseTimeTest::sectors_Per_Command(const _tDevice* device)
 void EraseTimeTest::abort()
 {
     abortRequested.store(true);
-    logEraseTime()->kestrova_Log_Info("Test information: Erase Time Test - ABORTED");
+    log()->kestrova_Log_Info("Test information: Erase Time Test - ABORTED");
     emit changeStatus(TestStatus::Aborted);
     quit();
-}
-
-void EraseTimeTest::estimating_Time()
-{
-    const int s = elapsed_Seconds();
-    if (s <= lastSecond)
-        return;
-    lastSecond = s;
-    emit changeTimeEstimate(time_Text(seconds - s));
 }
 
 int EraseTimeTest::execute()
@@ -46,16 +31,14 @@ int EraseTimeTest::execute()
     start_Clock();
     const uint64_t maxLBA = device->maxLBA;
     const QString sn = serial();
-    logEraseTime()->kestrova_Log_Debug("Starting test:  Erase Time - SN: " + sn);
-    logEraseTime()->kestrova_Log_Info("Test information: First LBA: " + QString::number(firstLBA));
-    logEraseTime()->kestrova_Log_Info("Test information: Time OUT: " + QString::number(seconds));
+    log()->kestrova_Log_Debug("Starting test:  Erase Time - SN: " + sn);
+    log()->kestrova_Log_Info("Test information: First LBA: " + QString::number(firstLBA));
+    log()->kestrova_Log_Info("Test information: Time OUT: " + QString::number(seconds));
     emit change_Logs();
 
     if (maxLBA == 0) {
-        logEraseTime()->kestrova_Log_Fatal("Warning: Failed to find storage capacity - SN: " + sn);
-        logEraseTime()->kestrova_Log_Error("Warning: EraseTime::execute() UNABLE TO RUN for S/N: " + sn);
-        emit change_Logs();
-        return 1;
+        log()->kestrova_Log_Fatal("Warning: Failed to find storage capacity - SN: " + sn);
+        return fail("Warning: EraseTime::execute() UNABLE TO RUN for S/N: " + sn);
     }
 
     const uint32_t sectorSize = device->logicalSectorSize ? device->logicalSectorSize : 512u;
@@ -87,7 +70,7 @@ int EraseTimeTest::execute()
                 "Warning: EraseTime::execute() - returned: UNABLE TO RUN for SN: ", failLine);
         percent = double(written) / span * 100.0;
         send_Percent(percent);
-        estimating_Time();
+        send_Remaining(seconds - elapsed_Seconds());
         written += count;
         lba += count;
     }
@@ -95,18 +78,16 @@ int EraseTimeTest::execute()
     if (endOfDrive) {
         const int64_t remaining = int64_t(seconds) * 1000 - int64_t(elapsed_Milliseconds());
         if (remaining > 0) {
-            logEraseTime()->kestrova_Log_Info("Test information: EraseTime::execute() The test finished missing "
-                                              + time_Text(remaining / 1000) + " - for S/N: " + sn);
+            log()->kestrova_Log_Info("Test information: EraseTime::execute() The test finished missing "
+                                              + remaining_Time_Text(remaining / 1000) + " - for S/N: " + sn);
             emit change_Logs();
         }
     } else {
-        logEraseTime()->kestrova_Log_Debug(
+        log()->kestrova_Log_Debug(
             "Test information: EraseTime::execute() The selected time finished before the test run the LBAs");
         emit change_Logs();
     }
     send_Percent(100);
     get_library_information(lastResult);
-    logEraseTime()->kestrova_Log_Debug("Test information: EraseTime::execute() SUCCESS for S/N: " + sn);
-    emit change_Logs();
-    return TestStatus::Pass;
+    return pass("Test information: EraseTime::execute() SUCCESS for S/N: " + sn);
 }

@@ -10,7 +10,6 @@ class EraseTimeTest : public EraseTest
 public:
     EraseTimeTest(_tDevice* device, unsigned long long firstLBA, int seconds, QObject* parent = nullptr);
     ~EraseTimeTest() override { stop_Thread(); }
-
     // Sectors a command writes: bridges (USB, card readers) take smaller transfers.
     static uint32_t sectors_Per_Command(const _tDevice* device);
 
@@ -19,10 +18,7 @@ protected:
     void abort() override;
 
 private:
-    void estimating_Time();
-
     int seconds = 0;
     double percent = 0.0;
     uint64_t firstLBA = 0;
-    int lastSecond = 0;
 };

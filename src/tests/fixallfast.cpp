@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "common.h"
+#include "identifybits.h"
 #include "logsapplication.h"
 #include "oskn_operations.h"
 #include "readverdict.h"
@@ -16,12 +17,11 @@ QMutex mutexFixAllFast;
 
 namespace {
 
-LogsApplication* logFixAllFast() { return LogsApplication::Instance(); }
-
 constexpr uint8_t kSelfTestInProgress = 0x0F;
 constexpr uint8_t kSelfTestReadFailure = 0x07;
 constexpr uint32_t kMaxRepairs = 50;
-constexpr uint64_t kStallLimitNs = 30ull * 60 * 1000000000ull;
+// A short self-test takes minutes: one that stands still this long will not end.
+constexpr uint64_t kStallSeconds = 30ull * 60;
 constexpr uint8_t kSmartSelfTestLog = 0x06;
 constexpr uint8_t kExtSelfTestLog = 0x07;
 constexpr uint32_t kExtDescriptorsPerPage = 19;
@@ -46,12 +46,6 @@ FixAllFast::FixAllFast(_tDevice* dev, QObject* parent) : MainTest(dev, parent)
     identifyFailed = ata_Identify(dev, identifyData, sizeof identifyData) != 0;
 }
 
-void FixAllFast::run()
-{
-    emit changeStatus(execute());
-    emit change_Logs();
-}
-
 void FixAllFast::get_library_information_ata_SMART(int rc)
 {
     log_Library_Result("OSKNOPERATIONS_API int ata_SMART_Offline()", rc);
@@ -64,8 +58,7 @@ void FixAllFast::get_library_information_ata_Get_DST(int rc)
 
 bool FixAllFast::is_Supported_GPL() const
 {
-    constexpr uint16_t kGplSupported = 1u << 5;
-    return identifyFailed || (device->identifyData[84] & kGplSupported) || (device->identifyData[87] & kGplSupported);
+    return identifyFailed || identify::gpl_Supported(device->identifyData);
 }
 
 int FixAllFast::get_LBA_From_DST_Log(unsigned long long* lba)
@@ -73,7 +66,7 @@ int FixAllFast::get_LBA_From_DST_Log(unsigned long long* lba)
     if (device->driveType == OSKN_DRIVE_NVME)
         return read_NVMe_self_log(lba);
     if (is_Supported_GPL()) {
-        logFixAllFast()->kestrova_Log_Info("Test information: is_Supported_GPL() - Supports GPL");
+        log()->kestrova_Log_Info("Test information: is_Supported_GPL() - Supports GPL");
         return read_EXT_self_log(lba);
     }
     return read_SMART_self_log(lba);
@@ -81,51 +74,51 @@ int FixAllFast::get_LBA_From_DST_Log(unsigned long long* lba)
 
 int FixAllFast::read_SMART_self_log(unsigned long long* lba)
 {
-    alignas(kTransferAlignment) uint8_t log[512] = {};
-    logResult = ata_SMART_Read_Log(device, kSmartSelfTestLog, log, sizeof log);
+    alignas(kTransferAlignment) uint8_t page[512] = {};
+    logResult = ata_SMART_Read_Log(device, kSmartSelfTestLog, page, sizeof page);
     if (logResult != 0) {
-        logFixAllFast()->kestrova_Log_Error("Warning: FixAllFast::read_SMART_self_log() FAILURE for S/N: " + sn);
-        return 1;
+        log()->kestrova_Log_Error("Warning: FixAllFast::read_SMART_self_log() FAILURE for S/N: " + sn);
+        return TestStatus::Fail;
     }
-    const uint8_t index = log[508];
+    const uint8_t index = page[508];
     if (index == 0) {
-        logFixAllFast()->kestrova_Log_Error("Warning: FixAllFast::read_SMART_self_log() NOT SUPPORTED for S/N: " + sn);
+        log()->kestrova_Log_Error("Warning: FixAllFast::read_SMART_self_log() NOT SUPPORTED for S/N: " + sn);
         return TestStatus::UnableToRun;
     }
     // 21 descriptors fit the sector: an index past them is not a descriptor.
     const uint32_t at = 2 + (index - 1u) * kSmartDescriptorBytes;
     if (at + kSmartDescriptorBytes > 506) {
-        logFixAllFast()->kestrova_Log_Error("Warning: FixAllFast::read_SMART_self_log() FAILURE for S/N: " + sn);
-        return 1;
+        log()->kestrova_Log_Error("Warning: FixAllFast::read_SMART_self_log() FAILURE for S/N: " + sn);
+        return TestStatus::Fail;
     }
-    *lba = get_Le(log + at + 5, 4);
-    logFixAllFast()->kestrova_Log_Info("Test information: FixAllFast::read_SMART_self_log() SUCCESS for S/N: " + sn);
+    *lba = get_Le(page + at + 5, 4);
+    log()->kestrova_Log_Info("Test information: FixAllFast::read_SMART_self_log() SUCCESS for S/N: " + sn);
     return 0;
 }
 
 int FixAllFast::read_EXT_self_log(unsigned long long* lba)
 {
-    alignas(kTransferAlignment) uint8_t log[512] = {};
-    logResult = ata_Read_Log_Ext(device, kExtSelfTestLog, 0, log, sizeof log, 0, 0);
+    alignas(kTransferAlignment) uint8_t data[512] = {};
+    logResult = ata_Read_Log_Ext(device, kExtSelfTestLog, 0, data, sizeof data, 0, 0);
     if (logResult != 0) {
-        logFixAllFast()->kestrova_Log_Error("Warning: FixAllFast::get_LBA_From_DST_Log() FAILURE for S/N: " + sn);
-        return 1;
+        log()->kestrova_Log_Error("Warning: FixAllFast::get_LBA_From_DST_Log() FAILURE for S/N: " + sn);
+        return TestStatus::Fail;
     }
-    const uint32_t index = uint32_t(get_Le(log + 2, 2));
+    const uint32_t index = uint32_t(get_Le(data + 2, 2));
     if (index == 0)
         return 2;
     // The index counts descriptors across pages, 19 to a page.
     const uint16_t page = uint16_t((index - 1) / kExtDescriptorsPerPage);
     if (page != 0) {
-        logResult = ata_Read_Log_Ext(device, kExtSelfTestLog, page, log, sizeof log, 0, 0);
+        logResult = ata_Read_Log_Ext(device, kExtSelfTestLog, page, data, sizeof data, 0, 0);
         if (logResult != 0) {
-            logFixAllFast()->kestrova_Log_Error("Warning: FixAllFast::get_LBA_From_DST_Log() FAILURE for S/N: " + sn);
-            return 1;
+            log()->kestrova_Log_Error("Warning: FixAllFast::get_LBA_From_DST_Log() FAILURE for S/N: " + sn);
+            return TestStatus::Fail;
         }
     }
-    const uint8_t* entry = log + 4 + ((index - 1) % kExtDescriptorsPerPage) * kExtDescriptorBytes;
+    const uint8_t* entry = data + 4 + ((index - 1) % kExtDescriptorsPerPage) * kExtDescriptorBytes;
     *lba = get_Le(entry + 5, 6);
-    logFixAllFast()->kestrova_Log_Error("Warning: Failing LBA from EXT log: " + QString::number(*lba));
+    log()->kestrova_Log_Error("Warning: Failing LBA from EXT log: " + QString::number(*lba));
     return 0;
 }
 
@@ -133,19 +126,19 @@ int FixAllFast::read_EXT_self_log(unsigned long long* lba)
 // marks it valid.
 int FixAllFast::read_NVMe_self_log(unsigned long long* lba)
 {
-    nvmeSelfTestLog log;
-    logResult = nvme_Get_Self_Test_Log(device, &log);
+    nvmeSelfTestLog results;
+    logResult = nvme_Get_Self_Test_Log(device, &results);
     if (logResult != 0) {
-        logFixAllFast()->kestrova_Log_Error("Warning: FixAllFast::read_NVMe_self_log() FAILURE for S/N: " + sn);
-        return 1;
+        log()->kestrova_Log_Error("Warning: FixAllFast::read_NVMe_self_log() FAILURE for S/N: " + sn);
+        return TestStatus::Fail;
     }
-    if (log.resultCount == 0 || !log.results[0].failingLbaValid || log.results[0].failingLba > device->maxLBA) {
-        logFixAllFast()->kestrova_Log_Error(
+    if (results.resultCount == 0 || !results.results[0].failingLbaValid || results.results[0].failingLba > device->maxLBA) {
+        log()->kestrova_Log_Error(
             "Warning: FixAllFast::read_NVMe_self_log() - the newest self-test result names no failing LBA for S/N: " + sn);
-        return 1;
+        return TestStatus::Fail;
     }
-    *lba = log.results[0].failingLba;
-    logFixAllFast()->kestrova_Log_Error("Warning: Failing LBA from NVMe self-test log: " + QString::number(*lba));
+    *lba = results.results[0].failingLba;
+    log()->kestrova_Log_Error("Warning: Failing LBA from NVMe self-test log: " + QString::number(*lba));
     return 0;
 }
 
@@ -158,7 +151,7 @@ int FixAllFast::repairLBA(unsigned long long* lba)
 {
     const unsigned long long aligned = alignLBA(lba);
     const QString found = QString::number(*lba);
-    logFixAllFast()->kestrova_Log_Info("Test information: Fix All Fast - Repairing LBA : " + found);
+    log()->kestrova_Log_Info("Test information: Fix All Fast - Repairing LBA : " + found);
     emit change_Logs();
     TransferBuffer zeros(size_t(sectorsPerPhysical) * logical_Sector_Size(device));
     int rc;
@@ -179,7 +172,7 @@ void FixAllFast::abort()
         QMutexLocker lock(&mutexFixAllFast);
         rc = ata_Abort_DST(device);
     }
-    logFixAllFast()->kestrova_Log_Debug("Library information: OSKNOPERATIONS_API int ata_Abort_DST() returned = "
+    log()->kestrova_Log_Debug("Library information: OSKNOPERATIONS_API int ata_Abort_DST() returned = "
                                         + QString(rc != 0 ? "1" : "0"));
     quit();
     emit change_Logs();
@@ -198,27 +191,27 @@ void FixAllFast::show_Progress(uint32_t selfTestPercent, bool passed)
 
 int FixAllFast::stopped_Answering()
 {
-    logFixAllFast()->kestrova_Log_Error("Warning: FixAllFast::execute() - returned: FAILURE for S/N: " + sn
+    log()->kestrova_Log_Error("Warning: FixAllFast::execute() - returned: FAILURE for S/N: " + sn
                                         + " - Drive stopped answering");
-    return 1;
+    return TestStatus::Fail;
 }
 
 int FixAllFast::self_Test_Pass()
 {
-    logFixAllFast()->kestrova_Log_Debug("Starting test: Fix all fast - SN:" + sn);
+    log()->kestrova_Log_Debug("Starting test: Fix all fast - SN:" + sn);
     int rc;
     {
         QMutexLocker lock(&mutexFixAllFast);
         rc = ata_SMART_Offline(device, 1);
     }
     get_library_information_ata_SMART(rc);
-    if (rc == 14) {
-        logFixAllFast()->kestrova_Log_Error("Warning: FixAllFast::execute() - returned: UNABLE TO RUN for SN: " + sn);
+    if (rc == OSKN_CANNOT_PERFORM) {
+        log()->kestrova_Log_Error("Warning: FixAllFast::execute() - returned: UNABLE TO RUN for SN: " + sn);
         return TestStatus::UnableToRun;
     }
     if (rc != 0) {
-        logFixAllFast()->kestrova_Log_Error("Warning: FixAllFast::execute() - returned: FAILURE for S/N: " + sn);
-        return 1;
+        log()->kestrova_Log_Error("Warning: FixAllFast::execute() - returned: FAILURE for S/N: " + sn);
+        return TestStatus::Fail;
     }
     emit change_Logs();
     {
@@ -229,11 +222,10 @@ int FixAllFast::self_Test_Pass()
 
     uint8_t status = kSelfTestInProgress;
     uint32_t remaining = 0;
-    uint32_t lastRemaining = UINT32_MAX;
-    uint64_t lastChange = get_Time_Source_Nanoseconds();
+    StallWatchdog watchdog(kStallSeconds);
     while (status == kSelfTestInProgress && rc == 0) {
         if (abortRequested.load()) {
-            get_library_information_ata_Get_DST(5);
+            get_library_information_ata_Get_DST(OSKN_ABORTED);
             abort();
             return TestStatus::Aborted;
         }
@@ -241,25 +233,20 @@ int FixAllFast::self_Test_Pass()
             QMutexLocker lock(&mutexFixAllFast);
             rc = ata_Get_DST_Progress(device, &remaining, &status);
         }
-        const uint64_t now = get_Time_Source_Nanoseconds();
-        if (remaining != lastRemaining) {
-            lastRemaining = remaining;
-            lastChange = now;
-        } else if (status == kSelfTestInProgress && now - lastChange > kStallLimitNs) {
-            // A short self-test takes minutes: one that stands still this long will not end.
+        if (!watchdog.moved(remaining) && status == kSelfTestInProgress && watchdog.expired()) {
             abort();
-            get_library_information_ata_Get_DST(1);
-            logFixAllFast()->kestrova_Log_Error("Warning: FixAllFast::execute() - self-test stopped progressing for S/N: "
+            get_library_information_ata_Get_DST(OSKN_FAILURE);
+            log()->kestrova_Log_Error("Warning: FixAllFast::execute() - self-test stopped progressing for S/N: "
                                                 + sn);
-            return 1;
+            return TestStatus::Fail;
         }
         if (status == kSelfTestInProgress || status == 0)
             show_Progress(remaining >= 100 ? 0 : 100 - remaining, status == 0);
         delay_Seconds(5);
     }
     if (rc == 0 && status == 0) {
-        get_library_information_ata_Get_DST(0);
-        logFixAllFast()->kestrova_Log_Debug("Test information: FixAllFast::execute() - returned: SUCCESS for SN: "
+        get_library_information_ata_Get_DST(OSKN_SUCCESS);
+        log()->kestrova_Log_Debug("Test information: FixAllFast::execute() - returned: SUCCESS for SN: "
                                             + sn);
         return TestStatus::Pass;
     }
@@ -281,30 +268,30 @@ int FixAllFast::execute()
         shownPercent = lastShown;
         ++passCount;
         if (passCount > kMaxRepairs) {
-            get_library_information_ata_Get_DST(1);
-            logFixAllFast()->kestrova_Log_Error(
+            get_library_information_ata_Get_DST(OSKN_FAILURE);
+            log()->kestrova_Log_Error(
                 "Warning: FixAllFast::execute() FAILURE reached the limit of 50 LBA's to correct for S/N: " + sn);
-            return 1;
+            return TestStatus::Fail;
         }
         // Only a read failure names a sector to rewrite; the LBA field of any other failure is
         // not one, and writing there would destroy data for nothing.
         if (failedStatus != 0 && failedStatus != kSelfTestReadFailure) {
-            get_library_information_ata_Get_DST(1);
-            logFixAllFast()->kestrova_Log_Error("Warning: FixAllFast::execute() - self-test failed without a failing LBA "
+            get_library_information_ata_Get_DST(OSKN_FAILURE);
+            log()->kestrova_Log_Error("Warning: FixAllFast::execute() - self-test failed without a failing LBA "
                                                 "for S/N: " + sn);
-            return 1;
+            return TestStatus::Fail;
         }
         unsigned long long lba = 0;
         if (get_LBA_From_DST_Log(&lba) != 0) {
             if (read_Verdict(logResult) == ReadVerdict::Lost)
                 return stopped_Answering();
-            logFixAllFast()->kestrova_Log_Error("Warning: Get LBA failed ");
+            log()->kestrova_Log_Error("Warning: Get LBA failed ");
             return TestStatus::UnableToRun;
         }
         if (repairLBA(&lba) != 0) {
-            logFixAllFast()->kestrova_Log_Debug("Test information: LBA not reapaired: " + QString::number(lba));
-            return 1;
+            log()->kestrova_Log_Debug("Test information: LBA not reapaired: " + QString::number(lba));
+            return TestStatus::Fail;
         }
-        logFixAllFast()->kestrova_Log_Debug("Test information: LBA repaired: " + QString::number(lba));
+        log()->kestrova_Log_Debug("Test information: LBA repaired: " + QString::number(lba));
     }
 }

@@ -18,7 +18,6 @@ class FixAllFast : public MainTest
 public:
     explicit FixAllFast(_tDevice* device, QObject* parent = nullptr);
     ~FixAllFast() override { stop_Thread(); }
-
     void get_library_information_ata_SMART(int rc);
     void get_library_information_ata_Get_DST(int rc);
     bool is_Supported_GPL() const;
@@ -35,7 +34,6 @@ signals:
     void change_Log_Fixed_Test_Device(QString);
 
 protected:
-    void run() override;
     int execute() override;
     void abort() override;
 

@@ -7,8 +7,6 @@
 
 namespace {
 
-LogsApplication* logFixAllLong() { return LogsApplication::Instance(); }
-
 constexpr uint32_t kMaxRepairs = 50;
 
 } // namespace
@@ -36,8 +34,8 @@ unsigned long long FixAllLong::alignLBA(unsigned long long lba) const
 int FixAllLong::repairLBA(unsigned long long lba)
 {
     const unsigned long long aligned = alignLBA(lba);
-    logFixAllLong()->kestrova_Log_Info("Test Information: Fix All Long Test - Repair LBA : " + QString::number(lba));
-    logFixAllLong()->kestrova_Log_Info("Test Information: Fix All Long Test - aligned LBA : "
+    log()->kestrova_Log_Info("Test Information: Fix All Long Test - Repair LBA : " + QString::number(lba));
+    log()->kestrova_Log_Info("Test Information: Fix All Long Test - aligned LBA : "
                                        + QString::number(aligned));
     emit change_Logs();
     // A drive whose last physical sector is cut short by its max LBA has only that much to write.
@@ -47,9 +45,7 @@ int FixAllLong::repairLBA(unsigned long long lba)
 
 int FixAllLong::failure_Exit(const QString& why)
 {
-    logFixAllLong()->kestrova_Log_Error("Warning: FixAllLong::execute() FAILURE for S/N: " + sn + why);
-    emit change_Logs();
-    return 1;
+    return fail("Warning: FixAllLong::execute() FAILURE for S/N: " + sn + why);
 }
 
 int FixAllLong::testMultipleSectors(unsigned long long lba, uint64_t& count)
@@ -73,17 +69,17 @@ int FixAllLong::testMultipleSectors(unsigned long long lba, uint64_t& count)
         if (++errorCount > kMaxRepairs)
             return failure_Exit(" Contains: " + QString::number(kMaxRepairs) + " errors ");
         const QString bad = QString::number(s);
-        logFixAllLong()->kestrova_Log_Error("Warning: Fix All Long Test Error: ");
-        logFixAllLong()->kestrova_Log_Info("Test information: Serial number " + sn);
-        logFixAllLong()->kestrova_Log_Info("Test information: Bad LBA: " + bad);
-        logFixAllLong()->kestrova_Log_Info("Test information: test return value: " + QString::number(single));
+        log()->kestrova_Log_Error("Warning: Fix All Long Test Error: ");
+        log()->kestrova_Log_Info("Test information: Serial number " + sn);
+        log()->kestrova_Log_Info("Test information: Bad LBA: " + bad);
+        log()->kestrova_Log_Info("Test information: test return value: " + QString::number(single));
         emit change_Logs();
         emit change_Log_Erro_Test_Device(bad);
         if (repairLBA(s) != 0) {
-            logFixAllLong()->kestrova_Log_Error("Warning: Fix All Long Test -> failure to repair LBA: " + bad);
+            log()->kestrova_Log_Error("Warning: Fix All Long Test -> failure to repair LBA: " + bad);
             return failure_Exit(QString());
         }
-        logFixAllLong()->kestrova_Log_Info("Test information: Fixed LBA: " + bad);
+        log()->kestrova_Log_Info("Test information: Fixed LBA: " + bad);
         emit change_Logs();
         emit change_Log_Fixed_Test_Device(bad);
         return 0;
@@ -92,15 +88,13 @@ int FixAllLong::testMultipleSectors(unsigned long long lba, uint64_t& count)
     case PassStop::None:
         return 0;
     case PassStop::Abort:
-        logFixAllLong()->kestrova_Log_Debug("Test Information: Fix all long - ABORTED");
+        log()->kestrova_Log_Debug("Test Information: Fix all long - ABORTED");
         emit change_Logs();
         return TestStatus::Aborted;
     case PassStop::CannotRun:
         // A drive that cannot read has nothing to repair: writing would only be refused too.
-        get_library_information_scsi_Read(14);
-        logFixAllLong()->kestrova_Log_Error("Warning: FixAllLong::execute() - returned: UNABLE TO RUN for SN: " + sn);
-        emit change_Logs();
-        return TestStatus::UnableToRun;
+        get_library_information_scsi_Read(OSKN_CANNOT_PERFORM);
+        return unable("Warning: FixAllLong::execute() - returned: UNABLE TO RUN for SN: " + sn);
     case PassStop::Stopped:
         get_library_information_scsi_Read(stop.rc);
         return failure_Exit(read_Stop_Text(stop.rc, stop.lba));
@@ -114,30 +108,30 @@ int FixAllLong::execute()
 {
     start_Clock();
     sn = serial();
-    logFixAllLong()->kestrova_Log_Debug("Starting test: Fix all long - SN:" + sn);
-    logFixAllLong()->kestrova_Log_Info("Test information: first LBA: " + QString("0"));
-    logFixAllLong()->kestrova_Log_Info("Test information: last LBA: " + QString::number(maxLba));
-    logFixAllLong()->kestrova_Log_Info("Test information: rdProtect: " + QString("0"));
-    logFixAllLong()->kestrova_Log_Info("Test information: dpo: " + QString("0"));
-    logFixAllLong()->kestrova_Log_Info("Test information: fua: " + QString("0"));
-    logFixAllLong()->kestrova_Log_Info("Test information: rarc: " + QString("0"));
-    logFixAllLong()->kestrova_Log_Info("Test information: group Number: " + QString("0"));
-    logFixAllLong()->kestrova_Log_Info("Test information: transfer Length: " + QString("64"));
-    logFixAllLong()->kestrova_Log_Info("Test information: device Block Size: "
+    log()->kestrova_Log_Debug("Starting test: Fix all long - SN:" + sn);
+    log()->kestrova_Log_Info("Test information: first LBA: " + QString("0"));
+    log()->kestrova_Log_Info("Test information: last LBA: " + QString::number(maxLba));
+    log()->kestrova_Log_Info("Test information: rdProtect: " + QString("0"));
+    log()->kestrova_Log_Info("Test information: dpo: " + QString("0"));
+    log()->kestrova_Log_Info("Test information: fua: " + QString("0"));
+    log()->kestrova_Log_Info("Test information: rarc: " + QString("0"));
+    log()->kestrova_Log_Info("Test information: group Number: " + QString("0"));
+    log()->kestrova_Log_Info("Test information: transfer Length: " + QString("64"));
+    log()->kestrova_Log_Info("Test information: device Block Size: "
                                        + QString::number(device->logicalSectorSize));
-    logFixAllLong()->kestrova_Log_Info("Test information: device Phy Block Size: "
+    log()->kestrova_Log_Info("Test information: device Phy Block Size: "
                                        + QString::number(device->physicalSectorSize));
     emit change_Logs();
 
     if (maxLba == 0) {
-        get_library_information_scsi_Read(1);
+        get_library_information_scsi_Read(OSKN_FAILURE);
         return failure_Exit(QString());
     }
 
     for (unsigned long long lba = 0;;) {
         if (abortRequested.load()) {
-            get_library_information_scsi_Read(5);
-            logFixAllLong()->kestrova_Log_Debug("Test information: Fix all long - ABORTED");
+            get_library_information_scsi_Read(OSKN_ABORTED);
+            log()->kestrova_Log_Debug("Test information: Fix all long - ABORTED");
             emit change_Logs();
             return TestStatus::Aborted;
         }
@@ -145,14 +139,12 @@ int FixAllLong::execute()
         if (const int r = testMultipleSectors(lba, count))
             return r;
         estimating_Time(double(lba));
-        send_Percent(lba + count >= sectors);
+        send_Percent(percent, lba + count >= sectors);
         estimating_Time(double(lba));
         lba += count;
         if (lba >= sectors)
             break;
     }
-    get_library_information_scsi_Read(0);
-    logFixAllLong()->kestrova_Log_Debug("Test information: FixAllLong::execute() - returned: SUCCESS for SN:" + sn);
-    emit change_Logs();
-    return TestStatus::Pass;
+    get_library_information_scsi_Read(OSKN_SUCCESS);
+    return pass("Test information: FixAllLong::execute() - returned: SUCCESS for SN:" + sn);
 }

@@ -12,7 +12,6 @@ class FixAllLong : public ReadScan
 public:
     explicit FixAllLong(_tDevice* device, QObject* parent = nullptr);
     ~FixAllLong() override { stop_Thread(); }
-
     void get_library_information_scsi_Read(int rc) { get_library_information(rc); }
     unsigned long long alignLBA(unsigned long long lba) const;
     int repairLBA(unsigned long long lba);

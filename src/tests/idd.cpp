@@ -13,8 +13,6 @@
 
 namespace {
 
-LogsApplication* logIdd() { return LogsApplication::Instance(); }
-
 // One second of program time on the GUI thread's clock.
 int tick_Milliseconds()
 {
@@ -53,7 +51,7 @@ void IDD::run()
 
 void IDD::abort()
 {
-    report(5);
+    report(TestStatus::Aborted);
     quit();
 }
 
@@ -71,7 +69,7 @@ void IDD::report_Pass(bool barFull)
         return;
     if (!barFull)
         emit changePercent(100.0);
-    logIdd()->kestrova_Log_Debug("Test information: IDD " + QString::number(label) + " Test returned: "
+    log()->kestrova_Log_Debug("Test information: IDD " + QString::number(label) + " Test returned: "
                                  + QString::number(runResult.load()) + " for S/N: " + serial());
     emit change_Logs();
     emit changeStatus(runResult.load());
@@ -96,15 +94,11 @@ int IDD::support_Unknown()
     if (r == 0)
         return 0;
     if (drive_Lost(r)) {
-        logIdd()->kestrova_Log_Error("Warning: idd::execute() - returned: FAIL for SN: " + serial() + " - IDD "
+        return fail("Warning: idd::execute() - returned: FAIL for SN: " + serial() + " - IDD "
                                      + QString::number(label) + " - Drive stopped answering");
-        emit change_Logs();
-        return 1;
     }
-    logIdd()->kestrova_Log_Error("Warning: idd::execute() - returned: UNABLE TO RUN for SN: " + serial() + " - IDD "
+    return unable("Warning: idd::execute() - returned: UNABLE TO RUN for SN: " + serial() + " - IDD "
                                  + QString::number(label));
-    emit change_Logs();
-    return TestStatus::UnableToRun;
 }
 
 int IDD::run_Diagnostic(bool errorOnFail)
@@ -119,33 +113,29 @@ int IDD::run_Diagnostic(bool errorOnFail)
         return aborted("Test information: IDD " + QString::number(label) + " Test - ABORTED");
     const QString sn = serial();
     if (c == 0) {
-        logIdd()->kestrova_Log_Debug("Test information: idd::execute() - returned: SUCCESS for SN: " + sn);
-        emit change_Logs();
-        return TestStatus::Pass;
+        return pass("Test information: idd::execute() - returned: SUCCESS for SN: " + sn);
     }
     const QString line = "Test information: idd::execute() - returned: FAIL for SN: " + sn;
     if (errorOnFail)
-        logIdd()->kestrova_Log_Error(line);
+        log()->kestrova_Log_Error(line);
     else
-        logIdd()->kestrova_Log_Debug(line);
+        log()->kestrova_Log_Debug(line);
     emit change_Logs();
-    return 1;
+    return TestStatus::Fail;
 }
 
 int IDD::idd70()
 {
     start_Clock();
-    logIdd()->kestrova_Log_Debug("Starting Test: IDD " + QString::number(label) + "- SN: " + serial());
+    log()->kestrova_Log_Debug("Starting Test: IDD " + QString::number(label) + "- SN: " + serial());
     if (const int unknown = support_Unknown())
         return unknown;
-    logIdd()->kestrova_Log_Info("Library information: iddSupportedFeatures->resetAndRecalibrate returned(bool): "
+    log()->kestrova_Log_Info("Library information: iddSupportedFeatures->resetAndRecalibrate returned(bool): "
                                 + QString::number(features.resetAndRecalibrate));
     emit change_Logs();
     if (!features.resetAndRecalibrate) {
-        logIdd()->kestrova_Log_Error("Warning: idd::execute() - returned: UNABLE TO RUN for SN: " + serial()
+        return unable("Warning: idd::execute() - returned: UNABLE TO RUN for SN: " + serial()
                                      + " - IDD " + QString::number(label) + " - reset and recalibrate not supported");
-        emit change_Logs();
-        return TestStatus::UnableToRun;
     }
     return run_Diagnostic(false);
 }
@@ -159,18 +149,16 @@ int IDD::idd71()
     start_Clock();
     if (const int unknown = support_Unknown())
         return unknown;
-    logIdd()->kestrova_Log_Info(
+    log()->kestrova_Log_Info(
         "Library information: iddSupportedFeatures->testPendingAndReallocationLists returned(bool): "
         + QString::number(features.testPendingAndReallocationLists));
     emit change_Logs();
     if (!features.testPendingAndReallocationLists) {
-        logIdd()->kestrova_Log_Error("Warning: idd::execute() - returned: UNABLE TO RUN for SN: " + serial()
+        return unable("Warning: idd::execute() - returned: UNABLE TO RUN for SN: " + serial()
                                      + " - IDD " + QString::number(label)
                                      + " - test pending and reallocation lists not supported");
-        emit change_Logs();
-        return TestStatus::UnableToRun;
     }
-    logIdd()->kestrova_Log_Debug("Starting Test: IDD " + QString::number(label) + "- SN: " + serial());
+    log()->kestrova_Log_Debug("Starting Test: IDD " + QString::number(label) + "- SN: " + serial());
     emit change_Logs();
 
     if (ata_SMART_Read_Data(device, smart, uint32_t(smartBufferSize)) == 0) {
@@ -179,10 +167,10 @@ int IDD::idd71()
             const uint8_t* raw = entry + 5;
             if (entry[0] == 5) {
                 reallocatedCount = uint32_t(raw[0] | raw[1] << 8 | raw[2] << 16 | uint32_t(raw[3]) << 24);
-                logIdd()->kestrova_Log_Info("Test information: Attribute 5: " + QString::number(reallocatedCount));
+                log()->kestrova_Log_Info("Test information: Attribute 5: " + QString::number(reallocatedCount));
             } else if (entry[0] == 197) {
                 pendingPhysical = uint32_t(raw[0] | raw[1] << 8) / sectorsPerPhysical;
-                logIdd()->kestrova_Log_Info("Test information: Attribute 197: " + QString::number(pendingPhysical)
+                log()->kestrova_Log_Info("Test information: Attribute 197: " + QString::number(pendingPhysical)
                                             + " Physical Sectors");
             }
         }
@@ -219,7 +207,7 @@ void IDD::progress_Tick()
     // report; a pass waits for the full bar when the drive gave an estimate to show against.
     if (runEnded.load()) {
         const int result = runResult.load();
-        const bool timeBased = estimateResult != 0 && estimateResult != 1 && estimateResult != 14;
+        const bool timeBased = estimateResult != 0 && estimateResult != OSKN_FAILURE && estimateResult != OSKN_CANNOT_PERFORM;
         if (result != 0) {
             stop_Progress();
             return;
@@ -257,7 +245,7 @@ void IDD::getIddInProgress()
         if (e == 0)
             return; // not started yet: asked again at the next tick
     }
-    if (estimateResult == 1 || estimateResult == 14)
+    if (estimateResult == OSKN_FAILURE || estimateResult == OSKN_CANNOT_PERFORM)
         return; // no estimate to show against: the result ends the run
     // A late tick must not push the bar past its end.
     percent = std::min(100.0, double(elapsed_Seconds()) / totalSeconds * 100.0);
@@ -269,5 +257,5 @@ void IDD::estimating_Time()
 {
     const int left = totalSeconds - (elapsed_Seconds() + 1);
     if (left >= 0)
-        emit changeTimeEstimate(time_Text(left));
+        emit changeTimeEstimate(remaining_Time_Text(left));
 }

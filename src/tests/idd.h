@@ -20,7 +20,6 @@ class IDD : public EraseTest
 public:
     IDD(_tDevice* device, _eIDDTests kind, int testType, int label, QObject* parent = nullptr);
     ~IDD() override { stop_Thread(); }
-
     // One tick of the progress timer (the timer's own events call it).
     void progress_Tick();
     // The drive has given the diagnostic's result.

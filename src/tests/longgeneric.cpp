@@ -4,8 +4,6 @@
 
 namespace {
 
-LogsApplication* logLongGeneric() { return LogsApplication::Instance(); }
-
 constexpr int kMaxErrors = 50;
 
 } // namespace
@@ -17,30 +15,25 @@ LongGeneric::LongGeneric(_tDevice* dev, QObject* parent) : ReadScan(dev, parent)
 
 int LongGeneric::abort_Exit()
 {
-    get_library_information(5);
-    logLongGeneric()->kestrova_Log_Debug("Test information: Long Generic Test - ABORTED");
-    emit change_Logs();
-    return TestStatus::Aborted;
+    return aborted("Test information: Long Generic Test - ABORTED");
 }
 
 int LongGeneric::failure_Exit(const QString& why)
 {
-    logLongGeneric()->kestrova_Log_Error("Warning: LongGeneric::execute() - returned: FAILURE for SN: " + sn + why);
-    emit change_Logs();
-    return 1;
+    return fail("Warning: LongGeneric::execute() - returned: FAILURE for SN: " + sn + why);
 }
 
 int LongGeneric::single_Sector_Pass(uint64_t current)
 {
     const PassStop stop = reread_Sectors(current, transferLength, [this](uint64_t lba, int) {
         ++errorCount;
-        logLongGeneric()->kestrova_Log_Debug("Warning: LongGeneric::execute() - returned: Error for SN: " + sn
+        log()->kestrova_Log_Debug("Warning: LongGeneric::execute() - returned: Error for SN: " + sn
                                              + " - Bad LBA= " + QString::number(lba));
         emit change_Logs();
         emit change_Log_Erro_Test_Device(QString::number(lba));
         estimating_Time(double(lba));
         if (errorCount >= kMaxErrors) {
-            get_library_information(1);
+            get_library_information(OSKN_FAILURE);
             return failure_Exit(" - Contains: " + QString::number(errorCount) + " errors ");
         }
         return 0;
@@ -51,10 +44,8 @@ int LongGeneric::single_Sector_Pass(uint64_t current)
     case PassStop::Abort:
         return abort_Exit();
     case PassStop::CannotRun:
-        get_library_information(14);
-        logLongGeneric()->kestrova_Log_Error("Warning: LongGeneric::execute() - returned: UNABLE TO RUN for SN: " + sn);
-        emit change_Logs();
-        return TestStatus::UnableToRun;
+        get_library_information(OSKN_CANNOT_PERFORM);
+        return unable("Warning: LongGeneric::execute() - returned: UNABLE TO RUN for SN: " + sn);
     case PassStop::Stopped:
         get_library_information(stop.rc);
         return failure_Exit(read_Stop_Text(stop.rc, stop.lba));
@@ -68,19 +59,19 @@ int LongGeneric::execute()
 {
     start_Clock();
     sn = serial();
-    logLongGeneric()->kestrova_Log_Debug("Starting test: Long Generic Test - SN:" + sn);
-    logLongGeneric()->kestrova_Log_Info("Test information: First LBA: " + QString("0"));
-    logLongGeneric()->kestrova_Log_Info("Test information: Last LBA: " + QString::number(maxLba));
-    logLongGeneric()->kestrova_Log_Info("Test information: Fua: " + QString("0"));
-    logLongGeneric()->kestrova_Log_Info("Test information: Rarc: " + QString("0"));
-    logLongGeneric()->kestrova_Log_Info("Test information: LBA: " + QString("0"));
-    logLongGeneric()->kestrova_Log_Info("Test information: Group Number: " + QString("0"));
+    log()->kestrova_Log_Debug("Starting test: Long Generic Test - SN:" + sn);
+    log()->kestrova_Log_Info("Test information: First LBA: " + QString("0"));
+    log()->kestrova_Log_Info("Test information: Last LBA: " + QString::number(maxLba));
+    log()->kestrova_Log_Info("Test information: Fua: " + QString("0"));
+    log()->kestrova_Log_Info("Test information: Rarc: " + QString("0"));
+    log()->kestrova_Log_Info("Test information: LBA: " + QString("0"));
+    log()->kestrova_Log_Info("Test information: Group Number: " + QString("0"));
     emit change_Logs();
 
     blockCount = usb_Step(0);
 
     if (maxLba == 0) {
-        get_library_information(1);
+        get_library_information(OSKN_FAILURE);
         return failure_Exit(QString());
     }
     if (abortRequested.load())
@@ -89,8 +80,8 @@ int LongGeneric::execute()
     for (uint64_t current = 0;;) {
         if (current + blockCount > sectors) {
             transferLength = uint32_t(sectors - current);
-            logLongGeneric()->kestrova_Log_Info("Test information: Last lba to be tested: " + QString::number(current));
-            logLongGeneric()->kestrova_Log_Info("Test information: Last lba test transfer_leght "
+            log()->kestrova_Log_Info("Test information: Last lba to be tested: " + QString::number(current));
+            log()->kestrova_Log_Info("Test information: Last lba test transfer_leght "
                                                 + QString::number(transferLength));
             percent = double(current + transferLength) / double(sectors) * 100.0;
         } else {
@@ -109,7 +100,7 @@ int LongGeneric::execute()
                 return end;
         }
 
-        send_Percent(current + blockCount >= sectors);
+        send_Percent(percent, current + blockCount >= sectors);
         estimating_Time(double(current));
 
         current += blockCount;
@@ -120,11 +111,9 @@ int LongGeneric::execute()
     }
 
     if (errorCount > 0) {
-        get_library_information(1);
+        get_library_information(OSKN_FAILURE);
         return failure_Exit(" - Contains: " + QString::number(errorCount) + " errors ");
     }
-    get_library_information(0);
-    logLongGeneric()->kestrova_Log_Debug("Test information: LongGeneric::execute() - returned: SUCCESS for SN: " + sn);
-    emit change_Logs();
-    return TestStatus::Pass;
+    get_library_information(OSKN_SUCCESS);
+    return pass("Test information: LongGeneric::execute() - returned: SUCCESS for SN: " + sn);
 }

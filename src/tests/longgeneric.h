@@ -12,7 +12,6 @@ public:
     explicit LongGeneric(_tDevice* device, QObject* parent = nullptr);
     ~LongGeneric() override { stop_Thread(); }
 
-
 protected:
     int execute() override;
 

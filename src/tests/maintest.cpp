@@ -1,5 +1,6 @@
 #include "maintest.h"
 
+#include "common.h"
 #include "devicetext.h"
 #include "logsapplication.h"
 #include "oskn_public.h"
@@ -65,6 +66,65 @@ QString MainTest::remaining_Time_Text(int64_t seconds)
 void MainTest::run()
 {
     emit changeStatus(execute());
+    emit change_Logs();
+}
+
+LogsApplication* MainTest::log()
+{
+    return LogsApplication::Instance();
+}
+
+int MainTest::pass(const QString& line)
+{
+    log()->kestrova_Log_Debug(line);
+    emit change_Logs();
+    return TestStatus::Pass;
+}
+
+int MainTest::fail(const QString& line)
+{
+    log()->kestrova_Log_Error(line);
+    emit change_Logs();
+    return TestStatus::Fail;
+}
+
+int MainTest::unable(const QString& line)
+{
+    log()->kestrova_Log_Error(line);
+    emit change_Logs();
+    return TestStatus::UnableToRun;
+}
+
+int MainTest::aborted(const QString& line)
+{
+    get_library_information(TestStatus::Aborted);
+    log()->kestrova_Log_Debug(line);
+    emit change_Logs();
+    return TestStatus::Aborted;
+}
+
+StallWatchdog::StallWatchdog(uint64_t limitSeconds, double initial)
+    : limit(limitSeconds), last(get_Time_Source_Nanoseconds()), value(initial)
+{
+}
+
+bool StallWatchdog::moved(double now)
+{
+    if (now == value)
+        return false;
+    value = now;
+    restart();
+    return true;
+}
+
+void StallWatchdog::restart()
+{
+    last = get_Time_Source_Nanoseconds();
+}
+
+bool StallWatchdog::expired() const
+{
+    return (get_Time_Source_Nanoseconds() - last) / 1000000000ull > limit;
 }
 
 QString MainTest::serial() const

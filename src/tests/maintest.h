@@ -4,8 +4,13 @@
 #include <QMetaType>
 #include <QThread>
 #include <atomic>
+#include <cstdint>
+#include <limits>
 
 #include "oskn_device.h"
+#include "oskn_return.h"
+
+class LogsApplication;
 
 typedef _tDevice tDevice;
 Q_DECLARE_METATYPE(tDevice*)
@@ -46,6 +51,27 @@ struct TestDescriptor {
     QString testName;
     bool showPhaseBar = false;
     int testType = 0;
+};
+
+// Ends a poll whose drive stands still. It times in program time, in seconds: expired() is true
+// once more than the limit has passed since the last movement (or since it was made, for a
+// deadline that nothing moves).
+class StallWatchdog
+{
+public:
+    explicit StallWatchdog(uint64_t limitSeconds, double initial = std::numeric_limits<double>::quiet_NaN());
+
+    // Records the drive's progress; true when it moved (a first value always does).
+    bool moved(double value);
+    // Counts now as a movement without a new value.
+    void restart();
+    bool expired() const;
+    uint64_t limit_Minutes() const { return limit / 60; }
+
+private:
+    uint64_t limit;
+    uint64_t last; // ns
+    double value;
 };
 
 // One operation on one drive, run on its own thread. It talks back only through signals; the
@@ -101,9 +127,19 @@ protected:
     // subclass's part is destroyed, a thread still inside execute() would use freed members.
     void stop_Thread();
 
+    // Reports execute()'s result, then tells the log view once more.
     void run() override;
     virtual int execute() = 0;
     virtual void abort() = 0;
+
+    static LogsApplication* log();
+    // An operation's last line (the serial number is part of it), the log view told, and its status:
+    // pass() at debug level, fail() and unable() at error level, aborted() at debug level after
+    // the library line for an abort.
+    int pass(const QString& line);
+    int fail(const QString& line);
+    int unable(const QString& line);
+    int aborted(const QString& line);
 
     QString serial() const;
 

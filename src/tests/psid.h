@@ -2,11 +2,11 @@
 
 #include <QString>
 
-#include "erasetest.h"
+#include "onecalltest.h"
 
 // Returns a self-encrypting drive to its factory state with the PSID from its label: one
-// library call, which erases the drive's data.
-class CPSID : public EraseTest
+// library call, which erases the drive's data. A drive without a PSID authority answers 14 or 2.
+class CPSID : public OneCallTest
 {
     Q_OBJECT
 public:
@@ -14,8 +14,7 @@ public:
     ~CPSID() override { stop_Thread(); }
 
 protected:
-    int execute() override;
-    void abort() override;
+    int call() override;
 
 private:
     QString psid;

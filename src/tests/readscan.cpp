@@ -1,8 +1,6 @@
 #include "readscan.h"
 
 #include <cerrno>
-#include <cstdio>
-#include <cstring>
 
 #include <sys/resource.h>
 #include <sys/syscall.h>
@@ -13,15 +11,12 @@
 
 namespace {
 
-// Within one whole percent, progress goes out at most this often: twelve fast drives would
-// otherwise queue thousands of panel updates a second and stall the GUI thread.
-constexpr uint64_t kProgressIntervalNs = 100000000ull;
 constexpr int kScanNice = 10;
 
 } // namespace
 
 ReadScan::ReadScan(_tDevice* dev, QObject* parent)
-    : MainTest(dev, parent, "OSKNPUBLIC_API int scsi_Read_16()"),
+    : ProgressReporter(dev, parent, "OSKNPUBLIC_API int scsi_Read_16()"),
       buffer(scan_Buffer_Bytes(dev)),
       maxLba(dev->maxLBA),
       sectors(dev->maxLBA + 1)
@@ -56,12 +51,6 @@ void ReadScan::yield_To_Gui()
     const int nice = ::getpriority(PRIO_PROCESS, thread);
     if (errno == 0 && nice < kScanNice)
         ::setpriority(PRIO_PROCESS, thread, kScanNice);
-}
-
-void ReadScan::start_Clock()
-{
-    timerStart = get_Time_Source_Nanoseconds();
-    lastSentAt = timerStart;
 }
 
 int ReadScan::read_Sectors(uint64_t lba, uint32_t count)
@@ -123,33 +112,4 @@ ReadScan::PassStop ReadScan::reread_Sectors(uint64_t first, uint32_t count,
     if (const int end = settle())
         return {PassStop::Ended, end};
     return {};
-}
-
-void ReadScan::estimating_Time(double lba)
-{
-    const int elapsed = int((get_Time_Source_Nanoseconds() - timerStart) / 1000000ull / 1000ull);
-    if (elapsed <= lastEstimateSecond)
-        return;
-    lastEstimateSecond = elapsed;
-    QString text = "00:00:00";
-    if (lba != 0) {
-        const qint64 remaining = qint64(double(sectors) * elapsed / lba - elapsed);
-        text = remaining_Time_Text(remaining);
-    }
-    emit changeTimeEstimate(text);
-}
-
-void ReadScan::send_Percent(bool lastStep)
-{
-    char now[32];
-    std::snprintf(now, sizeof now, "%.2f", percent);
-    if (std::strcmp(now, lastSent) == 0)
-        return;
-    const uint64_t at = get_Time_Source_Nanoseconds();
-    if (lastStep || int(percent) != int(lastSentValue) || at - lastSentAt >= kProgressIntervalNs) {
-        emit changePercent(percent);
-        std::memcpy(lastSent, now, sizeof lastSent);
-        lastSentValue = percent;
-        lastSentAt = at;
-    }
 }

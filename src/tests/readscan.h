@@ -6,23 +6,18 @@
 #include <functional>
 #include <vector>
 
-#include "maintest.h"
+#include "progressreporter.h"
 #include "transferbuffer.h"
 #include "readverdict.h"
 
 // A scan of the whole drive, front to back, from LBA 0 up to and including the record's max LBA:
 // the buffer, the fractional progress and the remaining-time estimate the panel shows.
-class ReadScan : public MainTest
+class ReadScan : public ProgressReporter
 {
     Q_OBJECT
 public:
     // Every line of the scans' library information is about scsi_Read_16.
     explicit ReadScan(_tDevice* device, QObject* parent = nullptr);
-
-signals:
-    void changePercent(double);
-    void changeTimeEstimate(QString);
-    void change_Log_Erro_Test_Device(QString);
 
 protected:
     // Reports execute()'s result, then gives the buffers back at once: the test object itself
@@ -31,11 +26,8 @@ protected:
     void abort() override;
     virtual void release_Buffers();
 
-    void estimating_Time(double lba);
-    void start_Clock();
-    // Sends the progress when its two-decimal form changed; within one whole percent at most
-    // every 100 ms, unless it is the scan's last step.
-    void send_Percent(bool lastStep);
+    // Before the first sector is read the panel shows no time left rather than none at all.
+    void estimating_Time(double lba) { lba == 0 ? send_Remaining(0) : send_Estimate(lba, double(sectors)); }
     uint64_t usb_Step(uint64_t lba) { return usb_Transfer_Sectors(lba, buffer.data()); }
     // A read into the buffer; one that succeeds marks the drive as still reading there.
     int read_Sectors(uint64_t lba, uint32_t count);
@@ -61,10 +53,5 @@ protected:
     double percent = 0.0;
 
 private:
-    int lastEstimateSecond = 0;
-    uint64_t timerStart = 0; // program time, nanoseconds
     uint64_t lastReadLba = UINT64_MAX; // a sector the drive read, to ask whether it still reads
-    char lastSent[32] = "0.00";
-    double lastSentValue = 0.0;
-    uint64_t lastSentAt = 0;
 };

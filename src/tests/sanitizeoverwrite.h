@@ -13,16 +13,14 @@ public:
     explicit SanitizeOverwrite(_tDevice* device, QObject* parent = nullptr);
     ~SanitizeOverwrite() override { stop_Thread(); }
 
-
-    // No movement of the drive's progress for this long (program time) ends the run FAIL: an
-    // overwrite moves its progress every few seconds even on the largest drives.
+    // No movement of the drive's progress for this long ends the run FAIL: an overwrite moves
+    // its progress every few seconds even on the largest drives.
     static constexpr uint32_t kStallSeconds = 3600;
 
 signals:
     void changePercent(double);
 
 protected:
-    void run() override;
     int execute() override;
     void abort() override {}
 

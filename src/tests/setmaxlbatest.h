@@ -2,12 +2,12 @@
 
 #include <cstdint>
 
-#include "erasetest.h"
+#include "onecalltest.h"
 
 // Changes the capacity the drive reports to newMaxLBA (its highest LBA), or back to its native
 // capacity. On success the record holds the new max LBA, so the panel and later operations
 // see it.
-class SetMaxLBATest : public EraseTest
+class SetMaxLBATest : public OneCallTest
 {
     Q_OBJECT
 public:
@@ -15,8 +15,10 @@ public:
     ~SetMaxLBATest() override { stop_Thread(); }
 
 protected:
-    int execute() override;
-    void abort() override;
+    int call() override;
+    bool cannot_Run(int rc) const override { return rc == OSKN_CANNOT_PERFORM; }
+    QString failed_Line(int rc) const override;
+    void passed() override;
 
 private:
     uint64_t newMaxLBA;

@@ -10,8 +10,6 @@ QMutex mutexShortDst;
 
 namespace {
 
-LogsApplication* logShortDst() { return LogsApplication::Instance(); }
-
 constexpr uint8_t kSelfTestInProgress = 0x0F;
 // A drive that gives no polling time is taken to need this many minutes.
 constexpr uint32_t kDefaultPollingMinutes = 2;
@@ -31,16 +29,10 @@ shortdst::shortdst(_tDevice* dev, QObject* parent)
     describe("Short DST Test", TestType::ShortDst);
 }
 
-void shortdst::run()
-{
-    emit changeStatus(execute());
-    emit change_Logs();
-}
-
 int shortdst::execute()
 {
     const QString sn = serial();
-    logShortDst()->kestrova_Log_Debug("Starting test: Short Drive Self Test - SN: " + sn);
+    log()->kestrova_Log_Debug("Starting test: Short Drive Self Test - SN: " + sn);
 
     int rc;
     uint32_t announced = 0;
@@ -51,18 +43,19 @@ int shortdst::execute()
             announced = smart[372];
         rc = ata_SMART_Offline(device, 1);
     }
-    const uint64_t startedAt = get_Time_Source_Nanoseconds();
+    const uint32_t limit = self_Test_Limit_Minutes(announced);
+    const StallWatchdog deadline(uint64_t(limit) * 60);
     if (rc != 0) {
         get_library_information(rc);
         // A drive that cannot self-test is not a failed drive.
-        if (rc == 14) {
-            logShortDst()->kestrova_Log_Error("Warning: shortdst::execute() - returned: UNABLE TO RUN for SN: " + sn);
+        if (rc == OSKN_CANNOT_PERFORM) {
+            log()->kestrova_Log_Error("Warning: shortdst::execute() - returned: UNABLE TO RUN for SN: " + sn);
             return TestStatus::UnableToRun;
         }
-        logShortDst()->kestrova_Log_Error("Warning: shortdst::execute() - returned: FAILURE for SN: " + sn);
-        return 1;
+        log()->kestrova_Log_Error("Warning: shortdst::execute() - returned: FAILURE for SN: " + sn);
+        return TestStatus::Fail;
     }
-    logShortDst()->kestrova_Log_Info("Library information: ata_SMART_Offline resulted: " + QString::number(0));
+    log()->kestrova_Log_Info("Library information: ata_SMART_Offline resulted: " + QString::number(0));
     emit change_Logs();
 
     // Give the drive a moment to enter the test before the first query; other drives wait.
@@ -76,8 +69,8 @@ int shortdst::execute()
     emit changePercent(0);
     while (status == kSelfTestInProgress && rc == 0) {
         if (abortRequested.load()) {
-            get_library_information(5);
-            logShortDst()->kestrova_Log_Debug("Test information: Shor Drive Self Test - ABORTED");
+            get_library_information(OSKN_ABORTED);
+            log()->kestrova_Log_Debug("Test information: Shor Drive Self Test - ABORTED");
             abort();
             return TestStatus::Aborted;
         }
@@ -90,16 +83,14 @@ int shortdst::execute()
         // rather than reading FAIL 100%.
         const bool ended = status != kSelfTestInProgress && status != 0;
         percent = percent >= 100 ? 0 : 100 - percent;
-        const uint32_t limit = self_Test_Limit_Minutes(announced);
-        if (rc == 0 && status == kSelfTestInProgress &&
-            get_Time_Source_Nanoseconds() - startedAt > uint64_t(limit) * 60 * 1000000000ull) {
+        if (rc == 0 && status == kSelfTestInProgress && deadline.expired()) {
             abort(); // the drive is told to stop, or it would go on testing
-            logShortDst()->kestrova_Log_Error("Warning: shortdst::execute() - self-test still in progress after "
+            log()->kestrova_Log_Error("Warning: shortdst::execute() - self-test still in progress after "
                                               + QString::number(limit) + " minutes, the drive announces "
                                               + QString::number(announced) + " for SN: " + sn);
-            get_library_information(1);
-            logShortDst()->kestrova_Log_Error("Warning: shortdst::execute() - returned: FAILURE for SN: " + sn);
-            return 1;
+            get_library_information(OSKN_FAILURE);
+            log()->kestrova_Log_Error("Warning: shortdst::execute() - returned: FAILURE for SN: " + sn);
+            return TestStatus::Fail;
         }
         delay_Seconds(5);
         if (!ended)
@@ -107,18 +98,18 @@ int shortdst::execute()
     }
 
     if (rc == 0 && status == 0) {
-        get_library_information(0);
-        logShortDst()->kestrova_Log_Debug("Test information: shortdst::execute() - returned: SUCCESS for SN: " + sn);
+        get_library_information(OSKN_SUCCESS);
+        log()->kestrova_Log_Debug("Test information: shortdst::execute() - returned: SUCCESS for SN: " + sn);
         return TestStatus::Pass;
     }
-    if (rc == 14) {
-        get_library_information(14);
-        logShortDst()->kestrova_Log_Error("Warning: shortdst::execute() - returned: UNABLE TO RUN for SN: " + sn);
+    if (rc == OSKN_CANNOT_PERFORM) {
+        get_library_information(OSKN_CANNOT_PERFORM);
+        log()->kestrova_Log_Error("Warning: shortdst::execute() - returned: UNABLE TO RUN for SN: " + sn);
         return TestStatus::UnableToRun;
     }
-    get_library_information(1);
-    logShortDst()->kestrova_Log_Error("Warning: shortdst::execute() - returned: FAILURE for SN: " + sn);
-    return 1;
+    get_library_information(OSKN_FAILURE);
+    log()->kestrova_Log_Error("Warning: shortdst::execute() - returned: FAILURE for SN: " + sn);
+    return TestStatus::Fail;
 }
 
 void shortdst::abort()
@@ -128,7 +119,7 @@ void shortdst::abort()
         QMutexLocker lock(&mutexShortDst);
         rc = ata_Abort_DST(device);
     }
-    logShortDst()->kestrova_Log_Info("Library information:: ata_Abort_DST() returned = " + QString::number(rc));
+    log()->kestrova_Log_Info("Library information:: ata_Abort_DST() returned = " + QString::number(rc));
     quit();
     emit change_Logs();
 }

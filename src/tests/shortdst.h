@@ -15,12 +15,10 @@ public:
     explicit shortdst(_tDevice* device, QObject* parent = nullptr);
     ~shortdst() override { stop_Thread(); }
 
-
 signals:
     void changePercent(int);
 
 protected:
-    void run() override;
     int execute() override;
     void abort() override;
 };

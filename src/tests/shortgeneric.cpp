@@ -11,8 +11,6 @@ QMutex mutexshort;
 
 namespace {
 
-LogsApplication* logShortGeneric() { return LogsApplication::Instance(); }
-
 constexpr uint64_t kInnerBlockSectors = 30;
 constexpr int kRandomReads = 5000; // the loop makes one more
 
@@ -26,11 +24,6 @@ ShortGeneric::ShortGeneric(_tDevice* dev, QObject* parent)
       serialNumber(serial())
 {
     describe("Short Generic Test", TestType::ShortGeneric, true);
-}
-
-void ShortGeneric::run()
-{
-    emit changeStatus(execute());
 }
 
 void ShortGeneric::abort()
@@ -62,10 +55,8 @@ int ShortGeneric::failure_Exit(uint64_t lba)
     // A drive that stopped answering read nothing: no block of it is known to be bad.
     const QString where = read_Verdict(lastResult) == ReadVerdict::Lost ? read_Stop_Text(lastResult, lba)
                                                                         : " - Bad LBA block = " + QString::number(lba);
-    logShortGeneric()->kestrova_Log_Error("Warning: ShortGeneric::execute() - returned: FAILURE for SN: "
+    return fail("Warning: ShortGeneric::execute() - returned: FAILURE for SN: "
                                           + serialNumber + where);
-    emit change_Logs();
-    return 1;
 }
 
 int ShortGeneric::abort_Exit(Phase phase)
@@ -73,10 +64,7 @@ int ShortGeneric::abort_Exit(Phase phase)
     static const char* const lines[] = {"Test information: Shor Drive Self Test: Outer Scan - ABORTED",
                                         "Test information: Shor Drive Self Test: Inner Scan - ABORTED",
                                         "Test information: Shor Drive Self Test: Random scan - ABORTED"};
-    get_library_information(5);
-    logShortGeneric()->kestrova_Log_Debug(lines[phase]);
-    emit change_Logs();
-    return TestStatus::Aborted;
+    return aborted(lines[phase]);
 }
 
 int ShortGeneric::scan(Phase phase, uint64_t first, uint64_t end, double before)
@@ -96,12 +84,10 @@ int ShortGeneric::scan(Phase phase, uint64_t first, uint64_t end, double before)
         lastResult = read_At(currentLba);
         percent = double(currentLba + blockCount - first) / double(end - first) * 100.0;
         // Only the first reads tell a drive that cannot read from one that fails.
-        if (lastResult == 14 && phase == OuterScan) {
-            get_library_information(14);
-            logShortGeneric()->kestrova_Log_Error("Warning: ShortGeneric::execute() - returned: UNABLE TO RUN for SN: "
+        if (lastResult == OSKN_CANNOT_PERFORM && phase == OuterScan) {
+            get_library_information(OSKN_CANNOT_PERFORM);
+            return unable("Warning: ShortGeneric::execute() - returned: UNABLE TO RUN for SN: "
                                                   + serialNumber);
-            emit change_Logs();
-            return TestStatus::UnableToRun;
         }
         if (lastResult != 0)
             return failure_Exit(currentLba);
@@ -119,33 +105,33 @@ int ShortGeneric::scan(Phase phase, uint64_t first, uint64_t end, double before)
 
 int ShortGeneric::execute()
 {
-    logShortGeneric()->kestrova_Log_Debug("Starting test: Short Generic Test - SN: " + serialNumber);
+    log()->kestrova_Log_Debug("Starting test: Short Generic Test - SN: " + serialNumber);
 
     blockCount = usb_Transfer_Sectors(0, buffer.data());
     transferLength = uint32_t(blockCount);
 
     emit changeNameTest(3);
-    logShortGeneric()->kestrova_Log_Debug("Starting test: Short Generic Test - Outer Scan");
+    log()->kestrova_Log_Debug("Starting test: Short Generic Test - Outer Scan");
     emit change_Logs();
 
     if (span > uint64_t(std::numeric_limits<int64_t>::max())) {
-        logShortGeneric()->kestrova_Log_Info("Test information: quantity of LBA to be tested: "
+        log()->kestrova_Log_Info("Test information: quantity of LBA to be tested: "
                                              + QString::number(span) + " Fail for S/N: " + serialNumber);
         emit change_Logs();
-        return 1;
+        return TestStatus::Fail;
     }
 
     // Outer scan: LBAs [0, span).
     if (const int end = scan(OuterScan, 0, span, 0.0))
         return end;
-    logShortGeneric()->kestrova_Log_Debug("Test information: Short Generic Test - Outer Scan finished - SN: "
+    log()->kestrova_Log_Debug("Test information: Short Generic Test - Outer Scan finished - SN: "
                                           + serialNumber);
     const double outer = percent;
 
     // Inner scan: the last span LBAs, up to and including maxLba.
     emit changeNameTest(4);
     emit changePercent(int(outer / 3), 0);
-    logShortGeneric()->kestrova_Log_Debug("Starting test: Short Generic Test - Inner Scan");
+    log()->kestrova_Log_Debug("Starting test: Short Generic Test - Inner Scan");
     emit change_Logs();
 
     blockCount = kInnerBlockSectors;
@@ -153,14 +139,14 @@ int ShortGeneric::execute()
     const uint64_t sectors = maxLba + 1;
     if (const int end = scan(InnerScan, sectors - span, sectors, outer))
         return end;
-    logShortGeneric()->kestrova_Log_Debug("Test information: Short Generic Test - Inner Scan finished - SN: "
+    log()->kestrova_Log_Debug("Test information: Short Generic Test - Inner Scan finished - SN: "
                                           + serialNumber);
     const double inner = percent;
 
     // Random read: 5001 single sectors.
     emit changeNameTest(5);
     emit changePercent(int(inner / 3 + outer / 3), 0);
-    logShortGeneric()->kestrova_Log_Debug("Starting test: Short Generic Test - Random Scan");
+    log()->kestrova_Log_Debug("Starting test: Short Generic Test - Random Scan");
     emit change_Logs();
 
     transferLength = 1;
@@ -181,11 +167,9 @@ int ShortGeneric::execute()
         lba = random_Lba(rand(), maxLba);
     }
 
-    logShortGeneric()->kestrova_Log_Debug("Test information: Short Generic Test - Random scan finished - SN: "
+    log()->kestrova_Log_Debug("Test information: Short Generic Test - Random scan finished - SN: "
                                           + serialNumber);
     get_library_information(lastResult);
-    logShortGeneric()->kestrova_Log_Debug("Test information: ShortGeneric::execute() - returned: SUCCESS for SN: "
+    return pass("Test information: ShortGeneric::execute() - returned: SUCCESS for SN: "
                                           + serialNumber);
-    emit change_Logs();
-    return TestStatus::Pass;
 }

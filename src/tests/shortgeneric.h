@@ -20,7 +20,6 @@ public:
     explicit ShortGeneric(_tDevice* device, QObject* parent = nullptr);
     ~ShortGeneric() override { stop_Thread(); }
 
-
     // The LBA that a random draw r selects on a drive whose max LBA is maxLba.
     static uint64_t random_Lba(int r, uint64_t maxLba);
 
@@ -30,7 +29,6 @@ signals:
     void changeNameTest(int);
 
 protected:
-    void run() override;
     int execute() override;
     void abort() override;
 

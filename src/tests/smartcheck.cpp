@@ -6,72 +6,26 @@
 
 QMutex mutexSmart;
 
-namespace {
-
-LogsApplication* logSmartCheck() { return LogsApplication::Instance(); }
-
-} // namespace
-
 SmartCheck::SmartCheck(_tDevice* dev, QObject* parent)
-    : MainTest(dev, parent, "OSKNOPERATIONS_API int run_SMART_Check()")
+    : OneCallTest(dev, "OSKNOPERATIONS_API int run_SMART_Check()",
+                  {"S.M.A.R.T. Check", "Test information: S.M.A.R.T. Check - ABORTED",
+                   "Test information: S.M.A.R.T. Check test - ABORTED",
+                   "Test information: SmartCheck::execute() - returned: SUCCESS for SN: ",
+                   "Warning: SmartCheck::execute() - returned: UNABLE TO RUN for SN: ",
+                   "Warning: SmartCheck::execute() - returned: FAILURE for SN: "},
+                  parent)
 {
     describe("S.M.A.R.T. Check", TestType::SmartCheck);
 }
 
-void SmartCheck::run()
+int SmartCheck::call()
 {
-    emit changeStatus(execute());
-}
-
-void SmartCheck::abort()
-{
-    quit();
-    get_library_information(5);
-    logSmartCheck()->kestrova_Log_Debug("Test information: S.M.A.R.T. Check test - ABORTED");
-    emit change_Logs();
-}
-
-int SmartCheck::execute()
-{
-    const QString sn = serial();
-    logSmartCheck()->kestrova_Log_Debug("Starting test: S.M.A.R.T. Check - SN: " + sn);
-    emit change_Logs();
-
-    if (abortRequested.load()) {
-        logSmartCheck()->kestrova_Log_Debug("Test information: S.M.A.R.T. Check - ABORTED");
-        abort();
-        return TestStatus::Aborted;
-    }
-
-    int rc;
-    {
-        QMutexLocker lock(&mutexSmart);
-        rc = run_SMART_Check(device);
-    }
-
-    if (rc == 0) {
-        emit changePercent(100.0);
-        get_library_information(0);
-        logSmartCheck()->kestrova_Log_Debug("Test information: SmartCheck::execute() - returned: SUCCESS for SN: " + sn);
-        emit change_Logs();
-        return TestStatus::Pass;
-    }
-    emit changePercent(0.0);
-    if (rc == 2 || rc == 14) {
-        get_library_information(14);
-        logSmartCheck()->kestrova_Log_Error("Warning: SmartCheck::execute() - returned: UNABLE TO RUN for SN: " + sn);
-        emit change_Logs();
-        return TestStatus::UnableToRun;
-    }
-    get_library_information(1);
-    log_Nvme_Warnings();
-    logSmartCheck()->kestrova_Log_Error("Warning: SmartCheck::execute() - returned: FAILURE for SN: " + sn);
-    emit change_Logs();
-    return rc;
+    QMutexLocker lock(&mutexSmart);
+    return run_SMART_Check(device);
 }
 
 // An NVMe drive fails the check on its health log's Critical Warning: say which bits are set.
-void SmartCheck::log_Nvme_Warnings()
+void SmartCheck::explain_Failure()
 {
     if (device->driveType != OSKN_DRIVE_NVME)
         return;
@@ -87,6 +41,6 @@ void SmartCheck::log_Nvme_Warnings()
         {OSKN_NVME_WARNING_PMR_READ_ONLY, "persistent memory region read-only or unreliable"}};
     for (const auto& bit : bits)
         if (health.criticalWarning & bit.first)
-            logSmartCheck()->kestrova_Log_Error(QString("Test information: SmartCheck::execute() - critical warning: ")
-                                                + bit.second + " for SN: " + serial());
+            log()->kestrova_Log_Error(QString("Test information: SmartCheck::execute() - critical warning: ")
+                                      + bit.second + " for SN: " + serial());
 }

@@ -2,28 +2,21 @@
 
 #include <QMutex>
 
-#include "maintest.h"
+#include "onecalltest.h"
 
 // Serialises the SMART checks of every drive.
 extern QMutex mutexSmart;
 
 // The drive's SMART health verdict, in one library call.
-class SmartCheck : public MainTest
+class SmartCheck : public OneCallTest
 {
     Q_OBJECT
 public:
     explicit SmartCheck(_tDevice* device, QObject* parent = nullptr);
     ~SmartCheck() override { stop_Thread(); }
 
-
-signals:
-    void changePercent(double);
-
 protected:
-    void run() override;
-    int execute() override;
-    void abort() override;
-
-private:
-    void log_Nvme_Warnings();
+    int call() override;
+    int library_Code(int rc) const override { return cannot_Run(rc) ? TestStatus::UnableToRun : TestStatus::Fail; }
+    void explain_Failure() override;
 };

@@ -1,21 +1,15 @@
 #pragma once
 
-#include "maintest.h"
+#include "onecalltest.h"
 
 // Asks the drive to spin down.
-class SpinDown : public MainTest
+class SpinDown : public OneCallTest
 {
     Q_OBJECT
 public:
     explicit SpinDown(_tDevice* device, QObject* parent = nullptr);
     ~SpinDown() override { stop_Thread(); }
 
-
-signals:
-    void changePercent(double);
-
 protected:
-    void run() override;
-    int execute() override;
-    void abort() override;
+    int call() override;
 };

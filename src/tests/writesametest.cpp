@@ -10,14 +10,8 @@
 #include "logsapplication.h"
 #include "oskn_operations.h"
 
-namespace {
-
-LogsApplication* logWriteSame() { return LogsApplication::Instance(); }
-
-} // namespace
-
 WriteSameTest::WriteSameTest(_tDevice* dev, unsigned long long start, unsigned long long end, QObject* parent)
-    : MainTest(dev, parent, "OSKNOPERATIONS_API int writesame()"),
+    : ProgressReporter(dev, parent, "OSKNOPERATIONS_API int writesame()"),
       serial(device_Serial_Number(dev)),
       endLBA(end),
       startLBA(start),
@@ -39,7 +33,7 @@ int WriteSameTest::time_Temp()
 {
     // Every second whatever the span: one status query a second costs the drive nothing, and a
     // bar polled by the minute stood at 0 % through a whole shorter run.
-    logWriteSame()->kestrova_Log_Info("Test information: Write same progress will be updated every 1 second");
+    log()->kestrova_Log_Info("Test information: Write same progress will be updated every 1 second");
     emit change_Logs();
     return 1000;
 }
@@ -70,8 +64,8 @@ void WriteSameTest::run()
         // when this thread ends and must have given its verdict by then.
         if (!reported.exchange(true)) {
             stop_Polling();
-            get_library_information(5);
-            logWriteSame()->kestrova_Log_Debug("Test information: Write Same - ABORTED");
+            get_library_information(OSKN_ABORTED);
+            log()->kestrova_Log_Debug("Test information: Write Same - ABORTED");
             emit change_Logs();
             emit changeStatus(TestStatus::Aborted);
         }
@@ -104,37 +98,37 @@ int WriteSameTest::execute()
         log_Library_Result("OSKNOPERATIONS_API bool is_Write_Same_Supported()", int(again), true);
         // The answer is only yes or no: a drive that no longer answers says no as well.
         if (!drive_Answers()) {
-            logWriteSame()->kestrova_Log_Error("Warning: WriteSame::execute() - returned: FAILURE for SN: " + serial
+            log()->kestrova_Log_Error("Warning: WriteSame::execute() - returned: FAILURE for SN: " + serial
                                                + " - Drive stopped answering");
             emit change_Logs();
             result = 1;
-            return 1;
+            return TestStatus::Fail;
         }
-        logWriteSame()->kestrova_Log_Error("Warning: WriteSame::execute() - returned: UNABLE TO RUN for SN: " + serial);
+        log()->kestrova_Log_Error("Warning: WriteSame::execute() - returned: UNABLE TO RUN for SN: " + serial);
         emit change_Logs();
         return result;
     }
     if (endLBA == 0 || endLBA < startLBA) {
-        logWriteSame()->kestrova_Log_Error("Warning: WriteSameTest::execute() - returned: FAILURE for SN: " + serial);
+        log()->kestrova_Log_Error("Warning: WriteSameTest::execute() - returned: FAILURE for SN: " + serial);
         emit change_Logs();
         result = 1;
-        return 1;
+        return TestStatus::Fail;
     }
-    logWriteSame()->kestrova_Log_Debug("Starting test:  Write Same - SN: " + serial);
-    logWriteSame()->kestrova_Log_Info("Test information: Start LBA: " + QString::number(startLBA));
-    logWriteSame()->kestrova_Log_Info("Test information: End LBA: " + QString::number(endLBA));
+    log()->kestrova_Log_Debug("Starting test:  Write Same - SN: " + serial);
+    log()->kestrova_Log_Info("Test information: Start LBA: " + QString::number(startLBA));
+    log()->kestrova_Log_Info("Test information: End LBA: " + QString::number(endLBA));
     emit changePercent(0);
 
-    lastMove = get_Time_Source_Nanoseconds();
+    watchdog.restart();
+    start_Clock(); // the pace so far is measured from the first piece
     result = start_Piece();
     get_library_information(result);
     if (result == 0) {
-        logWriteSame()->kestrova_Log_Debug("Test information: WriteSameTest::execute() - returned: SUCCESS for S/N: "
+        log()->kestrova_Log_Debug("Test information: WriteSameTest::execute() - returned: SUCCESS for S/N: "
                                            + serial);
-        startedAt = lastMove;
         started.store(true);
     } else {
-        logWriteSame()->kestrova_Log_Debug(
+        log()->kestrova_Log_Debug(
             "Test information: WriteSameTest::execute() - returned: NOT SUPPORTED for S/N: " + serial);
     }
     emit change_Logs();
@@ -151,7 +145,7 @@ void WriteSameTest::getwriteSameInProgress()
     percent = (double(pieceStart - startLBA) + pieceLength * piecePercent / 100.0) / total * 100.0;
     // What is left at the pace so far, ahead of the percentage that shows it.
     if (percent > 0 && percent < 100) {
-        const double elapsed = double(get_Time_Source_Nanoseconds() - startedAt) / 1e9;
+        const double elapsed = double(elapsed_Milliseconds()) / 1e3;
         emit changeTimeEstimate(remaining_Time_Text(int64_t(elapsed * (100.0 - percent) / percent)));
     }
     emit changePercent(percent);
@@ -166,10 +160,10 @@ void WriteSameTest::finish(int status, const QString& why)
         progressTimerId = 0;
     }
     if (!why.isEmpty()) {
-        logWriteSame()->kestrova_Log_Error("Warning: Write Same " + why + " for S/N: " + serial);
-        logWriteSame()->kestrova_Log_Error("Warning: WriteSameTest::timerEvent() - returned: FAIL for SN: " + serial);
+        log()->kestrova_Log_Error("Warning: Write Same " + why + " for S/N: " + serial);
+        log()->kestrova_Log_Error("Warning: WriteSameTest::timerEvent() - returned: FAIL for SN: " + serial);
     } else {
-        logWriteSame()->kestrova_Log_Debug("Test information: Write Same Test returned: SUCCESS for S/N: " + serial);
+        log()->kestrova_Log_Debug("Test information: Write Same Test returned: SUCCESS for S/N: " + serial);
     }
     emit change_Logs();
     emit changeStatus(status);
@@ -182,33 +176,28 @@ void WriteSameTest::timerEvent(QTimerEvent* event)
     getwriteSameInProgress();
     const QString at = QString::number(percent, 'f', 2) + "%";
     if (progressResult != 0) // the drive stopped answering, or reports that the write same failed
-        return finish(1, "progress query returned: " + QString::number(progressResult) + " at " + at);
-    const uint64_t now = get_Time_Source_Nanoseconds();
+        return finish(TestStatus::Fail, "progress query returned: " + QString::number(progressResult) + " at " + at);
     if (int(piecePercent) == 100 || !inProgress) {
         if (piece_End() > endLBA)
             return finish(result, {}); // result: 0, as the first piece was started
         // The next piece follows the one the drive has finished.
         pieceStart = piece_End();
-        lastMove = now;
+        watchdog.restart();
         const int rc = start_Piece();
         get_library_information(rc);
         if (rc != 0)
-            finish(1, "stopped at LBA: " + QString::number(pieceStart));
+            finish(TestStatus::Fail, "stopped at LBA: " + QString::number(pieceStart));
         return;
     }
-    if (piecePercent != lastPercent) {
-        lastPercent = piecePercent;
-        lastMove = now;
-    } else if ((now - lastMove) / 1000000ull > kStallMilliseconds) {
-        finish(1, "made no progress for " + QString::number(kStallMilliseconds / 60000) + " minutes at " + at);
-    }
+    if (!watchdog.moved(piecePercent) && watchdog.expired())
+        finish(TestStatus::Fail, "made no progress for " + QString::number(watchdog.limit_Minutes()) + " minutes at " + at);
 }
 
 void WriteSameTest::abort()
 {
     abortRequested.store(true);
-    get_library_information(5);
-    logWriteSame()->kestrova_Log_Debug("Test information: Write Same - ABORTED");
+    get_library_information(OSKN_ABORTED);
+    log()->kestrova_Log_Debug("Test information: Write Same - ABORTED");
     emit changeStatus(TestStatus::Aborted);
     quit();
 }

@@ -6,14 +6,14 @@
 #include <cstdint>
 #include <mutex>
 
-#include "maintest.h"
+#include "progressreporter.h"
 
 class QTimerEvent;
 
 // The drive overwrites a span of LBAs with zeros by itself. The thread only starts it; a timer
 // of the object, on the GUI thread, follows the drive's progress and reports the end. A span
 // longer than one request can carry goes to the drive in pieces, one after the other.
-class WriteSameTest : public MainTest
+class WriteSameTest : public ProgressReporter
 {
     Q_OBJECT
 public:
@@ -26,13 +26,8 @@ public:
 
     // Most sectors one request covers (its count is 32 bits).
     static constexpr uint64_t kPieceSectors = 0xFFFFFFFFull;
-    // No movement of the drive's progress for this long (program time) ends the run FAIL.
-    static constexpr uint64_t kStallMilliseconds = 30ull * 60 * 1000;
-
-signals:
-    void changePercent(double);
-    void changeTimeEstimate(QString);
-    void change_Log_Erro_Test_Device(QString);
+    // No movement of the drive's progress for this long ends the run FAIL.
+    static constexpr uint64_t kStallSeconds = 30ull * 60;
 
 protected:
     void run() override;
@@ -65,7 +60,5 @@ private:
     std::atomic<bool> reported{false}; // the timer gave the verdict
     uint64_t pieceStart = 0;
     double piecePercent = 0.0; // of the piece the drive works on
-    double lastPercent = -1;
-    uint64_t lastMove = 0; // program time (ns) when the progress last moved
-    uint64_t startedAt = 0; // program time (ns) when the drive took the first piece
+    StallWatchdog watchdog{kStallSeconds};
 };

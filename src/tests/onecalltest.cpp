@@ -1,0 +1,49 @@
+#include "onecalltest.h"
+
+#include "logsapplication.h"
+
+OneCallTest::OneCallTest(_tDevice* dev, const QString& call, Lines text, QObject* parent)
+    : ProgressReporter(dev, parent, call), lines(std::move(text))
+{
+}
+
+QString OneCallTest::failed_Line(int) const
+{
+    return lines.failed;
+}
+
+void OneCallTest::abort()
+{
+    quit();
+    if (abortLibraryLine)
+        get_library_information(TestStatus::Aborted);
+    log()->kestrova_Log_Debug(lines.aborted);
+    emit change_Logs();
+}
+
+int OneCallTest::execute()
+{
+    const QString sn = serial();
+    log()->kestrova_Log_Debug("Starting test: " + lines.name + " - SN: " + sn);
+    emit change_Logs();
+    if (abortRequested.load()) {
+        if (!lines.abortedBefore.isEmpty())
+            log()->kestrova_Log_Debug(lines.abortedBefore);
+        abort();
+        return TestStatus::Aborted;
+    }
+    const int rc = call();
+    emit changePercent(rc == 0 ? 100.0 : 0.0);
+    if (rc == 0) {
+        passed();
+        get_library_information(OSKN_SUCCESS);
+        return pass(lines.passed + sn);
+    }
+    const bool cannot = cannot_Run(rc);
+    get_library_information(library_Code(rc));
+    if (cannot)
+        return unable(lines.unable + sn);
+    explain_Failure();
+    fail(failed_Line(rc) + sn);
+    return rc; // the library's own code: any other than 0 is a failure
+}
