@@ -79,6 +79,13 @@ int Erasecrypto::execute()
         return 1;
     }
     show_Sanitize_Progress(device);
+    // An NVMe drive without a sanitize crypto erase was erased by Format NVM: say which.
+    int method = OSKN_ERASE_METHOD_NONE;
+    if (get_Crypto_Erase_Method(device, &method) == 0 && method != OSKN_ERASE_METHOD_SANITIZE)
+        logCrypto()->kestrova_Log_Info(QString("Test information: Erasecrypto::execute() - erased by Format NVM, ")
+                                       + (method == OSKN_ERASE_METHOD_FORMAT_CRYPTO ? "cryptographic erase"
+                                                                                    : "user data erase")
+                                       + " for S/N: " + sn);
     get_library_information(0);
     emit changePercent(100);
     logCrypto()->kestrova_Log_Debug("Test information: Erasecrypto::execute() - returned:SUCCESS for S/N: " + sn);
