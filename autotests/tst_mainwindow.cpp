@@ -339,18 +339,6 @@ private slots:
             QVERIFY2(lines.contains(line), line);
     }
 
-    void rescanWithNoPanelsDoesNothing()
-    {
-        use_Virtual_Drives(dir, "empty.json", QJsonArray{});
-        KV4L w;
-        use_Virtual_Drives(dir, "later.json", QJsonArray{maker_Drive("x", "X")});
-        const int from = log_Size();
-        QVERIFY(QMetaObject::invokeMethod(&w, "on_toolButtonRescan_clicked"));
-        QTest::qWait(300);
-        QCOMPARE(w.getDevicesList().size(), 0);
-        QVERIFY(!log_Since(from).contains("Execute: rescan()"));
-    }
-
     void languageSwitch()
     {
         use_Virtual_Drives(dir, "lang.json", QJsonArray{maker_Drive("l1", "L1")});

@@ -9,7 +9,6 @@
 set -euo pipefail
 build=$(cd "${1:?usage: build.sh BUILD_DIR OUTPUT_ISO [CACHE_DIR]}" && pwd)
 output=${2:?usage: build.sh BUILD_DIR OUTPUT_ISO [CACHE_DIR]}
-cache=${3:-$build/image-cache}
 here=$(cd "$(dirname "$0")" && pwd)
 mirror=${KESTROVA_IMAGE_MIRROR:-http://deb.debian.org/debian}
 security=${KESTROVA_IMAGE_SECURITY_MIRROR:-http://deb.debian.org/debian-security}
@@ -23,6 +22,9 @@ say() { echo "image: $*"; }
 die() { echo "image: $*" >&2; exit 1; }
 
 [ "$(id -u)" -eq 0 ] || die "needs root (debootstrap and chroot)"
+# debootstrap takes only an absolute cache directory, and the chroot steps need one too.
+mkdir -p "${3:-$build/image-cache}" || die "cannot create the cache directory ${3:-$build/image-cache}"
+cache=$(cd "${3:-$build/image-cache}" && pwd)
 
 # Every date the tools write is this one, so the same sources and root give the same image.
 if [ -z "${SOURCE_DATE_EPOCH:-}" ]; then
@@ -30,7 +32,6 @@ if [ -z "${SOURCE_DATE_EPOCH:-}" ]; then
 fi
 export SOURCE_DATE_EPOCH
 
-mkdir -p "$cache"
 exec 9>"$cache/.lock"
 flock 9
 
@@ -58,7 +59,10 @@ chroot_Unmount() {
 
 # 1. The root with its packages, kept as a tarball keyed by the package list.
 packages=$(sed 's/#.*//' "$here/packages" | xargs)
-key=$(printf '%s\n' "$suite" "$mirror" "$packages" | sha256sum | cut -c1-16)
+# Secure Boot: the firmware trusts Microsoft's key, which signed Debian's shim; shim trusts
+# Debian's key, which signed its GRUB and kernel. These are fetched as packages, not installed.
+efi_packages="shim-signed shim-helpers-amd64-signed grub-efi-amd64-signed"
+key=$(printf '%s\n' "$suite" "$mirror" "$packages" "$efi_packages" | sha256sum | cut -c1-16)
 base=$cache/root-$key.tar
 if [ ! -e "$base" ]; then
     say "installing Debian $suite and $(echo "$packages" | wc -w) packages (once; kept in $base)"
@@ -86,7 +90,9 @@ EOF
     mount --bind "$cache/debs" "$root/var/cache/apt/archives" && mounted+=("$root/var/cache/apt/archives")
     {
         chroot "$root" apt-get update -q &&
-            DEBIAN_FRONTEND=noninteractive nice -n 10 chroot "$root" apt-get install -y -q --no-install-recommends $packages
+            DEBIAN_FRONTEND=noninteractive nice -n 10 chroot "$root" apt-get install -y -q --no-install-recommends $packages &&
+            mkdir -p "$root/var/lib/kestrova-efi" &&
+            chroot "$root" sh -c "cd /var/lib/kestrova-efi && apt-get -q -o APT::Sandbox::User=root download $efi_packages"
     } >"$cache/apt.log" 2>&1 || die "installing the packages failed (see $cache/apt.log)"
     chroot_Unmount
     rm -f "$root/usr/sbin/policy-rc.d"
@@ -106,11 +112,22 @@ rm -rf "$work" && mkdir -p "$work/root"
 root=$work/root
 nice -n 10 tar -C "$root" --numeric-owner -xf "$base"
 dpkg-query --admindir="$root/var/lib/dpkg" -W -f '${Package} ${Version}\n' >"$work/packages.txt"
+# The signed boot files, taken out of their packages; they do not belong in the root.
+mkdir -p "$work/signed"
+for deb in "$root"/var/lib/kestrova-efi/*.deb; do
+    dpkg-deb -x "$deb" "$work/signed"
+    dpkg-deb -f "$deb" Package Version | paste -sd ' ' | sed 's/^Package: //; s/ Version: / /' >>"$work/packages.txt"
+done
+rm -rf "$root/var/lib/kestrova-efi"
+sort -o "$work/packages.txt" "$work/packages.txt"
 # Nothing here needs sound, a network or a camera; apt's caches and message catalogs go too.
 release=$(ls "$root/usr/lib/modules")
 (cd "$root/usr/lib/modules/$release/kernel" &&
     rm -rf sound net drivers/net drivers/media drivers/infiniband drivers/iio drivers/staging drivers/bluetooth)
 depmod -b "$root" "$release"
+# NVMe drives are listed through the kernel's nvme driver: loaded at start-up, whatever udev matches.
+modinfo -b "$root" -k "$release" nvme >/dev/null 2>&1 || die "the kernel $release has no nvme module"
+echo nvme >"$root/etc/modules-load.d/kestrova.conf"
 rm -rf "$root"/var/cache/apt/*.bin "$root"/var/cache/apt/archives/*.deb
 find "$root/usr/share/locale" -mindepth 1 -maxdepth 1 ! -name locale.alias -exec rm -rf {} +
 install -d "$root/opt/kestrova"
@@ -121,6 +138,14 @@ done
 install -m 755 "$here/launcher" "$root/usr/local/sbin/kestrova-launcher"
 ln -sf /usr/local/sbin/kestrova-launcher "$root/usr/local/bin/kestrova"
 install -m 755 "$here/session" "$root/opt/kestrova/session"
+install -m 644 "$here/terminal.sh" "$root/etc/profile.d/kestrova-terminal.sh"
+# The power button is the launcher's, as the terminal's poweroff is (no logind: no lid or sleep
+# key may suspend a machine in the middle of an erase either).
+rm -f "$root"/etc/acpi/events/*
+cat >"$root/etc/acpi/events/kestrova-power" <<'EOF'
+event=button/power.*
+action=/usr/local/sbin/kestrova-launcher --poweroff
+EOF
 install -m 644 "$here/kestrova.service" "$root/etc/systemd/system/kestrova.service"
 ln -sf /etc/systemd/system/kestrova.service "$root/etc/systemd/system/multi-user.target.wants/kestrova.service"
 # tty1 belongs to the launcher; smartd would poll the drives under test; nothing is fetched.
@@ -129,6 +154,9 @@ for unit in getty@tty1.service smartmontools.service smartd.service apt-daily.ti
     ln -sf /dev/null "$root/etc/systemd/system/$unit"
 done
 echo kestrova >"$root/etc/hostname"
+# live-boot's initramfs writes the loopback's lines there, and says so on every boot when the
+# directory is missing (no network package is installed).
+install -d "$root/etc/network"
 printf 'LANG=C.UTF-8\n' >"$root/etc/default/locale"
 # The libraries sit beside the program; the program finds them through its run path or this.
 echo /opt/kestrova >"$root/etc/ld.so.conf.d/kestrova.conf"
@@ -151,22 +179,31 @@ echo "Kestrova Bootable" >"$iso/.disk/kestrova"
 cp "$work/packages.txt" "$iso/.disk/packages.txt"
 cp "$here/grub.cfg" "$iso/boot/grub/grub.cfg"
 
-# GRUB, from Debian's own images: one core for BIOS El Torito (and the USB stick's MBR), one for UEFI.
+# GRUB for BIOS, from Debian's own images: one core for El Torito and the USB stick's MBR.
 cat >"$work/early.cfg" <<'EOF'
 search --no-floppy --file --set=root /.disk/kestrova
 set prefix=($root)/boot/grub
 configfile ($root)/boot/grub/grub.cfg
 EOF
-modules="iso9660 part_msdos part_gpt fat search search_fs_file normal linux configfile echo test all_video gfxterm font"
 grub-mkimage -O i386-pc-eltorito -p /boot/grub -c "$work/early.cfg" -o "$iso/boot/grub/eltorito.img" \
-    biosdisk $modules
-grub-mkimage -O x86_64-efi -p /boot/grub -c "$work/early.cfg" -o "$work/bootx64.efi" $modules
+    biosdisk iso9660 part_msdos part_gpt fat search search_fs_file normal linux configfile echo test \
+    all_video gfxterm font serial terminal
+# UEFI, Secure Boot on or off: the firmware starts shim as the removable medium's loader, shim
+# starts the GRUB beside it (Debian's image for removable media, which finds its configuration
+# through /.disk/info) and GRUB has shim check the kernel. MokManager is there should shim need it.
+signed=$work/signed
+for f in usr/lib/shim/shimx64.efi.signed usr/lib/shim/mmx64.efi.signed usr/lib/grub/x86_64-efi-signed/gcdx64.efi.signed; do
+    [ -s "$signed/$f" ] || die "$f is missing from the signed packages"
+    touch -d "@$SOURCE_DATE_EPOCH" "$signed/$f"
+done
+echo "Kestrova Bootable" >"$iso/.disk/info"
 efi=$work/efi.img
-rm -f "$efi" && mkfs.vfat -C --invariant -i 4B560001 -n KVEFI "$efi" 2048 >/dev/null
-# mcopy -m keeps the file's own date, which is made the image's date.
-touch -d "@$SOURCE_DATE_EPOCH" "$work/bootx64.efi"
+rm -f "$efi" && mkfs.vfat -C --invariant -i 4B560001 -n KVEFI "$efi" 8192 >/dev/null
 mmd -i "$efi" ::/EFI ::/EFI/BOOT
-mcopy -i "$efi" -m "$work/bootx64.efi" ::/EFI/BOOT/BOOTX64.EFI
+# mcopy -m keeps the file's own date, which is made the image's date.
+mcopy -i "$efi" -m "$signed/usr/lib/shim/shimx64.efi.signed" ::/EFI/BOOT/BOOTX64.EFI
+mcopy -i "$efi" -m "$signed/usr/lib/grub/x86_64-efi-signed/gcdx64.efi.signed" ::/EFI/BOOT/grubx64.efi
+mcopy -i "$efi" -m "$signed/usr/lib/shim/mmx64.efi.signed" ::/EFI/BOOT/mmx64.efi
 
 # The log partition: FAT, so the logs can be read on any computer afterwards.
 logs=$work/logs.img

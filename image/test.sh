@@ -1,12 +1,17 @@
 #!/bin/bash
-# Boots the image under QEMU (TCG; KVM when there is one) and drives the program with the keyboard, as a person would:
-#  1. the image as a USB stick, two SATA disks on the AHCI controller: language window, agreement
-#     scrolled and accepted, main window; a SMART check and a short generic test on the first
-#     disk; Exit. The machine must power off by itself and the disk's log must be on the stick's
-#     log partition with both results.
-#  2. the image as a CD (no writable log partition): the program still starts and shows the
-#     notice that the logs are kept in memory; Exit powers off.
-#  3. the image as a USB stick again, with UEFI firmware (OVMF): it boots to the language window.
+# Boots the image under QEMU (TCG; KVM when there is one) and drives the program with the keyboard,
+# as a person would, timing every way the machine is powered off (at most 10 s each):
+#  1. the image as a USB stick of the maker's, two SATA disks and an NVMe drive, BIOS: language
+#     window, agreement scrolled and accepted, main window; the stick's panel is marked and refuses
+#     an erase; a SMART check and a short generic test on a disk, a SMART check on the NVMe drive;
+#     Exit. The drives' logs must be on the stick's log partition with their results, the
+#     partition clean, the rest of the stick untouched.
+#  2. the image as a CD with no disk at all: the notice that the logs are kept in memory, the
+#     list's line that no drive was found; Alt+F4 for the terminal, where poweroff is typed.
+#  3. a USB stick with UEFI firmware and Secure Boot on (Microsoft's keys enrolled): the language
+#     window; then Alt+F4, kestrova typed in the terminal, and Exit in the program it started.
+#  4. the safe-graphics entry, BIOS: the language window through the video BIOS; the power button.
+#  5. the safe-graphics entry, UEFI: the language window on the firmware's frame buffer.
 #   test.sh IMAGE WORK_DIR
 # Screenshots (PNG) are left in WORK_DIR/shots. Prints one line per check; exit status 0 when
 # all passed. Drive images are files in WORK_DIR: nothing of this machine is opened.
@@ -14,6 +19,7 @@ set -u
 image=$(realpath "${1:?usage: test.sh IMAGE WORK_DIR}")
 work=${2:?usage: test.sh IMAGE WORK_DIR}
 boot_timeout=${KESTROVA_IMAGE_BOOT_TIMEOUT:-900}
+power_off_limit=${KESTROVA_IMAGE_POWER_OFF_LIMIT:-10}
 export PATH=$PATH:/usr/sbin:/sbin
 failed=0
 
@@ -26,7 +32,7 @@ die() {
     echo "FAIL $*"
     exit 1
 }
-for tool in qemu-system-x86_64 pnmtopng mtype; do
+for tool in qemu-system-x86_64 pnmtopng mtype fsck.fat; do
     command -v "$tool" >/dev/null || die "$tool is missing (tools/install-deps.sh image installs it)"
 done
 [ -e "$image" ] || die "no image $image (make image builds it)"
@@ -39,13 +45,13 @@ cleanup() { [ -n "$qemu_pid" ] && kill "$qemu_pid" 2>/dev/null; }
 trap cleanup EXIT
 
 # Starts QEMU in the background with the monitor on a local TCP port; $@: drives and boot device.
-start_VM() { # name, then QEMU arguments
+start_VM() { # name, then QEMU arguments; MACHINE adds machine options, VGA replaces the display
     local name=$1
     shift
     monitor_port=$((20000 + RANDOM % 20000))
     console=$work/$name-console.log
     : >"$console"
-    nice -n 10 qemu-system-x86_64 -machine q35,accel=kvm:tcg -smp 2 -m 2048 -nodefaults -vga std -display none \
+    nice -n 10 qemu-system-x86_64 -machine "q35,accel=kvm:tcg${MACHINE:+,$MACHINE}" -smp 2 -m 2048 -nodefaults ${VGA:--vga std} -display none \
         -no-reboot -monitor tcp:127.0.0.1:$monitor_port,server,nowait -serial file:"$console" "$@" \
         >"$work/$name-qemu.log" 2>&1 &
     qemu_pid=$!
@@ -148,9 +154,65 @@ wait_Power_Off() { # seconds: status 0 when QEMU ended by itself
     local end=$((SECONDS + $1))
     while [ $SECONDS -lt $end ]; do
         vm_Running || { wait "$qemu_pid"; local s=$?; qemu_pid=; return $s; }
-        sleep 2
+        sleep 0.2
     done
     return 1
+}
+# Runs the command that asks for power off and checks that the machine is off within the limit.
+timed_Power_Off() { # what, then the command
+    local what=$1 start ms task
+    shift
+    # QEMU runs niced on a shared host; what is timed is the machine's power-off, not the host's
+    # other work, so every QEMU thread (the processors are threads) gets the usual priority.
+    for task in /proc/"$qemu_pid"/task/*; do renice -n 0 -p "${task##*/}" >/dev/null 2>&1; done
+    start=$(date +%s%N)
+    "$@"
+    wait_Power_Off 120
+    local s=$?
+    ms=$((($(date +%s%N) - start) / 1000000))
+    [ $s -eq 0 ] && [ $ms -le $((power_off_limit * 1000)) ]
+    check $? "$what powered the machine off in $((ms / 1000)).$((ms % 1000 / 100)) s (limit $power_off_limit s)"
+    [ $s -eq 0 ] || { vm_Running && kill "$qemu_pid"; qemu_pid=; }
+}
+power_Button() { monitor system_powerdown; }
+# Letters as QEMU key names: a command typed in the terminal, Return still to come.
+type_Text() {
+    local i
+    for ((i = 0; i < ${#1}; i++)); do keys "${1:i:1}"; done
+}
+# GRUB's menu reaches the serial console too: the safe-graphics entry is picked before the
+# menu's three seconds are over.
+choose_Safe_Graphics() {
+    local end=$((SECONDS + 300))
+    while [ $SECONDS -lt $end ]; do
+        if tr -d '\r' <"$console" | grep -q "Kestrova Bootable (safe graphics)"; then
+            keys down ret
+            return 0
+        fi
+        vm_Running || return 1
+        sleep 0.2
+    done
+    return 1
+}
+console_Has() { tr -d '\r' <"$console" | grep -q -- "$1"; }
+# Lines every boot must (not) print.
+boot_Lines() { # prefix
+    ! console_Has "can't create"
+    check $? "$1no start-up script complains (can't create ...)"
+}
+# The panel index of the disk the launcher named as the boot medium (/dev/sdX: the library lists
+# the sd disks in name order, every one with a panel).
+boot_Panel() {
+    local disk
+    disk=$(tr -d '\r' <"$console" | sed -n 's/.*kestrova-launcher: the boot medium is \/dev\/sd\([a-z]\)$/\1/p' | head -n 1)
+    [ -n "$disk" ] && echo $(($(printf '%d' "'$disk") - 97))
+}
+# Tab presses between two panels' check boxes: each panel is two stops, its check box and its
+# log button.
+move_Panels() { # from to
+    local n=$(($2 - $1)) k=tab
+    [ $n -lt 0 ] && n=$((-n)) && k=shift-tab
+    for ((; n > 0; n--)); do keys $k $k; done
 }
 # Language window (English is chosen) -> agreement, scrolled to its end -> main window.
 through_First_Windows() {
@@ -182,29 +244,62 @@ disks=(-drive if=none,id=da,format=raw,file="$work/disk-a.img"
     -device ide-hd,bus=ide.0,drive=da,model="KVIMG DISK-A",serial=KVIMGA0001,ver=KI1A
     -drive if=none,id=db,format=raw,file="$work/disk-b.img"
     -device ide-hd,bus=ide.1,drive=db,model="KVIMG DISK-B",serial=KVIMGB0002,ver=KI1B)
-truncate -s 256M "$work/disk-a.img" "$work/disk-b.img" || die "cannot create the disk images"
+# The library lists the SCSI disks first, then the NVMe namespaces: the NVMe drive is the panel
+# after the two SATA disks and the stick.
+nvme=(-drive if=none,id=nv,format=raw,file="$work/nvme.img" -device nvme,drive=nv,serial=KVNVME0003)
+nvme_panel=3
+truncate -s 256M "$work/disk-a.img" "$work/disk-b.img" "$work/nvme.img" || die "cannot create the disk images"
+
+stick_Copy() { cp --sparse=always "$image" "$work/stick.img" || die "cannot copy the image"; }
+stick=(-device qemu-xhci,id=xhci -drive if=none,id=stick,format=raw,file="$work/stick.img"
+    -device usb-storage,bus=xhci.0,drive=stick,bootindex=0,serial=KVSTICK01)
+ovmf=/usr/share/OVMF
 
 # --- 1. from a USB stick ----------------------------------------------------------------------
-echo "Boot 1: the image as a USB stick, two SATA disks (serial console: $work/usb-console.log)"
-cp --sparse=always "$image" "$work/stick.img" || die "cannot copy the image"
+echo "Boot 1: the image as a USB stick, two SATA disks, an NVMe drive (serial console: $work/usb-console.log)"
+stick_Copy
 logs=$(log_Partition "$work/stick.img")
 [ -n "$logs" ]
 check $? "the image has a third partition for the logs"
-start_VM usb -device qemu-xhci,id=xhci \
-    -drive if=none,id=stick,format=raw,file="$work/stick.img" \
-    -device usb-storage,bus=xhci.0,drive=stick,bootindex=0,serial=KVSTICK01 "${disks[@]}"
+# A stick of the maker's own, so that the erases are offered for it as for the maker's disks.
+start_VM usb -device qemu-xhci,id=xhci -drive if=none,id=stick,format=raw,file="$work/stick.img" \
+    -device usb-bot,bus=xhci.0,id=bot -device scsi-hd,bus=bot.0,drive=stick,bootindex=0,vendor=Brevane,product=BV-STICK,serial=KVSTICK01 \
+    "${disks[@]}" "${nvme[@]}"
 booted "" "logs are written to /dev/sd" "the launcher mounted the stick's log partition"
-tr -d '\r' <"$console" | grep -q 'kestrova-launcher: kernel command line: .*libata.allow_tpm=1'
+console_Has 'kestrova-launcher: kernel command line: .*libata.allow_tpm=1'
 check $? "the kernel command line has libata.allow_tpm=1"
+console_Has 'kestrova-launcher: firmware: BIOS'
+check $? "the launcher reports BIOS firmware"
+stick_panel=$(boot_Panel)
+[ -n "$stick_panel" ]
+check $? "the launcher named the stick as the boot medium (panel ${stick_panel:-none})"
+stick_panel=${stick_panel:-2}
+boot_Lines ""
 through_First_Windows usb
 shot usb-main-window
 # The first panel's check box is the seventh stop from the File button that has the focus.
-keys tab tab tab tab tab tab tab spc
+keys tab tab tab tab tab tab tab
+move_Panels 0 "$stick_panel"
+keys spc ctrl-a
+sleep 4
+keys f8 # the advanced features' warning
+sleep 4
+dump "$work/before.ppm" >/dev/null
+keys down down down right ret # Erase, Overwrite Full
+wait_Screen 60 "$work/before.ppm"
+check $? "an erase of the boot stick is answered at once, without the F8 confirmation of an erase"
+shot usb-boot-medium-refused
+keys ret # closes the notice; the stick's check box has the focus again
+sleep 3
+keys spc
+disk_panel=0
+[ "$stick_panel" -eq 0 ] && disk_panel=1
+move_Panels "$stick_panel" "$disk_panel"
+keys spc
 sleep 3
 keys ctrl-b
 sleep 3
 keys down ret # S.M.A.R.T. Check, the first of Basic Tests
-# The first panel is whichever SATA disk the kernel listed first.
 log_file=$(wait_Log_Line "S.M.A.R.T. Check PASS" 300 KVIMGA0001.log KVIMGB0002.log)
 check $? "SMART check through the keyboard: PASS in ${log_file:-none of the disk logs}"
 log_file=${log_file:-KVIMGA0001.log}
@@ -219,48 +314,123 @@ wait_Log_Line "Short Generic PASS" 900 "$log_file" >/dev/null
 check $? "short generic test through the keyboard: PASS in $log_file"
 sleep 8
 shot usb-test-finished
-keys ctrl-x # Exit: status 2
-wait_Power_Off 300
-check $? "Exit powered the machine off"
-tr -d '\r' <"$console" | grep -q "kestrova-launcher: the program asked to power off"
+# The NVMe drive has a panel of its own: a SMART check on it reads its health log. (The finished
+# test left the focus on the disk's log button.)
+keys shift-tab
+move_Panels "$disk_panel" "$nvme_panel"
+keys spc
+sleep 3
+keys ctrl-b
+sleep 3
+keys down ret
+wait_Log_Line "S.M.A.R.T. Check PASS" 300 KVNVME0003.log >/dev/null
+check $? "the main window lists the NVMe drive: its SMART check PASS in KVNVME0003.log"
+sleep 5
+shot usb-nvme-checked
+timed_Power_Off "Exit" keys ctrl-x
+console_Has "kestrova-launcher: the program asked to power off; syncing the logs"
 check $? "the launcher saw status 2 and synced the logs"
 MTOOLS_SKIP_CHECK=1 mtype -i "$logs" "::/$log_file" 2>/dev/null | tr -d '\r' >"$work/$log_file"
 grep -q "S.M.A.R.T. Check PASS" "$work/$log_file" && grep -q "Short Generic PASS" "$work/$log_file"
 check $? "$log_file on the stick's log partition, read after power off, holds both results ($work/$log_file)"
-vm_Running && kill "$qemu_pid"
-qemu_pid=
+start=${logs##*@@}
+dd if="$work/stick.img" of="$work/logs.img" bs=512 skip=$((start / 512)) status=none &&
+    fsck.fat -n "$work/logs.img" >"$work/fsck.log" 2>&1 && ! grep -qi dirty "$work/fsck.log"
+check $? "the log partition was left clean ($work/fsck.log)"
+cmp -s -n "$start" "$work/stick.img" "$image"
+check $? "the stick is unchanged but for its log partition: the refused erase wrote nothing"
 
-# --- 2. from a CD: no writable log partition ---------------------------------------------------
-echo "Boot 2: the image as a CD, one SATA disk (serial console: $work/cd-console.log)"
+# --- 2. from a CD, no disk: no writable log partition, no drive --------------------------------
+echo "Boot 2: the image as a CD, no disk (serial console: $work/cd-console.log)"
 start_VM cd -drive if=none,id=cd,media=cdrom,readonly=on,format=raw,file="$image" \
-    -device ide-cd,bus=ide.2,drive=cd,bootindex=0 "${disks[@]:0:4}"
-booted "" "no writable log partition: logs are kept in memory" "the launcher fell back to a RAM disk"
+    -device ide-cd,bus=ide.2,drive=cd,bootindex=0
+booted "CD: " "no writable log partition: logs are kept in memory" "the launcher fell back to a RAM disk"
+boot_Lines "CD: "
 through_First_Windows cd
 shot cd-memory-notice
+dump "$work/before.ppm" >/dev/null
 keys ret # closes the notice
+wait_Screen 60 "$work/before.ppm"
+check $? "CD: Return closes the notice"
+shot cd-no-drive
+keys alt-f4
+wait_Console "kestrova-launcher: the program asked for a terminal" 120
+check $? "CD: Alt+F4 in the main window leaves the terminal"
 sleep 5
-keys ctrl-x
-wait_Power_Off 300
-check $? "Exit powered the machine off"
+type_Text poweroff
+timed_Power_Off "CD: poweroff typed in the terminal" keys ret
+console_Has "kestrova-launcher: power off asked for in the terminal or with the power button; syncing the logs"
+check $? "CD: the terminal's poweroff synced the logs first"
 
-# --- 3. UEFI ----------------------------------------------------------------------------------
-ovmf=/usr/share/OVMF/OVMF_CODE_4M.fd
-if [ -e "$ovmf" ]; then
-    echo "Boot 3: the image as a USB stick with UEFI firmware (serial console: $work/uefi-console.log)"
-    cp --sparse=always "$image" "$work/stick.img" && cp /usr/share/OVMF/OVMF_VARS_4M.fd "$work/vars.fd" ||
-        die "cannot copy the image or the UEFI variables"
-    start_VM uefi -drive if=pflash,format=raw,readonly=on,file="$ovmf" \
-        -drive if=pflash,format=raw,file="$work/vars.fd" -device qemu-xhci,id=xhci \
-        -drive if=none,id=stick,format=raw,file="$work/stick.img" \
-        -device usb-storage,bus=xhci.0,drive=stick,bootindex=0 "${disks[@]}"
-    booted "UEFI: " "logs are written to /dev/sd" "the launcher mounted the stick's log partition"
-    wait_Screen 300
-    check $? "UEFI: the first window is drawn"
-    shot uefi-language
-    kill "$qemu_pid"
-    qemu_pid=
+# --- 3. UEFI with Secure Boot -------------------------------------------------------------------
+if [ -e "$ovmf/OVMF_CODE_4M.ms.fd" ] && [ -e "$ovmf/OVMF_VARS_4M.ms.fd" ]; then
+    echo "Boot 3: a USB stick, UEFI with Secure Boot on (serial console: $work/uefi-sb-console.log)"
+    stick_Copy
+    cp "$ovmf/OVMF_VARS_4M.ms.fd" "$work/vars.fd" || die "cannot copy the UEFI variables"
+    MACHINE=smm=on start_VM uefi-sb -global driver=cfi.pflash01,property=secure,value=on \
+        -drive if=pflash,format=raw,unit=0,readonly=on,file="$ovmf/OVMF_CODE_4M.ms.fd" \
+        -drive if=pflash,format=raw,unit=1,file="$work/vars.fd" "${stick[@]}" "${disks[@]}"
+    booted "Secure Boot: " "logs are written to /dev/sd" "the launcher mounted the stick's log partition"
+    console_Has "kestrova-launcher: firmware: UEFI, Secure Boot on"
+    check $? "Secure Boot: the firmware checked and started the image with Secure Boot on"
+    boot_Lines "Secure Boot: "
+    through_First_Windows uefi-secureboot
+    keys alt-f4
+    wait_Console "kestrova-launcher: the program asked for a terminal" 120
+    check $? "Secure Boot: Alt+F4 in the main window leaves the terminal"
+    sleep 5
+    type_Text kestrova
+    keys ret
+    end=$((SECONDS + 300))
+    while [ $SECONDS -lt $end ] && [ "$(tr -d '\r' <"$console" | grep -c 'kestrova-launcher: starting the program')" -lt 2 ]; do
+        sleep 2
+    done
+    through_First_Windows uefi-secureboot-again
+    timed_Power_Off "Secure Boot: Exit in the program started from the terminal" keys ctrl-x
 else
-    echo "SKIP UEFI boot: no $ovmf (package ovmf)"
+    echo "FAIL UEFI with Secure Boot: no $ovmf/OVMF_CODE_4M.ms.fd (package ovmf)"
+    failed=1
+fi
+
+# --- 4. safe graphics, BIOS -------------------------------------------------------------------
+echo "Boot 4: the safe-graphics entry, BIOS (serial console: $work/safe-bios-console.log)"
+stick_Copy
+start_VM safe-bios "${stick[@]}"
+choose_Safe_Graphics
+check $? "safe graphics, BIOS: GRUB's menu offers the entry and it is chosen"
+booted "safe graphics, BIOS: " "logs are written to /dev/sd" "the launcher mounted the stick's log partition"
+console_Has 'kestrova-launcher: kernel command line: .*nomodeset'
+check $? "safe graphics, BIOS: the kernel runs without its graphics drivers (nomodeset)"
+wait_Screen 300
+check $? "safe graphics, BIOS: the language window is drawn"
+console_Has 'kestrova-launcher: starting the program (graphics: vesa)' && ! console_Has 'did not come up with vesa'
+check $? "safe graphics, BIOS: X runs on the video BIOS (vesa)"
+shot safe-bios-language
+timed_Power_Off "safe graphics, BIOS: the power button" power_Button
+
+# --- 5. safe graphics, UEFI -------------------------------------------------------------------
+if [ -e "$ovmf/OVMF_CODE_4M.fd" ]; then
+    echo "Boot 5: the safe-graphics entry, UEFI (serial console: $work/safe-uefi-console.log)"
+    stick_Copy
+    cp "$ovmf/OVMF_VARS_4M.fd" "$work/vars.fd" || die "cannot copy the UEFI variables"
+    # A display the kernel has no driver for, whose firmware frame buffer is a PC's usual one (32
+    # bits a pixel; QEMU's standard VGA gives UEFI 24, which X cannot use).
+    VGA="-vga none -device ramfb" start_VM safe-uefi -drive if=pflash,format=raw,unit=0,readonly=on,file="$ovmf/OVMF_CODE_4M.fd" \
+        -drive if=pflash,format=raw,unit=1,file="$work/vars.fd" "${stick[@]}"
+    choose_Safe_Graphics
+    check $? "safe graphics, UEFI: GRUB's menu offers the entry and it is chosen"
+    booted "safe graphics, UEFI: " "logs are written to /dev/sd" "the launcher mounted the stick's log partition"
+    console_Has 'kestrova-launcher: firmware: UEFI, Secure Boot off'
+    check $? "safe graphics, UEFI: the launcher reports UEFI without Secure Boot"
+    wait_Screen 300
+    check $? "safe graphics, UEFI: the language window is drawn"
+    console_Has 'kestrova-launcher: starting the program (graphics: fbdev)' && ! console_Has 'did not come up with fbdev'
+    check $? "safe graphics, UEFI: X runs on the firmware's frame buffer (fbdev)"
+    shot safe-uefi-language
+    timed_Power_Off "safe graphics, UEFI: the power button" power_Button
+else
+    echo "FAIL safe graphics, UEFI: no $ovmf/OVMF_CODE_4M.fd (package ovmf)"
+    failed=1
 fi
 
 rm -f "$work"/*.img "$work"/*.ppm "$work"/*.fd

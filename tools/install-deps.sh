@@ -11,7 +11,7 @@ qemu-system-x86 busybox-static smartmontools sg3-utils nvme-cli cpio kmod
 nginx openssl"
 # make image and make image-test: Debian's tools that build a bootable image, netpbm for screenshots.
 if [ "${1:-}" = image ]; then
-    PKGS="$PKGS debootstrap squashfs-tools xorriso grub-pc-bin grub-efi-amd64-bin mtools dosfstools netpbm ovmf"
+    PKGS="$PKGS debootstrap squashfs-tools xorriso grub-pc-bin mtools dosfstools netpbm ovmf"
 fi
 missing=""
 for p in $PKGS; do

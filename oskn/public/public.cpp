@@ -322,6 +322,18 @@ int write_LBA(_tDevice* device, uint64_t lba, bool forceUnitAccess, uint8_t* ptr
     return scsi_Write_16(device, 0, false, forceUnitAccess, lba, 0, dataSize / sector, ptrData);
 }
 
+int get_Device_Path(_tDevice* device, char* path, uint32_t size)
+{
+    const CallTarget call = begin_Call(device, path && size > 0);
+    if (call.refusal)
+        return call.refusal;
+    // A name cut short could be another drive's: refuse rather than truncate.
+    if (call.drive->path.size() >= size)
+        return OSKN_BAD_PARAMETER;
+    std::memcpy(path, call.drive->path.c_str(), call.drive->path.size() + 1);
+    return OSKN_SUCCESS;
+}
+
 int spin_down_drive(_tDevice* device, bool forceScsiStop)
 {
     const CallTarget call = begin_Call(device);

@@ -1017,6 +1017,48 @@ Um sie zu behalten, drücken Sie im Hauptfenster Alt+F4 für ein Terminal und ko
         </message>
     </context>
     <context>
+        <name>BootMedium</name>
+        <message>
+            <source>Boot medium</source>
+            <translation>Startmedium</translation>
+        </message>
+        <message>
+            <source>The program runs from this drive and writes its logs on it. Operations that change or stop a drive are not run on it.</source>
+            <translation>Das Programm läuft von diesem Laufwerk und schreibt seine Protokolle darauf. Vorgänge, die ein Laufwerk verändern oder anhalten, werden darauf nicht ausgeführt.</translation>
+        </message>
+        <message>
+            <source>The drive %1 is the medium this program runs from, and it holds the logs. Operations that change or stop a drive are not run on it.
+
+Untick it and choose the operation again for the other drives.</source>
+            <translation>Das Laufwerk %1 ist das Medium, von dem dieses Programm läuft, und enthält die Protokolle. Vorgänge, die ein Laufwerk verändern oder anhalten, werden darauf nicht ausgeführt.
+
+Entfernen Sie das Häkchen und wählen Sie den Vorgang für die anderen Laufwerke erneut.</translation>
+        </message>
+    </context>
+    <context>
+        <name>NoDriveNotice</name>
+        <message>
+            <source>No drive was found.</source>
+            <translation>Es wurde kein Laufwerk gefunden.</translation>
+        </message>
+        <message>
+            <source>Connect the drive and press Rescan; a drive that was just powered on may need a few seconds.</source>
+            <translation>Schließen Sie das Laufwerk an und drücken Sie „Neu scannen“; ein gerade eingeschaltetes Laufwerk braucht eventuell einige Sekunden.</translation>
+        </message>
+        <message>
+            <source>Check that the drive's data and power cables are firmly attached at both ends, or try another port or cable.</source>
+            <translation>Prüfen Sie, ob Daten- und Stromkabel des Laufwerks an beiden Enden fest sitzen, oder versuchen Sie einen anderen Anschluss oder ein anderes Kabel.</translation>
+        </message>
+        <message>
+            <source>If the drive is attached but not listed, the firmware's storage mode may hide it: set the SATA mode from RAID to AHCI in the firmware setup and start the machine again.</source>
+            <translation>Ist das Laufwerk angeschlossen, aber nicht aufgeführt, kann der Speichermodus der Firmware es verbergen: Stellen Sie im Firmware-Setup den SATA-Modus von RAID auf AHCI um und starten Sie den Rechner neu.</translation>
+        </message>
+        <message>
+            <source>No drive was found besides the boot medium.</source>
+            <translation>Außer dem Startmedium wurde kein Laufwerk gefunden.</translation>
+        </message>
+    </context>
+    <context>
         <name>DeliveryStatus</name>
         <message>
             <source>Results: connecting to %1</source>

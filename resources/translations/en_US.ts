@@ -1017,6 +1017,48 @@ To keep them, press Alt+F4 in the main window for a terminal and copy the files 
         </message>
     </context>
     <context>
+        <name>BootMedium</name>
+        <message>
+            <source>Boot medium</source>
+            <translation>Boot medium</translation>
+        </message>
+        <message>
+            <source>The program runs from this drive and writes its logs on it. Operations that change or stop a drive are not run on it.</source>
+            <translation>The program runs from this drive and writes its logs on it. Operations that change or stop a drive are not run on it.</translation>
+        </message>
+        <message>
+            <source>The drive %1 is the medium this program runs from, and it holds the logs. Operations that change or stop a drive are not run on it.
+
+Untick it and choose the operation again for the other drives.</source>
+            <translation>The drive %1 is the medium this program runs from, and it holds the logs. Operations that change or stop a drive are not run on it.
+
+Untick it and choose the operation again for the other drives.</translation>
+        </message>
+    </context>
+    <context>
+        <name>NoDriveNotice</name>
+        <message>
+            <source>No drive was found.</source>
+            <translation>No drive was found.</translation>
+        </message>
+        <message>
+            <source>Connect the drive and press Rescan; a drive that was just powered on may need a few seconds.</source>
+            <translation>Connect the drive and press Rescan; a drive that was just powered on may need a few seconds.</translation>
+        </message>
+        <message>
+            <source>Check that the drive's data and power cables are firmly attached at both ends, or try another port or cable.</source>
+            <translation>Check that the drive's data and power cables are firmly attached at both ends, or try another port or cable.</translation>
+        </message>
+        <message>
+            <source>If the drive is attached but not listed, the firmware's storage mode may hide it: set the SATA mode from RAID to AHCI in the firmware setup and start the machine again.</source>
+            <translation>If the drive is attached but not listed, the firmware's storage mode may hide it: set the SATA mode from RAID to AHCI in the firmware setup and start the machine again.</translation>
+        </message>
+        <message>
+            <source>No drive was found besides the boot medium.</source>
+            <translation>No drive was found besides the boot medium.</translation>
+        </message>
+    </context>
+    <context>
         <name>DeliveryStatus</name>
         <message>
             <source>Results: connecting to %1</source>

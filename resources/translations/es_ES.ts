@@ -1017,6 +1017,48 @@ Para conservarlos, pulse Alt+F4 en la ventana principal para abrir un terminal y
         </message>
     </context>
     <context>
+        <name>BootMedium</name>
+        <message>
+            <source>Boot medium</source>
+            <translation>Medio de arranque</translation>
+        </message>
+        <message>
+            <source>The program runs from this drive and writes its logs on it. Operations that change or stop a drive are not run on it.</source>
+            <translation>El programa se ejecuta desde esta unidad y escribe en ella sus registros. Las operaciones que modifican o detienen una unidad no se ejecutan en ella.</translation>
+        </message>
+        <message>
+            <source>The drive %1 is the medium this program runs from, and it holds the logs. Operations that change or stop a drive are not run on it.
+
+Untick it and choose the operation again for the other drives.</source>
+            <translation>La unidad %1 es el medio desde el que se ejecuta este programa y contiene los registros. Las operaciones que modifican o detienen una unidad no se ejecutan en ella.
+
+Desmárquela y vuelva a elegir la operación para las demás unidades.</translation>
+        </message>
+    </context>
+    <context>
+        <name>NoDriveNotice</name>
+        <message>
+            <source>No drive was found.</source>
+            <translation>No se encontró ninguna unidad.</translation>
+        </message>
+        <message>
+            <source>Connect the drive and press Rescan; a drive that was just powered on may need a few seconds.</source>
+            <translation>Conecte la unidad y pulse «Volver a buscar»; una unidad recién encendida puede necesitar unos segundos.</translation>
+        </message>
+        <message>
+            <source>Check that the drive's data and power cables are firmly attached at both ends, or try another port or cable.</source>
+            <translation>Compruebe que los cables de datos y de alimentación de la unidad estén bien conectados en ambos extremos, o pruebe otro puerto u otro cable.</translation>
+        </message>
+        <message>
+            <source>If the drive is attached but not listed, the firmware's storage mode may hide it: set the SATA mode from RAID to AHCI in the firmware setup and start the machine again.</source>
+            <translation>Si la unidad está conectada pero no aparece, puede ocultarla el modo de almacenamiento del firmware: cambie el modo SATA de RAID a AHCI en la configuración del firmware y vuelva a encender el equipo.</translation>
+        </message>
+        <message>
+            <source>No drive was found besides the boot medium.</source>
+            <translation>No se encontró ninguna unidad aparte del medio de arranque.</translation>
+        </message>
+    </context>
+    <context>
         <name>DeliveryStatus</name>
         <message>
             <source>Results: connecting to %1</source>

@@ -1017,6 +1017,48 @@ Pour les garder, appuyez sur Alt+F4 dans la fenêtre principale pour obtenir un 
         </message>
     </context>
     <context>
+        <name>BootMedium</name>
+        <message>
+            <source>Boot medium</source>
+            <translation>Support de démarrage</translation>
+        </message>
+        <message>
+            <source>The program runs from this drive and writes its logs on it. Operations that change or stop a drive are not run on it.</source>
+            <translation>Le programme s'exécute depuis ce disque et y écrit ses journaux. Les opérations qui modifient ou arrêtent un disque n'y sont pas exécutées.</translation>
+        </message>
+        <message>
+            <source>The drive %1 is the medium this program runs from, and it holds the logs. Operations that change or stop a drive are not run on it.
+
+Untick it and choose the operation again for the other drives.</source>
+            <translation>Le disque %1 est le support depuis lequel ce programme s'exécute, et il contient les journaux. Les opérations qui modifient ou arrêtent un disque n'y sont pas exécutées.
+
+Décochez-le et choisissez de nouveau l'opération pour les autres disques.</translation>
+        </message>
+    </context>
+    <context>
+        <name>NoDriveNotice</name>
+        <message>
+            <source>No drive was found.</source>
+            <translation>Aucun disque n'a été trouvé.</translation>
+        </message>
+        <message>
+            <source>Connect the drive and press Rescan; a drive that was just powered on may need a few seconds.</source>
+            <translation>Branchez le disque et appuyez sur « Nouvelle analyse » ; un disque qui vient d'être mis sous tension peut demander quelques secondes.</translation>
+        </message>
+        <message>
+            <source>Check that the drive's data and power cables are firmly attached at both ends, or try another port or cable.</source>
+            <translation>Vérifiez que les câbles de données et d'alimentation du disque sont bien branchés aux deux extrémités, ou essayez un autre port ou un autre câble.</translation>
+        </message>
+        <message>
+            <source>If the drive is attached but not listed, the firmware's storage mode may hide it: set the SATA mode from RAID to AHCI in the firmware setup and start the machine again.</source>
+            <translation>Si le disque est branché mais n'apparaît pas, le mode de stockage du micrologiciel peut le masquer : passez le mode SATA de RAID à AHCI dans la configuration du micrologiciel et redémarrez la machine.</translation>
+        </message>
+        <message>
+            <source>No drive was found besides the boot medium.</source>
+            <translation>Aucun disque n'a été trouvé en dehors du support de démarrage.</translation>
+        </message>
+    </context>
+    <context>
         <name>DeliveryStatus</name>
         <message>
             <source>Results: connecting to %1</source>

@@ -1017,6 +1017,48 @@ Per conservarli, premere Alt+F4 nella finestra principale per aprire un terminal
         </message>
     </context>
     <context>
+        <name>BootMedium</name>
+        <message>
+            <source>Boot medium</source>
+            <translation>Supporto di avvio</translation>
+        </message>
+        <message>
+            <source>The program runs from this drive and writes its logs on it. Operations that change or stop a drive are not run on it.</source>
+            <translation>Il programma viene eseguito da questa unità e vi scrive i suoi log. Le operazioni che modificano o arrestano un'unità non vengono eseguite su di essa.</translation>
+        </message>
+        <message>
+            <source>The drive %1 is the medium this program runs from, and it holds the logs. Operations that change or stop a drive are not run on it.
+
+Untick it and choose the operation again for the other drives.</source>
+            <translation>L'unità %1 è il supporto da cui viene eseguito questo programma e contiene i log. Le operazioni che modificano o arrestano un'unità non vengono eseguite su di essa.
+
+Deselezionala e scegli di nuovo l'operazione per le altre unità.</translation>
+        </message>
+    </context>
+    <context>
+        <name>NoDriveNotice</name>
+        <message>
+            <source>No drive was found.</source>
+            <translation>Nessuna unità trovata.</translation>
+        </message>
+        <message>
+            <source>Connect the drive and press Rescan; a drive that was just powered on may need a few seconds.</source>
+            <translation>Collega l'unità e premi «Nuova scansione»; un'unità appena accesa può richiedere alcuni secondi.</translation>
+        </message>
+        <message>
+            <source>Check that the drive's data and power cables are firmly attached at both ends, or try another port or cable.</source>
+            <translation>Verifica che i cavi dati e di alimentazione dell'unità siano ben collegati a entrambe le estremità, oppure prova un'altra porta o un altro cavo.</translation>
+        </message>
+        <message>
+            <source>If the drive is attached but not listed, the firmware's storage mode may hide it: set the SATA mode from RAID to AHCI in the firmware setup and start the machine again.</source>
+            <translation>Se l'unità è collegata ma non compare, la modalità di archiviazione del firmware può nasconderla: imposta la modalità SATA da RAID ad AHCI nella configurazione del firmware e riavvia la macchina.</translation>
+        </message>
+        <message>
+            <source>No drive was found besides the boot medium.</source>
+            <translation>Nessuna unità trovata oltre al supporto di avvio.</translation>
+        </message>
+    </context>
+    <context>
         <name>DeliveryStatus</name>
         <message>
             <source>Results: connecting to %1</source>

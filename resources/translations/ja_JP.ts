@@ -1017,6 +1017,48 @@ To keep them, press Alt+F4 in the main window for a terminal and copy the files 
         </message>
     </context>
     <context>
+        <name>BootMedium</name>
+        <message>
+            <source>Boot medium</source>
+            <translation>起動メディア</translation>
+        </message>
+        <message>
+            <source>The program runs from this drive and writes its logs on it. Operations that change or stop a drive are not run on it.</source>
+            <translation>このプログラムはこのドライブから起動し、ログをこのドライブに書き込みます。ドライブを変更または停止する操作は、このドライブでは実行されません。</translation>
+        </message>
+        <message>
+            <source>The drive %1 is the medium this program runs from, and it holds the logs. Operations that change or stop a drive are not run on it.
+
+Untick it and choose the operation again for the other drives.</source>
+            <translation>ドライブ %1 はこのプログラムの起動元のメディアで、ログが保存されています。ドライブを変更または停止する操作は、このドライブでは実行されません。
+
+このドライブのチェックを外し、他のドライブに対して操作をもう一度選択してください。</translation>
+        </message>
+    </context>
+    <context>
+        <name>NoDriveNotice</name>
+        <message>
+            <source>No drive was found.</source>
+            <translation>ドライブが見つかりませんでした。</translation>
+        </message>
+        <message>
+            <source>Connect the drive and press Rescan; a drive that was just powered on may need a few seconds.</source>
+            <translation>ドライブを接続して「再スキャン」を押してください。電源を入れたばかりのドライブは数秒かかることがあります。</translation>
+        </message>
+        <message>
+            <source>Check that the drive's data and power cables are firmly attached at both ends, or try another port or cable.</source>
+            <translation>ドライブのデータケーブルと電源ケーブルが両端でしっかり接続されているか確認するか、別のポートまたはケーブルを試してください。</translation>
+        </message>
+        <message>
+            <source>If the drive is attached but not listed, the firmware's storage mode may hide it: set the SATA mode from RAID to AHCI in the firmware setup and start the machine again.</source>
+            <translation>ドライブが接続されているのに表示されない場合は、ファームウェアのストレージモードによって隠されている可能性があります。ファームウェア設定で SATA モードを RAID から AHCI に変更し、マシンを起動し直してください。</translation>
+        </message>
+        <message>
+            <source>No drive was found besides the boot medium.</source>
+            <translation>起動メディア以外のドライブが見つかりませんでした。</translation>
+        </message>
+    </context>
+    <context>
         <name>DeliveryStatus</name>
         <message>
             <source>Results: connecting to %1</source>

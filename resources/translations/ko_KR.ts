@@ -1017,6 +1017,48 @@ To keep them, press Alt+F4 in the main window for a terminal and copy the files 
         </message>
     </context>
     <context>
+        <name>BootMedium</name>
+        <message>
+            <source>Boot medium</source>
+            <translation>부팅 미디어</translation>
+        </message>
+        <message>
+            <source>The program runs from this drive and writes its logs on it. Operations that change or stop a drive are not run on it.</source>
+            <translation>프로그램이 이 드라이브에서 실행되며 로그를 이 드라이브에 기록합니다. 드라이브를 변경하거나 정지하는 작업은 이 드라이브에서 실행되지 않습니다.</translation>
+        </message>
+        <message>
+            <source>The drive %1 is the medium this program runs from, and it holds the logs. Operations that change or stop a drive are not run on it.
+
+Untick it and choose the operation again for the other drives.</source>
+            <translation>드라이브 %1은(는) 이 프로그램이 실행되는 미디어이며 로그를 담고 있습니다. 드라이브를 변경하거나 정지하는 작업은 이 드라이브에서 실행되지 않습니다.
+
+선택을 해제하고 다른 드라이브에 대해 작업을 다시 선택하십시오.</translation>
+        </message>
+    </context>
+    <context>
+        <name>NoDriveNotice</name>
+        <message>
+            <source>No drive was found.</source>
+            <translation>드라이브를 찾지 못했습니다.</translation>
+        </message>
+        <message>
+            <source>Connect the drive and press Rescan; a drive that was just powered on may need a few seconds.</source>
+            <translation>드라이브를 연결하고 [다시 검색]을 누르십시오. 방금 전원을 켠 드라이브는 몇 초가 걸릴 수 있습니다.</translation>
+        </message>
+        <message>
+            <source>Check that the drive's data and power cables are firmly attached at both ends, or try another port or cable.</source>
+            <translation>드라이브의 데이터 케이블과 전원 케이블이 양쪽 끝에 단단히 연결되어 있는지 확인하거나 다른 포트나 케이블을 사용해 보십시오.</translation>
+        </message>
+        <message>
+            <source>If the drive is attached but not listed, the firmware's storage mode may hide it: set the SATA mode from RAID to AHCI in the firmware setup and start the machine again.</source>
+            <translation>드라이브가 연결되어 있는데도 목록에 없으면 펌웨어의 저장 장치 모드 때문에 보이지 않을 수 있습니다. 펌웨어 설정에서 SATA 모드를 RAID에서 AHCI로 바꾼 다음 컴퓨터를 다시 시작하십시오.</translation>
+        </message>
+        <message>
+            <source>No drive was found besides the boot medium.</source>
+            <translation>부팅 미디어 외에는 드라이브를 찾지 못했습니다.</translation>
+        </message>
+    </context>
+    <context>
         <name>DeliveryStatus</name>
         <message>
             <source>Results: connecting to %1</source>

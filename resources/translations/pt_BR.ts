@@ -1017,6 +1017,48 @@ Para mantê-los, pressione Alt+F4 na janela principal para abrir um terminal e c
         </message>
     </context>
     <context>
+        <name>BootMedium</name>
+        <message>
+            <source>Boot medium</source>
+            <translation>Mídia de inicialização</translation>
+        </message>
+        <message>
+            <source>The program runs from this drive and writes its logs on it. Operations that change or stop a drive are not run on it.</source>
+            <translation>O programa é executado a partir desta unidade e grava nela os seus registros. Operações que alteram ou param uma unidade não são executadas nela.</translation>
+        </message>
+        <message>
+            <source>The drive %1 is the medium this program runs from, and it holds the logs. Operations that change or stop a drive are not run on it.
+
+Untick it and choose the operation again for the other drives.</source>
+            <translation>A unidade %1 é a mídia a partir da qual este programa é executado e contém os registros. Operações que alteram ou param uma unidade não são executadas nela.
+
+Desmarque-a e escolha a operação novamente para as outras unidades.</translation>
+        </message>
+    </context>
+    <context>
+        <name>NoDriveNotice</name>
+        <message>
+            <source>No drive was found.</source>
+            <translation>Nenhuma unidade foi encontrada.</translation>
+        </message>
+        <message>
+            <source>Connect the drive and press Rescan; a drive that was just powered on may need a few seconds.</source>
+            <translation>Conecte a unidade e pressione “Nova varredura”; uma unidade recém-ligada pode precisar de alguns segundos.</translation>
+        </message>
+        <message>
+            <source>Check that the drive's data and power cables are firmly attached at both ends, or try another port or cable.</source>
+            <translation>Verifique se os cabos de dados e de energia da unidade estão bem conectados nas duas pontas, ou tente outra porta ou outro cabo.</translation>
+        </message>
+        <message>
+            <source>If the drive is attached but not listed, the firmware's storage mode may hide it: set the SATA mode from RAID to AHCI in the firmware setup and start the machine again.</source>
+            <translation>Se a unidade estiver conectada, mas não aparecer, o modo de armazenamento do firmware pode ocultá-la: mude o modo SATA de RAID para AHCI na configuração do firmware e ligue a máquina novamente.</translation>
+        </message>
+        <message>
+            <source>No drive was found besides the boot medium.</source>
+            <translation>Nenhuma unidade foi encontrada além da mídia de inicialização.</translation>
+        </message>
+    </context>
+    <context>
         <name>DeliveryStatus</name>
         <message>
             <source>Results: connecting to %1</source>

@@ -1017,6 +1017,48 @@ To keep them, press Alt+F4 in the main window for a terminal and copy the files 
         </message>
     </context>
     <context>
+        <name>BootMedium</name>
+        <message>
+            <source>Boot medium</source>
+            <translation>Загрузочный носитель</translation>
+        </message>
+        <message>
+            <source>The program runs from this drive and writes its logs on it. Operations that change or stop a drive are not run on it.</source>
+            <translation>Программа запущена с этого накопителя и записывает на него журналы. Операции, изменяющие или останавливающие накопитель, на нём не выполняются.</translation>
+        </message>
+        <message>
+            <source>The drive %1 is the medium this program runs from, and it holds the logs. Operations that change or stop a drive are not run on it.
+
+Untick it and choose the operation again for the other drives.</source>
+            <translation>Накопитель %1 — это носитель, с которого запущена программа, и на нём хранятся журналы. Операции, изменяющие или останавливающие накопитель, на нём не выполняются.
+
+Снимите с него отметку и выберите операцию заново для остальных накопителей.</translation>
+        </message>
+    </context>
+    <context>
+        <name>NoDriveNotice</name>
+        <message>
+            <source>No drive was found.</source>
+            <translation>Накопители не найдены.</translation>
+        </message>
+        <message>
+            <source>Connect the drive and press Rescan; a drive that was just powered on may need a few seconds.</source>
+            <translation>Подключите накопитель и нажмите «Повторный поиск»; только что включённому накопителю может понадобиться несколько секунд.</translation>
+        </message>
+        <message>
+            <source>Check that the drive's data and power cables are firmly attached at both ends, or try another port or cable.</source>
+            <translation>Убедитесь, что кабели данных и питания накопителя надёжно подключены с обеих сторон, или попробуйте другой порт или кабель.</translation>
+        </message>
+        <message>
+            <source>If the drive is attached but not listed, the firmware's storage mode may hide it: set the SATA mode from RAID to AHCI in the firmware setup and start the machine again.</source>
+            <translation>Если накопитель подключён, но не отображается, его может скрывать режим хранения микропрограммы: переключите режим SATA с RAID на AHCI в настройках микропрограммы и снова включите компьютер.</translation>
+        </message>
+        <message>
+            <source>No drive was found besides the boot medium.</source>
+            <translation>Кроме загрузочного носителя, накопители не найдены.</translation>
+        </message>
+    </context>
+    <context>
         <name>DeliveryStatus</name>
         <message>
             <source>Results: connecting to %1</source>

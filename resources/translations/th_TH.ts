@@ -1017,6 +1017,48 @@ To keep them, press Alt+F4 in the main window for a terminal and copy the files 
         </message>
     </context>
     <context>
+        <name>BootMedium</name>
+        <message>
+            <source>Boot medium</source>
+            <translation>สื่อบูต</translation>
+        </message>
+        <message>
+            <source>The program runs from this drive and writes its logs on it. Operations that change or stop a drive are not run on it.</source>
+            <translation>โปรแกรมทำงานจากไดรฟ์นี้และเขียนบันทึกลงในไดรฟ์นี้ การดำเนินการที่เปลี่ยนแปลงหรือหยุดไดรฟ์จะไม่ทำงานกับไดรฟ์นี้</translation>
+        </message>
+        <message>
+            <source>The drive %1 is the medium this program runs from, and it holds the logs. Operations that change or stop a drive are not run on it.
+
+Untick it and choose the operation again for the other drives.</source>
+            <translation>ไดรฟ์ %1 เป็นสื่อที่โปรแกรมนี้ทำงานอยู่ และเก็บบันทึกไว้ การดำเนินการที่เปลี่ยนแปลงหรือหยุดไดรฟ์จะไม่ทำงานกับไดรฟ์นี้
+
+ยกเลิกการเลือกไดรฟ์นี้ แล้วเลือกการดำเนินการอีกครั้งสำหรับไดรฟ์อื่น</translation>
+        </message>
+    </context>
+    <context>
+        <name>NoDriveNotice</name>
+        <message>
+            <source>No drive was found.</source>
+            <translation>ไม่พบไดรฟ์</translation>
+        </message>
+        <message>
+            <source>Connect the drive and press Rescan; a drive that was just powered on may need a few seconds.</source>
+            <translation>เชื่อมต่อไดรฟ์แล้วกด "สแกนใหม่" ไดรฟ์ที่เพิ่งเปิดเครื่องอาจต้องใช้เวลาสองสามวินาที</translation>
+        </message>
+        <message>
+            <source>Check that the drive's data and power cables are firmly attached at both ends, or try another port or cable.</source>
+            <translation>ตรวจสอบว่าสายข้อมูลและสายไฟของไดรฟ์เสียบแน่นทั้งสองด้าน หรือลองใช้พอร์ตหรือสายอื่น</translation>
+        </message>
+        <message>
+            <source>If the drive is attached but not listed, the firmware's storage mode may hide it: set the SATA mode from RAID to AHCI in the firmware setup and start the machine again.</source>
+            <translation>หากเชื่อมต่อไดรฟ์แล้วแต่ไม่แสดงในรายการ โหมดจัดเก็บข้อมูลของเฟิร์มแวร์อาจซ่อนไดรฟ์ไว้ ให้เปลี่ยนโหมด SATA จาก RAID เป็น AHCI ในการตั้งค่าเฟิร์มแวร์ แล้วเปิดเครื่องใหม่</translation>
+        </message>
+        <message>
+            <source>No drive was found besides the boot medium.</source>
+            <translation>ไม่พบไดรฟ์อื่นนอกจากสื่อบูต</translation>
+        </message>
+    </context>
+    <context>
         <name>DeliveryStatus</name>
         <message>
             <source>Results: connecting to %1</source>

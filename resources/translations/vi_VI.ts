@@ -1017,6 +1017,48 @@ To keep them, press Alt+F4 in the main window for a terminal and copy the files 
         </message>
     </context>
     <context>
+        <name>BootMedium</name>
+        <message>
+            <source>Boot medium</source>
+            <translation>Phương tiện khởi động</translation>
+        </message>
+        <message>
+            <source>The program runs from this drive and writes its logs on it. Operations that change or stop a drive are not run on it.</source>
+            <translation>Chương trình chạy từ ổ đĩa này và ghi nhật ký lên đó. Các thao tác thay đổi hoặc dừng ổ đĩa sẽ không được thực hiện trên ổ này.</translation>
+        </message>
+        <message>
+            <source>The drive %1 is the medium this program runs from, and it holds the logs. Operations that change or stop a drive are not run on it.
+
+Untick it and choose the operation again for the other drives.</source>
+            <translation>Ổ đĩa %1 là phương tiện mà chương trình này đang chạy từ đó và chứa các nhật ký. Các thao tác thay đổi hoặc dừng ổ đĩa sẽ không được thực hiện trên ổ này.
+
+Hãy bỏ chọn ổ này và chọn lại thao tác cho các ổ đĩa khác.</translation>
+        </message>
+    </context>
+    <context>
+        <name>NoDriveNotice</name>
+        <message>
+            <source>No drive was found.</source>
+            <translation>Không tìm thấy ổ đĩa nào.</translation>
+        </message>
+        <message>
+            <source>Connect the drive and press Rescan; a drive that was just powered on may need a few seconds.</source>
+            <translation>Hãy kết nối ổ đĩa và nhấn “Quét lại”; ổ đĩa vừa được bật có thể cần vài giây.</translation>
+        </message>
+        <message>
+            <source>Check that the drive's data and power cables are firmly attached at both ends, or try another port or cable.</source>
+            <translation>Hãy kiểm tra cáp dữ liệu và cáp nguồn của ổ đĩa đã được cắm chặt ở cả hai đầu, hoặc thử cổng hay cáp khác.</translation>
+        </message>
+        <message>
+            <source>If the drive is attached but not listed, the firmware's storage mode may hide it: set the SATA mode from RAID to AHCI in the firmware setup and start the machine again.</source>
+            <translation>Nếu ổ đĩa đã được kết nối nhưng không có trong danh sách, chế độ lưu trữ của firmware có thể đang ẩn nó: hãy chuyển chế độ SATA từ RAID sang AHCI trong phần cài đặt firmware rồi khởi động lại máy.</translation>
+        </message>
+        <message>
+            <source>No drive was found besides the boot medium.</source>
+            <translation>Không tìm thấy ổ đĩa nào ngoài phương tiện khởi động.</translation>
+        </message>
+    </context>
+    <context>
         <name>DeliveryStatus</name>
         <message>
             <source>Results: connecting to %1</source>

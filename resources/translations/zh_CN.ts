@@ -1017,6 +1017,48 @@ To keep them, press Alt+F4 in the main window for a terminal and copy the files 
         </message>
     </context>
     <context>
+        <name>BootMedium</name>
+        <message>
+            <source>Boot medium</source>
+            <translation>启动介质</translation>
+        </message>
+        <message>
+            <source>The program runs from this drive and writes its logs on it. Operations that change or stop a drive are not run on it.</source>
+            <translation>程序从此驱动器运行，并将日志写入其中。更改或停止驱动器的操作不会在其上运行。</translation>
+        </message>
+        <message>
+            <source>The drive %1 is the medium this program runs from, and it holds the logs. Operations that change or stop a drive are not run on it.
+
+Untick it and choose the operation again for the other drives.</source>
+            <translation>驱动器 %1 是运行此程序的介质，并保存着日志。更改或停止驱动器的操作不会在其上运行。
+
+请取消勾选它，然后为其他驱动器重新选择该操作。</translation>
+        </message>
+    </context>
+    <context>
+        <name>NoDriveNotice</name>
+        <message>
+            <source>No drive was found.</source>
+            <translation>未找到驱动器。</translation>
+        </message>
+        <message>
+            <source>Connect the drive and press Rescan; a drive that was just powered on may need a few seconds.</source>
+            <translation>请连接驱动器并按“重新扫描”；刚通电的驱动器可能需要几秒钟。</translation>
+        </message>
+        <message>
+            <source>Check that the drive's data and power cables are firmly attached at both ends, or try another port or cable.</source>
+            <translation>请检查驱动器的数据线和电源线两端是否插牢，或者换一个端口或线缆试试。</translation>
+        </message>
+        <message>
+            <source>If the drive is attached but not listed, the firmware's storage mode may hide it: set the SATA mode from RAID to AHCI in the firmware setup and start the machine again.</source>
+            <translation>如果驱动器已连接但未列出，固件的存储模式可能将其隐藏：请在固件设置中将 SATA 模式从 RAID 改为 AHCI，然后重新启动机器。</translation>
+        </message>
+        <message>
+            <source>No drive was found besides the boot medium.</source>
+            <translation>除启动介质外未找到驱动器。</translation>
+        </message>
+    </context>
+    <context>
         <name>DeliveryStatus</name>
         <message>
             <source>Results: connecting to %1</source>

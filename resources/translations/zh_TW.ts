@@ -1017,6 +1017,48 @@ To keep them, press Alt+F4 in the main window for a terminal and copy the files 
         </message>
     </context>
     <context>
+        <name>BootMedium</name>
+        <message>
+            <source>Boot medium</source>
+            <translation>開機媒體</translation>
+        </message>
+        <message>
+            <source>The program runs from this drive and writes its logs on it. Operations that change or stop a drive are not run on it.</source>
+            <translation>程式從此磁碟機執行，並將記錄寫入其中。變更或停止磁碟機的作業不會在其上執行。</translation>
+        </message>
+        <message>
+            <source>The drive %1 is the medium this program runs from, and it holds the logs. Operations that change or stop a drive are not run on it.
+
+Untick it and choose the operation again for the other drives.</source>
+            <translation>磁碟機 %1 是執行此程式的媒體，並存有記錄。變更或停止磁碟機的作業不會在其上執行。
+
+請取消勾選它，然後為其他磁碟機重新選擇該作業。</translation>
+        </message>
+    </context>
+    <context>
+        <name>NoDriveNotice</name>
+        <message>
+            <source>No drive was found.</source>
+            <translation>找不到磁碟機。</translation>
+        </message>
+        <message>
+            <source>Connect the drive and press Rescan; a drive that was just powered on may need a few seconds.</source>
+            <translation>請連接磁碟機並按「重新掃描」；剛通電的磁碟機可能需要幾秒鐘。</translation>
+        </message>
+        <message>
+            <source>Check that the drive's data and power cables are firmly attached at both ends, or try another port or cable.</source>
+            <translation>請檢查磁碟機的資料線和電源線兩端是否插牢，或改用其他連接埠或線材。</translation>
+        </message>
+        <message>
+            <source>If the drive is attached but not listed, the firmware's storage mode may hide it: set the SATA mode from RAID to AHCI in the firmware setup and start the machine again.</source>
+            <translation>如果磁碟機已連接但未列出，韌體的儲存模式可能將其隱藏：請在韌體設定中將 SATA 模式從 RAID 改為 AHCI，然後重新啟動機器。</translation>
+        </message>
+        <message>
+            <source>No drive was found besides the boot medium.</source>
+            <translation>除開機媒體外找不到磁碟機。</translation>
+        </message>
+    </context>
+    <context>
         <name>DeliveryStatus</name>
         <message>
             <source>Results: connecting to %1</source>

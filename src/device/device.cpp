@@ -1,6 +1,7 @@
 #include "device.h"
 #include "ui_device.h"
 
+#include "bootmedium.h"
 #include "devicetext.h"
 #include "logsapplication.h"
 #include "oskn_public.h"
@@ -128,6 +129,8 @@ device::device(_tDevice& record, QWidget* parent)
     ui->lbModelNumber->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     ui->lbModelNumber->installEventFilter(this);
     show_Model();
+    if (is_Boot_Medium(tDevice_))
+        mark_Boot_Medium(ui->lbModelNumber);
     ui->lbSerialNumber->setText(get_Serial_Number());
     ui->lbRevision->setText(get_Revision());
     determine_Icon();

@@ -89,6 +89,10 @@ OSKNPUBLIC_API int scsi_Write_16(_tDevice* device, uint8_t wrProtect, bool dpo, 
 OSKNPUBLIC_API int write_LBA(_tDevice* device, uint64_t lba, bool forceUnitAccess, uint8_t* ptrData,
                              uint32_t dataSize);
 
+// The operating system's name of the drive (/dev/sdb), or the virtual drive's name, into path
+// with its NUL. OSKN_BAD_PARAMETER when size cannot hold it all.
+OSKNPUBLIC_API int get_Device_Path(_tDevice* device, char* path, uint32_t size);
+
 // STANDBY IMMEDIATE for ATA drives, START STOP UNIT (stop) for others; forceScsiStop uses the
 // latter for every drive. OSKN_NOT_SUPPORTED when the drive refuses.
 OSKNPUBLIC_API int spin_down_drive(_tDevice* device, bool forceScsiStop);

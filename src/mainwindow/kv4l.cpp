@@ -2,6 +2,7 @@
 #include "ui_kv4l.h"
 
 #include "aboutdialog.h"
+#include "bootmedium.h"
 #include "close.h"
 #include "advancedfeatures.h"
 #include "command.h"
@@ -16,6 +17,7 @@
 #include "msgalert.h"
 #include "msgdangerous.h"
 #include "msgexecution.h"
+#include "nodrivenotice.h"
 #include "oskn_operations.h"
 #include "oskn_public.h"
 #include "oskn_tcg.h"
@@ -710,6 +712,11 @@ void KV4L::layout_Panels(bool expanding)
 void KV4L::update_Devices()
 {
     layout_Panels(false);
+    DriveListState state = devices.isEmpty() ? DriveListState::NoDrive : DriveListState::OnlyBootMedium;
+    for (device* panel : qAsConst(devices))
+        if (!is_Boot_Medium(panel->get_tDevice()))
+            state = DriveListState::Drives;
+    show_No_Drive_Notice(ui->verticalLayout2, state);
 }
 
 void KV4L::onExpanding()
@@ -1096,6 +1103,13 @@ bool KV4L::confirm_Dangerous(const QString& called, const QString& rejected, boo
 bool KV4L::confirm_With(QDialog& dialog, const QString& called, const QString& rejected)
 {
     logKV4L->kestrova_Log_Debug(called);
+    // Every operation confirmed here changes or stops the drives: none runs on the boot medium.
+    for (device* panel : qAsConst(devices))
+        if (panel->can_test() && is_Boot_Medium(panel->get_tDevice())) {
+            refuse_On_Boot_Medium(this, QString(called).remove("Called: "), panel->get_Serial_Number());
+            viewLog->print_Logs();
+            return false;
+        }
     if (dialog.exec() != 0)
         return true;
     if (!rejected.isEmpty()) {
@@ -1116,8 +1130,15 @@ int KV4L::dispatch(const TestFactory& make, const TestWiring& wire, bool disable
     for (device* panel : qAsConst(devices)) {
         if (!panel->can_test())
             continue;
-        ++count;
         MainTest* test = make(panel);
+        // The selection may have changed while a parameter dialog was open.
+        if (changes_Drive(test->getDescriptor()->testType) && is_Boot_Medium(panel->get_tDevice())) {
+            refuse_On_Boot_Medium(this, test->getDescriptor()->testName, panel->get_Serial_Number());
+            viewLog->print_Logs();
+            delete test;
+            continue;
+        }
+        ++count;
         MainTestCmd* command = new MainTestCmd(test);
         *panel->get_Descriptor() = *test->getDescriptor();
         panel->execute();

@@ -15,9 +15,8 @@ Reescan::~Reescan()
 
 void Reescan::run()
 {
-    if (!panels.isEmpty()) {
-        LogsApplication::Instance()->kestrova_Log_Debug("Execute: rescan()");
-        emit re_Scan();
-    }
+    // With no panel the list tells the user to connect a drive and rescan: look again then too.
+    LogsApplication::Instance()->kestrova_Log_Debug("Execute: rescan()");
+    emit re_Scan();
     finished_ = true;
 }
