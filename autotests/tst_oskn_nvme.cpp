@@ -5,6 +5,7 @@
 
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <atomic>
 #include <cstring>
 #include <fstream>
@@ -113,6 +114,7 @@ class TestOsknNvme : public QObject {
     std::vector<_tDevice> drives;
 
     _tDevice* d(int index) { return &drives[size_t(index)]; }
+    int erasesRun = 0;
 
 private slots:
     void initTestCase()
@@ -325,11 +327,13 @@ private slots:
             QVERIFY(get_IDD_Support(dev, &idd) != OSKN_SUCCESS);
             QCOMPARE(spin_down_drive(dev, false), int(OSKN_CANNOT_PERFORM));
             QVERIFY(ata_Get_Native_Max_LBA(dev, &native) != OSKN_SUCCESS);
-            QVERIFY(get_Sanitize_Device_Features(dev, &sanitize) != OSKN_SUCCESS);
-            QCOMPARE(run_Sanitize_Operation(dev, OSKN_SANITIZE_OVERWRITE, false), int(OSKN_CANNOT_PERFORM));
-            QVERIFY(get_Sanitize_Progress(dev, &percent, &state) != OSKN_SUCCESS);
-            QVERIFY(!is_Write_Same_Supported(dev, 0, 8, nullptr));
-            QCOMPARE(writesame(dev, 0, 8, false), int(OSKN_CANNOT_PERFORM));
+            if (drive == Emmc) { // an NVMe drive has its own erases, below
+                QVERIFY(get_Sanitize_Device_Features(dev, &sanitize) != OSKN_SUCCESS);
+                QCOMPARE(run_Sanitize_Operation(dev, OSKN_SANITIZE_OVERWRITE, false), int(OSKN_CANNOT_PERFORM));
+                QVERIFY(get_Sanitize_Progress(dev, &percent, &state) != OSKN_SUCCESS);
+                QVERIFY(!is_Write_Same_Supported(dev, 0, 8, nullptr));
+                QCOMPARE(writesame(dev, 0, 8, false), int(OSKN_CANNOT_PERFORM));
+            }
             QVERIFY(read_Supported_Security_Protocols_From_Device(dev, protocols) != OSKN_SUCCESS);
             if (drive != Nv512) { // no self-test: refused from what the drive said at discovery
                 uint32_t remaining = 0;
@@ -340,6 +344,148 @@ private slots:
             }
             QCOMPARE(int(channel.sent), before);
         }
+    }
+
+    // Each erase an NVMe drive offers leaves the first and the last block zero, and says how it
+    // was done; each fault ends without a success, and never hangs.
+    void erases_data()
+    {
+        QTest::addColumn<QString>("nvme");
+        QTest::addColumn<QString>("erase"); // crypto, overwrite, block, overwrite-follow, zeroes
+        QTest::addColumn<int>("rc");
+        QTest::addColumn<int>("method");  // the crypto erase's command, -1 not asked
+        QTest::addColumn<bool>("zeroed");
+        QTest::newRow("sanitize crypto") << R"("sanitize": ["cryptoErase"])" << "crypto" << 0
+                                         << int(OSKN_ERASE_METHOD_SANITIZE) << true;
+        QTest::newRow("format crypto") << R"("format": ["userData", "cryptoErase"])" << "crypto" << 0
+                                       << int(OSKN_ERASE_METHOD_FORMAT_CRYPTO) << true;
+        QTest::newRow("format user data") << R"("format": ["userData"])" << "crypto" << 0
+                                          << int(OSKN_ERASE_METHOD_FORMAT_USER_DATA) << true;
+        QTest::newRow("no crypto erase") << R"("format": [], "sanitize": ["overwrite"])" << "crypto"
+                                         << int(OSKN_CANNOT_PERFORM) << int(OSKN_ERASE_METHOD_NONE) << false;
+        QTest::newRow("sanitize overwrite") << R"("sanitize": ["overwrite"])" << "overwrite" << 0 << -1 << true;
+        QTest::newRow("overwrite followed") << R"("sanitize": ["overwrite"])" << "overwrite-follow" << 0 << -1 << true;
+        QTest::newRow("block erase") << R"("sanitize": ["blockErase"])" << "block" << 0 << -1 << true;
+        QTest::newRow("no overwrite") << R"("sanitize": ["blockErase"])" << "overwrite" << int(OSKN_CANNOT_PERFORM)
+                                      << -1 << false;
+        QTest::newRow("write zeroes") << R"("writeZeroes": true)" << "zeroes" << 0 << -1 << true;
+        QTest::newRow("no write zeroes") << R"("writeZeroes": false)" << "zeroes" << int(OSKN_CANNOT_PERFORM) << -1
+                                         << false;
+        // Faults.
+        QTest::newRow("sanitize fails") << R"("sanitize": ["overwrite"], "sanitizeFails": true)" << "overwrite"
+                                        << int(OSKN_FAILURE) << -1 << false;
+        QTest::newRow("failure followed") << R"("sanitize": ["overwrite"], "sanitizeFails": true)"
+                                          << "overwrite-follow" << int(OSKN_FAILURE) << -1 << false;
+        QTest::newRow("never progresses") << R"("sanitize": ["overwrite"], "sanitizeNeverProgresses": true)"
+                                          << "overwrite" << int(OSKN_TIMEOUT) << -1 << false;
+        QTest::newRow("sanitize refused") << R"("sanitize": ["cryptoErase"], "faults": [ { "adminOpcode": "0x84" } ])"
+                                          << "crypto" << int(OSKN_COMMAND_FAILURE) << int(OSKN_ERASE_METHOD_NONE) << false;
+        QTest::newRow("format refused") << R"("format": ["userData"], "faults": [ { "adminOpcode": "0x80", "status": "0x4002" } ])"
+                                        << "crypto" << int(OSKN_CANNOT_PERFORM) << int(OSKN_ERASE_METHOD_NONE) << false;
+        QTest::newRow("write zeroes fault") << R"("faults": [ { "ioOpcode": "0x08", "skip": 2 } ])" << "zeroes"
+                                            << int(OSKN_COMMAND_FAILURE) << -1 << false;
+        QTest::newRow("vanishes while sanitizing") << R"("sanitize": ["blockErase"], "sanitizeSeconds": 7200)"
+                                                   << "block" << int(OSKN_DEVICE_GONE) << -1 << false;
+    }
+    void erases()
+    {
+        QFETCH(QString, nvme);
+        QFETCH(QString, erase);
+        QFETCH(int, rc);
+        QFETCH(int, method);
+        QFETCH(bool, zeroed);
+        const std::string file = dir.path().toStdString() + "/erase-" + std::to_string(++erasesRun) + ".json";
+        const bool vanishes = QString(QTest::currentDataTag()).startsWith("vanishes");
+        std::ofstream(file) << R"({ "drives": [ { "name": "e", "interface": "nvme", "serial": "NVE", "maxLba": 199999, )"
+                            << (vanishes ? R"("disappearAfterSeconds": 600, )" : "") << R"("nvme": { )"
+                            << nvme.toStdString() << " } } ] }";
+        Registry_Override over(file);
+        std::vector<_tDevice> records = discover_Records();
+        QCOMPARE(int(records.size()), 1);
+        _tDevice* dev = &records[0];
+        const uint64_t last = dev->maxLBA;
+        std::vector<uint8_t> block(512, 0xA5);
+        QCOMPARE(wr(dev, 0, 1, block.data()), int(OSKN_SUCCESS));
+        QCOMPARE(wr(dev, last, 1, block.data()), int(OSKN_SUCCESS));
+        int got = -1;
+        if (erase == "zeroes") {
+            uint64_t most = 0;
+            QCOMPARE(is_Write_Same_Supported(dev, 0, uint32_t(last + 1), &most), rc != OSKN_CANNOT_PERFORM);
+            got = writesame(dev, 0, uint32_t(last + 1), true);
+        } else if (erase == "overwrite-follow") {
+            // Started, then followed as the panel does: the drive's own status is the verdict.
+            got = run_Sanitize_Operation(dev, OSKN_SANITIZE_OVERWRITE, false);
+            QCOMPARE(got, int(OSKN_SUCCESS));
+            double percent = 0;
+            uint32_t state = OSKN_SANITIZE_STATE_IN_PROGRESS;
+            for (int polls = 0; polls < 1000 && state == OSKN_SANITIZE_STATE_IN_PROGRESS; ++polls) {
+                QCOMPARE(get_Sanitize_Progress(dev, &percent, &state), int(OSKN_SUCCESS));
+                delay_Milliseconds(5000);
+            }
+            got = state == OSKN_SANITIZE_STATE_IDLE && percent == 100.0 ? 0 : int(OSKN_FAILURE);
+        } else {
+            const int op = erase == "crypto" ? OSKN_SANITIZE_CRYPTO_ERASE
+                           : erase == "block" ? OSKN_SANITIZE_BLOCK_ERASE
+                                              : OSKN_SANITIZE_OVERWRITE;
+            got = run_Sanitize_Operation(dev, op, true);
+        }
+        QCOMPARE(got, rc);
+        if (method >= 0) {
+            int used = -1;
+            QCOMPARE(get_Crypto_Erase_Method(dev, &used), int(OSKN_SUCCESS));
+            QCOMPARE(used, method);
+        }
+        if (vanishes)
+            return;
+        std::vector<uint8_t> first(512, 1), end(512, 1);
+        const bool read = rd(dev, 0, 1, first.data()) == OSKN_SUCCESS && rd(dev, last, 1, end.data()) == OSKN_SUCCESS;
+        const bool zero = read && std::all_of(first.begin(), first.end(), [](uint8_t b) { return b == 0; }) &&
+                          std::all_of(end.begin(), end.end(), [](uint8_t b) { return b == 0; });
+        QCOMPARE(zero, zeroed);
+    }
+
+    // A failed sanitize leaves the drive refusing its data until a new sanitize completes; the
+    // failure-mode exit of a restricted sanitize is refused too.
+    void failedSanitizeState()
+    {
+        const std::string file = dir.path().toStdString() + "/failed.json";
+        std::ofstream(file) << R"({ "drives": [ { "name": "f", "interface": "nvme", "serial": "NVF", "maxLba": 9999,
+            "nvme": { "sanitize": ["blockErase"], "sanitizeFails": true } } ] })";
+        Registry_Override over(file);
+        std::vector<_tDevice> records = discover_Records();
+        _tDevice* dev = &records[0];
+        QCOMPARE(run_Sanitize_Operation(dev, OSKN_SANITIZE_BLOCK_ERASE, true), int(OSKN_FAILURE));
+        double percent = 0;
+        uint32_t state = 0;
+        QCOMPARE(get_Sanitize_Progress(dev, &percent, &state), int(OSKN_SUCCESS));
+        QCOMPARE(state, uint32_t(OSKN_SANITIZE_STATE_FAILED));
+        uint8_t data[512];
+        QVERIFY(rd(dev, 0, 1, data) != OSKN_SUCCESS);
+        QVERIFY(run_Sanitize_Operation(dev, OSKN_SANITIZE_EXIT_FAILURE_MODE, false) != OSKN_SUCCESS);
+        sanitizeFeaturesSupported features = {};
+        QCOMPARE(get_Sanitize_Device_Features(dev, &features), int(OSKN_SUCCESS));
+        QVERIFY(features.blockErase && features.exitFailureMode && !features.overwrite);
+    }
+
+    // A sanitize found running at start is followed, not started again.
+    void sanitizeRunningAtStart()
+    {
+        const std::string file = dir.path().toStdString() + "/running.json";
+        std::ofstream(file) << R"({ "drives": [ { "name": "r", "interface": "nvme", "serial": "NVR", "maxLba": 9999,
+            "nvme": { "sanitize": ["overwrite"], "sanitizeRunningAtStart": true, "sanitizeSeconds": 600 } } ] })";
+        Registry_Override over(file);
+        std::vector<_tDevice> records = discover_Records();
+        _tDevice* dev = &records[0];
+        QCOMPARE(run_Sanitize_Operation(dev, OSKN_SANITIZE_OVERWRITE, false), int(OSKN_IN_PROGRESS));
+        double percent = 0;
+        uint32_t state = 0;
+        QCOMPARE(get_Sanitize_Progress(dev, &percent, &state), int(OSKN_SUCCESS));
+        QCOMPARE(state, uint32_t(OSKN_SANITIZE_STATE_IN_PROGRESS));
+        QVERIFY(percent < 100.0);
+        delay_Milliseconds(700000);
+        QCOMPARE(get_Sanitize_Progress(dev, &percent, &state), int(OSKN_SUCCESS));
+        QCOMPARE(state, uint32_t(OSKN_SANITIZE_STATE_IDLE));
+        QCOMPARE(percent, 100.0);
     }
 
     void vanishingDrive()

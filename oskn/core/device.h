@@ -38,6 +38,11 @@ struct DriveState {
     // its own result is the entry that was not there then.
     bool nvmeSelfTestStarted = false;
     std::vector<uint8_t> nvmeSelfTestBefore;
+    // The NVMe sanitize this library started (its Command Dword 10, 0 for none): a status log
+    // that names another one is not its result. How the last crypto erase was done
+    // (OSKN_ERASE_METHOD_*).
+    uint32_t nvmeSanitizeCommand = 0;
+    int cryptoEraseMethod = 0;
 
     // How security protocols reach an ATA drive (OSKN_SECURITY_PATH_*), found by the first
     // exchange that worked; NONE until then.

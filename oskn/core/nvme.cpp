@@ -93,6 +93,47 @@ NvmeCommand read_Write_Command(bool write, uint32_t nsid, uint64_t lba, uint32_t
     return c;
 }
 
+NvmeCommand sanitize_Command(uint8_t action, uint32_t overwritePattern)
+{
+    NvmeCommand c = command(true, nvme_admin_sanitize_nvm, 0, nullptr, 0);
+    c.cdw10 = (action & 0x07) | (action == NVME_SANITIZE_SANACT_START_OVERWRITE ? 1u << 4 : 0u); // OWPASS 1
+    c.cdw11 = overwritePattern;
+    c.timeoutSeconds = 60; // the drive answers at the start; the work goes on in the background
+    return c;
+}
+
+NvmeCommand format_Command(uint32_t nsid, uint8_t lbaFormat, uint8_t ses)
+{
+    NvmeCommand c = command(true, nvme_admin_format_nvm, nsid, nullptr, 0);
+    c.cdw10 = (lbaFormat & 0x0F) | uint32_t(lbaFormat >> 4 & 0x03) << 12 | uint32_t(ses & 0x07) << 9;
+    c.timeoutSeconds = 4 * 3600; // a user-data erase of a large drive runs inside the command
+    return c;
+}
+
+NvmeCommand write_Zeroes_Command(uint32_t nsid, uint64_t lba, uint32_t blocks)
+{
+    NvmeCommand c = command(false, nvme_cmd_write_zeroes, nsid, nullptr, 0);
+    c.cdw10 = uint32_t(lba);
+    c.cdw11 = uint32_t(lba >> 32);
+    c.cdw12 = (blocks - 1) & 0xFFFF; // DEAC clear: the blocks must read back as zeros
+    c.timeoutSeconds = 60;
+    return c;
+}
+
+SanitizeState decode_Sanitize_Log(const uint8_t* data)
+{
+    SanitizeStatusLog log;
+    std::memcpy(&log, data, sizeof log);
+    SanitizeState s;
+    s.progress = get_Le16(reinterpret_cast<const uint8_t*>(&log.sprog));
+    s.status = get_Le16(reinterpret_cast<const uint8_t*>(&log.sstat)) & NVME_SANITIZE_SSTAT_STATUS_MASK;
+    s.command = get_Le32(reinterpret_cast<const uint8_t*>(&log.scdw10));
+    s.estimateSeconds[0] = get_Le32(reinterpret_cast<const uint8_t*>(&log.eto));
+    s.estimateSeconds[1] = get_Le32(reinterpret_cast<const uint8_t*>(&log.etbe));
+    s.estimateSeconds[2] = get_Le32(reinterpret_cast<const uint8_t*>(&log.etce));
+    return s;
+}
+
 ControllerInfo decode_Identify_Controller(const uint8_t* data)
 {
     IdentifyController id;
@@ -367,6 +408,16 @@ std::unique_ptr<ReadAhead::Pieces> start_Nvme_Read_Pieces(Drive& drive, uint32_t
     std::lock_guard<std::recursive_mutex> guard(drive.state->lock);
     pieces->flight = pieces->channel->start_Nvme_All(pieces->commands.data(), n);
     return pieces;
+}
+
+int nvme_Identify_Controller(Drive& drive, nvme::ControllerInfo& info)
+{
+    TransferBuffer data(nvme::IdentifyBytes);
+    NvmeCommand c = nvme::identify_Command(NVME_IDENTIFY_CNS_CTRL, 0, data.data());
+    const int rc = nvme_Command(drive, c);
+    if (rc == OSKN_SUCCESS)
+        info = nvme::decode_Identify_Controller(data.data());
+    return rc;
 }
 
 int nvme_Read_Log(Drive& drive, uint8_t logId, uint8_t* data, uint32_t length)

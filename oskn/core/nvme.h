@@ -40,6 +40,12 @@ NvmeCommand get_Log_Page_Command(uint8_t logId, uint32_t nsid, uint8_t* data, ui
 NvmeCommand device_Self_Test_Command(uint32_t nsid, uint8_t code);
 NvmeCommand read_Write_Command(bool write, uint32_t nsid, uint64_t lba, uint32_t blocks, bool fua, uint8_t* data,
                                uint32_t length);
+// Sanitize (action: NVME_SANITIZE_SANACT_*): one overwrite pass of the 32-bit pattern, restricted
+// failure mode (a failed sanitize is left only by a new one that completes).
+NvmeCommand sanitize_Command(uint8_t action, uint32_t overwritePattern);
+// Format NVM of the namespace into the format it is in, with Secure Erase Settings ses.
+NvmeCommand format_Command(uint32_t nsid, uint8_t lbaFormat, uint8_t ses);
+NvmeCommand write_Zeroes_Command(uint32_t nsid, uint64_t lba, uint32_t blocks);
 
 // Identify Controller, as far as the library uses it. valid is false for data no controller
 // sends: texts that are not printable ASCII, no namespace at all.
@@ -72,6 +78,15 @@ struct NamespaceInfo {
 };
 NamespaceInfo decode_Identify_Namespace(const uint8_t* data);
 
+// The Sanitize Status log.
+struct SanitizeState {
+    uint16_t progress = 0;   // SPROG, of 65536, while one runs
+    uint8_t status = 0;      // SSTAT 2:0: NVME_SANITIZE_SSTAT_STATUS_*
+    uint32_t command = 0;    // SCDW10 of the most recent sanitize
+    uint32_t estimateSeconds[3] = {}; // overwrite, block erase, crypto erase; UINT32_MAX none given
+};
+SanitizeState decode_Sanitize_Log(const uint8_t* data);
+
 // A 128-bit little-endian counter of the health log, saturated to 64 bits.
 uint64_t counter_128(const uint8_t* p);
 
@@ -102,6 +117,9 @@ int map_Result(TransportResult delivered, const NvmeCommand& command);
 // One NVMe command to the drive under its lock; a return code. Commands that may change the
 // medium drop the read-ahead windows over it.
 int nvme_Command(Drive& drive, NvmeCommand& command);
+
+// Identify Controller, decoded.
+int nvme_Identify_Controller(Drive& drive, nvme::ControllerInfo& info);
 
 // A controller-wide log page of length bytes.
 int nvme_Read_Log(Drive& drive, uint8_t logId, uint8_t* data, uint32_t length);

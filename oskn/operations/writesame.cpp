@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/clock.h"
+#include "core/nvme.h"
 #include "ops_common.h"
 #include "transferbuffer.h"
 
@@ -113,15 +114,29 @@ int sct_Progress(Drive& drive, uint64_t startLBA, uint64_t endLBA, double* perce
     return OSKN_FAILURE;
 }
 
+// An NVMe drive's Write Zeroes: ONCS bit 3; one command covers at most the 16-bit block count.
+bool nvme_Write_Zeroes(_tDevice* device, Drive& drive)
+{
+    nvme::ControllerInfo c;
+    return nvme_Identified(device) && nvme_Identify_Controller(drive, c) == OSKN_SUCCESS &&
+           (c.oncs & NVME_CTRL_ONCS_WRITE_ZEROES);
+}
+
+// nsid 0: WRITE SAME(16) to a SCSI drive; else NVMe Write Zeroes on that namespace.
 void run_Job(std::shared_ptr<Drive> drive, uint64_t start, uint64_t count, uint64_t perCommand,
-             uint32_t sectorSize)
+             uint32_t sectorSize, uint32_t nsid)
 {
     TransferBuffer zeros(sectorSize);
     int rc = OSKN_SUCCESS;
     for (uint64_t done = 0; done < count && rc == OSKN_SUCCESS;) {
         const uint32_t n = uint32_t(std::min<uint64_t>(perCommand, count - done));
-        rc = scsi_Command(*drive, cdb::write_Same_16(0, false, false, start + done, n, 0), DataDirection::Out,
-                          zeros.data(), sectorSize, 600);
+        if (nsid) {
+            NvmeCommand c = nvme::write_Zeroes_Command(nsid, start + done, n);
+            rc = nvme_Command(*drive, c);
+        } else {
+            rc = scsi_Command(*drive, cdb::write_Same_16(0, false, false, start + done, n, 0), DataDirection::Out,
+                              zeros.data(), sectorSize, 600);
+        }
         if (rc == OSKN_SUCCESS)
             done += n;
         std::lock_guard<std::mutex> guard(drive->state->jobMutex);
@@ -142,8 +157,15 @@ bool is_Write_Same_Supported(_tDevice* device, uint64_t startLBA, uint32_t numbe
     if (maxBlocksPerCommand)
         *maxBlocksPerCommand = 0;
     auto drive = Registry::instance().find(device);
-    if (!drive || !range_Fits(device, startLBA, numberOfLogicalBlocks))
+    if (!drive || !range_Fits(device, startLBA, numberOfLogicalBlocks) || is_Block(device))
         return false;
+    if (is_Nvme(device)) {
+        if (!nvme_Write_Zeroes(device, *drive))
+            return false;
+        if (maxBlocksPerCommand)
+            *maxBlocksPerCommand = nvme::MaxBlocksPerCommand;
+        return true;
+    }
     if (is_Ata(device)) {
         // One SCT command covers any span of the drive.
         if (!sct_Offer(*drive).writeSame)
@@ -168,7 +190,13 @@ int writesame(_tDevice* device, uint64_t startLBA, uint32_t numberOfLogicalBlock
         return OSKN_BAD_PARAMETER;
     if (is_Ata(device))
         return sct_Write_Same(device, *drive, startLBA, numberOfLogicalBlocks, waitForCompletion);
-    const uint64_t most = max_Write_Same_Blocks(*drive);
+    if (is_Block(device))
+        return OSKN_CANNOT_PERFORM;
+    const bool nvme = is_Nvme(device);
+    if (nvme && !nvme_Identified(device))
+        return OSKN_FAILURE;
+    const uint64_t most = nvme ? (nvme_Write_Zeroes(device, *drive) ? nvme::MaxBlocksPerCommand : 0)
+                               : max_Write_Same_Blocks(*drive);
     if (most == 0)
         return OSKN_CANNOT_PERFORM;
     // About a hundred commands for the span, so progress moves by the percent.
@@ -186,7 +214,8 @@ int writesame(_tDevice* device, uint64_t startLBA, uint32_t numberOfLogicalBlock
         drive->state->writeSameResult = OSKN_SUCCESS;
     }
     const uint32_t sectorSize = device->logicalSectorSize ? device->logicalSectorSize : 512;
-    std::thread job(run_Job, drive, startLBA, uint64_t(numberOfLogicalBlocks), perCommand, sectorSize);
+    std::thread job(run_Job, drive, startLBA, uint64_t(numberOfLogicalBlocks), perCommand, sectorSize,
+                    nvme ? record::nsid(device) : 0u);
     if (!waitForCompletion) {
         job.detach();
         return OSKN_SUCCESS;

@@ -43,6 +43,11 @@ struct NvmeDescription {
     bool formatUserData = true, formatCrypto = false;
     bool sanitizeBlock = false, sanitizeCrypto = false, sanitizeOverwrite = false;
     bool writeZeroes = true, securitySendReceive = false;
+    // Sanitize, in program time; the SATA drive's sanitizeSeconds and friends do not apply.
+    uint32_t sanitizeSeconds = 60;
+    bool sanitizeRunningAtStart = false; // an overwrite already running when the drive appears
+    bool sanitizeFails = false;          // every sanitize ends failed, the data left as it was
+    bool sanitizeNeverProgresses = false;
     std::string garbageIdentify;       // "controller" or "namespace": that Identify answers garbage
     // Health log.
     uint8_t criticalWarning = 0;

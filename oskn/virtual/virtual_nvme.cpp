@@ -25,15 +25,15 @@ constexpr uint64_t NS = 1000000000ull;
 
 // Opcodes, status codes and log identifiers the drive speaks.
 namespace op {
-enum : uint8_t { GetLogPage = 0x02, Identify = 0x06, DeviceSelfTest = 0x14 };
+enum : uint8_t { GetLogPage = 0x02, Identify = 0x06, DeviceSelfTest = 0x14, FormatNvm = 0x80, Sanitize = 0x84 };
 enum : uint8_t { Flush = 0x00, Write = 0x01, Read = 0x02, WriteZeroes = 0x08 };
 } // namespace op
 namespace status {
 // SCT in bits 10:8, SC in 7:0; DNR (bit 14) on the errors that will not go away.
 constexpr uint16_t Dnr = 0x4000;
 constexpr uint16_t InvalidOpcode = 0x0001 | Dnr, InvalidField = 0x0002 | Dnr, InvalidNamespace = 0x000B | Dnr,
-                   LbaOutOfRange = 0x0080 | Dnr;
-constexpr uint16_t InvalidLogPage = 0x0109 | Dnr, SelfTestInProgress = 0x011D;
+                   LbaOutOfRange = 0x0080 | Dnr, SanitizeFailed = 0x001C | Dnr, SanitizeInProgress = 0x001D;
+constexpr uint16_t InvalidLogPage = 0x0109 | Dnr, InvalidFormat = 0x010A | Dnr, SelfTestInProgress = 0x011D;
 constexpr uint16_t WriteFault = 0x0280, UnrecoveredReadError = 0x0281 | Dnr;
 } // namespace status
 namespace logid {
@@ -71,6 +71,8 @@ public:
         createdAt_ = get_Time_Source_Nanoseconds();
         unreadable_ = d_.unreadable;
         faultHits_.assign(d_.nvme.faults.size(), 0);
+        if (d_.nvme.sanitizeRunningAtStart)
+            startSanitize(SanOverwrite, 0x00000003, createdAt_); // overwrite, started before we came
     }
 
     const Description& description() const override { return d_; }
@@ -212,6 +214,123 @@ private:
     {
         if (selfTestCode_ && !d_.nvme.selfTestNeverEnds && now >= selfTestEnd_)
             finishSelfTest(now);
+        if (sanitizeAction_ && !d_.nvme.sanitizeNeverProgresses && now >= sanitizeEnd_)
+            finishSanitize();
+    }
+
+    // --- sanitize and format, in program time -----------------------------------------------
+
+    enum : uint8_t { SanExitFailure = 1, SanBlockErase = 2, SanOverwrite = 3, SanCrypto = 4 };
+    // SSTAT bits 2:0, and Global Data Erased (bit 8) until the next write.
+    enum : uint16_t { NeverSanitized = 0, SanitizeDone = 1, SanitizeRunning = 2, SanitizeFailedState = 3,
+                      GlobalDataErased = 0x100 };
+
+    bool offers(uint8_t action) const
+    {
+        const NvmeDescription& n = d_.nvme;
+        return (action == SanBlockErase && n.sanitizeBlock) || (action == SanOverwrite && n.sanitizeOverwrite) ||
+               (action == SanCrypto && n.sanitizeCrypto);
+    }
+
+    void startSanitize(uint8_t action, uint32_t cdw10, uint64_t now)
+    {
+        sanitizeAction_ = action;
+        sanitizeCdw10_ = cdw10;
+        sanitizeStart_ = now;
+        sanitizeEnd_ = now + uint64_t(d_.nvme.sanitizeSeconds) * NS;
+        unrestricted_ = cdw10 & 0x08; // AUSE
+    }
+
+    void finishSanitize()
+    {
+        const uint8_t action = sanitizeAction_;
+        sanitizeAction_ = 0;
+        if (d_.nvme.sanitizeFails) {
+            sstat_ = SanitizeFailedState;
+            failureMode_ = true;
+            return;
+        }
+        failureMode_ = false;
+        sstat_ = SanitizeDone | GlobalDataErased;
+        if (action == SanOverwrite)
+            storage_->setPattern(overwritePattern_);
+        else
+            storage_->clear();
+        if (action != SanCrypto) // a crypto erase only changes the key: pending blocks stay pending
+            forgetPending();
+    }
+
+    void forgetPending()
+    {
+        for (auto it = unreadable_.begin(); it != unreadable_.end();)
+            it = it->second ? std::next(it) : unreadable_.erase(it);
+    }
+
+    void sanitize(NvmeCommand& c, Reply& r, uint64_t now)
+    {
+        const uint8_t action = c.cdw10 & 0x07;
+        if (action == SanExitFailure) {
+            // Only a failed sanitize started with AUSE may be left without a new one.
+            if (failureMode_ && !unrestricted_)
+                r.status = status::SanitizeFailed;
+            else
+                failureMode_ = false;
+            return;
+        }
+        if (!offers(action)) {
+            r.status = status::InvalidField;
+            return;
+        }
+        overwritePattern_ = c.cdw11;
+        startSanitize(action, c.cdw10, now);
+    }
+
+    void format(NvmeCommand& c, Reply& r)
+    {
+        const NvmeDescription& n = d_.nvme;
+        if (!n.formatUserData) {
+            r.status = status::InvalidOpcode;
+            return;
+        }
+        if (c.nsid != n.nsid && c.nsid != 0xFFFFFFFF) {
+            r.status = status::InvalidNamespace;
+            return;
+        }
+        const unsigned lbaf = (c.cdw10 & 0x0F) | ((c.cdw10 >> 12) & 0x03) << 4;
+        const uint8_t ses = (c.cdw10 >> 9) & 0x07;
+        // Only the format in use: this drive does not change its block size.
+        if (lbaf >= n.lbaFormats.size() || n.lbaFormats[lbaf] != blockSize()) {
+            r.status = status::InvalidFormat;
+            return;
+        }
+        if (ses > 2 || (ses == 2 && !n.formatCrypto)) {
+            r.status = status::InvalidField;
+            return;
+        }
+        if (ses == 0)
+            return; // no erase asked: the blocks keep what they held
+        storage_->clear();
+        if (ses == 1)
+            forgetPending();
+    }
+
+    std::vector<uint8_t> sanitizeLog(uint64_t now) const
+    {
+        std::vector<uint8_t> out(512, 0);
+        uint16_t progress = 0xFFFF, state = sstat_;
+        if (sanitizeAction_) {
+            const double fraction = double(now - sanitizeStart_) / double(std::max<uint64_t>(1, sanitizeEnd_ - sanitizeStart_));
+            progress = d_.nvme.sanitizeNeverProgresses ? 0 : uint16_t(std::clamp(fraction * 65536.0, 0.0, 65535.0));
+            state = SanitizeRunning;
+        }
+        put_Le16(&out[0], progress);
+        put_Le16(&out[2], state);
+        put_Le32(&out[4], sanitizeCdw10_);
+        const uint32_t estimate = d_.nvme.sanitizeSeconds;
+        put_Le32(&out[8], d_.nvme.sanitizeOverwrite ? estimate : 0xFFFFFFFF);
+        put_Le32(&out[12], d_.nvme.sanitizeBlock ? estimate : 0xFFFFFFFF);
+        put_Le32(&out[16], d_.nvme.sanitizeCrypto ? estimate : 0xFFFFFFFF);
+        return out;
     }
 
     uint64_t firstUnreadable(uint64_t lba, uint64_t count) const
@@ -264,7 +383,22 @@ private:
 
     void admin(NvmeCommand& c, Reply& r, uint64_t now)
     {
+        // While a sanitize runs, or after one failed, the drive takes little else.
+        const bool always = c.opcode == op::Identify || c.opcode == op::GetLogPage || c.opcode == op::Sanitize;
+        if (!always && (sanitizeAction_ || failureMode_)) {
+            r.status = sanitizeAction_ ? status::SanitizeInProgress : status::SanitizeFailed;
+            return;
+        }
+        if (c.opcode == op::Sanitize && sanitizeAction_) {
+            r.status = status::SanitizeInProgress;
+            return;
+        }
         switch (c.opcode) {
+        case op::Sanitize:
+            if (d_.nvme.sanitizeBlock || d_.nvme.sanitizeCrypto || d_.nvme.sanitizeOverwrite)
+                return sanitize(c, r, now);
+            break;
+        case op::FormatNvm: return format(c, r);
         case op::Identify: return identify(c, r);
         case op::GetLogPage: return getLogPage(c, r, now);
         case op::DeviceSelfTest:
@@ -383,9 +517,7 @@ private:
             out = selfTestLog(now);
             break;
         case logid::SanitizeStatus:
-            out.assign(512, 0);
-            put_Le16(&out[0], 0xFFFF); // no sanitize since manufacture...
-            put_Le16(&out[2], 0x0000); // ...and never sanitized
+            out = sanitizeLog(now);
             break;
         default:
             r.status = status::InvalidLogPage;
@@ -522,6 +654,7 @@ private:
                                            : storage_->fill(lba * blockSize(), writable * blockSize(), zeros(), blockSize()));
         accountTransfer(r, writable * blockSize(), now);
         ++writeCommands_;
+        sstat_ &= ~GlobalDataErased;
         bytesWritten_ += writable * blockSize();
         moved = writable;
         return ok && writable == count ? 0 : status::WriteFault;
@@ -537,6 +670,10 @@ private:
     {
         if (c.nsid != d_.nvme.nsid) {
             r.status = status::InvalidNamespace;
+            return;
+        }
+        if (sanitizeAction_ || failureMode_) {
+            r.status = sanitizeAction_ ? status::SanitizeInProgress : status::SanitizeFailed;
             return;
         }
         const uint64_t lba = uint64_t(c.cdw11) << 32 | c.cdw10;
@@ -584,6 +721,12 @@ private:
     uint8_t selfTestCode_ = 0; // the running self-test, 0 for none
     uint64_t selfTestStart_ = 0, selfTestEnd_ = 0;
     std::deque<SelfTestResult> log_; // newest first
+
+    uint8_t sanitizeAction_ = 0; // the running sanitize's SANACT, 0 for none
+    uint32_t sanitizeCdw10_ = 0, overwritePattern_ = 0;
+    uint64_t sanitizeStart_ = 0, sanitizeEnd_ = 0;
+    uint16_t sstat_ = NeverSanitized;
+    bool failureMode_ = false, unrestricted_ = false;
 
     uint64_t bytesRead_ = 0, bytesWritten_ = 0, readCommands_ = 0, writeCommands_ = 0, mediaErrors_ = 0;
 };

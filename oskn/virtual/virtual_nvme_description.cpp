@@ -151,7 +151,8 @@ void parse_Nvme_Object(const json& v, Description& d)
     NvmeDescription& n = d.nvme;
     known_Keys(v, "nvme.",
                {"namespaceId", "version", "selfTest", "selfTestNeverEnds", "lbaFormats", "format", "sanitize",
-                "writeZeroes", "securitySendReceive", "identifyGarbage", "health", "faults"});
+                "writeZeroes", "securitySendReceive", "identifyGarbage", "health", "faults", "sanitizeSeconds",
+                "sanitizeRunningAtStart", "sanitizeFails", "sanitizeNeverProgresses"});
     if (v.contains("namespaceId")) {
         n.nsid = uint32_t(unsigned_Value(v["namespaceId"], "nvme.namespaceId", 0xFFFFFFFEu));
         if (n.nsid == 0)
@@ -197,6 +198,16 @@ void parse_Nvme_Object(const json& v, Description& d)
         n.sanitizeCrypto = bits & 2;
         n.sanitizeOverwrite = bits & 4;
     }
+    if (v.contains("sanitizeSeconds"))
+        n.sanitizeSeconds = uint32_t(unsigned_Value(v["sanitizeSeconds"], "nvme.sanitizeSeconds", 30u * 86400));
+    if (v.contains("sanitizeRunningAtStart"))
+        n.sanitizeRunningAtStart = bool_Value(v["sanitizeRunningAtStart"], "nvme.sanitizeRunningAtStart");
+    if (v.contains("sanitizeFails"))
+        n.sanitizeFails = bool_Value(v["sanitizeFails"], "nvme.sanitizeFails");
+    if (v.contains("sanitizeNeverProgresses"))
+        n.sanitizeNeverProgresses = bool_Value(v["sanitizeNeverProgresses"], "nvme.sanitizeNeverProgresses");
+    if (n.sanitizeRunningAtStart && !n.sanitizeOverwrite)
+        refuse("nvme.sanitizeRunningAtStart", "a running overwrite sanitize needs \"overwrite\" in nvme.sanitize");
     if (v.contains("writeZeroes"))
         n.writeZeroes = bool_Value(v["writeZeroes"], "nvme.writeZeroes");
     if (v.contains("securitySendReceive"))

@@ -75,7 +75,8 @@ typedef struct _sanitizeFeaturesSupported {
     uint8_t exitFailureMode;
 } sanitizeFeaturesSupported;
 
-// ATA drives: 0 and the flags from IDENTIFY word 59. Other drives: OSKN_NOT_SUPPORTED.
+// ATA drives: 0 and the flags from IDENTIFY word 59; NVMe drives: SANICAP, and crypto also where
+// Format NVM is offered (OACS bit 1). Other drives: OSKN_NOT_SUPPORTED.
 OSKNOPERATIONS_API int get_Sanitize_Device_Features(_tDevice* device,
                                                     sanitizeFeaturesSupported* features);
 
@@ -100,6 +101,16 @@ enum {
 };
 
 OSKNOPERATIONS_API int get_Sanitize_Progress(_tDevice* device, double* percent, uint32_t* state);
+
+// The command that did the last crypto erase run_Sanitize_Operation ran on the drive: an NVMe
+// drive without a sanitize crypto erase is erased by Format NVM with a secure erase instead.
+enum {
+    OSKN_ERASE_METHOD_NONE = 0,
+    OSKN_ERASE_METHOD_SANITIZE = 1,
+    OSKN_ERASE_METHOD_FORMAT_CRYPTO = 2,    // Format NVM, Secure Erase Settings 2 (cryptographic)
+    OSKN_ERASE_METHOD_FORMAT_USER_DATA = 3  // Format NVM, Secure Erase Settings 1 (user data)
+};
+OSKNOPERATIONS_API int get_Crypto_Erase_Method(_tDevice* device, int* method);
 
 // Prints the sanitize progress on standard output until the running sanitize ends.
 OSKNOPERATIONS_API int show_Sanitize_Progress(_tDevice* device);

@@ -57,6 +57,13 @@ int Erasecrypto::execute()
         return fail("Warning: Erasecrypto::execute() - returned:FAILURE for S/N: " + sn);
     }
     show_Sanitize_Progress(device);
+    // An NVMe drive without a sanitize crypto erase was erased by Format NVM: say which.
+    int method = OSKN_ERASE_METHOD_NONE;
+    if (get_Crypto_Erase_Method(device, &method) == 0 && method != OSKN_ERASE_METHOD_SANITIZE)
+        log()->kestrova_Log_Info(QString("Test information: Erasecrypto::execute() - erased by Format NVM, ")
+                                       + (method == OSKN_ERASE_METHOD_FORMAT_CRYPTO ? "cryptographic erase"
+                                                                                    : "user data erase")
+                                       + " for S/N: " + sn);
     get_library_information(OSKN_SUCCESS);
     emit changePercent(100);
     return pass("Test information: Erasecrypto::execute() - returned:SUCCESS for S/N: " + sn);

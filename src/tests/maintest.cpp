@@ -29,7 +29,8 @@ MainTest::MainTest(_tDevice* dev, QObject* parent, const QString& call)
         if (!why.isEmpty())
             LogsApplication::Instance()->kestrova_Log_Error("Test information: " + descriptor->testName
                                                            + " - UNABLE TO RUN: " + why
-                                                           + ", nothing was sent to it - SN: " + serial());
+                                                           + ", nothing that changes it was sent to it - SN: "
+                                                           + serial());
     }, Qt::DirectConnection);
 }
 
