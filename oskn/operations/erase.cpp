@@ -14,6 +14,9 @@ namespace {
 // Sectors per write: bridges (USB, card readers) take smaller transfers.
 uint32_t sectors_Per_Write(const _tDevice* device)
 {
+    // An NVMe drive pays per command: a megabyte each (the library splits to the system's limit).
+    if (device->driveType == OSKN_DRIVE_NVME)
+        return std::max(1u, (1u << 20) / (device->logicalSectorSize ? device->logicalSectorSize : 512u));
     return (device->interfaceType == OSKN_INTERFACE_USB || device->interfaceType == OSKN_INTERFACE_MMC)
                ? 64u
                : 128u;
