@@ -5,6 +5,7 @@
 #include <QMutexLocker>
 
 #include <algorithm>
+#include <cstring>
 #include <vector>
 
 #include "common.h"
@@ -58,7 +59,12 @@ void FixAllFast::get_library_information_ata_Get_DST(int rc)
 
 bool FixAllFast::is_Supported_GPL() const
 {
-    return identifyFailed || identify::gpl_Supported(device->identifyData);
+    if (identifyFailed)
+        return true;
+    // The record is packed: read its words through an aligned copy.
+    uint16_t words[256];
+    std::memcpy(words, device->identifyData, sizeof words);
+    return identify::gpl_Supported(words);
 }
 
 int FixAllFast::get_LBA_From_DST_Log(unsigned long long* lba)
