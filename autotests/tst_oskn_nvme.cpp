@@ -384,6 +384,8 @@ private slots:
                                         << "crypto" << int(OSKN_CANNOT_PERFORM) << int(OSKN_ERASE_METHOD_NONE) << false;
         QTest::newRow("write zeroes fault") << R"("faults": [ { "ioOpcode": "0x08", "skip": 2 } ])" << "zeroes"
                                             << int(OSKN_COMMAND_FAILURE) << -1 << false;
+        QTest::newRow("write zeroes answered without work") << R"("faults": [ { "ioOpcode": "0x08", "noWork": true } ])"
+                                                           << "zeroes" << int(OSKN_FAILURE) << -1 << false;
         QTest::newRow("vanishes while sanitizing") << R"("sanitize": ["blockErase"], "sanitizeSeconds": 7200)"
                                                    << "block" << int(OSKN_DEVICE_GONE) << -1 << false;
     }

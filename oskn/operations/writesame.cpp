@@ -142,6 +142,16 @@ void run_Job(std::shared_ptr<Drive> drive, uint64_t start, uint64_t count, uint6
         std::lock_guard<std::mutex> guard(drive->state->jobMutex);
         drive->state->writeSameDone = done;
     }
+    // Write Zeroes answered GOOD is not proof: the span's first and last blocks must read zero.
+    if (rc == OSKN_SUCCESS && nsid && count > 0) {
+        TransferBuffer block(sectorSize);
+        for (const uint64_t lba : {start, start + count - 1}) {
+            if (rc == OSKN_SUCCESS)
+                rc = nvme_Read_Write(*drive, nsid, false, lba, 1, true, block.data(), sectorSize);
+            if (rc == OSKN_SUCCESS && std::any_of(block.data(), block.data() + sectorSize, [](uint8_t b) { return b; }))
+                rc = OSKN_FAILURE;
+        }
+    }
     std::lock_guard<std::mutex> guard(drive->state->jobMutex);
     drive->state->writeSameResult = cannot_If_Unsupported(rc);
     drive->state->writeSameRunning = false;

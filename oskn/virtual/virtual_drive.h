@@ -29,6 +29,7 @@ struct NvmeFault {
     uint16_t status = 0x0006; // SCT/SC (and DNR, More) to complete with; default Internal Error
     bool hang = false;        // no completion within the host's timeout
     bool shortData = false;   // success, but only part of the data arrives
+    bool noWork = false;      // success without running the command
     uint32_t skip = 0;
     int64_t count = -1;
 };

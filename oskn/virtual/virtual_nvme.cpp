@@ -202,7 +202,7 @@ private:
                 c.transferred = std::min<uint32_t>(c.transferred, std::max<uint32_t>(c.dataLength / 8, 4) & ~3u);
                 return true;
             }
-            r.status = f.status;
+            r.status = f.noWork ? 0 : f.status;
             return true;
         }
         return false;

@@ -86,7 +86,7 @@ uint32_t name_List(const json& v, const std::string& field, std::initializer_lis
 
 NvmeFault parse_Fault(const json& v, const std::string& p)
 {
-    known_Keys(v, p + ".", {"adminOpcode", "ioOpcode", "logId", "status", "hang", "shortData", "skip", "count"});
+    known_Keys(v, p + ".", {"adminOpcode", "ioOpcode", "logId", "status", "hang", "shortData", "noWork", "skip", "count"});
     NvmeFault f;
     const bool admin = v.contains("adminOpcode"), io = v.contains("ioOpcode");
     if (admin == io)
@@ -108,8 +108,10 @@ NvmeFault parse_Fault(const json& v, const std::string& p)
         f.hang = bool_Value(v["hang"], p + ".hang");
     if (v.contains("shortData"))
         f.shortData = bool_Value(v["shortData"], p + ".shortData");
-    if (int(v.contains("status")) + int(f.hang) + int(f.shortData) > 1)
-        refuse(p, "give at most one of status, hang and shortData");
+    if (v.contains("noWork"))
+        f.noWork = bool_Value(v["noWork"], p + ".noWork");
+    if (int(v.contains("status")) + int(f.hang) + int(f.shortData) + int(f.noWork) > 1)
+        refuse(p, "give at most one of status, hang, shortData and noWork");
     if (v.contains("skip"))
         f.skip = uint32_t(unsigned_Value(v["skip"], p + ".skip", UINT32_MAX));
     if (v.contains("count"))
