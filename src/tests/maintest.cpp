@@ -66,7 +66,10 @@ QString MainTest::remaining_Time_Text(int64_t seconds)
 
 void MainTest::run()
 {
-    emit changeStatus(execute());
+    outcome.started = QDateTime::currentDateTime();
+    const int status = execute();
+    outcome.ended = QDateTime::currentDateTime();
+    emit changeStatus(status);
     emit change_Logs();
 }
 

@@ -9,6 +9,7 @@
 
 #include "oskn_device.h"
 #include "oskn_return.h"
+#include "operationoutcome.h"
 
 class LogsApplication;
 
@@ -93,6 +94,9 @@ public:
     _tDevice* getTDevice() const { return device; }
     TestDescriptor* getDescriptor() const { return descriptor; }
 
+    // Valid once the thread has finished.
+    const OperationOutcome& get_Outcome() const { return outcome; }
+
     void request_Abort() { abortRequested.store(true); }
     bool is_Abort_Requested() const { return abortRequested.load(); }
 
@@ -162,6 +166,7 @@ protected:
     bool drive_Answers() const;
 
     std::atomic<bool> abortRequested{false};
+    OperationOutcome outcome;
     TestDescriptor* descriptor;
     _tDevice* device;
     QString libraryCall;

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QDateTime>
+#include <QList>
+#include <QString>
+#include <QVariantMap>
+#include <cstdint>
+
+// What one finished operation found, beyond its status: the panel shows the reason, the drive's
+// log and the results record keep all of it. Filled on the operation's thread; read by others
+// only after the thread has finished.
+struct OperationOutcome {
+    // Why the verdict is not PASS, as the catalog's source text (translated where shown); empty
+    // for a PASS.
+    QString reason;
+    // Library results the verdict rests on, in the order they came.
+    QList<int> libraryCodes;
+    QList<uint64_t> unreadableLbas;
+    QList<uint64_t> fixedLbas;
+    // What was asked of the drive: range, duration, method, pattern, as name → value.
+    QVariantMap parameters;
+    QDateTime started;
+    QDateTime ended;
+
+    // The read-back after an erase; method stays empty where none ran.
+    struct Verification {
+        QString method;       // "sample" or "full"
+        uint64_t seed = 0;    // of the random LBAs in a sample
+        uint64_t sectorsRead = 0;
+        uint64_t mismatches = 0;
+        QList<uint64_t> mismatchLbas; // the first ones found
+    } verification;
+};
