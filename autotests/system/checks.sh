@@ -506,4 +506,83 @@ check "max LBA" "$(lib vda maxlba)" sysfs "$(($(cat /sys/block/vda/size) - 1))"
 t kv-systemcheck read-all /dev/vda > /tmp/out-all 2>&1
 check "every block read in 64-sector calls" "$(field failed < /tmp/out-all) failed" expected "0 failed"
 
+stage "NVMe and block-only drives checked"
+# ---------------------------------------------------------------------------------------------
+# NVMe erases. Each one QEMU's controller offers (Format NVM as the crypto erase of a controller
+# without Sanitize, Write Zeroes, the overwrite in writes) leaves every block of the namespace
+# zero per dd, the last included, over a pattern dd wrote first; each it does not offer (Sanitize,
+# Security Send/Receive, as nvme-cli reads SANICAP and OACS) ends UNABLE TO RUN (14), and the
+# drive refuses nvme-cli's own command too.
+sanicap=$(($(nfield sanicap < /tmp/peer-ctrl.txt)))
+oacs=$(($(nfield oacs < /tmp/peer-ctrl.txt)))
+fna=$(($(nfield fna < /tmp/peer-ctrl.txt)))
+# zero_State DEV SECTOR MAX: "zero", or the first block that is not (or where dd's reads ended)
+zero_State() {
+    local bytes=$((($3 + 1) * $2)) out
+    out=$(dd_Read "$1" 0 $(($3 + 1)) "$2" | cmp -n "$bytes" - /dev/zero 2>&1) && { echo zero; return; }
+    case "$out" in
+    *"char "*) echo "block $(( ($(echo "$out" | sed -n 's/.*char \([0-9]*\).*/\1/p') - 1) / $2 )) not zero" ;;
+    *) echo "unreadable ($out)" ;;
+    esac
+}
+# fill DEV SECTOR MAX: a pattern over every block, checked as written
+fill() {
+    local bytes=$((($3 + 1) * $2))
+    tr '\000' '\245' < /dev/zero | head -c "$bytes" > /tmp/fill
+    dd_Write /tmp/fill "$1" 0 "$2"
+    dd_Read "$1" 0 $(($3 + 1)) "$2" | cmp -s - /tmp/fill && echo written || echo "not written"
+    rm -f /tmp/fill
+}
+DRIVE="nvme0 (KVNV0008)"
+for spec in "overwrite-sanitize 4 3" "block-sanitize 2 2"; do
+    set -- $spec
+    rc=$(t kv-systemcheck erase /dev/nvme0n1 "$1" | field rc)
+    if [ $((sanicap & $2)) != 0 ]; then
+        check "$1 (SANICAP $sanicap offers it)" "rc $rc" nvme-cli "rc 0"
+    else
+        t nvme sanitize /dev/nvme0 --sanact="$3" > /tmp/peer-san.txt 2>&1 && peer=started || peer=refused
+        check "$1, not offered (SANICAP $sanicap): UNABLE TO RUN, and the drive refuses nvme-cli's" \
+            "rc $rc, refused" nvme-cli "rc 14, $peer"
+    fi
+done
+for node in nvme0n1 nvme0n2; do
+    DRIVE="$node (KVNV0008)"
+    dev=/dev/$node
+    [ -e "$dev" ] || continue
+    size=$(lib $node logical)
+    max=$(lib $node maxlba)
+    t kv-systemcheck security "$dev" > /tmp/sec.txt
+    t nvme security-recv /dev/nvme0 --namespace-id=1 --secp=0 --spsp=0 --size=512 --al=512 > /tmp/peer-sec.txt 2>&1 &&
+        peer=answered || peer=refused
+    if [ $((oacs & 1)) != 0 ]; then
+        check "security protocols (OACS $oacs offers Security Send/Receive)" "rc $(field rc < /tmp/sec.txt)" nvme-cli "rc 0"
+    else
+        check "security protocols, Security Send/Receive not offered (OACS $oacs): UNABLE TO RUN, and the drive refuses nvme-cli's" \
+            "rc $(field rc < /tmp/sec.txt), refused" nvme-cli "rc 14, $peer"
+    fi
+    # The crypto erase's command: Sanitize where offered, else Format NVM, cryptographic where FNA says so.
+    if [ $((sanicap & 1)) != 0 ]; then expected="rc 0, method 1"
+    elif [ $((oacs & 2)) = 0 ]; then expected="rc 14, method 0"
+    elif [ $((fna & 4)) != 0 ]; then expected="rc 0, method 2"
+    else expected="rc 0, method 3"; fi
+    for erase in crypto zeroes overwrite; do
+        written=$(fill "$dev" "$size" "$max")
+        t kv-systemcheck erase "$dev" "$erase" > /tmp/erase.txt 2>&1
+        case $erase in
+        crypto) got="rc $(field rc < /tmp/erase.txt), method $(field method < /tmp/erase.txt)"
+            name="crypto erase (SANICAP $sanicap, OACS $oacs, FNA $fna)"
+            want="$expected" ;;
+        zeroes) got="rc $(field rc < /tmp/erase.txt), supported $(field supported < /tmp/erase.txt)"
+            name="write same by Write Zeroes over every block"
+            want="rc 0, supported 1" ;;
+        *) got="rc $(field rc < /tmp/erase.txt)"
+            name="overwrite erase in writes of every block"
+            want="rc 0" ;;
+        esac
+        [ "${want#rc 14}" = "$want" ] && zero=zero || zero=$(zero_State "$dev" "$size" "$max")
+        check "$name, pattern $written before, blocks 0-$max after per dd" "$got, pattern $written, $(zero_State "$dev" "$size" "$max")" \
+            "nvme-cli, dd" "$want, pattern written, $zero"
+    done
+done
+
 finish

@@ -13,6 +13,8 @@
 //   kv-systemcheck self-test DEV                     short self-test, followed to its end
 //   kv-systemcheck write-same DEV LBA COUNT          support check, then the write same itself
 //   kv-systemcheck security DEV                      supported security protocols query
+//   kv-systemcheck erase DEV METHOD                  an erase of the whole drive: crypto, overwrite-sanitize,
+//                                                    block-sanitize, zeroes (write same) or overwrite (writes)
 //
 // It sends real commands to real device nodes, so it runs only inside the test's virtual machine
 // (whose initramfs holds /kv-system-vm). DEV is the drive's device node (/dev/sdb). Results are "key=value" lines; the exit status is
@@ -477,6 +479,38 @@ int cmd_Security(Drives& drives, char** argv)
     return 0;
 }
 
+// An erase of the whole drive as the program's erases call it; rc, and for a crypto erase the
+// command that did the work (an NVMe drive without Sanitize uses Format NVM).
+int cmd_Erase(Drives& drives, char** argv)
+{
+    _tDevice* d = drives.find(argv[0]);
+    const std::string method = argv[1];
+    int rc = OSKN_BAD_PARAMETER;
+    if (method == "crypto" || method == "overwrite-sanitize" || method == "block-sanitize") {
+        sanitizeFeaturesSupported features = {};
+        std::printf("features_rc=%d\n", get_Sanitize_Device_Features(d, &features));
+        std::printf("sanitize=%d\n", features.sanitizeSupported ? 1 : 0);
+        rc = run_Sanitize_Operation(d, method == "crypto"      ? OSKN_SANITIZE_CRYPTO_ERASE
+                                       : method == "overwrite-sanitize" ? OSKN_SANITIZE_OVERWRITE
+                                                                        : OSKN_SANITIZE_BLOCK_ERASE,
+                                    true);
+        int used = -1;
+        get_Crypto_Erase_Method(d, &used);
+        std::printf("method=%d\n", used);
+    } else if (method == "zeroes") {
+        uint64_t most = 0;
+        std::printf("supported=%d\n", is_Write_Same_Supported(d, 0, uint32_t(d->maxLBA + 1), &most) ? 1 : 0);
+        rc = writesame(d, 0, uint32_t(d->maxLBA + 1), true);
+    } else if (method == "overwrite") {
+        rc = erase_Range(d, 0, d->maxLBA + 1, 0);
+    } else {
+        std::fprintf(stderr, "kv-systemcheck: no erase %s\n", method.c_str());
+        return 2;
+    }
+    std::printf("rc=%d\n", rc);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -502,6 +536,7 @@ int main(int argc, char** argv)
         {"self-test", 1, true, cmd_Self_Test},
         {"write-same", 3, true, cmd_Write_Same},
         {"security", 1, true, cmd_Security},
+        {"erase", 2, true, cmd_Erase},
     };
     if (argc == 2 && std::strcmp(argv[1], "now") == 0) {
         timespec now;
@@ -519,6 +554,6 @@ int main(int argc, char** argv)
         std::fflush(stdout);
         return rc;
     }
-    std::fprintf(stderr, "usage: kv-systemcheck pattern|write|read|read-calls|past-end|scan|read-all|self-test|write-same|security|now ...\n");
+    std::fprintf(stderr, "usage: kv-systemcheck pattern|write|read|read-calls|past-end|scan|read-all|self-test|write-same|security|erase|now ...\n");
     return 2;
 }
