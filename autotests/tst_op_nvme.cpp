@@ -203,6 +203,39 @@ class TestOpNvme : public QObject
     int sent(_tDevice* d) { return transport->channels.at(oskn::record::path(d))->sent; }
     int loads = 0;
 
+    // A drive of its own, described by the test.
+    _tDevice* fresh_Described(const QByteArray& drive)
+    {
+        const QByteArray all = kDrives;
+        const int at = all.indexOf("[") + 1;
+        QByteArray text = all.left(at) + drive + "," + all.mid(at);
+        oskn::Registry::instance().set_Transport_Override(nullptr);
+        path = dir.filePath(QString("nvme-%1.json").arg(++loads)).toStdString();
+        QFile f(QString::fromStdString(path));
+        if (!f.open(QIODevice::WriteOnly) || f.write(text) < 0)
+            qFatal("cannot write the drives");
+        f.close();
+        transport = std::make_shared<CountingTransport>(path);
+        oskn::Registry::instance().set_Transport_Override(transport);
+        records = discover_Records();
+        for (_tDevice& d : records)
+            if (device_Serial_Number(&d) == "NV-X")
+                return &d;
+        qFatal("the described drive is not listed");
+        return nullptr;
+    }
+
+    // What a block holds: zero, the test's pattern, or unreadable.
+    static QString content(_tDevice* d, uint64_t lba)
+    {
+        TransferBuffer sector(MainTest::logical_Sector_Size(d));
+        if (scsi_Read_16(d, 0, false, false, false, lba, 0, 1, sector.data()) != 0)
+            return "unreadable";
+        if (std::all_of(sector.begin(), sector.end(), [](uint8_t b) { return b == 0; }))
+            return "zero";
+        return std::all_of(sector.begin(), sector.end(), [](uint8_t b) { return b == 0xA5; }) ? "pattern" : "other";
+    }
+
     static bool reads(_tDevice* d, uint64_t lba)
     {
         TransferBuffer sector(MainTest::logical_Sector_Size(d));
@@ -303,6 +336,71 @@ private slots:
             QCOMPARE(out.bad, (QStringList{"0", QString::number(last)}));
         if (!vanishes)
             QCOMPARE(reads(d, 0) && reads(d, last), readable);
+    }
+
+    // The erases of an NVMe drive when the drive lets them down: the verdict, the line that says
+    // why, and what its first and last blocks hold afterwards (they held a pattern before).
+    void eraseFaults_data()
+    {
+        QTest::addColumn<QString>("nvme");    // the drive's "nvme" fields
+        QTest::addColumn<QString>("op");
+        QTest::addColumn<int>("verdict");
+        QTest::addColumn<QString>("line");    // a log line holding this
+        QTest::addColumn<QString>("blocks");  // zero, pattern, unreadable; "first/last" when they differ
+        const auto row = [](const char* tag, const char* nvme, const char* op, Verdict v, const char* line,
+                            const char* blocks) {
+            QTest::newRow(tag) << QString(nvme) << QString(op) << int(v) << QString(line) << QString(blocks);
+        };
+        row("sanitize fails", R"("sanitize": ["overwrite"], "sanitizeFails": true)", "sanitize overwrite", Fail,
+            "Warning: Sanitize Overwrite the drive reports that the sanitize failed", "unreadable");
+        row("sanitize never progresses", R"("sanitize": ["overwrite"], "sanitizeNeverProgresses": true)",
+            "sanitize overwrite", Fail, "Warning: Sanitize Overwrite made no progress for 60 minutes", "unreadable");
+        row("crypto sanitize never progresses", R"("sanitize": ["cryptoErase"], "sanitizeNeverProgresses": true)",
+            "crypto erase", Fail, "the drive did not report the erase completed in time", "unreadable");
+        row("crypto sanitize fails", R"("sanitize": ["cryptoErase"], "sanitizeFails": true)", "crypto erase", Fail,
+            "Warning: Erasecrypto::execute() - returned:FAILURE", "unreadable");
+        row("sanitize refused", R"("sanitize": ["cryptoErase"], "faults": [ { "adminOpcode": "0x84" } ])",
+            "crypto erase", Fail, "Warning: Erasecrypto::execute() - returned:FAILURE", "pattern");
+        row("format refused", R"("format": ["userData"], "faults": [ { "adminOpcode": "0x80", "status": "0x4002" } ])",
+            "crypto erase", Fail, "Warning: Erasecrypto::execute() - returned:FAILURE", "pattern");
+        row("no sanitize, no format", R"("format": [], "sanitize": [])", "crypto erase", Unable,
+            "NVMe drive offers no such command", "pattern");
+        row("no overwrite sanitize", R"("sanitize": ["blockErase"])", "sanitize overwrite", Unable,
+            "NVMe drive offers no such command", "pattern");
+        row("write zeroes refused", R"("faults": [ { "ioOpcode": "0x08", "skip": 2 } ])", "write same", Fail,
+            "Warning: WriteSameTest::timerEvent() - returned: FAIL", "zero/pattern");
+        row("write zeroes answered without the work", R"("faults": [ { "ioOpcode": "0x08", "noWork": true } ])",
+            "write same", Fail, "Warning: WriteSameTest::timerEvent() - returned: FAIL", "pattern");
+        row("no write zeroes", R"("writeZeroes": false)", "write same", Unable, "NVMe drive offers no such command",
+            "pattern");
+        row("overwrite refused at the end", R"("faults": [ { "ioOpcode": "0x01", "skip": 300 } ])", "erase full", Fail,
+            "Warning: EraseFull::execute() - returned: FAIL", "zero/pattern");
+        row("overwrite refused at once", R"("faults": [ { "ioOpcode": "0x01", "skip": 2 } ])", "boot tracks", Fail,
+            "returned: FAIL", "pattern");
+    }
+    void eraseFaults()
+    {
+        QFETCH(QString, nvme);
+        QFETCH(QString, op);
+        QFETCH(int, verdict);
+        QFETCH(QString, line);
+        QFETCH(QString, blocks);
+        _tDevice* d = fresh_Described(R"({ "name": "x", "serial": "NV-X", "interface": "nvme", "maxLba": 19199, "nvme": { )" +
+                                     nvme.toUtf8() + " } }");
+        const uint64_t last = d->maxLBA;
+        TransferBuffer pattern(512);
+        std::fill(pattern.begin(), pattern.end(), uint8_t(0xA5));
+        QCOMPARE(scsi_Write_16(d, 0, false, false, 0, 0, 1, pattern.data()), 0);
+        QCOMPARE(scsi_Write_16(d, 0, false, false, last, 0, 1, pattern.data()), 0);
+        const LogTail tail;
+        const int status = (op == "write same" ? runs<WriteSameTest>(0ull, (unsigned long long)last)
+                                               : operation(op).run)(d).status;
+        const QStringList lines = tail.lines();
+        const QString why = status_Text(status) + "\n" + lines.join('\n');
+        QVERIFY2(matches(status, Verdict(verdict)), qPrintable(why));
+        QVERIFY2(!lines.filter(line).isEmpty(), qPrintable(why));
+        const QString found = content(d, 0) + "/" + content(d, last);
+        QCOMPARE(found, blocks.contains('/') ? blocks : blocks + "/" + blocks);
     }
 
     // The SMART check says which warning failed it.
