@@ -483,6 +483,46 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(p[1]->isTest() == 1, 30000);
         QCOMPARE(bar(p[1]), QString("PASS %p%"));
     }
+
+    // A sanitize followed from the start that the drive reports failed: the panel says so in its
+    // bar and its log, never PASS, and the drive is offered a new sanitize.
+    void sanitizeFailedIsShownAndANewOneOffered()
+    {
+        QJsonObject failing = drive("N1", 9999);
+        failing["interface"] = "nvme";
+        failing["nvme"] = QJsonObject{{"sanitize", QJsonArray{"overwrite"}}, {"sanitizeRunningAtStart", true},
+                                      {"sanitizeFails", true}, {"sanitizeSeconds", 60}};
+        use_Virtual_Drives(dir, "sanitize-failed.json", QJsonArray{drive("S0", 9999), failing});
+        const int from = log_Size();
+        {
+            KV4L w;
+            const QVector<device*> p = w.getDevicesList();
+            QTRY_VERIFY_WITH_TIMEOUT(p[1]->isTest() == 1, 30000);
+            QCOMPARE(bar(p[1]), QString("SANITIZE FAILED"));
+            QVERIFY(p[1]->get_List_Log_Device().join("").contains("Sanitize failed: the drive needs a new sanitize"));
+            QCOMPARE(log_Since(from).filter("the drive reports that the sanitize failed").size(), 1);
+        }
+        // The program started again finds the drive still failed, and says so before anything runs.
+        KV4L w;
+        const QVector<device*> p = w.getDevicesList();
+        QCOMPARE(p[1]->isTest(), 1);
+        QCOMPARE(bar(p[1]), QString("SANITIZE FAILED"));
+        QCOMPARE(bar(p[0]).contains("SANITIZE"), false);
+        QCOMPARE(log_Since(from).filter("its last sanitize failed, a new sanitize is needed for S/N: N1").size(), 1);
+        if (!qEnvironmentVariableIsEmpty("KV_SHOTS"))
+            w.grab().save(qEnvironmentVariable("KV_SHOTS") + "/sanitize-failed.png");
+
+        // Selected, it is offered the sanitize again; the bar keeps saying why.
+        check(p[1]);
+        QVERIFY(QMetaObject::invokeMethod(&w, "create_Advanced_Features"));
+        QStringList offered;
+        for (QAction* a : w.get_Advanced_Menu()->actions())
+            if (a->menu())
+                for (QAction* inner : a->menu()->actions())
+                    offered << a->menu()->title() + ": " + inner->text();
+        QVERIFY2(offered.contains("Erase Sanitize: Overwrite"), qPrintable(offered.join('\n')));
+        QCOMPARE(bar(p[1]), QString("SANITIZE FAILED"));
+    }
 };
 
 QTEST_MAIN(TestDispatchErase)

@@ -358,7 +358,7 @@ private slots:
         row("crypto sanitize never progresses", R"("sanitize": ["cryptoErase"], "sanitizeNeverProgresses": true)",
             "crypto erase", Fail, "the drive did not report the erase completed in time", "unreadable");
         row("crypto sanitize fails", R"("sanitize": ["cryptoErase"], "sanitizeFails": true)", "crypto erase", Fail,
-            "Warning: Erasecrypto::execute() - returned:FAILURE", "unreadable");
+            "the drive reports that the sanitize failed, a new sanitize is needed", "unreadable");
         row("sanitize refused", R"("sanitize": ["cryptoErase"], "faults": [ { "adminOpcode": "0x84" } ])",
             "crypto erase", Fail, "Warning: Erasecrypto::execute() - returned:FAILURE", "pattern");
         row("format refused", R"("format": ["userData"], "faults": [ { "adminOpcode": "0x80", "status": "0x4002" } ])",

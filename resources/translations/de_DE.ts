@@ -805,6 +805,10 @@ Sobald dieser Test startet, müssen Sie warten, bis die Ausführung abgeschlosse
             <source>Random Read</source>
             <translation>Zufallslesen</translation>
         </message>
+        <message>
+            <source>SANITIZE FAILED</source>
+            <translation>BEREINIGUNG FEHLGESCHLAGEN</translation>
+        </message>
     </context>
     <context>
         <name>SaveMsg</name>
@@ -961,6 +965,10 @@ Sobald dieser Test startet, müssen Sie warten, bis die Ausführung abgeschlosse
         <message>
             <source>Fix All</source>
             <translation>Fix All</translation>
+        </message>
+        <message>
+            <source>Sanitize failed: the drive needs a new sanitize</source>
+            <translation>Bereinigung fehlgeschlagen: das Laufwerk braucht eine neue Bereinigung</translation>
         </message>
     </context>
     <context>

@@ -805,6 +805,10 @@ When this test starts you need to wait until the execution finishes. It will con
             <source>Random Read</source>
             <translation>Random Read</translation>
         </message>
+        <message>
+            <source>SANITIZE FAILED</source>
+            <translation>SANITIZE FAILED</translation>
+        </message>
     </context>
     <context>
         <name>SaveMsg</name>
@@ -961,6 +965,10 @@ When this test starts you need to wait until the execution finishes. It will con
         <message>
             <source>Fix All</source>
             <translation>Fix All</translation>
+        </message>
+        <message>
+            <source>Sanitize failed: the drive needs a new sanitize</source>
+            <translation>Sanitize failed: the drive needs a new sanitize</translation>
         </message>
     </context>
     <context>

@@ -805,6 +805,10 @@ Cuando comience esta prueba, deberá esperar a que termine la ejecución. Durar�
             <source>Random Read</source>
             <translation>Lectura aleatoria</translation>
         </message>
+        <message>
+            <source>SANITIZE FAILED</source>
+            <translation>SANEAMIENTO FALLIDO</translation>
+        </message>
     </context>
     <context>
         <name>SaveMsg</name>
@@ -961,6 +965,10 @@ Cuando comience esta prueba, deberá esperar a que termine la ejecución. Durar�
         <message>
             <source>Fix All</source>
             <translation>Fix All</translation>
+        </message>
+        <message>
+            <source>Sanitize failed: the drive needs a new sanitize</source>
+            <translation>Saneamiento fallido: la unidad necesita un nuevo saneamiento</translation>
         </message>
     </context>
     <context>

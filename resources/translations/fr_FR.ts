@@ -805,6 +805,10 @@ Une fois ce test lancé, vous devez attendre la fin de son exécution. Il durera
             <source>Random Read</source>
             <translation>Lecture aléatoire</translation>
         </message>
+        <message>
+            <source>SANITIZE FAILED</source>
+            <translation>ASSAINISSEMENT ÉCHOUÉ</translation>
+        </message>
     </context>
     <context>
         <name>SaveMsg</name>
@@ -961,6 +965,10 @@ Une fois ce test lancé, vous devez attendre la fin de son exécution. Il durera
         <message>
             <source>Fix All</source>
             <translation>Fix All</translation>
+        </message>
+        <message>
+            <source>Sanitize failed: the drive needs a new sanitize</source>
+            <translation>Assainissement échoué : le disque doit être assaini de nouveau</translation>
         </message>
     </context>
     <context>

@@ -805,6 +805,10 @@ Una volta avviato questo test, è necessario attendere la fine dell’esecuzione
             <source>Random Read</source>
             <translation>Lettura casuale</translation>
         </message>
+        <message>
+            <source>SANITIZE FAILED</source>
+            <translation>SANIFICAZIONE NON RIUSCITA</translation>
+        </message>
     </context>
     <context>
         <name>SaveMsg</name>
@@ -961,6 +965,10 @@ Una volta avviato questo test, è necessario attendere la fine dell’esecuzione
         <message>
             <source>Fix All</source>
             <translation>Fix All</translation>
+        </message>
+        <message>
+            <source>Sanitize failed: the drive needs a new sanitize</source>
+            <translation>Sanificazione non riuscita: l'unità necessita di una nuova sanificazione</translation>
         </message>
     </context>
     <context>

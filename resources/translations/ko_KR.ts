@@ -805,6 +805,10 @@ When this test starts you need to wait until the execution finish. It may last u
             <source>Random Read</source>
             <translation>무작위 읽기</translation>
         </message>
+        <message>
+            <source>SANITIZE FAILED</source>
+            <translation>새니타이즈 실패</translation>
+        </message>
     </context>
     <context>
         <name>SaveMsg</name>
@@ -961,6 +965,10 @@ When this test starts you need to wait until the execution finish. It may last u
         <message>
             <source>Fix All</source>
             <translation>Fix All</translation>
+        </message>
+        <message>
+            <source>Sanitize failed: the drive needs a new sanitize</source>
+            <translation>새니타이즈 실패: 드라이브에 새 새니타이즈가 필요합니다</translation>
         </message>
     </context>
     <context>

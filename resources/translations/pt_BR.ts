@@ -805,6 +805,10 @@ Quando este teste começar, você precisará aguardar até o fim da execução. 
             <source>Random Read</source>
             <translation>Leitura aleatória</translation>
         </message>
+        <message>
+            <source>SANITIZE FAILED</source>
+            <translation>SANITIZAÇÃO FALHOU</translation>
+        </message>
     </context>
     <context>
         <name>SaveMsg</name>
@@ -961,6 +965,10 @@ Quando este teste começar, você precisará aguardar até o fim da execução. 
         <message>
             <source>Fix All</source>
             <translation>Fix All</translation>
+        </message>
+        <message>
+            <source>Sanitize failed: the drive needs a new sanitize</source>
+            <translation>A sanitização falhou: a unidade precisa de uma nova sanitização</translation>
         </message>
     </context>
     <context>

@@ -805,6 +805,10 @@ When this test starts you need to wait until the execution finish. It may last u
             <source>Random Read</source>
             <translation>อ่านแบบสุ่ม</translation>
         </message>
+        <message>
+            <source>SANITIZE FAILED</source>
+            <translation>การล้างข้อมูลล้มเหลว</translation>
+        </message>
     </context>
     <context>
         <name>SaveMsg</name>
@@ -961,6 +965,10 @@ When this test starts you need to wait until the execution finish. It may last u
         <message>
             <source>Fix All</source>
             <translation>Fix All</translation>
+        </message>
+        <message>
+            <source>Sanitize failed: the drive needs a new sanitize</source>
+            <translation>การล้างข้อมูลล้มเหลว: ไดรฟ์ต้องล้างข้อมูลใหม่</translation>
         </message>
     </context>
     <context>

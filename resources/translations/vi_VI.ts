@@ -805,6 +805,10 @@ Khi kiểm tra này bắt đầu, bạn cần đợi đến khi quá trình th�
             <source>Random Read</source>
             <translation>Đọc ngẫu nhiên</translation>
         </message>
+        <message>
+            <source>SANITIZE FAILED</source>
+            <translation>LÀM SẠCH THẤT BẠI</translation>
+        </message>
     </context>
     <context>
         <name>SaveMsg</name>
@@ -961,6 +965,10 @@ Khi kiểm tra này bắt đầu, bạn cần đợi đến khi quá trình th�
         <message>
             <source>Fix All</source>
             <translation>Fix All</translation>
+        </message>
+        <message>
+            <source>Sanitize failed: the drive needs a new sanitize</source>
+            <translation>Làm sạch thất bại: ổ đĩa cần được làm sạch lại</translation>
         </message>
     </context>
     <context>

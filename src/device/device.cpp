@@ -38,6 +38,7 @@ const char* const translateLogKeys[] = {
     QT_TRANSLATE_NOOP("TranslateLog", "PASS"),
     QT_TRANSLATE_NOOP("TranslateLog", "UNABLE TO RUN"),
     QT_TRANSLATE_NOOP("TranslateLog", "IN PROGRESS"),
+    QT_TRANSLATE_NOOP("TranslateLog", "Sanitize failed: the drive needs a new sanitize"),
     QT_TRANSLATE_NOOP("TranslateLog", "Test Aborted by User"),
     QT_TRANSLATE_NOOP("TranslateLog", "Drive information saved"),
     QT_TRANSLATE_NOOP("TranslateLog", "Set Max LBA"),
@@ -335,6 +336,7 @@ void device::show_Result(const QString& word, BarTail tail)
     case BarTail::TwoDecimalsRemaining:
         set_Bar_Format(8, word + " " + p2 + "% " + tr("remaining") + " " + timeEstimate);
         break;
+    case BarTail::None: set_Bar_Format(11, word); break;
     }
 }
 
@@ -455,6 +457,7 @@ void device::test_Informations()
     if (descriptor->testName == "IDD 70" || descriptor->testName == "IDD 71")
         ui->btnAccord->setEnabled(false);
     readyForTest = 0;
+    sanitizeFailed = false;
     timeEstimate.clear();
     progressValue = 0;
     fractionalProgress = false;
@@ -576,7 +579,25 @@ void device::fail_Report(QString name, bool unableToRun)
     show_Result(text, timeEstimate.isEmpty() ? BarTail::Percent : BarTail::TwoDecimals);
     log_Msg(name, unableToRun ? "UNABLE TO RUN" : "FAIL");
     add_Staged_Message();
+    if (sanitizeFailed && !unableToRun)
+        show_Sanitize_Failed();
     end_Report(true);
+}
+
+void device::mark_Sanitize_Failed()
+{
+    sanitizeFailed = true;
+    if (readyForTest != 0) // idle: nothing else will say it
+        show_Sanitize_Failed();
+}
+
+void device::show_Sanitize_Failed()
+{
+    set_Status_Style(imageAlert, false);
+    set_Bar_Look(barFail);
+    show_Result(resultTags->select_Sanitize_Failed(), BarTail::None);
+    g_List_Log_Device_Temp << get_Temp_Message_DateTime() << "Sanitize failed: the drive needs a new sanitize" << "\n";
+    add_Staged_Message();
 }
 
 void device::mensage_Log_Device_Windows_Fail(QString name)

@@ -91,7 +91,11 @@ public slots:
     void change_Progress_Name_Test(int mySubTest);
     void log_Erro_Test_Device(QString listLog);
     void log_Fixed_Test_Device(QString listLog);
+    // The drive says its last sanitize failed: it keeps refusing its data until a new sanitize
+    // completes. Shown at once on an idle panel, or as the verdict of the run that found it.
+    void mark_Sanitize_Failed();
     int isTest() const { return readyForTest; }
+    bool shows_Sanitize_Failed() const { return sanitizeFailed; }
 
 private slots:
     void set_Generic_Test(int tmbName) { genericSubTest = tmbName; }
@@ -116,12 +120,13 @@ private:
     void set_Bar_Format(int pointSize, const QString& format);
     // What follows the result word in the main bar; kept so that a language change can write
     // the bar again in full.
-    enum class BarTail { Percent, TwoDecimals, TwoDecimalsRemaining };
+    enum class BarTail { Percent, TwoDecimals, TwoDecimalsRemaining, None };
     void show_Result(const QString& word, BarTail tail);
     void show_Fractional_Progress();
     void set_Status_Style(const char* image, bool enabled);
     void set_Bar_Look(const char* const colours[3]);
     void show_Model();
+    void show_Sanitize_Failed();
     void add_Staged_Message();
 
     TestDescriptor* descriptor;
@@ -129,6 +134,7 @@ private:
     QString timeEstimate;
     double progressValue = 0;
     bool fractionalProgress = false; // the running test reports fractional percentages
+    bool sanitizeFailed = false;
     BarTail resultTail = BarTail::Percent;
     int genericSubTest = 0;
     int readyForTest = 1;

@@ -38,6 +38,13 @@ QString ResultTags::select_Unknown()
     return displayText;
 }
 
+QString ResultTags::select_Sanitize_Failed()
+{
+    statusKey = "SANITIZE FAILED";
+    displayText = tr("SANITIZE FAILED");
+    return displayText;
+}
+
 QString ResultTags::select_inProgress()
 {
     statusKey = "IN PROGRESS";
@@ -81,6 +88,8 @@ void ResultTags::retranslate()
         displayText = tr("PASS");
     else if (statusKey == "ABORT")
         displayText = tr("ABORT");
+    else if (statusKey == "SANITIZE FAILED")
+        displayText = tr("SANITIZE FAILED");
     else if (statusKey == "UNKNOWN")
         displayText = QCoreApplication::translate("ResultTag", "UNABLE TO RUN");
     emit progress_Message(displayText);

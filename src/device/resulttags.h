@@ -18,6 +18,7 @@ public:
     QString select_Unknown();
     QString select_inProgress();
     QString select_Abort();
+    QString select_Sanitize_Failed();
     QString select_Outer();
     QString select_Inner();
     QString select_Random();

@@ -23,6 +23,8 @@ void KV4L::on_actionErase_Sanitize_Overwrite_triggered()
                                 QObject::connect(static_cast<SanitizeOverwrite*>(t), &SanitizeOverwrite::changePercent,
                                                  p, QOverload<double>::of(&device::change_Progress_Value),
                                                  Qt::QueuedConnection);
+                                QObject::connect(static_cast<SanitizeOverwrite*>(t), &SanitizeOverwrite::sanitizeFailed,
+                                                 p, &device::mark_Sanitize_Failed, Qt::QueuedConnection);
                             }));
 }
 
@@ -38,22 +40,32 @@ void KV4L::on_actionErase_Sanitize_Crypto_triggered()
                                 QObject::connect(static_cast<Erasecrypto*>(t), &Erasecrypto::changePercent, p,
                                                  QOverload<int>::of(&device::change_Progress_Value),
                                                  Qt::QueuedConnection);
+                                QObject::connect(static_cast<Erasecrypto*>(t), &Erasecrypto::sanitizeFailed, p,
+                                                 &device::mark_Sanitize_Failed, Qt::QueuedConnection);
                             }));
 }
 
 void KV4L::checkSanitizeOverwrite()
 {
     // A sanitize goes on inside the drive when the program that started it is gone: follow it.
+    // One that failed leaves the drive refusing its data until a new sanitize: say so, the
+    // sanitize erases stay on offer for it.
     for (device* panel : qAsConst(devices)) {
         _tDevice* record = panel->get_tDevice();
         sanitizeFeaturesSupported features = {};
         get_Sanitize_Device_Features(record, &features);
-        if (!features.overwrite || panel->isTest() != 1)
+        if (!features.sanitizeSupported || panel->isTest() != 1)
             continue;
         double percent = 0;
         uint32_t state = OSKN_SANITIZE_STATE_IDLE;
         get_Sanitize_Progress(record, &percent, &state);
-        if (state != OSKN_SANITIZE_STATE_IN_PROGRESS)
+        if (state == OSKN_SANITIZE_STATE_FAILED && !panel->shows_Sanitize_Failed()) {
+            LogsApplication::Instance()->kestrova_Log_Error(
+                "Warning: the drive reports that its last sanitize failed, a new sanitize is needed for S/N: "
+                + panel->get_Serial_Number());
+            panel->mark_Sanitize_Failed();
+        }
+        if (state != OSKN_SANITIZE_STATE_IN_PROGRESS || !features.overwrite)
             continue;
         SanitizeOverwrite* test = new SanitizeOverwrite(record);
         MainTestCmd* command = new MainTestCmd(test);
@@ -63,6 +75,7 @@ void KV4L::checkSanitizeOverwrite()
         panel->set_Checked_Test();
         connect(test, &SanitizeOverwrite::changePercent, panel, QOverload<double>::of(&device::change_Progress_Value),
                 Qt::QueuedConnection);
+        connect(test, &SanitizeOverwrite::sanitizeFailed, panel, &device::mark_Sanitize_Failed, Qt::QueuedConnection);
         connect(test, &MainTest::changeStatus, panel, &device::change_Progress_status, Qt::QueuedConnection);
         connect(test, &MainTest::change_Logs, viewLog, &ViewLog::print_Logs, Qt::QueuedConnection);
         invoker->executeTest(command);

@@ -54,6 +54,14 @@ int Erasecrypto::execute()
         else if (drive_Lost(c))
             log()->kestrova_Log_Error("Warning: Erasecrypto::execute() - the drive stopped answering for S/N: "
                                             + sn);
+        double percent = 0;
+        uint32_t state = OSKN_SANITIZE_STATE_IDLE;
+        if (!drive_Lost(c) && get_Sanitize_Progress(device, &percent, &state) == 0
+            && state == OSKN_SANITIZE_STATE_FAILED) {
+            log()->kestrova_Log_Error("Warning: Erasecrypto::execute() - the drive reports that the sanitize failed,"
+                                      " a new sanitize is needed for S/N: " + sn);
+            emit sanitizeFailed();
+        }
         return fail("Warning: Erasecrypto::execute() - returned:FAILURE for S/N: " + sn);
     }
     show_Sanitize_Progress(device);

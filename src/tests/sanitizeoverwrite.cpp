@@ -62,8 +62,10 @@ int SanitizeOverwrite::poll()
     StallWatchdog watchdog(kStallSeconds, 0.0);
     while (state == 4) {
         const int rc = get_Sanitize_Progress(device, &percent, &sanitizeStatus);
-        if (sanitizeStatus == OSKN_SANITIZE_STATE_FAILED)
+        if (sanitizeStatus == OSKN_SANITIZE_STATE_FAILED) {
+            emit sanitizeFailed();
             return failed("the drive reports that the sanitize failed");
+        }
         if (rc != 0)
             return failed("progress query returned: " + QString::number(rc));
         // Only the drive saying that the sanitize completed is a pass, however far its progress

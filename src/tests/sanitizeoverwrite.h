@@ -19,6 +19,8 @@ public:
 
 signals:
     void changePercent(double);
+    // The drive reports that the sanitize failed: it needs a new one before it gives its data.
+    void sanitizeFailed();
 
 protected:
     int execute() override;
