@@ -354,9 +354,13 @@ private slots:
         row("sanitize fails", R"("sanitize": ["overwrite"], "sanitizeFails": true)", "sanitize overwrite", Fail,
             "Warning: Sanitize Overwrite the drive reports that the sanitize failed", "unreadable");
         row("sanitize never progresses", R"("sanitize": ["overwrite"], "sanitizeNeverProgresses": true)",
-            "sanitize overwrite", Fail, "Warning: Sanitize Overwrite made no progress for 60 minutes", "unreadable");
+            "sanitize overwrite", Fail,
+            "Warning: Sanitize Overwrite last status: SSTAT 0x0002 (in progress), SPROG 0/65536 (0.00%), "
+            "SCDW10 0x00000013, estimate 60 s for S/N: NV-X", "unreadable");
         row("crypto sanitize never progresses", R"("sanitize": ["cryptoErase"], "sanitizeNeverProgresses": true)",
-            "crypto erase", Fail, "the drive did not report the erase completed in time", "unreadable");
+            "crypto erase", Fail,
+            "last status: SSTAT 0x0002 (in progress), SPROG 0/65536 (0.00%), SCDW10 0x00000004, estimate 60 s",
+            "unreadable");
         row("crypto sanitize fails", R"("sanitize": ["cryptoErase"], "sanitizeFails": true)", "crypto erase", Fail,
             "the drive reports that the sanitize failed, a new sanitize is needed", "unreadable");
         row("sanitize refused", R"("sanitize": ["cryptoErase"], "faults": [ { "adminOpcode": "0x84" } ])",
@@ -401,6 +405,23 @@ private slots:
         QVERIFY2(!lines.filter(line).isEmpty(), qPrintable(why));
         const QString found = content(d, 0) + "/" + content(d, last);
         QCOMPARE(found, blocks.contains('/') ? blocks : blocks + "/" + blocks);
+    }
+
+    // A sanitize's time left is the drive's own estimate less the share its progress says is
+    // done: given from the first progress on, never growing.
+    void sanitizeRemainingFromTheDrivesEstimate()
+    {
+        _tDevice* d = fresh_Described(R"({ "name": "x", "serial": "NV-X", "interface": "nvme", "maxLba": 19199,
+            "nvme": { "sanitize": ["overwrite"], "sanitizeSeconds": 7200 } })");
+        SanitizeOverwrite test(d);
+        QStringList left;
+        connect(&test, &SanitizeOverwrite::changeTimeEstimate, this, [&left](QString t) { left << t; },
+                Qt::DirectConnection);
+        QCOMPARE(run_With_Events(&test), 0);
+        QVERIFY(left.size() > 2);
+        QVERIFY2(left.first() <= "02:00:00" && left.first() > "01:30:00", qPrintable(left.join(' ')));
+        for (int i = 1; i < left.size(); ++i)
+            QVERIFY2(left[i] <= left[i - 1], qPrintable(left.join(' ')));
     }
 
     // The SMART check says which warning failed it.

@@ -484,6 +484,15 @@ private slots:
         QCOMPARE(get_Sanitize_Progress(dev, &percent, &state), int(OSKN_SUCCESS));
         QCOMPARE(state, uint32_t(OSKN_SANITIZE_STATE_IN_PROGRESS));
         QVERIFY(percent < 100.0);
+        // All of the drive's status, and its estimate of the running action (an overwrite).
+        sanitizeStatusReport report = {};
+        QCOMPARE(get_Sanitize_Status_Report(dev, &report), int(OSKN_SUCCESS));
+        QCOMPARE(report.state, uint32_t(OSKN_SANITIZE_STATE_IN_PROGRESS));
+        QCOMPARE(report.nvme, 1u);
+        QCOMPARE(report.status & 0x7, 2u);
+        QCOMPARE(report.command & 0x7, 3u);
+        QCOMPARE(report.estimateSeconds, 600u);
+        QCOMPARE(report.percent, report.progress * 100.0 / 65536.0);
         delay_Milliseconds(700000);
         QCOMPARE(get_Sanitize_Progress(dev, &percent, &state), int(OSKN_SUCCESS));
         QCOMPARE(state, uint32_t(OSKN_SANITIZE_STATE_IDLE));

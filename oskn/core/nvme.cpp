@@ -126,7 +126,8 @@ SanitizeState decode_Sanitize_Log(const uint8_t* data)
     std::memcpy(&log, data, sizeof log);
     SanitizeState s;
     s.progress = get_Le16(reinterpret_cast<const uint8_t*>(&log.sprog));
-    s.status = get_Le16(reinterpret_cast<const uint8_t*>(&log.sstat)) & NVME_SANITIZE_SSTAT_STATUS_MASK;
+    s.sstat = get_Le16(reinterpret_cast<const uint8_t*>(&log.sstat));
+    s.status = s.sstat & NVME_SANITIZE_SSTAT_STATUS_MASK;
     s.command = get_Le32(reinterpret_cast<const uint8_t*>(&log.scdw10));
     s.estimateSeconds[0] = get_Le32(reinterpret_cast<const uint8_t*>(&log.eto));
     s.estimateSeconds[1] = get_Le32(reinterpret_cast<const uint8_t*>(&log.etbe));

@@ -82,6 +82,7 @@ NamespaceInfo decode_Identify_Namespace(const uint8_t* data);
 struct SanitizeState {
     uint16_t progress = 0;   // SPROG, of 65536, while one runs
     uint8_t status = 0;      // SSTAT 2:0: NVME_SANITIZE_SSTAT_STATUS_*
+    uint16_t sstat = 0;      // the whole SSTAT field
     uint32_t command = 0;    // SCDW10 of the most recent sanitize
     uint32_t estimateSeconds[3] = {}; // overwrite, block erase, crypto erase; UINT32_MAX none given
 };

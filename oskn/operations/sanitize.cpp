@@ -365,6 +365,39 @@ int get_Sanitize_Progress(_tDevice* device, double* percent, uint32_t* state)
     return rc;
 }
 
+int get_Sanitize_Status_Report(_tDevice* device, sanitizeStatusReport* report)
+{
+    const CallTarget call = begin_Call(device, report);
+    if (call.refusal)
+        return call.refusal;
+    *report = sanitizeStatusReport{};
+    SanitizeStatus status;
+    nvme::SanitizeState raw;
+    const bool nvme = is_Nvme(device);
+    const int rc = nvme ? read_Nvme_Status(*call.drive, status, &raw) : read_Status(device, *call.drive, status);
+    if (rc != OSKN_SUCCESS)
+        return rc;
+    report->state = status.running  ? OSKN_SANITIZE_STATE_IN_PROGRESS
+                    : status.failed ? OSKN_SANITIZE_STATE_FAILED
+                                    : OSKN_SANITIZE_STATE_IDLE;
+    report->percent = status.percent;
+    if (!nvme)
+        return OSKN_SUCCESS;
+    report->nvme = 1;
+    report->status = raw.sstat;
+    report->progress = raw.progress;
+    report->command = raw.command;
+    // The estimate of the action the most recent sanitize ran (SANACT); none given is all ones.
+    const uint8_t action = raw.command & 0x07;
+    const int index = action == NVME_SANITIZE_SANACT_START_OVERWRITE      ? 0
+                      : action == NVME_SANITIZE_SANACT_START_BLOCK_ERASE  ? 1
+                      : action == NVME_SANITIZE_SANACT_START_CRYPTO_ERASE ? 2
+                                                                          : -1;
+    if (index >= 0 && raw.estimateSeconds[index] != UINT32_MAX)
+        report->estimateSeconds = raw.estimateSeconds[index];
+    return OSKN_SUCCESS;
+}
+
 int show_Sanitize_Progress(_tDevice* device)
 {
     double percent = 0.0;

@@ -112,6 +112,20 @@ enum {
 };
 OSKNOPERATIONS_API int get_Crypto_Erase_Method(_tDevice* device, int* method);
 
+// What the drive says of its sanitize, field by field, for a log that must show all of it, and
+// the time the drive itself estimates the sanitize takes. The raw fields are an NVMe drive's
+// Sanitize Status log; other drives give the state and percentage only (nvme 0).
+typedef struct {
+    uint32_t state;           // OSKN_SANITIZE_STATE_*
+    double percent;
+    uint32_t nvme;            // 1: the fields below were read from the drive
+    uint32_t status;          // SSTAT
+    uint32_t progress;        // SPROG, of 65536
+    uint32_t command;         // SCDW10 of the most recent sanitize
+    uint32_t estimateSeconds; // the drive's estimate for that sanitize's action; 0 none given
+} sanitizeStatusReport;
+OSKNOPERATIONS_API int get_Sanitize_Status_Report(_tDevice* device, sanitizeStatusReport* report);
+
 // Prints the sanitize progress on standard output until the running sanitize ends.
 OSKNOPERATIONS_API int show_Sanitize_Progress(_tDevice* device);
 

@@ -25,6 +25,10 @@ void KV4L::on_actionErase_Sanitize_Overwrite_triggered()
                                                  Qt::QueuedConnection);
                                 QObject::connect(static_cast<SanitizeOverwrite*>(t), &SanitizeOverwrite::sanitizeFailed,
                                                  p, &device::mark_Sanitize_Failed, Qt::QueuedConnection);
+                                QObject::connect(static_cast<SanitizeOverwrite*>(t),
+                                                 &SanitizeOverwrite::changeTimeEstimate, p,
+                                                 QOverload<QString>::of(&device::change_Progress_Value),
+                                                 Qt::QueuedConnection);
                             }));
 }
 
@@ -76,6 +80,8 @@ void KV4L::checkSanitizeOverwrite()
         connect(test, &SanitizeOverwrite::changePercent, panel, QOverload<double>::of(&device::change_Progress_Value),
                 Qt::QueuedConnection);
         connect(test, &SanitizeOverwrite::sanitizeFailed, panel, &device::mark_Sanitize_Failed, Qt::QueuedConnection);
+        connect(test, &SanitizeOverwrite::changeTimeEstimate, panel, QOverload<QString>::of(&device::change_Progress_Value),
+                Qt::QueuedConnection);
         connect(test, &MainTest::changeStatus, panel, &device::change_Progress_status, Qt::QueuedConnection);
         connect(test, &MainTest::change_Logs, viewLog, &ViewLog::print_Logs, Qt::QueuedConnection);
         invoker->executeTest(command);

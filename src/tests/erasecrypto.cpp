@@ -2,6 +2,7 @@
 
 #include "logsapplication.h"
 #include "oskn_operations.h"
+#include "sanitizeoverwrite.h"
 
 Erasecrypto::Erasecrypto(_tDevice* dev, QObject* parent)
     : MainTest(dev, parent, "OSKNOPERATIONS_API int run_Sanitize_Operation()"), maxLBA(dev->maxLBA)
@@ -48,9 +49,12 @@ int Erasecrypto::execute()
     if (c != 0) {
         get_library_information(OSKN_FAILURE);
         emit changePercent(0);
-        if (c == OSKN_TIMEOUT)
+        if (c == OSKN_TIMEOUT) {
             log()->kestrova_Log_Error("Warning: Erasecrypto::execute() - the drive did not report the erase "
                                             "completed in time for S/N: " + sn);
+            log()->kestrova_Log_Error("Warning: Erasecrypto::execute() - last status: "
+                                      + SanitizeOverwrite::status_Text(device) + " for S/N: " + sn);
+        }
         else if (drive_Lost(c))
             log()->kestrova_Log_Error("Warning: Erasecrypto::execute() - the drive stopped answering for S/N: "
                                             + sn);

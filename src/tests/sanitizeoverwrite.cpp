@@ -4,6 +4,8 @@
 #include "logsapplication.h"
 #include "oskn_operations.h"
 
+#include <algorithm>
+
 SanitizeOverwrite::SanitizeOverwrite(_tDevice* dev, QObject* parent)
     : MainTest(dev, parent, "OSKNOPERATIONS_API int get_Sanitize_Progress()"), maxLBA(dev->maxLBA)
 {
@@ -55,6 +57,36 @@ int SanitizeOverwrite::execute()
     return poll();
 }
 
+QString SanitizeOverwrite::status_Text(_tDevice* device)
+{
+    sanitizeStatusReport r = {};
+    const int rc = get_Sanitize_Status_Report(device, &r);
+    if (rc != 0)
+        return "none read (returned: " + QString::number(rc) + ")";
+    const char* state = r.state == OSKN_SANITIZE_STATE_IN_PROGRESS ? "in progress"
+                        : r.state == OSKN_SANITIZE_STATE_FAILED    ? "failed"
+                                                                   : "idle";
+    if (!r.nvme)
+        return QString("%1, %2%").arg(state, QString::number(r.percent, 'f', 2));
+    return QString("SSTAT 0x%1 (%2), SPROG %3/65536 (%4%), SCDW10 0x%5, estimate %6")
+        .arg(r.status, 4, 16, QChar('0'))
+        .arg(state)
+        .arg(r.progress)
+        .arg(QString::number(r.percent, 'f', 2))
+        .arg(r.command, 8, 16, QChar('0'))
+        .arg(r.estimateSeconds ? QString::number(r.estimateSeconds) + " s" : QString("none given"));
+}
+
+// The drive's estimate of the whole sanitize, less the share its progress says is done.
+void SanitizeOverwrite::send_Remaining()
+{
+    sanitizeStatusReport r = {};
+    if (get_Sanitize_Status_Report(device, &r) != 0 || r.estimateSeconds == 0)
+        return;
+    const double left = double(r.estimateSeconds) * (1.0 - std::min(percent, 100.0) / 100.0);
+    emit changeTimeEstimate(remaining_Time_Text(int64_t(left + 0.5)));
+}
+
 int SanitizeOverwrite::poll()
 {
     // The progress moves for the watchdog when its two-decimal form does.
@@ -82,10 +114,13 @@ int SanitizeOverwrite::poll()
             return TestStatus::Pass;
         }
         if (watchdog.moved(shown(percent))) {
+            send_Remaining(); // before the percentage, which shows it
+            emit changePercent(percent);
             delay_Seconds(15);
             watchdog.restart();
-            emit changePercent(percent);
         } else if (watchdog.expired()) {
+            log()->kestrova_Log_Error("Warning: Sanitize Overwrite last status: " + status_Text(device)
+                                      + " for S/N: " + serial());
             return failed("made no progress for " + QString::number(watchdog.limit_Minutes()) + " minutes");
         } else {
             delay_Seconds(1); // no busy loop on the drive while its progress stands still

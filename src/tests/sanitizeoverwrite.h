@@ -17,8 +17,13 @@ public:
     // its progress every few seconds even on the largest drives.
     static constexpr uint32_t kStallSeconds = 3600;
 
+    // All the drive says of its sanitize, for the log of a wait that ended without its end.
+    static QString status_Text(_tDevice* device);
+
 signals:
     void changePercent(double);
+    // Time left by the drive's own estimate of the sanitize, "hh:mm:ss".
+    void changeTimeEstimate(QString);
     // The drive reports that the sanitize failed: it needs a new one before it gives its data.
     void sanitizeFailed();
 
@@ -29,6 +34,7 @@ protected:
 private:
     int poll();
     int failed(const QString& why);
+    void send_Remaining();
 
     int32_t state = 0;
     double percent = 0.0;
