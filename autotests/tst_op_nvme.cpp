@@ -338,8 +338,9 @@ private slots:
             QCOMPARE(reads(d, 0) && reads(d, last), readable);
     }
 
-    // The erases of an NVMe drive when the drive lets them down: the verdict, the line that says
-    // why, and what its first and last blocks hold afterwards (they held a pattern before).
+    // The erases of an NVMe drive when the drive lets them down (and a PSID revert that works):
+    // the verdict, the line that says why, and what its first and last blocks hold afterwards
+    // (they held a pattern before).
     void eraseFaults_data()
     {
         QTest::addColumn<QString>("nvme");    // the drive's "nvme" fields
@@ -379,6 +380,15 @@ private slots:
             "pattern");
         row("overwrite refused at the end", R"("faults": [ { "ioOpcode": "0x01", "skip": 300 } ])", "erase full", Fail,
             "Warning: EraseFull::execute() - returned: FAIL", "zero/pattern");
+        row("PSID revert, right PSID", R"("securitySendReceive": true, "psid": "PSIDPSIDPSIDPSIDPSIDPSIDPSIDPSID")",
+            "PSID revert", Pass, "CPSID::execute() - returned: SUCCESS", "zero");
+        row("PSID revert, wrong PSID", R"("securitySendReceive": true, "psid": "ABCDEFGHABCDEFGHABCDEFGHABCDEFGH")",
+            "PSID revert", Fail, "the drive refused the key: wrong PSID for SN: NV-X", "pattern");
+        row("PSID revert, security protocols without TCG", R"("securitySendReceive": true)", "PSID revert", Unable,
+            "NVMe drive offers no such command", "pattern");
+        row("PSID revert, Security Send refused",
+            R"("securitySendReceive": true, "psid": "PSIDPSIDPSIDPSIDPSIDPSIDPSIDPSID", "faults": [ { "adminOpcode": "0x81", "status": "0x0006" } ])",
+            "PSID revert", Fail, "CPSID::execute() - returned: FAIL", "pattern");
         row("overwrite refused at once", R"("faults": [ { "ioOpcode": "0x01", "skip": 2 } ])", "boot tracks", Fail,
             "returned: FAIL", "pattern");
     }

@@ -47,6 +47,8 @@ struct DriveState {
     // How security protocols reach an ATA drive (OSKN_SECURITY_PATH_*), found by the first
     // exchange that worked; NONE until then.
     std::atomic<int> securityPath{0};
+    // The TCG method status of the last PSID revert's session start (-1 none): why it failed.
+    std::atomic<int> revertSessionStatus{-1};
 
     // Sequential reads served from larger commands; guarded by lock.
     ReadAhead readAhead;

@@ -110,6 +110,15 @@ NvmeCommand format_Command(uint32_t nsid, uint8_t lbaFormat, uint8_t ses)
     return c;
 }
 
+NvmeCommand security_Command(bool send, uint8_t protocol, uint16_t spSpecific, uint8_t* data, uint32_t length)
+{
+    NvmeCommand c = command(true, send ? nvme_admin_security_send : nvme_admin_security_recv, 0, data, length);
+    c.cdw10 = uint32_t(protocol) << 24 | uint32_t(spSpecific) << 8;
+    c.cdw11 = length; // transfer length (send), allocation length (receive)
+    c.timeoutSeconds = 60;
+    return c;
+}
+
 NvmeCommand write_Zeroes_Command(uint32_t nsid, uint64_t lba, uint32_t blocks)
 {
     NvmeCommand c = command(false, nvme_cmd_write_zeroes, nsid, nullptr, 0);

@@ -46,6 +46,8 @@ NvmeCommand sanitize_Command(uint8_t action, uint32_t overwritePattern);
 // Format NVM of the namespace into the format it is in, with Secure Erase Settings ses.
 NvmeCommand format_Command(uint32_t nsid, uint8_t lbaFormat, uint8_t ses);
 NvmeCommand write_Zeroes_Command(uint32_t nsid, uint64_t lba, uint32_t blocks);
+// Security Send (send) or Security Receive of length bytes for a security protocol.
+NvmeCommand security_Command(bool send, uint8_t protocol, uint16_t spSpecific, uint8_t* data, uint32_t length);
 
 // Identify Controller, as far as the library uses it. valid is false for data no controller
 // sends: texts that are not printable ASCII, no namespace at all.

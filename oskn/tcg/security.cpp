@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "core/nvme.h"
 #include "oskn_tcg.h"
 #include "security_io.h"
 #include "transferbuffer.h"
@@ -34,11 +35,26 @@ bool path_Refused(int rc)
     return rc == OSKN_NOT_SUPPORTED || rc == OSKN_FAILURE || rc == OSKN_OS_PASSTHROUGH_FAILURE;
 }
 
+// Security Send/Receive, where the controller announces them (OACS bit 0).
+int nvme_Transfer(Drive& drive, bool out, uint8_t protocol, uint16_t spSpecific, uint8_t* data, uint32_t length)
+{
+    nvme::ControllerInfo controller;
+    const int rc = nvme_Identify_Controller(drive, controller);
+    if (rc != OSKN_SUCCESS)
+        return rc;
+    if (!(controller.oacs & NVME_CTRL_OACS_SECURITY))
+        return OSKN_CANNOT_PERFORM;
+    NvmeCommand command = nvme::security_Command(out, protocol, spSpecific, data, length);
+    return nvme_Command(drive, command);
+}
+
 int transfer(_tDevice* device, Drive& drive, bool out, uint8_t protocol, uint16_t spSpecific, uint8_t* data,
              uint32_t length)
 {
     if (!data || length == 0 || length % 512 || length / 512 > 0xFFFF)
         return OSKN_BAD_PARAMETER;
+    if (is_Nvme(device))
+        return nvme_Transfer(drive, out, protocol, spSpecific, data, length);
     if (!is_Ata(device))
         return scsi_Transfer(drive, out, protocol, spSpecific, data, length);
     std::atomic<int>& path = drive.state->securityPath;

@@ -39,6 +39,15 @@ int exchange(_tDevice* device, Drive& drive, uint16_t comId, std::vector<uint8_t
 
 } // namespace
 
+extern "C" int get_Revert_Session_Status(_tDevice* device, int* status)
+{
+    const CallTarget call = begin_Call(device, status);
+    if (call.refusal)
+        return call.refusal;
+    *status = call.drive->state->revertSessionStatus.load();
+    return OSKN_SUCCESS;
+}
+
 extern "C" int revert_SP(_tDevice* device, const char* psid)
 {
     const CallTarget call = begin_Call(device, psid);
@@ -67,6 +76,7 @@ extern "C" int revert_SP(_tDevice* device, const char* psid)
     if (comId == 0)
         return OSKN_NOT_SUPPORTED;
 
+    drive->state->revertSessionStatus.store(-1);
     const uint32_t hostSession = 0x4B56; // any number of ours
     tcg::Response response;
     rc = exchange(device, *drive, comId,
@@ -76,6 +86,7 @@ extern "C" int revert_SP(_tDevice* device, const char* psid)
                   response);
     if (rc != OSKN_SUCCESS)
         return rc;
+    drive->state->revertSessionStatus.store(response.status);
     uint32_t hsn = 0, tsn = 0;
     if (response.status != 0 || !tcg::sync_Session(response, hsn, tsn))
         return OSKN_FAILURE; // wrong PSID (not authorized) or the session refused

@@ -234,6 +234,11 @@ private:
     bool revertRequested_ = false;
 };
 
+// IF-RECV of a drive with the TCG subset (tcg), or of one that lists security protocol 0 alone
+// (nullptr); false for what such a drive refuses.
+bool tcg_Security_Receive(TcgDevice* tcg, uint8_t protocol, uint16_t spSpecific, uint32_t length,
+                          std::vector<uint8_t>& buf);
+
 // One emulated drive as the transport lists it.
 class EmulatedDrive : public DeviceChannel {
 public:

@@ -25,7 +25,8 @@ constexpr uint64_t NS = 1000000000ull;
 
 // Opcodes, status codes and log identifiers the drive speaks.
 namespace op {
-enum : uint8_t { GetLogPage = 0x02, Identify = 0x06, DeviceSelfTest = 0x14, FormatNvm = 0x80, Sanitize = 0x84 };
+enum : uint8_t { GetLogPage = 0x02, Identify = 0x06, DeviceSelfTest = 0x14, FormatNvm = 0x80, SecuritySend = 0x81,
+                 SecurityReceive = 0x82, Sanitize = 0x84 };
 enum : uint8_t { Flush = 0x00, Write = 0x01, Read = 0x02, WriteZeroes = 0x08 };
 } // namespace op
 namespace status {
@@ -73,6 +74,8 @@ public:
         faultHits_.assign(d_.nvme.faults.size(), 0);
         if (d_.nvme.sanitizeRunningAtStart)
             startSanitize(SanOverwrite, 0x00000003, createdAt_); // overwrite, started before we came
+        if (d_.tcg)
+            tcg_ = std::make_unique<TcgDevice>(d_.psid);
     }
 
     const Description& description() const override { return d_; }
@@ -314,6 +317,38 @@ private:
             forgetPending();
     }
 
+    // Security Send/Receive: protocol 0 lists what the drive speaks; protocol 1 reaches the TCG
+    // subset where the drive has a PSID.
+    void security(NvmeCommand& c, Reply& r)
+    {
+        const bool send = c.opcode == op::SecuritySend;
+        const uint8_t protocol = uint8_t(c.cdw10 >> 24);
+        const uint16_t spSpecific = uint16_t(c.cdw10 >> 8);
+        const uint32_t length = c.cdw11;
+        if (length > c.dataLength || !c.data) {
+            r.status = status::InvalidField;
+            return;
+        }
+        if (send) {
+            if (!tcg_ || protocol != 0x01 || !tcg_->send(spSpecific, c.data, length)) {
+                r.status = status::InvalidField;
+                return;
+            }
+            if (tcg_->takeRevertRequest()) { // factory state: the media key is gone
+                storage_->clear();
+                forgetPending();
+            }
+            return;
+        }
+        std::vector<uint8_t> buf;
+        if (!tcg_Security_Receive(tcg_.get(), protocol, spSpecific, length, buf)) {
+            r.status = status::InvalidField;
+            return;
+        }
+        buf.resize(length, 0);
+        respond(c, r, buf.data(), buf.size());
+    }
+
     std::vector<uint8_t> sanitizeLog(uint64_t now) const
     {
         std::vector<uint8_t> out(512, 0);
@@ -399,6 +434,11 @@ private:
                 return sanitize(c, r, now);
             break;
         case op::FormatNvm: return format(c, r);
+        case op::SecuritySend:
+        case op::SecurityReceive:
+            if (d_.nvme.securitySendReceive)
+                return security(c, r);
+            break;
         case op::Identify: return identify(c, r);
         case op::GetLogPage: return getLogPage(c, r, now);
         case op::DeviceSelfTest:
@@ -727,6 +767,7 @@ private:
     uint64_t sanitizeStart_ = 0, sanitizeEnd_ = 0;
     uint16_t sstat_ = NeverSanitized;
     bool failureMode_ = false, unrestricted_ = false;
+    std::unique_ptr<TcgDevice> tcg_;
 
     uint64_t bytesRead_ = 0, bytesWritten_ = 0, readCommands_ = 0, writeCommands_ = 0, mediaErrors_ = 0;
 };

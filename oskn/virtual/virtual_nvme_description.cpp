@@ -153,7 +153,7 @@ void parse_Nvme_Object(const json& v, Description& d)
     NvmeDescription& n = d.nvme;
     known_Keys(v, "nvme.",
                {"namespaceId", "version", "selfTest", "selfTestNeverEnds", "lbaFormats", "format", "sanitize",
-                "writeZeroes", "securitySendReceive", "identifyGarbage", "health", "faults", "sanitizeSeconds",
+                "writeZeroes", "securitySendReceive", "psid", "identifyGarbage", "health", "faults", "sanitizeSeconds",
                 "sanitizeRunningAtStart", "sanitizeFails", "sanitizeNeverProgresses"});
     if (v.contains("namespaceId")) {
         n.nsid = uint32_t(unsigned_Value(v["namespaceId"], "nvme.namespaceId", 0xFFFFFFFEu));
@@ -214,6 +214,17 @@ void parse_Nvme_Object(const json& v, Description& d)
         n.writeZeroes = bool_Value(v["writeZeroes"], "nvme.writeZeroes");
     if (v.contains("securitySendReceive"))
         n.securitySendReceive = bool_Value(v["securitySendReceive"], "nvme.securitySendReceive");
+    if (v.contains("psid")) {
+        const json& p = v["psid"];
+        if (!p.is_string() || p.get<std::string>().size() != 32 ||
+            p.get<std::string>().find_first_not_of("0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz") !=
+                std::string::npos)
+            refuse("nvme.psid", "a PSID has 32 letters and digits");
+        if (!n.securitySendReceive)
+            refuse("nvme.psid", "a drive with a PSID needs \"securitySendReceive\": true");
+        d.tcg = true;
+        d.psid = p.get<std::string>();
+    }
     if (v.contains("identifyGarbage")) {
         if (!v["identifyGarbage"].is_string() ||
             (v["identifyGarbage"] != "controller" && v["identifyGarbage"] != "namespace"))

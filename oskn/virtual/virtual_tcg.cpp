@@ -339,8 +339,18 @@ void VirtualDrive::securityCommand(ScsiCommand& c, Reply& r, bool out, uint8_t p
 
 bool VirtualDrive::securityReceive(uint8_t protocol, uint16_t spSpecific, uint32_t length, std::vector<uint8_t>& buf)
 {
+    return tcg_Security_Receive(tcg_.get(), protocol, spSpecific, length, buf);
+}
+
+bool tcg_Security_Receive(TcgDevice* tcg, uint8_t protocol, uint16_t spSpecific, uint32_t length,
+                          std::vector<uint8_t>& buf)
+{
     if (protocol == 0x00 && spSpecific == 0x0000) { // supported security protocols
         buf = {0, 0, 0, 0, 0, 0, 0, 3, 0x00, 0x01, 0x02};
+        if (!tcg)
+            buf = {0, 0, 0, 0, 0, 0, 0, 1, 0x00};
+    } else if (!tcg) {
+        return false;
     } else if (protocol == 0x00 && spSpecific == 0x0001) { // no certificate
         buf = {0, 0, 0, 0};
     } else if (protocol == 0x01 && spSpecific == 0x0001) { // level 0 discovery
@@ -359,7 +369,7 @@ bool VirtualDrive::securityReceive(uint8_t protocol, uint16_t spSpecific, uint32
         put_Be32(&buf[0], uint32_t(buf.size() - 4));
     } else if (protocol == 0x01) {
         buf.assign(length, 0);
-        return tcg_->receive(spSpecific, buf.data(), buf.size());
+        return tcg->receive(spSpecific, buf.data(), buf.size());
     } else if (protocol == 0x02) { // ComID management: nothing to report
         buf.assign(std::min<uint32_t>(length, 512), 0);
     } else {

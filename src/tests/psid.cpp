@@ -1,5 +1,6 @@
 #include "psid.h"
 
+#include "logsapplication.h"
 #include "oskn_tcgoperations.h"
 
 CPSID::CPSID(_tDevice* dev, QString key, QObject* parent)
@@ -12,6 +13,13 @@ CPSID::CPSID(_tDevice* dev, QString key, QObject* parent)
       psid(std::move(key))
 {
     describe("PSID Erase", TestType::Psid);
+}
+
+void CPSID::explain_Failure()
+{
+    int status = -1;
+    if (get_Revert_Session_Status(device, &status) == 0 && status == OSKN_TCG_NOT_AUTHORIZED)
+        log()->kestrova_Log_Error("Warning: CPSID::execute() - the drive refused the key: wrong PSID for SN: " + serial());
 }
 
 int CPSID::call()

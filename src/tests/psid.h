@@ -15,6 +15,7 @@ public:
 
 protected:
     int call() override;
+    void explain_Failure() override;
 
 private:
     QString psid;
