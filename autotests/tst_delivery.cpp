@@ -335,7 +335,7 @@ private slots:
         QVERIFY(!QFile::exists(work + "/" + Queue::outboxName));
     }
 
-    // The main window sends each finished operation's log, and the panels show and log the same
+    // The main window sends each finished operation's log and results record, and the panels show and log the same
     // with delivery on (server down, then up) as with it off.
     void verdictsUnchangedAndLogsDelivered()
     {
@@ -357,7 +357,7 @@ private slots:
             QLabel* label = w.findChild<QLabel*>("deliveryStatus");
             if (qEnvironmentVariableIsSet(Queue::environmentVariable)) {
                 QVERIFY(label);
-                QTRY_VERIFY(label->text().contains("2 waiting"));
+                QTRY_VERIFY(label->text().contains("4 waiting"));
                 QVERIFY(server.start());
                 QTRY_VERIFY_WITH_TIMEOUT(label->text().contains("all sent"), 20000);
             } else {
@@ -377,7 +377,7 @@ private slots:
         QCOMPARE(barsOn, barsOff);
         QCOMPARE(logsOn, logsOff);
         const QString machine = MachineIdentity::read().folder_Name();
-        for (const char* name : {"V1.log", "V2.log"}) {
+        for (const char* name : {"V1.log", "V2.log", "V1.jsonl", "V2.jsonl"}) {
             QCOMPARE(server.received(machine, name), read_File(dir.filePath(QString("window-on/") + name)));
             QCOMPARE(server.successful_Puts().value("/results/" + machine + "/" + name), 1);
         }

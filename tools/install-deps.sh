@@ -14,7 +14,8 @@ nlohmann-json3-dev libnvme-dev libcurl4-openssl-dev
 fonts-texgyre fonts-noto-cjk fonts-thai-tlwg
 xvfb xauth
 qemu-system-x86 busybox-static smartmontools sg3-utils nvme-cli cpio kmod
-nginx openssl"
+nginx openssl
+python3-jsonschema poppler-utils"
 # make image and make image-test: Debian's tools that build a bootable image, netpbm for screenshots.
 if [ -n "$image" ]; then
     PKGS="$PKGS debootstrap squashfs-tools xorriso grub-pc-bin mtools dosfstools netpbm ovmf"

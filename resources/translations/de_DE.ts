@@ -970,6 +970,10 @@ Sobald dieser Test startet, müssen Sie warten, bis die Ausführung abgeschlosse
             <source>Sanitize failed: the drive needs a new sanitize</source>
             <translation>Bereinigung fehlgeschlagen: das Laufwerk braucht eine neue Bereinigung</translation>
         </message>
+        <message>
+            <source>Could not write</source>
+            <translation>Konnte nicht schreiben:</translation>
+        </message>
     </context>
     <context>
         <name>ViewLog</name>
@@ -1099,6 +1103,137 @@ Entfernen Sie das Häkchen und wählen Sie den Vorgang für die anderen Laufwerk
         <message>
             <source>Results: %1 cannot be reached (%2); trying again</source>
             <translation>Ergebnisse: %1 ist nicht erreichbar (%2); neuer Versuch folgt</translation>
+        </message>
+    </context>
+    <context>
+        <name>Certificate</name>
+        <message>
+            <source>Certificate of Sanitization</source>
+            <translation>Löschzertifikat</translation>
+        </message>
+        <message>
+            <source>Person performing sanitization</source>
+            <translation>Durchführende Person</translation>
+        </message>
+        <message>
+            <source>Operator</source>
+            <translation>Bediener</translation>
+        </message>
+        <message>
+            <source>Organisation</source>
+            <translation>Organisation</translation>
+        </message>
+        <message>
+            <source>Media information</source>
+            <translation>Angaben zum Datenträger</translation>
+        </message>
+        <message>
+            <source>Manufacturer</source>
+            <translation>Hersteller</translation>
+        </message>
+        <message>
+            <source>Model</source>
+            <translation>Modell</translation>
+        </message>
+        <message>
+            <source>Serial number</source>
+            <translation>Seriennummer</translation>
+        </message>
+        <message>
+            <source>Firmware</source>
+            <translation>Firmware</translation>
+        </message>
+        <message>
+            <source>Media type</source>
+            <translation>Datenträgertyp</translation>
+        </message>
+        <message>
+            <source>Source</source>
+            <translation>Herkunft</translation>
+        </message>
+        <message>
+            <source>Sanitization details</source>
+            <translation>Angaben zur Löschung</translation>
+        </message>
+        <message>
+            <source>Category</source>
+            <translation>Kategorie</translation>
+        </message>
+        <message>
+            <source>Clear</source>
+            <translation>Bereinigen</translation>
+        </message>
+        <message>
+            <source>Purge</source>
+            <translation>Tilgen</translation>
+        </message>
+        <message>
+            <source>Method used</source>
+            <translation>Verwendete Methode</translation>
+        </message>
+        <message>
+            <source>Overwrite</source>
+            <translation>Überschreiben</translation>
+        </message>
+        <message>
+            <source>Crypto Erase</source>
+            <translation>Kryptografisches Löschen</translation>
+        </message>
+        <message>
+            <source>Method details</source>
+            <translation>Einzelheiten der Methode</translation>
+        </message>
+        <message>
+            <source>Tool used</source>
+            <translation>Verwendetes Werkzeug</translation>
+        </message>
+        <message>
+            <source>Verification method</source>
+            <translation>Prüfmethode</translation>
+        </message>
+        <message>
+            <source>Full: every sector read back</source>
+            <translation>Vollständig: jeder Sektor zurückgelesen</translation>
+        </message>
+        <message>
+            <source>Quick sampling: sectors read back</source>
+            <translation>Stichprobe: Sektoren zurückgelesen</translation>
+        </message>
+        <message>
+            <source>None</source>
+            <translation>Keine</translation>
+        </message>
+        <message>
+            <source>Verification result</source>
+            <translation>Prüfergebnis</translation>
+        </message>
+        <message>
+            <source>not verified</source>
+            <translation>nicht geprüft</translation>
+        </message>
+        <message>
+            <source>Sectors read</source>
+            <translation>Gelesene Sektoren</translation>
+        </message>
+        <message>
+            <source>Mismatches</source>
+            <translation>Abweichungen</translation>
+        </message>
+        <message>
+            <source>Started</source>
+            <translation>Begonnen</translation>
+        </message>
+        <message>
+            <source>Date</source>
+            <translation>Datum</translation>
+        </message>
+        <message>
+            <source>Results record SHA-256</source>
+            <translation>SHA-256 des Ergebnisdatensatzes</translation>
+        </message>
+        <message>
+            <source>Signature</source>
+            <translation>Unterschrift</translation>
         </message>
     </context>
 </TS>

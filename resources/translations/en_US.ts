@@ -970,6 +970,10 @@ When this test starts you need to wait until the execution finishes. It will con
             <source>Sanitize failed: the drive needs a new sanitize</source>
             <translation>Sanitize failed: the drive needs a new sanitize</translation>
         </message>
+        <message>
+            <source>Could not write</source>
+            <translation>Could not write</translation>
+        </message>
     </context>
     <context>
         <name>ViewLog</name>
@@ -1099,6 +1103,137 @@ Untick it and choose the operation again for the other drives.</translation>
         <message>
             <source>Results: %1 cannot be reached (%2); trying again</source>
             <translation>Results: %1 cannot be reached (%2); trying again</translation>
+        </message>
+    </context>
+    <context>
+        <name>Certificate</name>
+        <message>
+            <source>Certificate of Sanitization</source>
+            <translation>Certificate of Sanitization</translation>
+        </message>
+        <message>
+            <source>Person performing sanitization</source>
+            <translation>Person performing sanitization</translation>
+        </message>
+        <message>
+            <source>Operator</source>
+            <translation>Operator</translation>
+        </message>
+        <message>
+            <source>Organisation</source>
+            <translation>Organisation</translation>
+        </message>
+        <message>
+            <source>Media information</source>
+            <translation>Media information</translation>
+        </message>
+        <message>
+            <source>Manufacturer</source>
+            <translation>Manufacturer</translation>
+        </message>
+        <message>
+            <source>Model</source>
+            <translation>Model</translation>
+        </message>
+        <message>
+            <source>Serial number</source>
+            <translation>Serial number</translation>
+        </message>
+        <message>
+            <source>Firmware</source>
+            <translation>Firmware</translation>
+        </message>
+        <message>
+            <source>Media type</source>
+            <translation>Media type</translation>
+        </message>
+        <message>
+            <source>Source</source>
+            <translation>Source</translation>
+        </message>
+        <message>
+            <source>Sanitization details</source>
+            <translation>Sanitization details</translation>
+        </message>
+        <message>
+            <source>Category</source>
+            <translation>Category</translation>
+        </message>
+        <message>
+            <source>Clear</source>
+            <translation>Clear</translation>
+        </message>
+        <message>
+            <source>Purge</source>
+            <translation>Purge</translation>
+        </message>
+        <message>
+            <source>Method used</source>
+            <translation>Method used</translation>
+        </message>
+        <message>
+            <source>Overwrite</source>
+            <translation>Overwrite</translation>
+        </message>
+        <message>
+            <source>Crypto Erase</source>
+            <translation>Crypto Erase</translation>
+        </message>
+        <message>
+            <source>Method details</source>
+            <translation>Method details</translation>
+        </message>
+        <message>
+            <source>Tool used</source>
+            <translation>Tool used</translation>
+        </message>
+        <message>
+            <source>Verification method</source>
+            <translation>Verification method</translation>
+        </message>
+        <message>
+            <source>Full: every sector read back</source>
+            <translation>Full: every sector read back</translation>
+        </message>
+        <message>
+            <source>Quick sampling: sectors read back</source>
+            <translation>Quick sampling: sectors read back</translation>
+        </message>
+        <message>
+            <source>None</source>
+            <translation>None</translation>
+        </message>
+        <message>
+            <source>Verification result</source>
+            <translation>Verification result</translation>
+        </message>
+        <message>
+            <source>not verified</source>
+            <translation>not verified</translation>
+        </message>
+        <message>
+            <source>Sectors read</source>
+            <translation>Sectors read</translation>
+        </message>
+        <message>
+            <source>Mismatches</source>
+            <translation>Mismatches</translation>
+        </message>
+        <message>
+            <source>Started</source>
+            <translation>Started</translation>
+        </message>
+        <message>
+            <source>Date</source>
+            <translation>Date</translation>
+        </message>
+        <message>
+            <source>Results record SHA-256</source>
+            <translation>Results record SHA-256</translation>
+        </message>
+        <message>
+            <source>Signature</source>
+            <translation>Signature</translation>
         </message>
     </context>
 </TS>

@@ -970,6 +970,10 @@ Cuando comience esta prueba, deberá esperar a que termine la ejecución. Durar�
             <source>Sanitize failed: the drive needs a new sanitize</source>
             <translation>Saneamiento fallido: la unidad necesita un nuevo saneamiento</translation>
         </message>
+        <message>
+            <source>Could not write</source>
+            <translation>No se pudo escribir</translation>
+        </message>
     </context>
     <context>
         <name>ViewLog</name>
@@ -1099,6 +1103,137 @@ Desmárquela y vuelva a elegir la operación para las demás unidades.</translat
         <message>
             <source>Results: %1 cannot be reached (%2); trying again</source>
             <translation>Resultados: no se puede acceder a %1 (%2); se volverá a intentar</translation>
+        </message>
+    </context>
+    <context>
+        <name>Certificate</name>
+        <message>
+            <source>Certificate of Sanitization</source>
+            <translation>Certificado de saneamiento</translation>
+        </message>
+        <message>
+            <source>Person performing sanitization</source>
+            <translation>Persona que realiza el saneamiento</translation>
+        </message>
+        <message>
+            <source>Operator</source>
+            <translation>Operador</translation>
+        </message>
+        <message>
+            <source>Organisation</source>
+            <translation>Organización</translation>
+        </message>
+        <message>
+            <source>Media information</source>
+            <translation>Información del soporte</translation>
+        </message>
+        <message>
+            <source>Manufacturer</source>
+            <translation>Fabricante</translation>
+        </message>
+        <message>
+            <source>Model</source>
+            <translation>Modelo</translation>
+        </message>
+        <message>
+            <source>Serial number</source>
+            <translation>Número de serie</translation>
+        </message>
+        <message>
+            <source>Firmware</source>
+            <translation>Firmware</translation>
+        </message>
+        <message>
+            <source>Media type</source>
+            <translation>Tipo de soporte</translation>
+        </message>
+        <message>
+            <source>Source</source>
+            <translation>Origen</translation>
+        </message>
+        <message>
+            <source>Sanitization details</source>
+            <translation>Detalles del saneamiento</translation>
+        </message>
+        <message>
+            <source>Category</source>
+            <translation>Categoría</translation>
+        </message>
+        <message>
+            <source>Clear</source>
+            <translation>Limpieza</translation>
+        </message>
+        <message>
+            <source>Purge</source>
+            <translation>Purga</translation>
+        </message>
+        <message>
+            <source>Method used</source>
+            <translation>Método utilizado</translation>
+        </message>
+        <message>
+            <source>Overwrite</source>
+            <translation>Sobrescritura</translation>
+        </message>
+        <message>
+            <source>Crypto Erase</source>
+            <translation>Borrado criptográfico</translation>
+        </message>
+        <message>
+            <source>Method details</source>
+            <translation>Detalles del método</translation>
+        </message>
+        <message>
+            <source>Tool used</source>
+            <translation>Herramienta utilizada</translation>
+        </message>
+        <message>
+            <source>Verification method</source>
+            <translation>Método de verificación</translation>
+        </message>
+        <message>
+            <source>Full: every sector read back</source>
+            <translation>Completa: se releyó cada sector</translation>
+        </message>
+        <message>
+            <source>Quick sampling: sectors read back</source>
+            <translation>Muestreo rápido: sectores releídos</translation>
+        </message>
+        <message>
+            <source>None</source>
+            <translation>Ninguno</translation>
+        </message>
+        <message>
+            <source>Verification result</source>
+            <translation>Resultado de la verificación</translation>
+        </message>
+        <message>
+            <source>not verified</source>
+            <translation>no verificado</translation>
+        </message>
+        <message>
+            <source>Sectors read</source>
+            <translation>Sectores leídos</translation>
+        </message>
+        <message>
+            <source>Mismatches</source>
+            <translation>Discrepancias</translation>
+        </message>
+        <message>
+            <source>Started</source>
+            <translation>Iniciado</translation>
+        </message>
+        <message>
+            <source>Date</source>
+            <translation>Fecha</translation>
+        </message>
+        <message>
+            <source>Results record SHA-256</source>
+            <translation>SHA-256 del registro de resultados</translation>
+        </message>
+        <message>
+            <source>Signature</source>
+            <translation>Firma</translation>
         </message>
     </context>
 </TS>

@@ -970,6 +970,10 @@ Une fois ce test lancé, vous devez attendre la fin de son exécution. Il durera
             <source>Sanitize failed: the drive needs a new sanitize</source>
             <translation>Assainissement échoué : le disque doit être assaini de nouveau</translation>
         </message>
+        <message>
+            <source>Could not write</source>
+            <translation>Impossible d'écrire</translation>
+        </message>
     </context>
     <context>
         <name>ViewLog</name>
@@ -1099,6 +1103,137 @@ Décochez-le et choisissez de nouveau l'opération pour les autres disques.</tra
         <message>
             <source>Results: %1 cannot be reached (%2); trying again</source>
             <translation>Résultats : %1 est injoignable (%2) ; nouvel essai à venir</translation>
+        </message>
+    </context>
+    <context>
+        <name>Certificate</name>
+        <message>
+            <source>Certificate of Sanitization</source>
+            <translation>Certificat d'effacement</translation>
+        </message>
+        <message>
+            <source>Person performing sanitization</source>
+            <translation>Personne ayant effectué l'effacement</translation>
+        </message>
+        <message>
+            <source>Operator</source>
+            <translation>Opérateur</translation>
+        </message>
+        <message>
+            <source>Organisation</source>
+            <translation>Organisation</translation>
+        </message>
+        <message>
+            <source>Media information</source>
+            <translation>Informations sur le support</translation>
+        </message>
+        <message>
+            <source>Manufacturer</source>
+            <translation>Fabricant</translation>
+        </message>
+        <message>
+            <source>Model</source>
+            <translation>Modèle</translation>
+        </message>
+        <message>
+            <source>Serial number</source>
+            <translation>Numéro de série</translation>
+        </message>
+        <message>
+            <source>Firmware</source>
+            <translation>Micrologiciel</translation>
+        </message>
+        <message>
+            <source>Media type</source>
+            <translation>Type de support</translation>
+        </message>
+        <message>
+            <source>Source</source>
+            <translation>Provenance</translation>
+        </message>
+        <message>
+            <source>Sanitization details</source>
+            <translation>Détails de l'effacement</translation>
+        </message>
+        <message>
+            <source>Category</source>
+            <translation>Catégorie</translation>
+        </message>
+        <message>
+            <source>Clear</source>
+            <translation>Nettoyage</translation>
+        </message>
+        <message>
+            <source>Purge</source>
+            <translation>Purge</translation>
+        </message>
+        <message>
+            <source>Method used</source>
+            <translation>Méthode utilisée</translation>
+        </message>
+        <message>
+            <source>Overwrite</source>
+            <translation>Écrasement</translation>
+        </message>
+        <message>
+            <source>Crypto Erase</source>
+            <translation>Effacement cryptographique</translation>
+        </message>
+        <message>
+            <source>Method details</source>
+            <translation>Détails de la méthode</translation>
+        </message>
+        <message>
+            <source>Tool used</source>
+            <translation>Outil utilisé</translation>
+        </message>
+        <message>
+            <source>Verification method</source>
+            <translation>Méthode de vérification</translation>
+        </message>
+        <message>
+            <source>Full: every sector read back</source>
+            <translation>Complète : chaque secteur relu</translation>
+        </message>
+        <message>
+            <source>Quick sampling: sectors read back</source>
+            <translation>Échantillonnage rapide : secteurs relus</translation>
+        </message>
+        <message>
+            <source>None</source>
+            <translation>Aucune</translation>
+        </message>
+        <message>
+            <source>Verification result</source>
+            <translation>Résultat de la vérification</translation>
+        </message>
+        <message>
+            <source>not verified</source>
+            <translation>non vérifié</translation>
+        </message>
+        <message>
+            <source>Sectors read</source>
+            <translation>Secteurs lus</translation>
+        </message>
+        <message>
+            <source>Mismatches</source>
+            <translation>Écarts</translation>
+        </message>
+        <message>
+            <source>Started</source>
+            <translation>Commencé</translation>
+        </message>
+        <message>
+            <source>Date</source>
+            <translation>Date</translation>
+        </message>
+        <message>
+            <source>Results record SHA-256</source>
+            <translation>SHA-256 de l'enregistrement des résultats</translation>
+        </message>
+        <message>
+            <source>Signature</source>
+            <translation>Signature</translation>
         </message>
     </context>
 </TS>

@@ -970,6 +970,10 @@ Una volta avviato questo test, è necessario attendere la fine dell’esecuzione
             <source>Sanitize failed: the drive needs a new sanitize</source>
             <translation>Sanificazione non riuscita: l'unità necessita di una nuova sanificazione</translation>
         </message>
+        <message>
+            <source>Could not write</source>
+            <translation>Impossibile scrivere</translation>
+        </message>
     </context>
     <context>
         <name>ViewLog</name>
@@ -1099,6 +1103,137 @@ Deselezionala e scegli di nuovo l'operazione per le altre unità.</translation>
         <message>
             <source>Results: %1 cannot be reached (%2); trying again</source>
             <translation>Risultati: %1 non raggiungibile (%2); nuovo tentativo in corso</translation>
+        </message>
+    </context>
+    <context>
+        <name>Certificate</name>
+        <message>
+            <source>Certificate of Sanitization</source>
+            <translation>Certificato di sanificazione</translation>
+        </message>
+        <message>
+            <source>Person performing sanitization</source>
+            <translation>Persona che ha eseguito la sanificazione</translation>
+        </message>
+        <message>
+            <source>Operator</source>
+            <translation>Operatore</translation>
+        </message>
+        <message>
+            <source>Organisation</source>
+            <translation>Organizzazione</translation>
+        </message>
+        <message>
+            <source>Media information</source>
+            <translation>Informazioni sul supporto</translation>
+        </message>
+        <message>
+            <source>Manufacturer</source>
+            <translation>Produttore</translation>
+        </message>
+        <message>
+            <source>Model</source>
+            <translation>Modello</translation>
+        </message>
+        <message>
+            <source>Serial number</source>
+            <translation>Numero di serie</translation>
+        </message>
+        <message>
+            <source>Firmware</source>
+            <translation>Firmware</translation>
+        </message>
+        <message>
+            <source>Media type</source>
+            <translation>Tipo di supporto</translation>
+        </message>
+        <message>
+            <source>Source</source>
+            <translation>Provenienza</translation>
+        </message>
+        <message>
+            <source>Sanitization details</source>
+            <translation>Dettagli della sanificazione</translation>
+        </message>
+        <message>
+            <source>Category</source>
+            <translation>Categoria</translation>
+        </message>
+        <message>
+            <source>Clear</source>
+            <translation>Pulizia</translation>
+        </message>
+        <message>
+            <source>Purge</source>
+            <translation>Eliminazione</translation>
+        </message>
+        <message>
+            <source>Method used</source>
+            <translation>Metodo utilizzato</translation>
+        </message>
+        <message>
+            <source>Overwrite</source>
+            <translation>Sovrascrittura</translation>
+        </message>
+        <message>
+            <source>Crypto Erase</source>
+            <translation>Cancellazione crittografica</translation>
+        </message>
+        <message>
+            <source>Method details</source>
+            <translation>Dettagli del metodo</translation>
+        </message>
+        <message>
+            <source>Tool used</source>
+            <translation>Strumento utilizzato</translation>
+        </message>
+        <message>
+            <source>Verification method</source>
+            <translation>Metodo di verifica</translation>
+        </message>
+        <message>
+            <source>Full: every sector read back</source>
+            <translation>Completa: ogni settore riletto</translation>
+        </message>
+        <message>
+            <source>Quick sampling: sectors read back</source>
+            <translation>Campionamento rapido: settori riletti</translation>
+        </message>
+        <message>
+            <source>None</source>
+            <translation>Nessuno</translation>
+        </message>
+        <message>
+            <source>Verification result</source>
+            <translation>Esito della verifica</translation>
+        </message>
+        <message>
+            <source>not verified</source>
+            <translation>non verificato</translation>
+        </message>
+        <message>
+            <source>Sectors read</source>
+            <translation>Settori letti</translation>
+        </message>
+        <message>
+            <source>Mismatches</source>
+            <translation>Discordanze</translation>
+        </message>
+        <message>
+            <source>Started</source>
+            <translation>Iniziato</translation>
+        </message>
+        <message>
+            <source>Date</source>
+            <translation>Data</translation>
+        </message>
+        <message>
+            <source>Results record SHA-256</source>
+            <translation>SHA-256 del record dei risultati</translation>
+        </message>
+        <message>
+            <source>Signature</source>
+            <translation>Firma</translation>
         </message>
     </context>
 </TS>

@@ -970,6 +970,10 @@ When this test starts you need to wait until the execution finish. It may last u
             <source>Sanitize failed: the drive needs a new sanitize</source>
             <translation>サニタイズに失敗しました: ドライブには新しいサニタイズが必要です</translation>
         </message>
+        <message>
+            <source>Could not write</source>
+            <translation>書き込めませんでした:</translation>
+        </message>
     </context>
     <context>
         <name>ViewLog</name>
@@ -1099,6 +1103,137 @@ Untick it and choose the operation again for the other drives.</source>
         <message>
             <source>Results: %1 cannot be reached (%2); trying again</source>
             <translation>結果: %1 に接続できません (%2)。再試行します</translation>
+        </message>
+    </context>
+    <context>
+        <name>Certificate</name>
+        <message>
+            <source>Certificate of Sanitization</source>
+            <translation>データ消去証明書</translation>
+        </message>
+        <message>
+            <source>Person performing sanitization</source>
+            <translation>消去実施者</translation>
+        </message>
+        <message>
+            <source>Operator</source>
+            <translation>作業者</translation>
+        </message>
+        <message>
+            <source>Organisation</source>
+            <translation>組織</translation>
+        </message>
+        <message>
+            <source>Media information</source>
+            <translation>媒体情報</translation>
+        </message>
+        <message>
+            <source>Manufacturer</source>
+            <translation>製造元</translation>
+        </message>
+        <message>
+            <source>Model</source>
+            <translation>モデル</translation>
+        </message>
+        <message>
+            <source>Serial number</source>
+            <translation>シリアル番号</translation>
+        </message>
+        <message>
+            <source>Firmware</source>
+            <translation>ファームウェア</translation>
+        </message>
+        <message>
+            <source>Media type</source>
+            <translation>媒体の種類</translation>
+        </message>
+        <message>
+            <source>Source</source>
+            <translation>出所</translation>
+        </message>
+        <message>
+            <source>Sanitization details</source>
+            <translation>消去の詳細</translation>
+        </message>
+        <message>
+            <source>Category</source>
+            <translation>区分</translation>
+        </message>
+        <message>
+            <source>Clear</source>
+            <translation>クリア</translation>
+        </message>
+        <message>
+            <source>Purge</source>
+            <translation>パージ</translation>
+        </message>
+        <message>
+            <source>Method used</source>
+            <translation>使用した方法</translation>
+        </message>
+        <message>
+            <source>Overwrite</source>
+            <translation>上書き</translation>
+        </message>
+        <message>
+            <source>Crypto Erase</source>
+            <translation>暗号消去</translation>
+        </message>
+        <message>
+            <source>Method details</source>
+            <translation>方法の詳細</translation>
+        </message>
+        <message>
+            <source>Tool used</source>
+            <translation>使用したツール</translation>
+        </message>
+        <message>
+            <source>Verification method</source>
+            <translation>検証方法</translation>
+        </message>
+        <message>
+            <source>Full: every sector read back</source>
+            <translation>完全: 全セクターを読み戻し</translation>
+        </message>
+        <message>
+            <source>Quick sampling: sectors read back</source>
+            <translation>簡易サンプリング: セクターを読み戻し</translation>
+        </message>
+        <message>
+            <source>None</source>
+            <translation>なし</translation>
+        </message>
+        <message>
+            <source>Verification result</source>
+            <translation>検証結果</translation>
+        </message>
+        <message>
+            <source>not verified</source>
+            <translation>未検証</translation>
+        </message>
+        <message>
+            <source>Sectors read</source>
+            <translation>読み取ったセクター</translation>
+        </message>
+        <message>
+            <source>Mismatches</source>
+            <translation>不一致</translation>
+        </message>
+        <message>
+            <source>Started</source>
+            <translation>開始</translation>
+        </message>
+        <message>
+            <source>Date</source>
+            <translation>日付</translation>
+        </message>
+        <message>
+            <source>Results record SHA-256</source>
+            <translation>結果レコードの SHA-256</translation>
+        </message>
+        <message>
+            <source>Signature</source>
+            <translation>署名</translation>
         </message>
     </context>
 </TS>

@@ -970,6 +970,10 @@ When this test starts you need to wait until the execution finish. It may last u
             <source>Sanitize failed: the drive needs a new sanitize</source>
             <translation>새니타이즈 실패: 드라이브에 새 새니타이즈가 필요합니다</translation>
         </message>
+        <message>
+            <source>Could not write</source>
+            <translation>쓸 수 없음:</translation>
+        </message>
     </context>
     <context>
         <name>ViewLog</name>
@@ -1099,6 +1103,137 @@ Untick it and choose the operation again for the other drives.</source>
         <message>
             <source>Results: %1 cannot be reached (%2); trying again</source>
             <translation>결과: %1에 연결할 수 없습니다 (%2); 다시 시도합니다</translation>
+        </message>
+    </context>
+    <context>
+        <name>Certificate</name>
+        <message>
+            <source>Certificate of Sanitization</source>
+            <translation>데이터 삭제 증명서</translation>
+        </message>
+        <message>
+            <source>Person performing sanitization</source>
+            <translation>삭제 수행자</translation>
+        </message>
+        <message>
+            <source>Operator</source>
+            <translation>작업자</translation>
+        </message>
+        <message>
+            <source>Organisation</source>
+            <translation>조직</translation>
+        </message>
+        <message>
+            <source>Media information</source>
+            <translation>매체 정보</translation>
+        </message>
+        <message>
+            <source>Manufacturer</source>
+            <translation>제조사</translation>
+        </message>
+        <message>
+            <source>Model</source>
+            <translation>모델</translation>
+        </message>
+        <message>
+            <source>Serial number</source>
+            <translation>일련번호</translation>
+        </message>
+        <message>
+            <source>Firmware</source>
+            <translation>펌웨어</translation>
+        </message>
+        <message>
+            <source>Media type</source>
+            <translation>매체 유형</translation>
+        </message>
+        <message>
+            <source>Source</source>
+            <translation>출처</translation>
+        </message>
+        <message>
+            <source>Sanitization details</source>
+            <translation>삭제 세부 정보</translation>
+        </message>
+        <message>
+            <source>Category</source>
+            <translation>범주</translation>
+        </message>
+        <message>
+            <source>Clear</source>
+            <translation>삭제</translation>
+        </message>
+        <message>
+            <source>Purge</source>
+            <translation>완전 삭제</translation>
+        </message>
+        <message>
+            <source>Method used</source>
+            <translation>사용한 방법</translation>
+        </message>
+        <message>
+            <source>Overwrite</source>
+            <translation>덮어쓰기</translation>
+        </message>
+        <message>
+            <source>Crypto Erase</source>
+            <translation>암호화 삭제</translation>
+        </message>
+        <message>
+            <source>Method details</source>
+            <translation>방법 세부 정보</translation>
+        </message>
+        <message>
+            <source>Tool used</source>
+            <translation>사용한 도구</translation>
+        </message>
+        <message>
+            <source>Verification method</source>
+            <translation>검증 방법</translation>
+        </message>
+        <message>
+            <source>Full: every sector read back</source>
+            <translation>전체: 모든 섹터를 다시 읽음</translation>
+        </message>
+        <message>
+            <source>Quick sampling: sectors read back</source>
+            <translation>빠른 표본 검사: 섹터를 다시 읽음</translation>
+        </message>
+        <message>
+            <source>None</source>
+            <translation>없음</translation>
+        </message>
+        <message>
+            <source>Verification result</source>
+            <translation>검증 결과</translation>
+        </message>
+        <message>
+            <source>not verified</source>
+            <translation>검증 안 됨</translation>
+        </message>
+        <message>
+            <source>Sectors read</source>
+            <translation>읽은 섹터</translation>
+        </message>
+        <message>
+            <source>Mismatches</source>
+            <translation>불일치</translation>
+        </message>
+        <message>
+            <source>Started</source>
+            <translation>시작</translation>
+        </message>
+        <message>
+            <source>Date</source>
+            <translation>날짜</translation>
+        </message>
+        <message>
+            <source>Results record SHA-256</source>
+            <translation>결과 레코드의 SHA-256</translation>
+        </message>
+        <message>
+            <source>Signature</source>
+            <translation>서명</translation>
         </message>
     </context>
 </TS>

@@ -970,6 +970,10 @@ Quando este teste começar, você precisará aguardar até o fim da execução. 
             <source>Sanitize failed: the drive needs a new sanitize</source>
             <translation>A sanitização falhou: a unidade precisa de uma nova sanitização</translation>
         </message>
+        <message>
+            <source>Could not write</source>
+            <translation>Não foi possível gravar</translation>
+        </message>
     </context>
     <context>
         <name>ViewLog</name>
@@ -1099,6 +1103,137 @@ Desmarque-a e escolha a operação novamente para as outras unidades.</translati
         <message>
             <source>Results: %1 cannot be reached (%2); trying again</source>
             <translation>Resultados: não foi possível acessar %1 (%2); tentando novamente</translation>
+        </message>
+    </context>
+    <context>
+        <name>Certificate</name>
+        <message>
+            <source>Certificate of Sanitization</source>
+            <translation>Certificado de sanitização</translation>
+        </message>
+        <message>
+            <source>Person performing sanitization</source>
+            <translation>Pessoa que realizou a sanitização</translation>
+        </message>
+        <message>
+            <source>Operator</source>
+            <translation>Operador</translation>
+        </message>
+        <message>
+            <source>Organisation</source>
+            <translation>Organização</translation>
+        </message>
+        <message>
+            <source>Media information</source>
+            <translation>Informações da mídia</translation>
+        </message>
+        <message>
+            <source>Manufacturer</source>
+            <translation>Fabricante</translation>
+        </message>
+        <message>
+            <source>Model</source>
+            <translation>Modelo</translation>
+        </message>
+        <message>
+            <source>Serial number</source>
+            <translation>Número de série</translation>
+        </message>
+        <message>
+            <source>Firmware</source>
+            <translation>Firmware</translation>
+        </message>
+        <message>
+            <source>Media type</source>
+            <translation>Tipo de mídia</translation>
+        </message>
+        <message>
+            <source>Source</source>
+            <translation>Origem</translation>
+        </message>
+        <message>
+            <source>Sanitization details</source>
+            <translation>Detalhes da sanitização</translation>
+        </message>
+        <message>
+            <source>Category</source>
+            <translation>Categoria</translation>
+        </message>
+        <message>
+            <source>Clear</source>
+            <translation>Limpeza</translation>
+        </message>
+        <message>
+            <source>Purge</source>
+            <translation>Expurgo</translation>
+        </message>
+        <message>
+            <source>Method used</source>
+            <translation>Método utilizado</translation>
+        </message>
+        <message>
+            <source>Overwrite</source>
+            <translation>Sobrescrita</translation>
+        </message>
+        <message>
+            <source>Crypto Erase</source>
+            <translation>Apagamento criptográfico</translation>
+        </message>
+        <message>
+            <source>Method details</source>
+            <translation>Detalhes do método</translation>
+        </message>
+        <message>
+            <source>Tool used</source>
+            <translation>Ferramenta utilizada</translation>
+        </message>
+        <message>
+            <source>Verification method</source>
+            <translation>Método de verificação</translation>
+        </message>
+        <message>
+            <source>Full: every sector read back</source>
+            <translation>Completa: cada setor relido</translation>
+        </message>
+        <message>
+            <source>Quick sampling: sectors read back</source>
+            <translation>Amostragem rápida: setores relidos</translation>
+        </message>
+        <message>
+            <source>None</source>
+            <translation>Nenhum</translation>
+        </message>
+        <message>
+            <source>Verification result</source>
+            <translation>Resultado da verificação</translation>
+        </message>
+        <message>
+            <source>not verified</source>
+            <translation>não verificado</translation>
+        </message>
+        <message>
+            <source>Sectors read</source>
+            <translation>Setores lidos</translation>
+        </message>
+        <message>
+            <source>Mismatches</source>
+            <translation>Divergências</translation>
+        </message>
+        <message>
+            <source>Started</source>
+            <translation>Iniciado</translation>
+        </message>
+        <message>
+            <source>Date</source>
+            <translation>Data</translation>
+        </message>
+        <message>
+            <source>Results record SHA-256</source>
+            <translation>SHA-256 do registro de resultados</translation>
+        </message>
+        <message>
+            <source>Signature</source>
+            <translation>Assinatura</translation>
         </message>
     </context>
 </TS>

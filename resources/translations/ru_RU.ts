@@ -970,6 +970,10 @@ When this test starts you need to wait until the execution finish. It may last u
             <source>Sanitize failed: the drive needs a new sanitize</source>
             <translation>Очистка не удалась: диску нужна новая очистка</translation>
         </message>
+        <message>
+            <source>Could not write</source>
+            <translation>Не удалось записать</translation>
+        </message>
     </context>
     <context>
         <name>ViewLog</name>
@@ -1099,6 +1103,137 @@ Untick it and choose the operation again for the other drives.</source>
         <message>
             <source>Results: %1 cannot be reached (%2); trying again</source>
             <translation>Результаты: %1 недоступен (%2); будет новая попытка</translation>
+        </message>
+    </context>
+    <context>
+        <name>Certificate</name>
+        <message>
+            <source>Certificate of Sanitization</source>
+            <translation>Сертификат уничтожения данных</translation>
+        </message>
+        <message>
+            <source>Person performing sanitization</source>
+            <translation>Лицо, выполнившее уничтожение</translation>
+        </message>
+        <message>
+            <source>Operator</source>
+            <translation>Оператор</translation>
+        </message>
+        <message>
+            <source>Organisation</source>
+            <translation>Организация</translation>
+        </message>
+        <message>
+            <source>Media information</source>
+            <translation>Сведения о носителе</translation>
+        </message>
+        <message>
+            <source>Manufacturer</source>
+            <translation>Производитель</translation>
+        </message>
+        <message>
+            <source>Model</source>
+            <translation>Модель</translation>
+        </message>
+        <message>
+            <source>Serial number</source>
+            <translation>Серийный номер</translation>
+        </message>
+        <message>
+            <source>Firmware</source>
+            <translation>Микропрограмма</translation>
+        </message>
+        <message>
+            <source>Media type</source>
+            <translation>Тип носителя</translation>
+        </message>
+        <message>
+            <source>Source</source>
+            <translation>Источник</translation>
+        </message>
+        <message>
+            <source>Sanitization details</source>
+            <translation>Сведения об уничтожении</translation>
+        </message>
+        <message>
+            <source>Category</source>
+            <translation>Категория</translation>
+        </message>
+        <message>
+            <source>Clear</source>
+            <translation>Очистка</translation>
+        </message>
+        <message>
+            <source>Purge</source>
+            <translation>Полное удаление</translation>
+        </message>
+        <message>
+            <source>Method used</source>
+            <translation>Использованный метод</translation>
+        </message>
+        <message>
+            <source>Overwrite</source>
+            <translation>Перезапись</translation>
+        </message>
+        <message>
+            <source>Crypto Erase</source>
+            <translation>Криптографическое стирание</translation>
+        </message>
+        <message>
+            <source>Method details</source>
+            <translation>Подробности метода</translation>
+        </message>
+        <message>
+            <source>Tool used</source>
+            <translation>Использованное средство</translation>
+        </message>
+        <message>
+            <source>Verification method</source>
+            <translation>Метод проверки</translation>
+        </message>
+        <message>
+            <source>Full: every sector read back</source>
+            <translation>Полная: каждый сектор прочитан заново</translation>
+        </message>
+        <message>
+            <source>Quick sampling: sectors read back</source>
+            <translation>Быстрая выборка: секторы прочитаны заново</translation>
+        </message>
+        <message>
+            <source>None</source>
+            <translation>Нет</translation>
+        </message>
+        <message>
+            <source>Verification result</source>
+            <translation>Результат проверки</translation>
+        </message>
+        <message>
+            <source>not verified</source>
+            <translation>не проверено</translation>
+        </message>
+        <message>
+            <source>Sectors read</source>
+            <translation>Прочитано секторов</translation>
+        </message>
+        <message>
+            <source>Mismatches</source>
+            <translation>Несовпадения</translation>
+        </message>
+        <message>
+            <source>Started</source>
+            <translation>Начато</translation>
+        </message>
+        <message>
+            <source>Date</source>
+            <translation>Дата</translation>
+        </message>
+        <message>
+            <source>Results record SHA-256</source>
+            <translation>SHA-256 записи результатов</translation>
+        </message>
+        <message>
+            <source>Signature</source>
+            <translation>Подпись</translation>
         </message>
     </context>
 </TS>

@@ -970,6 +970,10 @@ When this test starts you need to wait until the execution finish. It may last u
             <source>Sanitize failed: the drive needs a new sanitize</source>
             <translation>การล้างข้อมูลล้มเหลว: ไดรฟ์ต้องล้างข้อมูลใหม่</translation>
         </message>
+        <message>
+            <source>Could not write</source>
+            <translation>เขียนไม่ได้:</translation>
+        </message>
     </context>
     <context>
         <name>ViewLog</name>
@@ -1099,6 +1103,137 @@ Untick it and choose the operation again for the other drives.</source>
         <message>
             <source>Results: %1 cannot be reached (%2); trying again</source>
             <translation>ผลลัพธ์: ไม่สามารถติดต่อ %1 ได้ (%2); กำลังลองใหม่</translation>
+        </message>
+    </context>
+    <context>
+        <name>Certificate</name>
+        <message>
+            <source>Certificate of Sanitization</source>
+            <translation>ใบรับรองการล้างข้อมูล</translation>
+        </message>
+        <message>
+            <source>Person performing sanitization</source>
+            <translation>ผู้ดำเนินการล้างข้อมูล</translation>
+        </message>
+        <message>
+            <source>Operator</source>
+            <translation>ผู้ปฏิบัติงาน</translation>
+        </message>
+        <message>
+            <source>Organisation</source>
+            <translation>องค์กร</translation>
+        </message>
+        <message>
+            <source>Media information</source>
+            <translation>ข้อมูลสื่อบันทึก</translation>
+        </message>
+        <message>
+            <source>Manufacturer</source>
+            <translation>ผู้ผลิต</translation>
+        </message>
+        <message>
+            <source>Model</source>
+            <translation>รุ่น</translation>
+        </message>
+        <message>
+            <source>Serial number</source>
+            <translation>หมายเลขซีเรียล</translation>
+        </message>
+        <message>
+            <source>Firmware</source>
+            <translation>เฟิร์มแวร์</translation>
+        </message>
+        <message>
+            <source>Media type</source>
+            <translation>ประเภทสื่อบันทึก</translation>
+        </message>
+        <message>
+            <source>Source</source>
+            <translation>แหล่งที่มา</translation>
+        </message>
+        <message>
+            <source>Sanitization details</source>
+            <translation>รายละเอียดการล้างข้อมูล</translation>
+        </message>
+        <message>
+            <source>Category</source>
+            <translation>หมวดหมู่</translation>
+        </message>
+        <message>
+            <source>Clear</source>
+            <translation>ล้าง</translation>
+        </message>
+        <message>
+            <source>Purge</source>
+            <translation>ลบถาวร</translation>
+        </message>
+        <message>
+            <source>Method used</source>
+            <translation>วิธีที่ใช้</translation>
+        </message>
+        <message>
+            <source>Overwrite</source>
+            <translation>เขียนทับ</translation>
+        </message>
+        <message>
+            <source>Crypto Erase</source>
+            <translation>ลบด้วยการเข้ารหัส</translation>
+        </message>
+        <message>
+            <source>Method details</source>
+            <translation>รายละเอียดวิธีการ</translation>
+        </message>
+        <message>
+            <source>Tool used</source>
+            <translation>เครื่องมือที่ใช้</translation>
+        </message>
+        <message>
+            <source>Verification method</source>
+            <translation>วิธีการตรวจสอบ</translation>
+        </message>
+        <message>
+            <source>Full: every sector read back</source>
+            <translation>เต็มรูปแบบ: อ่านกลับทุกเซกเตอร์</translation>
+        </message>
+        <message>
+            <source>Quick sampling: sectors read back</source>
+            <translation>สุ่มตัวอย่างแบบเร็ว: อ่านกลับบางเซกเตอร์</translation>
+        </message>
+        <message>
+            <source>None</source>
+            <translation>ไม่มี</translation>
+        </message>
+        <message>
+            <source>Verification result</source>
+            <translation>ผลการตรวจสอบ</translation>
+        </message>
+        <message>
+            <source>not verified</source>
+            <translation>ไม่ได้ตรวจสอบ</translation>
+        </message>
+        <message>
+            <source>Sectors read</source>
+            <translation>เซกเตอร์ที่อ่าน</translation>
+        </message>
+        <message>
+            <source>Mismatches</source>
+            <translation>ความไม่ตรงกัน</translation>
+        </message>
+        <message>
+            <source>Started</source>
+            <translation>เริ่มเมื่อ</translation>
+        </message>
+        <message>
+            <source>Date</source>
+            <translation>วันที่</translation>
+        </message>
+        <message>
+            <source>Results record SHA-256</source>
+            <translation>SHA-256 ของระเบียนผลลัพธ์</translation>
+        </message>
+        <message>
+            <source>Signature</source>
+            <translation>ลายมือชื่อ</translation>
         </message>
     </context>
 </TS>

@@ -970,6 +970,10 @@ Khi kiểm tra này bắt đầu, bạn cần đợi đến khi quá trình th�
             <source>Sanitize failed: the drive needs a new sanitize</source>
             <translation>Làm sạch thất bại: ổ đĩa cần được làm sạch lại</translation>
         </message>
+        <message>
+            <source>Could not write</source>
+            <translation>Không ghi được</translation>
+        </message>
     </context>
     <context>
         <name>ViewLog</name>
@@ -1099,6 +1103,137 @@ Hãy bỏ chọn ổ này và chọn lại thao tác cho các ổ đĩa khác.</
         <message>
             <source>Results: %1 cannot be reached (%2); trying again</source>
             <translation>Kết quả: không thể kết nối tới %1 (%2); sẽ thử lại</translation>
+        </message>
+    </context>
+    <context>
+        <name>Certificate</name>
+        <message>
+            <source>Certificate of Sanitization</source>
+            <translation>Chứng nhận xóa dữ liệu</translation>
+        </message>
+        <message>
+            <source>Person performing sanitization</source>
+            <translation>Người thực hiện xóa dữ liệu</translation>
+        </message>
+        <message>
+            <source>Operator</source>
+            <translation>Người vận hành</translation>
+        </message>
+        <message>
+            <source>Organisation</source>
+            <translation>Tổ chức</translation>
+        </message>
+        <message>
+            <source>Media information</source>
+            <translation>Thông tin phương tiện</translation>
+        </message>
+        <message>
+            <source>Manufacturer</source>
+            <translation>Nhà sản xuất</translation>
+        </message>
+        <message>
+            <source>Model</source>
+            <translation>Kiểu máy</translation>
+        </message>
+        <message>
+            <source>Serial number</source>
+            <translation>Số sê-ri</translation>
+        </message>
+        <message>
+            <source>Firmware</source>
+            <translation>Phần sụn</translation>
+        </message>
+        <message>
+            <source>Media type</source>
+            <translation>Loại phương tiện</translation>
+        </message>
+        <message>
+            <source>Source</source>
+            <translation>Nguồn</translation>
+        </message>
+        <message>
+            <source>Sanitization details</source>
+            <translation>Chi tiết xóa dữ liệu</translation>
+        </message>
+        <message>
+            <source>Category</source>
+            <translation>Hạng mục</translation>
+        </message>
+        <message>
+            <source>Clear</source>
+            <translation>Xóa sạch</translation>
+        </message>
+        <message>
+            <source>Purge</source>
+            <translation>Tẩy hoàn toàn</translation>
+        </message>
+        <message>
+            <source>Method used</source>
+            <translation>Phương pháp sử dụng</translation>
+        </message>
+        <message>
+            <source>Overwrite</source>
+            <translation>Ghi đè</translation>
+        </message>
+        <message>
+            <source>Crypto Erase</source>
+            <translation>Xóa bằng mật mã</translation>
+        </message>
+        <message>
+            <source>Method details</source>
+            <translation>Chi tiết phương pháp</translation>
+        </message>
+        <message>
+            <source>Tool used</source>
+            <translation>Công cụ sử dụng</translation>
+        </message>
+        <message>
+            <source>Verification method</source>
+            <translation>Phương pháp kiểm tra</translation>
+        </message>
+        <message>
+            <source>Full: every sector read back</source>
+            <translation>Toàn bộ: đọc lại mọi sector</translation>
+        </message>
+        <message>
+            <source>Quick sampling: sectors read back</source>
+            <translation>Lấy mẫu nhanh: đọc lại các sector</translation>
+        </message>
+        <message>
+            <source>None</source>
+            <translation>Không có</translation>
+        </message>
+        <message>
+            <source>Verification result</source>
+            <translation>Kết quả kiểm tra</translation>
+        </message>
+        <message>
+            <source>not verified</source>
+            <translation>chưa kiểm tra</translation>
+        </message>
+        <message>
+            <source>Sectors read</source>
+            <translation>Số sector đã đọc</translation>
+        </message>
+        <message>
+            <source>Mismatches</source>
+            <translation>Số chỗ sai khác</translation>
+        </message>
+        <message>
+            <source>Started</source>
+            <translation>Bắt đầu</translation>
+        </message>
+        <message>
+            <source>Date</source>
+            <translation>Ngày</translation>
+        </message>
+        <message>
+            <source>Results record SHA-256</source>
+            <translation>SHA-256 của bản ghi kết quả</translation>
+        </message>
+        <message>
+            <source>Signature</source>
+            <translation>Chữ ký</translation>
         </message>
     </context>
 </TS>

@@ -970,6 +970,10 @@ When this test starts you need to wait until the execution finish. It may last u
             <source>Sanitize failed: the drive needs a new sanitize</source>
             <translation>清除失败：驱动器需要重新清除</translation>
         </message>
+        <message>
+            <source>Could not write</source>
+            <translation>无法写入</translation>
+        </message>
     </context>
     <context>
         <name>ViewLog</name>
@@ -1099,6 +1103,137 @@ Untick it and choose the operation again for the other drives.</source>
         <message>
             <source>Results: %1 cannot be reached (%2); trying again</source>
             <translation>结果：无法连接 %1（%2）；将重试</translation>
+        </message>
+    </context>
+    <context>
+        <name>Certificate</name>
+        <message>
+            <source>Certificate of Sanitization</source>
+            <translation>数据清除证书</translation>
+        </message>
+        <message>
+            <source>Person performing sanitization</source>
+            <translation>执行清除的人员</translation>
+        </message>
+        <message>
+            <source>Operator</source>
+            <translation>操作员</translation>
+        </message>
+        <message>
+            <source>Organisation</source>
+            <translation>组织</translation>
+        </message>
+        <message>
+            <source>Media information</source>
+            <translation>介质信息</translation>
+        </message>
+        <message>
+            <source>Manufacturer</source>
+            <translation>制造商</translation>
+        </message>
+        <message>
+            <source>Model</source>
+            <translation>型号</translation>
+        </message>
+        <message>
+            <source>Serial number</source>
+            <translation>序列号</translation>
+        </message>
+        <message>
+            <source>Firmware</source>
+            <translation>固件</translation>
+        </message>
+        <message>
+            <source>Media type</source>
+            <translation>介质类型</translation>
+        </message>
+        <message>
+            <source>Source</source>
+            <translation>来源</translation>
+        </message>
+        <message>
+            <source>Sanitization details</source>
+            <translation>清除详情</translation>
+        </message>
+        <message>
+            <source>Category</source>
+            <translation>类别</translation>
+        </message>
+        <message>
+            <source>Clear</source>
+            <translation>清除</translation>
+        </message>
+        <message>
+            <source>Purge</source>
+            <translation>净化</translation>
+        </message>
+        <message>
+            <source>Method used</source>
+            <translation>使用的方法</translation>
+        </message>
+        <message>
+            <source>Overwrite</source>
+            <translation>覆写</translation>
+        </message>
+        <message>
+            <source>Crypto Erase</source>
+            <translation>加密擦除</translation>
+        </message>
+        <message>
+            <source>Method details</source>
+            <translation>方法详情</translation>
+        </message>
+        <message>
+            <source>Tool used</source>
+            <translation>使用的工具</translation>
+        </message>
+        <message>
+            <source>Verification method</source>
+            <translation>验证方法</translation>
+        </message>
+        <message>
+            <source>Full: every sector read back</source>
+            <translation>完整：每个扇区均已回读</translation>
+        </message>
+        <message>
+            <source>Quick sampling: sectors read back</source>
+            <translation>快速抽样：已回读扇区</translation>
+        </message>
+        <message>
+            <source>None</source>
+            <translation>无</translation>
+        </message>
+        <message>
+            <source>Verification result</source>
+            <translation>验证结果</translation>
+        </message>
+        <message>
+            <source>not verified</source>
+            <translation>未验证</translation>
+        </message>
+        <message>
+            <source>Sectors read</source>
+            <translation>已读取扇区</translation>
+        </message>
+        <message>
+            <source>Mismatches</source>
+            <translation>不一致</translation>
+        </message>
+        <message>
+            <source>Started</source>
+            <translation>开始</translation>
+        </message>
+        <message>
+            <source>Date</source>
+            <translation>日期</translation>
+        </message>
+        <message>
+            <source>Results record SHA-256</source>
+            <translation>结果记录的 SHA-256</translation>
+        </message>
+        <message>
+            <source>Signature</source>
+            <translation>签名</translation>
         </message>
     </context>
 </TS>

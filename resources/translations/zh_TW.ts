@@ -970,6 +970,10 @@ When this test starts you need to wait until the execution finish. It may last u
             <source>Sanitize failed: the drive needs a new sanitize</source>
             <translation>清除失敗：磁碟機需要重新清除</translation>
         </message>
+        <message>
+            <source>Could not write</source>
+            <translation>無法寫入</translation>
+        </message>
     </context>
     <context>
         <name>ViewLog</name>
@@ -1099,6 +1103,137 @@ Untick it and choose the operation again for the other drives.</source>
         <message>
             <source>Results: %1 cannot be reached (%2); trying again</source>
             <translation>結果：無法連線至 %1（%2）；將重試</translation>
+        </message>
+    </context>
+    <context>
+        <name>Certificate</name>
+        <message>
+            <source>Certificate of Sanitization</source>
+            <translation>資料清除證明書</translation>
+        </message>
+        <message>
+            <source>Person performing sanitization</source>
+            <translation>執行清除的人員</translation>
+        </message>
+        <message>
+            <source>Operator</source>
+            <translation>操作員</translation>
+        </message>
+        <message>
+            <source>Organisation</source>
+            <translation>組織</translation>
+        </message>
+        <message>
+            <source>Media information</source>
+            <translation>媒體資訊</translation>
+        </message>
+        <message>
+            <source>Manufacturer</source>
+            <translation>製造商</translation>
+        </message>
+        <message>
+            <source>Model</source>
+            <translation>型號</translation>
+        </message>
+        <message>
+            <source>Serial number</source>
+            <translation>序號</translation>
+        </message>
+        <message>
+            <source>Firmware</source>
+            <translation>韌體</translation>
+        </message>
+        <message>
+            <source>Media type</source>
+            <translation>媒體類型</translation>
+        </message>
+        <message>
+            <source>Source</source>
+            <translation>來源</translation>
+        </message>
+        <message>
+            <source>Sanitization details</source>
+            <translation>清除詳情</translation>
+        </message>
+        <message>
+            <source>Category</source>
+            <translation>類別</translation>
+        </message>
+        <message>
+            <source>Clear</source>
+            <translation>清除</translation>
+        </message>
+        <message>
+            <source>Purge</source>
+            <translation>淨化</translation>
+        </message>
+        <message>
+            <source>Method used</source>
+            <translation>使用的方法</translation>
+        </message>
+        <message>
+            <source>Overwrite</source>
+            <translation>覆寫</translation>
+        </message>
+        <message>
+            <source>Crypto Erase</source>
+            <translation>加密抹除</translation>
+        </message>
+        <message>
+            <source>Method details</source>
+            <translation>方法詳情</translation>
+        </message>
+        <message>
+            <source>Tool used</source>
+            <translation>使用的工具</translation>
+        </message>
+        <message>
+            <source>Verification method</source>
+            <translation>驗證方法</translation>
+        </message>
+        <message>
+            <source>Full: every sector read back</source>
+            <translation>完整：每個磁區皆已回讀</translation>
+        </message>
+        <message>
+            <source>Quick sampling: sectors read back</source>
+            <translation>快速抽樣：已回讀磁區</translation>
+        </message>
+        <message>
+            <source>None</source>
+            <translation>無</translation>
+        </message>
+        <message>
+            <source>Verification result</source>
+            <translation>驗證結果</translation>
+        </message>
+        <message>
+            <source>not verified</source>
+            <translation>未驗證</translation>
+        </message>
+        <message>
+            <source>Sectors read</source>
+            <translation>已讀取磁區</translation>
+        </message>
+        <message>
+            <source>Mismatches</source>
+            <translation>不一致</translation>
+        </message>
+        <message>
+            <source>Started</source>
+            <translation>開始</translation>
+        </message>
+        <message>
+            <source>Date</source>
+            <translation>日期</translation>
+        </message>
+        <message>
+            <source>Results record SHA-256</source>
+            <translation>結果記錄的 SHA-256</translation>
+        </message>
+        <message>
+            <source>Signature</source>
+            <translation>簽名</translation>
         </message>
     </context>
 </TS>

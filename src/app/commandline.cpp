@@ -18,8 +18,12 @@ int commandLine::set_Args(int argc, char** argv)
         {"skipUSB", no_argument, nullptr, 'c'},
         {"exitPowerOff", no_argument, nullptr, 'd'},
         {"saveDebugLog", no_argument, nullptr, 's'},
+        {"operator", required_argument, nullptr, 'o'},
+        {"organisation", required_argument, nullptr, 'g'},
         {nullptr, 0, nullptr, 0}};
 
+    operatorName.clear();
+    organisation.clear();
     optind = 0; // full re-initialisation, so the parse is the same whenever it runs
     int opt;
     while ((opt = getopt_long(argc, argv, "abcd:", longOptions, nullptr)) != -1) {
@@ -29,6 +33,9 @@ int commandLine::set_Args(int argc, char** argv)
         case 'c': skipUSB = true; break;
         case 'd': exitPowerOff = true; break;
         case 's': saveDebugLog = true; break;
+        // The arguments come in the locale's encoding; the certificate keeps them as given.
+        case 'o': operatorName = QString::fromLocal8Bit(optarg).trimmed(); break;
+        case 'g': organisation = QString::fromLocal8Bit(optarg).trimmed(); break;
         default: break; // getopt_long has already said what was wrong
         }
     }

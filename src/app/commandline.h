@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 // The switches of the command line, read once before any window exists, and the two ways the
 // program ends: status 2 asks the environment to power off, status 1 asks for a terminal.
 class commandLine
@@ -14,6 +16,9 @@ public:
     bool is_Enabled_Skip_USB() const { return skipUSB; }
     bool is_Enabled_Exit_Power_Off() const { return exitPowerOff; }
     bool is_Save_Debug_log() const { return saveDebugLog; }
+    // Who erases, for whom: printed on the erasure certificates, blank when not given.
+    const QString& get_Operator() const { return operatorName; }
+    const QString& get_Organisation() const { return organisation; }
 
     void execute_Power_Off(); // returns only when a test has replaced end_Process
     void execute_Terminal();
@@ -32,4 +37,6 @@ private:
     bool exitPowerOff = false;
     bool saveDebugLog = false;
     bool terminalRequested = false;
+    QString operatorName;
+    QString organisation;
 };

@@ -414,6 +414,12 @@ void device::log_Msg(QString name, QString result)
                                << " LBA: " + QString::number(tDevice_->maxLBA);
 }
 
+void device::add_Note(const QStringList& pieces)
+{
+    g_List_Log_Device_Temp << get_Temp_Message_DateTime() << pieces << "\n";
+    add_Staged_Message();
+}
+
 void device::log_Msg_Generic(QString value, QString word)
 {
     g_List_Log_Device_Temp << get_Temp_Message_DateTime() << word << " LBA: " << value << "\n";

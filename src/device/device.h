@@ -44,6 +44,8 @@ public:
     QStringList get_List_Log_Device_Aux() const { return logDeviceAux; }
     QStringList get_List_Log_Exceptions() const { return logExceptions; }
     void set_List_Log_Device(QString text);
+    // A stamped line of the panel's messages (and so of the drive's log), each piece translated.
+    void add_Note(const QStringList& pieces);
 
     // One piece of a drive's message, translated. While a message is built, "New max" and
     // "UNABLE TO RUN" have contexts of their own; a log rebuilt after a language switch looks

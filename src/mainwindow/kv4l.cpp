@@ -120,6 +120,8 @@ KV4L::KV4L(QWidget* parent) : QMainWindow(parent), ui(new Ui::KV4L)
     }
 
     invoker = new Invoker(nullptr);
+    connect(invoker, &Invoker::test_Finished, this, &KV4L::keep_Results);
+    machine = MachineIdentity::read();
     if (!informantionDevice)
         informantionDevice = new InfoTags(nullptr);
 
@@ -827,6 +829,8 @@ void KV4L::save_Log()
         else if (panel->isTest() == 1)
             deliver_Results(i);
     }
+    if (resultsKeeper.waiting())
+        retry_Results();
 }
 
 void KV4L::save_Log_Application()

@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "logfile.h"
+#include "machineidentity.h"
+#include "resultskeeper.h"
 #include "oskn_device.h"
 
 namespace Ui {
@@ -122,6 +124,8 @@ private slots:
     // Erases the drive performs itself (kv4l_drive_erase.cpp).
     void on_actionErase_Sanitize_Overwrite_triggered();
     void on_actionErase_Sanitize_Crypto_triggered();
+    // The finished operation's record and certificate (kv4l_results.cpp).
+    void keep_Results(MainTest* test);
 
 private:
     void create_Menus();
@@ -149,6 +153,8 @@ private:
     void save_Logs_Before_End();
     void hold_For_Power_Off();
     void deliver_Results(int index);
+    void retry_Results();
+    void report_Results_Files(const results::Keeper::Written& files, device* panel, const QString& serial);
 
     // The dispatch pattern shared by the operations: one test per selected idle drive.
     using TestFactory = std::function<MainTest*(device*)>;
@@ -167,6 +173,8 @@ private:
                            const std::function<void(device*)>& perDrive, const QString& refusal);
 
     logfile::DriveLogNames logNames;
+    results::Keeper resultsKeeper;
+    MachineIdentity machine;
     int closeRequested = 0;
     int powerOffRequested = 0;
     std::vector<int> selectedIndexes;

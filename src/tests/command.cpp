@@ -109,6 +109,7 @@ void Invoker::release_Finished(Command* command)
     commands.removeAll(command);
     MainTestCmd* cmd = static_cast<MainTestCmd*>(command);
     MainTest* test = cmd->get_Test();
+    emit test_Finished(test);
     delete command;
     test->deleteLater();
 }

@@ -47,6 +47,11 @@ public:
 
     int command_Count() const { return commands.size(); }
 
+signals:
+    // A test's thread has ended and its queued signals are delivered: what it found may be read,
+    // until control returns to the event loop (the test is freed then).
+    void test_Finished(MainTest* test);
+
 public slots:
     void this_Done(tDevice* device);
     void abortCommand(tDevice* device);

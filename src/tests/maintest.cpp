@@ -69,6 +69,7 @@ void MainTest::run()
     outcome.started = QDateTime::currentDateTime();
     const int status = execute();
     outcome.ended = QDateTime::currentDateTime();
+    outcome.status = status;
     emit changeStatus(status);
     emit change_Logs();
 }

@@ -21,6 +21,8 @@ struct OperationOutcome {
     QVariantMap parameters;
     QDateTime started;
     QDateTime ended;
+    // The final status execute() returned (TestStatus); -1 until the thread has ended.
+    int status = -1;
 
     // The read-back after an erase; method stays empty where none ran.
     struct Verification {
