@@ -4,6 +4,7 @@
 #include "common.h"
 #include "dispatchwindow.h"
 #include "drivefile.h"
+#include "operationcatalogue.h"
 #include "oskn_public.h"
 
 #include <QMenu>
@@ -11,6 +12,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QSet>
 
 namespace {
 
@@ -246,6 +248,51 @@ private slots:
         if (!qEnvironmentVariableIsEmpty("KV_SHOTS"))
             w.grab().save(qEnvironmentVariable("KV_SHOTS") + "/results.png");
         QTRY_COMPARE(MainTest::live_Count(), 0);
+    }
+
+    // Every row of the catalogue names an entry of the form and signals its test has; its entry,
+    // triggered as a menu does, runs it once.
+    void catalogueRows()
+    {
+        use_Virtual_Drives(dir, "catalogue.json", QJsonArray{maker_Drive("c1", "C1")});
+        KV4L w;
+        device* panel = w.getDevicesList().at(0);
+        QSet<QString> names;
+        OperationParameters answer;
+        answer.lastLba = 10;
+        answer.time = 1;
+        answer.key = QString(32, 'A');
+        for (const Operation& op : operation_Catalogue()) {
+            QVERIFY2(!names.contains(op.name), op.action);
+            names << op.name;
+            QAction* action = w.findChild<QAction*>(op.action);
+            QVERIFY2(action, op.action);
+            QCOMPARE(find_Operation(op.action), &op);
+            std::unique_ptr<MainTest> test(op.make(panel->get_tDevice(), answer));
+            QVERIFY2(wire_Operation(op, test.get(), panel, answer), op.action);
+
+            const int from = log_Size();
+            QTimer refuse;
+            connect(&refuse, &QTimer::timeout, [] {
+                QWidget* modal = QApplication::activeModalWidget();
+                if (modal && modal->isActiveWindow())
+                    QTest::keyClick(modal, Qt::Key_Escape);
+            });
+            refuse.start(20);
+            action->trigger();
+            refuse.stop();
+            // Once: the first line is its call, the last its refusal or the count of its drives
+            // (a confirmation may write lines of its own between them).
+            const QStringList lines = log_Since(from);
+            const QString last = op.confirm == Operation::Confirm::None ? "Quantity of devices selected to test: 0"
+                                 : op.rejected.isEmpty()                ? "Called: " + op.name
+                                                                        : op.rejected;
+            QVERIFY2(lines.count("Called: " + op.name) == 1 && lines.value(0) == "Called: " + op.name
+                         && lines.last() == last,
+                     qPrintable(lines.join(" / ")));
+        }
+        QCOMPARE(w.get_Invoker()->command_Count(), 0);
+        QCOMPARE(find_Operation("actionNone"), nullptr);
     }
 
     void rescanAfterTheTestedDriveVanished()

@@ -233,7 +233,8 @@ uint64_t device::get_Native_Max_LBA()
     const uint64_t none = std::numeric_limits<uint64_t>::max();
     LogsApplication* log = LogsApplication::Instance();
     uint64_t value = 0;
-    if (identify::hpa_Supported(tDevice_->identifyData)) {
+    const identify::Words words = identify::copy_Of(tDevice_->identifyData);
+    if (identify::hpa_Supported(words.data())) {
         if (ata_Get_Native_Max_LBA(tDevice_, &value) == 0) {
             log->kestrova_Log_Debug("Called: ata_Read_Native_Max_Address_Ext - returned: SUCCESS");
             return value;
@@ -241,7 +242,7 @@ uint64_t device::get_Native_Max_LBA()
         log->kestrova_Log_Error("Called: ata_Read_Native_Max_Address_Ext - returned: FAIL");
         return none;
     }
-    if (identify::amac_Supported(tDevice_->identifyData)) {
+    if (identify::amac_Supported(words.data())) {
         if (ata_Get_Native_Max_Address_Ext(tDevice_, &value) == 0) {
             log->kestrova_Log_Debug("Called: ata_Get_Native_Max_Address_Ext - returned: SUCCESS");
             return value;

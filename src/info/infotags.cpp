@@ -196,53 +196,53 @@ QString InfoTags::true_False(bool value) const
 
 QString InfoTags::get_Mandatory_Power_Management_Info() const
 {
-    return bit(83, 3) || bit(85, 3) ? tr("Supported") : tr("Unsupported");
+    return has(identify::power_Management) ? tr("Supported") : tr("Unsupported");
 }
 
 QString InfoTags::get_Security_Mode_Info() const
 {
-    if (!bit(82, 1))
+    if (!has(identify::security_Supported))
         return tr("Unsupported");
-    return tr("%1, %2 ").arg(tr("Supported"), bit(85, 1) ? tr("Enabled") : tr("Disabled"));
+    return tr("%1, %2 ").arg(tr("Supported"), has(identify::security_Enabled) ? tr("Enabled") : tr("Disabled"));
 }
 
 QString InfoTags::get_Smart_Info() const
 {
-    if (!bit(82, 0))
+    if (!has(identify::smart_Supported))
         return tr("Unsupported");
-    return tr("%1, %2").arg(tr("Supported"), bit(85, 0) ? tr("Enabled") : tr("Disable"));
+    return tr("%1, %2").arg(tr("Supported"), has(identify::smart_Enabled) ? tr("Enabled") : tr("Disable"));
 }
 
 QString InfoTags::is_Supported_48bit() const
 {
-    return true_False(bit(83, 10) || bit(86, 10));
+    return true_False(has(identify::lba48));
 }
 
 QString InfoTags::get_Advanced_PWR_Management_Info() const
 {
-    if (!bit(83, 3))
+    if (!has(identify::apm_Supported))
         return tr("Unsupported");
-    return tr("%1, %2").arg(tr("Supported"), bit(86, 3) ? tr("Enabled") : tr("Disabled"));
+    return tr("%1, %2").arg(tr("Supported"), has(identify::apm_Enabled) ? tr("Enabled") : tr("Disabled"));
 }
 
 QString InfoTags::is_Supported_Smart_Self_Test() const
 {
-    return true_False(bit(84, 1) || bit(87, 1));
+    return true_False(has(identify::smart_Self_Test));
 }
 
 QString InfoTags::Is_Supported_Smart_Error_Logging_Info() const
 {
-    return true_False(((word(84) | word(87)) & 1) != 0);
+    return true_False(has(identify::smart_Error_Logging));
 }
 
 QString InfoTags::is_Supported_GPL() const
 {
-    return true_False(gpl_Supported());
+    return true_False(has(identify::gpl_Supported));
 }
 
 QString InfoTags::Security_Locked_Info() const
 {
-    return true_False(bit(128, 2));
+    return true_False(has(identify::security_Locked));
 }
 
 void InfoTags::get_Drive_Temperature_and_Power_On_Hours()
@@ -265,7 +265,7 @@ void InfoTags::get_Drive_Temperature_and_Power_On_Hours()
 // Page `page` of the IDENTIFY DEVICE data log, when the log directory lists that log.
 bool InfoTags::read_Identify_Data_Log_Page(uint16_t page, uint8_t* buffer) const
 {
-    if (!gpl_Supported())
+    if (!has(identify::gpl_Supported))
         return false;
     if (ata_Read_Log_Ext(tDevice, 0x00, 0, buffer, 512, 0, 0) != 0 || le(buffer + 2 * 0x30, 2) == 0)
         return false;
@@ -278,29 +278,29 @@ QString InfoTags::Cache_Size_Info() const
     Buffer buffer = zeroed_Sector();
     if (buffer && read_Identify_Data_Log_Page(2, buffer.get())) {
         const uint64_t megabytes = (le(buffer.get() + 32, 8) & ~(1ull << 63)) >> 20;
-        if (word(21) == 0 && megabytes == 0)
+        if (buffer_Size() == 0 && megabytes == 0)
             return tr("Not Reported");
         return tr("%1 MB").arg(megabytes);
     }
-    if (word(21) == 0)
+    if (buffer_Size() == 0)
         return tr("Not Reported");
-    return tr("%1 MB").arg(word(21) >> 10);
+    return tr("%1 MB").arg(buffer_Size() >> 10);
 }
 
 QString InfoTags::get_Security_status() const
 {
-    if (!bit(82, 1))
+    if (!has(identify::security_Supported))
         return tr("Unsupported");
     return tr("%1, %2, %3")
-        .arg(bit(128, 0) ? tr("Supported") : tr("Unsupported"), bit(128, 1) ? tr("Enabled") : tr("Disabled"),
-             bit(128, 3) ? tr("Frozen") : tr("Not frozen"));
+        .arg(has(identify::security_Status_Supported) ? tr("Supported") : tr("Unsupported"), has(identify::security_Status_Enabled) ? tr("Enabled") : tr("Disabled"),
+             has(identify::security_Frozen) ? tr("Frozen") : tr("Not frozen"));
 }
 
 QString InfoTags::get_Dowload_Microcode() const
 {
-    if (!((word(83) | word(86)) & 1))
+    if (!has(identify::download_Microcode))
         return tr("Unsupported");
-    const QString segmented = bit(119, 4) || bit(120, 4) ? tr("Segmented") : tr("Not Segmented");
+    const QString segmented = has(identify::download_Microcode_Segmented) ? tr("Segmented") : tr("Not Segmented");
     Buffer buffer = zeroed_Sector();
     if (buffer && read_Identify_Data_Log_Page(3, buffer.get()))
         return tr("%1, %2, %3")

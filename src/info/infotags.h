@@ -7,6 +7,7 @@
 #include <QWidget>
 #include <cstdint>
 
+#include "identifybits.h"
 #include "oskn_device.h"
 
 class QLabel;
@@ -65,9 +66,9 @@ private slots:
     void on_pushButton_clicked();
 
 private:
-    uint16_t word(int n) const { return tDevice->identifyData[n]; }
-    bool bit(int n, int b) const { return (word(n) >> b) & 1; }
-    bool gpl_Supported() const { return bit(84, 5) || bit(87, 5); }
+    // A check of the drive's IDENTIFY words (identifybits.h).
+    bool has(bool (*check)(const uint16_t*)) const { return check(identify::copy_Of(tDevice->identifyData).data()); }
+    uint16_t buffer_Size() const { return identify::buffer_Size(identify::copy_Of(tDevice->identifyData).data()); }
     bool read_Identify_Data_Log_Page(uint16_t page, uint8_t* buffer) const;
     QString true_False(bool value) const;
     QString joined(const QString& first, bool supported, const char* on, const char* off,

@@ -15,9 +15,8 @@
 #include "logfile.h"
 #include "logsapplication.h"
 #include "msgalert.h"
-#include "msgdangerous.h"
-#include "msgexecution.h"
 #include "nodrivenotice.h"
+#include "operationcatalogue.h"
 #include "oskn_operations.h"
 #include "oskn_public.h"
 #include "oskn_tcg.h"
@@ -220,10 +219,67 @@ void KV4L::create_Language_Menu()
 
 void KV4L::create_basic_test_menu()
 {
-    basicTestMenu->addAction(ui->actionS_M_A_R_T_Check);
-    basicTestMenu->addAction(ui->actionShort_Drive_Self_Test);
-    basicTestMenu->addAction(ui->actionShort_Generic_Self_Test);
-    basicTestMenu->addAction(ui->actionLong_Generic_Test);
+    fill_Menu(basicTestMenu, MenuOffer());
+}
+
+QAction* KV4L::entry(const Operation& op)
+{
+    if (QAction* action = findChild<QAction*>(op.action))
+        return action;
+    auto* action = new QAction(tr(op.name.toUtf8().constData()), this);
+    action->setObjectName(op.action);
+    action->setFont(menu_Font());
+    connect(action, &QAction::triggered, this, [this, &op] { start(op); });
+    return action;
+}
+
+namespace {
+// The submenus of the two menus: where a row's entry goes when it is not in the menu itself.
+struct Submenu {
+    Operation::Menu menu;
+    QMenu* KV4L::*held;
+    const char* icon;
+};
+} // namespace
+
+QMenu* KV4L::submenu(QMenu* parent, int which)
+{
+    static const Submenu submenus[] = {
+        {Operation::Menu::FixAll, &KV4L::fixAllMenu, ":/images/Images/icones_advanced/ic_advanced_feature_fixall_long.png"},
+        {Operation::Menu::Erase, &KV4L::eraseMenu, ":/images/Images/icones_advanced/ic_advanced_feature_erase.png"},
+        {Operation::Menu::Sanitize, &KV4L::sanitizeMenu,
+         ":/images/Images/icones_advanced/ic_advanced_feature_erase_sanitize.png"},
+        {Operation::Menu::Idd, &KV4L::iddMenu, ":/images/Images/icones_advanced/ic_advanced_feature_idd.png"},
+    };
+    for (const Submenu& sub : submenus) {
+        if (int(sub.menu) != which)
+            continue;
+        QMenu*& held = this->*sub.held;
+        if (held)
+            return held;
+        // The sanitize and IDD titles are in no catalog: they show as written.
+        const QString title = sub.menu == Operation::Menu::FixAll  ? tr(fixAllTitle.toUtf8().constData())
+                              : sub.menu == Operation::Menu::Erase ? tr(eraseTitle.toUtf8().constData())
+                              : sub.menu == Operation::Menu::Sanitize ? sanitizeTitle
+                                                                      : QString("IDD");
+        held = parent->addMenu(QIcon(sub.icon), title);
+        held->setFont(menu_Font());
+        held->setStyleSheet(menuStyle);
+        return held;
+    }
+    return parent;
+}
+
+void KV4L::fill_Menu(QMenu* menu, const MenuOffer& offer)
+{
+    const bool basic = menu == basicTestMenu;
+    for (const Operation& op : operation_Catalogue()) {
+        const bool inBasic = op.menu == Operation::Menu::Basic || op.menu == Operation::Menu::FixAll;
+        if (inBasic != basic || (op.offered && !op.offered(offer)))
+            continue;
+        const bool top = op.menu == Operation::Menu::Basic || op.menu == Operation::Menu::Advanced;
+        (top ? menu : submenu(menu, int(op.menu)))->addAction(entry(op));
+    }
 }
 
 void KV4L::clear_Menu_Basic_Erase()
@@ -326,16 +382,10 @@ void KV4L::format_Basic_Test_Menu()
         }
     }
     if (stoppedAtOther || testable) {
-        create_basic_test_menu();
-        if (repairs) {
-            fixAllMenu = basicTestMenu->addMenu(
-                QIcon(":/images/Images/icones_advanced/ic_advanced_feature_fixall_long.png"),
-                tr(fixAllTitle.toUtf8().constData()));
-            fixAllMenu->setFont(menu_Font());
-            fixAllMenu->setStyleSheet(menuStyle);
-            fixAllMenu->addAction(ui->actionFix_All_Fast);
-            fixAllMenu->addAction(ui->actionFix_All_Long);
-        }
+        MenuOffer offer;
+        offer.repairs = repairs;
+        fixAllMenu = nullptr;
+        fill_Menu(basicTestMenu, offer);
     }
     if (!stoppedAtOther && !testable)
         ui->toolButtonBasicTest->setEnabled(false);
@@ -429,46 +479,18 @@ void KV4L::create_Advanced_Features()
     ui->toolButtonAdvancedFeatures->repaint();
     eraseMenu = sanitizeMenu = iddMenu = nullptr;
 
-    advancedMenu->addAction(ui->action_Spin_Down);
-    if (!spinDownOnly) {
-        if (!leaveOutSetMax)
-            advancedMenu->addAction(ui->actionSet_max_LBA);
-        eraseMenu = advancedMenu->addMenu(
-            QIcon(":/images/Images/icones_advanced/ic_advanced_feature_erase.png"),
-            tr(eraseTitle.toUtf8().constData()));
-        eraseMenu->addAction(ui->actionErase_Overwrite_Full);
-        eraseMenu->addAction(ui->actionBoot_Tracks);
-        eraseMenu->addAction(ui->actionErase_Range);
-        eraseMenu->addAction(ui->actionErase_Time);
-        if (writeSameLast)
-            advancedMenu->addAction(ui->actionWriteSame);
-        if (sanitizeSubmenu) {
-            // No catalog holds this title: it shows as written.
-            sanitizeMenu = advancedMenu->addMenu(
-                QIcon(":/images/Images/icones_advanced/ic_advanced_feature_erase_sanitize.png"),
-                sanitizeTitle);
-            if (crypto)
-                sanitizeMenu->addAction(ui->actionErase_Sanitize_Crypto);
-            if (overwrite)
-                sanitizeMenu->addAction(ui->actionErase_Sanitize_Overwrite);
-        }
-        if (psid)
-            advancedMenu->addAction(ui->actionErase_PSID);
-        if (iddLast) {
-            iddMenu = advancedMenu->addMenu(
-                QIcon(":/images/Images/icones_advanced/ic_advanced_feature_idd.png"), "IDD");
-            if (idd70)
-                iddMenu->addAction(ui->actionIDD_70);
-            if (idd71)
-                iddMenu->addAction(ui->actionIDD_71);
-        }
-        for (QMenu* m : {eraseMenu, sanitizeMenu, iddMenu}) {
-            if (m) {
-                m->setFont(menu_Font());
-                m->setStyleSheet(menuStyle);
-            }
-        }
-    }
+    MenuOffer offer;
+    offer.full = !spinDownOnly;
+    offer.setMaxLba = !leaveOutSetMax;
+    offer.writeSame = writeSameLast;
+    offer.sanitize = sanitizeSubmenu;
+    offer.crypto = crypto;
+    offer.overwrite = overwrite;
+    offer.psid = psid;
+    offer.idd70 = idd70;
+    offer.idd71 = idd71;
+    offer.iddLast = iddLast;
+    fill_Menu(advancedMenu, offer);
     ui->toolButtonAdvancedFeatures->setMenu(advancedMenu);
     advancedMenuBuilt = true;
 }
@@ -1094,66 +1116,4 @@ bool KV4L::over_Limit(bool silent)
     return true;
 }
 
-bool KV4L::confirm_Dangerous(const QString& called, const QString& rejected, bool execution)
-{
-    if (execution) {
-        MsgExecution dialog(nullptr);
-        return confirm_With(dialog, called, rejected);
-    }
-    MsgDangerous dialog(nullptr);
-    return confirm_With(dialog, called, rejected);
-}
-
-bool KV4L::confirm_With(QDialog& dialog, const QString& called, const QString& rejected)
-{
-    logKV4L->kestrova_Log_Debug(called);
-    // Every operation confirmed here changes or stops the drives: none runs on the boot medium.
-    for (device* panel : qAsConst(devices))
-        if (panel->can_test() && is_Boot_Medium(panel->get_tDevice())) {
-            refuse_On_Boot_Medium(this, QString(called).remove("Called: "), panel->get_Serial_Number());
-            viewLog->print_Logs();
-            return false;
-        }
-    if (dialog.exec() != 0)
-        return true;
-    if (!rejected.isEmpty()) {
-        logKV4L->kestrova_Log_Debug(rejected);
-        viewLog->print_Logs();
-    }
-    return false;
-}
-
-int KV4L::dispatch(const TestFactory& make, const TestWiring& wire, bool disableAbortAfter)
-{
-    int count = 0;
-    // A parameter dialog left open across Exit answers too late: the machine is powering off.
-    if (power_Off_Pending()) {
-        logKV4L->kestrova_Log_Debug("Warning: Power off pending - no test started");
-        return count;
-    }
-    for (device* panel : qAsConst(devices)) {
-        if (!panel->can_test())
-            continue;
-        MainTest* test = make(panel);
-        // The selection may have changed while a parameter dialog was open.
-        if (changes_Drive(test->getDescriptor()->testType) && is_Boot_Medium(panel->get_tDevice())) {
-            refuse_On_Boot_Medium(this, test->getDescriptor()->testName, panel->get_Serial_Number());
-            viewLog->print_Logs();
-            delete test;
-            continue;
-        }
-        ++count;
-        MainTestCmd* command = new MainTestCmd(test);
-        *panel->get_Descriptor() = *test->getDescriptor();
-        panel->execute();
-        connect(test, &MainTest::change_Logs, viewLog, &ViewLog::print_Logs);
-        connect(test, &MainTest::changeStatus, panel, &device::change_Progress_status);
-        wire(test, panel);
-        invoker->executeTest(command);
-        if (disableAbortAfter)
-            panel->disables_Abort();
-        clear_Menu_Basic_Erase();
-    }
-    return count;
-}
 

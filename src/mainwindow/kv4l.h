@@ -25,6 +25,9 @@ class QToolButton;
 class Invoker;
 class LogsApplication;
 class MainTest;
+struct MenuOffer;
+struct Operation;
+struct OperationParameters;
 class TranslationStatic;
 class ViewLog;
 class device;
@@ -59,6 +62,13 @@ public:
     Invoker* get_Invoker() const { return invoker; }
     // Exit was confirmed while tests ran: the machine powers off once they have stopped.
     bool power_Off_Pending() const { return powerOffRequested == -1; }
+
+    // The catalogue's parameter dialogs: each answers through one of the answer slots.
+    void ask_Psid(const Operation& op);
+    void ask_Erase_Range(const Operation& op);
+    void ask_Erase_Time(const Operation& op);
+    void ask_Write_Same(const Operation& op);
+    void ask_Max_Lba(const Operation& op);
 
     // Where the process ends (power off / terminal); tests observe it instead.
     static std::function<void(int)> endProcess;
@@ -106,7 +116,7 @@ private slots:
     void on_actionBoot_Tracks_triggered();
     void on_toolButtonAdvancedFeatures_clicked();
     void idd_Test_Ended(int count);
-    // Erases written by the program (kv4l_erase.cpp).
+    // The operations' menu entries and their dialogs' answers (kv4l_operations.cpp).
     void on_actionErase_Overwrite_Full_triggered();
     void on_actionErase_Range_triggered();
     void on_actionErase_Time_triggered();
@@ -114,14 +124,12 @@ private slots:
     void get_Erase_Time(int time, uint64_t LBA);
     void on_actionWriteSame_triggered();
     void execute_WriteSame(uint64_t initLBA, uint64_t lastLBA);
-    // Operations the drive performs itself (kv4l_drive.cpp).
     void on_actionErase_PSID_triggered();
     void execute_PSID(QString key);
     void on_actionIDD_70_triggered();
     void on_actionIDD_71_triggered();
     void on_actionSet_max_LBA_triggered();
     void get_newLBA(uint64_t tmpNewLBA, bool tmpReset);
-    // Erases the drive performs itself (kv4l_drive_erase.cpp).
     void on_actionErase_Sanitize_Overwrite_triggered();
     void on_actionErase_Sanitize_Crypto_triggered();
     // The finished operation's record and certificate (kv4l_results.cpp).
@@ -156,19 +164,24 @@ private:
     void retry_Results();
     void report_Results_Files(const results::Keeper::Written& files, device* panel, const QString& serial);
 
-    // The dispatch pattern shared by the operations: one test per selected idle drive.
-    using TestFactory = std::function<MainTest*(device*)>;
-    using TestWiring = std::function<void(MainTest*, device*)>;
-    int dispatch(const TestFactory& make, const TestWiring& wire, bool disableAbortAfter = false);
+    // Runs a catalogue row: its confirmation, then its parameter dialog or its dispatch.
+    void start(const char* action);
+    void start(const Operation& op);
+    // A parameter dialog's answer to the row of its menu entry.
+    void answer(const char* action, const OperationParameters& parameters);
+    // One test per selected idle drive; how many started.
+    int dispatch(const Operation& op, const OperationParameters& parameters);
     bool over_Limit(bool silent);
-    bool confirm_Dangerous(const QString& called, const QString& rejected, bool execution = false);
+    bool confirm(const Operation& op);
     // Writes the called line and runs the confirmation; a refusal writes the rejected line (when
     // there is one) and refreshes the viewer.
     bool confirm_With(QDialog& dialog, const QString& called, const QString& rejected);
-    void start_IDD(int kind, int testType, int label);
+    // The menu entry of a row; the form's, or one made for a row the form lacks.
+    QAction* entry(const Operation& op);
+    // Adds the rows of menu's entries that offer allows, into menu and the submenus it holds.
+    void fill_Menu(QMenu* menu, const MenuOffer& offer);
+    QMenu* submenu(QMenu* parent, int which);
     // Operations that ask for a value bounded by the drives: the eligible selected panel with the
-    // smallest max LBA (the later one on equal values), after each eligible panel's lines. With
-    // none, the quantity and the refusal line, and null.
     device* bounding_Drive(const std::function<bool(device*)>& eligible,
                            const std::function<void(device*)>& perDrive, const QString& refusal);
 

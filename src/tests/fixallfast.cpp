@@ -61,10 +61,7 @@ bool FixAllFast::is_Supported_GPL() const
 {
     if (identifyFailed)
         return true;
-    // The record is packed: read its words through an aligned copy.
-    uint16_t words[256];
-    std::memcpy(words, device->identifyData, sizeof words);
-    return identify::gpl_Supported(words);
+    return identify::gpl_Supported(identify::copy_Of(device->identifyData).data());
 }
 
 int FixAllFast::get_LBA_From_DST_Log(unsigned long long* lba)
