@@ -44,11 +44,17 @@ public:
     QStringList get_List_Log_Device_Aux() const { return logDeviceAux; }
     QStringList get_List_Log_Exceptions() const { return logExceptions; }
     void set_List_Log_Device(QString text);
+    // The last finished test's reason for a verdict other than PASS, in the current language;
+    // empty when there is none.
+    QString get_Reason_Text() const;
+    const OperationOutcome& get_Outcome() const { return outcome; }
 
     // One piece of a drive's message, translated. While a message is built, "New max" and
     // "UNABLE TO RUN" have contexts of their own; a log rebuilt after a language switch looks
     // them up with the other log keys.
     static QString translate_Log_Piece(const QString& piece, bool building);
+    // The stamp every message begins with: a line break, then the local date and time.
+    static QString message_Stamp();
 
     TestDescriptor* get_Descriptor() const { return descriptor; }
     ResultTags* get_Result_Tags() const { return resultTags; }
@@ -84,6 +90,8 @@ public slots:
     void msg(QString msg);
     void msg2(QString msg2);
     void change_Progress_status(int status);
+    // What the finished test found; arrives just before its status.
+    void set_Outcome(const OperationOutcome& found);
     void change_Progress_Value(int value);
     void change_Progress_Value(double value);
     void change_Progress_Value(QString time);
@@ -122,9 +130,15 @@ private:
     void set_Status_Style(const char* image, bool enabled);
     void set_Bar_Look(const char* const colours[3]);
     void show_Model();
+    void show_Reason();
+    // After the verdict line: what the operation did that its verdict does not say (the range
+    // a timed erase wrote, the sectors a repair rewrote).
+    void log_Outcome_Details();
     void add_Staged_Message();
 
     TestDescriptor* descriptor;
+    OperationOutcome outcome;
+    bool reasonShown = false;
     int savedLogLines = 0;
     QString timeEstimate;
     double progressValue = 0;

@@ -63,6 +63,7 @@ void KV4L::checkSanitizeOverwrite()
         panel->set_Checked_Test();
         connect(test, &SanitizeOverwrite::changePercent, panel, QOverload<double>::of(&device::change_Progress_Value),
                 Qt::QueuedConnection);
+        connect(test, &MainTest::change_Outcome, panel, &device::set_Outcome, Qt::QueuedConnection);
         connect(test, &MainTest::changeStatus, panel, &device::change_Progress_status, Qt::QueuedConnection);
         connect(test, &MainTest::change_Logs, viewLog, &ViewLog::print_Logs, Qt::QueuedConnection);
         invoker->executeTest(command);

@@ -1,6 +1,7 @@
 #include "psid.h"
 
 #include "oskn_tcgoperations.h"
+#include "reasons.h"
 
 CPSID::CPSID(_tDevice* dev, QString key, QObject* parent)
     : OneCallTest(dev, "OSKNPUBLIC_API int PSID Erase",
@@ -12,6 +13,13 @@ CPSID::CPSID(_tDevice* dev, QString key, QObject* parent)
       psid(std::move(key))
 {
     describe("PSID Erase", TestType::Psid);
+}
+
+// The drive refuses the revert with that answer when the key is not its PSID.
+void CPSID::explain_Failure(int rc)
+{
+    if (rc == OSKN_FAILURE)
+        set_Reason(Reason::WrongPsid);
 }
 
 int CPSID::call()
