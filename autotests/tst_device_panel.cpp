@@ -47,10 +47,10 @@ struct Panel {
     QString icon() const { return panel->findChild<QLabel*>("lbIcon")->styleSheet(); }
 };
 
-// Drops the "\nMM-dd  | hh:mm:ss |  " stamps so entries can be compared.
+// Drops the "\nyyyy-MM-dd  | hh:mm:ss |  " stamps so entries can be compared.
 QString unstamped(QString entry)
 {
-    return entry.remove(QRegularExpression("\n\\d\\d-\\d\\d  \\| \\d\\d:\\d\\d:\\d\\d \\|  "));
+    return entry.remove(QRegularExpression("\n\\d{4}-\\d\\d-\\d\\d  \\| \\d\\d:\\d\\d:\\d\\d \\|  "));
 }
 
 } // namespace

@@ -152,13 +152,15 @@ private slots:
         QCOMPARE(bar(p[0]), QString("PASS %p%"));
         QVERIFY2(bar(p[1]).startsWith("FAIL "), qPrintable(bar(p[1])));
         QCOMPARE(panel_Log(p[0]), (QStringList{"Fix All Long Started", "Error LBA: 100", "Fixed LBA: 100",
-                                               "Error LBA: 200000", "Fixed LBA: 200000", "Fix All Long PASS"}));
-        QCOMPARE(panel_Log(p[1]), (QStringList{"Fix All Long Started", "Error LBA: 300", "Fix All Long FAIL"}));
+                                               "Error LBA: 200000", "Fixed LBA: 200000", "Fix All Long PASS",
+                                               "Rewritten LBA: 100", "Rewritten LBA: 200000"}));
+        QCOMPARE(panel_Log(p[1]), (QStringList{"Fix All Long Started", "Error LBA: 300", "Fix All Long FAIL",
+                                               "Reason: The drive refused the write at LBA: 300"}));
 
         check(p[0]);
         trigger_Confirmed(w, "on_actionFix_All_Fast_triggered");
         QTRY_VERIFY_WITH_TIMEOUT(p[0]->isTest() == 1, 60000);
-        QCOMPARE(panel_Log(p[0]).mid(6), (QStringList{"Fix All Fast Started", "Fix All Fast PASS"}));
+        QCOMPARE(panel_Log(p[0]).mid(8), (QStringList{"Fix All Fast Started", "Fix All Fast PASS"}));
         QTRY_COMPARE(MainTest::live_Count(), 0);
     }
 

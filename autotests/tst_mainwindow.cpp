@@ -381,15 +381,16 @@ private slots:
                                  "=============================================== "};
         QStringList lines = file_Lines("ABC.log");
         QCOMPARE(lines.mid(0, 6), header);
-        QCOMPARE(lines.size(), 7);
-        QVERIFY(lines[6].endsWith("|  Error LBA: 5"));
+        QCOMPARE(lines.size(), 8);
+        QVERIFY(lines[6].endsWith("|  Program started"));
+        QVERIFY(lines[7].endsWith("|  Error LBA: 5"));
         // Two more messages, one of them with breaks and tabs inside: exactly two more lines.
         p[0]->log_Fixed_Test_Device("7\t8\r\n9");
         p[0]->log_input_Values(0, 1000);
         lines = file_Lines("ABC.log");
-        QCOMPARE(lines.size(), 10);
-        QVERIFY(lines[7].endsWith("|  Fixed LBA: 789"));
-        QVERIFY(lines[9].endsWith("|  End: 1000"));
+        QCOMPARE(lines.size(), 11);
+        QVERIFY(lines[8].endsWith("|  Fixed LBA: 789"));
+        QVERIFY(lines[10].endsWith("|  End: 1000"));
 
         // Serials that are paths stay inside the directory; an empty one is named by its panel.
         for (device* d : {p[1], p[2], p[3]})
@@ -404,8 +405,8 @@ private slots:
         language(w, "en_US")->trigger();
         p[0]->log_Erro_Test_Device("12");
         lines = file_Lines("ABC.log");
-        QCOMPARE(lines.size(), 12);
-        QVERIFY(lines[11].endsWith("|  Error LBA: 12"));
+        QCOMPARE(lines.size(), 13);
+        QVERIFY(lines[12].endsWith("|  Error LBA: 12"));
         QCOMPARE(lines.filter("Kestrova Bootable").size(), 1);
     }
 
@@ -442,7 +443,7 @@ private slots:
         }());
         for (int i = 0; i < expected.size(); ++i) {
             const QStringList lines = file_Lines(expected[i]);
-            QCOMPARE(lines.size(), 7); // one header, one message: no file is shared
+            QCOMPARE(lines.size(), 8); // one header, the start mark, one message: no file is shared
             QCOMPARE(lines[3], "Serial Number : " + p[i]->get_Serial_Number());
         }
         const QStringList said = log_Since(from);
@@ -487,8 +488,8 @@ private slots:
         QCOMPARE(QFileInfo("FULL.log").size(), size); // nothing half written
         panel->log_Erro_Test_Device("3");
         const QStringList lines = file_Lines("FULL.log");
-        QCOMPARE(lines.size(), 9);
-        QVERIFY(lines[6].endsWith("LBA: 1") && lines[7].endsWith("LBA: 2") && lines[8].endsWith("LBA: 3"));
+        QCOMPARE(lines.size(), 10);
+        QVERIFY(lines[7].endsWith("LBA: 1") && lines[8].endsWith("LBA: 2") && lines[9].endsWith("LBA: 3"));
     }
 
     // Replacing the application log on a full medium keeps the old file whole, whether the
@@ -596,6 +597,53 @@ private slots:
         QVERIFY(atEnd.contains("Test Aborted by User"));
         KV4L::endProcess = [this](int status) { ended << status; };
         KV4L::askClose = [](QDialog* question) { return question->exec(); };
+    }
+
+    // Each run marks its start and end in every drive log it writes to, each line's stamp
+    // carries the year, and an operation a crash cut off is marked so at the next start.
+    void driveLogMarksTheRuns()
+    {
+        use_Virtual_Drives(dir, "marks.json", QJsonArray{maker_Drive("m", "MARK"), maker_Drive("q", "QUIET")});
+        QFile::remove("MARK.log");
+        QFile::remove("QUIET.log");
+        const QRegularExpression stamped("^\\d{4}-\\d\\d-\\d\\d  \\| \\d\\d:\\d\\d:\\d\\d \\|  ");
+        {
+            // Crashes with a scan running: no end of any kind is written.
+            KV4L w;
+            device* panel = w.getDevicesList().first();
+            panel->get_Descriptor()->testName = "Long Generic Test";
+            panel->get_Descriptor()->testType = 2;
+            panel->execute();
+            panel->log_Erro_Test_Device("77");
+            QVERIFY(QFile::exists(logfile::runningFile));
+        }
+        QStringList lines = file_Lines("MARK.log").mid(6);
+        QCOMPARE(lines.size(), 3);
+        for (const QString& line : lines)
+            QVERIFY2(stamped.match(line).hasMatch(), qPrintable(line));
+        QVERIFY(lines[0].endsWith("|  Program started") && lines[1].endsWith("|  Long Generic Started"));
+
+        KV4L w;
+        lines = file_Lines("MARK.log").mid(6);
+        QCOMPARE(lines.size(), 5);
+        QVERIFY(lines[3].endsWith("|  Long Generic INTERRUPTED: the program ended before the operation did"));
+        QVERIFY(lines[4].endsWith("|  Program started"));
+        QVERIFY(!QFile::exists(logfile::runningFile));
+        QVERIFY(!QFile::exists("QUIET.log")); // never written to: no marks either
+        // A clean exit ends every log this run touched; a finished test leaves nothing running.
+        device* panel = w.getDevicesList().first();
+        panel->get_Descriptor()->testName = "S.M.A.R.T. Check";
+        panel->execute();
+        panel->change_Progress_status(0);
+        QVERIFY(!QFile::exists(logfile::runningFile));
+        ended.clear();
+        QVERIFY(QMetaObject::invokeMethod(&w, "on_toolButtonExit_clicked"));
+        QCOMPARE(ended, QList<int>{2});
+        lines = file_Lines("MARK.log").mid(6);
+        QCOMPARE(lines.size(), 8);
+        QVERIFY(lines[5].endsWith("|  S.M.A.R.T. Check Started") && lines[6].endsWith("|  S.M.A.R.T. Check PASS"));
+        QVERIFY(lines[7].endsWith("|  Program ended"));
+        QVERIFY(stamped.match(lines[7]).hasMatch());
     }
 
     void closeAndExit()

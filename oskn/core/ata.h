@@ -36,6 +36,7 @@ enum : uint8_t {
 };
 enum : uint8_t {
     SmartReadData = 0xD0,
+    SmartReadThresholds = 0xD1,
     SmartExecuteOfflineImmediate = 0xD4,
     SmartReadLog = 0xD5,
     SmartWriteLog = 0xD6,

@@ -150,6 +150,14 @@ int ata_SMART_Read_Data(_tDevice* device, uint8_t* ptrData, uint32_t dataSize)
                        ptrData, 512);
 }
 
+int ata_SMART_Read_Thresholds(_tDevice* device, uint8_t* ptrData, uint32_t dataSize)
+{
+    if (dataSize < 512)
+        return OSKN_BAD_PARAMETER;
+    return ata_Data_In(device, ata_Smart_Command(ata::SmartReadThresholds, 0, 1, AtaProtocol::PioDataIn),
+                       ptrData, 512);
+}
+
 int ata_SMART_Read_Log(_tDevice* device, uint8_t logAddress, uint8_t* ptrData, uint32_t dataSize)
 {
     if (dataSize == 0 || dataSize % 512 || dataSize / 512 > 0xFF)

@@ -974,6 +974,114 @@ Sobald dieser Test startet, müssen Sie warten, bis die Ausführung abgeschlosse
             <source>Could not write</source>
             <translation>Konnte nicht schreiben:</translation>
         </message>
+        <message>
+            <source>The drive does not offer this operation</source>
+            <translation>Das Laufwerk bietet diesen Vorgang nicht an</translation>
+        </message>
+        <message>
+            <source>The drive stopped answering</source>
+            <translation>Das Laufwerk antwortet nicht mehr</translation>
+        </message>
+        <message>
+            <source>The drive stopped answering at LBA:</source>
+            <translation>Das Laufwerk antwortet nicht mehr ab LBA:</translation>
+        </message>
+        <message>
+            <source>The drive refused the read at LBA:</source>
+            <translation>Das Laufwerk hat das Lesen verweigert bei LBA:</translation>
+        </message>
+        <message>
+            <source>Unreadable sectors:</source>
+            <translation>Unlesbare Sektoren:</translation>
+        </message>
+        <message>
+            <source>The drive could not read the sectors from LBA:</source>
+            <translation>Das Laufwerk konnte die Sektoren nicht lesen ab LBA:</translation>
+        </message>
+        <message>
+            <source>The drive refused the write at LBA:</source>
+            <translation>Das Laufwerk hat das Schreiben verweigert bei LBA:</translation>
+        </message>
+        <message>
+            <source>The drive refused the write</source>
+            <translation>Das Laufwerk hat das Schreiben verweigert</translation>
+        </message>
+        <message>
+            <source>The drive reported a failure, library code:</source>
+            <translation>Das Laufwerk meldet einen Fehler, Bibliothekscode:</translation>
+        </message>
+        <message>
+            <source>SMART attribute past its threshold:</source>
+            <translation>SMART-Attribut über seinem Schwellenwert:</translation>
+        </message>
+        <message>
+            <source>The drive's SMART status predicts a failure</source>
+            <translation>Der SMART-Status des Laufwerks sagt einen Ausfall voraus</translation>
+        </message>
+        <message>
+            <source>The drive's health log sets a critical warning:</source>
+            <translation>Das Zustandsprotokoll des Laufwerks meldet eine kritische Warnung:</translation>
+        </message>
+        <message>
+            <source>The self-test failed:</source>
+            <translation>Der Selbsttest ist fehlgeschlagen:</translation>
+        </message>
+        <message>
+            <source>The self-test did not end in time</source>
+            <translation>Der Selbsttest wurde nicht rechtzeitig beendet</translation>
+        </message>
+        <message>
+            <source>The drive did not report the work completed</source>
+            <translation>Das Laufwerk hat den Abschluss der Arbeit nicht gemeldet</translation>
+        </message>
+        <message>
+            <source>The drive reports no capacity</source>
+            <translation>Das Laufwerk meldet keine Kapazität</translation>
+        </message>
+        <message>
+            <source>The range holds no sector</source>
+            <translation>Der Bereich enthält keinen Sektor</translation>
+        </message>
+        <message>
+            <source>The drive stopped making progress</source>
+            <translation>Das Laufwerk macht keinen Fortschritt mehr</translation>
+        </message>
+        <message>
+            <source>The self-test log names no failing LBA</source>
+            <translation>Das Selbsttestprotokoll nennt keine fehlerhafte LBA</translation>
+        </message>
+        <message>
+            <source>Too many sectors to repair:</source>
+            <translation>Zu viele Sektoren zu reparieren:</translation>
+        </message>
+        <message>
+            <source>Wrong PSID</source>
+            <translation>Falsche PSID</translation>
+        </message>
+        <message>
+            <source>The in-drive diagnostic reported a failure:</source>
+            <translation>Die laufwerksinterne Diagnose meldet einen Fehler:</translation>
+        </message>
+        <message>
+            <source>Reason:</source>
+            <translation>Grund:</translation>
+        </message>
+        <message>
+            <source>Rewritten</source>
+            <translation>Neu geschrieben</translation>
+        </message>
+        <message>
+            <source>Program started</source>
+            <translation>Programm gestartet</translation>
+        </message>
+        <message>
+            <source>Program ended</source>
+            <translation>Programm beendet</translation>
+        </message>
+        <message>
+            <source>INTERRUPTED: the program ended before the operation did</source>
+            <translation>UNTERBROCHEN: Das Programm endete vor dem Vorgang</translation>
+        </message>
     </context>
     <context>
         <name>ViewLog</name>

@@ -974,6 +974,114 @@ When this test starts you need to wait until the execution finishes. It will con
             <source>Could not write</source>
             <translation>Could not write</translation>
         </message>
+        <message>
+            <source>The drive does not offer this operation</source>
+            <translation>The drive does not offer this operation</translation>
+        </message>
+        <message>
+            <source>The drive stopped answering</source>
+            <translation>The drive stopped answering</translation>
+        </message>
+        <message>
+            <source>The drive stopped answering at LBA:</source>
+            <translation>The drive stopped answering at LBA:</translation>
+        </message>
+        <message>
+            <source>The drive refused the read at LBA:</source>
+            <translation>The drive refused the read at LBA:</translation>
+        </message>
+        <message>
+            <source>Unreadable sectors:</source>
+            <translation>Unreadable sectors:</translation>
+        </message>
+        <message>
+            <source>The drive could not read the sectors from LBA:</source>
+            <translation>The drive could not read the sectors from LBA:</translation>
+        </message>
+        <message>
+            <source>The drive refused the write at LBA:</source>
+            <translation>The drive refused the write at LBA:</translation>
+        </message>
+        <message>
+            <source>The drive refused the write</source>
+            <translation>The drive refused the write</translation>
+        </message>
+        <message>
+            <source>The drive reported a failure, library code:</source>
+            <translation>The drive reported a failure, library code:</translation>
+        </message>
+        <message>
+            <source>SMART attribute past its threshold:</source>
+            <translation>SMART attribute past its threshold:</translation>
+        </message>
+        <message>
+            <source>The drive's SMART status predicts a failure</source>
+            <translation>The drive's SMART status predicts a failure</translation>
+        </message>
+        <message>
+            <source>The drive's health log sets a critical warning:</source>
+            <translation>The drive's health log sets a critical warning:</translation>
+        </message>
+        <message>
+            <source>The self-test failed:</source>
+            <translation>The self-test failed:</translation>
+        </message>
+        <message>
+            <source>The self-test did not end in time</source>
+            <translation>The self-test did not end in time</translation>
+        </message>
+        <message>
+            <source>The drive did not report the work completed</source>
+            <translation>The drive did not report the work completed</translation>
+        </message>
+        <message>
+            <source>The drive reports no capacity</source>
+            <translation>The drive reports no capacity</translation>
+        </message>
+        <message>
+            <source>The range holds no sector</source>
+            <translation>The range holds no sector</translation>
+        </message>
+        <message>
+            <source>The drive stopped making progress</source>
+            <translation>The drive stopped making progress</translation>
+        </message>
+        <message>
+            <source>The self-test log names no failing LBA</source>
+            <translation>The self-test log names no failing LBA</translation>
+        </message>
+        <message>
+            <source>Too many sectors to repair:</source>
+            <translation>Too many sectors to repair:</translation>
+        </message>
+        <message>
+            <source>Wrong PSID</source>
+            <translation>Wrong PSID</translation>
+        </message>
+        <message>
+            <source>The in-drive diagnostic reported a failure:</source>
+            <translation>The in-drive diagnostic reported a failure:</translation>
+        </message>
+        <message>
+            <source>Reason:</source>
+            <translation>Reason:</translation>
+        </message>
+        <message>
+            <source>Rewritten</source>
+            <translation>Rewritten</translation>
+        </message>
+        <message>
+            <source>Program started</source>
+            <translation>Program started</translation>
+        </message>
+        <message>
+            <source>Program ended</source>
+            <translation>Program ended</translation>
+        </message>
+        <message>
+            <source>INTERRUPTED: the program ended before the operation did</source>
+            <translation>INTERRUPTED: the program ended before the operation did</translation>
+        </message>
     </context>
     <context>
         <name>ViewLog</name>

@@ -974,6 +974,114 @@ Cuando comience esta prueba, deberá esperar a que termine la ejecución. Durar�
             <source>Could not write</source>
             <translation>No se pudo escribir</translation>
         </message>
+        <message>
+            <source>The drive does not offer this operation</source>
+            <translation>La unidad no ofrece esta operación</translation>
+        </message>
+        <message>
+            <source>The drive stopped answering</source>
+            <translation>La unidad dejó de responder</translation>
+        </message>
+        <message>
+            <source>The drive stopped answering at LBA:</source>
+            <translation>La unidad dejó de responder en el LBA:</translation>
+        </message>
+        <message>
+            <source>The drive refused the read at LBA:</source>
+            <translation>La unidad rechazó la lectura en el LBA:</translation>
+        </message>
+        <message>
+            <source>Unreadable sectors:</source>
+            <translation>Sectores ilegibles:</translation>
+        </message>
+        <message>
+            <source>The drive could not read the sectors from LBA:</source>
+            <translation>La unidad no pudo leer los sectores desde el LBA:</translation>
+        </message>
+        <message>
+            <source>The drive refused the write at LBA:</source>
+            <translation>La unidad rechazó la escritura en el LBA:</translation>
+        </message>
+        <message>
+            <source>The drive refused the write</source>
+            <translation>La unidad rechazó la escritura</translation>
+        </message>
+        <message>
+            <source>The drive reported a failure, library code:</source>
+            <translation>La unidad informó de un fallo, código de biblioteca:</translation>
+        </message>
+        <message>
+            <source>SMART attribute past its threshold:</source>
+            <translation>Atributo SMART por encima de su umbral:</translation>
+        </message>
+        <message>
+            <source>The drive's SMART status predicts a failure</source>
+            <translation>El estado SMART de la unidad predice un fallo</translation>
+        </message>
+        <message>
+            <source>The drive's health log sets a critical warning:</source>
+            <translation>El registro de salud de la unidad indica una advertencia crítica:</translation>
+        </message>
+        <message>
+            <source>The self-test failed:</source>
+            <translation>La autoprueba falló:</translation>
+        </message>
+        <message>
+            <source>The self-test did not end in time</source>
+            <translation>La autoprueba no terminó a tiempo</translation>
+        </message>
+        <message>
+            <source>The drive did not report the work completed</source>
+            <translation>La unidad no informó de que el trabajo se completara</translation>
+        </message>
+        <message>
+            <source>The drive reports no capacity</source>
+            <translation>La unidad no informa de ninguna capacidad</translation>
+        </message>
+        <message>
+            <source>The range holds no sector</source>
+            <translation>El rango no contiene ningún sector</translation>
+        </message>
+        <message>
+            <source>The drive stopped making progress</source>
+            <translation>La unidad dejó de avanzar</translation>
+        </message>
+        <message>
+            <source>The self-test log names no failing LBA</source>
+            <translation>El registro de autopruebas no indica ningún LBA con fallo</translation>
+        </message>
+        <message>
+            <source>Too many sectors to repair:</source>
+            <translation>Demasiados sectores para reparar:</translation>
+        </message>
+        <message>
+            <source>Wrong PSID</source>
+            <translation>PSID incorrecto</translation>
+        </message>
+        <message>
+            <source>The in-drive diagnostic reported a failure:</source>
+            <translation>El diagnóstico interno de la unidad informó de un fallo:</translation>
+        </message>
+        <message>
+            <source>Reason:</source>
+            <translation>Motivo:</translation>
+        </message>
+        <message>
+            <source>Rewritten</source>
+            <translation>Reescrito</translation>
+        </message>
+        <message>
+            <source>Program started</source>
+            <translation>Programa iniciado</translation>
+        </message>
+        <message>
+            <source>Program ended</source>
+            <translation>Programa finalizado</translation>
+        </message>
+        <message>
+            <source>INTERRUPTED: the program ended before the operation did</source>
+            <translation>INTERRUMPIDA: el programa terminó antes que la operación</translation>
+        </message>
     </context>
     <context>
         <name>ViewLog</name>

@@ -974,6 +974,114 @@ Une fois ce test lancé, vous devez attendre la fin de son exécution. Il durera
             <source>Could not write</source>
             <translation>Impossible d'écrire</translation>
         </message>
+        <message>
+            <source>The drive does not offer this operation</source>
+            <translation>Le disque ne propose pas cette opération</translation>
+        </message>
+        <message>
+            <source>The drive stopped answering</source>
+            <translation>Le disque ne répond plus</translation>
+        </message>
+        <message>
+            <source>The drive stopped answering at LBA:</source>
+            <translation>Le disque ne répond plus au LBA :</translation>
+        </message>
+        <message>
+            <source>The drive refused the read at LBA:</source>
+            <translation>Le disque a refusé la lecture au LBA :</translation>
+        </message>
+        <message>
+            <source>Unreadable sectors:</source>
+            <translation>Secteurs illisibles :</translation>
+        </message>
+        <message>
+            <source>The drive could not read the sectors from LBA:</source>
+            <translation>Le disque n'a pas pu lire les secteurs à partir du LBA :</translation>
+        </message>
+        <message>
+            <source>The drive refused the write at LBA:</source>
+            <translation>Le disque a refusé l'écriture au LBA :</translation>
+        </message>
+        <message>
+            <source>The drive refused the write</source>
+            <translation>Le disque a refusé l'écriture</translation>
+        </message>
+        <message>
+            <source>The drive reported a failure, library code:</source>
+            <translation>Le disque a signalé un échec, code de bibliothèque :</translation>
+        </message>
+        <message>
+            <source>SMART attribute past its threshold:</source>
+            <translation>Attribut SMART au-delà de son seuil :</translation>
+        </message>
+        <message>
+            <source>The drive's SMART status predicts a failure</source>
+            <translation>L'état SMART du disque prévoit une panne</translation>
+        </message>
+        <message>
+            <source>The drive's health log sets a critical warning:</source>
+            <translation>Le journal de santé du disque signale un avertissement critique :</translation>
+        </message>
+        <message>
+            <source>The self-test failed:</source>
+            <translation>L'autotest a échoué :</translation>
+        </message>
+        <message>
+            <source>The self-test did not end in time</source>
+            <translation>L'autotest ne s'est pas terminé à temps</translation>
+        </message>
+        <message>
+            <source>The drive did not report the work completed</source>
+            <translation>Le disque n'a pas signalé la fin du travail</translation>
+        </message>
+        <message>
+            <source>The drive reports no capacity</source>
+            <translation>Le disque n'indique aucune capacité</translation>
+        </message>
+        <message>
+            <source>The range holds no sector</source>
+            <translation>La plage ne contient aucun secteur</translation>
+        </message>
+        <message>
+            <source>The drive stopped making progress</source>
+            <translation>Le disque ne progresse plus</translation>
+        </message>
+        <message>
+            <source>The self-test log names no failing LBA</source>
+            <translation>Le journal d'autotest n'indique aucun LBA défaillant</translation>
+        </message>
+        <message>
+            <source>Too many sectors to repair:</source>
+            <translation>Trop de secteurs à réparer :</translation>
+        </message>
+        <message>
+            <source>Wrong PSID</source>
+            <translation>PSID incorrect</translation>
+        </message>
+        <message>
+            <source>The in-drive diagnostic reported a failure:</source>
+            <translation>Le diagnostic interne du disque a signalé un échec :</translation>
+        </message>
+        <message>
+            <source>Reason:</source>
+            <translation>Raison :</translation>
+        </message>
+        <message>
+            <source>Rewritten</source>
+            <translation>Réécrit</translation>
+        </message>
+        <message>
+            <source>Program started</source>
+            <translation>Programme démarré</translation>
+        </message>
+        <message>
+            <source>Program ended</source>
+            <translation>Programme terminé</translation>
+        </message>
+        <message>
+            <source>INTERRUPTED: the program ended before the operation did</source>
+            <translation>INTERROMPUE : le programme s'est arrêté avant la fin de l'opération</translation>
+        </message>
     </context>
     <context>
         <name>ViewLog</name>

@@ -974,6 +974,114 @@ Una volta avviato questo test, è necessario attendere la fine dell’esecuzione
             <source>Could not write</source>
             <translation>Impossibile scrivere</translation>
         </message>
+        <message>
+            <source>The drive does not offer this operation</source>
+            <translation>L'unità non offre questa operazione</translation>
+        </message>
+        <message>
+            <source>The drive stopped answering</source>
+            <translation>L'unità ha smesso di rispondere</translation>
+        </message>
+        <message>
+            <source>The drive stopped answering at LBA:</source>
+            <translation>L'unità ha smesso di rispondere al LBA:</translation>
+        </message>
+        <message>
+            <source>The drive refused the read at LBA:</source>
+            <translation>L'unità ha rifiutato la lettura al LBA:</translation>
+        </message>
+        <message>
+            <source>Unreadable sectors:</source>
+            <translation>Settori illeggibili:</translation>
+        </message>
+        <message>
+            <source>The drive could not read the sectors from LBA:</source>
+            <translation>L'unità non ha potuto leggere i settori dal LBA:</translation>
+        </message>
+        <message>
+            <source>The drive refused the write at LBA:</source>
+            <translation>L'unità ha rifiutato la scrittura al LBA:</translation>
+        </message>
+        <message>
+            <source>The drive refused the write</source>
+            <translation>L'unità ha rifiutato la scrittura</translation>
+        </message>
+        <message>
+            <source>The drive reported a failure, library code:</source>
+            <translation>L'unità ha segnalato un errore, codice di libreria:</translation>
+        </message>
+        <message>
+            <source>SMART attribute past its threshold:</source>
+            <translation>Attributo SMART oltre la soglia:</translation>
+        </message>
+        <message>
+            <source>The drive's SMART status predicts a failure</source>
+            <translation>Lo stato SMART dell'unità prevede un guasto</translation>
+        </message>
+        <message>
+            <source>The drive's health log sets a critical warning:</source>
+            <translation>Il registro di salute dell'unità segnala un avviso critico:</translation>
+        </message>
+        <message>
+            <source>The self-test failed:</source>
+            <translation>L'autotest non è riuscito:</translation>
+        </message>
+        <message>
+            <source>The self-test did not end in time</source>
+            <translation>L'autotest non è terminato in tempo</translation>
+        </message>
+        <message>
+            <source>The drive did not report the work completed</source>
+            <translation>L'unità non ha segnalato il completamento del lavoro</translation>
+        </message>
+        <message>
+            <source>The drive reports no capacity</source>
+            <translation>L'unità non indica alcuna capacità</translation>
+        </message>
+        <message>
+            <source>The range holds no sector</source>
+            <translation>L'intervallo non contiene alcun settore</translation>
+        </message>
+        <message>
+            <source>The drive stopped making progress</source>
+            <translation>L'unità ha smesso di avanzare</translation>
+        </message>
+        <message>
+            <source>The self-test log names no failing LBA</source>
+            <translation>Il registro degli autotest non indica alcun LBA guasto</translation>
+        </message>
+        <message>
+            <source>Too many sectors to repair:</source>
+            <translation>Troppi settori da riparare:</translation>
+        </message>
+        <message>
+            <source>Wrong PSID</source>
+            <translation>PSID errato</translation>
+        </message>
+        <message>
+            <source>The in-drive diagnostic reported a failure:</source>
+            <translation>La diagnostica interna dell'unità ha segnalato un errore:</translation>
+        </message>
+        <message>
+            <source>Reason:</source>
+            <translation>Motivo:</translation>
+        </message>
+        <message>
+            <source>Rewritten</source>
+            <translation>Riscritto</translation>
+        </message>
+        <message>
+            <source>Program started</source>
+            <translation>Programma avviato</translation>
+        </message>
+        <message>
+            <source>Program ended</source>
+            <translation>Programma terminato</translation>
+        </message>
+        <message>
+            <source>INTERRUPTED: the program ended before the operation did</source>
+            <translation>INTERROTTA: il programma è terminato prima dell'operazione</translation>
+        </message>
     </context>
     <context>
         <name>ViewLog</name>

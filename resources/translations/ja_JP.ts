@@ -974,6 +974,114 @@ When this test starts you need to wait until the execution finish. It may last u
             <source>Could not write</source>
             <translation>書き込めませんでした:</translation>
         </message>
+        <message>
+            <source>The drive does not offer this operation</source>
+            <translation>ドライブはこの操作に対応していません</translation>
+        </message>
+        <message>
+            <source>The drive stopped answering</source>
+            <translation>ドライブが応答しなくなりました</translation>
+        </message>
+        <message>
+            <source>The drive stopped answering at LBA:</source>
+            <translation>ドライブが応答しなくなった LBA:</translation>
+        </message>
+        <message>
+            <source>The drive refused the read at LBA:</source>
+            <translation>ドライブが読み取りを拒否した LBA:</translation>
+        </message>
+        <message>
+            <source>Unreadable sectors:</source>
+            <translation>読み取り不能なセクター:</translation>
+        </message>
+        <message>
+            <source>The drive could not read the sectors from LBA:</source>
+            <translation>ドライブが読み取れなかったセクターの開始 LBA:</translation>
+        </message>
+        <message>
+            <source>The drive refused the write at LBA:</source>
+            <translation>ドライブが書き込みを拒否した LBA:</translation>
+        </message>
+        <message>
+            <source>The drive refused the write</source>
+            <translation>ドライブが書き込みを拒否しました</translation>
+        </message>
+        <message>
+            <source>The drive reported a failure, library code:</source>
+            <translation>ドライブが失敗を報告しました。ライブラリコード:</translation>
+        </message>
+        <message>
+            <source>SMART attribute past its threshold:</source>
+            <translation>しきい値を超えた SMART 属性:</translation>
+        </message>
+        <message>
+            <source>The drive's SMART status predicts a failure</source>
+            <translation>ドライブの SMART ステータスが故障を予測しています</translation>
+        </message>
+        <message>
+            <source>The drive's health log sets a critical warning:</source>
+            <translation>ドライブのヘルスログに重大な警告があります:</translation>
+        </message>
+        <message>
+            <source>The self-test failed:</source>
+            <translation>セルフテストが失敗しました:</translation>
+        </message>
+        <message>
+            <source>The self-test did not end in time</source>
+            <translation>セルフテストが時間内に終わりませんでした</translation>
+        </message>
+        <message>
+            <source>The drive did not report the work completed</source>
+            <translation>ドライブは作業の完了を報告しませんでした</translation>
+        </message>
+        <message>
+            <source>The drive reports no capacity</source>
+            <translation>ドライブが容量を報告していません</translation>
+        </message>
+        <message>
+            <source>The range holds no sector</source>
+            <translation>範囲にセクターがありません</translation>
+        </message>
+        <message>
+            <source>The drive stopped making progress</source>
+            <translation>ドライブの進行が止まりました</translation>
+        </message>
+        <message>
+            <source>The self-test log names no failing LBA</source>
+            <translation>セルフテストログに失敗した LBA がありません</translation>
+        </message>
+        <message>
+            <source>Too many sectors to repair:</source>
+            <translation>修復するセクターが多すぎます:</translation>
+        </message>
+        <message>
+            <source>Wrong PSID</source>
+            <translation>PSID が違います</translation>
+        </message>
+        <message>
+            <source>The in-drive diagnostic reported a failure:</source>
+            <translation>ドライブ内診断が失敗を報告しました:</translation>
+        </message>
+        <message>
+            <source>Reason:</source>
+            <translation>理由:</translation>
+        </message>
+        <message>
+            <source>Rewritten</source>
+            <translation>再書き込み</translation>
+        </message>
+        <message>
+            <source>Program started</source>
+            <translation>プログラム開始</translation>
+        </message>
+        <message>
+            <source>Program ended</source>
+            <translation>プログラム終了</translation>
+        </message>
+        <message>
+            <source>INTERRUPTED: the program ended before the operation did</source>
+            <translation>中断: 操作が終わる前にプログラムが終了しました</translation>
+        </message>
     </context>
     <context>
         <name>ViewLog</name>

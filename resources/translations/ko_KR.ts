@@ -974,6 +974,114 @@ When this test starts you need to wait until the execution finish. It may last u
             <source>Could not write</source>
             <translation>쓸 수 없음:</translation>
         </message>
+        <message>
+            <source>The drive does not offer this operation</source>
+            <translation>드라이브가 이 작업을 지원하지 않습니다</translation>
+        </message>
+        <message>
+            <source>The drive stopped answering</source>
+            <translation>드라이브가 응답을 멈췄습니다</translation>
+        </message>
+        <message>
+            <source>The drive stopped answering at LBA:</source>
+            <translation>드라이브가 응답을 멈춘 LBA:</translation>
+        </message>
+        <message>
+            <source>The drive refused the read at LBA:</source>
+            <translation>드라이브가 읽기를 거부한 LBA:</translation>
+        </message>
+        <message>
+            <source>Unreadable sectors:</source>
+            <translation>읽을 수 없는 섹터:</translation>
+        </message>
+        <message>
+            <source>The drive could not read the sectors from LBA:</source>
+            <translation>드라이브가 읽지 못한 섹터의 시작 LBA:</translation>
+        </message>
+        <message>
+            <source>The drive refused the write at LBA:</source>
+            <translation>드라이브가 쓰기를 거부한 LBA:</translation>
+        </message>
+        <message>
+            <source>The drive refused the write</source>
+            <translation>드라이브가 쓰기를 거부했습니다</translation>
+        </message>
+        <message>
+            <source>The drive reported a failure, library code:</source>
+            <translation>드라이브가 실패를 보고했습니다. 라이브러리 코드:</translation>
+        </message>
+        <message>
+            <source>SMART attribute past its threshold:</source>
+            <translation>임계값을 넘은 SMART 속성:</translation>
+        </message>
+        <message>
+            <source>The drive's SMART status predicts a failure</source>
+            <translation>드라이브의 SMART 상태가 고장을 예측합니다</translation>
+        </message>
+        <message>
+            <source>The drive's health log sets a critical warning:</source>
+            <translation>드라이브의 상태 로그에 심각한 경고가 있습니다:</translation>
+        </message>
+        <message>
+            <source>The self-test failed:</source>
+            <translation>자가 테스트 실패:</translation>
+        </message>
+        <message>
+            <source>The self-test did not end in time</source>
+            <translation>자가 테스트가 제시간에 끝나지 않았습니다</translation>
+        </message>
+        <message>
+            <source>The drive did not report the work completed</source>
+            <translation>드라이브가 작업 완료를 보고하지 않았습니다</translation>
+        </message>
+        <message>
+            <source>The drive reports no capacity</source>
+            <translation>드라이브가 용량을 보고하지 않습니다</translation>
+        </message>
+        <message>
+            <source>The range holds no sector</source>
+            <translation>범위에 섹터가 없습니다</translation>
+        </message>
+        <message>
+            <source>The drive stopped making progress</source>
+            <translation>드라이브가 더 이상 진행하지 않습니다</translation>
+        </message>
+        <message>
+            <source>The self-test log names no failing LBA</source>
+            <translation>자가 테스트 로그에 실패한 LBA가 없습니다</translation>
+        </message>
+        <message>
+            <source>Too many sectors to repair:</source>
+            <translation>복구할 섹터가 너무 많습니다:</translation>
+        </message>
+        <message>
+            <source>Wrong PSID</source>
+            <translation>잘못된 PSID</translation>
+        </message>
+        <message>
+            <source>The in-drive diagnostic reported a failure:</source>
+            <translation>드라이브 내부 진단이 실패를 보고했습니다:</translation>
+        </message>
+        <message>
+            <source>Reason:</source>
+            <translation>이유:</translation>
+        </message>
+        <message>
+            <source>Rewritten</source>
+            <translation>다시 씀</translation>
+        </message>
+        <message>
+            <source>Program started</source>
+            <translation>프로그램 시작</translation>
+        </message>
+        <message>
+            <source>Program ended</source>
+            <translation>프로그램 종료</translation>
+        </message>
+        <message>
+            <source>INTERRUPTED: the program ended before the operation did</source>
+            <translation>중단됨: 작업이 끝나기 전에 프로그램이 종료되었습니다</translation>
+        </message>
     </context>
     <context>
         <name>ViewLog</name>

@@ -974,6 +974,114 @@ Quando este teste começar, você precisará aguardar até o fim da execução. 
             <source>Could not write</source>
             <translation>Não foi possível gravar</translation>
         </message>
+        <message>
+            <source>The drive does not offer this operation</source>
+            <translation>A unidade não oferece esta operação</translation>
+        </message>
+        <message>
+            <source>The drive stopped answering</source>
+            <translation>A unidade parou de responder</translation>
+        </message>
+        <message>
+            <source>The drive stopped answering at LBA:</source>
+            <translation>A unidade parou de responder no LBA:</translation>
+        </message>
+        <message>
+            <source>The drive refused the read at LBA:</source>
+            <translation>A unidade recusou a leitura no LBA:</translation>
+        </message>
+        <message>
+            <source>Unreadable sectors:</source>
+            <translation>Setores ilegíveis:</translation>
+        </message>
+        <message>
+            <source>The drive could not read the sectors from LBA:</source>
+            <translation>A unidade não conseguiu ler os setores a partir do LBA:</translation>
+        </message>
+        <message>
+            <source>The drive refused the write at LBA:</source>
+            <translation>A unidade recusou a gravação no LBA:</translation>
+        </message>
+        <message>
+            <source>The drive refused the write</source>
+            <translation>A unidade recusou a gravação</translation>
+        </message>
+        <message>
+            <source>The drive reported a failure, library code:</source>
+            <translation>A unidade relatou uma falha, código da biblioteca:</translation>
+        </message>
+        <message>
+            <source>SMART attribute past its threshold:</source>
+            <translation>Atributo SMART além do seu limite:</translation>
+        </message>
+        <message>
+            <source>The drive's SMART status predicts a failure</source>
+            <translation>O status SMART da unidade prevê uma falha</translation>
+        </message>
+        <message>
+            <source>The drive's health log sets a critical warning:</source>
+            <translation>O registro de saúde da unidade indica um aviso crítico:</translation>
+        </message>
+        <message>
+            <source>The self-test failed:</source>
+            <translation>O autoteste falhou:</translation>
+        </message>
+        <message>
+            <source>The self-test did not end in time</source>
+            <translation>O autoteste não terminou a tempo</translation>
+        </message>
+        <message>
+            <source>The drive did not report the work completed</source>
+            <translation>A unidade não relatou a conclusão do trabalho</translation>
+        </message>
+        <message>
+            <source>The drive reports no capacity</source>
+            <translation>A unidade não informa nenhuma capacidade</translation>
+        </message>
+        <message>
+            <source>The range holds no sector</source>
+            <translation>O intervalo não contém nenhum setor</translation>
+        </message>
+        <message>
+            <source>The drive stopped making progress</source>
+            <translation>A unidade parou de progredir</translation>
+        </message>
+        <message>
+            <source>The self-test log names no failing LBA</source>
+            <translation>O registro de autotestes não indica nenhum LBA com falha</translation>
+        </message>
+        <message>
+            <source>Too many sectors to repair:</source>
+            <translation>Setores demais para reparar:</translation>
+        </message>
+        <message>
+            <source>Wrong PSID</source>
+            <translation>PSID incorreto</translation>
+        </message>
+        <message>
+            <source>The in-drive diagnostic reported a failure:</source>
+            <translation>O diagnóstico interno da unidade relatou uma falha:</translation>
+        </message>
+        <message>
+            <source>Reason:</source>
+            <translation>Motivo:</translation>
+        </message>
+        <message>
+            <source>Rewritten</source>
+            <translation>Regravado</translation>
+        </message>
+        <message>
+            <source>Program started</source>
+            <translation>Programa iniciado</translation>
+        </message>
+        <message>
+            <source>Program ended</source>
+            <translation>Programa encerrado</translation>
+        </message>
+        <message>
+            <source>INTERRUPTED: the program ended before the operation did</source>
+            <translation>INTERROMPIDA: o programa terminou antes da operação</translation>
+        </message>
     </context>
     <context>
         <name>ViewLog</name>

@@ -974,6 +974,114 @@ When this test starts you need to wait until the execution finish. It may last u
             <source>Could not write</source>
             <translation>Не удалось записать</translation>
         </message>
+        <message>
+            <source>The drive does not offer this operation</source>
+            <translation>Накопитель не поддерживает эту операцию</translation>
+        </message>
+        <message>
+            <source>The drive stopped answering</source>
+            <translation>Накопитель перестал отвечать</translation>
+        </message>
+        <message>
+            <source>The drive stopped answering at LBA:</source>
+            <translation>Накопитель перестал отвечать на LBA:</translation>
+        </message>
+        <message>
+            <source>The drive refused the read at LBA:</source>
+            <translation>Накопитель отказал в чтении на LBA:</translation>
+        </message>
+        <message>
+            <source>Unreadable sectors:</source>
+            <translation>Нечитаемые секторы:</translation>
+        </message>
+        <message>
+            <source>The drive could not read the sectors from LBA:</source>
+            <translation>Накопитель не смог прочитать секторы начиная с LBA:</translation>
+        </message>
+        <message>
+            <source>The drive refused the write at LBA:</source>
+            <translation>Накопитель отказал в записи на LBA:</translation>
+        </message>
+        <message>
+            <source>The drive refused the write</source>
+            <translation>Накопитель отказал в записи</translation>
+        </message>
+        <message>
+            <source>The drive reported a failure, library code:</source>
+            <translation>Накопитель сообщил об ошибке, код библиотеки:</translation>
+        </message>
+        <message>
+            <source>SMART attribute past its threshold:</source>
+            <translation>Атрибут SMART за пределом порога:</translation>
+        </message>
+        <message>
+            <source>The drive's SMART status predicts a failure</source>
+            <translation>Состояние SMART накопителя предсказывает отказ</translation>
+        </message>
+        <message>
+            <source>The drive's health log sets a critical warning:</source>
+            <translation>Журнал состояния накопителя содержит критическое предупреждение:</translation>
+        </message>
+        <message>
+            <source>The self-test failed:</source>
+            <translation>Самотест не пройден:</translation>
+        </message>
+        <message>
+            <source>The self-test did not end in time</source>
+            <translation>Самотест не завершился вовремя</translation>
+        </message>
+        <message>
+            <source>The drive did not report the work completed</source>
+            <translation>Накопитель не сообщил о завершении работы</translation>
+        </message>
+        <message>
+            <source>The drive reports no capacity</source>
+            <translation>Накопитель не сообщает ёмкость</translation>
+        </message>
+        <message>
+            <source>The range holds no sector</source>
+            <translation>В диапазоне нет ни одного сектора</translation>
+        </message>
+        <message>
+            <source>The drive stopped making progress</source>
+            <translation>Накопитель перестал продвигаться</translation>
+        </message>
+        <message>
+            <source>The self-test log names no failing LBA</source>
+            <translation>В журнале самотестов нет сбойного LBA</translation>
+        </message>
+        <message>
+            <source>Too many sectors to repair:</source>
+            <translation>Слишком много секторов для восстановления:</translation>
+        </message>
+        <message>
+            <source>Wrong PSID</source>
+            <translation>Неверный PSID</translation>
+        </message>
+        <message>
+            <source>The in-drive diagnostic reported a failure:</source>
+            <translation>Встроенная диагностика накопителя сообщила об ошибке:</translation>
+        </message>
+        <message>
+            <source>Reason:</source>
+            <translation>Причина:</translation>
+        </message>
+        <message>
+            <source>Rewritten</source>
+            <translation>Перезаписано</translation>
+        </message>
+        <message>
+            <source>Program started</source>
+            <translation>Программа запущена</translation>
+        </message>
+        <message>
+            <source>Program ended</source>
+            <translation>Программа завершена</translation>
+        </message>
+        <message>
+            <source>INTERRUPTED: the program ended before the operation did</source>
+            <translation>ПРЕРВАНО: программа завершилась раньше операции</translation>
+        </message>
     </context>
     <context>
         <name>ViewLog</name>

@@ -974,6 +974,114 @@ When this test starts you need to wait until the execution finish. It may last u
             <source>Could not write</source>
             <translation>เขียนไม่ได้:</translation>
         </message>
+        <message>
+            <source>The drive does not offer this operation</source>
+            <translation>ไดรฟ์ไม่รองรับการดำเนินการนี้</translation>
+        </message>
+        <message>
+            <source>The drive stopped answering</source>
+            <translation>ไดรฟ์หยุดตอบสนอง</translation>
+        </message>
+        <message>
+            <source>The drive stopped answering at LBA:</source>
+            <translation>ไดรฟ์หยุดตอบสนองที่ LBA:</translation>
+        </message>
+        <message>
+            <source>The drive refused the read at LBA:</source>
+            <translation>ไดรฟ์ปฏิเสธการอ่านที่ LBA:</translation>
+        </message>
+        <message>
+            <source>Unreadable sectors:</source>
+            <translation>เซกเตอร์ที่อ่านไม่ได้:</translation>
+        </message>
+        <message>
+            <source>The drive could not read the sectors from LBA:</source>
+            <translation>ไดรฟ์อ่านเซกเตอร์ไม่ได้ตั้งแต่ LBA:</translation>
+        </message>
+        <message>
+            <source>The drive refused the write at LBA:</source>
+            <translation>ไดรฟ์ปฏิเสธการเขียนที่ LBA:</translation>
+        </message>
+        <message>
+            <source>The drive refused the write</source>
+            <translation>ไดรฟ์ปฏิเสธการเขียน</translation>
+        </message>
+        <message>
+            <source>The drive reported a failure, library code:</source>
+            <translation>ไดรฟ์รายงานความล้มเหลว รหัสไลบรารี:</translation>
+        </message>
+        <message>
+            <source>SMART attribute past its threshold:</source>
+            <translation>แอตทริบิวต์ SMART เกินเกณฑ์:</translation>
+        </message>
+        <message>
+            <source>The drive's SMART status predicts a failure</source>
+            <translation>สถานะ SMART ของไดรฟ์คาดการณ์ว่าจะเสีย</translation>
+        </message>
+        <message>
+            <source>The drive's health log sets a critical warning:</source>
+            <translation>บันทึกสุขภาพของไดรฟ์มีคำเตือนวิกฤต:</translation>
+        </message>
+        <message>
+            <source>The self-test failed:</source>
+            <translation>การทดสอบตัวเองล้มเหลว:</translation>
+        </message>
+        <message>
+            <source>The self-test did not end in time</source>
+            <translation>การทดสอบตัวเองไม่เสร็จตามเวลา</translation>
+        </message>
+        <message>
+            <source>The drive did not report the work completed</source>
+            <translation>ไดรฟ์ไม่ได้รายงานว่างานเสร็จสมบูรณ์</translation>
+        </message>
+        <message>
+            <source>The drive reports no capacity</source>
+            <translation>ไดรฟ์ไม่รายงานความจุ</translation>
+        </message>
+        <message>
+            <source>The range holds no sector</source>
+            <translation>ช่วงนี้ไม่มีเซกเตอร์</translation>
+        </message>
+        <message>
+            <source>The drive stopped making progress</source>
+            <translation>ไดรฟ์หยุดความคืบหน้า</translation>
+        </message>
+        <message>
+            <source>The self-test log names no failing LBA</source>
+            <translation>บันทึกการทดสอบตัวเองไม่ระบุ LBA ที่ล้มเหลว</translation>
+        </message>
+        <message>
+            <source>Too many sectors to repair:</source>
+            <translation>เซกเตอร์ที่ต้องซ่อมมากเกินไป:</translation>
+        </message>
+        <message>
+            <source>Wrong PSID</source>
+            <translation>PSID ไม่ถูกต้อง</translation>
+        </message>
+        <message>
+            <source>The in-drive diagnostic reported a failure:</source>
+            <translation>การวินิจฉัยภายในไดรฟ์รายงานความล้มเหลว:</translation>
+        </message>
+        <message>
+            <source>Reason:</source>
+            <translation>เหตุผล:</translation>
+        </message>
+        <message>
+            <source>Rewritten</source>
+            <translation>เขียนใหม่</translation>
+        </message>
+        <message>
+            <source>Program started</source>
+            <translation>โปรแกรมเริ่มทำงาน</translation>
+        </message>
+        <message>
+            <source>Program ended</source>
+            <translation>โปรแกรมสิ้นสุด</translation>
+        </message>
+        <message>
+            <source>INTERRUPTED: the program ended before the operation did</source>
+            <translation>ถูกขัดจังหวะ: โปรแกรมสิ้นสุดก่อนการดำเนินการ</translation>
+        </message>
     </context>
     <context>
         <name>ViewLog</name>

@@ -974,6 +974,114 @@ Khi kiểm tra này bắt đầu, bạn cần đợi đến khi quá trình th�
             <source>Could not write</source>
             <translation>Không ghi được</translation>
         </message>
+        <message>
+            <source>The drive does not offer this operation</source>
+            <translation>Ổ đĩa không hỗ trợ thao tác này</translation>
+        </message>
+        <message>
+            <source>The drive stopped answering</source>
+            <translation>Ổ đĩa đã ngừng phản hồi</translation>
+        </message>
+        <message>
+            <source>The drive stopped answering at LBA:</source>
+            <translation>Ổ đĩa đã ngừng phản hồi tại LBA:</translation>
+        </message>
+        <message>
+            <source>The drive refused the read at LBA:</source>
+            <translation>Ổ đĩa từ chối đọc tại LBA:</translation>
+        </message>
+        <message>
+            <source>Unreadable sectors:</source>
+            <translation>Các sector không đọc được:</translation>
+        </message>
+        <message>
+            <source>The drive could not read the sectors from LBA:</source>
+            <translation>Ổ đĩa không đọc được các sector từ LBA:</translation>
+        </message>
+        <message>
+            <source>The drive refused the write at LBA:</source>
+            <translation>Ổ đĩa từ chối ghi tại LBA:</translation>
+        </message>
+        <message>
+            <source>The drive refused the write</source>
+            <translation>Ổ đĩa từ chối ghi</translation>
+        </message>
+        <message>
+            <source>The drive reported a failure, library code:</source>
+            <translation>Ổ đĩa báo lỗi, mã thư viện:</translation>
+        </message>
+        <message>
+            <source>SMART attribute past its threshold:</source>
+            <translation>Thuộc tính SMART vượt ngưỡng:</translation>
+        </message>
+        <message>
+            <source>The drive's SMART status predicts a failure</source>
+            <translation>Trạng thái SMART của ổ đĩa dự báo hỏng</translation>
+        </message>
+        <message>
+            <source>The drive's health log sets a critical warning:</source>
+            <translation>Nhật ký sức khỏe của ổ đĩa có cảnh báo nghiêm trọng:</translation>
+        </message>
+        <message>
+            <source>The self-test failed:</source>
+            <translation>Tự kiểm tra thất bại:</translation>
+        </message>
+        <message>
+            <source>The self-test did not end in time</source>
+            <translation>Tự kiểm tra không kết thúc kịp thời</translation>
+        </message>
+        <message>
+            <source>The drive did not report the work completed</source>
+            <translation>Ổ đĩa không báo công việc đã hoàn tất</translation>
+        </message>
+        <message>
+            <source>The drive reports no capacity</source>
+            <translation>Ổ đĩa không báo dung lượng</translation>
+        </message>
+        <message>
+            <source>The range holds no sector</source>
+            <translation>Phạm vi không chứa sector nào</translation>
+        </message>
+        <message>
+            <source>The drive stopped making progress</source>
+            <translation>Ổ đĩa đã ngừng tiến triển</translation>
+        </message>
+        <message>
+            <source>The self-test log names no failing LBA</source>
+            <translation>Nhật ký tự kiểm tra không nêu LBA lỗi nào</translation>
+        </message>
+        <message>
+            <source>Too many sectors to repair:</source>
+            <translation>Quá nhiều sector cần sửa:</translation>
+        </message>
+        <message>
+            <source>Wrong PSID</source>
+            <translation>PSID sai</translation>
+        </message>
+        <message>
+            <source>The in-drive diagnostic reported a failure:</source>
+            <translation>Chẩn đoán trong ổ đĩa báo lỗi:</translation>
+        </message>
+        <message>
+            <source>Reason:</source>
+            <translation>Lý do:</translation>
+        </message>
+        <message>
+            <source>Rewritten</source>
+            <translation>Đã ghi lại</translation>
+        </message>
+        <message>
+            <source>Program started</source>
+            <translation>Chương trình bắt đầu</translation>
+        </message>
+        <message>
+            <source>Program ended</source>
+            <translation>Chương trình kết thúc</translation>
+        </message>
+        <message>
+            <source>INTERRUPTED: the program ended before the operation did</source>
+            <translation>BỊ GIÁN ĐOẠN: chương trình kết thúc trước khi thao tác xong</translation>
+        </message>
     </context>
     <context>
         <name>ViewLog</name>

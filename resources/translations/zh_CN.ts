@@ -974,6 +974,114 @@ When this test starts you need to wait until the execution finish. It may last u
             <source>Could not write</source>
             <translation>无法写入</translation>
         </message>
+        <message>
+            <source>The drive does not offer this operation</source>
+            <translation>驱动器不提供此操作</translation>
+        </message>
+        <message>
+            <source>The drive stopped answering</source>
+            <translation>驱动器停止响应</translation>
+        </message>
+        <message>
+            <source>The drive stopped answering at LBA:</source>
+            <translation>驱动器停止响应于 LBA:</translation>
+        </message>
+        <message>
+            <source>The drive refused the read at LBA:</source>
+            <translation>驱动器拒绝读取 LBA:</translation>
+        </message>
+        <message>
+            <source>Unreadable sectors:</source>
+            <translation>不可读扇区:</translation>
+        </message>
+        <message>
+            <source>The drive could not read the sectors from LBA:</source>
+            <translation>驱动器无法读取自此 LBA 起的扇区:</translation>
+        </message>
+        <message>
+            <source>The drive refused the write at LBA:</source>
+            <translation>驱动器拒绝写入 LBA:</translation>
+        </message>
+        <message>
+            <source>The drive refused the write</source>
+            <translation>驱动器拒绝写入</translation>
+        </message>
+        <message>
+            <source>The drive reported a failure, library code:</source>
+            <translation>驱动器报告失败，库代码:</translation>
+        </message>
+        <message>
+            <source>SMART attribute past its threshold:</source>
+            <translation>超过阈值的 SMART 属性:</translation>
+        </message>
+        <message>
+            <source>The drive's SMART status predicts a failure</source>
+            <translation>驱动器的 SMART 状态预示故障</translation>
+        </message>
+        <message>
+            <source>The drive's health log sets a critical warning:</source>
+            <translation>驱动器的健康日志显示严重警告:</translation>
+        </message>
+        <message>
+            <source>The self-test failed:</source>
+            <translation>自检失败:</translation>
+        </message>
+        <message>
+            <source>The self-test did not end in time</source>
+            <translation>自检未按时结束</translation>
+        </message>
+        <message>
+            <source>The drive did not report the work completed</source>
+            <translation>驱动器未报告工作已完成</translation>
+        </message>
+        <message>
+            <source>The drive reports no capacity</source>
+            <translation>驱动器未报告容量</translation>
+        </message>
+        <message>
+            <source>The range holds no sector</source>
+            <translation>该范围不含任何扇区</translation>
+        </message>
+        <message>
+            <source>The drive stopped making progress</source>
+            <translation>驱动器停止进展</translation>
+        </message>
+        <message>
+            <source>The self-test log names no failing LBA</source>
+            <translation>自检日志未指出失败的 LBA</translation>
+        </message>
+        <message>
+            <source>Too many sectors to repair:</source>
+            <translation>需要修复的扇区过多:</translation>
+        </message>
+        <message>
+            <source>Wrong PSID</source>
+            <translation>PSID 错误</translation>
+        </message>
+        <message>
+            <source>The in-drive diagnostic reported a failure:</source>
+            <translation>驱动器内部诊断报告失败:</translation>
+        </message>
+        <message>
+            <source>Reason:</source>
+            <translation>原因:</translation>
+        </message>
+        <message>
+            <source>Rewritten</source>
+            <translation>已重写</translation>
+        </message>
+        <message>
+            <source>Program started</source>
+            <translation>程序已启动</translation>
+        </message>
+        <message>
+            <source>Program ended</source>
+            <translation>程序已结束</translation>
+        </message>
+        <message>
+            <source>INTERRUPTED: the program ended before the operation did</source>
+            <translation>已中断: 程序在操作结束前已结束</translation>
+        </message>
     </context>
     <context>
         <name>ViewLog</name>

@@ -974,6 +974,114 @@ When this test starts you need to wait until the execution finish. It may last u
             <source>Could not write</source>
             <translation>無法寫入</translation>
         </message>
+        <message>
+            <source>The drive does not offer this operation</source>
+            <translation>磁碟機不提供此操作</translation>
+        </message>
+        <message>
+            <source>The drive stopped answering</source>
+            <translation>磁碟機停止回應</translation>
+        </message>
+        <message>
+            <source>The drive stopped answering at LBA:</source>
+            <translation>磁碟機停止回應於 LBA:</translation>
+        </message>
+        <message>
+            <source>The drive refused the read at LBA:</source>
+            <translation>磁碟機拒絕讀取 LBA:</translation>
+        </message>
+        <message>
+            <source>Unreadable sectors:</source>
+            <translation>無法讀取的磁區:</translation>
+        </message>
+        <message>
+            <source>The drive could not read the sectors from LBA:</source>
+            <translation>磁碟機無法讀取自此 LBA 起的磁區:</translation>
+        </message>
+        <message>
+            <source>The drive refused the write at LBA:</source>
+            <translation>磁碟機拒絕寫入 LBA:</translation>
+        </message>
+        <message>
+            <source>The drive refused the write</source>
+            <translation>磁碟機拒絕寫入</translation>
+        </message>
+        <message>
+            <source>The drive reported a failure, library code:</source>
+            <translation>磁碟機回報失敗，程式庫代碼:</translation>
+        </message>
+        <message>
+            <source>SMART attribute past its threshold:</source>
+            <translation>超過臨界值的 SMART 屬性:</translation>
+        </message>
+        <message>
+            <source>The drive's SMART status predicts a failure</source>
+            <translation>磁碟機的 SMART 狀態預示故障</translation>
+        </message>
+        <message>
+            <source>The drive's health log sets a critical warning:</source>
+            <translation>磁碟機的健康記錄顯示嚴重警告:</translation>
+        </message>
+        <message>
+            <source>The self-test failed:</source>
+            <translation>自我測試失敗:</translation>
+        </message>
+        <message>
+            <source>The self-test did not end in time</source>
+            <translation>自我測試未按時結束</translation>
+        </message>
+        <message>
+            <source>The drive did not report the work completed</source>
+            <translation>磁碟機未回報工作已完成</translation>
+        </message>
+        <message>
+            <source>The drive reports no capacity</source>
+            <translation>磁碟機未回報容量</translation>
+        </message>
+        <message>
+            <source>The range holds no sector</source>
+            <translation>該範圍不含任何磁區</translation>
+        </message>
+        <message>
+            <source>The drive stopped making progress</source>
+            <translation>磁碟機停止進展</translation>
+        </message>
+        <message>
+            <source>The self-test log names no failing LBA</source>
+            <translation>自我測試記錄未指出失敗的 LBA</translation>
+        </message>
+        <message>
+            <source>Too many sectors to repair:</source>
+            <translation>需要修復的磁區過多:</translation>
+        </message>
+        <message>
+            <source>Wrong PSID</source>
+            <translation>PSID 錯誤</translation>
+        </message>
+        <message>
+            <source>The in-drive diagnostic reported a failure:</source>
+            <translation>磁碟機內部診斷回報失敗:</translation>
+        </message>
+        <message>
+            <source>Reason:</source>
+            <translation>原因:</translation>
+        </message>
+        <message>
+            <source>Rewritten</source>
+            <translation>已重寫</translation>
+        </message>
+        <message>
+            <source>Program started</source>
+            <translation>程式已啟動</translation>
+        </message>
+        <message>
+            <source>Program ended</source>
+            <translation>程式已結束</translation>
+        </message>
+        <message>
+            <source>INTERRUPTED: the program ended before the operation did</source>
+            <translation>已中斷: 程式在操作結束前已結束</translation>
+        </message>
     </context>
     <context>
         <name>ViewLog</name>

@@ -49,13 +49,16 @@ const char* const translateLogKeys[] = {
     QT_TRANSLATE_NOOP("TranslateLog", "End:"),
     QT_TRANSLATE_NOOP("TranslateLog", "Fix All Long"),
     QT_TRANSLATE_NOOP("TranslateLog", "Fix All Fast"),
-    QT_TRANSLATE_NOOP("TranslateLog", "Fix All")};
+    QT_TRANSLATE_NOOP("TranslateLog", "Fix All"),
+    QT_TRANSLATE_NOOP("TranslateLog", "Reason:"),
+    QT_TRANSLATE_NOOP("TranslateLog", "Rewritten")};
 const char* const otherLogKeys[] = {QT_TRANSLATE_NOOP("KV4L", "Test Progress"),
                                     QT_TRANSLATE_NOOP("device", "remaining"),
                                     QT_TRANSLATE_NOOP("device", "Error"),
                                     QT_TRANSLATE_NOOP("ResultTag", "UNABLE TO RUN")};
 
-const QString messageStampFormat = "\nMM-dd  | hh:mm:ss |  ";
+// The year too: a log kept on the boot medium outlives the year it was begun in.
+const QString messageStampFormat = "\nyyyy-MM-dd  | hh:mm:ss |  ";
 
 const char* const imageCancel = "border:none; image: url(:/images/Images/icone status/ic_status_cancelar.png)";
 const char* const imageCancelOff =
@@ -118,6 +121,7 @@ device::device(_tDevice& record, QWidget* parent)
     (void)otherLogKeys;
     ui->setupUi(this);
     ui->progressBar_2->hide();
+    ui->lbReason->hide();
     readyForTest = 1;
     accordOpen = false;
     resultTags = new ResultTags();
@@ -352,6 +356,8 @@ void device::msg(QString text)
     else
         show_Result(text, resultTail);
     ui->retranslateUi(this);
+    if (reasonShown)
+        show_Reason();
 }
 
 void device::msg2(QString text)
@@ -404,7 +410,32 @@ void device::on_progressStatus_clicked()
 
 QString device::get_Temp_Message_DateTime()
 {
+    return message_Stamp();
+}
+
+QString device::message_Stamp()
+{
     return QDateTime::currentDateTime().toString(messageStampFormat);
+}
+
+void device::log_Outcome_Details()
+{
+    const QVariantMap& p = outcome.parameters;
+    if (descriptor->testType == TestType::EraseTime && descriptor->testName != "Write Same"
+        && p.contains("firstLba") && p.contains("lastLba"))
+        log_input_Values(p.value("firstLba").toULongLong(), p.value("lastLba").toULongLong());
+    // Runs of consecutive LBAs, one entry each: a repair rewrites a whole physical sector.
+    const QList<uint64_t>& fixed = outcome.fixedLbas;
+    for (int i = 0; i < fixed.size();) {
+        int j = i;
+        while (j + 1 < fixed.size() && fixed[j + 1] == fixed[j] + 1)
+            ++j;
+        const QString run = fixed[i] == fixed[j] ? QString::number(fixed[i])
+                                                 : QString::number(fixed[i]) + "-" + QString::number(fixed[j]);
+        g_List_Log_Device_Temp << get_Temp_Message_DateTime() << "Rewritten" << " LBA: " << run << "\n";
+        add_Staged_Message();
+        i = j + 1;
+    }
 }
 
 void device::log_Msg(QString name, QString result)
@@ -461,6 +492,12 @@ void device::test_Informations()
 {
     log_Msg(descriptor->testName, "started");
     add_Staged_Message();
+    // The capacity it had, beside the new one its PASS line gives.
+    if (descriptor->testName == "Set Max LBA") {
+        g_List_Log_Device_Temp << get_Temp_Message_DateTime() << "Current maximum LBA count:"
+                               << " " + QString::number(tDevice_->maxLBA) << "\n";
+        add_Staged_Message();
+    }
     if (descriptor->testName == "IDD 70" || descriptor->testName == "IDD 71")
         ui->btnAccord->setEnabled(false);
     readyForTest = 0;
@@ -473,6 +510,9 @@ void device::test_Informations()
     ui->progressBar->setValue(0);
     set_Bar_Look(barRunning);
     ui->progressStatus->setEnabled(true);
+    outcome = OperationOutcome();
+    reasonShown = false;
+    show_Reason();
     ui->progressBar_2->setVisible(descriptor->showPhaseBar);
     ui->checkBox->setEnabled(false);
     ui->progressStatus->setStyleSheet(imageCancel);
@@ -530,6 +570,39 @@ void device::log_Fixed_Test_Device(QString listLog)
 
 // --- status reports ------------------------------------------------------------------------
 
+void device::set_Outcome(const OperationOutcome& found)
+{
+    outcome = found;
+}
+
+QString device::get_Reason_Text() const
+{
+    if (outcome.reason.isEmpty())
+        return QString();
+    // The key is translated; the LBAs, counts and codes after it read the same in every language.
+    const QString key = outcome.reasonKey.isEmpty() ? outcome.reason : outcome.reasonKey;
+    return QCoreApplication::translate("TranslateLog", key.toUtf8().constData()) + outcome.reason.mid(key.size());
+}
+
+void device::show_Reason()
+{
+    const QString text = reasonShown ? get_Reason_Text() : QString();
+    ui->lbReason->setVisible(!text.isEmpty());
+    ui->lbReason->setToolTip(text);
+    // Two lines fit under the bar; a longer reason is cut, its whole text in the tool tip and the
+    // drive's log.
+    const QFontMetrics metrics(ui->lbReason->font());
+    const QRect twoLines(0, 0, ui->lbReason->maximumWidth(), 2 * metrics.lineSpacing());
+    QString shown = text;
+    for (int width = 2 * ui->lbReason->maximumWidth();
+         metrics.boundingRect(twoLines, Qt::TextWordWrap, shown).height() > twoLines.height() && width > 0;
+         width -= metrics.averageCharWidth())
+        shown = metrics.elidedText(text, Qt::ElideRight, width);
+    ui->lbReason->setText(shown);
+    if (!text.isEmpty())
+        ui->progressBar_2->hide();
+}
+
 void device::change_Progress_status(int status)
 {
     switch (status) {
@@ -570,6 +643,7 @@ void device::mensage_Log_Device_Windows_Success(QString name)
     ui->checkBox->setEnabled(true);
     log_Msg(name, "PASS");
     add_Staged_Message();
+    log_Outcome_Details();
     end_Report(true);
 }
 
@@ -588,6 +662,18 @@ void device::fail_Report(QString name, bool unableToRun)
     add_Staged_Message();
     if (sanitizeFailed && !unableToRun)
         show_Sanitize_Failed();
+    // Why, beside the verdict: in the panel and as a line of its own in the drive's log.
+    ui->lbReason->setStyleSheet(unableToRun ? "color: rgb(170, 95, 0); background: transparent;"
+                                            : "color: rgb(190, 0, 0); background: transparent;");
+    reasonShown = true;
+    show_Reason();
+    if (!outcome.reason.isEmpty()) {
+        const QString key = outcome.reasonKey.isEmpty() ? outcome.reason : outcome.reasonKey;
+        g_List_Log_Device_Temp << get_Temp_Message_DateTime() << "Reason:" << " " << key
+                               << outcome.reason.mid(key.size()) << "\n";
+        add_Staged_Message();
+    }
+    log_Outcome_Details();
     end_Report(true);
 }
 
@@ -660,5 +746,6 @@ void device::mensage_Log_Device_Windows_Abort()
     ui->checkBox->setEnabled(true);
     g_List_Log_Device_Temp << " " << "Test Aborted by User" << "\n";
     add_Staged_Message();
+    log_Outcome_Details();
     end_Report(true);
 }

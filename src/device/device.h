@@ -46,11 +46,17 @@ public:
     void set_List_Log_Device(QString text);
     // A stamped line of the panel's messages (and so of the drive's log), each piece translated.
     void add_Note(const QStringList& pieces);
+    // The last finished test's reason for a verdict other than PASS, in the current language;
+    // empty when there is none.
+    QString get_Reason_Text() const;
+    const OperationOutcome& get_Outcome() const { return outcome; }
 
     // One piece of a drive's message, translated. While a message is built, "New max" and
     // "UNABLE TO RUN" have contexts of their own; a log rebuilt after a language switch looks
     // them up with the other log keys.
     static QString translate_Log_Piece(const QString& piece, bool building);
+    // The stamp every message begins with: a line break, then the local date and time.
+    static QString message_Stamp();
 
     TestDescriptor* get_Descriptor() const { return descriptor; }
     ResultTags* get_Result_Tags() const { return resultTags; }
@@ -86,6 +92,8 @@ public slots:
     void msg(QString msg);
     void msg2(QString msg2);
     void change_Progress_status(int status);
+    // What the finished test found; arrives just before its status.
+    void set_Outcome(const OperationOutcome& found);
     void change_Progress_Value(int value);
     void change_Progress_Value(double value);
     void change_Progress_Value(QString time);
@@ -129,9 +137,15 @@ private:
     void set_Bar_Look(const char* const colours[3]);
     void show_Model();
     void show_Sanitize_Failed();
+    void show_Reason();
+    // After the verdict line: what the operation did that its verdict does not say (the range
+    // a timed erase wrote, the sectors a repair rewrote).
+    void log_Outcome_Details();
     void add_Staged_Message();
 
     TestDescriptor* descriptor;
+    OperationOutcome outcome;
+    bool reasonShown = false;
     int savedLogLines = 0;
     QString timeEstimate;
     double progressValue = 0;

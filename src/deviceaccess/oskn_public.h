@@ -60,6 +60,10 @@ OSKNPUBLIC_API int ata_Read_Log_Ext(_tDevice* device, uint8_t logAddress, uint16
 // SMART READ DATA (512 bytes).
 OSKNPUBLIC_API int ata_SMART_Read_Data(_tDevice* device, uint8_t* ptrData, uint32_t dataSize);
 
+// SMART READ THRESHOLDS (512 bytes): 30 entries of 12 bytes from byte 2, attribute id then its
+// threshold. Obsolete in the newest ATA standards, so a drive may refuse it.
+OSKNPUBLIC_API int ata_SMART_Read_Thresholds(_tDevice* device, uint8_t* ptrData, uint32_t dataSize);
+
 // SMART READ LOG of dataSize / 512 sectors of logAddress (6 = SMART self-test log).
 OSKNPUBLIC_API int ata_SMART_Read_Log(_tDevice* device, uint8_t logAddress, uint8_t* ptrData,
                                       uint32_t dataSize);

@@ -132,6 +132,36 @@ bool replace_Atomically(const QString& name, const QString& text)
     return true;
 }
 
+bool record_Running(const QList<QPair<QString, QString>>& running)
+{
+    if (running.isEmpty()) {
+        QFile::remove(QString(here) + runningFile);
+        sync_Directory();
+        return true;
+    }
+    // One line each: the names hold no tab or line break (log names are escaped, operation
+    // names are the program's own).
+    QString text;
+    for (const auto& entry : running)
+        text += entry.first + '\t' + entry.second + '\n';
+    return replace_Atomically(runningFile, text);
+}
+
+QList<QPair<QString, QString>> read_Running()
+{
+    QList<QPair<QString, QString>> out;
+    QFile file(QString(here) + runningFile);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return out;
+    for (const QString& line : QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts)) {
+        const QStringList fields = line.split('\t');
+        // Only a drive log of this directory: the file may have been edited or damaged.
+        if (fields.size() == 2 && fields[0].endsWith(".log") && !fields[0].contains('/'))
+            out << qMakePair(fields[0], fields[1]);
+    }
+    return out;
+}
+
 bool remove_If_Empty(const QString& name)
 {
     QFileInfo info(QString(here) + name);

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QHash>
+#include <QList>
+#include <QPair>
 #include <QSet>
 #include <QString>
 
@@ -52,5 +54,13 @@ bool replace_Atomically(const QString& name, const QString& text);
 
 // Deletes "./" + name when it is empty; true when it did.
 bool remove_If_Empty(const QString& name);
+
+// The operations running now, as drive log file name -> operation name, kept in "./" +
+// runningFile while any runs, so that the next start can mark the ones an exit or a crash cut
+// off. record_Running replaces the file (an empty list removes it); read_Running gives what it
+// holds.
+const char* const runningFile = "kestrova.running";
+bool record_Running(const QList<QPair<QString, QString>>& running);
+QList<QPair<QString, QString>> read_Running();
 
 } // namespace logfile

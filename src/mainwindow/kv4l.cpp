@@ -32,6 +32,7 @@
 #include <QCloseEvent>
 #include <QCursor>
 #include <QDir>
+#include <QFileInfo>
 #include <QMenu>
 #include <QRegularExpression>
 #include <QScrollBar>
@@ -124,12 +125,15 @@ KV4L::KV4L(QWidget* parent) : QMainWindow(parent), ui(new Ui::KV4L)
     if (!informantionDevice)
         informantionDevice = new InfoTags(nullptr);
 
+    // Read before anything runs: a sanitize followed from the last run records itself at once.
+    cutOff = logfile::read_Running();
     devices_Discovery();
     checkSanitizeOverwrite();
     update_Devices();
     create_Connect_Accord();
     get_Title_Mensagem_Log();
     claim_Log_Files();
+    mark_Interrupted();
 
     ui->toolButtonBasicTest->setEnabled(false);
     ui->toolButtonAdvancedFeatures->setEnabled(false);
@@ -818,9 +822,52 @@ void KV4L::claim_Log_Files()
         log_File_Name(i);
 }
 
+QString KV4L::start_Mark() const
+{
+    return device::message_Stamp().mid(1) + QCoreApplication::translate("TranslateLog", "Program started") + "\n";
+}
+
+void KV4L::record_Running()
+{
+    QList<QPair<QString, QString>> running;
+    for (int i = 0; i < devices.size(); ++i)
+        if (devices[i]->isTest() == 0)
+            running << qMakePair(log_File_Name(i), devices[i]->get_Descriptor()->testName);
+    if (running == runningRecorded)
+        return;
+    if (logfile::record_Running(running))
+        runningRecorded = running;
+}
+
+void KV4L::mark_Interrupted()
+{
+    for (const auto& entry : qAsConst(cutOff)) {
+        if (!QFileInfo::exists("./" + entry.first))
+            continue;
+        const QString text = device::message_Stamp().mid(1)
+                             + QCoreApplication::translate("TranslateLog", entry.second.toUtf8().constData()) + " "
+                             + QCoreApplication::translate("TranslateLog", "INTERRUPTED: the program ended before the operation did")
+                             + "\n" + start_Mark();
+        if (logfile::append_Synced(entry.first, text))
+            touchedLogs.insert(entry.first);
+    }
+    if (!cutOff.isEmpty() && runningRecorded.isEmpty())
+        logfile::record_Running({});
+    cutOff.clear();
+}
+
+void KV4L::mark_End()
+{
+    const QString text = device::message_Stamp().mid(1)
+                         + QCoreApplication::translate("TranslateLog", "Program ended") + "\n";
+    for (const QString& name : qAsConst(touchedLogs))
+        logfile::append_Synced(name, text);
+}
+
 void KV4L::save_Log()
 {
     static const QRegularExpression breaks("[\\n\\t\\r]");
+    record_Running();
     for (int i = 0; i < devices.size(); ++i) {
         device* panel = devices[i];
         const QStringList lines = panel->get_List_Log_Device();
@@ -835,6 +882,8 @@ void KV4L::save_Log()
                    + " : " + panel->get_Model_ID() + "\n" + serialNumberTitle + " : "
                    + panel->get_Serial_Number() + "\n" + firmwareRevisionTitle + " : " + panel->get_Revision()
                    + "\n=============================================== \n";
+        if (!touchedLogs.contains(name))
+            text += start_Mark();
         for (int j = saved; j < lines.size(); ++j)
             text += QString(lines[j]).remove(breaks) + "\n";
         QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -846,6 +895,7 @@ void KV4L::save_Log()
             return;
         }
         panel->set_Saved_Log_Lines(lines.size());
+        touchedLogs.insert(name);
         if (remove_Empty_Log_File(name))
             MsgAlert::Instance()->show();
         else if (panel->isTest() == 1)
@@ -873,6 +923,7 @@ void KV4L::save_Log_Application()
 void KV4L::save_Logs_Before_End()
 {
     save_Log();
+    mark_End();
     if (commandLine::get_Instance()->is_Save_Debug_log())
         save_Log_Application();
     // What has not reached the server is in the outbox already; a transfer is broken off.

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QList>
 #include <QMainWindow>
+#include <QPair>
+#include <QSet>
 #include <QString>
 #include <QVector>
 #include <cstdint>
@@ -188,6 +191,18 @@ private:
     logfile::DriveLogNames logNames;
     results::Keeper resultsKeeper;
     MachineIdentity machine;
+    // Drive logs this run has written to: each got the program's start mark, each gets its end.
+    QSet<QString> touchedLogs;
+    QList<QPair<QString, QString>> runningRecorded;
+    QList<QPair<QString, QString>> cutOff; // what the last run left running
+    // The start mark goes before a log's first lines of this run.
+    QString start_Mark() const;
+    // Keeps the running operations' record (logfile::record_Running) up to date.
+    void record_Running();
+    // At start: the operations the last run left without an end, marked in their drive logs.
+    void mark_Interrupted();
+    // At the end: the end mark in every drive log this run touched.
+    void mark_End();
     int closeRequested = 0;
     int powerOffRequested = 0;
     std::vector<int> selectedIndexes;

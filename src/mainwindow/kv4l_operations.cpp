@@ -163,7 +163,9 @@ int KV4L::dispatch(const Operation& op, const OperationParameters& parameters)
         MainTestCmd* command = new MainTestCmd(test);
         *panel->get_Descriptor() = *test->getDescriptor();
         panel->execute();
+        record_Running();
         connect(test, &MainTest::change_Logs, viewLog, &ViewLog::print_Logs);
+        connect(test, &MainTest::change_Outcome, panel, &device::set_Outcome);
         connect(test, &MainTest::changeStatus, panel, &device::change_Progress_status);
         wire_Operation(op, test, panel, parameters);
         if ((op.wiring & Operation::CloseInfo) && panel->accordOpen) {
@@ -326,6 +328,7 @@ void KV4L::checkSanitizeOverwrite()
         connect(test, &SanitizeOverwrite::sanitizeFailed, panel, &device::mark_Sanitize_Failed, Qt::QueuedConnection);
         connect(test, &SanitizeOverwrite::changeTimeEstimate, panel, QOverload<QString>::of(&device::change_Progress_Value),
                 Qt::QueuedConnection);
+        connect(test, &MainTest::change_Outcome, panel, &device::set_Outcome, Qt::QueuedConnection);
         connect(test, &MainTest::changeStatus, panel, &device::change_Progress_status, Qt::QueuedConnection);
         connect(test, &MainTest::change_Logs, viewLog, &ViewLog::print_Logs, Qt::QueuedConnection);
         invoker->executeTest(command);

@@ -1,6 +1,7 @@
 #include "boottracks.h"
 
 #include "logsapplication.h"
+#include "reasons.h"
 #include "oskn_operations.h"
 
 namespace {
@@ -43,7 +44,7 @@ int BootTracks::execute()
 
     if (maxLba == 0) {
         log()->kestrova_Log_Fatal("Warning: Failed to find storage capacity - SN: " + sn);
-        return fail("Warning: BootTracks::execute() FAIL for S/N: " + sn);
+        return fail("Warning: BootTracks::execute() FAIL for S/N: " + sn, Reason::NoCapacity);
     }
     if (abortRequested.load()) {
         return aborted("Test information: Erase Boot Tracks Test - ABORTED");
@@ -70,6 +71,10 @@ int BootTracks::execute()
             "Test information: Erase_BootTracks::execute() - returned: UNABLE TO RUN for SN: " + sn);
     } else {
         get_library_information(rc);
+        if (drive_Lost(rc))
+            set_Reason(Reason::StoppedAnswering);
+        else
+            set_Reason(Reason::WriteRefused, " (" + QString::number(rc) + ")");
         log()->kestrova_Log_Error("Warning: Erase_BootTracks::execute() - returned: FAILURE for S/N: " + sn);
     }
     emit change_Logs();

@@ -1,6 +1,7 @@
 #include "erasecrypto.h"
 
 #include "logsapplication.h"
+#include "reasons.h"
 #include "oskn_operations.h"
 #include "sanitizeoverwrite.h"
 
@@ -18,6 +19,7 @@ int Erasecrypto::execute()
     log()->kestrova_Log_Info("Test information: max LBA: " + QString::number(maxLBA));
     log()->kestrova_Log_Info("Test information: LBA: 0");
     emit change_Logs();
+    outcome.parameters = {{"firstLba", 0ull}, {"lastLba", qulonglong(maxLBA)}, {"method", "sanitize crypto erase"}};
 
     if (int64_t(maxLBA) < 0) {
         return fail("Warning: Erasecrypto::execute() maxLBA: " + QString::number(maxLBA)
@@ -30,11 +32,11 @@ int Erasecrypto::execute()
     if (drive_Lost(r)) {
         get_library_information(OSKN_FAILURE);
         return fail("Warning: Erasecrypto::execute() - returned:FAILURE for S/N: " + sn
-                                        + " - Drive stopped answering");
+                                        + " - Drive stopped answering", Reason::StoppedAnswering);
     }
     if (r != 0) {
         get_library_information(OSKN_CANNOT_PERFORM);
-        return unable("Warning: Erasecrypto::execute() UNABLE TO RUN for S/N: " + sn);
+        return unable("Warning: Erasecrypto::execute() UNABLE TO RUN for S/N: " + sn, Reason::NotOffered);
     }
     log_Library_Result("sanitizeFeaturesSupported->crypto", features.crypto);
     emit change_Logs();
@@ -42,13 +44,17 @@ int Erasecrypto::execute()
         get_library_information(OSKN_CANNOT_PERFORM);
         emit changePercent(0);
         return unable("Warning: Erasecrypto::execute() UNABLE TO RUN for S/N: " + sn
-                                        + " - sanitize.crypto: not supported");
+                                        + " - sanitize.crypto: not supported", Reason::NotOffered);
     }
     // Waits for the drive to finish: 0 only when it reports the erase completed.
     const int c = run_Sanitize_Operation(device, OSKN_SANITIZE_CRYPTO_ERASE, true);
     if (c != 0) {
         get_library_information(OSKN_FAILURE);
         emit changePercent(0);
+        set_Reason(c == OSKN_TIMEOUT ? Reason::NotCompleted
+                   : drive_Lost(c)      ? Reason::StoppedAnswering
+                                        : Reason::DriveFailure,
+                   c == OSKN_TIMEOUT || drive_Lost(c) ? QString() : " " + QString::number(c));
         if (c == OSKN_TIMEOUT) {
             log()->kestrova_Log_Error("Warning: Erasecrypto::execute() - the drive did not report the erase "
                                             "completed in time for S/N: " + sn);

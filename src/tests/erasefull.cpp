@@ -1,6 +1,7 @@
 #include "erasefull.h"
 
 #include "logsapplication.h"
+#include "reasons.h"
 #include "oskn_public.h"
 
 namespace {
@@ -33,10 +34,11 @@ int EraseFull::execute()
     log()->kestrova_Log_Info("Test information: LBA: 0");
     log()->kestrova_Log_Info("Test information: Group Number: 0");
     emit change_Logs();
+    outcome.parameters = {{"firstLba", 0ull}, {"lastLba", qulonglong(maxLBA)}, {"method", "overwrite"}, {"pattern", "zeros"}};
 
     if (maxLBA == 0) {
         log()->kestrova_Log_Fatal("Warning: Failed to find storage capacity - SN: " + sn);
-        return fail("Warning: EraseFull::execute() - returned: FAIL for SN: " + sn);
+        return fail("Warning: EraseFull::execute() - returned: FAIL for SN: " + sn, Reason::NoCapacity);
     }
 
     // No remaining time until there is something to estimate from: "00:00:00" would say done.

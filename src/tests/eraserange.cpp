@@ -1,6 +1,7 @@
 #include "eraserange.h"
 
 #include "logsapplication.h"
+#include "reasons.h"
 #include "oskn_operations.h"
 
 namespace {
@@ -28,13 +29,14 @@ int EraseRange::execute()
     emit change_Logs();
 
     const QString failLine = "Warning: EraseRange::execute() - returned: FAIL for SN: ";
+    outcome.parameters = {{"firstLba", qulonglong(startLBA)}, {"lastLba", qulonglong(endLBA)}, {"method", "overwrite"}, {"pattern", "zeros"}};
     if (endLBA == 0) {
         log()->kestrova_Log_Fatal("Warning: Failed to find storage capacity - SN: " + sn);
-        return fail(failLine + sn);
+        return fail(failLine + sn, Reason::NoCapacity);
     }
     // An empty range erases nothing: that is no success to report.
     if (startLBA > endLBA) {
-        return fail(failLine + sn);
+        return fail(failLine + sn, Reason::EmptyRange);
     }
 
     send_Percent(0);

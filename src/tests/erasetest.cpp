@@ -2,6 +2,7 @@
 
 #include "logsapplication.h"
 #include "oskn_return.h"
+#include "reasons.h"
 
 EraseTest::EraseTest(_tDevice* dev, const QString& call, QObject* parent) : ProgressReporter(dev, parent, call)
 {
@@ -18,7 +19,7 @@ int EraseTest::write_Failed(int rc, uint64_t lba, uint64_t count, const std::fun
 {
     if (rc == OSKN_CANNOT_PERFORM) {
         get_library_information(OSKN_CANNOT_PERFORM);
-        return unable(unableLine + serial());
+        return unable(unableLine + serial(), Reason::NotOffered);
     }
     // A refused command does not say which of its sectors stopped it: write them one by one up
     // to the first the drive refuses. They are zeros within the span being erased anyway; a
@@ -31,6 +32,7 @@ int EraseTest::write_Failed(int rc, uint64_t lba, uint64_t count, const std::fun
         }
     }
     get_library_information(rc);
+    set_Stop_Reason(rc, stopped, true);
     log()->kestrova_Log_Error("Warning: Erase stopped at LBA: " + QString::number(stopped) + " - SN: " + serial());
     const int status = fail(failLine + serial());
     emit change_Log_Erro_Test_Device(QString::number(stopped));

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "logsapplication.h"
+#include "reasons.h"
 #include "oskn_public.h"
 #include "transferbuffer.h"
 
@@ -35,10 +36,12 @@ int EraseTimeTest::execute()
     log()->kestrova_Log_Info("Test information: First LBA: " + QString::number(firstLBA));
     log()->kestrova_Log_Info("Test information: Time OUT: " + QString::number(seconds));
     emit change_Logs();
+    outcome.parameters = {{"firstLba", qulonglong(firstLBA)}, {"durationSeconds", qulonglong(seconds)},
+                          {"method", "overwrite"}, {"pattern", "zeros"}};
 
     if (maxLBA == 0) {
         log()->kestrova_Log_Fatal("Warning: Failed to find storage capacity - SN: " + sn);
-        return fail("Warning: EraseTime::execute() UNABLE TO RUN for S/N: " + sn);
+        return fail("Warning: EraseTime::execute() UNABLE TO RUN for S/N: " + sn, Reason::NoCapacity);
     }
 
     const uint32_t sectorSize = device->logicalSectorSize ? device->logicalSectorSize : 512u;
@@ -61,6 +64,8 @@ int EraseTimeTest::execute()
             return aborted("Test information: Erase Time Test - ABORTED");
         const uint64_t count = lba <= maxLBA ? std::min(perCommand, maxLBA - lba + 1) : 1;
         lastResult = write_LBA(device, lba, false, buffer.data(), uint32_t(count * sectorSize));
+        if (lastResult != 0 && written > 0)
+            outcome.parameters["lastLba"] = qulonglong(lba - 1);
         if (lastResult != 0)
             return write_Failed(
                 lastResult, lba, count,
@@ -87,6 +92,9 @@ int EraseTimeTest::execute()
             "Test information: EraseTime::execute() The selected time finished before the test run the LBAs");
         emit change_Logs();
     }
+    // What was erased: the range the time allowed, from the first LBA on.
+    if (written > 0)
+        outcome.parameters["lastLba"] = qulonglong(firstLBA + written - 1);
     send_Percent(100);
     get_library_information(lastResult);
     return pass("Test information: EraseTime::execute() SUCCESS for S/N: " + sn);

@@ -13,6 +13,8 @@
 #include "logsapplication.h"
 #include "oskn_operations.h"
 #include "readverdict.h"
+#include "reasons.h"
+#include "selftestlog.h"
 
 QMutex mutexFixAllFast;
 
@@ -49,11 +51,13 @@ FixAllFast::FixAllFast(_tDevice* dev, QObject* parent) : MainTest(dev, parent)
 
 void FixAllFast::get_library_information_ata_SMART(int rc)
 {
+    outcome.libraryCodes << rc;
     log_Library_Result("OSKNOPERATIONS_API int ata_SMART_Offline()", rc);
 }
 
 void FixAllFast::get_library_information_ata_Get_DST(int rc)
 {
+    outcome.libraryCodes << rc;
     log_Library_Result("OSKNOPERATIONS_API int ata_Get_DST_Progress()", rc);
 }
 
@@ -162,9 +166,14 @@ int FixAllFast::repairLBA(unsigned long long* lba)
         QMutexLocker lock(&mutexFixAllFast);
         rc = scsi_Write_16(device, 0, false, false, aligned, 0, sectorsPerPhysical, zeros.data());
     }
+    note_Unreadable(*lba);
     emit change_Log_Erro_Test_Device(found);
-    if (rc == 0)
+    if (rc == 0) {
+        note_Fixed(aligned, sectorsPerPhysical);
         emit change_Log_Fixed_Test_Device(found);
+    } else {
+        set_Stop_Reason(rc, aligned, true);
+    }
     return rc;
 }
 
@@ -194,6 +203,7 @@ void FixAllFast::show_Progress(uint32_t selfTestPercent, bool passed)
 
 int FixAllFast::stopped_Answering()
 {
+    set_Reason(Reason::StoppedAnswering);
     log()->kestrova_Log_Error("Warning: FixAllFast::execute() - returned: FAILURE for S/N: " + sn
                                         + " - Drive stopped answering");
     return TestStatus::Fail;
@@ -209,10 +219,11 @@ int FixAllFast::self_Test_Pass()
     }
     get_library_information_ata_SMART(rc);
     if (rc == OSKN_CANNOT_PERFORM) {
-        log()->kestrova_Log_Error("Warning: FixAllFast::execute() - returned: UNABLE TO RUN for SN: " + sn);
-        return TestStatus::UnableToRun;
+        return unable("Warning: FixAllFast::execute() - returned: UNABLE TO RUN for SN: " + sn, Reason::NotOffered);
     }
     if (rc != 0) {
+        if (drive_Lost(rc))
+            return stopped_Answering();
         log()->kestrova_Log_Error("Warning: FixAllFast::execute() - returned: FAILURE for S/N: " + sn);
         return TestStatus::Fail;
     }
@@ -239,6 +250,7 @@ int FixAllFast::self_Test_Pass()
         if (!watchdog.moved(remaining) && status == kSelfTestInProgress && watchdog.expired()) {
             abort();
             get_library_information_ata_Get_DST(OSKN_FAILURE);
+            set_Reason(Reason::NoProgress);
             log()->kestrova_Log_Error("Warning: FixAllFast::execute() - self-test stopped progressing for S/N: "
                                                 + sn);
             return TestStatus::Fail;
@@ -272,6 +284,7 @@ int FixAllFast::execute()
         ++passCount;
         if (passCount > kMaxRepairs) {
             get_library_information_ata_Get_DST(OSKN_FAILURE);
+            set_Reason(Reason::TooManyRepairs, " " + QString::number(kMaxRepairs));
             log()->kestrova_Log_Error(
                 "Warning: FixAllFast::execute() FAILURE reached the limit of 50 LBA's to correct for S/N: " + sn);
             return TestStatus::Fail;
@@ -280,6 +293,8 @@ int FixAllFast::execute()
         // not one, and writing there would destroy data for nothing.
         if (failedStatus != 0 && failedStatus != kSelfTestReadFailure) {
             get_library_information_ata_Get_DST(OSKN_FAILURE);
+            set_Reason(Reason::SelfTestFailed,
+                       " " + QString::number(failedStatus) + " (" + self_Test_Result_Name(failedStatus) + ")");
             log()->kestrova_Log_Error("Warning: FixAllFast::execute() - self-test failed without a failing LBA "
                                                 "for S/N: " + sn);
             return TestStatus::Fail;
@@ -289,6 +304,7 @@ int FixAllFast::execute()
             if (read_Verdict(logResult) == ReadVerdict::Lost)
                 return stopped_Answering();
             log()->kestrova_Log_Error("Warning: Get LBA failed ");
+            set_Reason(Reason::NoFailingLba);
             return TestStatus::UnableToRun;
         }
         if (repairLBA(&lba) != 0) {

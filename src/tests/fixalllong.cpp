@@ -4,6 +4,7 @@
 
 #include "logsapplication.h"
 #include "oskn_public.h"
+#include "reasons.h"
 
 namespace {
 
@@ -40,7 +41,10 @@ int FixAllLong::repairLBA(unsigned long long lba)
     emit change_Logs();
     // A drive whose last physical sector is cut short by its max LBA has only that much to write.
     const uint32_t count = uint32_t(std::min<uint64_t>(sectorsPerPhysical, sectors - aligned));
-    return scsi_Write_16(device, 0, false, false, aligned, 0, count, zeroBuffer.data());
+    const int rc = scsi_Write_16(device, 0, false, false, aligned, 0, count, zeroBuffer.data());
+    if (rc == 0)
+        note_Fixed(aligned, count);
+    return rc;
 }
 
 int FixAllLong::failure_Exit(const QString& why)
@@ -62,21 +66,28 @@ int FixAllLong::testMultipleSectors(unsigned long long lba, uint64_t& count)
         return 0;
     if (read_Verdict(rc) == ReadVerdict::Lost) {
         get_library_information_scsi_Read(rc);
+        set_Stop_Reason(rc, lba, false);
         return failure_Exit(read_Stop_Text(rc, lba));
     }
 
     const PassStop stop = reread_Sectors(lba, uint32_t(count), [this](uint64_t s, int single) {
         if (++errorCount > kMaxRepairs)
+        {
+            set_Reason(Reason::TooManyRepairs, " " + QString::number(kMaxRepairs));
             return failure_Exit(" Contains: " + QString::number(kMaxRepairs) + " errors ");
+        }
         const QString bad = QString::number(s);
+        note_Unreadable(s);
         log()->kestrova_Log_Error("Warning: Fix All Long Test Error: ");
         log()->kestrova_Log_Info("Test information: Serial number " + sn);
         log()->kestrova_Log_Info("Test information: Bad LBA: " + bad);
         log()->kestrova_Log_Info("Test information: test return value: " + QString::number(single));
         emit change_Logs();
         emit change_Log_Erro_Test_Device(bad);
-        if (repairLBA(s) != 0) {
+        const int written = repairLBA(s);
+        if (written != 0) {
             log()->kestrova_Log_Error("Warning: Fix All Long Test -> failure to repair LBA: " + bad);
+            set_Stop_Reason(written, alignLBA(s), true);
             return failure_Exit(QString());
         }
         log()->kestrova_Log_Info("Test information: Fixed LBA: " + bad);
@@ -94,9 +105,10 @@ int FixAllLong::testMultipleSectors(unsigned long long lba, uint64_t& count)
     case PassStop::CannotRun:
         // A drive that cannot read has nothing to repair: writing would only be refused too.
         get_library_information_scsi_Read(OSKN_CANNOT_PERFORM);
-        return unable("Warning: FixAllLong::execute() - returned: UNABLE TO RUN for SN: " + sn);
+        return unable("Warning: FixAllLong::execute() - returned: UNABLE TO RUN for SN: " + sn, Reason::NotOffered);
     case PassStop::Stopped:
         get_library_information_scsi_Read(stop.rc);
+        set_Stop_Reason(stop.rc, stop.lba, false);
         return failure_Exit(read_Stop_Text(stop.rc, stop.lba));
     case PassStop::Ended:
         break;

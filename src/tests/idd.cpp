@@ -8,6 +8,7 @@
 
 #include "common.h"
 #include "logsapplication.h"
+#include "reasons.h"
 #include "oskn_public.h"
 #include "transferbuffer.h"
 
@@ -31,7 +32,9 @@ IDD::IDD(_tDevice* dev, _eIDDTests iddKind, int testType, int iddLabel, QObject*
 
 void IDD::run()
 {
+    outcome.started = QDateTime::currentDateTime();
     const int result = execute();
+    executed.store(true);
     runResult.store(result);
     runEnded.store(true);
     if (result != 0) {
@@ -59,7 +62,7 @@ bool IDD::report(int status)
 {
     if (reported.exchange(true))
         return false;
-    emit changeStatus(status);
+    report_Status(status);
     return true;
 }
 
@@ -72,7 +75,7 @@ void IDD::report_Pass(bool barFull)
     log()->kestrova_Log_Debug("Test information: IDD " + QString::number(label) + " Test returned: "
                                  + QString::number(runResult.load()) + " for S/N: " + serial());
     emit change_Logs();
-    emit changeStatus(runResult.load());
+    report_Status(runResult.load());
 }
 
 int IDD::execute()
@@ -95,7 +98,7 @@ int IDD::support_Unknown()
         return 0;
     if (drive_Lost(r)) {
         return fail("Warning: idd::execute() - returned: FAIL for SN: " + serial() + " - IDD "
-                                     + QString::number(label) + " - Drive stopped answering");
+                                     + QString::number(label) + " - Drive stopped answering", Reason::StoppedAnswering);
     }
     return unable("Warning: idd::execute() - returned: UNABLE TO RUN for SN: " + serial() + " - IDD "
                                  + QString::number(label));
@@ -116,6 +119,10 @@ int IDD::run_Diagnostic(bool errorOnFail)
         return pass("Test information: idd::execute() - returned: SUCCESS for SN: " + sn);
     }
     const QString line = "Test information: idd::execute() - returned: FAIL for SN: " + sn;
+    if (drive_Lost(c))
+        set_Reason(Reason::StoppedAnswering);
+    else
+        set_Reason(Reason::DiagnosticFailed, " " + QString::number(c));
     if (errorOnFail)
         log()->kestrova_Log_Error(line);
     else

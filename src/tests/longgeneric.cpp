@@ -1,6 +1,7 @@
 #include "longgeneric.h"
 
 #include "logsapplication.h"
+#include "reasons.h"
 
 namespace {
 
@@ -27,6 +28,7 @@ int LongGeneric::single_Sector_Pass(uint64_t current)
 {
     const PassStop stop = reread_Sectors(current, transferLength, [this](uint64_t lba, int) {
         ++errorCount;
+        note_Unreadable(lba);
         log()->kestrova_Log_Debug("Warning: LongGeneric::execute() - returned: Error for SN: " + sn
                                              + " - Bad LBA= " + QString::number(lba));
         emit change_Logs();
@@ -34,6 +36,7 @@ int LongGeneric::single_Sector_Pass(uint64_t current)
         estimating_Time(double(lba));
         if (errorCount >= kMaxErrors) {
             get_library_information(OSKN_FAILURE);
+            set_Unreadable_Reason();
             return failure_Exit(" - Contains: " + QString::number(errorCount) + " errors ");
         }
         return 0;
@@ -45,9 +48,10 @@ int LongGeneric::single_Sector_Pass(uint64_t current)
         return abort_Exit();
     case PassStop::CannotRun:
         get_library_information(OSKN_CANNOT_PERFORM);
-        return unable("Warning: LongGeneric::execute() - returned: UNABLE TO RUN for SN: " + sn);
+        return unable("Warning: LongGeneric::execute() - returned: UNABLE TO RUN for SN: " + sn, Reason::NotOffered);
     case PassStop::Stopped:
         get_library_information(stop.rc);
+        set_Stop_Reason(stop.rc, stop.lba, false);
         return failure_Exit(read_Stop_Text(stop.rc, stop.lba));
     case PassStop::Ended:
         break;
@@ -93,6 +97,7 @@ int LongGeneric::execute()
 
         if (read_Verdict(lastResult) == ReadVerdict::Lost) {
             get_library_information(lastResult);
+            set_Stop_Reason(lastResult, current, false);
             return failure_Exit(read_Stop_Text(lastResult, current));
         }
         if (lastResult != 0) {
@@ -112,6 +117,7 @@ int LongGeneric::execute()
 
     if (errorCount > 0) {
         get_library_information(OSKN_FAILURE);
+        set_Unreadable_Reason();
         return failure_Exit(" - Contains: " + QString::number(errorCount) + " errors ");
     }
     get_library_information(OSKN_SUCCESS);

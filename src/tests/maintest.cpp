@@ -5,6 +5,7 @@
 #include "logsapplication.h"
 #include "oskn_public.h"
 #include "oskn_return.h"
+#include "reasons.h"
 #include "transferbuffer.h"
 
 #include <algorithm>
@@ -17,6 +18,8 @@ MainTest::MainTest(_tDevice* dev, QObject* parent, const QString& call)
     : QThread(parent), descriptor(new TestDescriptor), device(dev), libraryCall(call)
 {
     ++liveTests;
+    static const int outcomeType = qRegisterMetaType<OperationOutcome>();
+    (void)outcomeType;
     // Whatever refused the operation, a drive without SCSI or ATA commands has one reason: say it.
     connect(this, &MainTest::changeStatus, this, [this](int status) {
         if (status != TestStatus::UnableToRun || !device)
@@ -68,10 +71,77 @@ void MainTest::run()
 {
     outcome.started = QDateTime::currentDateTime();
     const int status = execute();
+    executed.store(true);
     outcome.ended = QDateTime::currentDateTime();
     outcome.status = status;
     emit changeStatus(status);
+    report_Status(status);
     emit change_Logs();
+}
+
+void MainTest::report_Status(int status)
+{
+    // Told from the GUI thread while execute() still runs (an abort): the outcome is that
+    // thread's until then, so only the status goes out.
+    if (QThread::currentThread() != this && !executed.load()) {
+        emit changeStatus(status);
+        return;
+    }
+    if (outcome.ended.isNull())
+        outcome.ended = QDateTime::currentDateTime();
+    if (status == TestStatus::Pass || status == TestStatus::Aborted || status == TestStatus::InProgress) {
+        outcome.reason.clear();
+        outcome.reasonKey.clear();
+    } else if (outcome.reason.isEmpty()) {
+        // Every path that knows more sets its own reason; these are what the status alone says.
+        const int last = outcome.libraryCodes.isEmpty() ? OSKN_FAILURE : outcome.libraryCodes.last();
+        if (status == TestStatus::UnableToRun)
+            set_Reason(Reason::NotOffered);
+        else if (drive_Lost(last))
+            set_Reason(Reason::StoppedAnswering);
+        else
+            set_Reason(Reason::DriveFailure, " " + QString::number(status == TestStatus::Fail ? last : status));
+    }
+    emit change_Outcome(outcome);
+    emit changeStatus(status);
+}
+
+void MainTest::set_Reason(const char* key, const QString& detail)
+{
+    if (!outcome.reason.isEmpty())
+        return;
+    outcome.reasonKey = QString::fromUtf8(key);
+    outcome.reason = outcome.reasonKey + detail;
+}
+
+void MainTest::set_Stop_Reason(int rc, uint64_t lba, bool write)
+{
+    const QString at = " " + QString::number(lba);
+    if (drive_Lost(rc))
+        set_Reason(Reason::StoppedAnsweringAt, at);
+    else if (write)
+        set_Reason(Reason::WriteRefusedAt, at);
+    else
+        set_Reason(Reason::ReadRefusedAt, at);
+}
+
+void MainTest::note_Fixed(uint64_t first, uint64_t count)
+{
+    for (uint64_t lba = first; lba < first + count; ++lba)
+        outcome.fixedLbas << lba;
+}
+
+void MainTest::set_Unreadable_Reason()
+{
+    // The count and the first few: the drive's log and the results record list them all.
+    constexpr int kShown = 5;
+    QStringList first;
+    for (int i = 0; i < outcome.unreadableLbas.size() && i < kShown; ++i)
+        first << QString::number(outcome.unreadableLbas[i]);
+    if (outcome.unreadableLbas.size() > kShown)
+        first << "...";
+    set_Reason(Reason::Unreadable,
+               " " + QString::number(outcome.unreadableLbas.size()) + " (LBA " + first.join(", ") + ")");
 }
 
 LogsApplication* MainTest::log()
@@ -91,6 +161,18 @@ int MainTest::fail(const QString& line)
     log()->kestrova_Log_Error(line);
     emit change_Logs();
     return TestStatus::Fail;
+}
+
+int MainTest::fail(const QString& line, const char* key, const QString& detail)
+{
+    set_Reason(key, detail);
+    return fail(line);
+}
+
+int MainTest::unable(const QString& line, const char* key)
+{
+    set_Reason(key);
+    return unable(line);
 }
 
 int MainTest::unable(const QString& line)
@@ -155,6 +237,7 @@ void MainTest::log_Library_Result(const QString& call, int rc, bool debug)
 
 void MainTest::get_library_information(int rc)
 {
+    outcome.libraryCodes << rc;
     log_Library_Result(libraryCall, rc, libraryLineDebug);
 }
 

@@ -125,6 +125,8 @@ public:
 signals:
     void changeStatus(int);
     void change_Logs();
+    // Just before changeStatus: what the operation found, for the panel and the drive's log.
+    void change_Outcome(const OperationOutcome& outcome);
 
 protected:
     // Stops the thread and waits for it. A subclass destructor calls this first: once the
@@ -143,6 +145,23 @@ protected:
     int pass(const QString& line);
     int fail(const QString& line);
     int unable(const QString& line);
+    // The same, with the reason (a key of reasons.h and its untranslated detail).
+    int fail(const QString& line, const char* key, const QString& detail = QString());
+    int unable(const QString& line, const char* key);
+
+    // Why the verdict will not be PASS. The first reason stands: it is what stopped the operation.
+    void set_Reason(const char* key, const QString& detail = QString());
+    // The reason of a read or write that stopped a scan or an erase at lba (rc: its result).
+    void set_Stop_Reason(int rc, uint64_t lba, bool write);
+    void note_Unreadable(uint64_t lba) { outcome.unreadableLbas << lba; }
+    // Sectors from first rewritten, count of them.
+    void note_Fixed(uint64_t first, uint64_t count);
+    // Reason for unreadable sectors found: their count and the first of them.
+    void set_Unreadable_Reason();
+
+    // Completes the outcome for the status (a reason for every verdict but PASS), sends it, then
+    // the status.
+    void report_Status(int status);
     int aborted(const QString& line);
 
     QString serial() const;
@@ -166,6 +185,9 @@ protected:
     bool drive_Answers() const;
 
     std::atomic<bool> abortRequested{false};
+    // Set once execute() has returned: from then on a timer of the GUI thread may end the
+    // report (write same, in-drive diagnostics).
+    std::atomic<bool> executed{false};
     OperationOutcome outcome;
     TestDescriptor* descriptor;
     _tDevice* device;

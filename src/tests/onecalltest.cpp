@@ -1,6 +1,7 @@
 #include "onecalltest.h"
 
 #include "logsapplication.h"
+#include "reasons.h"
 
 OneCallTest::OneCallTest(_tDevice* dev, const QString& call, Lines text, QObject* parent)
     : ProgressReporter(dev, parent, call), lines(std::move(text))
@@ -42,8 +43,11 @@ int OneCallTest::execute()
     const bool cannot = cannot_Run(rc);
     get_library_information(library_Code(rc));
     if (cannot)
-        return unable(lines.unable + sn);
-    explain_Failure();
+        return unable(lines.unable + sn, Reason::NotOffered);
+    if (drive_Lost(rc))
+        set_Reason(Reason::StoppedAnswering);
+    explain_Failure(rc);
+    set_Reason(Reason::DriveFailure, " " + QString::number(rc));
     fail(failed_Line(rc) + sn);
     return rc; // the library's own code: any other than 0 is a failure
 }

@@ -27,7 +27,7 @@ protected:
     virtual int library_Code(int rc) const { return rc; }
     virtual QString failed_Line(int rc) const;
     // What the drive tells of a failure, logged ahead of the failure line.
-    virtual void explain_Failure() {}
+    virtual void explain_Failure(int) {}
     // What a successful call changes besides the verdict.
     virtual void passed() {}
     // Whether abort() also writes the library line for an abort.

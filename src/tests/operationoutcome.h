@@ -2,6 +2,7 @@
 
 #include <QDateTime>
 #include <QList>
+#include <QMetaType>
 #include <QString>
 #include <QVariantMap>
 #include <cstdint>
@@ -13,6 +14,9 @@ struct OperationOutcome {
     // Why the verdict is not PASS, as the catalog's source text (translated where shown); empty
     // for a PASS.
     QString reason;
+    // The catalog key reason begins with; the rest of reason (LBAs, counts, codes) stays as it is
+    // in every language.
+    QString reasonKey;
     // Library results the verdict rests on, in the order they came.
     QList<int> libraryCodes;
     QList<uint64_t> unreadableLbas;
@@ -33,3 +37,5 @@ struct OperationOutcome {
         QList<uint64_t> mismatchLbas; // the first ones found
     } verification;
 };
+
+Q_DECLARE_METATYPE(OperationOutcome)

@@ -15,7 +15,7 @@ public:
 
 protected:
     int call() override;
-    void explain_Failure() override;
+    void explain_Failure(int rc) override;
 
 private:
     QString psid;

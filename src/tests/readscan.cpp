@@ -25,8 +25,11 @@ ReadScan::ReadScan(_tDevice* dev, QObject* parent)
 
 void ReadScan::run()
 {
+    outcome.started = QDateTime::currentDateTime();
     yield_To_Gui();
-    emit changeStatus(execute());
+    const int status = execute();
+    executed.store(true);
+    report_Status(status);
     release_Buffers();
     quit();
 }

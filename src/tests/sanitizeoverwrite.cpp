@@ -2,6 +2,7 @@
 
 #include "common.h"
 #include "logsapplication.h"
+#include "reasons.h"
 #include "oskn_operations.h"
 
 #include <algorithm>
@@ -21,31 +22,39 @@ int SanitizeOverwrite::execute()
     log()->kestrova_Log_Debug("Test information: First LBA: 0");
     log()->kestrova_Log_Debug("Test information: Last LBA: " + QString::number(maxLBA));
     emit change_Logs();
+    outcome.parameters = {{"firstLba", 0ull}, {"lastLba", qulonglong(maxLBA)}, {"method", "sanitize overwrite"}};
 
     if (int64_t(maxLBA) < 0) {
         log()->kestrova_Log_Error("Warning: WriteSame::execute() - returned: FAIL for SN: " + sn);
         log()->kestrova_Log_Debug("Test information: SanitizeOverwrite::execute() maxLBA: "
                                           + QString::number(maxLBA) + " less than zero Fail for S/N: " + sn);
         emit change_Logs();
+        set_Reason(Reason::NoCapacity);
         return TestStatus::Fail;
     }
     sanitizeFeaturesSupported features = {};
     const int rc = get_Sanitize_Device_Features(device, &features);
     if (rc > 0) {
         log_Library_Result("OSKNOPERATIONS_API int get_Sanitize_Device_Features()", rc, true);
-        if (drive_Lost(rc))
+        if (drive_Lost(rc)) {
+            set_Reason(Reason::StoppedAnswering);
             return failed("found the drive not answering");
-        return unable("Warning: SanitizeOverwrite::execute() UNABLE TO RUN for S/N: " + sn);
+        }
+        return unable("Warning: SanitizeOverwrite::execute() UNABLE TO RUN for S/N: " + sn, Reason::NotOffered);
     }
     if (!features.overwrite) {
         emit changePercent(0);
         log_Library_Result("sanitizeFeaturesSupported->crypto", features.overwrite, true);
-        return unable("Warning: SanitizeOverwrite::execute() UNABLE TO RUN for S/N: " + sn);
+        return unable("Warning: SanitizeOverwrite::execute() UNABLE TO RUN for S/N: " + sn, Reason::NotOffered);
     }
     emit changePercent(0);
     // 4: one already runs in the drive (started before a restart of the program); follow it.
     state = run_Sanitize_Operation(device, OSKN_SANITIZE_OVERWRITE, false);
     if (state != 0 && state != 4) {
+        if (drive_Lost(state))
+            set_Reason(Reason::StoppedAnswering);
+        else
+            set_Reason(Reason::DriveFailure, " " + QString::number(state));
         get_library_information(OSKN_FAILURE);
         log()->kestrova_Log_Info("Test information: SanitizeOverwrite::execute() - returned: FAIL for S/N: "
                                          + sn);
@@ -96,15 +105,23 @@ int SanitizeOverwrite::poll()
         const int rc = get_Sanitize_Progress(device, &percent, &sanitizeStatus);
         if (sanitizeStatus == OSKN_SANITIZE_STATE_FAILED) {
             emit sanitizeFailed();
+            set_Reason(Reason::DriveFailure, " " + QString::number(OSKN_FAILURE));
             return failed("the drive reports that the sanitize failed");
         }
-        if (rc != 0)
+        if (rc != 0) {
+            if (drive_Lost(rc))
+                set_Reason(Reason::StoppedAnswering);
+            else
+                set_Reason(Reason::DriveFailure, " " + QString::number(rc));
             return failed("progress query returned: " + QString::number(rc));
+        }
         // Only the drive saying that the sanitize completed is a pass, however far its progress
         // got: one that fails at its end leaves the data where it was.
         if (sanitizeStatus != OSKN_SANITIZE_STATE_IN_PROGRESS) {
-            if (percent < 100.0)
+            if (percent < 100.0) {
+                set_Reason(Reason::NotCompleted);
                 return failed("ended without completing");
+            }
             if (watchdog.moved(shown(percent)))
                 emit changePercent(percent);
             state = 0;
@@ -121,6 +138,7 @@ int SanitizeOverwrite::poll()
         } else if (watchdog.expired()) {
             log()->kestrova_Log_Error("Warning: Sanitize Overwrite last status: " + status_Text(device)
                                       + " for S/N: " + serial());
+            set_Reason(Reason::NoProgress);
             return failed("made no progress for " + QString::number(watchdog.limit_Minutes()) + " minutes");
         } else {
             delay_Seconds(1); // no busy loop on the drive while its progress stands still

@@ -4,6 +4,8 @@
 #include "logsapplication.h"
 #include "oskn_operations.h"
 #include "oskn_public.h"
+#include "reasons.h"
+#include "selftestlog.h"
 #include "transferbuffer.h"
 
 QMutex mutexShortDst;
@@ -49,9 +51,10 @@ int shortdst::execute()
         get_library_information(rc);
         // A drive that cannot self-test is not a failed drive.
         if (rc == OSKN_CANNOT_PERFORM) {
-            log()->kestrova_Log_Error("Warning: shortdst::execute() - returned: UNABLE TO RUN for SN: " + sn);
-            return TestStatus::UnableToRun;
+            return unable("Warning: shortdst::execute() - returned: UNABLE TO RUN for SN: " + sn, Reason::NotOffered);
         }
+        if (drive_Lost(rc))
+            set_Reason(Reason::StoppedAnswering);
         log()->kestrova_Log_Error("Warning: shortdst::execute() - returned: FAILURE for SN: " + sn);
         return TestStatus::Fail;
     }
@@ -89,6 +92,7 @@ int shortdst::execute()
                                               + QString::number(limit) + " minutes, the drive announces "
                                               + QString::number(announced) + " for SN: " + sn);
             get_library_information(OSKN_FAILURE);
+            set_Reason(Reason::SelfTestTooLong, " (" + QString::number(limit) + " min)");
             log()->kestrova_Log_Error("Warning: shortdst::execute() - returned: FAILURE for SN: " + sn);
             return TestStatus::Fail;
         }
@@ -104,8 +108,19 @@ int shortdst::execute()
     }
     if (rc == OSKN_CANNOT_PERFORM) {
         get_library_information(OSKN_CANNOT_PERFORM);
-        log()->kestrova_Log_Error("Warning: shortdst::execute() - returned: UNABLE TO RUN for SN: " + sn);
-        return TestStatus::UnableToRun;
+        return unable("Warning: shortdst::execute() - returned: UNABLE TO RUN for SN: " + sn, Reason::NotOffered);
+    }
+    if (rc != 0) {
+        if (drive_Lost(rc))
+            set_Reason(Reason::StoppedAnswering);
+    } else {
+        // The drive's own verdict: its result type, and the failing LBA its log names.
+        uint64_t lba = 0;
+        QString detail = " " + QString::number(status) + " (" + self_Test_Result_Name(status) + ")";
+        QMutexLocker lock(&mutexShortDst);
+        if (newest_Self_Test_Failing_Lba(device, &lba))
+            detail += ", LBA " + QString::number(lba);
+        set_Reason(Reason::SelfTestFailed, detail);
     }
     get_library_information(OSKN_FAILURE);
     log()->kestrova_Log_Error("Warning: shortdst::execute() - returned: FAILURE for SN: " + sn);

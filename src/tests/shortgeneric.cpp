@@ -6,6 +6,7 @@
 #include "logsapplication.h"
 #include "oskn_public.h"
 #include "readverdict.h"
+#include "reasons.h"
 
 QMutex mutexshort;
 
@@ -53,6 +54,15 @@ int ShortGeneric::failure_Exit(uint64_t lba)
 {
     get_library_information(lastResult);
     // A drive that stopped answering read nothing: no block of it is known to be bad.
+    // A block read does not say which of its sectors failed; a single-sector read does.
+    if (read_Verdict(lastResult) == ReadVerdict::Unreadable && transferLength == 1) {
+        note_Unreadable(lba);
+        set_Unreadable_Reason();
+    } else if (read_Verdict(lastResult) == ReadVerdict::Unreadable) {
+        set_Reason(Reason::UnreadableBlockAt, " " + QString::number(lba) + " (" + QString::number(transferLength) + ")");
+    } else {
+        set_Stop_Reason(lastResult, lba, false);
+    }
     const QString where = read_Verdict(lastResult) == ReadVerdict::Lost ? read_Stop_Text(lastResult, lba)
                                                                         : " - Bad LBA block = " + QString::number(lba);
     return fail("Warning: ShortGeneric::execute() - returned: FAILURE for SN: "
@@ -87,7 +97,7 @@ int ShortGeneric::scan(Phase phase, uint64_t first, uint64_t end, double before)
         if (lastResult == OSKN_CANNOT_PERFORM && phase == OuterScan) {
             get_library_information(OSKN_CANNOT_PERFORM);
             return unable("Warning: ShortGeneric::execute() - returned: UNABLE TO RUN for SN: "
-                                                  + serialNumber);
+                                                  + serialNumber, Reason::NotOffered);
         }
         if (lastResult != 0)
             return failure_Exit(currentLba);

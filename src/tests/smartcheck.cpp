@@ -3,6 +3,9 @@
 #include "logsapplication.h"
 #include "oskn_nvme.h"
 #include "oskn_operations.h"
+#include "oskn_public.h"
+#include "reasons.h"
+#include "transferbuffer.h"
 
 QMutex mutexSmart;
 
@@ -24,11 +27,48 @@ int SmartCheck::call()
     return run_SMART_Check(device);
 }
 
-// An NVMe drive fails the check on its health log's Critical Warning: say which bits are set.
-void SmartCheck::explain_Failure()
+// Which attributes stand at or below their thresholds: the drive's verdict names none itself.
+void SmartCheck::explain_Ata_Failure()
 {
-    if (device->driveType != OSKN_DRIVE_NVME)
+    alignas(kTransferAlignment) uint8_t data[512] = {};
+    alignas(kTransferAlignment) uint8_t thresholds[512] = {};
+    QStringList past;
+    {
+        QMutexLocker lock(&mutexSmart);
+        if (ata_SMART_Read_Data(device, data, sizeof data) != 0
+            || ata_SMART_Read_Thresholds(device, thresholds, sizeof thresholds) != 0) {
+            set_Reason(Reason::SmartStatus);
+            return;
+        }
+    }
+    for (int a = 0; a < 30; ++a) {
+        const uint8_t* attribute = data + 2 + 12 * a;
+        if (attribute[0] == 0)
+            continue;
+        for (int t = 0; t < 30; ++t) {
+            const uint8_t* threshold = thresholds + 2 + 12 * t;
+            // A threshold of 0 is "always passing"; 0xFE and up mark it invalid.
+            if (threshold[0] != attribute[0] || threshold[1] == 0 || threshold[1] >= 0xFE)
+                continue;
+            if (attribute[3] <= threshold[1])
+                past << QString("ID %1: %2 <= %3").arg(attribute[0]).arg(attribute[3]).arg(threshold[1]);
+        }
+    }
+    if (past.isEmpty())
+        set_Reason(Reason::SmartStatus);
+    else
+        set_Reason(Reason::SmartThreshold, " " + past.join(", "));
+}
+
+// An NVMe drive fails the check on its health log's Critical Warning: say which bits are set.
+void SmartCheck::explain_Failure(int rc)
+{
+    if (rc != OSKN_FAILURE)
         return;
+    if (device->driveType != OSKN_DRIVE_NVME) {
+        explain_Ata_Failure();
+        return;
+    }
     nvmeHealthInformation health;
     if (nvme_Get_Health(device, &health) != 0)
         return;
@@ -39,6 +79,11 @@ void SmartCheck::explain_Failure()
         {OSKN_NVME_WARNING_READ_ONLY, "media placed in read-only mode"},
         {OSKN_NVME_WARNING_VOLATILE_BACKUP, "volatile memory backup device failed"},
         {OSKN_NVME_WARNING_PMR_READ_ONLY, "persistent memory region read-only or unreliable"}};
+    QStringList set;
+    for (const auto& bit : bits)
+        if (health.criticalWarning & bit.first)
+            set << bit.second;
+    set_Reason(Reason::NvmeWarning, QString(" 0x%1 (%2)").arg(health.criticalWarning, 2, 16, QChar('0')).arg(set.join(", ")));
     for (const auto& bit : bits)
         if (health.criticalWarning & bit.first)
             log()->kestrova_Log_Error(QString("Test information: SmartCheck::execute() - critical warning: ")

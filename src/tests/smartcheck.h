@@ -18,5 +18,6 @@ public:
 protected:
     int call() override;
     int library_Code(int rc) const override { return cannot_Run(rc) ? TestStatus::UnableToRun : TestStatus::Fail; }
-    void explain_Failure() override;
+    void explain_Failure(int rc) override;
+    void explain_Ata_Failure();
 };

@@ -8,6 +8,7 @@
 #include "common.h"
 #include "devicetext.h"
 #include "logsapplication.h"
+#include "reasons.h"
 #include "oskn_operations.h"
 
 WriteSameTest::WriteSameTest(_tDevice* dev, unsigned long long start, unsigned long long end, QObject* parent)
@@ -51,10 +52,12 @@ int WriteSameTest::start_Piece()
 
 void WriteSameTest::run()
 {
+    outcome.started = QDateTime::currentDateTime();
     finalStatus = execute();
+    executed.store(true);
     if (finalStatus != 0) {
         stop_Polling();
-        emit changeStatus(finalStatus);
+        report_Status(finalStatus);
     } else {
         // The timer reports the end; the thread stays until then, as the test is released when
         // its thread ends and must not be released under its timer.
@@ -67,7 +70,7 @@ void WriteSameTest::run()
             get_library_information(OSKN_ABORTED);
             log()->kestrova_Log_Debug("Test information: Write Same - ABORTED");
             emit change_Logs();
-            emit changeStatus(TestStatus::Aborted);
+            report_Status(TestStatus::Aborted);
         }
     }
     quit();
@@ -90,6 +93,7 @@ void WriteSameTest::stop_Polling()
 int WriteSameTest::execute()
 {
     emit change_Logs();
+    outcome.parameters = {{"firstLba", qulonglong(startLBA)}, {"lastLba", qulonglong(endLBA)}, {"method", "write same"}, {"pattern", "zeros"}};
     uint64_t most = 0;
     const uint32_t firstPiece = uint32_t(std::min<uint64_t>(kPieceSectors, endLBA - startLBA + 1));
     if (!is_Write_Same_Supported(device, startLBA, firstPiece, &most)) {
@@ -102,6 +106,7 @@ int WriteSameTest::execute()
                                                + " - Drive stopped answering");
             emit change_Logs();
             result = 1;
+            set_Reason(Reason::StoppedAnswering);
             return TestStatus::Fail;
         }
         log()->kestrova_Log_Error("Warning: WriteSame::execute() - returned: UNABLE TO RUN for SN: " + serial);
@@ -112,6 +117,7 @@ int WriteSameTest::execute()
         log()->kestrova_Log_Error("Warning: WriteSameTest::execute() - returned: FAILURE for SN: " + serial);
         emit change_Logs();
         result = 1;
+        set_Reason(endLBA == 0 ? Reason::NoCapacity : Reason::EmptyRange);
         return TestStatus::Fail;
     }
     log()->kestrova_Log_Debug("Starting test:  Write Same - SN: " + serial);
@@ -166,7 +172,7 @@ void WriteSameTest::finish(int status, const QString& why)
         log()->kestrova_Log_Debug("Test information: Write Same Test returned: SUCCESS for S/N: " + serial);
     }
     emit change_Logs();
-    emit changeStatus(status);
+    report_Status(status);
 }
 
 void WriteSameTest::timerEvent(QTimerEvent* event)
@@ -175,8 +181,13 @@ void WriteSameTest::timerEvent(QTimerEvent* event)
         return;
     getwriteSameInProgress();
     const QString at = QString::number(percent, 'f', 2) + "%";
-    if (progressResult != 0) // the drive stopped answering, or reports that the write same failed
+    if (progressResult != 0) { // the drive stopped answering, or reports that the write same failed
+        if (drive_Lost(progressResult))
+            set_Reason(Reason::StoppedAnsweringAt, " " + QString::number(pieceStart));
+        else
+            set_Reason(Reason::DriveFailure, " " + QString::number(progressResult));
         return finish(TestStatus::Fail, "progress query returned: " + QString::number(progressResult) + " at " + at);
+    }
     if (int(piecePercent) == 100 || !inProgress) {
         if (piece_End() > endLBA)
             return finish(result, {}); // result: 0, as the first piece was started
@@ -186,11 +197,15 @@ void WriteSameTest::timerEvent(QTimerEvent* event)
         const int rc = start_Piece();
         get_library_information(rc);
         if (rc != 0)
+            set_Stop_Reason(rc, pieceStart, true);
+        if (rc != 0)
             finish(TestStatus::Fail, "stopped at LBA: " + QString::number(pieceStart));
         return;
     }
-    if (!watchdog.moved(piecePercent) && watchdog.expired())
+    if (!watchdog.moved(piecePercent) && watchdog.expired()) {
+        set_Reason(Reason::NoProgress);
         finish(TestStatus::Fail, "made no progress for " + QString::number(watchdog.limit_Minutes()) + " minutes at " + at);
+    }
 }
 
 void WriteSameTest::abort()
@@ -198,6 +213,6 @@ void WriteSameTest::abort()
     abortRequested.store(true);
     get_library_information(OSKN_ABORTED);
     log()->kestrova_Log_Debug("Test information: Write Same - ABORTED");
-    emit changeStatus(TestStatus::Aborted);
+    report_Status(TestStatus::Aborted);
     quit();
 }
