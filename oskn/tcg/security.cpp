@@ -35,14 +35,12 @@ bool path_Refused(int rc)
     return rc == OSKN_NOT_SUPPORTED || rc == OSKN_FAILURE || rc == OSKN_OS_PASSTHROUGH_FAILURE;
 }
 
-// Security Send/Receive, where the controller announces them (OACS bit 0).
-int nvme_Transfer(Drive& drive, bool out, uint8_t protocol, uint16_t spSpecific, uint8_t* data, uint32_t length)
+// Security Send/Receive, where the controller announced them (OACS bit 0, kept in the record at
+// discovery): a drive without them is sent nothing.
+int nvme_Transfer(_tDevice* device, Drive& drive, bool out, uint8_t protocol, uint16_t spSpecific, uint8_t* data,
+                  uint32_t length)
 {
-    nvme::ControllerInfo controller;
-    const int rc = nvme_Identify_Controller(drive, controller);
-    if (rc != OSKN_SUCCESS)
-        return rc;
-    if (!(controller.oacs & NVME_CTRL_OACS_SECURITY))
+    if (!(record::nvme_Oacs(device) & NVME_CTRL_OACS_SECURITY))
         return OSKN_CANNOT_PERFORM;
     NvmeCommand command = nvme::security_Command(out, protocol, spSpecific, data, length);
     return nvme_Command(drive, command);
@@ -54,7 +52,7 @@ int transfer(_tDevice* device, Drive& drive, bool out, uint8_t protocol, uint16_
     if (!data || length == 0 || length % 512 || length / 512 > 0xFFFF)
         return OSKN_BAD_PARAMETER;
     if (is_Nvme(device))
-        return nvme_Transfer(drive, out, protocol, spSpecific, data, length);
+        return nvme_Transfer(device, drive, out, protocol, spSpecific, data, length);
     if (!is_Ata(device))
         return scsi_Transfer(drive, out, protocol, spSpecific, data, length);
     std::atomic<int>& path = drive.state->securityPath;
