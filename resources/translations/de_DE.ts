@@ -805,6 +805,10 @@ Sobald dieser Test startet, müssen Sie warten, bis die Ausführung abgeschlosse
             <source>Random Read</source>
             <translation>Zufallslesen</translation>
         </message>
+        <message>
+            <source>Verification</source>
+            <translation>Prüfung</translation>
+        </message>
     </context>
     <context>
         <name>SaveMsg</name>
@@ -1091,6 +1095,17 @@ Entfernen Sie das Häkchen und wählen Sie den Vorgang für die anderen Laufwerk
         <message>
             <source>Results: %1 cannot be reached (%2); trying again</source>
             <translation>Ergebnisse: %1 ist nicht erreichbar (%2); neuer Versuch folgt</translation>
+        </message>
+    </context>
+    <context>
+        <name>EraseVerifier</name>
+        <message>
+            <source>Read-back verification: sectors not erased</source>
+            <translation>Prüflesen: Sektoren nicht gelöscht</translation>
+        </message>
+        <message>
+            <source>Read-back verification: the drive stopped answering</source>
+            <translation>Prüflesen: das Laufwerk antwortet nicht mehr</translation>
         </message>
     </context>
 </TS>

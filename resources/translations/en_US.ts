@@ -805,6 +805,10 @@ When this test starts you need to wait until the execution finishes. It will con
             <source>Random Read</source>
             <translation>Random Read</translation>
         </message>
+        <message>
+            <source>Verification</source>
+            <translation>Verification</translation>
+        </message>
     </context>
     <context>
         <name>SaveMsg</name>
@@ -1091,6 +1095,17 @@ Untick it and choose the operation again for the other drives.</translation>
         <message>
             <source>Results: %1 cannot be reached (%2); trying again</source>
             <translation>Results: %1 cannot be reached (%2); trying again</translation>
+        </message>
+    </context>
+    <context>
+        <name>EraseVerifier</name>
+        <message>
+            <source>Read-back verification: sectors not erased</source>
+            <translation>Read-back verification: sectors not erased</translation>
+        </message>
+        <message>
+            <source>Read-back verification: the drive stopped answering</source>
+            <translation>Read-back verification: the drive stopped answering</translation>
         </message>
     </context>
 </TS>

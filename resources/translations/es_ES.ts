@@ -805,6 +805,10 @@ Cuando comience esta prueba, deberá esperar a que termine la ejecución. Durar�
             <source>Random Read</source>
             <translation>Lectura aleatoria</translation>
         </message>
+        <message>
+            <source>Verification</source>
+            <translation>Verificación</translation>
+        </message>
     </context>
     <context>
         <name>SaveMsg</name>
@@ -1091,6 +1095,17 @@ Desmárquela y vuelva a elegir la operación para las demás unidades.</translat
         <message>
             <source>Results: %1 cannot be reached (%2); trying again</source>
             <translation>Resultados: no se puede acceder a %1 (%2); se volverá a intentar</translation>
+        </message>
+    </context>
+    <context>
+        <name>EraseVerifier</name>
+        <message>
+            <source>Read-back verification: sectors not erased</source>
+            <translation>Verificación por lectura: sectores no borrados</translation>
+        </message>
+        <message>
+            <source>Read-back verification: the drive stopped answering</source>
+            <translation>Verificación por lectura: la unidad dejó de responder</translation>
         </message>
     </context>
 </TS>

@@ -805,6 +805,10 @@ Une fois ce test lancé, vous devez attendre la fin de son exécution. Il durera
             <source>Random Read</source>
             <translation>Lecture aléatoire</translation>
         </message>
+        <message>
+            <source>Verification</source>
+            <translation>Vérification</translation>
+        </message>
     </context>
     <context>
         <name>SaveMsg</name>
@@ -1091,6 +1095,17 @@ Décochez-le et choisissez de nouveau l'opération pour les autres disques.</tra
         <message>
             <source>Results: %1 cannot be reached (%2); trying again</source>
             <translation>Résultats : %1 est injoignable (%2) ; nouvel essai à venir</translation>
+        </message>
+    </context>
+    <context>
+        <name>EraseVerifier</name>
+        <message>
+            <source>Read-back verification: sectors not erased</source>
+            <translation>Vérification par relecture : secteurs non effacés</translation>
+        </message>
+        <message>
+            <source>Read-back verification: the drive stopped answering</source>
+            <translation>Vérification par relecture : le disque ne répond plus</translation>
         </message>
     </context>
 </TS>

@@ -805,6 +805,10 @@ Una volta avviato questo test, è necessario attendere la fine dell’esecuzione
             <source>Random Read</source>
             <translation>Lettura casuale</translation>
         </message>
+        <message>
+            <source>Verification</source>
+            <translation>Verifica</translation>
+        </message>
     </context>
     <context>
         <name>SaveMsg</name>
@@ -1091,6 +1095,17 @@ Deselezionala e scegli di nuovo l'operazione per le altre unità.</translation>
         <message>
             <source>Results: %1 cannot be reached (%2); trying again</source>
             <translation>Risultati: %1 non raggiungibile (%2); nuovo tentativo in corso</translation>
+        </message>
+    </context>
+    <context>
+        <name>EraseVerifier</name>
+        <message>
+            <source>Read-back verification: sectors not erased</source>
+            <translation>Verifica in rilettura: settori non cancellati</translation>
+        </message>
+        <message>
+            <source>Read-back verification: the drive stopped answering</source>
+            <translation>Verifica in rilettura: l'unità ha smesso di rispondere</translation>
         </message>
     </context>
 </TS>

@@ -805,6 +805,10 @@ When this test starts you need to wait until the execution finish. It may last u
             <source>Random Read</source>
             <translation>ランダム読み取り</translation>
         </message>
+        <message>
+            <source>Verification</source>
+            <translation>検証</translation>
+        </message>
     </context>
     <context>
         <name>SaveMsg</name>
@@ -1091,6 +1095,17 @@ Untick it and choose the operation again for the other drives.</source>
         <message>
             <source>Results: %1 cannot be reached (%2); trying again</source>
             <translation>結果: %1 に接続できません (%2)。再試行します</translation>
+        </message>
+    </context>
+    <context>
+        <name>EraseVerifier</name>
+        <message>
+            <source>Read-back verification: sectors not erased</source>
+            <translation>読み戻し検証: 消去されていないセクター</translation>
+        </message>
+        <message>
+            <source>Read-back verification: the drive stopped answering</source>
+            <translation>読み戻し検証: ドライブが応答しなくなりました</translation>
         </message>
     </context>
 </TS>

@@ -805,6 +805,10 @@ When this test starts you need to wait until the execution finish. It may last u
             <source>Random Read</source>
             <translation>무작위 읽기</translation>
         </message>
+        <message>
+            <source>Verification</source>
+            <translation>검증</translation>
+        </message>
     </context>
     <context>
         <name>SaveMsg</name>
@@ -1091,6 +1095,17 @@ Untick it and choose the operation again for the other drives.</source>
         <message>
             <source>Results: %1 cannot be reached (%2); trying again</source>
             <translation>결과: %1에 연결할 수 없습니다 (%2); 다시 시도합니다</translation>
+        </message>
+    </context>
+    <context>
+        <name>EraseVerifier</name>
+        <message>
+            <source>Read-back verification: sectors not erased</source>
+            <translation>다시 읽기 검증: 지워지지 않은 섹터</translation>
+        </message>
+        <message>
+            <source>Read-back verification: the drive stopped answering</source>
+            <translation>다시 읽기 검증: 드라이브가 응답하지 않음</translation>
         </message>
     </context>
 </TS>

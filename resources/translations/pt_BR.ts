@@ -805,6 +805,10 @@ Quando este teste começar, você precisará aguardar até o fim da execução. 
             <source>Random Read</source>
             <translation>Leitura aleatória</translation>
         </message>
+        <message>
+            <source>Verification</source>
+            <translation>Verificação</translation>
+        </message>
     </context>
     <context>
         <name>SaveMsg</name>
@@ -1091,6 +1095,17 @@ Desmarque-a e escolha a operação novamente para as outras unidades.</translati
         <message>
             <source>Results: %1 cannot be reached (%2); trying again</source>
             <translation>Resultados: não foi possível acessar %1 (%2); tentando novamente</translation>
+        </message>
+    </context>
+    <context>
+        <name>EraseVerifier</name>
+        <message>
+            <source>Read-back verification: sectors not erased</source>
+            <translation>Verificação por releitura: setores não apagados</translation>
+        </message>
+        <message>
+            <source>Read-back verification: the drive stopped answering</source>
+            <translation>Verificação por releitura: a unidade parou de responder</translation>
         </message>
     </context>
 </TS>

@@ -805,6 +805,10 @@ When this test starts you need to wait until the execution finish. It may last u
             <source>Random Read</source>
             <translation>Случайное чтение</translation>
         </message>
+        <message>
+            <source>Verification</source>
+            <translation>Проверка</translation>
+        </message>
     </context>
     <context>
         <name>SaveMsg</name>
@@ -1091,6 +1095,17 @@ Untick it and choose the operation again for the other drives.</source>
         <message>
             <source>Results: %1 cannot be reached (%2); trying again</source>
             <translation>Результаты: %1 недоступен (%2); будет новая попытка</translation>
+        </message>
+    </context>
+    <context>
+        <name>EraseVerifier</name>
+        <message>
+            <source>Read-back verification: sectors not erased</source>
+            <translation>Проверка чтением: секторы не стёрты</translation>
+        </message>
+        <message>
+            <source>Read-back verification: the drive stopped answering</source>
+            <translation>Проверка чтением: диск перестал отвечать</translation>
         </message>
     </context>
 </TS>

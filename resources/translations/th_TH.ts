@@ -805,6 +805,10 @@ When this test starts you need to wait until the execution finish. It may last u
             <source>Random Read</source>
             <translation>อ่านแบบสุ่ม</translation>
         </message>
+        <message>
+            <source>Verification</source>
+            <translation>การตรวจสอบ</translation>
+        </message>
     </context>
     <context>
         <name>SaveMsg</name>
@@ -1091,6 +1095,17 @@ Untick it and choose the operation again for the other drives.</source>
         <message>
             <source>Results: %1 cannot be reached (%2); trying again</source>
             <translation>ผลลัพธ์: ไม่สามารถติดต่อ %1 ได้ (%2); กำลังลองใหม่</translation>
+        </message>
+    </context>
+    <context>
+        <name>EraseVerifier</name>
+        <message>
+            <source>Read-back verification: sectors not erased</source>
+            <translation>การตรวจสอบด้วยการอ่านกลับ: เซกเตอร์ที่ไม่ถูกลบ</translation>
+        </message>
+        <message>
+            <source>Read-back verification: the drive stopped answering</source>
+            <translation>การตรวจสอบด้วยการอ่านกลับ: ไดรฟ์หยุดตอบสนอง</translation>
         </message>
     </context>
 </TS>

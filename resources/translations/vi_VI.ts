@@ -805,6 +805,10 @@ Khi kiểm tra này bắt đầu, bạn cần đợi đến khi quá trình th�
             <source>Random Read</source>
             <translation>Đọc ngẫu nhiên</translation>
         </message>
+        <message>
+            <source>Verification</source>
+            <translation>Kiểm tra</translation>
+        </message>
     </context>
     <context>
         <name>SaveMsg</name>
@@ -1091,6 +1095,17 @@ Hãy bỏ chọn ổ này và chọn lại thao tác cho các ổ đĩa khác.</
         <message>
             <source>Results: %1 cannot be reached (%2); trying again</source>
             <translation>Kết quả: không thể kết nối tới %1 (%2); sẽ thử lại</translation>
+        </message>
+    </context>
+    <context>
+        <name>EraseVerifier</name>
+        <message>
+            <source>Read-back verification: sectors not erased</source>
+            <translation>Kiểm tra đọc lại: các sector chưa được xóa</translation>
+        </message>
+        <message>
+            <source>Read-back verification: the drive stopped answering</source>
+            <translation>Kiểm tra đọc lại: ổ đĩa ngừng phản hồi</translation>
         </message>
     </context>
 </TS>

@@ -18,6 +18,7 @@ int commandLine::set_Args(int argc, char** argv)
         {"skipUSB", no_argument, nullptr, 'c'},
         {"exitPowerOff", no_argument, nullptr, 'd'},
         {"saveDebugLog", no_argument, nullptr, 's'},
+        {"verifyFull", no_argument, nullptr, 'V'},
         {nullptr, 0, nullptr, 0}};
 
     optind = 0; // full re-initialisation, so the parse is the same whenever it runs
@@ -29,6 +30,7 @@ int commandLine::set_Args(int argc, char** argv)
         case 'c': skipUSB = true; break;
         case 'd': exitPowerOff = true; break;
         case 's': saveDebugLog = true; break;
+        case 'V': verifyFull = true; break;
         default: break; // getopt_long has already said what was wrong
         }
     }

@@ -14,6 +14,8 @@ public:
     bool is_Enabled_Skip_USB() const { return skipUSB; }
     bool is_Enabled_Exit_Power_Off() const { return exitPowerOff; }
     bool is_Save_Debug_log() const { return saveDebugLog; }
+    // Erases are read back in full, every sector, instead of a sample.
+    bool is_Verify_Full() const { return verifyFull; }
 
     void execute_Power_Off(); // returns only when a test has replaced end_Process
     void execute_Terminal();
@@ -31,5 +33,6 @@ private:
     bool skipUSB = false;
     bool exitPowerOff = false;
     bool saveDebugLog = false;
+    bool verifyFull = false;
     bool terminalRequested = false;
 };

@@ -1144,6 +1144,7 @@ int KV4L::dispatch(const TestFactory& make, const TestWiring& wire, bool disable
         panel->execute();
         connect(test, &MainTest::change_Logs, viewLog, &ViewLog::print_Logs);
         connect(test, &MainTest::changeStatus, panel, &device::change_Progress_status);
+        connect(test, &MainTest::changeVerification, panel, &device::show_Verification, Qt::QueuedConnection);
         wire(test, panel);
         invoker->executeTest(command);
         if (disableAbortAfter)

@@ -64,6 +64,7 @@ void KV4L::checkSanitizeOverwrite()
         connect(test, &SanitizeOverwrite::changePercent, panel, QOverload<double>::of(&device::change_Progress_Value),
                 Qt::QueuedConnection);
         connect(test, &MainTest::changeStatus, panel, &device::change_Progress_status, Qt::QueuedConnection);
+        connect(test, &MainTest::changeVerification, panel, &device::show_Verification, Qt::QueuedConnection);
         connect(test, &MainTest::change_Logs, viewLog, &ViewLog::print_Logs, Qt::QueuedConnection);
         invoker->executeTest(command);
         clear_Menu_Basic_Erase();
