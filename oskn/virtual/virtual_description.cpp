@@ -521,6 +521,39 @@ void parse_Unreadable_Sectors(const json& j, Description& d)
     }
 }
 
+// "unstoredSectors": LBAs, or { "lba", "count" }: writes there are acknowledged and dropped.
+void parse_Unstored_Sectors(const json& j, Description& d)
+{
+    if (!j.contains("unstoredSectors"))
+        return;
+    const json& u = j["unstoredSectors"];
+    if (!u.is_array())
+        fail("unstoredSectors", "expected an array");
+    for (size_t i = 0; i < u.size(); ++i) {
+        const std::string p = "unstoredSectors[" + std::to_string(i) + "]";
+        uint64_t lba = 0, count = 1;
+        if (u[i].is_object()) {
+            check_Keys(u[i], p + ".", {"lba", "count"});
+            if (!u[i].contains("lba"))
+                fail(p + ".lba", "missing");
+            lba = get_Unsigned(u[i]["lba"], p + ".lba");
+            if (u[i].contains("count"))
+                count = get_Unsigned(u[i]["count"], p + ".count", kMostUnreadable);
+            if (count == 0)
+                fail(p + ".count", "must be at least 1");
+        } else {
+            lba = get_Unsigned(u[i], p);
+        }
+        if (lba > d.nativeMaxLba || count - 1 > d.nativeMaxLba - lba)
+            fail(u[i].is_object() ? p + ".lba" : p,
+                 "LBA " + std::to_string(lba + count - 1) + " is beyond the max LBA " + std::to_string(d.nativeMaxLba));
+        for (uint64_t k = 0; k < count; ++k)
+            d.unstored.insert(lba + k);
+        if (d.unstored.size() > kMostUnreadable)
+            fail(p, "more than " + std::to_string(kMostUnreadable) + " unstored sectors on one drive");
+    }
+}
+
 void parse_Unreadable_Sense(const json& j, Description& d)
 {
     if (!j.contains("unreadableSense"))
@@ -647,6 +680,7 @@ void parse_Drive(const json& j, size_t index, const std::string& imageDirectory,
                 "ataPassThrough", "sixteenByteCommands", "noMedium", "maxLba", "capacityBytes", "accessibleMaxLba",
                 "logicalSectorSize", "physicalSectorSize", "rpm", "cacheSizeMB", "identifyDataLog", "features",
                 "securityLocked", "securityFrozen", "smart", "selfTest", "unreadableSectors", "unreadableSense",
+                "unstoredSectors",
                 "sanitize", "writeSame", "tcg", "idd", "throughputMBps", "spinUpSeconds",
                 "faults", "disappearAfterSeconds", "hangAfterSeconds", "storage", "imageFile", "nvme"});
 
@@ -657,6 +691,7 @@ void parse_Drive(const json& j, size_t index, const std::string& imageDirectory,
     parse_Self_Test(j, d);
     parse_Unreadable_Sectors(j, d);
     parse_Unreadable_Sense(j, d);
+    parse_Unstored_Sectors(j, d);
     parse_Erase_And_Security(j, d);
     parse_Timing(j, d);
     parse_Faults(j, d);

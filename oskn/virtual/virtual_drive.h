@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <set>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -119,6 +120,9 @@ struct Description {
     // The sense a SCSI read over an unreadable sector answers with: a drive's MEDIUM ERROR, or
     // what a system in between makes of it (libata: ABORTED COMMAND).
     uint8_t unreadableSense[3] = {0x03, 0x11, 0x00};
+    // Sectors whose writes the drive accepts without storing them: writes, write same, sanitize,
+    // format and revert all leave them as they were.
+    std::set<uint64_t> unstored;
 
     bool sanitizeOverwrite = false, sanitizeCrypto = false, sanitizeBlockErase = false;
     uint32_t sanitizeSeconds = 60;
@@ -203,6 +207,9 @@ protected:
     void fillBackground(uint64_t offset, uint8_t* dst, size_t length) const;
 };
 std::unique_ptr<Storage> make_Memory_Storage(uint64_t capacityBytes);
+// Wraps a store so that the given sectors keep their contents whatever is written over them.
+std::unique_ptr<Storage> make_Unstored_Sectors_Storage(std::unique_ptr<Storage> inner, std::set<uint64_t> sectors,
+                                                       uint32_t sectorSize);
 std::unique_ptr<Storage> make_Image_Storage(const std::string& path, uint64_t capacityBytes,
                                             std::string& error);
 

@@ -284,3 +284,77 @@ std::unique_ptr<Storage> make_Image_Storage(const std::string& path, uint64_t ca
 
 } // namespace vdrive
 } // namespace oskn
+
+namespace oskn {
+namespace vdrive {
+namespace {
+
+// A drive that acknowledges writes to some sectors without storing them: they hold old data
+// (0x5A bytes), and whatever reaches the store, they are put back as they were before it.
+class UnstoredSectorsStorage final : public Storage {
+public:
+    UnstoredSectorsStorage(std::unique_ptr<Storage> inner, std::set<uint64_t> sectors, uint32_t sectorSize)
+        : inner_(std::move(inner)), sectors_(std::move(sectors)), sectorSize_(sectorSize)
+    {
+        // They hold data from before the drive started dropping writes there: what an erase
+        // must remove.
+        const std::vector<uint8_t> old(sectorSize_, kOldData);
+        for (uint64_t lba : sectors_)
+            inner_->write(lba * sectorSize_, old.data(), old.size());
+    }
+    static constexpr uint8_t kOldData = 0x5A;
+
+    bool read(uint64_t offset, uint8_t* dst, size_t length) override { return inner_->read(offset, dst, length); }
+    bool write(uint64_t offset, const uint8_t* src, size_t length) override
+    {
+        return keeping(offset, length, [&] { return inner_->write(offset, src, length); });
+    }
+    bool fill(uint64_t offset, uint64_t length, const uint8_t* block, size_t blockLength) override
+    {
+        return keeping(offset, length, [&] { return inner_->fill(offset, length, block, blockLength); });
+    }
+    bool clear() override
+    {
+        return keeping(0, UINT64_MAX, [&] { return inner_->clear(); });
+    }
+    bool setPattern(uint32_t pattern) override
+    {
+        return keeping(0, UINT64_MAX, [&] { return inner_->setPattern(pattern); });
+    }
+
+private:
+    // Runs change over the bytes [offset, offset + length), then writes back the unstored
+    // sectors in that span as they were.
+    template <typename Change> bool keeping(uint64_t offset, uint64_t length, Change change)
+    {
+        const uint64_t first = offset / sectorSize_;
+        const uint64_t end = length == UINT64_MAX ? UINT64_MAX : (offset + length + sectorSize_ - 1) / sectorSize_;
+        std::vector<std::pair<uint64_t, std::vector<uint8_t>>> kept;
+        for (auto it = sectors_.lower_bound(first); it != sectors_.end() && *it < end; ++it) {
+            std::vector<uint8_t> bytes(sectorSize_);
+            if (!inner_->read(*it * sectorSize_, bytes.data(), bytes.size()))
+                return false;
+            kept.emplace_back(*it, std::move(bytes));
+        }
+        const bool ok = change();
+        for (const auto& k : kept)
+            if (!inner_->write(k.first * sectorSize_, k.second.data(), k.second.size()))
+                return false;
+        return ok;
+    }
+
+    std::unique_ptr<Storage> inner_;
+    std::set<uint64_t> sectors_;
+    uint32_t sectorSize_;
+};
+
+} // namespace
+
+std::unique_ptr<Storage> make_Unstored_Sectors_Storage(std::unique_ptr<Storage> inner, std::set<uint64_t> sectors,
+                                                       uint32_t sectorSize)
+{
+    return std::make_unique<UnstoredSectorsStorage>(std::move(inner), std::move(sectors), sectorSize);
+}
+
+} // namespace vdrive
+} // namespace oskn

@@ -99,6 +99,8 @@ std::unique_ptr<Transport> make_Virtual_Transport(const std::string& jsonPath, s
         } else {
             storage = vdrive::make_Memory_Storage(capacity);
         }
+        if (!d.unstored.empty())
+            storage = vdrive::make_Unstored_Sectors_Storage(std::move(storage), d.unstored, d.logicalSectorSize);
         std::shared_ptr<EmulatedDrive> drive =
             d.protocol == vdrive::Protocol::Scsi
                 ? std::shared_ptr<EmulatedDrive>(std::make_shared<VirtualDrive>(std::move(d), std::move(storage)))

@@ -809,6 +809,10 @@ Sobald dieser Test startet, müssen Sie warten, bis die Ausführung abgeschlosse
             <source>SANITIZE FAILED</source>
             <translation>BEREINIGUNG FEHLGESCHLAGEN</translation>
         </message>
+        <message>
+            <source>Verification</source>
+            <translation>Prüfung</translation>
+        </message>
     </context>
     <context>
         <name>SaveMsg</name>
@@ -850,6 +854,14 @@ Sobald dieser Test startet, müssen Sie warten, bis die Ausführung abgeschlosse
     </context>
     <context>
         <name>TranslateLog</name>
+        <message>
+            <source>Read-back verification: sectors not erased</source>
+            <translation>Prüflesen: Sektoren nicht gelöscht</translation>
+        </message>
+        <message>
+            <source>Read-back verification: the drive stopped answering</source>
+            <translation>Prüflesen: das Laufwerk antwortet nicht mehr</translation>
+        </message>
         <message>
             <source>Short Generic Test</source>
             <translation>Kurzer generischer Test</translation>

@@ -809,6 +809,10 @@ When this test starts you need to wait until the execution finishes. It will con
             <source>SANITIZE FAILED</source>
             <translation>SANITIZE FAILED</translation>
         </message>
+        <message>
+            <source>Verification</source>
+            <translation>Verification</translation>
+        </message>
     </context>
     <context>
         <name>SaveMsg</name>
@@ -850,6 +854,14 @@ When this test starts you need to wait until the execution finishes. It will con
     </context>
     <context>
         <name>TranslateLog</name>
+        <message>
+            <source>Read-back verification: sectors not erased</source>
+            <translation>Read-back verification: sectors not erased</translation>
+        </message>
+        <message>
+            <source>Read-back verification: the drive stopped answering</source>
+            <translation>Read-back verification: the drive stopped answering</translation>
+        </message>
         <message>
             <source>Short Generic Test</source>
             <translation>Short Generic</translation>

@@ -809,6 +809,10 @@ Cuando comience esta prueba, deberá esperar a que termine la ejecución. Durar�
             <source>SANITIZE FAILED</source>
             <translation>SANEAMIENTO FALLIDO</translation>
         </message>
+        <message>
+            <source>Verification</source>
+            <translation>Verificación</translation>
+        </message>
     </context>
     <context>
         <name>SaveMsg</name>
@@ -850,6 +854,14 @@ Cuando comience esta prueba, deberá esperar a que termine la ejecución. Durar�
     </context>
     <context>
         <name>TranslateLog</name>
+        <message>
+            <source>Read-back verification: sectors not erased</source>
+            <translation>Verificación por lectura: sectores no borrados</translation>
+        </message>
+        <message>
+            <source>Read-back verification: the drive stopped answering</source>
+            <translation>Verificación por lectura: la unidad dejó de responder</translation>
+        </message>
         <message>
             <source>Short Generic Test</source>
             <translation>Prueba genérica corta</translation>

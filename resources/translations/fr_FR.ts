@@ -809,6 +809,10 @@ Une fois ce test lancé, vous devez attendre la fin de son exécution. Il durera
             <source>SANITIZE FAILED</source>
             <translation>ASSAINISSEMENT ÉCHOUÉ</translation>
         </message>
+        <message>
+            <source>Verification</source>
+            <translation>Vérification</translation>
+        </message>
     </context>
     <context>
         <name>SaveMsg</name>
@@ -850,6 +854,14 @@ Une fois ce test lancé, vous devez attendre la fin de son exécution. Il durera
     </context>
     <context>
         <name>TranslateLog</name>
+        <message>
+            <source>Read-back verification: sectors not erased</source>
+            <translation>Vérification par relecture : secteurs non effacés</translation>
+        </message>
+        <message>
+            <source>Read-back verification: the drive stopped answering</source>
+            <translation>Vérification par relecture : le disque ne répond plus</translation>
+        </message>
         <message>
             <source>Short Generic Test</source>
             <translation>Test générique court</translation>

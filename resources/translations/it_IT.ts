@@ -809,6 +809,10 @@ Una volta avviato questo test, è necessario attendere la fine dell’esecuzione
             <source>SANITIZE FAILED</source>
             <translation>SANIFICAZIONE NON RIUSCITA</translation>
         </message>
+        <message>
+            <source>Verification</source>
+            <translation>Verifica</translation>
+        </message>
     </context>
     <context>
         <name>SaveMsg</name>
@@ -850,6 +854,14 @@ Una volta avviato questo test, è necessario attendere la fine dell’esecuzione
     </context>
     <context>
         <name>TranslateLog</name>
+        <message>
+            <source>Read-back verification: sectors not erased</source>
+            <translation>Verifica in rilettura: settori non cancellati</translation>
+        </message>
+        <message>
+            <source>Read-back verification: the drive stopped answering</source>
+            <translation>Verifica in rilettura: l'unità ha smesso di rispondere</translation>
+        </message>
         <message>
             <source>Short Generic Test</source>
             <translation>Test generico breve</translation>

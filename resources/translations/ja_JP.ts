@@ -809,6 +809,10 @@ When this test starts you need to wait until the execution finish. It may last u
             <source>SANITIZE FAILED</source>
             <translation>サニタイズ失敗</translation>
         </message>
+        <message>
+            <source>Verification</source>
+            <translation>検証</translation>
+        </message>
     </context>
     <context>
         <name>SaveMsg</name>
@@ -850,6 +854,14 @@ When this test starts you need to wait until the execution finish. It may last u
     </context>
     <context>
         <name>TranslateLog</name>
+        <message>
+            <source>Read-back verification: sectors not erased</source>
+            <translation>読み戻し検証: 消去されていないセクター</translation>
+        </message>
+        <message>
+            <source>Read-back verification: the drive stopped answering</source>
+            <translation>読み戻し検証: ドライブが応答しなくなりました</translation>
+        </message>
         <message>
             <source>Short Generic Test</source>
             <translation>ショートジェネリックテスト</translation>

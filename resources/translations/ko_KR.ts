@@ -809,6 +809,10 @@ When this test starts you need to wait until the execution finish. It may last u
             <source>SANITIZE FAILED</source>
             <translation>새니타이즈 실패</translation>
         </message>
+        <message>
+            <source>Verification</source>
+            <translation>검증</translation>
+        </message>
     </context>
     <context>
         <name>SaveMsg</name>
@@ -850,6 +854,14 @@ When this test starts you need to wait until the execution finish. It may last u
     </context>
     <context>
         <name>TranslateLog</name>
+        <message>
+            <source>Read-back verification: sectors not erased</source>
+            <translation>다시 읽기 검증: 지워지지 않은 섹터</translation>
+        </message>
+        <message>
+            <source>Read-back verification: the drive stopped answering</source>
+            <translation>다시 읽기 검증: 드라이브가 응답하지 않음</translation>
+        </message>
         <message>
             <source>Short Generic Test</source>
             <translation>짧은 일반 테스트</translation>

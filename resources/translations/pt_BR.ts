@@ -809,6 +809,10 @@ Quando este teste começar, você precisará aguardar até o fim da execução. 
             <source>SANITIZE FAILED</source>
             <translation>SANITIZAÇÃO FALHOU</translation>
         </message>
+        <message>
+            <source>Verification</source>
+            <translation>Verificação</translation>
+        </message>
     </context>
     <context>
         <name>SaveMsg</name>
@@ -850,6 +854,14 @@ Quando este teste começar, você precisará aguardar até o fim da execução. 
     </context>
     <context>
         <name>TranslateLog</name>
+        <message>
+            <source>Read-back verification: sectors not erased</source>
+            <translation>Verificação por releitura: setores não apagados</translation>
+        </message>
+        <message>
+            <source>Read-back verification: the drive stopped answering</source>
+            <translation>Verificação por releitura: a unidade parou de responder</translation>
+        </message>
         <message>
             <source>Short Generic Test</source>
             <translation>Teste genérico curto</translation>

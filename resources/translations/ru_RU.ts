@@ -809,6 +809,10 @@ When this test starts you need to wait until the execution finish. It may last u
             <source>SANITIZE FAILED</source>
             <translation>ОЧИСТКА НЕ УДАЛАСЬ</translation>
         </message>
+        <message>
+            <source>Verification</source>
+            <translation>Проверка</translation>
+        </message>
     </context>
     <context>
         <name>SaveMsg</name>
@@ -850,6 +854,14 @@ When this test starts you need to wait until the execution finish. It may last u
     </context>
     <context>
         <name>TranslateLog</name>
+        <message>
+            <source>Read-back verification: sectors not erased</source>
+            <translation>Проверка чтением: секторы не стёрты</translation>
+        </message>
+        <message>
+            <source>Read-back verification: the drive stopped answering</source>
+            <translation>Проверка чтением: диск перестал отвечать</translation>
+        </message>
         <message>
             <source>Short Generic Test</source>
             <translation>Краткий общий тест</translation>

@@ -809,6 +809,10 @@ When this test starts you need to wait until the execution finish. It may last u
             <source>SANITIZE FAILED</source>
             <translation>การล้างข้อมูลล้มเหลว</translation>
         </message>
+        <message>
+            <source>Verification</source>
+            <translation>การตรวจสอบ</translation>
+        </message>
     </context>
     <context>
         <name>SaveMsg</name>
@@ -850,6 +854,14 @@ When this test starts you need to wait until the execution finish. It may last u
     </context>
     <context>
         <name>TranslateLog</name>
+        <message>
+            <source>Read-back verification: sectors not erased</source>
+            <translation>การตรวจสอบด้วยการอ่านกลับ: เซกเตอร์ที่ไม่ถูกลบ</translation>
+        </message>
+        <message>
+            <source>Read-back verification: the drive stopped answering</source>
+            <translation>การตรวจสอบด้วยการอ่านกลับ: ไดรฟ์หยุดตอบสนอง</translation>
+        </message>
         <message>
             <source>Short Generic Test</source>
             <translation>การทดสอบทั่วไปแบบสั้น</translation>

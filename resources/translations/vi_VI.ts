@@ -809,6 +809,10 @@ Khi kiểm tra này bắt đầu, bạn cần đợi đến khi quá trình th�
             <source>SANITIZE FAILED</source>
             <translation>LÀM SẠCH THẤT BẠI</translation>
         </message>
+        <message>
+            <source>Verification</source>
+            <translation>Kiểm tra</translation>
+        </message>
     </context>
     <context>
         <name>SaveMsg</name>
@@ -850,6 +854,14 @@ Khi kiểm tra này bắt đầu, bạn cần đợi đến khi quá trình th�
     </context>
     <context>
         <name>TranslateLog</name>
+        <message>
+            <source>Read-back verification: sectors not erased</source>
+            <translation>Kiểm tra đọc lại: các sector chưa được xóa</translation>
+        </message>
+        <message>
+            <source>Read-back verification: the drive stopped answering</source>
+            <translation>Kiểm tra đọc lại: ổ đĩa ngừng phản hồi</translation>
+        </message>
         <message>
             <source>Short Generic Test</source>
             <translation>Kiểm tra chung ngắn</translation>

@@ -809,6 +809,10 @@ When this test starts you need to wait until the execution finish. It may last u
             <source>SANITIZE FAILED</source>
             <translation>清除失败</translation>
         </message>
+        <message>
+            <source>Verification</source>
+            <translation>校验</translation>
+        </message>
     </context>
     <context>
         <name>SaveMsg</name>
@@ -850,6 +854,14 @@ When this test starts you need to wait until the execution finish. It may last u
     </context>
     <context>
         <name>TranslateLog</name>
+        <message>
+            <source>Read-back verification: sectors not erased</source>
+            <translation>回读校验：扇区未擦除</translation>
+        </message>
+        <message>
+            <source>Read-back verification: the drive stopped answering</source>
+            <translation>回读校验：驱动器停止响应</translation>
+        </message>
         <message>
             <source>Short Generic Test</source>
             <translation>短通用测试</translation>

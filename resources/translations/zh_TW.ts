@@ -809,6 +809,10 @@ When this test starts you need to wait until the execution finish. It may last u
             <source>SANITIZE FAILED</source>
             <translation>清除失敗</translation>
         </message>
+        <message>
+            <source>Verification</source>
+            <translation>驗證</translation>
+        </message>
     </context>
     <context>
         <name>SaveMsg</name>
@@ -850,6 +854,14 @@ When this test starts you need to wait until the execution finish. It may last u
     </context>
     <context>
         <name>TranslateLog</name>
+        <message>
+            <source>Read-back verification: sectors not erased</source>
+            <translation>回讀驗證：磁區未抹除</translation>
+        </message>
+        <message>
+            <source>Read-back verification: the drive stopped answering</source>
+            <translation>回讀驗證：磁碟機停止回應</translation>
+        </message>
         <message>
             <source>Short Generic Test</source>
             <translation>簡短一般測試</translation>

@@ -20,6 +20,7 @@ int commandLine::set_Args(int argc, char** argv)
         {"saveDebugLog", no_argument, nullptr, 's'},
         {"operator", required_argument, nullptr, 'o'},
         {"organisation", required_argument, nullptr, 'g'},
+        {"verifyFull", no_argument, nullptr, 'V'},
         {nullptr, 0, nullptr, 0}};
 
     operatorName.clear();
@@ -36,6 +37,7 @@ int commandLine::set_Args(int argc, char** argv)
         // The arguments come in the locale's encoding; the certificate keeps them as given.
         case 'o': operatorName = QString::fromLocal8Bit(optarg).trimmed(); break;
         case 'g': organisation = QString::fromLocal8Bit(optarg).trimmed(); break;
+        case 'V': verifyFull = true; break;
         default: break; // getopt_long has already said what was wrong
         }
     }

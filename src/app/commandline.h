@@ -19,6 +19,8 @@ public:
     // Who erases, for whom: printed on the erasure certificates, blank when not given.
     const QString& get_Operator() const { return operatorName; }
     const QString& get_Organisation() const { return organisation; }
+    // Erases are read back in full, every sector, instead of a sample.
+    bool is_Verify_Full() const { return verifyFull; }
 
     void execute_Power_Off(); // returns only when a test has replaced end_Process
     void execute_Terminal();
@@ -36,6 +38,7 @@ private:
     bool skipUSB = false;
     bool exitPowerOff = false;
     bool saveDebugLog = false;
+    bool verifyFull = false;
     bool terminalRequested = false;
     QString operatorName;
     QString organisation;

@@ -1,4 +1,5 @@
 #include "commandline.h"
+#include "eraseverifier.h"
 #include "eulaDialog.h"
 #include "kv4l.h"
 #include "fonts.h"
@@ -14,6 +15,7 @@
 int main(int argc, char** argv)
 {
     commandLine::get_Instance()->set_Args(argc, argv);
+    EraseVerifier::set_Full_Read_Back(commandLine::get_Instance()->is_Verify_Full());
 
     QApplication app(argc, argv);
     install_Application_Fonts();

@@ -539,6 +539,15 @@ void device::change_Progress_Name_Test(int mySubTest)
     add_Staged_Message();
 }
 
+void device::show_Verification(double percent)
+{
+    if (readyForTest != 0)
+        return;
+    ui->progressBar_2->setVisible(true);
+    ui->progressBar_2->setFormat(resultTags->select_Verification() + " %p%");
+    ui->progressBar_2->setValue(int(percent));
+}
+
 void device::log_input_Values(uint64_t start, uint64_t end)
 {
     g_List_Log_Device_Temp << get_Temp_Message_DateTime() << "Start:" << " " + QString::number(start) << "\n";

@@ -99,6 +99,8 @@ public slots:
     void change_Progress_Value(QString time);
     void change_Progress_Value(int fullTest, int value);
     void change_Progress_Name_Test(int mySubTest);
+    // The read-back after an erase, shown in the phase bar with its own progress.
+    void show_Verification(double percent);
     void log_Erro_Test_Device(QString listLog);
     void log_Fixed_Test_Device(QString listLog);
     // The drive says its last sanitize failed: it keeps refusing its data until a new sanitize

@@ -80,6 +80,13 @@ QString ResultTags::select_Random()
     return phaseText;
 }
 
+QString ResultTags::select_Verification()
+{
+    phaseKey = "Verification";
+    phaseText = tr("Verification");
+    return phaseText;
+}
+
 void ResultTags::retranslate()
 {
     if (statusKey == "FAIL")
@@ -103,6 +110,8 @@ void ResultTags::retranslate_Short()
         phaseText = tr("Inner Scan");
     else if (phaseKey == "Random Read")
         phaseText = tr("Random Read");
+    else if (phaseKey == "Verification")
+        phaseText = tr("Verification");
     emit progress_Message_2(phaseText);
 }
 

@@ -22,6 +22,7 @@ public:
     QString select_Outer();
     QString select_Inner();
     QString select_Random();
+    QString select_Verification();
 
     void retranslate();
     void retranslate_Short();

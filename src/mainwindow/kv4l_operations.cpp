@@ -167,6 +167,7 @@ int KV4L::dispatch(const Operation& op, const OperationParameters& parameters)
         connect(test, &MainTest::change_Logs, viewLog, &ViewLog::print_Logs);
         connect(test, &MainTest::change_Outcome, panel, &device::set_Outcome);
         connect(test, &MainTest::changeStatus, panel, &device::change_Progress_status);
+        connect(test, &MainTest::changeVerification, panel, &device::show_Verification, Qt::QueuedConnection);
         wire_Operation(op, test, panel, parameters);
         if ((op.wiring & Operation::CloseInfo) && panel->accordOpen) {
             panel->accordOpen = false;
@@ -330,6 +331,7 @@ void KV4L::checkSanitizeOverwrite()
                 Qt::QueuedConnection);
         connect(test, &MainTest::change_Outcome, panel, &device::set_Outcome, Qt::QueuedConnection);
         connect(test, &MainTest::changeStatus, panel, &device::change_Progress_status, Qt::QueuedConnection);
+        connect(test, &MainTest::changeVerification, panel, &device::show_Verification, Qt::QueuedConnection);
         connect(test, &MainTest::change_Logs, viewLog, &ViewLog::print_Logs, Qt::QueuedConnection);
         invoker->executeTest(command);
         clear_Menu_Basic_Erase();

@@ -1,5 +1,8 @@
 #include "boottracks.h"
 
+#include <algorithm>
+
+#include "eraseverifier.h"
 #include "logsapplication.h"
 #include "reasons.h"
 #include "oskn_operations.h"
@@ -8,6 +11,8 @@ namespace {
 
 // The end of the drive that the second erase covers, in sectors.
 constexpr uint64_t kTailSectors = 10240;
+// What the first erase must have reached: the partition table and the primary GPT.
+constexpr uint64_t kHeadSectors = 34;
 
 } // namespace
 
@@ -60,6 +65,17 @@ int BootTracks::execute()
     if (rc == 0)
         rc = erase_Time(device, start, seconds);
 
+    if (rc == 0) {
+        EraseVerifier verifier(device, {{0, std::min(kHeadSectors - 1, maxLba)}, {start, maxLba}},
+                               EraseVerifier::Expect::Pattern);
+        const int checked = read_Back(verifier);
+        if (checked == TestStatus::Aborted)
+            return aborted("Test information: Erase Boot Tracks Test - ABORTED");
+        if (checked != TestStatus::Pass) {
+            get_library_information(OSKN_FAILURE);
+            return fail("Warning: Erase_BootTracks::execute() - returned: FAILURE for S/N: " + sn);
+        }
+    }
     if (rc == 0) {
         emit changePercent(100);
         get_library_information(OSKN_SUCCESS);

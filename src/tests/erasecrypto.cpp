@@ -1,5 +1,6 @@
 #include "erasecrypto.h"
 
+#include "eraseverifier.h"
 #include "logsapplication.h"
 #include "reasons.h"
 #include "oskn_operations.h"
@@ -46,6 +47,13 @@ int Erasecrypto::execute()
         return unable("Warning: Erasecrypto::execute() UNABLE TO RUN for S/N: " + sn
                                         + " - sanitize.crypto: not supported", Reason::NotOffered);
     }
+    // What the sampled sectors hold now: afterwards each that held data must read otherwise.
+    EraseVerifier verifier(device, {{0, maxLBA}}, EraseVerifier::Expect::Changed);
+    if (!sample_Before_Erase(verifier) && !drive_Answers()) {
+        get_library_information(OSKN_FAILURE);
+        return fail("Warning: Erasecrypto::execute() - returned:FAILURE for S/N: " + sn
+                    + " - Drive stopped answering");
+    }
     // Waits for the drive to finish: 0 only when it reports the erase completed.
     const int c = run_Sanitize_Operation(device, OSKN_SANITIZE_CRYPTO_ERASE, true);
     if (c != 0) {
@@ -84,5 +92,7 @@ int Erasecrypto::execute()
                                        + " for S/N: " + sn);
     get_library_information(OSKN_SUCCESS);
     emit changePercent(100);
+    if (read_Back(verifier, false) != TestStatus::Pass)
+        return fail("Warning: Erasecrypto::execute() - returned:FAILURE for S/N: " + sn);
     return pass("Test information: Erasecrypto::execute() - returned:SUCCESS for S/N: " + sn);
 }

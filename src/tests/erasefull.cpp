@@ -1,5 +1,6 @@
 #include "erasefull.h"
 
+#include "eraseverifier.h"
 #include "logsapplication.h"
 #include "reasons.h"
 #include "oskn_public.h"
@@ -64,6 +65,12 @@ int EraseFull::execute()
 
         if (last) {
             get_library_information(OSKN_SUCCESS);
+            EraseVerifier verifier(device, {{0, maxLBA}}, EraseVerifier::Expect::Pattern);
+            const int checked = read_Back(verifier);
+            if (checked == TestStatus::Aborted)
+                return aborted("Test information: Erase Full Test - ABORTED");
+            if (checked != TestStatus::Pass)
+                return fail("Warning: EraseFull::execute() - returned: FAIL for SN: " + sn);
             return pass("Test information: EraseFull::execute() - returned: SUCCESS for S/N: "
                                                + sn);
         }

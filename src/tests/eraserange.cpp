@@ -1,5 +1,6 @@
 #include "eraserange.h"
 
+#include "eraseverifier.h"
 #include "logsapplication.h"
 #include "reasons.h"
 #include "oskn_operations.h"
@@ -56,6 +57,12 @@ int EraseRange::execute()
         send_Percent(percent);
         if (last) {
             get_library_information(OSKN_SUCCESS);
+            EraseVerifier verifier(device, {{startLBA, endLBA}}, EraseVerifier::Expect::Pattern);
+            const int checked = read_Back(verifier);
+            if (checked == TestStatus::Aborted)
+                return aborted("Test information: Erase Range Test - ABORTED");
+            if (checked != TestStatus::Pass)
+                return fail(failLine + sn);
             return pass("Test information: EraseRange::execute() - returned: SUCCESS for S/N: "
                                                 + sn);
         }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "eraseverifier.h"
 #include "logsapplication.h"
 #include "reasons.h"
 #include "oskn_public.h"
@@ -97,5 +98,17 @@ int EraseTimeTest::execute()
         outcome.parameters["lastLba"] = qulonglong(firstLBA + written - 1);
     send_Percent(100);
     get_library_information(lastResult);
+    // What the time allowed is what was erased: that range is read back.
+    if (written > 0) {
+        const uint64_t last = std::min(lba, maxLBA + 1) - 1;
+        log()->kestrova_Log_Info("Test information: Erased LBA: " + QString::number(firstLBA) + " - "
+                                 + QString::number(last) + " - SN: " + sn);
+        EraseVerifier verifier(device, {{firstLBA, last}}, EraseVerifier::Expect::Pattern);
+        const int checked = read_Back(verifier);
+        if (checked == TestStatus::Aborted)
+            return aborted("Test information: Erase Time Test - ABORTED");
+        if (checked != TestStatus::Pass)
+            return fail(failLine + sn);
+    }
     return pass("Test information: EraseTime::execute() SUCCESS for S/N: " + sn);
 }

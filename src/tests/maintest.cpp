@@ -2,11 +2,14 @@
 
 #include "common.h"
 #include "devicetext.h"
+#include "eraseverifier.h"
 #include "logsapplication.h"
 #include "oskn_public.h"
 #include "oskn_return.h"
 #include "reasons.h"
 #include "transferbuffer.h"
+
+#include <QStringList>
 
 #include <algorithm>
 
@@ -259,4 +262,68 @@ bool MainTest::drive_Answers() const
 {
     TransferBuffer sector(logical_Sector_Size(device));
     return !drive_Lost(scsi_Read_16(device, 0, false, true, false, 0, 0, 1, sector.data()));
+}
+
+int MainTest::read_Back(EraseVerifier& verifier, bool abortable)
+{
+    static const std::atomic<bool> never{false};
+    const QString sn = serial();
+    log()->kestrova_Log_Info("Test information: Verification: " + verifier.method_Name() + " read-back of LBA "
+                             + verifier.ranges_Text() + ", seed: " + QString::number(verifier.seed()) + " - SN: " + sn);
+    emit change_Logs();
+    const EraseVerifier::Result result =
+        verifier.verify(abortable ? abortRequested : never, [this](double percent) { emit changeVerification(percent); });
+    OperationOutcome::Verification& v = outcome.verification;
+    v.method = verifier.method_Name();
+    v.seed = verifier.seed();
+    v.sectorsRead = verifier.sectors_Read();
+    v.sectorsCompared = verifier.sectors_Compared();
+    v.mismatches = verifier.mismatches();
+    v.mismatchLbas = verifier.mismatch_Lbas();
+    log()->kestrova_Log_Info("Test information: Verification: sectors read: " + QString::number(v.sectorsRead)
+                             + ", compared: " + QString::number(v.sectorsCompared) + ", wrong: "
+                             + QString::number(v.mismatches) + " - SN: " + sn);
+    switch (result) {
+    case EraseVerifier::Result::Sound:
+        break;
+    case EraseVerifier::Result::NothingToCompare:
+        // Nothing sampled held data before: the erase cannot be shown to have changed anything,
+        // nor to have left anything.
+        log()->kestrova_Log_Info("Test information: Verification: no sampled sector held data before the erase - SN: "
+                                 + sn);
+        break;
+    case EraseVerifier::Result::Aborted:
+        emit change_Logs();
+        return TestStatus::Aborted;
+    case EraseVerifier::Result::DriveLost:
+        outcome.reasonKey = EraseVerifier::kLostReason;
+        outcome.reason = outcome.reasonKey;
+        log()->kestrova_Log_Error("Warning: Verification: the drive stopped answering at LBA: "
+                                  + QString::number(verifier.lost_At()) + " - SN: " + sn);
+        emit change_Logs();
+        return TestStatus::Fail;
+    case EraseVerifier::Result::Mismatch: {
+        QStringList lbas;
+        for (uint64_t lba : v.mismatchLbas)
+            lbas << QString::number(lba);
+        const QString named = lbas.join(", ") + (v.mismatches > uint64_t(lbas.size()) ? ", ..." : "");
+        outcome.reasonKey = EraseVerifier::kMismatchReason;
+        outcome.reason = outcome.reasonKey + " - LBA: " + named;
+        log()->kestrova_Log_Error("Warning: Verification: sectors not erased: " + QString::number(v.mismatches)
+                                  + " - LBA: " + named + " - SN: " + sn);
+        emit change_Logs();
+        return TestStatus::Fail;
+    }
+    }
+    emit change_Logs();
+    return TestStatus::Pass;
+}
+
+bool MainTest::sample_Before_Erase(EraseVerifier& verifier)
+{
+    const EraseVerifier::Result r = verifier.sample_Before(abortRequested);
+    if (r == EraseVerifier::Result::DriveLost)
+        log()->kestrova_Log_Error("Warning: Verification: the drive stopped answering at LBA: "
+                                  + QString::number(verifier.lost_At()) + " - SN: " + serial());
+    return r == EraseVerifier::Result::Sound;
 }

@@ -12,6 +12,7 @@
 #include "operationoutcome.h"
 
 class LogsApplication;
+class EraseVerifier;
 
 typedef _tDevice tDevice;
 Q_DECLARE_METATYPE(tDevice*)
@@ -127,6 +128,8 @@ signals:
     void change_Logs();
     // Just before changeStatus: what the operation found, for the panel and the drive's log.
     void change_Outcome(const OperationOutcome& outcome);
+    // The read-back after an erase: how much of it is done, 0..100.
+    void changeVerification(double);
 
 protected:
     // Stops the thread and waits for it. A subclass destructor calls this first: once the
@@ -180,6 +183,14 @@ protected:
     // Whether a library result means the drive stopped answering (vanished, timed out, out of
     // the system's reach): a failed drive, never one that merely cannot run the operation.
     static bool drive_Lost(int rc);
+    // Reads back what an erase that went through claims, fills outcome.verification and gives the
+    // verdict: Pass, Fail (outcome.reason names the sectors, the log too) or Aborted. An
+    // operation that cannot be stopped (a sanitize, a crypto erase) is not stopped here either.
+    int read_Back(EraseVerifier& verifier, bool abortable = true);
+    // For an erase whose read-back must find the sectors changed: what they hold now. False when
+    // the drive stopped answering or the operation was aborted.
+    bool sample_Before_Erase(EraseVerifier& verifier);
+
     // Asks the drive itself, where a call only said "no" without saying why: one sector read
     // past any cache. Refusals and medium errors are answers too.
     bool drive_Answers() const;

@@ -36,6 +36,16 @@ int OneCallTest::execute()
     const int rc = call();
     emit changePercent(rc == 0 ? 100.0 : 0.0);
     if (rc == 0) {
+        const int confirmed = confirm();
+        if (confirmed == TestStatus::Aborted) {
+            abort();
+            return TestStatus::Aborted;
+        }
+        if (confirmed != TestStatus::Pass) {
+            get_library_information(OSKN_FAILURE);
+            fail(lines.failed + sn);
+            return confirmed;
+        }
         passed();
         get_library_information(OSKN_SUCCESS);
         return pass(lines.passed + sn);

@@ -30,6 +30,9 @@ protected:
     virtual void explain_Failure(int) {}
     // What a successful call changes besides the verdict.
     virtual void passed() {}
+    // Whether the drive shows what the call claims, asked after it succeeded: a status other
+    // than Pass is the verdict.
+    virtual int confirm() { return TestStatus::Pass; }
     // Whether abort() also writes the library line for an abort.
     bool abortLibraryLine = true;
 

@@ -33,6 +33,9 @@ struct OperationOutcome {
         QString method;       // "sample" or "full"
         uint64_t seed = 0;    // of the random LBAs in a sample
         uint64_t sectorsRead = 0;
+        // Of those, the ones that could show a fault: all of an overwrite's, and the ones that
+        // held data before a crypto erase or revert.
+        uint64_t sectorsCompared = 0;
         uint64_t mismatches = 0;
         QList<uint64_t> mismatchLbas; // the first ones found
     } verification;

@@ -29,5 +29,15 @@ void CPSID::explain_Failure(int rc)
 
 int CPSID::call()
 {
+    // A revert erases the user data: the sampled sectors that hold data now must read otherwise
+    // afterwards. A locked drive reads nothing now, and then nothing is compared.
+    verifier = std::make_unique<EraseVerifier>(device, std::vector<EraseVerifier::Range>{{0, device->maxLBA}},
+                                               EraseVerifier::Expect::Changed);
+    sample_Before_Erase(*verifier);
     return revert_SP(device, psid.toLocal8Bit().constData());
+}
+
+int CPSID::confirm()
+{
+    return read_Back(*verifier);
 }

@@ -2,6 +2,9 @@
 
 #include <QString>
 
+#include <memory>
+
+#include "eraseverifier.h"
 #include "onecalltest.h"
 
 // Returns a self-encrypting drive to its factory state with the PSID from its label: one
@@ -16,7 +19,9 @@ public:
 protected:
     int call() override;
     void explain_Failure(int rc) override;
+    int confirm() override;
 
 private:
     QString psid;
+    std::unique_ptr<EraseVerifier> verifier;
 };

@@ -1,6 +1,7 @@
 #include "sanitizeoverwrite.h"
 
 #include "common.h"
+#include "eraseverifier.h"
 #include "logsapplication.h"
 #include "reasons.h"
 #include "oskn_operations.h"
@@ -124,6 +125,10 @@ int SanitizeOverwrite::poll()
             }
             if (watchdog.moved(shown(percent)))
                 emit changePercent(percent);
+            // The drive's word that it completed is checked against what it reads: zeros.
+            EraseVerifier verifier(device, {{0, maxLBA}}, EraseVerifier::Expect::Pattern);
+            if (read_Back(verifier, false) != TestStatus::Pass)
+                return failed("left sectors that do not read as erased");
             state = 0;
             log()->kestrova_Log_Info("Test information: SanitizeOverwrite::execute() - returned: SUCCESS for S/N: "
                                              + serial());

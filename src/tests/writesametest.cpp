@@ -7,6 +7,7 @@
 
 #include "common.h"
 #include "devicetext.h"
+#include "eraseverifier.h"
 #include "logsapplication.h"
 #include "reasons.h"
 #include "oskn_operations.h"
@@ -61,8 +62,23 @@ void WriteSameTest::run()
     } else {
         // The timer reports the end; the thread stays until then, as the test is released when
         // its thread ends and must not be released under its timer.
-        while (!reported.load() && !abortRequested.load())
+        while (!reported.load() && !abortRequested.load() && !driveDone.load())
             QThread::msleep(20);
+        // The drive says it is done: what it reads is the verdict, given here, off the GUI thread.
+        if (driveDone.load() && !reported.exchange(true)) {
+            EraseVerifier verifier(device, {{startLBA, endLBA}}, EraseVerifier::Expect::Pattern);
+            const int checked = read_Back(verifier);
+            if (checked == TestStatus::Pass) {
+                log()->kestrova_Log_Debug("Test information: Write Same Test returned: SUCCESS for S/N: " + serial);
+            } else if (checked == TestStatus::Fail) {
+                log()->kestrova_Log_Error("Warning: WriteSameTest::timerEvent() - returned: FAIL for SN: " + serial);
+            } else {
+                get_library_information(OSKN_ABORTED);
+                log()->kestrova_Log_Debug("Test information: Write Same - ABORTED");
+            }
+            emit change_Logs();
+            emit changeStatus(checked);
+        }
         // Asked to stop (the window is closing): the drive goes on, but the test is released
         // when this thread ends and must have given its verdict by then.
         if (!reported.exchange(true)) {
@@ -189,8 +205,15 @@ void WriteSameTest::timerEvent(QTimerEvent* event)
         return finish(TestStatus::Fail, "progress query returned: " + QString::number(progressResult) + " at " + at);
     }
     if (int(piecePercent) == 100 || !inProgress) {
-        if (piece_End() > endLBA)
-            return finish(result, {}); // result: 0, as the first piece was started
+        if (piece_End() > endLBA) {
+            // result: 0, as the first piece was started; the thread reads the span back.
+            if (progressTimerId) {
+                killTimer(progressTimerId);
+                progressTimerId = 0;
+            }
+            driveDone.store(true);
+            return;
+        }
         // The next piece follows the one the drive has finished.
         pieceStart = piece_End();
         watchdog.restart();

@@ -58,6 +58,7 @@ private:
     // Shared between the thread that starts the first piece and the timer.
     std::atomic<bool> started{false};
     std::atomic<bool> reported{false}; // the timer gave the verdict
+    std::atomic<bool> driveDone{false}; // the drive finished the last piece: the thread reads it back
     uint64_t pieceStart = 0;
     double piecePercent = 0.0; // of the piece the drive works on
     StallWatchdog watchdog{kStallSeconds};
