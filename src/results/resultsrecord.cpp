@@ -177,6 +177,7 @@ QByteArray to_Json_Line(const Record& r)
         verification = json{{"method", utf8(o.verification.method)},
                             {"seed", o.verification.seed},
                             {"sectorsRead", o.verification.sectorsRead},
+                            {"sectorsCompared", o.verification.sectorsCompared},
                             {"mismatches", o.verification.mismatches},
                             {"mismatchLbas", lba_List(o.verification.mismatchLbas)}};
 
