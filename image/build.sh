@@ -1,7 +1,8 @@
 #!/bin/bash
 # Builds the bootable image: a hybrid ISO that boots from a CD or a USB stick, with BIOS or UEFI,
 # holding Debian 12's kernel, a squashfs root with the program, and, appended, a FAT partition
-# for the logs.
+# for the logs; beside it, in OUTPUT-netboot/ (OUTPUT without .iso), the same system's files for
+# a network boot.
 #   build.sh BUILD_DIR OUTPUT_ISO [CACHE_DIR]
 # BUILD_DIR holds the built program. CACHE_DIR (default BUILD_DIR/image-cache) keeps the
 # downloaded packages and the installed root between runs; the root is rebuilt only when
