@@ -1,15 +1,17 @@
 #!/bin/bash
 # Builds the bootable image: a hybrid ISO that boots from a CD or a USB stick, with BIOS or UEFI,
 # holding Debian 12's kernel, a squashfs root with the program, and, appended, a FAT partition
-# for the logs.
+# for the logs; beside it, in OUTPUT-netboot/ (OUTPUT without .iso), the same system's files for
+# a network boot.
 #   build.sh BUILD_DIR OUTPUT_ISO [CACHE_DIR]
 # BUILD_DIR holds the built program. CACHE_DIR (default BUILD_DIR/image-cache) keeps the
 # downloaded packages and the installed root between runs; the root is rebuilt only when
 # image/packages changes. Needs root (debootstrap, chroot).
 set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+. "$here/network.sh"
 build=$(cd "${1:?usage: build.sh BUILD_DIR OUTPUT_ISO [CACHE_DIR]}" && pwd)
 output=${2:?usage: build.sh BUILD_DIR OUTPUT_ISO [CACHE_DIR]}
-here=$(cd "$(dirname "$0")" && pwd)
 mirror=${KESTROVA_IMAGE_MIRROR:-http://deb.debian.org/debian}
 security=${KESTROVA_IMAGE_SECURITY_MIRROR:-http://deb.debian.org/debian-security}
 suite=bookworm
@@ -120,10 +122,12 @@ for deb in "$root"/var/lib/kestrova-efi/*.deb; do
 done
 rm -rf "$root/var/lib/kestrova-efi"
 sort -o "$work/packages.txt" "$work/packages.txt"
-# Nothing here needs sound, a network or a camera; apt's caches and message catalogs go too.
+# Nothing here needs sound, a camera or a radio; apt's caches and message catalogs go too. Of the
+# network only the wired cards stay: results go to a server, the image may boot from the network.
 release=$(ls "$root/usr/lib/modules")
-(cd "$root/usr/lib/modules/$release/kernel" &&
-    rm -rf sound net drivers/net drivers/media drivers/infiniband drivers/iio drivers/staging drivers/bluetooth)
+moddir=$root/usr/lib/modules/$release
+(cd "$moddir/kernel" && rm -rf sound drivers/media drivers/infiniband drivers/iio drivers/staging drivers/bluetooth)
+prune_To_Wired "$moddir" || die "the kernel $release has no wired network drivers"
 depmod -b "$root" "$release"
 # NVMe drives are listed through the kernel's nvme driver: loaded at start-up, whatever udev matches.
 modinfo -b "$root" -k "$release" nvme >/dev/null 2>&1 || die "the kernel $release has no nvme module"
@@ -154,8 +158,19 @@ for unit in getty@tty1.service smartmontools.service smartd.service apt-daily.ti
     ln -sf /dev/null "$root/etc/systemd/system/$unit"
 done
 echo kestrova >"$root/etc/hostname"
-# live-boot's initramfs writes the loopback's lines there, and says so on every boot when the
-# directory is missing (no network package is installed).
+# The network: systemd-networkd gives every wired card an address by DHCP, and the leases' name
+# servers become resolv.conf. Nothing at start-up waits for it (no network-online.target).
+install -m 644 "$here/network/80-kestrova-wired.network" "$root/etc/systemd/network/80-kestrova-wired.network"
+install -m 755 "$here/network/kestrova-dns" "$root/usr/local/sbin/kestrova-dns"
+install -m 644 "$here/network/kestrova-dns.path" "$here/network/kestrova-dns.service" "$root/etc/systemd/system/"
+install -d "$root/etc/systemd/system/sockets.target.wants"
+ln -sf /usr/lib/systemd/system/systemd-networkd.service "$root/etc/systemd/system/multi-user.target.wants/systemd-networkd.service"
+ln -sf /usr/lib/systemd/system/systemd-networkd.socket "$root/etc/systemd/system/sockets.target.wants/systemd-networkd.socket"
+ln -sf /etc/systemd/system/kestrova-dns.path "$root/etc/systemd/system/multi-user.target.wants/kestrova-dns.path"
+# The name server of the machine the root was installed on has no business here.
+: >"$root/etc/resolv.conf"
+# live-boot's initramfs writes the interfaces' lines there (ifupdown's file, not used here), and
+# says so on every boot when the directory is missing.
 install -d "$root/etc/network"
 printf 'LANG=C.UTF-8\n' >"$root/etc/default/locale"
 # The libraries sit beside the program; the program finds them through its run path or this.
@@ -224,6 +239,11 @@ nice -n 10 xorriso -as mkisofs -quiet -o "$output.tmp" -V "$label" -r -J -joliet
     "$iso" 2>"$work/xorriso.log" || { cat "$work/xorriso.log" >&2; die "xorriso failed"; }
 mv "$output.tmp" "$output"
 cp "$work/packages.txt" "${output%.iso}.packages"
+
+# 4. The same system for a network boot: a directory to serve over TFTP and HTTP.
+netboot=${output%.iso}-netboot
+say "writing $netboot"
+write_Netboot "$netboot.tmp" "$iso/live" "$signed" && rm -rf "$netboot" && mv "$netboot.tmp" "$netboot" || die "cannot write $netboot"
 rm -rf "$work"
 say "$output: $(($(stat -c %s "$output") / 1048576)) MiB, sha256 $(sha256sum "$output" | cut -c1-16)..."
 say "package versions: ${output%.iso}.packages"

@@ -13,7 +13,13 @@
 #     window; then Alt+F4, kestrova typed in the terminal, and Exit in the program it started.
 #  4. the safe-graphics entry, BIOS: the language window through the video BIOS; the power button.
 #  5. the safe-graphics entry, UEFI: the language window on the firmware's frame buffer.
+#  6. from the network: QEMU's iPXE loads the kernel and the initrd over QEMU's TFTP, live-boot
+#     fetches the squashfs from an nginx on this machine, which is also the results' WebDAV
+#     server (kestrova.results=); a SMART check through the keyboard; its drive log must arrive
+#     on the server.
 #   test.sh IMAGE WORK_DIR
+# KESTROVA_IMAGE_TEST_RUNS picks boots by name (usb cd uefi-sb safe-bios safe-uefi network;
+# all of them when unset).
 # Screenshots (PNG) are left in WORK_DIR/shots. Prints one line per check; exit status 0 when
 # all passed. Drive images are files in WORK_DIR: nothing of this machine is opened.
 set -u
@@ -33,6 +39,8 @@ die() {
     echo "FAIL $*"
     exit 1
 }
+runs=${KESTROVA_IMAGE_TEST_RUNS:-usb cd uefi-sb safe-bios safe-uefi network}
+wanted() { [[ " $runs " == *" $1 "* ]]; }
 for tool in qemu-system-x86_64 pnmtopng mtype fsck.fat; do
     command -v "$tool" >/dev/null || die "$tool is missing (tools/install-deps.sh image installs it)"
 done
@@ -42,7 +50,11 @@ work=$(realpath "$work")
 
 qemu_pid=
 monitor_port=
-cleanup() { [ -n "$qemu_pid" ] && kill "$qemu_pid" 2>/dev/null; }
+nginx_pid=
+cleanup() {
+    [ -n "$qemu_pid" ] && kill "$qemu_pid" 2>/dev/null
+    [ -n "$nginx_pid" ] && kill "$nginx_pid" 2>/dev/null
+}
 trap cleanup EXIT
 
 # Starts QEMU in the background with the monitor on a local TCP port; $@: drives and boot device.
@@ -52,7 +64,7 @@ start_VM() { # name, then QEMU arguments; MACHINE adds machine options, VGA repl
     monitor_port=$((20000 + RANDOM % 20000))
     console=$work/$name-console.log
     : >"$console"
-    nice -n 10 qemu-system-x86_64 -machine "q35,accel=kvm:tcg${MACHINE:+,$MACHINE}" -smp 2 -m 2048 -nodefaults ${VGA:--vga std} -display none \
+    nice -n 10 qemu-system-x86_64 -machine "q35,accel=kvm:tcg${MACHINE:+,$MACHINE}" -smp 2 -m "${MEMORY:-2048}" -nodefaults ${VGA:--vga std} -display none \
         -no-reboot -monitor tcp:127.0.0.1:$monitor_port,server,nowait -serial file:"$console" "$@" \
         >"$work/$name-qemu.log" 2>&1 &
     qemu_pid=$!
@@ -269,6 +281,7 @@ stick=(-device qemu-xhci,id=xhci -drive if=none,id=stick,format=raw,file="$work/
 ovmf=/usr/share/OVMF
 
 # --- 1. from a USB stick ----------------------------------------------------------------------
+if wanted usb; then
 echo "Boot 1: the image as a USB stick, two SATA disks, an NVMe drive (serial console: $work/usb-console.log)"
 stick_Copy
 logs=$(log_Partition "$work/stick.img")
@@ -352,8 +365,10 @@ dd if="$work/stick.img" of="$work/logs.img" bs=512 skip=$((start / 512)) status=
 check $? "the log partition was left clean ($work/fsck.log)"
 cmp -s -n "$start" "$work/stick.img" "$image"
 check $? "the stick is unchanged but for its log partition: the refused erase wrote nothing"
+fi
 
 # --- 2. from a CD, no disk: no writable log partition, no drive --------------------------------
+if wanted cd; then
 echo "Boot 2: the image as a CD, no disk (serial console: $work/cd-console.log)"
 start_VM cd -drive if=none,id=cd,media=cdrom,readonly=on,format=raw,file="$image" \
     -device ide-cd,bus=ide.2,drive=cd,bootindex=0
@@ -374,8 +389,10 @@ type_Text poweroff
 timed_Power_Off "CD: poweroff typed in the terminal" keys ret
 console_Has "kestrova-launcher: power off asked for in the terminal or with the power button; syncing the logs"
 check $? "CD: the terminal's poweroff synced the logs first"
+fi
 
 # --- 3. UEFI with Secure Boot -------------------------------------------------------------------
+if wanted uefi-sb; then
 if [ -e "$ovmf/OVMF_CODE_4M.ms.fd" ] && [ -e "$ovmf/OVMF_VARS_4M.ms.fd" ]; then
     echo "Boot 3: a USB stick, UEFI with Secure Boot on (serial console: $work/uefi-sb-console.log)"
     stick_Copy
@@ -404,8 +421,10 @@ else
     echo "FAIL UEFI with Secure Boot: no $ovmf/OVMF_CODE_4M.ms.fd (package ovmf)"
     failed=1
 fi
+fi
 
 # --- 4. safe graphics, BIOS -------------------------------------------------------------------
+if wanted safe-bios; then
 echo "Boot 4: the safe-graphics entry, BIOS (serial console: $work/safe-bios-console.log)"
 stick_Copy
 start_VM safe-bios "${stick[@]}"
@@ -420,8 +439,10 @@ console_Has 'kestrova-launcher: starting the program (graphics: vesa)' && ! cons
 check $? "safe graphics, BIOS: X runs on the video BIOS (vesa)"
 shot safe-bios-language
 timed_Power_Off "safe graphics, BIOS: the power button" power_Button
+fi
 
 # --- 5. safe graphics, UEFI -------------------------------------------------------------------
+if wanted safe-uefi; then
 if [ -e "$ovmf/OVMF_CODE_4M.fd" ]; then
     echo "Boot 5: the safe-graphics entry, UEFI (serial console: $work/safe-uefi-console.log)"
     stick_Copy
@@ -444,6 +465,128 @@ if [ -e "$ovmf/OVMF_CODE_4M.fd" ]; then
 else
     echo "FAIL safe graphics, UEFI: no $ovmf/OVMF_CODE_4M.fd (package ovmf)"
     failed=1
+fi
+fi
+
+# --- 6. from the network ----------------------------------------------------------------------
+# QEMU's user network is the machine's LAN: its DHCP names QEMU's TFTP folder and boot file, and
+# 10.0.2.2 is this machine's loopback, where one nginx serves the network boot's files and takes
+# the results as a WebDAV server.
+# Serves DIR's network boot files at /kestrova/ and a WebDAV collection at /results/ (files in
+# WORK/dav/results) on a free local port; sets http_port.
+start_Http() { # netboot directory
+    local conf=$work/nginx/nginx.conf
+    mkdir -p "$work/nginx/temp" "$work/dav/results"
+    chmod -R a+rwX "$work/dav"
+    http_port=$((20000 + RANDOM % 20000))
+    cat >"$conf" <<EOF
+daemon off;
+master_process off;
+worker_processes 1;
+pid $work/nginx/nginx.pid;
+error_log $work/nginx/error.log warn;
+events { worker_connections 256; }
+http {
+    log_format requests '\$request_method \$uri \$status';
+    access_log $work/nginx/access.log requests;
+    client_body_temp_path $work/nginx/temp/body;
+    proxy_temp_path $work/nginx/temp/proxy;
+    fastcgi_temp_path $work/nginx/temp/fastcgi;
+    uwsgi_temp_path $work/nginx/temp/uwsgi;
+    scgi_temp_path $work/nginx/temp/scgi;
+    client_max_body_size 0;
+    types { }
+    default_type application/octet-stream;
+    server {
+        listen 127.0.0.1:$http_port;
+        location /kestrova/ { alias $1/; }
+        location /results/ {
+            root $work/dav;
+            dav_methods PUT MKCOL;
+            dav_access user:rw group:r all:r;
+        }
+    }
+}
+EOF
+    nginx -p "$work/nginx" -c "$conf" -e "$work/nginx/error.log" >"$work/nginx/nginx.log" 2>&1 &
+    nginx_pid=$!
+    for _ in $(seq 50); do
+        { exec 4<>/dev/tcp/127.0.0.1/$http_port; } 2>/dev/null && exec 4>&- && return 0
+        sleep 0.2
+    done
+    return 1
+}
+# Waits for a file on the WebDAV server that holds a line; status 1 on time-out or when the VM ended.
+wait_Dav_File() { # path under /results, pattern, seconds
+    local end=$((SECONDS + $3))
+    while [ $SECONDS -lt $end ]; do
+        tr -d '\r' <"$work/dav/results/$1" 2>/dev/null | grep -q -- "$2" && return 0
+        vm_Running || return 1
+        sleep 5
+    done
+    return 1
+}
+
+if wanted network; then
+    echo "Boot 6: from the network, a SATA disk, results to a WebDAV server (serial console: $work/network-console.log)"
+    netboot=${image%.iso}-netboot
+    if [ ! -s "$netboot/boot.ipxe" ] || [ ! -s "$netboot/filesystem.squashfs" ]; then
+        echo "FAIL network: no network boot files in $netboot (make image writes them)"
+        failed=1
+    elif ! command -v nginx >/dev/null || [ ! -e /usr/lib/ipxe/qemu/efi-virtio.rom ]; then
+        echo "FAIL network: nginx or QEMU's iPXE is missing (tools/install-deps.sh image installs them)"
+        failed=1
+    elif ! start_Http "$netboot"; then
+        echo "FAIL network: nginx did not start ($work/nginx/error.log)"
+        failed=1
+    else
+        # QEMU's TFTP folder: the kernel, the initrd and the iPXE script of the network boot, and
+        # the boot file, which tells that script where the HTTP server is and where results go
+        # (and has the kernel skip its timer check, which an emulated machine on a busy host
+        # can fail).
+        tftp=$work/tftp
+        mkdir -p "$tftp"
+        for f in vmlinuz initrd.img boot.ipxe; do ln -sf "$netboot/$f" "$tftp/$f"; done
+        results_url=http://10.0.2.2:$http_port/results/
+        cat >"$tftp/test.ipxe" <<EOF
+#!ipxe
+set kestrova-base http://10.0.2.2:$http_port/kestrova
+set kestrova-args kestrova.results=$results_url no_timer_check
+chain boot.ipxe
+EOF
+        machine=KVNETBOOT01
+        MEMORY=3072 start_VM network -smbios type=1,serial=$machine \
+            -netdev user,id=lan,tftp="$tftp",bootfile=test.ipxe -device virtio-net-pci,netdev=lan,bootindex=0 \
+            "${disks[@]:0:4}"
+        booted "network: " "no writable log partition: logs are kept in memory" "the launcher keeps the logs in memory"
+        grep -q '^GET /kestrova/filesystem.squashfs 200$' "$work/nginx/access.log"
+        check $? "network: live-boot fetched the squashfs over HTTP"
+        console_Has "kestrova-launcher: results are sent to $results_url"
+        check $? "network: kestrova.results= reached the program ($results_url)"
+        boot_Lines "network: "
+        through_First_Windows network
+        dump "$work/before.ppm" >/dev/null
+        keys ret # closes the notice that the logs are kept in memory
+        wait_Screen 60 "$work/before.ppm"
+        check $? "network: Return closes the notice"
+        shot network-main-window
+        # The only disk's check box is the seventh stop from the File button.
+        keys tab tab tab tab tab tab tab spc
+        sleep 3
+        keys ctrl-b
+        sleep 3
+        keys down ret # S.M.A.R.T. Check
+        wait_Dav_File "$machine/KVIMGA0001.log" "S.M.A.R.T. Check PASS" 300
+        check $? "network: the SMART check's drive log arrived on the server as $machine/KVIMGA0001.log"
+        grep -q "^PUT /results/$machine/KVIMGA0001.log 20[14]$" "$work/nginx/access.log" &&
+            ! grep -q "^PUT .* [45][0-9][0-9]$" "$work/nginx/access.log"
+        check $? "network: the server took it by PUT, no request refused ($work/nginx/access.log)"
+        sleep 8
+        shot network-sent
+        timed_Power_Off "network: Exit" keys ctrl-x
+    fi
+    [ -n "$nginx_pid" ] && kill "$nginx_pid" 2>/dev/null
+    nginx_pid=
 fi
 
 rm -f "$work"/*.img "$work"/*.ppm "$work"/*.fd

@@ -16,9 +16,10 @@ xvfb xauth
 qemu-system-x86 busybox-static smartmontools sg3-utils nvme-cli cpio kmod
 nginx openssl
 python3-jsonschema poppler-utils"
-# make image and make image-test: Debian's tools that build a bootable image, netpbm for screenshots.
+# make image and make image-test: Debian's tools that build a bootable image, netpbm for screenshots,
+# QEMU's iPXE for the network boot (nginx, above, serves it).
 if [ -n "$image" ]; then
-    PKGS="$PKGS debootstrap squashfs-tools xorriso grub-pc-bin mtools dosfstools netpbm ovmf"
+    PKGS="$PKGS debootstrap squashfs-tools xorriso grub-pc-bin mtools dosfstools netpbm ovmf ipxe-qemu"
 fi
 # One query for the whole list: a package dpkg has never heard of is missing too.
 installed=$(dpkg-query -W -f='${db:Status-Abbrev} ${Package}\n' $PKGS 2>/dev/null | sed -n 's/^ii  *//p')
