@@ -77,7 +77,6 @@ void MainTest::run()
     executed.store(true);
     outcome.ended = QDateTime::currentDateTime();
     outcome.status = status;
-    emit changeStatus(status);
     report_Status(status);
     emit change_Logs();
 }
