@@ -21,38 +21,16 @@
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    double gib = 4;
-    int rounds = 3;
-    QString dir = QDir::currentPath() + "/bench-images/erasefull";
-    const QStringList args = app.arguments();
-    for (int i = 1; i < args.size(); ++i) {
-        if (args[i] == "--gib" && i + 1 < args.size())
-            gib = args[++i].toDouble();
-        else if (args[i] == "--dir" && i + 1 < args.size())
-            dir = args[++i];
-        else if (args[i] == "--rounds" && i + 1 < args.size())
-            rounds = args[++i].toInt();
-        else {
-            std::fprintf(stderr, "usage: %s [--gib N] [--dir PATH] [--rounds N]\n", argv[0]);
-            return 2;
-        }
-    }
-
-    const uint64_t bytes = uint64_t(gib * 1024 * 1024 * 1024) / 32768 * 32768;
-    const QString image = dir + "/erase1.img";
-    QFile::remove(image);
-    if (!bench::describe_Drives(dir, 1, bytes, "erase")) {
-        std::fprintf(stderr, "cannot use %s\n", qPrintable(dir));
-        return 1;
-    }
-    std::vector<_tDevice> drives = bench::enumerate_Drives();
-    if (drives.size() != 1 || drives[0].maxLBA == 0) {
-        std::fprintf(stderr, "the benchmark drive did not appear\n");
-        return 1;
-    }
-    _tDevice* d = &drives[0];
+    bench::OneDrive drive;
+    drive.gib = 4;
+    drive.dir = QDir::currentPath() + "/bench-images/erasefull";
+    if (const int status = bench::one_Drive(app.arguments(), "erase", drive))
+        return status;
+    _tDevice* d = drive.drive;
+    const int rounds = drive.rounds;
+    const QString& image = drive.image;
+    const uint64_t bytes = drive.bytes;
     const double eraseBytes = double(d->maxLBA + 1) * d->logicalSectorSize;
-    std::printf("image: %s, %.2f GiB\n", qPrintable(image), bytes / 1073741824.0);
 
     double ddBytes = 0, ddSeconds = 0, eraseTotal = 0, eraseSeconds = 0;
     for (int round = 1; round <= rounds; ++round) {

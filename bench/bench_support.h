@@ -50,6 +50,52 @@ inline bool describe_Drives(const QString& dir, int count, uint64_t bytes, const
     return true;
 }
 
+inline std::vector<_tDevice> enumerate_Drives();
+
+// The options of a benchmark of one drive: its size, how many rounds, where its image goes.
+struct OneDrive {
+    double gib = 1;
+    int rounds = 3;
+    QString dir;
+    QString image;
+    uint64_t bytes = 0; // the image's size
+    std::vector<_tDevice> drives;
+    _tDevice* drive = nullptr;
+};
+
+// Reads --gib, --dir and --rounds, then makes a fresh image-backed drive <prefix>1.img of that
+// size; prints why and returns the exit status (2 for bad options, 1 otherwise) when it cannot.
+inline int one_Drive(const QStringList& args, const QString& prefix, OneDrive& o)
+{
+    for (int i = 1; i < args.size(); ++i) {
+        if (args[i] == "--gib" && i + 1 < args.size())
+            o.gib = args[++i].toDouble();
+        else if (args[i] == "--dir" && i + 1 < args.size())
+            o.dir = args[++i];
+        else if (args[i] == "--rounds" && i + 1 < args.size())
+            o.rounds = args[++i].toInt();
+        else {
+            std::fprintf(stderr, "usage: %s [--gib N] [--dir PATH] [--rounds N]\n", qPrintable(args.value(0)));
+            return 2;
+        }
+    }
+    const uint64_t bytes = o.bytes = uint64_t(o.gib * 1024 * 1024 * 1024) / 32768 * 32768;
+    o.image = o.dir + "/" + prefix + "1.img";
+    QFile::remove(o.image);
+    if (!describe_Drives(o.dir, 1, bytes, prefix)) {
+        std::fprintf(stderr, "cannot use %s\n", qPrintable(o.dir));
+        return 1;
+    }
+    o.drives = enumerate_Drives();
+    if (o.drives.size() != 1 || o.drives[0].maxLBA == 0) {
+        std::fprintf(stderr, "the benchmark drive did not appear\n");
+        return 1;
+    }
+    o.drive = &o.drives[0];
+    std::printf("image: %s, %.2f GiB\n", qPrintable(o.image), bytes / 1073741824.0);
+    return 0;
+}
+
 inline std::vector<_tDevice> enumerate_Drives()
 {
     uint32_t count = 0;

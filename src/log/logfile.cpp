@@ -96,11 +96,15 @@ bool append_Synced(const QString& name, const QString& text)
     const bool existed = file.exists();
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text | QIODevice::Unbuffered))
         return false;
-    const qint64 before = file.size();
-    const QByteArray bytes = text.toUtf8();
-    const bool written = file.write(bytes) == bytes.size() && file.flush() && ::fsync(file.handle()) == 0;
+    return write_Synced_At(file, file.size(), text.toUtf8(), existed);
+}
+
+bool write_Synced_At(QFile& file, qint64 at, const QByteArray& bytes, bool existed)
+{
+    const bool written = file.seek(at) && file.write(bytes) == bytes.size() && file.flush()
+                         && ::fsync(file.handle()) == 0;
     if (!written) {
-        file.resize(before);
+        file.resize(at);
         ::fsync(file.handle());
     }
     file.close();
@@ -113,14 +117,18 @@ bool append_Synced(const QString& name, const QString& text)
 
 bool replace_Atomically(const QString& name, const QString& text)
 {
+    return replace_Bytes_Atomically(name, text.toUtf8());
+}
+
+bool replace_Bytes_Atomically(const QString& name, const QByteArray& bytes)
+{
     QSaveFile file(QString(here) + name);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
+    if (!file.open(QIODevice::WriteOnly))
         return false;
     // A full medium makes the write short without an error QSaveFile would notice, and its
     // buffer reaches the file only at commit: check every step, so that only a whole new
     // file replaces the old one. commit() ignores a failed sync, where a delayed allocation
     // reports the full medium.
-    const QByteArray bytes = text.toUtf8();
     if (file.write(bytes) != bytes.size() || !file.flush() || ::fsync(file.handle()) != 0) {
         file.cancelWriting(); // the temporary file goes with the object, the old file stays
         return false;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFile>
 #include <QHash>
 #include <QList>
 #include <QPair>
@@ -47,10 +48,15 @@ bool listed(const QString& name);
 // open, short write, sync error) the file is cut back to its former length, so nothing half
 // written stays behind and the caller may write the same text again later.
 bool append_Synced(const QString& name, const QString& text);
+// The same for a file the caller opened for writing: bytes written at `at`, or the file cut back
+// there. Closes the file; one that did not exist before (existed) is removed when the write
+// failed, and its directory entry synced when it went through.
+bool write_Synced_At(QFile& file, qint64 at, const QByteArray& bytes, bool existed);
 
 // Replaces "./" + name with text atomically: a crash leaves either the old or the new file, and
 // a write that does not go through whole (a full medium) leaves the old one and returns false.
 bool replace_Atomically(const QString& name, const QString& text);
+bool replace_Bytes_Atomically(const QString& name, const QByteArray& bytes);
 
 // Deletes "./" + name when it is empty; true when it did.
 bool remove_If_Empty(const QString& name);

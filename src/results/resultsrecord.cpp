@@ -1,6 +1,7 @@
 #include "resultsrecord.h"
 
 #include "devicetext.h"
+#include "logfile.h"
 #include "oskn_public.h"
 #include "maintest.h"
 
@@ -9,8 +10,6 @@
 
 #include <nlohmann/json.hpp>
 
-#include <fcntl.h>
-#include <unistd.h>
 
 namespace results {
 
@@ -123,14 +122,6 @@ json from_Variant(const QVariant& value)
     }
 }
 
-void sync_Directory()
-{
-    const int fd = ::open(".", O_RDONLY | O_DIRECTORY);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
-    }
-}
 
 } // namespace
 
@@ -243,34 +234,12 @@ bool append_Record(const QString& name, const QByteArray& line)
             }
         }
     }
-    const QByteArray bytes = line + '\n';
-    const bool written = file.seek(end) && file.write(bytes) == bytes.size() && ::fsync(file.handle()) == 0;
-    if (!written) {
-        file.resize(end);
-        ::fsync(file.handle());
-    }
-    file.close();
-    if (!written && !existed)
-        file.remove();
-    else if (written && !existed)
-        sync_Directory();
-    return written;
+    return logfile::write_Synced_At(file, end, line + '\n', existed);
 }
 
 bool write_File(const QString& name, const QByteArray& bytes)
 {
-    QSaveFile file("./" + name);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    // Checked at every step: a full medium shows only at the write, the flush or the sync.
-    if (file.write(bytes) != bytes.size() || !file.flush() || ::fsync(file.handle()) != 0) {
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit())
-        return false;
-    sync_Directory();
-    return true;
+    return logfile::replace_Bytes_Atomically(name, bytes);
 }
 
 } // namespace results
