@@ -1,6 +1,6 @@
 // The application log: line format, concurrent appends, and the viewer's refresh rule.
-#include "logsapplication.h"
-#include "viewlog.h"
+#include "log/logsapplication.h"
+#include "log/viewlog.h"
 
 #include <QPlainTextEdit>
 #include <QRegularExpression>

@@ -1,11 +1,11 @@
 // The drive the bootable environment runs from (KESTROVA_BOOT_DISK): its panel is marked and every
 // operation that changes or stops a drive is refused on it, while the read tests still run; and
 // the list's notice when there is no drive to test.
-#include "command.h"
-#include "common.h"
+#include "tests/command.h"
+#include "common/common.h"
 #include "dispatchwindow.h"
 #include "drivefile.h"
-#include "oskn_public.h"
+#include "deviceaccess/oskn_public.h"
 
 #include <QLabel>
 #include <QMessageBox>

@@ -1,7 +1,7 @@
 // Exported utility functions: byte order, strings, units, durations, output, random numbers,
 // timers and the scalable time source.
 #include "capture.h"
-#include "common.h"
+#include "common/common.h"
 
 #include <QtTest>
 

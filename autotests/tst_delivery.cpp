@@ -1,11 +1,11 @@
 // Finished operations' files sent to a WebDAV server: a local nginx, or a scripted server where
 // nginx cannot produce the fault. Nothing lost, nothing sent twice, verdicts unchanged.
-#include "common.h"
-#include "deliveryqueue.h"
-#include "deliverystatus.h"
+#include "common/common.h"
+#include "delivery/deliveryqueue.h"
+#include "delivery/deliverystatus.h"
 #include "dispatchwindow.h"
 #include "drivefile.h"
-#include "machineidentity.h"
+#include "machine/machineidentity.h"
 #include "webdavserver.h"
 
 #include <QLabel>

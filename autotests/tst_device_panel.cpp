@@ -1,6 +1,6 @@
 // The drive panel: identity, progress texts, every status report, the drive's message log and
 // its translation, driven by the suite's own test operation through queued signals.
-#include "command.h"
+#include "tests/command.h"
 #include "dispatchwindow.h"
 #include "records.h"
 #include "scriptedtest.h"

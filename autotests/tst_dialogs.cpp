@@ -1,13 +1,13 @@
 // Confirmations that only F8 accepts, the save-failure alert and the advanced-features gate.
 
-#include "advancedfeatures.h"
-#include "close.h"
-#include "fonts.h"
-#include "msgalert.h"
-#include "msgdangerous.h"
-#include "msgexecution.h"
-#include "msgalertidd.h"
-#include "translationstatic.h"
+#include "dialogs/advancedfeatures.h"
+#include "mainwindow/close.h"
+#include "app/fonts.h"
+#include "dialogs/msgalert.h"
+#include "dialogs/msgdangerous.h"
+#include "dialogs/msgexecution.h"
+#include "dialogs/msgalertidd.h"
+#include "app/translationstatic.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,11 +1,11 @@
 // Starting operations from the main window on virtual drives: the dispatch pattern, results in
 // the panels, and rescans while a test runs.
-#include "command.h"
-#include "common.h"
+#include "tests/command.h"
+#include "common/common.h"
 #include "dispatchwindow.h"
 #include "drivefile.h"
-#include "operationcatalogue.h"
-#include "oskn_public.h"
+#include "mainwindow/operationcatalogue.h"
+#include "deviceaccess/oskn_public.h"
 
 #include <QMenu>
 #include <QPointer>

@@ -1,16 +1,16 @@
 // Erases started from the main window on virtual drives: the F8 confirmation, the drive that
 // bounds the value a dialog asks for, the checks of the dialogs' answers, and what the panels
 // and the drives show afterwards.
-#include "common.h"
+#include "common/common.h"
 #include "dispatchwindow.h"
 #include "drivefile.h"
-#include "oskn_operations.h"
-#include "oskn_public.h"
-#include "command.h"
-#include "eraserangeui.h"
-#include "erasetime.h"
-#include "psidui.h"
-#include "setmaxlba.h"
+#include "deviceaccess/oskn_operations.h"
+#include "deviceaccess/oskn_public.h"
+#include "tests/command.h"
+#include "dialogs/eraserangeui.h"
+#include "dialogs/erasetime.h"
+#include "dialogs/psidui.h"
+#include "dialogs/setmaxlba.h"
 
 #include <QPushButton>
 #include <QToolButton>

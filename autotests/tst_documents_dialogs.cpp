@@ -1,9 +1,9 @@
 // The agreement window, the About window and the help window.
 
-#include "aboutdialog.h"
-#include "eulaDialog.h"
-#include "helpkestrova.h"
-#include "translationstatic.h"
+#include "dialogs/aboutdialog.h"
+#include "app/eulaDialog.h"
+#include "dialogs/helpkestrova.h"
+#include "app/translationstatic.h"
 
 #include <QApplication>
 #include <QFont>

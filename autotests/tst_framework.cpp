@@ -1,7 +1,7 @@
 // The test framework: the Invoker's list, the abort protocol, signal delivery from the worker
 // thread, and that finished tests and commands are freed.
-#include "command.h"
-#include "logsapplication.h"
+#include "tests/command.h"
+#include "log/logsapplication.h"
 #include "records.h"
 
 #include <QCoreApplication>

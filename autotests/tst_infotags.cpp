@@ -1,12 +1,12 @@
 // The drive-information panel on virtual drives: every value from the drive's own data, the
 // fall-backs when the drive cannot answer, the report appended to the drive's file, and the
 // message log shown under the values.
-#include "devicetext.h"
+#include "deviceaccess/devicetext.h"
 #include "dispatchwindow.h"
 #include "drivefile.h"
-#include "infotags.h"
-#include "logsapplication.h"
-#include "oskn_public.h"
+#include "info/infotags.h"
+#include "log/logsapplication.h"
+#include "deviceaccess/oskn_public.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>

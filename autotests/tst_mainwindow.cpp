@@ -1,14 +1,14 @@
 // The main window on virtual drives: panels, the twelve-drive limit, the menus each selection
 // gets, rescan, language switching and the ways the window ends the process.
-#include "command.h"
-#include "commandline.h"
+#include "tests/command.h"
+#include "app/commandline.h"
 #include "dispatchwindow.h"
-#include "infotags.h"
+#include "info/infotags.h"
 #include "drivefile.h"
-#include "infotags.h"
-#include "logfile.h"
-#include "msgalert.h"
-#include "viewlog.h"
+#include "info/infotags.h"
+#include "log/logfile.h"
+#include "dialogs/msgalert.h"
+#include "log/viewlog.h"
 
 #include <QDialog>
 #include <QPushButton>

@@ -7,9 +7,9 @@
 
 #include <atomic>
 
-#include "idd.h"
-#include "psid.h"
-#include "setmaxlbatest.h"
+#include "tests/idd.h"
+#include "tests/psid.h"
+#include "tests/setmaxlbatest.h"
 #include "tst_op_support.h"
 
 using namespace optest;

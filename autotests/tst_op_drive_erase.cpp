@@ -7,10 +7,10 @@
 
 #include <deque>
 
-#include "erasecrypto.h"
-#include "sanitizeoverwrite.h"
+#include "tests/erasecrypto.h"
+#include "tests/sanitizeoverwrite.h"
 #include "tst_op_support.h"
-#include "writesametest.h"
+#include "tests/writesametest.h"
 
 using namespace optest;
 

@@ -5,9 +5,9 @@
 
 #include <dlfcn.h>
 
-#include "erasefull.h"
-#include "eraserange.h"
-#include "erasetimetest.h"
+#include "tests/erasefull.h"
+#include "tests/eraserange.h"
+#include "tests/erasetimetest.h"
 #include "tst_op_support.h"
 
 using namespace optest;

@@ -8,10 +8,10 @@
 
 #include <functional>
 
-#include "fixallfast.h"
-#include "fixalllong.h"
-#include "longgeneric.h"
-#include "shortdst.h"
+#include "tests/fixallfast.h"
+#include "tests/fixalllong.h"
+#include "tests/longgeneric.h"
+#include "tests/shortdst.h"
 #include "tst_op_support.h"
 
 using namespace optest;

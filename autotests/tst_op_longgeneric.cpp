@@ -6,7 +6,7 @@
 
 #include <algorithm>
 
-#include "longgeneric.h"
+#include "tests/longgeneric.h"
 #include "records.h"
 #include "tst_op_support.h"
 

@@ -6,9 +6,9 @@
 
 #include <dlfcn.h>
 
-#include "boottracks.h"
-#include "smartcheck.h"
-#include "spindown.h"
+#include "tests/boottracks.h"
+#include "tests/smartcheck.h"
+#include "tests/spindown.h"
 #include "tst_op_support.h"
 
 using namespace optest;

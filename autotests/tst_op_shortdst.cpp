@@ -3,7 +3,7 @@
 // behind successful calls, and an abort that reaches the drive.
 #include <QtTest>
 
-#include "shortdst.h"
+#include "tests/shortdst.h"
 #include "tst_op_support.h"
 
 using namespace optest;

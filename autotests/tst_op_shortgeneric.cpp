@@ -8,7 +8,7 @@
 #include <climits>
 #include <cstdlib>
 
-#include "shortgeneric.h"
+#include "tests/shortgeneric.h"
 #include "tst_op_support.h"
 
 using namespace optest;

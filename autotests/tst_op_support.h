@@ -16,13 +16,13 @@
 #include <type_traits>
 #include <vector>
 
-#include "common.h"
+#include "common/common.h"
 #include "drivefile.h"
-#include "devicetext.h"
-#include "logsapplication.h"
-#include "maintest.h"
-#include "oskn_operations.h"
-#include "oskn_public.h"
+#include "deviceaccess/devicetext.h"
+#include "log/logsapplication.h"
+#include "tests/maintest.h"
+#include "deviceaccess/oskn_operations.h"
+#include "deviceaccess/oskn_public.h"
 
 namespace optest {
 

@@ -5,16 +5,16 @@
 #include <functional>
 #include <memory>
 
-#include "boottracks.h"
-#include "erasecrypto.h"
-#include "erasefull.h"
-#include "eraserange.h"
-#include "erasetimetest.h"
-#include "eraseverifier.h"
-#include "psid.h"
-#include "sanitizeoverwrite.h"
+#include "tests/boottracks.h"
+#include "tests/erasecrypto.h"
+#include "tests/erasefull.h"
+#include "tests/eraserange.h"
+#include "tests/erasetimetest.h"
+#include "tests/eraseverifier.h"
+#include "tests/psid.h"
+#include "tests/sanitizeoverwrite.h"
 #include "tst_op_support.h"
-#include "writesametest.h"
+#include "tests/writesametest.h"
 
 using namespace optest;
 

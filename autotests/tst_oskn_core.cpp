@@ -6,11 +6,11 @@
 
 #include "core/ata.h"
 #include "core/cdb.h"
-#include "core/device.h"
+#include "core/registry.h"
 #include "core/sense.h"
-#include "devicetext.h"
-#include "oskn_device.h"
-#include "oskn_return.h"
+#include "deviceaccess/devicetext.h"
+#include "deviceaccess/oskn_device.h"
+#include "deviceaccess/oskn_return.h"
 #include "tcgoperations/tcg_session.h"
 
 using namespace oskn;

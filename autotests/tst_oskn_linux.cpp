@@ -12,8 +12,8 @@
 
 #include "core/transport.h"
 #include "linux/linux_transport.h"
-#include "oskn_device.h"
-#include "oskn_public.h"
+#include "deviceaccess/oskn_device.h"
+#include "deviceaccess/oskn_public.h"
 #include "public/transports.h"
 
 using namespace oskn;

@@ -11,13 +11,13 @@
 #include <fstream>
 #include <vector>
 
-#include "common.h"
-#include "core/device.h"
+#include "common/common.h"
+#include "core/registry.h"
 #include "drivefile.h"
-#include "oskn_nvme.h"
-#include "oskn_operations.h"
-#include "oskn_public.h"
-#include "oskn_tcg.h"
+#include "deviceaccess/oskn_nvme.h"
+#include "deviceaccess/oskn_operations.h"
+#include "deviceaccess/oskn_public.h"
+#include "deviceaccess/oskn_tcg.h"
 #include "virtual/virtual_transport.h"
 
 namespace {

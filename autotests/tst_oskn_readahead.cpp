@@ -11,11 +11,11 @@
 #include <map>
 #include <mutex>
 
-#include "core/device.h"
-#include "oskn_operations.h"
-#include "oskn_public.h"
+#include "core/registry.h"
+#include "deviceaccess/oskn_operations.h"
+#include "deviceaccess/oskn_public.h"
 #include "drivefile.h"
-#include "transferbuffer.h"
+#include "deviceaccess/transferbuffer.h"
 #include "virtual/virtual_transport.h"
 
 using namespace oskn;

@@ -9,10 +9,10 @@
 #include <mutex>
 #include <thread>
 
-#include "core/device.h"
+#include "core/registry.h"
 #include "drivefile.h"
-#include "oskn_operations.h"
-#include "oskn_public.h"
+#include "deviceaccess/oskn_operations.h"
+#include "deviceaccess/oskn_public.h"
 
 using namespace oskn;
 

@@ -12,11 +12,11 @@
 
 
 #include "capture.h"
-#include "common.h"
+#include "common/common.h"
 #include "drivefile.h"
-#include "oskn_operations.h"
-#include "oskn_public.h"
-#include "oskn_tcgoperations.h"
+#include "deviceaccess/oskn_operations.h"
+#include "deviceaccess/oskn_public.h"
+#include "deviceaccess/oskn_tcgoperations.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <thread>
 #include <sys/stat.h>
 
-#include "common.h"
+#include "common/common.h"
 #include "tst_oskn_virtual_helpers.h"
 
 using namespace vtest;

@@ -4,18 +4,18 @@
 #include <QLabel>
 #include <QtTest>
 
-#include "device.h"
+#include "device/device.h"
 #include "dispatchwindow.h"
-#include "erasefull.h"
-#include "erasetimetest.h"
-#include "fixallfast.h"
-#include "fixalllong.h"
-#include "longgeneric.h"
-#include "psid.h"
-#include "setmaxlbatest.h"
-#include "shortdst.h"
-#include "shortgeneric.h"
-#include "smartcheck.h"
+#include "tests/erasefull.h"
+#include "tests/erasetimetest.h"
+#include "tests/fixallfast.h"
+#include "tests/fixalllong.h"
+#include "tests/longgeneric.h"
+#include "tests/psid.h"
+#include "tests/setmaxlbatest.h"
+#include "tests/shortdst.h"
+#include "tests/shortgeneric.h"
+#include "tests/smartcheck.h"
 #include "tst_op_support.h"
 
 using namespace optest;

@@ -1,16 +1,16 @@
 // The results record of each finished operation, its file beside the drive log, and the erasure
 // certificate: what they hold, that a record is whole or absent, that what could not be written
 // waits and is written later, and that every record meets the schema.
-#include "certificate.h"
-#include "command.h"
-#include "common.h"
-#include "commandline.h"
+#include "results/certificate.h"
+#include "tests/command.h"
+#include "common/common.h"
+#include "app/commandline.h"
 #include "dispatchwindow.h"
 #include "drivefile.h"
-#include "msgalert.h"
+#include "dialogs/msgalert.h"
 #include "records.h"
-#include "resultskeeper.h"
-#include "resultsrecord.h"
+#include "results/resultskeeper.h"
+#include "results/resultsrecord.h"
 
 #include <QCryptographicHash>
 #include <QProcess>

@@ -1,7 +1,7 @@
 // Command line, the two exits, and the language window's ways out.
-#include "commandline.h"
-#include "languageDialog.h"
-#include "translationstatic.h"
+#include "app/commandline.h"
+#include "app/languageDialog.h"
+#include "app/translationstatic.h"
 
 #include <QApplication>
 #include <QProcess>

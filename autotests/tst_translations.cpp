@@ -1,8 +1,8 @@
 // Catalogs: their list and order, the languages' own names, loading, documents, completeness.
-#include "fonts.h"
-#include "languageDialog.h"
-#include "translationstatic.h"
-#include "viewlog.h"
+#include "app/fonts.h"
+#include "app/languageDialog.h"
+#include "app/translationstatic.h"
+#include "log/viewlog.h"
 
 #include <QDomDocument>
 #include <QProcess>

@@ -16,7 +16,7 @@
 #include <vector>
 
 #include "bench_support.h"
-#include "transferbuffer.h"
+#include "deviceaccess/transferbuffer.h"
 
 namespace {
 

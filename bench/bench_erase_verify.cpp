@@ -16,10 +16,10 @@
 #include <cstdio>
 
 #include "bench_support.h"
-#include "common.h"
-#include "erasefull.h"
-#include "eraseverifier.h"
-#include "longgeneric.h"
+#include "common/common.h"
+#include "tests/erasefull.h"
+#include "tests/eraseverifier.h"
+#include "tests/longgeneric.h"
 
 namespace {
 

@@ -15,8 +15,8 @@
 #include <cstdio>
 
 #include "bench_support.h"
-#include "common.h"
-#include "erasefull.h"
+#include "common/common.h"
+#include "tests/erasefull.h"
 
 int main(int argc, char** argv)
 {

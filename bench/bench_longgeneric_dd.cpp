@@ -20,8 +20,8 @@
 #include <cstdio>
 
 #include "bench_support.h"
-#include "common.h"
-#include "longgeneric.h"
+#include "common/common.h"
+#include "tests/longgeneric.h"
 
 namespace {
 

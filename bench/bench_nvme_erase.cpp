@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "bench_support.h"
-#include "oskn_operations.h"
+#include "deviceaccess/oskn_operations.h"
 
 int main(int argc, char** argv)
 {

@@ -21,8 +21,8 @@
 #include <sys/mman.h>
 #include <unistd.h>
 
-#include "maintest.h"
-#include "oskn_public.h"
+#include "tests/maintest.h"
+#include "deviceaccess/oskn_public.h"
 
 namespace bench {
 

@@ -18,9 +18,9 @@
 #include <memory>
 
 #include "bench_support.h"
-#include "device.h"
-#include "longgeneric.h"
-#include "viewlog.h"
+#include "device/device.h"
+#include "tests/longgeneric.h"
+#include "log/viewlog.h"
 
 int main(int argc, char** argv)
 {

@@ -17,8 +17,8 @@
 #include <memory>
 #include <vector>
 
-#include "deliveryqueue.h"
-#include "logsapplication.h"
+#include "delivery/deliveryqueue.h"
+#include "log/logsapplication.h"
 #include "webdavserver.h"
 
 int main(int argc, char** argv)

@@ -8,11 +8,11 @@
 #include <QTimer>
 #include <QtTest>
 
-#include "device.h"
-#include "fonts.h"
-#include "kv4l.h"
-#include "logsapplication.h"
-#include "translationstatic.h"
+#include "device/device.h"
+#include "app/fonts.h"
+#include "mainwindow/kv4l.h"
+#include "log/logsapplication.h"
+#include "app/translationstatic.h"
 
 // Loads the language's catalog and lets the open windows retranslate.
 inline void use_Language(const QString& code)

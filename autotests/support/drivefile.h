@@ -11,7 +11,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "oskn_public.h"
+#include "deviceaccess/oskn_public.h"
 
 // Writes a virtual-drive description and points the library at it.
 inline QString use_Virtual_Drives(QTemporaryDir& dir, const QString& name, const QJsonArray& drives)

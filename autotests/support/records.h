@@ -1,6 +1,6 @@
 #pragma once
 
-#include "oskn_device.h"
+#include "deviceaccess/oskn_device.h"
 
 #include <cstring>
 

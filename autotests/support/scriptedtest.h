@@ -1,6 +1,6 @@
 #pragma once
 
-#include "maintest.h"
+#include "tests/maintest.h"
 
 #include <QAtomicInt>
 #include <QSemaphore>

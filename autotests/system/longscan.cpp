@@ -19,11 +19,11 @@
 
 #include <unistd.h>
 
-#include "core/device.h"
+#include "core/registry.h"
 #include "linux/linux_transport.h"
-#include "logsapplication.h"
-#include "longgeneric.h"
-#include "oskn_public.h"
+#include "log/logsapplication.h"
+#include "tests/longgeneric.h"
+#include "deviceaccess/oskn_public.h"
 
 namespace {
 

@@ -33,13 +33,13 @@
 #include <time.h>
 #include <unistd.h>
 
-#include "core/device.h"
+#include "core/registry.h"
 #include "core/readahead.h"
 #include "linux/linux_transport.h"
-#include "oskn_operations.h"
-#include "oskn_public.h"
-#include "oskn_tcg.h"
-#include "transferbuffer.h"
+#include "deviceaccess/oskn_operations.h"
+#include "deviceaccess/oskn_public.h"
+#include "deviceaccess/oskn_tcg.h"
+#include "deviceaccess/transferbuffer.h"
 
 namespace {
 

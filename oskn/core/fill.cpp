@@ -2,7 +2,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "device.h"
+#include "registry.h"
 #include "oskn_return.h"
 #include "transferbuffer.h"
 

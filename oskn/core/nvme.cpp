@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "bytes.h"
-#include "device.h"
+#include "registry.h"
 #include "oskn_return.h"
 #include "transferbuffer.h"
 

@@ -5,7 +5,7 @@
 #include <cstring>
 #include <vector>
 
-#include "device.h"
+#include "registry.h"
 #include "oskn_return.h"
 
 namespace oskn {

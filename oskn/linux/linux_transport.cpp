@@ -19,7 +19,7 @@
 #include <sys/uio.h>
 #include <unistd.h>
 
-#include "core/device.h"
+#include "core/registry.h"
 #include "oskn_device.h"
 #include "transferbuffer.h"
 

@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "core/clock.h"
-#include "core/device.h"
+#include "core/registry.h"
 #include "oskn_operations.h"
 #include "transferbuffer.h"
 

@@ -1,7 +1,7 @@
 // Shared by the operations library's calls.
 #pragma once
 
-#include "core/device.h"
+#include "core/registry.h"
 #include "oskn_operations.h"
 
 namespace oskn {

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "core/device.h"
+#include "core/registry.h"
 #include "oskn_nvme.h"
 #include "oskn_operations.h"
 #include "oskn_public.h"

@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "core/bytes.h"
-#include "core/device.h"
+#include "core/registry.h"
 #include "core/nvme.h"
 #include "oskn_nvme.h"
 #include "transferbuffer.h"

@@ -5,7 +5,7 @@
 #include <new>
 #include <vector>
 
-#include "core/device.h"
+#include "core/registry.h"
 #include "core/nvme.h"
 #include "oskn_public.h"
 #include "transports.h"

@@ -1,7 +1,7 @@
 // The library's composition root: the transports it is built with and the choice between them.
 #pragma once
 
-#include "core/device.h"
+#include "core/registry.h"
 
 namespace oskn {
 

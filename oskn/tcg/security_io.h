@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "core/device.h"
+#include "core/registry.h"
 
 namespace oskn {
 

@@ -7,7 +7,7 @@
 #include <map>
 #include <mutex>
 
-#include "core/device.h"
+#include "core/registry.h"
 #include "virtual/virtual_drive.h"
 #include "virtual/virtual_transport.h"
 

@@ -1,11 +1,11 @@
-#include "eulaDialog.h"
+#include "app/eulaDialog.h"
 #include "ui_eulaDialog.h"
 
-#include "commandline.h"
-#include "translationstatic.h"
-#include "viewlog.h"
-#include "webdocument.h"
-#include "windowplacement.h"
+#include "app/commandline.h"
+#include "app/translationstatic.h"
+#include "log/viewlog.h"
+#include "dialogs/webdocument.h"
+#include "app/windowplacement.h"
 
 #include <QCloseEvent>
 #include <QPushButton>

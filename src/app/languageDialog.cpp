@@ -1,11 +1,11 @@
-#include "languageDialog.h"
+#include "app/languageDialog.h"
 #include "ui_languageDialog.h"
 
-#include "commandline.h"
-#include "logsapplication.h"
-#include "translationstatic.h"
-#include "viewlog.h"
-#include "windowplacement.h"
+#include "app/commandline.h"
+#include "log/logsapplication.h"
+#include "app/translationstatic.h"
+#include "log/viewlog.h"
+#include "app/windowplacement.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>

@@ -1,6 +1,6 @@
-#include "logsnotice.h"
+#include "app/logsnotice.h"
 
-#include "logsapplication.h"
+#include "log/logsapplication.h"
 
 #include <QCoreApplication>
 #include <QMessageBox>

@@ -1,13 +1,13 @@
-#include "commandline.h"
-#include "eraseverifier.h"
-#include "eulaDialog.h"
-#include "kv4l.h"
-#include "fonts.h"
-#include "languageDialog.h"
-#include "logsapplication.h"
-#include "logsnotice.h"
-#include "translationstatic.h"
-#include "windowplacement.h"
+#include "app/commandline.h"
+#include "tests/eraseverifier.h"
+#include "app/eulaDialog.h"
+#include "mainwindow/kv4l.h"
+#include "app/fonts.h"
+#include "app/languageDialog.h"
+#include "log/logsapplication.h"
+#include "app/logsnotice.h"
+#include "app/translationstatic.h"
+#include "app/windowplacement.h"
 
 #include <QApplication>
 #include <QCoreApplication>

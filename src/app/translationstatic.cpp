@@ -1,4 +1,4 @@
-#include "translationstatic.h"
+#include "app/translationstatic.h"
 
 #include <QCoreApplication>
 #include <QDir>

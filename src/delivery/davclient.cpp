@@ -1,4 +1,4 @@
-#include "davclient.h"
+#include "delivery/davclient.h"
 
 #include <curl/curl.h>
 #include <cstring>

@@ -1,7 +1,7 @@
-#include "deliveryqueue.h"
+#include "delivery/deliveryqueue.h"
 
-#include "logsapplication.h"
-#include "machineidentity.h"
+#include "log/logsapplication.h"
+#include "machine/machineidentity.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "davclient.h"
+#include "delivery/davclient.h"
 
 #include <QObject>
 #include <QString>

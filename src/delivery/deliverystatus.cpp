@@ -1,4 +1,4 @@
-#include "deliverystatus.h"
+#include "delivery/deliverystatus.h"
 
 #include <QCoreApplication>
 #include <QEvent>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "deliveryqueue.h"
+#include "delivery/deliveryqueue.h"
 
 #include <QLabel>
 #include <QPointer>

@@ -1,8 +1,8 @@
-#include "bootmedium.h"
+#include "device/bootmedium.h"
 
-#include "logsapplication.h"
-#include "maintest.h"
-#include "oskn_public.h"
+#include "log/logsapplication.h"
+#include "tests/maintest.h"
+#include "deviceaccess/oskn_public.h"
 
 #include <QBoxLayout>
 #include <QCoreApplication>

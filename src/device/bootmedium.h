@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "oskn_device.h"
+#include "deviceaccess/oskn_device.h"
 
 class QLabel;
 class QWidget;

@@ -1,12 +1,12 @@
-#include "device.h"
+#include "device/device.h"
 #include "ui_device.h"
 
-#include "bootmedium.h"
-#include "devicetext.h"
-#include "identifybits.h"
-#include "logsapplication.h"
-#include "oskn_public.h"
-#include "resulttags.h"
+#include "device/bootmedium.h"
+#include "deviceaccess/devicetext.h"
+#include "deviceaccess/identifybits.h"
+#include "log/logsapplication.h"
+#include "deviceaccess/oskn_public.h"
+#include "device/resulttags.h"
 
 #include <QCoreApplication>
 #include <QDateTime>

@@ -5,7 +5,7 @@
 #include <QWidget>
 #include <cstdint>
 
-#include "maintest.h"
+#include "tests/maintest.h"
 
 namespace Ui {
 class device;

@@ -1,6 +1,6 @@
-#include "resulttags.h"
+#include "device/resulttags.h"
 
-#include "translationstatic.h"
+#include "app/translationstatic.h"
 
 #include <QCoreApplication>
 #include <QEvent>

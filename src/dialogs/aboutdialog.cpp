@@ -1,8 +1,8 @@
-#include "aboutdialog.h"
+#include "dialogs/aboutdialog.h"
 #include "ui_aboutdialog.h"
 
-#include "eulaDialog.h"
-#include "windowplacement.h"
+#include "app/eulaDialog.h"
+#include "app/windowplacement.h"
 
 namespace {
 const char* const aboutVersion = "2.0.7";

@@ -1,4 +1,4 @@
-#include "advancedfeatures.h"
+#include "dialogs/advancedfeatures.h"
 #include "ui_advancedfeatures.h"
 
 #include <QEvent>

@@ -1,9 +1,9 @@
-#include "eraserangeui.h"
+#include "dialogs/eraserangeui.h"
 #include "ui_eraserangeui.h"
 
 #include <QRegularExpressionValidator>
 
-#include "lbavalidator.h"
+#include "dialogs/lbavalidator.h"
 
 EraseRangeUI::EraseRangeUI(unsigned long long max, QWidget* parent)
     : QDialog(parent), ui(new Ui::EraseRangeUI), maxLBA(max)

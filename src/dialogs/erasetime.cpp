@@ -1,4 +1,4 @@
-#include "erasetime.h"
+#include "dialogs/erasetime.h"
 #include "ui_erasetime.h"
 
 #include <QIntValidator>
@@ -7,8 +7,8 @@
 #include <algorithm>
 #include <climits>
 
-#include "lbavalidator.h"
-#include "logsapplication.h"
+#include "dialogs/lbavalidator.h"
+#include "log/logsapplication.h"
 
 EraseTime::EraseTime(unsigned long long max, QWidget* parent)
     : QDialog(parent), ui(new Ui::EraseTime), maxLBA(max)

@@ -1,9 +1,9 @@
-#include "helpkestrova.h"
+#include "dialogs/helpkestrova.h"
 #include "ui_helpkestrova.h"
 
-#include "translationstatic.h"
-#include "webdocument.h"
-#include "windowplacement.h"
+#include "app/translationstatic.h"
+#include "dialogs/webdocument.h"
+#include "app/windowplacement.h"
 
 #include <QShortcut>
 #include <QTimer>

@@ -1,4 +1,4 @@
-#include "messagefit.h"
+#include "dialogs/messagefit.h"
 
 #include <QDialog>
 #include <QGuiApplication>

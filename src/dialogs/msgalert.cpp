@@ -1,4 +1,4 @@
-#include "msgalert.h"
+#include "dialogs/msgalert.h"
 #include "ui_msgalert.h"
 
 #include <QEvent>

@@ -1,7 +1,7 @@
-#include "msgalertidd.h"
+#include "dialogs/msgalertidd.h"
 #include "ui_msgalertidd.h"
 
-#include "messagefit.h"
+#include "dialogs/messagefit.h"
 
 MsgAlertIdd::MsgAlertIdd(QWidget* parent) : QDialog(parent), ui(new Ui::MsgAlertIdd)
 {

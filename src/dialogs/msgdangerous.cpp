@@ -1,7 +1,7 @@
-#include "msgdangerous.h"
+#include "dialogs/msgdangerous.h"
 #include "ui_msgdangerous.h"
 
-#include "messagefit.h"
+#include "dialogs/messagefit.h"
 
 #include <QEvent>
 

@@ -1,7 +1,7 @@
-#include "msgexecution.h"
+#include "dialogs/msgexecution.h"
 #include "ui_msgexecution.h"
 
-#include "messagefit.h"
+#include "dialogs/messagefit.h"
 
 #include <QEvent>
 

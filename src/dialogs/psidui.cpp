@@ -1,4 +1,4 @@
-#include "psidui.h"
+#include "dialogs/psidui.h"
 #include "ui_psidui.h"
 
 #include <QRegularExpression>

@@ -1,4 +1,4 @@
-#include "setmaxlba.h"
+#include "dialogs/setmaxlba.h"
 #include "ui_setmaxlba.h"
 
 #include <QRegularExpression>

@@ -1,4 +1,4 @@
-#include "webdocument.h"
+#include "dialogs/webdocument.h"
 
 #include <QWebFrame>
 #include <QWebPage>

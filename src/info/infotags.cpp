@@ -1,14 +1,14 @@
-#include "infotags.h"
+#include "info/infotags.h"
 #include "ui_infotags.h"
 
-#include "devicetext.h"
-#include "logfile.h"
-#include "msgalert.h"
-#include "logsapplication.h"
-#include "oskn_nvme.h"
-#include "oskn_public.h"
-#include "savemsg.h"
-#include "transferbuffer.h"
+#include "deviceaccess/devicetext.h"
+#include "log/logfile.h"
+#include "dialogs/msgalert.h"
+#include "log/logsapplication.h"
+#include "deviceaccess/oskn_nvme.h"
+#include "deviceaccess/oskn_public.h"
+#include "mainwindow/savemsg.h"
+#include "deviceaccess/transferbuffer.h"
 
 #include <QApplication>
 #include <QEvent>

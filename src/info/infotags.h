@@ -7,8 +7,8 @@
 #include <QWidget>
 #include <cstdint>
 
-#include "identifybits.h"
-#include "oskn_device.h"
+#include "deviceaccess/identifybits.h"
+#include "deviceaccess/oskn_device.h"
 
 class QLabel;
 

@@ -1,4 +1,4 @@
-#include "logfile.h"
+#include "log/logfile.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "logsapplication.h"
+#include "log/logsapplication.h"
 
 #include <QDateTime>
 #include <QLocale>

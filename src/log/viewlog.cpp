@@ -1,8 +1,8 @@
-#include "viewlog.h"
+#include "log/viewlog.h"
 #include "ui_viewlog.h"
 
-#include "logsapplication.h"
-#include "windowplacement.h"
+#include "log/logsapplication.h"
+#include "app/windowplacement.h"
 
 #include <QScrollBar>
 

@@ -1,4 +1,4 @@
-#include "machineidentity.h"
+#include "machine/machineidentity.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "close.h"
+#include "mainwindow/close.h"
 #include "ui_close.h"
 
 #include <QEvent>

@@ -11,10 +11,10 @@
 #include <memory>
 #include <vector>
 
-#include "logfile.h"
-#include "machineidentity.h"
-#include "resultskeeper.h"
-#include "oskn_device.h"
+#include "log/logfile.h"
+#include "machine/machineidentity.h"
+#include "results/resultskeeper.h"
+#include "deviceaccess/oskn_device.h"
 
 namespace Ui {
 class KV4L;

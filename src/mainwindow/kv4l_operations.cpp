@@ -1,25 +1,25 @@
 // Starting the operations of the catalogue: their confirmations, parameter dialogs and the dispatch
 // to every selected idle drive; and the resumption of a sanitize already running in a drive.
-#include "kv4l.h"
+#include "mainwindow/kv4l.h"
 #include "ui_kv4l.h"
 
-#include "bootmedium.h"
-#include "command.h"
-#include "device.h"
-#include "devicetext.h"
-#include "logsapplication.h"
-#include "operationcatalogue.h"
-#include "oskn_operations.h"
-#include "viewlog.h"
+#include "device/bootmedium.h"
+#include "tests/command.h"
+#include "device/device.h"
+#include "deviceaccess/devicetext.h"
+#include "log/logsapplication.h"
+#include "mainwindow/operationcatalogue.h"
+#include "deviceaccess/oskn_operations.h"
+#include "log/viewlog.h"
 
-#include "eraserangeui.h"
-#include "erasetime.h"
-#include "msgalertidd.h"
-#include "msgdangerous.h"
-#include "msgexecution.h"
-#include "psidui.h"
-#include "sanitizeoverwrite.h"
-#include "setmaxlba.h"
+#include "dialogs/eraserangeui.h"
+#include "dialogs/erasetime.h"
+#include "dialogs/msgalertidd.h"
+#include "dialogs/msgdangerous.h"
+#include "dialogs/msgexecution.h"
+#include "dialogs/psidui.h"
+#include "tests/sanitizeoverwrite.h"
+#include "dialogs/setmaxlba.h"
 
 #include <QHash>
 

@@ -1,15 +1,15 @@
 // What an operation leaves beside the drive's log once it has ended: its results record and, for
 // an erase, its certificate; what could not be written is said, kept and tried again.
-#include "kv4l.h"
+#include "mainwindow/kv4l.h"
 
-#include "command.h"
-#include "commandline.h"
-#include "device.h"
-#include "devicetext.h"
-#include "logsapplication.h"
-#include "msgalert.h"
-#include "deliveryqueue.h"
-#include "viewlog.h"
+#include "tests/command.h"
+#include "app/commandline.h"
+#include "device/device.h"
+#include "deviceaccess/devicetext.h"
+#include "log/logsapplication.h"
+#include "dialogs/msgalert.h"
+#include "delivery/deliveryqueue.h"
+#include "log/viewlog.h"
 
 #include <QCoreApplication>
 

@@ -1,4 +1,4 @@
-#include "nodrivenotice.h"
+#include "mainwindow/nodrivenotice.h"
 
 #include <QBoxLayout>
 #include <QCoreApplication>

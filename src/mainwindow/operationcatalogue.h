@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "oskn_device.h"
+#include "deviceaccess/oskn_device.h"
 
 class KV4L;
 class MainTest;

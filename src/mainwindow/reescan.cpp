@@ -1,6 +1,6 @@
-#include "reescan.h"
+#include "mainwindow/reescan.h"
 
-#include "logsapplication.h"
+#include "log/logsapplication.h"
 
 Reescan::Reescan(QVector<device*> p) : QThread(nullptr), panels(p) {}
 

@@ -1,4 +1,4 @@
-#include "savemsg.h"
+#include "mainwindow/savemsg.h"
 #include "ui_savemsg.h"
 
 #include <QTimerEvent>

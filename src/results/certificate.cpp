@@ -1,4 +1,4 @@
-#include "certificate.h"
+#include "results/certificate.h"
 
 #include <QBuffer>
 #include <QCoreApplication>

@@ -4,7 +4,7 @@
 #include <QDateTime>
 #include <QString>
 
-#include "resultsrecord.h"
+#include "results/resultsrecord.h"
 
 // A one-page certificate of sanitization per erase, for a person to hand over: the drive, how it
 // was erased and checked, the verdict, the machine and who ran it, and the SHA-256 of the

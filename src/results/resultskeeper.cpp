@@ -1,7 +1,7 @@
-#include "resultskeeper.h"
+#include "results/resultskeeper.h"
 
-#include "certificate.h"
-#include "maintest.h"
+#include "results/certificate.h"
+#include "tests/maintest.h"
 
 namespace results {
 

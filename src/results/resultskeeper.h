@@ -5,7 +5,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "resultsrecord.h"
+#include "results/resultsrecord.h"
 
 namespace results {
 

@@ -1,9 +1,9 @@
-#include "resultsrecord.h"
+#include "results/resultsrecord.h"
 
-#include "devicetext.h"
-#include "logfile.h"
-#include "oskn_public.h"
-#include "maintest.h"
+#include "deviceaccess/devicetext.h"
+#include "log/logfile.h"
+#include "deviceaccess/oskn_public.h"
+#include "tests/maintest.h"
 
 #include <QFile>
 #include <QSaveFile>

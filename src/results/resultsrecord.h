@@ -4,9 +4,9 @@
 #include <QString>
 #include <cstdint>
 
-#include "machineidentity.h"
-#include "oskn_device.h"
-#include "operationoutcome.h"
+#include "machine/machineidentity.h"
+#include "deviceaccess/oskn_device.h"
+#include "tests/operationoutcome.h"
 
 // The machine-readable account of one finished operation: one JSON object per line in
 // "<serial>.jsonl" beside the drive's log. Scripts and audits read it; the erasure certificate

@@ -1,11 +1,11 @@
-#include "boottracks.h"
+#include "tests/boottracks.h"
 
 #include <algorithm>
 
-#include "eraseverifier.h"
-#include "logsapplication.h"
-#include "reasons.h"
-#include "oskn_operations.h"
+#include "tests/eraseverifier.h"
+#include "log/logsapplication.h"
+#include "tests/reasons.h"
+#include "deviceaccess/oskn_operations.h"
 
 namespace {
 

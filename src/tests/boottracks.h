@@ -1,6 +1,6 @@
 #pragma once
 
-#include "maintest.h"
+#include "tests/maintest.h"
 
 // Zeroes the start and the end of the drive, where boot records and partition tables live.
 class BootTracks : public MainTest

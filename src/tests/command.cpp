@@ -1,7 +1,7 @@
-#include "command.h"
+#include "tests/command.h"
 
-#include "devicetext.h"
-#include "logsapplication.h"
+#include "deviceaccess/devicetext.h"
+#include "log/logsapplication.h"
 
 #include <cstdlib>
 #include <new>

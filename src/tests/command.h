@@ -3,7 +3,7 @@
 #include <QList>
 #include <QObject>
 
-#include "maintest.h"
+#include "tests/maintest.h"
 
 class Command : public QObject
 {

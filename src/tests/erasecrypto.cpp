@@ -1,10 +1,10 @@
-#include "erasecrypto.h"
+#include "tests/erasecrypto.h"
 
-#include "eraseverifier.h"
-#include "logsapplication.h"
-#include "reasons.h"
-#include "oskn_operations.h"
-#include "sanitizeoverwrite.h"
+#include "tests/eraseverifier.h"
+#include "log/logsapplication.h"
+#include "tests/reasons.h"
+#include "deviceaccess/oskn_operations.h"
+#include "tests/sanitizeoverwrite.h"
 
 Erasecrypto::Erasecrypto(_tDevice* dev, QObject* parent)
     : MainTest(dev, parent, "OSKNOPERATIONS_API int run_Sanitize_Operation()"), maxLBA(dev->maxLBA)

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "maintest.h"
+#include "tests/maintest.h"
 
 // The drive's cryptographic erase: it changes its media key, so nothing written before reads
 // back. The drive finishes it in moments; there is no abort.

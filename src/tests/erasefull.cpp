@@ -1,9 +1,9 @@
-#include "erasefull.h"
+#include "tests/erasefull.h"
 
-#include "eraseverifier.h"
-#include "logsapplication.h"
-#include "reasons.h"
-#include "oskn_public.h"
+#include "tests/eraseverifier.h"
+#include "log/logsapplication.h"
+#include "tests/reasons.h"
+#include "deviceaccess/oskn_public.h"
 
 namespace {
 

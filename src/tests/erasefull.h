@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "erasetest.h"
-#include "transferbuffer.h"
+#include "tests/erasetest.h"
+#include "deviceaccess/transferbuffer.h"
 
 // Overwrites the whole drive with zeros, LBA 0 up to and including the max LBA, 64 sectors a
 // command.

@@ -1,9 +1,9 @@
-#include "eraserange.h"
+#include "tests/eraserange.h"
 
-#include "eraseverifier.h"
-#include "logsapplication.h"
-#include "reasons.h"
-#include "oskn_operations.h"
+#include "tests/eraseverifier.h"
+#include "log/logsapplication.h"
+#include "tests/reasons.h"
+#include "deviceaccess/oskn_operations.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "erasetest.h"
+#include "tests/erasetest.h"
 
 // Overwrites the LBAs from startLBA to endLBA, both included, in pieces of 64 sectors.
 class EraseRange : public EraseTest

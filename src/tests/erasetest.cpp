@@ -1,8 +1,8 @@
-#include "erasetest.h"
+#include "tests/erasetest.h"
 
-#include "logsapplication.h"
-#include "oskn_return.h"
-#include "reasons.h"
+#include "log/logsapplication.h"
+#include "deviceaccess/oskn_return.h"
+#include "tests/reasons.h"
 
 EraseTest::EraseTest(_tDevice* dev, const QString& call, QObject* parent) : ProgressReporter(dev, parent, call)
 {

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <functional>
 
-#include "progressreporter.h"
+#include "tests/progressreporter.h"
 
 // What the erase and capacity operations have in common: a failed write is traced to the sector
 // where the erase stopped so that the drive's log can name it.

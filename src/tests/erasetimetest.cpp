@@ -1,13 +1,13 @@
-#include "erasetimetest.h"
+#include "tests/erasetimetest.h"
 
 #include <algorithm>
 #include <vector>
 
-#include "eraseverifier.h"
-#include "logsapplication.h"
-#include "reasons.h"
-#include "oskn_public.h"
-#include "transferbuffer.h"
+#include "tests/eraseverifier.h"
+#include "log/logsapplication.h"
+#include "tests/reasons.h"
+#include "deviceaccess/oskn_public.h"
+#include "deviceaccess/transferbuffer.h"
 
 EraseTimeTest::EraseTimeTest(_tDevice* dev, unsigned long long first, int secs, QObject* parent)
     : EraseTest(dev, "OSKNPUBLIC_API int write_LBA()", parent), seconds(secs), firstLBA(first)

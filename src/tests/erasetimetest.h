@@ -1,6 +1,6 @@
 #pragma once
 
-#include "erasetest.h"
+#include "tests/erasetest.h"
 
 // Overwrites the drive with zeros from firstLBA upwards for `seconds` of time, or up to and
 // including the max LBA if that comes first.

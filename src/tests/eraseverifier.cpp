@@ -1,4 +1,4 @@
-#include "eraseverifier.h"
+#include "tests/eraseverifier.h"
 
 #include <QStringList>
 
@@ -6,9 +6,9 @@
 #include <cstring>
 #include <random>
 
-#include "oskn_public.h"
-#include "oskn_return.h"
-#include "transferbuffer.h"
+#include "deviceaccess/oskn_public.h"
+#include "deviceaccess/oskn_return.h"
+#include "deviceaccess/transferbuffer.h"
 
 namespace {
 

@@ -9,8 +9,8 @@
 #include <functional>
 #include <vector>
 
-#include "oskn_device.h"
-#include "transferbuffer.h"
+#include "deviceaccess/oskn_device.h"
+#include "deviceaccess/transferbuffer.h"
 
 // Reads back what an erase claims to have done. By default a sample of each range: its first
 // and last sectors, evenly spread runs covering at least 1 % of it, and single sectors drawn

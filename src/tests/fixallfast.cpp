@@ -1,6 +1,6 @@
-#include "fixallfast.h"
+#include "tests/fixallfast.h"
 
-#include "oskn_nvme.h"
+#include "deviceaccess/oskn_nvme.h"
 
 #include <QMutexLocker>
 
@@ -8,13 +8,13 @@
 #include <cstring>
 #include <vector>
 
-#include "common.h"
-#include "identifybits.h"
-#include "logsapplication.h"
-#include "oskn_operations.h"
-#include "readverdict.h"
-#include "reasons.h"
-#include "selftestlog.h"
+#include "common/common.h"
+#include "deviceaccess/identifybits.h"
+#include "log/logsapplication.h"
+#include "deviceaccess/oskn_operations.h"
+#include "tests/readverdict.h"
+#include "tests/reasons.h"
+#include "tests/selftestlog.h"
 
 QMutex mutexFixAllFast;
 

@@ -4,8 +4,8 @@
 
 #include <cstdint>
 
-#include "maintest.h"
-#include "transferbuffer.h"
+#include "tests/maintest.h"
+#include "deviceaccess/transferbuffer.h"
 
 // Serialises the self-test commands and repair writes of every drive running Fix All Fast.
 extern QMutex mutexFixAllFast;

@@ -1,10 +1,10 @@
-#include "fixalllong.h"
+#include "tests/fixalllong.h"
 
 #include <algorithm>
 
-#include "logsapplication.h"
-#include "oskn_public.h"
-#include "reasons.h"
+#include "log/logsapplication.h"
+#include "deviceaccess/oskn_public.h"
+#include "tests/reasons.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "readscan.h"
-#include "transferbuffer.h"
+#include "tests/readscan.h"
+#include "deviceaccess/transferbuffer.h"
 
 // Reads the whole drive like the long generic test and rewrites every unreadable sector it
 // meets (its whole physical sector, with zeros), then reads on. 50 repairs at most; the first

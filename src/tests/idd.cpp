@@ -1,4 +1,4 @@
-#include "idd.h"
+#include "tests/idd.h"
 
 #include <QThread>
 #include <QTimerEvent>
@@ -6,11 +6,11 @@
 #include <algorithm>
 #include <cstring>
 
-#include "common.h"
-#include "logsapplication.h"
-#include "reasons.h"
-#include "oskn_public.h"
-#include "transferbuffer.h"
+#include "common/common.h"
+#include "log/logsapplication.h"
+#include "tests/reasons.h"
+#include "deviceaccess/oskn_public.h"
+#include "deviceaccess/transferbuffer.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <atomic>
 #include <cstdint>
 
-#include "erasetest.h"
-#include "oskn_operations.h"
+#include "tests/erasetest.h"
+#include "deviceaccess/oskn_operations.h"
 
 class QTimerEvent;
 

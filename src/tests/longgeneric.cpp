@@ -1,7 +1,7 @@
-#include "longgeneric.h"
+#include "tests/longgeneric.h"
 
-#include "logsapplication.h"
-#include "reasons.h"
+#include "log/logsapplication.h"
+#include "tests/reasons.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "readscan.h"
+#include "tests/readscan.h"
 
 // Reads the whole drive front to back; a failed read is re-read sector by sector and every
 // unreadable sector is reported. 50 unreadable sectors end the test; any unreadable sector

@@ -1,13 +1,13 @@
-#include "maintest.h"
+#include "tests/maintest.h"
 
-#include "common.h"
-#include "devicetext.h"
-#include "eraseverifier.h"
-#include "logsapplication.h"
-#include "oskn_public.h"
-#include "oskn_return.h"
-#include "reasons.h"
-#include "transferbuffer.h"
+#include "common/common.h"
+#include "deviceaccess/devicetext.h"
+#include "tests/eraseverifier.h"
+#include "log/logsapplication.h"
+#include "deviceaccess/oskn_public.h"
+#include "deviceaccess/oskn_return.h"
+#include "tests/reasons.h"
+#include "deviceaccess/transferbuffer.h"
 
 #include <QStringList>
 

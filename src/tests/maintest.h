@@ -7,9 +7,9 @@
 #include <cstdint>
 #include <limits>
 
-#include "oskn_device.h"
-#include "oskn_return.h"
-#include "operationoutcome.h"
+#include "deviceaccess/oskn_device.h"
+#include "deviceaccess/oskn_return.h"
+#include "tests/operationoutcome.h"
 
 class LogsApplication;
 class EraseVerifier;

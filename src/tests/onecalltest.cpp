@@ -1,7 +1,7 @@
-#include "onecalltest.h"
+#include "tests/onecalltest.h"
 
-#include "logsapplication.h"
-#include "reasons.h"
+#include "log/logsapplication.h"
+#include "tests/reasons.h"
 
 OneCallTest::OneCallTest(_tDevice* dev, const QString& call, Lines text, QObject* parent)
     : ProgressReporter(dev, parent, call), lines(std::move(text))

@@ -2,8 +2,8 @@
 
 #include <QString>
 
-#include "oskn_return.h"
-#include "progressreporter.h"
+#include "deviceaccess/oskn_return.h"
+#include "tests/progressreporter.h"
 
 // An operation that is one library call: a start line, an abort asked before the call, the call,
 // and a verdict from its result alone. The lines each operation writes are its own.

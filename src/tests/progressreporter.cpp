@@ -1,6 +1,6 @@
-#include "progressreporter.h"
+#include "tests/progressreporter.h"
 
-#include "common.h"
+#include "common/common.h"
 
 namespace {
 constexpr uint64_t kProgressIntervalNs = 100000000ull;

@@ -5,7 +5,7 @@
 #include <atomic>
 #include <cstdint>
 
-#include "maintest.h"
+#include "tests/maintest.h"
 
 // An operation that shows how far it got and how long it has left: the scans, the erases, write
 // same and the in-drive diagnostics. Its clock is program time.

@@ -1,8 +1,8 @@
-#include "psid.h"
+#include "tests/psid.h"
 
-#include "logsapplication.h"
-#include "oskn_tcgoperations.h"
-#include "reasons.h"
+#include "log/logsapplication.h"
+#include "deviceaccess/oskn_tcgoperations.h"
+#include "tests/reasons.h"
 
 CPSID::CPSID(_tDevice* dev, QString key, QObject* parent)
     : OneCallTest(dev, "OSKNPUBLIC_API int PSID Erase",

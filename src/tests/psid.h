@@ -4,8 +4,8 @@
 
 #include <memory>
 
-#include "eraseverifier.h"
-#include "onecalltest.h"
+#include "tests/eraseverifier.h"
+#include "tests/onecalltest.h"
 
 // Returns a self-encrypting drive to its factory state with the PSID from its label: one
 // library call, which erases the drive's data. A drive without a PSID authority answers 14 or 2.

@@ -1,4 +1,4 @@
-#include "readscan.h"
+#include "tests/readscan.h"
 
 #include <cerrno>
 
@@ -6,8 +6,8 @@
 #include <sys/syscall.h>
 #include <unistd.h>
 
-#include "common.h"
-#include "oskn_public.h"
+#include "common/common.h"
+#include "deviceaccess/oskn_public.h"
 
 namespace {
 

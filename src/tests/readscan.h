@@ -6,9 +6,9 @@
 #include <functional>
 #include <vector>
 
-#include "progressreporter.h"
-#include "transferbuffer.h"
-#include "readverdict.h"
+#include "tests/progressreporter.h"
+#include "deviceaccess/transferbuffer.h"
+#include "tests/readverdict.h"
 
 // A scan of the whole drive, front to back, from LBA 0 up to and including the record's max LBA:
 // the buffer, the fractional progress and the remaining-time estimate the panel shows.

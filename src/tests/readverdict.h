@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "oskn_return.h"
+#include "deviceaccess/oskn_return.h"
 
 // What one failed read of a surface scan says. Only a medium error makes a sector unreadable: a
 // drive that vanished, timed out or could not be reached by the system read nothing, so none of

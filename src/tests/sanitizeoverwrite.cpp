@@ -1,10 +1,10 @@
-#include "sanitizeoverwrite.h"
+#include "tests/sanitizeoverwrite.h"
 
-#include "common.h"
-#include "eraseverifier.h"
-#include "logsapplication.h"
-#include "reasons.h"
-#include "oskn_operations.h"
+#include "common/common.h"
+#include "tests/eraseverifier.h"
+#include "log/logsapplication.h"
+#include "tests/reasons.h"
+#include "deviceaccess/oskn_operations.h"
 
 #include <algorithm>
 

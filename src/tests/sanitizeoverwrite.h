@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "maintest.h"
+#include "tests/maintest.h"
 
 // The drive's own overwrite sanitize: started (or, when one already runs, joined) and followed
 // to its end. A sanitize cannot be stopped once the drive has begun it: there is no abort.

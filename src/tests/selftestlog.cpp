@@ -1,8 +1,8 @@
-#include "selftestlog.h"
+#include "tests/selftestlog.h"
 
-#include "oskn_nvme.h"
-#include "oskn_public.h"
-#include "transferbuffer.h"
+#include "deviceaccess/oskn_nvme.h"
+#include "deviceaccess/oskn_public.h"
+#include "deviceaccess/transferbuffer.h"
 
 namespace {
 uint64_t get_Le(const uint8_t* p, int bytes)

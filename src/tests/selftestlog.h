@@ -3,7 +3,7 @@
 #include <QString>
 #include <cstdint>
 
-#include "oskn_device.h"
+#include "deviceaccess/oskn_device.h"
 
 // The failing LBA of the drive's newest self-test, from its self-test log (the extended log,
 // else the SMART one; NVMe: its own log). False when the log names none.

@@ -1,8 +1,8 @@
-#include "setmaxlbatest.h"
+#include "tests/setmaxlbatest.h"
 
-#include "logsapplication.h"
-#include "oskn_operations.h"
-#include "oskn_public.h"
+#include "log/logsapplication.h"
+#include "deviceaccess/oskn_operations.h"
+#include "deviceaccess/oskn_public.h"
 
 SetMaxLBATest::SetMaxLBATest(_tDevice* dev, unsigned long long value, bool restore, QObject* parent)
     : OneCallTest(dev, "OSKNOPERATIONS_API int set_Max_LBA()",

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "onecalltest.h"
+#include "tests/onecalltest.h"
 
 // Changes the capacity the drive reports to newMaxLBA (its highest LBA), or back to its native
 // capacity. On success the record holds the new max LBA, so the panel and later operations

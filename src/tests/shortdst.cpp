@@ -1,12 +1,12 @@
-#include "shortdst.h"
+#include "tests/shortdst.h"
 
-#include "common.h"
-#include "logsapplication.h"
-#include "oskn_operations.h"
-#include "oskn_public.h"
-#include "reasons.h"
-#include "selftestlog.h"
-#include "transferbuffer.h"
+#include "common/common.h"
+#include "log/logsapplication.h"
+#include "deviceaccess/oskn_operations.h"
+#include "deviceaccess/oskn_public.h"
+#include "tests/reasons.h"
+#include "tests/selftestlog.h"
+#include "deviceaccess/transferbuffer.h"
 
 QMutex mutexShortDst;
 

@@ -2,7 +2,7 @@
 
 #include <QMutex>
 
-#include "maintest.h"
+#include "tests/maintest.h"
 
 // Serialises the self-test calls of every drive running a short self-test.
 extern QMutex mutexShortDst;

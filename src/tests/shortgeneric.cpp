@@ -1,12 +1,12 @@
-#include "shortgeneric.h"
+#include "tests/shortgeneric.h"
 
 #include <cstdlib>
 #include <limits>
 
-#include "logsapplication.h"
-#include "oskn_public.h"
-#include "readverdict.h"
-#include "reasons.h"
+#include "log/logsapplication.h"
+#include "deviceaccess/oskn_public.h"
+#include "tests/readverdict.h"
+#include "tests/reasons.h"
 
 QMutex mutexshort;
 

@@ -5,8 +5,8 @@
 
 #include <vector>
 
-#include "maintest.h"
-#include "transferbuffer.h"
+#include "tests/maintest.h"
+#include "deviceaccess/transferbuffer.h"
 
 // Serialises the reads of every drive running a short generic test.
 extern QMutex mutexshort;

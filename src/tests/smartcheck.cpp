@@ -1,11 +1,11 @@
-#include "smartcheck.h"
+#include "tests/smartcheck.h"
 
-#include "logsapplication.h"
-#include "oskn_nvme.h"
-#include "oskn_operations.h"
-#include "oskn_public.h"
-#include "reasons.h"
-#include "transferbuffer.h"
+#include "log/logsapplication.h"
+#include "deviceaccess/oskn_nvme.h"
+#include "deviceaccess/oskn_operations.h"
+#include "deviceaccess/oskn_public.h"
+#include "tests/reasons.h"
+#include "deviceaccess/transferbuffer.h"
 
 QMutex mutexSmart;
 

@@ -2,7 +2,7 @@
 
 #include <QMutex>
 
-#include "onecalltest.h"
+#include "tests/onecalltest.h"
 
 // Serialises the SMART checks of every drive.
 extern QMutex mutexSmart;

@@ -1,6 +1,6 @@
-#include "spindown.h"
+#include "tests/spindown.h"
 
-#include "oskn_public.h"
+#include "deviceaccess/oskn_public.h"
 
 SpinDown::SpinDown(_tDevice* dev, QObject* parent)
     : OneCallTest(dev, "OSKNPUBLIC_API int spin_down_drive()",

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "onecalltest.h"
+#include "tests/onecalltest.h"
 
 // Asks the drive to spin down.
 class SpinDown : public OneCallTest

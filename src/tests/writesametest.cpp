@@ -1,16 +1,16 @@
-#include "writesametest.h"
+#include "tests/writesametest.h"
 
 #include <QMetaObject>
 #include <QTimerEvent>
 
 #include <algorithm>
 
-#include "common.h"
-#include "devicetext.h"
-#include "eraseverifier.h"
-#include "logsapplication.h"
-#include "reasons.h"
-#include "oskn_operations.h"
+#include "common/common.h"
+#include "deviceaccess/devicetext.h"
+#include "tests/eraseverifier.h"
+#include "log/logsapplication.h"
+#include "tests/reasons.h"
+#include "deviceaccess/oskn_operations.h"
 
 WriteSameTest::WriteSameTest(_tDevice* dev, unsigned long long start, unsigned long long end, QObject* parent)
     : ProgressReporter(dev, parent, "OSKNOPERATIONS_API int writesame()"),

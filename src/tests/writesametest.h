@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <mutex>
 
-#include "progressreporter.h"
+#include "tests/progressreporter.h"
 
 class QTimerEvent;
 

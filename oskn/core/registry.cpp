@@ -1,4 +1,4 @@
-#include "device.h"
+#include "registry.h"
 
 #include <algorithm>
 #include <cstdio>
