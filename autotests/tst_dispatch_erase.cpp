@@ -2,6 +2,7 @@
 // bounds the value a dialog asks for, the checks of the dialogs' answers, and what the panels
 // and the drives show afterwards.
 #include "common/common.h"
+#include "log/logfile.h"
 #include "dispatchwindow.h"
 #include "drivefile.h"
 #include "deviceaccess/oskn_operations.h"
@@ -478,6 +479,10 @@ private slots:
         QCOMPARE(w.get_Max_Test_Device(), 1);
         QVERIFY(w.get_Basic_Test_Menu()->isEmpty() && w.get_Advanced_Menu()->isEmpty());
         QVERIFY(!p[1]->findChild<QPushButton*>("progressStatus")->isEnabled()); // no abort
+        // Recorded as running before it runs: an exit now is marked at the next start.
+        const QList<QPair<QString, QString>> running = logfile::read_Running();
+        QCOMPARE(running.size(), 1);
+        QCOMPARE(running.first().first, QString("S1.log"));
         QProgressBar* progress = p[1]->findChild<QProgressBar*>("progressBar");
         QTRY_VERIFY_WITH_TIMEOUT(progress->value() > 0, 10000);
         QTRY_VERIFY_WITH_TIMEOUT(p[1]->isTest() == 1, 30000);

@@ -128,11 +128,11 @@ KV4L::KV4L(QWidget* parent) : QMainWindow(parent), ui(new Ui::KV4L)
     // Read before anything runs: a sanitize followed from the last run records itself at once.
     cutOff = logfile::read_Running();
     devices_Discovery();
+    claim_Log_Files();
     checkSanitizeOverwrite();
     update_Devices();
     create_Connect_Accord();
     get_Title_Mensagem_Log();
-    claim_Log_Files();
     mark_Interrupted();
 
     ui->toolButtonBasicTest->setEnabled(false);

@@ -174,6 +174,9 @@ private:
     void answer(const char* action, const OperationParameters& parameters);
     // One test per selected idle drive; how many started.
     int dispatch(const Operation& op, const OperationParameters& parameters);
+    // Shows the test in its panel, connects what the panel hears from it and starts it; the
+    // record of running operations knows it before it runs.
+    void start_On_Panel(const Operation& op, MainTest* test, device* panel, const OperationParameters& parameters);
     bool over_Limit(bool silent);
     bool confirm(const Operation& op);
     // Writes the called line and runs the confirmation; a refusal writes the rejected line (when

@@ -160,29 +160,34 @@ int KV4L::dispatch(const Operation& op, const OperationParameters& parameters)
             continue;
         }
         ++count;
-        MainTestCmd* command = new MainTestCmd(test);
-        *panel->get_Descriptor() = *test->getDescriptor();
-        panel->execute();
-        record_Running();
-        connect(test, &MainTest::change_Logs, viewLog, &ViewLog::print_Logs);
-        connect(test, &MainTest::change_Outcome, panel, &device::set_Outcome);
-        connect(test, &MainTest::changeStatus, panel, &device::change_Progress_status);
-        connect(test, &MainTest::changeVerification, panel, &device::show_Verification, Qt::QueuedConnection);
-        wire_Operation(op, test, panel, parameters);
-        if ((op.wiring & Operation::CloseInfo) && panel->accordOpen) {
-            panel->accordOpen = false;
-            panel->determine_Icon();
-            panel->add_Line_Last_Up_Resize();
-            off_expanding();
-        }
-        invoker->executeTest(command);
-        if (op.wiring & Operation::NoAbortLater)
-            panel->disables_Abort();
-        clear_Menu_Basic_Erase();
+        start_On_Panel(op, test, panel, parameters);
     }
     if (op.wiring & Operation::HoldRescan)
         iddRunning += count;
     return count;
+}
+
+void KV4L::start_On_Panel(const Operation& op, MainTest* test, device* panel, const OperationParameters& parameters)
+{
+    MainTestCmd* command = new MainTestCmd(test);
+    *panel->get_Descriptor() = *test->getDescriptor();
+    panel->execute();
+    record_Running();
+    connect(test, &MainTest::change_Logs, viewLog, &ViewLog::print_Logs);
+    connect(test, &MainTest::change_Outcome, panel, &device::set_Outcome);
+    connect(test, &MainTest::changeStatus, panel, &device::change_Progress_status);
+    connect(test, &MainTest::changeVerification, panel, &device::show_Verification, Qt::QueuedConnection);
+    wire_Operation(op, test, panel, parameters);
+    if ((op.wiring & Operation::CloseInfo) && panel->accordOpen) {
+        panel->accordOpen = false;
+        panel->determine_Icon();
+        panel->add_Line_Last_Up_Resize();
+        off_expanding();
+    }
+    invoker->executeTest(command);
+    if (op.wiring & Operation::NoAbortLater)
+        panel->disables_Abort();
+    clear_Menu_Basic_Erase();
 }
 
 device* KV4L::bounding_Drive(const std::function<bool(device*)>& eligible,
@@ -318,23 +323,11 @@ void KV4L::checkSanitizeOverwrite()
         }
         if (state != OSKN_SANITIZE_STATE_IN_PROGRESS || !features.overwrite)
             continue;
-        SanitizeOverwrite* test = new SanitizeOverwrite(record);
-        MainTestCmd* command = new MainTestCmd(test);
-        *panel->get_Descriptor() = *test->getDescriptor();
-        panel->execute();
-        panel->disables_Abort();
+        // As if started from its menu entry, but checked and without a confirmation: the drive
+        // is already at it.
+        const Operation& op = *find_Operation("actionErase_Sanitize_Overwrite");
         panel->set_Checked_Test();
-        connect(test, &SanitizeOverwrite::changePercent, panel, QOverload<double>::of(&device::change_Progress_Value),
-                Qt::QueuedConnection);
-        connect(test, &SanitizeOverwrite::sanitizeFailed, panel, &device::mark_Sanitize_Failed, Qt::QueuedConnection);
-        connect(test, &SanitizeOverwrite::changeTimeEstimate, panel, QOverload<QString>::of(&device::change_Progress_Value),
-                Qt::QueuedConnection);
-        connect(test, &MainTest::change_Outcome, panel, &device::set_Outcome, Qt::QueuedConnection);
-        connect(test, &MainTest::changeStatus, panel, &device::change_Progress_status, Qt::QueuedConnection);
-        connect(test, &MainTest::changeVerification, panel, &device::show_Verification, Qt::QueuedConnection);
-        connect(test, &MainTest::change_Logs, viewLog, &ViewLog::print_Logs, Qt::QueuedConnection);
-        invoker->executeTest(command);
-        clear_Menu_Basic_Erase();
+        start_On_Panel(op, op.make(record, {}), panel, {});
         add_Max_Test_Device();
     }
 }
