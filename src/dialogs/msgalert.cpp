@@ -1,6 +1,9 @@
 #include "dialogs/msgalert.h"
 #include "ui_msgalert.h"
 
+#include "log/logfile.h"
+
+#include <QApplication>
 #include <QEvent>
 
 MsgAlert* MsgAlert::g_Alert_Instance = nullptr;
@@ -34,4 +37,14 @@ void MsgAlert::changeEvent(QEvent* event)
     if (event->type() == QEvent::LanguageChange)
         retranslate();
     QDialog::changeEvent(event);
+}
+
+bool append_Or_Alert(const QString& name, const QString& text)
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const bool written = logfile::append_Synced(name, text);
+    QApplication::restoreOverrideCursor();
+    if (!written)
+        MsgAlert::Instance()->show();
+    return written;
 }

@@ -29,4 +29,8 @@ private:
     static MsgAlert* g_Alert_Instance;
 };
 
+// Appends text to a log file and syncs it, under the wait cursor; shows the alert when it could
+// not. True when written.
+bool append_Or_Alert(const QString& name, const QString& text);
+
 #endif // MSGALERT_H

@@ -10,7 +10,6 @@
 #include "mainwindow/savemsg.h"
 #include "deviceaccess/transferbuffer.h"
 
-#include <QApplication>
 #include <QEvent>
 #include <QScrollBar>
 #include <algorithm>
@@ -345,13 +344,8 @@ void InfoTags::on_pushButton_clicked()
         text += item.first->text() + " : " + item.second->text() + "\n";
     text += "==============================================\n";
 
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool written = logfile::append_Synced(name, text);
-    QApplication::restoreOverrideCursor();
-    if (!written) {
-        MsgAlert::Instance()->show();
+    if (!append_Or_Alert(name, text))
         return;
-    }
     // Said only once the block is on the medium.
     SaveMsg::show_Notice();
 }

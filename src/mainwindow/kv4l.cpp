@@ -886,14 +886,8 @@ void KV4L::save_Log()
             text += start_Mark();
         for (int j = saved; j < lines.size(); ++j)
             text += QString(lines[j]).remove(breaks) + "\n";
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-        const bool written = logfile::append_Synced(name, text);
-        QApplication::restoreOverrideCursor();
-        if (!written) {
-            // The lines stay unsaved: the next message's save writes them.
-            MsgAlert::Instance()->show();
-            return;
-        }
+        if (!append_Or_Alert(name, text))
+            return; // the lines stay unsaved: the next message's save writes them
         panel->set_Saved_Log_Lines(lines.size());
         touchedLogs.insert(name);
         if (remove_Empty_Log_File(name))

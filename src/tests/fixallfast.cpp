@@ -25,20 +25,6 @@ constexpr uint8_t kSelfTestReadFailure = 0x07;
 constexpr uint32_t kMaxRepairs = 50;
 // A short self-test takes minutes: one that stands still this long will not end.
 constexpr uint64_t kStallSeconds = 30ull * 60;
-constexpr uint8_t kSmartSelfTestLog = 0x06;
-constexpr uint8_t kExtSelfTestLog = 0x07;
-constexpr uint32_t kExtDescriptorsPerPage = 19;
-constexpr uint32_t kExtDescriptorBytes = 26;
-constexpr uint32_t kSmartDescriptorBytes = 24;
-
-uint64_t get_Le(const uint8_t* p, int bytes)
-{
-    uint64_t v = 0;
-    for (int i = bytes - 1; i >= 0; --i)
-        v = v << 8 | p[i];
-    return v;
-}
-
 } // namespace
 
 FixAllFast::FixAllFast(_tDevice* dev, QObject* parent) : MainTest(dev, parent)
@@ -82,23 +68,22 @@ int FixAllFast::get_LBA_From_DST_Log(unsigned long long* lba)
 int FixAllFast::read_SMART_self_log(unsigned long long* lba)
 {
     alignas(kTransferAlignment) uint8_t page[512] = {};
-    logResult = ata_SMART_Read_Log(device, kSmartSelfTestLog, page, sizeof page);
+    logResult = ata_SMART_Read_Log(device, selftestlog::kSmartLog, page, sizeof page);
     if (logResult != 0) {
         log()->kestrova_Log_Error("Warning: FixAllFast::read_SMART_self_log() FAILURE for S/N: " + sn);
         return TestStatus::Fail;
     }
-    const uint8_t index = page[508];
+    const uint8_t index = selftestlog::smart_Newest_Index(page);
     if (index == 0) {
         log()->kestrova_Log_Error("Warning: FixAllFast::read_SMART_self_log() NOT SUPPORTED for S/N: " + sn);
         return TestStatus::UnableToRun;
     }
-    // 21 descriptors fit the sector: an index past them is not a descriptor.
-    const uint32_t at = 2 + (index - 1u) * kSmartDescriptorBytes;
-    if (at + kSmartDescriptorBytes > 506) {
+    uint64_t failing = 0;
+    if (!selftestlog::smart_Failing_Lba(page, index, &failing)) {
         log()->kestrova_Log_Error("Warning: FixAllFast::read_SMART_self_log() FAILURE for S/N: " + sn);
         return TestStatus::Fail;
     }
-    *lba = get_Le(page + at + 5, 4);
+    *lba = failing;
     log()->kestrova_Log_Info("Test information: FixAllFast::read_SMART_self_log() SUCCESS for S/N: " + sn);
     return 0;
 }
@@ -106,25 +91,23 @@ int FixAllFast::read_SMART_self_log(unsigned long long* lba)
 int FixAllFast::read_EXT_self_log(unsigned long long* lba)
 {
     alignas(kTransferAlignment) uint8_t data[512] = {};
-    logResult = ata_Read_Log_Ext(device, kExtSelfTestLog, 0, data, sizeof data, 0, 0);
+    logResult = ata_Read_Log_Ext(device, selftestlog::kExtLog, 0, data, sizeof data, 0, 0);
     if (logResult != 0) {
         log()->kestrova_Log_Error("Warning: FixAllFast::get_LBA_From_DST_Log() FAILURE for S/N: " + sn);
         return TestStatus::Fail;
     }
-    const uint32_t index = uint32_t(get_Le(data + 2, 2));
+    const uint32_t index = selftestlog::ext_Newest_Index(data);
     if (index == 0)
         return 2;
-    // The index counts descriptors across pages, 19 to a page.
-    const uint16_t page = uint16_t((index - 1) / kExtDescriptorsPerPage);
+    const uint16_t page = selftestlog::ext_Page_Of(index);
     if (page != 0) {
-        logResult = ata_Read_Log_Ext(device, kExtSelfTestLog, page, data, sizeof data, 0, 0);
+        logResult = ata_Read_Log_Ext(device, selftestlog::kExtLog, page, data, sizeof data, 0, 0);
         if (logResult != 0) {
             log()->kestrova_Log_Error("Warning: FixAllFast::get_LBA_From_DST_Log() FAILURE for S/N: " + sn);
             return TestStatus::Fail;
         }
     }
-    const uint8_t* entry = data + 4 + ((index - 1) % kExtDescriptorsPerPage) * kExtDescriptorBytes;
-    *lba = get_Le(entry + 5, 6);
+    *lba = selftestlog::ext_Failing_Lba(data, index);
     log()->kestrova_Log_Error("Warning: Failing LBA from EXT log: " + QString::number(*lba));
     return 0;
 }

@@ -14,6 +14,19 @@ uint64_t get_Le(const uint8_t* p, int bytes)
 }
 } // namespace
 
+uint64_t selftestlog::ext_Failing_Lba(const uint8_t* page, uint32_t index)
+{
+    return get_Le(page + 4 + ((index - 1) % 19) * 26 + 5, 6);
+}
+
+bool selftestlog::smart_Failing_Lba(const uint8_t* log, uint8_t index, uint64_t* lba)
+{
+    if (index == 0 || 2 + (index - 1u) * 24 + 24 > 506)
+        return false;
+    *lba = get_Le(log + 2 + (index - 1u) * 24 + 5, 4);
+    return true;
+}
+
 bool newest_Self_Test_Failing_Lba(_tDevice* device, uint64_t* lba)
 {
     if (device->driveType == OSKN_DRIVE_NVME) {
@@ -25,25 +38,20 @@ bool newest_Self_Test_Failing_Lba(_tDevice* device, uint64_t* lba)
         return true;
     }
     alignas(kTransferAlignment) uint8_t page[512] = {};
-    // Extended log: index of the newest of 19 descriptors of 26 bytes a page, LBA in 6 bytes.
-    if (ata_Read_Log_Ext(device, 0x07, 0, page, sizeof page, 0, 0) == 0) {
-        const uint32_t index = uint32_t(get_Le(page + 2, 2));
+    using namespace selftestlog;
+    if (ata_Read_Log_Ext(device, kExtLog, 0, page, sizeof page, 0, 0) == 0) {
+        const uint32_t index = ext_Newest_Index(page);
         if (index == 0)
             return false;
-        const uint16_t number = uint16_t((index - 1) / 19);
-        if (number != 0 && ata_Read_Log_Ext(device, 0x07, number, page, sizeof page, 0, 0) != 0)
+        const uint16_t number = ext_Page_Of(index);
+        if (number != 0 && ata_Read_Log_Ext(device, kExtLog, number, page, sizeof page, 0, 0) != 0)
             return false;
-        *lba = get_Le(page + 4 + ((index - 1) % 19) * 26 + 5, 6);
+        *lba = ext_Failing_Lba(page, index);
         return true;
     }
-    // SMART log: 21 descriptors of 24 bytes, LBA in 4 bytes.
-    if (ata_SMART_Read_Log(device, 0x06, page, sizeof page) != 0)
+    if (ata_SMART_Read_Log(device, kSmartLog, page, sizeof page) != 0)
         return false;
-    const uint8_t index = page[508];
-    if (index == 0 || 2 + (index - 1u) * 24 + 24 > 506)
-        return false;
-    *lba = get_Le(page + 2 + (index - 1u) * 24 + 5, 4);
-    return true;
+    return smart_Failing_Lba(page, smart_Newest_Index(page), lba);
 }
 
 QString self_Test_Result_Name(uint8_t status)
