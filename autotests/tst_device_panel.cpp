@@ -310,9 +310,11 @@ private slots:
 
     void retranslationAfterLanguageSwitch()
     {
-        Panel passed, idle, phased, aborted, abortedRange, failed, running;
+        Panel passed, idle, phased, aborted, abortedRange, failed, running, stillRunning;
         passed.start("Short Generic Test", 1);
         passed.panel->change_Progress_status(0);
+        stillRunning.start("Short DST", 0); // the drive's self-test outlasted the operation
+        stillRunning.panel->change_Progress_status(4);
         phased.start("Short Generic Test", 1, true);
         phased.panel->change_Progress_Name_Test(4);
         // Bars whose text says more than the word and the percentage: all of it stays.
@@ -339,6 +341,7 @@ private slots:
         const QString pass = QCoreApplication::translate("ResultTags", "PASS");
         QVERIFY2(pass != "PASS" && !pass.isEmpty(), "the German catalog translates PASS");
         QCOMPARE(passed.bar->format(), pass + " %p%");
+        QCOMPARE(stillRunning.bar->format(), QCoreApplication::translate("ResultTags", "IN PROGRESS") + " %p%");
         QCOMPARE(idle.bar->format(), QString(" %p%"));
         QCOMPARE(phased.phase->format(), QCoreApplication::translate("ResultTags", "Inner Scan") + " %p%");
         // A new entry is built in the language of the moment; the pieces stay English.
@@ -349,6 +352,7 @@ private slots:
         QVERIFY(passed.panel->get_List_Log_Device_Aux().contains("Error"));
         use_Language("en_US");
         QCOMPARE(passed.bar->format(), QString("PASS %p%"));
+        QCOMPARE(stillRunning.bar->format(), QString("IN PROGRESS %p%"));
         QCOMPARE((QStringList{aborted.bar->format(), abortedRange.bar->format(), failed.bar->format(),
                               running.bar->format()}),
                  english);

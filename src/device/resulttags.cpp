@@ -97,6 +97,8 @@ void ResultTags::retranslate()
         displayText = tr("ABORT");
     else if (statusKey == "SANITIZE FAILED")
         displayText = tr("SANITIZE FAILED");
+    else if (statusKey == "IN PROGRESS")
+        displayText = tr("IN PROGRESS");
     else if (statusKey == "UNKNOWN")
         displayText = QCoreApplication::translate("ResultTag", "UNABLE TO RUN");
     emit progress_Message(displayText);
