@@ -171,7 +171,8 @@ QString html(const results::Record& r, const QByteArray& recordLine)
     const QString params = parameters_Text(r.outcome.parameters);
     if (!params.isEmpty())
         methodDetails += "; " + esc(params);
-    methodDetails += QString("; LBA 0-%1 (%2 x %3 bytes)")
+    // The drive's whole span, told apart from a range the parameters name.
+    methodDetails += QString("; drive LBA 0-%1 (%2 x %3 bytes)")
                          .arg(r.drive.logicalBlocks ? r.drive.logicalBlocks - 1 : 0)
                          .arg(r.drive.logicalBlocks)
                          .arg(r.drive.blockSize);
