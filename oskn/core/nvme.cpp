@@ -385,18 +385,24 @@ int nvme_Read_Write(Drive& drive, uint32_t nsid, bool write, uint64_t lba, uint3
 
 namespace {
 
-// A window's NVMe Reads as the channel took them.
+// A window's NVMe Reads as the channel took them. Constructed under the drive's lock: it hands
+// the commands to the channel.
 class NvmePieces final : public ReadAhead::Pieces {
 public:
-    NvmePieces(std::shared_ptr<DeviceChannel> channel, size_t n) : channel(std::move(channel)), commands(n) {}
+    NvmePieces(std::shared_ptr<DeviceChannel> channel, std::vector<NvmeCommand> commands)
+        : channel_(std::move(channel)), commands_(std::move(commands)),
+          flight_(channel_->start_Nvme_All(commands_.data(), commands_.size()))
+    {
+    }
     int wait(size_t i, uint64_t& arrivedNs) override
     {
-        return nvme::map_Result(flight->wait(i, arrivedNs), commands[i]);
+        return nvme::map_Result(flight_->wait(i, arrivedNs), commands_[i]);
     }
 
-    std::shared_ptr<DeviceChannel> channel; // outlives flight
-    std::vector<NvmeCommand> commands;
-    std::unique_ptr<InFlight> flight;
+private:
+    std::shared_ptr<DeviceChannel> channel_; // outlives flight_
+    std::vector<NvmeCommand> commands_;
+    std::unique_ptr<InFlight> flight_;
 };
 
 } // namespace
@@ -408,16 +414,15 @@ std::unique_ptr<ReadAhead::Pieces> start_Nvme_Read_Pieces(Drive& drive, uint32_t
         return std::make_unique<AnsweredPieces>(OSKN_DEVICE_GONE, steady_Clock_Ns());
     pieceBlocks = std::max(1u, std::min(pieceBlocks, nvme::MaxBlocksPerCommand));
     const size_t n = (count + pieceBlocks - 1) / pieceBlocks;
-    auto pieces = std::make_unique<NvmePieces>(drive.channel, n);
+    std::vector<NvmeCommand> commands(n);
     for (size_t i = 0; i < n; ++i) {
         const uint64_t at = lba + uint64_t(i) * pieceBlocks;
         const uint32_t length = uint32_t(std::min<uint64_t>(pieceBlocks, lba + count - at));
-        pieces->commands[i] = nvme::read_Write_Command(false, nsid, at, length, false, data + (at - lba) * blockSize,
-                                                       length * blockSize);
+        commands[i] = nvme::read_Write_Command(false, nsid, at, length, false, data + (at - lba) * blockSize,
+                                               length * blockSize);
     }
     std::lock_guard<std::recursive_mutex> guard(drive.state->lock);
-    pieces->flight = pieces->channel->start_Nvme_All(pieces->commands.data(), n);
-    return pieces;
+    return std::make_unique<NvmePieces>(drive.channel, std::move(commands));
 }
 
 int nvme_Identify_Controller(Drive& drive, nvme::ControllerInfo& info)

@@ -297,22 +297,28 @@ int ReadAhead::read(const Call& call, const Geometry& drive, const MediumRead& m
 
 namespace {
 
-// A window's READs as the channel took them.
+// A window's READs as the channel took them. Constructed under the drive's lock: it hands the
+// commands to the channel.
 class ScsiPieces final : public ReadAhead::Pieces {
 public:
-    ScsiPieces(std::shared_ptr<DeviceChannel> channel, size_t n) : channel(std::move(channel)), cdbs(n), commands(n) {}
+    ScsiPieces(std::shared_ptr<DeviceChannel> channel, std::vector<Cdb> cdbs, std::vector<ScsiCommand> commands)
+        : channel_(std::move(channel)), cdbs_(std::move(cdbs)), commands_(std::move(commands)),
+          flight_(channel_->start_All(commands_.data(), commands_.size()))
+    {
+    }
     int wait(size_t i, uint64_t& arrivedNs) override
     {
-        const TransportResult delivered = flight->wait(i, arrivedNs);
-        const ScsiCommand& c = commands[i];
+        const TransportResult delivered = flight_->wait(i, arrivedNs);
+        const ScsiCommand& c = commands_[i];
         return map_Command_Result(delivered, c,
                                   parse_Sense(c.sense, std::min<uint32_t>(c.senseLength, sizeof c.sense)), false);
     }
 
-    std::shared_ptr<DeviceChannel> channel; // outlives flight
-    std::vector<Cdb> cdbs;
-    std::vector<ScsiCommand> commands;
-    std::unique_ptr<InFlight> flight;
+private:
+    std::shared_ptr<DeviceChannel> channel_; // outlives flight_
+    std::vector<Cdb> cdbs_;                  // the commands point into it (a move keeps its elements)
+    std::vector<ScsiCommand> commands_;
+    std::unique_ptr<InFlight> flight_;
 };
 
 } // namespace
@@ -323,25 +329,25 @@ std::unique_ptr<ReadAhead::Pieces> start_Read_Pieces(Drive& drive, uint64_t lba,
     if (!drive.channel)
         return std::make_unique<AnsweredPieces>(OSKN_DEVICE_GONE, steady_Ns());
     const size_t n = (count + pieceSectors - 1) / pieceSectors;
-    auto pieces = std::make_unique<ScsiPieces>(drive.channel, n);
+    std::vector<Cdb> cdbs(n);
+    std::vector<ScsiCommand> commands(n);
     for (size_t i = 0; i < n; ++i) {
         const uint64_t at = lba + uint64_t(i) * pieceSectors;
         const uint32_t length = uint32_t(std::min<uint64_t>(pieceSectors, lba + count - at));
         const bool fits10 = at + length <= 0x100000000ull && length <= 0xFFFF;
-        pieces->cdbs[i] = drive.tenByteCommands && fits10
-                              ? cdb::read_10(0, false, false, false, uint32_t(at), uint16_t(length), 0)
-                              : cdb::read_16(0, false, false, false, at, length, 0);
-        ScsiCommand& c = pieces->commands[i];
-        c.cdb = pieces->cdbs[i].bytes;
-        c.cdbLength = pieces->cdbs[i].length;
+        cdbs[i] = drive.tenByteCommands && fits10
+                      ? cdb::read_10(0, false, false, false, uint32_t(at), uint16_t(length), 0)
+                      : cdb::read_16(0, false, false, false, at, length, 0);
+        ScsiCommand& c = commands[i];
+        c.cdb = cdbs[i].bytes;
+        c.cdbLength = cdbs[i].length;
         c.direction = DataDirection::In;
         c.data = data + (at - lba) * sectorSize;
         c.dataLength = length * sectorSize;
         c.timeoutSeconds = TimeoutLong;
     }
     std::lock_guard<std::recursive_mutex> guard(drive.state->lock);
-    pieces->flight = pieces->channel->start_All(pieces->commands.data(), n);
-    return pieces;
+    return std::make_unique<ScsiPieces>(drive.channel, std::move(cdbs), std::move(commands));
 }
 
 } // namespace oskn

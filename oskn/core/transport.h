@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace oskn {
@@ -100,18 +101,20 @@ public:
 // What a channel that runs commands to their end before returning hands back.
 class CompletedCommands final : public InFlight {
 public:
-    explicit CompletedCommands(size_t count)
-        : results(count, TransportResult::OsFailure),
-          arrivedNs(steady_Clock_Ns())
+    CompletedCommands(std::vector<TransportResult> results, uint64_t arrivedNs)
+        : results_(std::move(results)),
+          arrivedNs_(arrivedNs)
     {
     }
-    TransportResult wait(size_t i, uint64_t& arrived) override
+    TransportResult wait(size_t i, uint64_t& arrivedNs) override
     {
-        arrived = arrivedNs;
-        return results[i];
+        arrivedNs = arrivedNs_;
+        return results_[i];
     }
-    std::vector<TransportResult> results;
-    uint64_t arrivedNs;
+
+private:
+    std::vector<TransportResult> results_;
+    uint64_t arrivedNs_;
 };
 
 // One attached drive as a transport sees it.
@@ -134,10 +137,9 @@ public:
     virtual bool overlaps_Commands() const { return false; }
     virtual std::unique_ptr<InFlight> start_All(ScsiCommand* commands, size_t count)
     {
-        auto done = std::make_unique<CompletedCommands>(count);
-        execute_All(commands, count, done->results.data());
-        done->arrivedNs = steady_Clock_Ns();
-        return done;
+        std::vector<TransportResult> results(count, TransportResult::OsFailure);
+        execute_All(commands, count, results.data());
+        return std::make_unique<CompletedCommands>(std::move(results), steady_Clock_Ns());
     }
 
     // The NVMe primitive, for a channel to an NVMe namespace; others cannot pass it.
@@ -149,10 +151,9 @@ public:
     }
     virtual std::unique_ptr<InFlight> start_Nvme_All(NvmeCommand* commands, size_t count)
     {
-        auto done = std::make_unique<CompletedCommands>(count);
-        execute_Nvme_All(commands, count, done->results.data());
-        done->arrivedNs = steady_Clock_Ns();
-        return done;
+        std::vector<TransportResult> results(count, TransportResult::OsFailure);
+        execute_Nvme_All(commands, count, results.data());
+        return std::make_unique<CompletedCommands>(std::move(results), steady_Clock_Ns());
     }
 
     // The block primitive, for a channel to a drive that takes no commands of its own.
