@@ -72,23 +72,11 @@ uint64_t identify_Sectors(_tDevice* device)
     return sectors;
 }
 
-QString field(const char* text, size_t n) { return QString::fromLatin1(text, int(strnlen(text, n))); }
-
-int rd(_tDevice* d, uint64_t lba, uint32_t count, void* buffer)
-{
-    return scsi_Read_16(d, 0, false, false, false, lba, 0, count, static_cast<uint8_t*>(buffer));
-}
-
-int wr(_tDevice* d, uint64_t lba, uint32_t count, void* buffer)
-{
-    return scsi_Write_16(d, 0, false, false, lba, 0, count, static_cast<uint8_t*>(buffer));
-}
-
 // The first byte of a sector, or -1 when it cannot be read.
 int first_Byte(_tDevice* d, uint64_t lba)
 {
     uint8_t sector[4096];
-    return rd(d, lba, 1, sector) == OSKN_SUCCESS ? sector[0] : -1;
+    return read_Sectors(d, lba, 1, sector) == OSKN_SUCCESS ? sector[0] : -1;
 }
 
 QVector<int> first_Bytes(_tDevice* d, std::initializer_list<uint64_t> lbas)
@@ -104,7 +92,7 @@ bool fill_Ones(_tDevice* d, uint64_t from, uint64_t to)
 {
     std::vector<uint8_t> ones(64 * 512, 0xFF);
     for (uint64_t lba = from; lba < to; lba += 64)
-        if (wr(d, lba, uint32_t(std::min<uint64_t>(64, to - lba)), ones.data()) != OSKN_SUCCESS)
+        if (write_Sectors(d, lba, uint32_t(std::min<uint64_t>(64, to - lba)), ones.data()) != OSKN_SUCCESS)
             return false;
     return true;
 }
@@ -135,8 +123,8 @@ private slots:
 
     void discovery()
     {
-        QCOMPARE(field(d(Good)->modelNumber, 41), QString("Brevane BV2000-ST"));
-        QCOMPARE(field(d(Good)->serialNumber, 30), QString("BV-GOOD-1"));
+        QCOMPARE(record_Text(d(Good)->modelNumber, 41), QString("Brevane BV2000-ST"));
+        QCOMPARE(record_Text(d(Good)->serialNumber, 30), QString("BV-GOOD-1"));
         QCOMPARE(d(Good)->driveType, uint32_t(OSKN_DRIVE_ATA));
         QCOMPARE(d(Good)->maxLBA, uint64_t(20479));
         QCOMPARE(d(Good)->physicalSectorSize, 4096u);
@@ -168,15 +156,15 @@ private slots:
         std::vector<uint8_t> pattern(8 * 512), back(8 * 512);
         for (size_t i = 0; i < pattern.size(); ++i)
             pattern[i] = uint8_t(i * 7 + 3);
-        QCOMPARE(wr(d(Good), 100, 8, pattern.data()), int(OSKN_SUCCESS));
-        QCOMPARE(rd(d(Good), 100, 8, back.data()), int(OSKN_SUCCESS));
+        QCOMPARE(write_Sectors(d(Good), 100, 8, pattern.data()), int(OSKN_SUCCESS));
+        QCOMPARE(read_Sectors(d(Good), 100, 8, back.data()), int(OSKN_SUCCESS));
         QVERIFY(pattern == back);
         QCOMPARE(write_LBA(d(Good), 20479, true, pattern.data(), 512), int(OSKN_SUCCESS));
-        QCOMPARE(rd(d(Bad), 4990, 64, nullptr), int(OSKN_BAD_PARAMETER));
+        QCOMPARE(read_Sectors(d(Bad), 4990, 64, nullptr), int(OSKN_BAD_PARAMETER));
 
         // A bridge without 16-byte commands is read and written with the 10-byte ones.
-        QCOMPARE(wr(d(OldBridge), 4000, 8, pattern.data()), int(OSKN_SUCCESS));
-        QCOMPARE(rd(d(OldBridge), 4000, 8, back.data()), int(OSKN_SUCCESS));
+        QCOMPARE(write_Sectors(d(OldBridge), 4000, 8, pattern.data()), int(OSKN_SUCCESS));
+        QCOMPARE(read_Sectors(d(OldBridge), 4000, 8, back.data()), int(OSKN_SUCCESS));
         QVERIFY(pattern == back);
     }
 
@@ -196,8 +184,8 @@ private slots:
         std::vector<_tDevice> now = at_Port("port-2.json", R"("serial": "NEW-2", "faults": [ { "scsiOpcode": "0x28" } ])");
         qputenv("OSKN_VIRTUAL_DRIVES", saved);
         QCOMPARE(old.size() + now.size(), size_t(2));
-        QCOMPARE(rd(&old[0], 0, 1, sector), int(OSKN_SUCCESS));
-        QCOMPARE(rd(&now[0], 0, 1, sector), int(OSKN_SUCCESS));
+        QCOMPARE(read_Sectors(&old[0], 0, 1, sector), int(OSKN_SUCCESS));
+        QCOMPARE(read_Sectors(&now[0], 0, 1, sector), int(OSKN_SUCCESS));
     }
 
     void selfTestRefused()
