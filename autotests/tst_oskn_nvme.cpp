@@ -266,7 +266,8 @@ private slots:
     }
 
     // Each erase an NVMe drive offers leaves the first and the last block zero, and says how it
-    // was done; the verdicts of the erases' faults are the operation suite's.
+    // was done; a Write Zeroes answered without its work is no success. The verdicts of the
+    // other faults are the operation suite's.
     void erases_data()
     {
         QTest::addColumn<QString>("nvme");
@@ -286,6 +287,9 @@ private slots:
         QTest::newRow("overwrite followed") << R"("sanitize": ["overwrite"])" << "overwrite-follow" << 0 << -1 << true;
         QTest::newRow("block erase") << R"("sanitize": ["blockErase"])" << "block" << 0 << -1 << true;
         QTest::newRow("write zeroes") << R"("writeZeroes": true)" << "zeroes" << 0 << -1 << true;
+        // GOOD without the work: the library reads the span's ends back before it says so.
+        QTest::newRow("write zeroes answered without work") << R"("faults": [ { "ioOpcode": "0x08", "noWork": true } ])"
+                                                           << "zeroes" << int(OSKN_FAILURE) << -1 << false;
         QTest::newRow("vanishes while sanitizing") << R"("sanitize": ["blockErase"], "sanitizeSeconds": 7200)"
                                                    << "block" << int(OSKN_DEVICE_GONE) << -1 << false;
     }
