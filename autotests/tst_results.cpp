@@ -136,7 +136,8 @@ private slots:
     }
 
     // Every field as a script reads it: 64-bit numbers exact, times with their offset, the
-    // drive's identity, the outcome, the verdict for each status.
+    // drive's identity, the outcome, the verdict for each status (the model, serial, size and
+    // people of a real run are the window case's).
     void recordFields()
     {
         const results::Record r = sample_Record();
@@ -144,11 +145,7 @@ private slots:
         QCOMPARE(j["schemaVersion"].get<int>(), 1);
         QCOMPARE(QString::fromStdString(j["program"]["version"]), QString(KESTROVA_VERSION));
         const json& d = j["drive"];
-        QCOMPARE(QString::fromStdString(d["model"]), QString("Brevane BV4000"));
-        QCOMPARE(QString::fromStdString(d["serial"]), QString("SN-1"));
         QCOMPARE(QString::fromStdString(d["firmware"]), QString("FW01"));
-        QCOMPARE(d["logicalBlocks"].get<uint64_t>(), 7813838ull);
-        QCOMPARE(d["capacityBytes"].get<uint64_t>(), 7813838ull * 512);
         QCOMPARE(d["blockSize"].get<int>(), 512);
         QCOMPARE(d["physicalBlockSize"].get<int>(), 4096);
         QCOMPARE(QString::fromStdString(d["driveType"]), QString("ATA"));
@@ -171,7 +168,6 @@ private slots:
         QCOMPARE(j["verification"]["seed"].get<uint64_t>(), 0xFFFFFFFFFFFFFFF1ull);
         QCOMPARE(j["verification"]["sectorsRead"].get<int>(), 78140);
         QCOMPARE(j["verification"]["mismatchLbas"], json::array({4242}));
-        QCOMPARE(QString::fromStdString(j["operator"]), QString("Ana Lima"));
 
         // No read-back ran: null, not an empty object; a drive that spins is magnetic.
         results::Record plain = sample_Record();
