@@ -12,10 +12,8 @@
 #include <QPointer>
 #include <QTcpServer>
 #include <QTcpSocket>
-#include <csignal>
 #include <functional>
 #include <memory>
-#include <sys/resource.h>
 
 namespace {
 
@@ -121,15 +119,6 @@ private:
     QTcpServer server;
     QMap<QTcpSocket*, QByteArray> buffers;
 };
-
-// The part of a panel's log line after its time stamp.
-QStringList panel_Log(device* panel)
-{
-    QStringList out;
-    for (const QString& entry : panel->get_List_Log_Device())
-        out << entry.mid(entry.lastIndexOf(" |  ") + 4).trimmed();
-    return out;
-}
 
 } // namespace
 
@@ -287,17 +276,7 @@ private slots:
         Queue queue(settings_For(server.url(), work));
         QTRY_COMPARE(queue.status().state, Status::Failing);
 
-        struct sigaction ignore = {}, before = {};
-        ignore.sa_handler = SIG_IGN;
-        sigaction(SIGXFSZ, &ignore, &before);
-        rlimit saved;
-        getrlimit(RLIMIT_FSIZE, &saved);
-        rlimit tiny = saved;
-        tiny.rlim_cur = 8;
-        setrlimit(RLIMIT_FSIZE, &tiny);
-        queue.enqueue({"a-rather-long-file-name.log"});
-        setrlimit(RLIMIT_FSIZE, &saved);
-        sigaction(SIGXFSZ, &before, nullptr);
+        on_Full_Medium(8, [&] { queue.enqueue({"a-rather-long-file-name.log"}); });
 
         QVERIFY(!queue.status().outboxReason.isEmpty());
         QVERIFY(delivery::status_Text(queue.status()).contains("could not be saved"));

@@ -47,12 +47,6 @@ struct Panel {
     QString icon() const { return panel->findChild<QLabel*>("lbIcon")->styleSheet(); }
 };
 
-// Drops the "\nyyyy-MM-dd  | hh:mm:ss |  " stamps so entries can be compared.
-QString unstamped(QString entry)
-{
-    return entry.remove(QRegularExpression("\n\\d{4}-\\d\\d-\\d\\d  \\| \\d\\d:\\d\\d:\\d\\d \\|  "));
-}
-
 } // namespace
 
 class TestDevicePanel : public QObject

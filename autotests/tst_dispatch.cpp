@@ -5,7 +5,6 @@
 #include "dispatchwindow.h"
 #include "drivefile.h"
 #include "mainwindow/operationcatalogue.h"
-#include "deviceaccess/oskn_public.h"
 
 #include <QMenu>
 #include <QPointer>
@@ -22,19 +21,6 @@ QJsonObject slow(const QString& name, const QString& serial)
     QJsonObject d = maker_Drive(name, serial, 4000000);
     d["throughputMBps"] = 1;
     return d;
-}
-
-void trigger(KV4L& w, const char* slot)
-{
-    QVERIFY(QMetaObject::invokeMethod(&w, slot));
-}
-
-QStringList panel_Log(device* panel)
-{
-    QStringList out;
-    for (const QString& entry : panel->get_List_Log_Device())
-        out << entry.mid(entry.lastIndexOf(" |  ") + 4).trimmed();
-    return out;
 }
 
 // Rescans and returns the log lines up to the one that tells which case it handled.
@@ -62,16 +48,6 @@ private slots:
     }
     void cleanupTestCase() { set_Time_Scale(1.0); }
 
-    void nothingChecked()
-    {
-        use_Virtual_Drives(dir, "none-checked.json", QJsonArray{maker_Drive("n1", "N1")});
-        KV4L w;
-        const int from = log_Size();
-        trigger(w, "on_actionLong_Generic_Test_triggered");
-        QCOMPARE(log_Since(from), (QStringList{"Called: Long Generic Test", "Quantity of devices selected to test: 0"}));
-        QCOMPARE(w.get_Invoker()->command_Count(), 0);
-    }
-
     void shortGenericOnSeveralDrives()
     {
         QJsonObject bad = maker_Drive("g2", "G2");
@@ -92,37 +68,6 @@ private slots:
         // The outer scan reads LBA 100.
         QCOMPARE((QStringList{bar(p[0]), bar(p[1]), bar(p[2])}), (QStringList{"PASS %p%", "FAIL %p%", "PASS %p%"}));
         QTRY_COMPARE(w.get_Invoker()->command_Count(), 0);
-        QTRY_COMPARE(MainTest::live_Count(), 0);
-    }
-
-    void smartCheckAndSelfTest()
-    {
-        QJsonObject failing = maker_Drive("s2", "S2");
-        failing["smart"] = QJsonObject{{"health", "fail"}};
-        QJsonObject selfTestFails = maker_Drive("s3", "S3");
-        selfTestFails["selfTest"] = QJsonObject{{"outcome", "readFailure"}, {"failingLba", 1234}, {"shortSeconds", 20}};
-        use_Virtual_Drives(dir, "smart.json", QJsonArray{maker_Drive("s1", "S1"), failing, selfTestFails});
-        KV4L w;
-        const QVector<device*> p = w.getDevicesList();
-        check(p[0]);
-        check(p[1]);
-        trigger(w, "on_actionS_M_A_R_T_Check_triggered");
-        QTRY_VERIFY_WITH_TIMEOUT(p[0]->isTest() == 1 && p[1]->isTest() == 1, 30000);
-        QCOMPARE(bar(p[0]), QString("PASS %p%"));
-        QCOMPARE(bar(p[1]), QString("FAIL %p%"));
-
-        check(p[2]);
-        const int from = log_Size();
-        trigger(w, "on_actionShort_Drive_Self_Test_triggered");
-        QVERIFY(log_Since(from).contains("Called: Short Drive Self Test"));
-        QTRY_VERIFY_WITH_TIMEOUT(p[2]->isTest() == 1, 60000);
-        QCOMPARE(bar(p[2]), QString("FAIL %p%"));
-        // The drive's self-test log names the failing LBA.
-        uint8_t log[512] = {};
-        QCOMPARE(ata_SMART_Read_Log(p[2]->get_tDevice(), 0x06, log, sizeof log), 0);
-        const uint8_t* entry = &log[2 + (log[508] - 1) * 24];
-        QCOMPARE(int(entry[1] >> 4), 7); // read failure
-        QCOMPARE(uint32_t(entry[5] | entry[6] << 8 | entry[7] << 16 | entry[8] << 24), 1234u);
         QTRY_COMPARE(MainTest::live_Count(), 0);
     }
 

@@ -19,8 +19,6 @@
 #include <QScrollBar>
 #include <QSet>
 #include <QToolButton>
-#include <csignal>
-#include <sys/resource.h>
 
 namespace {
 
@@ -475,14 +473,7 @@ private slots:
         panel->log_Erro_Test_Device("1");
         const qint64 size = QFileInfo("FULL.log").size();
         // The medium fills up: only a few more bytes fit.
-        std::signal(SIGXFSZ, SIG_IGN);
-        rlimit saved;
-        getrlimit(RLIMIT_FSIZE, &saved);
-        rlimit small = saved;
-        small.rlim_cur = rlim_t(size + 10);
-        setrlimit(RLIMIT_FSIZE, &small);
-        panel->log_Erro_Test_Device("2");
-        setrlimit(RLIMIT_FSIZE, &saved);
+        on_Full_Medium(rlim_t(size + 10), [panel] { panel->log_Erro_Test_Device("2"); });
         QVERIFY(MsgAlert::Instance()->isVisible());
         MsgAlert::Instance()->hide();
         QCOMPARE(QFileInfo("FULL.log").size(), size); // nothing half written
@@ -498,16 +489,10 @@ private slots:
     {
         const QString old = "the log as saved before\n";
         QVERIFY(logfile::replace_Atomically("kestrova.log", old));
-        std::signal(SIGXFSZ, SIG_IGN);
-        rlimit saved;
-        getrlimit(RLIMIT_FSIZE, &saved);
         for (int length : {1000, 100000}) {
-            const QString text(length, 'x');
-            rlimit small = saved;
-            small.rlim_cur = rlim_t(length / 2);
-            setrlimit(RLIMIT_FSIZE, &small);
-            const bool written = logfile::replace_Atomically("kestrova.log", text);
-            setrlimit(RLIMIT_FSIZE, &saved);
+            bool written = true;
+            on_Full_Medium(rlim_t(length / 2),
+                           [&] { written = logfile::replace_Atomically("kestrova.log", QString(length, 'x')); });
             QVERIFY2(!written, qPrintable(QString::number(length)));
             QCOMPARE(file_Text("kestrova.log"), old);
             QCOMPARE(QDir(".").entryList(QStringList{"kestrova.log*"}, QDir::Files | QDir::Hidden),

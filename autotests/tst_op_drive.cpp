@@ -3,8 +3,6 @@
 // matters, with the diagnostic and its estimate scripted).
 #include <QtTest>
 
-#include <dlfcn.h>
-
 #include <atomic>
 
 #include "tests/idd.h"
@@ -21,19 +19,12 @@ std::atomic<bool> scripted{false}, runEntered{false}, runRelease{false};
 std::atomic<int> runReturn{0};
 QList<int> estimateAnswers;
 uint64_t estimateSeconds = 0;
-
-template <class Call>
-Call next(const char* name)
-{
-    return reinterpret_cast<Call>(dlsym(RTLD_NEXT, name));
-}
-
 } // namespace
 
 extern "C" int run_IDD(_tDevice* device, _eIDDTests kind, bool captive)
 {
     using Call = int (*)(_tDevice*, _eIDDTests, bool);
-    static const Call library = next<Call>("run_IDD");
+    static const Call library = library_Next<Call>("run_IDD");
     if (!scripted)
         return library(device, kind, captive);
     runEntered = true;
@@ -45,7 +36,7 @@ extern "C" int run_IDD(_tDevice* device, _eIDDTests kind, bool captive)
 extern "C" int get_Approximate_IDD_Time(_tDevice* device, _eIDDTests kind, uint64_t* seconds)
 {
     using Call = int (*)(_tDevice*, _eIDDTests, uint64_t*);
-    static const Call library = next<Call>("get_Approximate_IDD_Time");
+    static const Call library = library_Next<Call>("get_Approximate_IDD_Time");
     if (!scripted)
         return library(device, kind, seconds);
     *seconds = estimateSeconds;

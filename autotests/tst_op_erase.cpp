@@ -3,8 +3,6 @@
 // holds afterwards.
 #include <QtTest>
 
-#include <dlfcn.h>
-
 #include "tests/erasefull.h"
 #include "tests/eraserange.h"
 #include "tests/erasetimetest.h"
@@ -19,20 +17,13 @@ QList<Command> commands;
 QList<Command> pieces; // erase_Range: first LBA, first LBA after the piece
 QList<Command> lbaWrites; // write_LBA: LBA, bytes
 bool recording = false;
-
-template <class Call>
-Call next(const char* name)
-{
-    return reinterpret_cast<Call>(dlsym(RTLD_NEXT, name));
-}
-
 } // namespace
 
 extern "C" int scsi_Write_16(_tDevice* device, uint8_t wrProtect, bool dpo, bool fua, uint64_t lba,
                              uint8_t groupNumber, uint32_t transferLength, uint8_t* ptrData)
 {
     using Call = int (*)(_tDevice*, uint8_t, bool, bool, uint64_t, uint8_t, uint32_t, uint8_t*);
-    static const Call library = next<Call>("scsi_Write_16");
+    static const Call library = library_Next<Call>("scsi_Write_16");
     if (recording)
         commands << Command(lba, transferLength);
     return library(device, wrProtect, dpo, fua, lba, groupNumber, transferLength, ptrData);
@@ -41,7 +32,7 @@ extern "C" int scsi_Write_16(_tDevice* device, uint8_t wrProtect, bool dpo, bool
 extern "C" int erase_Range(_tDevice* device, uint64_t start, uint64_t end, uint32_t options)
 {
     using Call = int (*)(_tDevice*, uint64_t, uint64_t, uint32_t);
-    static const Call library = next<Call>("erase_Range");
+    static const Call library = library_Next<Call>("erase_Range");
     if (recording)
         pieces << Command(start, end);
     return library(device, start, end, options);
@@ -50,7 +41,7 @@ extern "C" int erase_Range(_tDevice* device, uint64_t start, uint64_t end, uint3
 extern "C" int write_LBA(_tDevice* device, uint64_t lba, bool forceUnitAccess, uint8_t* ptrData, uint32_t dataSize)
 {
     using Call = int (*)(_tDevice*, uint64_t, bool, uint8_t*, uint32_t);
-    static const Call library = next<Call>("write_LBA");
+    static const Call library = library_Next<Call>("write_LBA");
     if (recording)
         lbaWrites << Command(lba, dataSize);
     return library(device, lba, forceUnitAccess, ptrData, dataSize);

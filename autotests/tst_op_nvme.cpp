@@ -7,7 +7,7 @@
 #include <functional>
 
 #include "tests/boottracks.h"
-#include "core/registry.h"
+#include "countingtransport.h"
 #include "tests/erasecrypto.h"
 #include "tests/erasefull.h"
 #include "tests/eraserange.h"
@@ -25,7 +25,6 @@
 #include "tests/spindown.h"
 #include "deviceaccess/transferbuffer.h"
 #include "tst_op_support.h"
-#include "virtual/virtual_transport.h"
 #include "tests/writesametest.h"
 
 using namespace optest;
@@ -113,52 +112,6 @@ const Operation& operation(const QString& name)
     return kOperations[0];
 }
 
-// Counts what reaches each drive but reads of its data (an operation may read a block to tell
-// a drive gone from one that cannot) and its identify data and logs (what it offers), to show
-// that an operation sent it nothing that changes it.
-class CountingChannel : public oskn::DeviceChannel
-{
-public:
-    explicit CountingChannel(std::shared_ptr<oskn::DeviceChannel> inner) : inner_(std::move(inner)) {}
-    oskn::TransportResult execute(oskn::ScsiCommand& c) override { ++sent; return inner_->execute(c); }
-    oskn::TransportResult execute_Nvme(oskn::NvmeCommand& c) override
-    {
-        sent += c.admin ? c.opcode != 0x02 && c.opcode != 0x06 : c.opcode != 0x02;
-        return inner_->execute_Nvme(c);
-    }
-    oskn::TransportResult execute_Block(oskn::BlockCommand& c) override
-    {
-        sent += c.write;
-        return inner_->execute_Block(c);
-    }
-    std::atomic<int> sent{0};
-
-private:
-    std::shared_ptr<oskn::DeviceChannel> inner_;
-};
-
-class CountingTransport : public oskn::Transport
-{
-public:
-    explicit CountingTransport(const std::string& path)
-    {
-        std::string error;
-        inner_ = oskn::make_Virtual_Transport(path, error);
-        for (oskn::DeviceEntry e : inner_->enumerate()) {
-            auto counting = std::make_shared<CountingChannel>(e.channel);
-            channels[e.path] = counting;
-            e.channel = counting;
-            entries_.push_back(e);
-        }
-    }
-    std::vector<oskn::DeviceEntry> enumerate() override { return entries_; }
-    std::map<std::string, std::shared_ptr<CountingChannel>> channels;
-
-private:
-    std::unique_ptr<oskn::Transport> inner_;
-    std::vector<oskn::DeviceEntry> entries_;
-};
-
 QString status_Text(int status)
 {
     return status == 0 ? "PASS" : status == 14 ? "UNABLE TO RUN" : QString("FAIL (%1)").arg(status);
@@ -178,21 +131,25 @@ class TestOpNvme : public QObject
     Q_OBJECT
 
     QTemporaryDir dir;
-    std::string path;
-    std::shared_ptr<CountingTransport> transport;
+    std::unique_ptr<CountedDrives> counted;
     std::vector<_tDevice> records;
+    int loads = 0;
 
-    // Each row gets its drives anew, as described: an erase or a repair changes them.
-    _tDevice* fresh(const QString& serial)
+    // Each row gets its drives anew, as described (an erase or a repair changes them), with a
+    // drive of its own in front when given; what reaches them but reads is counted (an operation
+    // may read a block to tell a drive gone from one that cannot, and what it offers).
+    _tDevice* fresh(const QString& serial, const QByteArray& drive = {})
     {
-        oskn::Registry::instance().set_Transport_Override(nullptr);
-        path = dir.filePath(QString("nvme-%1.json").arg(++loads)).toStdString();
-        QFile f(QString::fromStdString(path));
-        if (!f.open(QIODevice::WriteOnly) || f.write(kDrives) < 0)
+        QByteArray text = kDrives;
+        if (!drive.isEmpty())
+            text.insert(text.indexOf("[") + 1, drive + ",");
+        const QString path = dir.filePath(QString("nvme-%1.json").arg(++loads));
+        QFile f(path);
+        if (!f.open(QIODevice::WriteOnly) || f.write(text) < 0)
             qFatal("cannot write the drives");
         f.close();
-        transport = std::make_shared<CountingTransport>(path);
-        oskn::Registry::instance().set_Transport_Override(transport);
+        counted.reset();
+        counted = std::make_unique<CountedDrives>(path.toStdString(), true);
         records = discover_Records();
         for (_tDevice& d : records)
             if (device_Serial_Number(&d) == serial)
@@ -200,30 +157,7 @@ class TestOpNvme : public QObject
         qFatal("no drive %s", qPrintable(serial));
         return nullptr;
     }
-    int sent(_tDevice* d) { return transport->channels.at(oskn::record::path(d))->sent; }
-    int loads = 0;
-
-    // A drive of its own, described by the test.
-    _tDevice* fresh_Described(const QByteArray& drive)
-    {
-        const QByteArray all = kDrives;
-        const int at = all.indexOf("[") + 1;
-        QByteArray text = all.left(at) + drive + "," + all.mid(at);
-        oskn::Registry::instance().set_Transport_Override(nullptr);
-        path = dir.filePath(QString("nvme-%1.json").arg(++loads)).toStdString();
-        QFile f(QString::fromStdString(path));
-        if (!f.open(QIODevice::WriteOnly) || f.write(text) < 0)
-            qFatal("cannot write the drives");
-        f.close();
-        transport = std::make_shared<CountingTransport>(path);
-        oskn::Registry::instance().set_Transport_Override(transport);
-        records = discover_Records();
-        for (_tDevice& d : records)
-            if (device_Serial_Number(&d) == "NV-X")
-                return &d;
-        qFatal("the described drive is not listed");
-        return nullptr;
-    }
+    int sent(_tDevice* d) { return counted->transport->sent(d); }
 
     // What a block holds: zero, the test's pattern, or unreadable.
     static QString content(_tDevice* d, uint64_t lba)
@@ -250,7 +184,7 @@ private slots:
     }
     void cleanupTestCase()
     {
-        oskn::Registry::instance().set_Transport_Override(nullptr);
+        counted.reset();
         bring_Back_Drives();
         set_Time_Scale(1.0);
     }
@@ -399,7 +333,7 @@ private slots:
         QFETCH(int, verdict);
         QFETCH(QString, line);
         QFETCH(QString, blocks);
-        _tDevice* d = fresh_Described(R"({ "name": "x", "serial": "NV-X", "interface": "nvme", "maxLba": 19199, "nvme": { )" +
+        _tDevice* d = fresh("NV-X", R"({ "name": "x", "serial": "NV-X", "interface": "nvme", "maxLba": 19199, "nvme": { )" +
                                      nvme.toUtf8() + " } }");
         const uint64_t last = d->maxLBA;
         TransferBuffer pattern(512);
@@ -421,7 +355,7 @@ private slots:
     // done: given from the first progress on, never growing.
     void sanitizeRemainingFromTheDrivesEstimate()
     {
-        _tDevice* d = fresh_Described(R"({ "name": "x", "serial": "NV-X", "interface": "nvme", "maxLba": 19199,
+        _tDevice* d = fresh("NV-X", R"({ "name": "x", "serial": "NV-X", "interface": "nvme", "maxLba": 19199,
             "nvme": { "sanitize": ["overwrite"], "sanitizeSeconds": 7200 } })");
         SanitizeOverwrite test(d);
         QStringList left;

@@ -4,8 +4,6 @@
 // spin-down (2 from the drive, abort before the call).
 #include <QtTest>
 
-#include <dlfcn.h>
-
 #include "tests/boottracks.h"
 #include "tests/smartcheck.h"
 #include "tests/spindown.h"
@@ -25,7 +23,7 @@ extern "C" int run_SMART_Check(_tDevice* device)
     if (forcedSmartAnswer >= 0)
         return forcedSmartAnswer;
     using Call = int (*)(_tDevice*);
-    static const Call library = reinterpret_cast<Call>(dlsym(RTLD_NEXT, "run_SMART_Check"));
+    static const Call library = library_Next<Call>("run_SMART_Check");
     return library ? library(device) : -1;
 }
 

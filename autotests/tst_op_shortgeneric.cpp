@@ -116,42 +116,36 @@ private slots:
         QCOMPARE(r.percents.last(), qMakePair(100, 100));
     }
 
-    void failingBlock_data()
+    // How the test ends on a drive that fails it: the block of the read that failed (which shows
+    // the scan's step), a drive that stopped answering (no bad block), or one that cannot read.
+    void endings_data()
     {
         QTest::addColumn<QString>("serial");
-        QTest::addColumn<QString>("badBlock");
-        QTest::newRow("outer scan's shortened last read") << "SG-OUTER-LAST" << "960";
-        QTest::newRow("inner scan's shortened last read") << "SG-INNER-LAST" << "99991";
-        QTest::newRow("inner scan reads the max LBA") << "SG-MAX-LBA" << "99991";
-        // Both drives have LBA 200 unreadable: the block reported shows the scan's step.
-        QTest::newRow("USB probe refused: 15-sector reads") << "SG-USB-15" << "195";
-        QTest::newRow("USB probe medium error: 64-sector reads") << "SG-USB-64" << "192";
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("ending"); // of the last log line, after "returned: "
+        const auto bad = [](const char* tag, const QString& serial, const char* block) {
+            QTest::newRow(tag) << serial << 1 << "FAILURE for SN: " + serial + " - Bad LBA block = " + block;
+        };
+        bad("outer scan's shortened last read", "SG-OUTER-LAST", "960");
+        bad("inner scan's shortened last read", "SG-INNER-LAST", "99991");
+        bad("inner scan reads the max LBA", "SG-MAX-LBA", "99991");
+        // Both drives have LBA 200 unreadable.
+        bad("USB probe refused: 15-sector reads", "SG-USB-15", "195");
+        bad("USB probe medium error: 64-sector reads", "SG-USB-64", "192");
+        QTest::newRow("vanished drive") << "SG-VANISH" << 1
+                                        << "FAILURE for SN: SG-VANISH - Drive stopped answering at LBA: 0";
+        QTest::newRow("cannot read: the outer scan") << "SG-LOCKED" << 14 << "UNABLE TO RUN for SN: SG-LOCKED";
     }
-    void failingBlock()
+    void endings()
     {
         QFETCH(QString, serial);
-        QFETCH(QString, badBlock);
+        QFETCH(QString, ending);
+        if (serial == "SG-VANISH")
+            vanish_Drives();
         const Run r = run(drives.by_Serial(serial));
-        QCOMPARE(r.status, 1);
-        QCOMPARE(r.log.last(), error("Warning: ShortGeneric::execute() - returned: FAILURE for SN: " + serial
-                                     + " - Bad LBA block = " + badBlock));
-    }
-
-    void vanishedDriveHasNoBadBlock()
-    {
-        vanish_Drives();
-        const Run r = run(drives.by_Serial("SG-VANISH"));
         bring_Back_Drives();
-        QCOMPARE(r.status, 1);
-        QCOMPARE(r.log.last(), error("Warning: ShortGeneric::execute() - returned: FAILURE for SN: SG-VANISH"
-                                     " - Drive stopped answering at LBA: 0"));
-    }
-
-    void cannotReadIsUnableToRunInTheOuterScan()
-    {
-        const Run r = run(drives.by_Serial("SG-LOCKED"));
-        QCOMPARE(r.status, 14);
-        QCOMPARE(r.log.last(), error("Warning: ShortGeneric::execute() - returned: UNABLE TO RUN for SN: SG-LOCKED"));
+        QTEST(r.status, "status");
+        QCOMPARE(r.log.last(), error("Warning: ShortGeneric::execute() - returned: " + ending));
     }
 
     void randomSequenceRepeats()

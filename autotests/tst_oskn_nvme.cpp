@@ -1,24 +1,22 @@
 // NVMe and block-only drives through the library's public calls, on virtual drives: the record,
-// reads and writes in the drive's own block size, health, self-test, the calls that have no NVMe
+// reads and writes in the drive's own block size, self-test, erases, the calls that have no NVMe
 // counterpart (nothing may reach the drive), and drives that vanish, hang or answer garbage.
 #include <QtTest>
 
 #include <QTemporaryDir>
 
 #include <algorithm>
-#include <atomic>
 #include <cstring>
 #include <fstream>
 #include <vector>
 
 #include "common/common.h"
-#include "core/registry.h"
+#include "countingtransport.h"
 #include "drivefile.h"
 #include "deviceaccess/oskn_nvme.h"
 #include "deviceaccess/oskn_operations.h"
 #include "deviceaccess/oskn_public.h"
 #include "deviceaccess/oskn_tcg.h"
-#include "virtual/virtual_transport.h"
 
 namespace {
 
@@ -27,18 +25,11 @@ const char* kDrives = R"({ "drives": [
     "maxLba": 99999, "unreadableSectors": [ 0, 99999, 5000 ],
     "selfTest": { "shortSeconds": 120 },
     "nvme": { "version": "1.4", "lbaFormats": [ 512, 4096 ], "format": [ "userData", "cryptoErase" ],
-              "sanitize": [ "blockErase", "cryptoErase" ],
-              "health": { "temperatureCelsius": 38, "availableSpare": 97, "availableSpareThreshold": 10,
-                          "percentageUsed": 3, "dataUnitsRead": 1000, "dataUnitsWritten": 2000,
-                          "powerCycles": 77, "powerOnHours": 1234, "unsafeShutdowns": 5, "mediaErrors": 0,
-                          "errorLogEntries": 9 } } },
+              "sanitize": [ "blockErase", "cryptoErase" ] } },
   { "name": "nv4k", "interface": "nvme", "model": "Kestrel NV2 4K", "serial": "NV2-0002", "capacityBytes": 67108864,
     "logicalSectorSize": 4096, "selfTest": { "outcome": "readFailure", "failingLba": 1234, "shortSeconds": 60 },
     "unreadableSectors": [ { "lba": 9000, "permanent": true } ],
     "nvme": { "namespaceId": 3, "lbaFormats": [ 512, 4096 ] } },
-  { "name": "worn", "interface": "nvme", "model": "Kestrel NV3", "serial": "NV3-0003", "maxLba": 9999,
-    "nvme": { "selfTestNeverEnds": true,
-              "health": { "criticalWarning": [ "spare", "readOnly" ], "availableSpare": 4 } } },
   { "name": "notest", "interface": "nvme", "model": "Kestrel NV4", "serial": "NV4-0004", "maxLba": 9999,
     "nvme": { "selfTest": false } },
   { "name": "vanishing", "interface": "nvme", "model": "Kestrel NV5", "serial": "NV5-0005", "maxLba": 9999,
@@ -55,54 +46,7 @@ const char* kDrives = R"({ "drives": [
     "capacityBytes": 8388608, "unreadableSectors": [ 16383 ] }
 ] })";
 
-enum { Nv512, Nv4k, Worn, NoTest, Vanishing, Garbled, OddNs, Flaky, Emmc, DriveCount };
-
-QString text(const char* field, size_t n) { return QString::fromLatin1(field, int(strnlen(field, n))); }
-
-int rd(_tDevice* d, uint64_t lba, uint32_t count, uint8_t* buffer)
-{
-    return scsi_Read_16(d, 0, false, false, false, lba, 0, count, buffer);
-}
-
-int wr(_tDevice* d, uint64_t lba, uint32_t count, uint8_t* buffer)
-{
-    return scsi_Write_16(d, 0, false, false, lba, 0, count, buffer);
-}
-
-// Counts what reaches each drive, to show that a call sent nothing.
-class CountingChannel : public oskn::DeviceChannel {
-public:
-    explicit CountingChannel(std::shared_ptr<oskn::DeviceChannel> inner) : inner_(std::move(inner)) {}
-    oskn::TransportResult execute(oskn::ScsiCommand& c) override { ++sent; return inner_->execute(c); }
-    oskn::TransportResult execute_Nvme(oskn::NvmeCommand& c) override { ++sent; return inner_->execute_Nvme(c); }
-    oskn::TransportResult execute_Block(oskn::BlockCommand& c) override { ++sent; return inner_->execute_Block(c); }
-    std::atomic<int> sent{0};
-
-private:
-    std::shared_ptr<oskn::DeviceChannel> inner_;
-};
-
-class CountingTransport : public oskn::Transport {
-public:
-    explicit CountingTransport(const std::string& path)
-    {
-        std::string error;
-        inner_ = oskn::make_Virtual_Transport(path, error);
-        for (oskn::DeviceEntry e : inner_->enumerate()) {
-            auto counting = std::make_shared<CountingChannel>(e.channel);
-            channels.push_back(counting);
-            e.channel = counting;
-            e.path += "-counted";
-            entries_.push_back(e);
-        }
-    }
-    std::vector<oskn::DeviceEntry> enumerate() override { return entries_; }
-    std::vector<std::shared_ptr<CountingChannel>> channels;
-
-private:
-    std::unique_ptr<oskn::Transport> inner_;
-    std::vector<oskn::DeviceEntry> entries_;
-};
+enum { Nv512, Nv4k, NoTest, Vanishing, Garbled, OddNs, Flaky, Emmc, DriveCount };
 
 } // namespace
 
@@ -130,49 +74,20 @@ private slots:
 
     void cleanupTestCase() { set_Time_Scale(1.0); }
 
+    // The record and the drive information an NVMe drive's panel shows are the information
+    // suite's; here what the operations rest on: the drive's own block size, and a block-only
+    // drive's identity from the system.
     void record()
     {
-        QCOMPARE(d(Nv512)->driveType, uint32_t(OSKN_DRIVE_NVME));
-        QCOMPARE(d(Nv512)->interfaceType, uint32_t(OSKN_INTERFACE_NVME));
-        QCOMPARE(text(d(Nv512)->modelNumber, 41), QString("Kestrel NV1 512GB"));
-        QCOMPARE(text(d(Nv512)->serialNumber, 30), QString("NV1-0001"));
-        QCOMPARE(text(d(Nv512)->firmwareRevision, 21), QString("2.1.0"));
-        QCOMPARE(d(Nv512)->maxLBA, uint64_t(99999));
         QCOMPARE(d(Nv512)->logicalSectorSize, 512u);
-        // The block size is the active LBA format's; the namespace is the drive's own.
         QCOMPARE(d(Nv4k)->logicalSectorSize, 4096u);
         QCOMPARE(d(Nv4k)->maxLBA, uint64_t(67108864 / 4096 - 1));
 
-        nvmeDriveInformation info;
-        QCOMPARE(get_NVMe_Information(d(Nv4k), &info), int(OSKN_SUCCESS));
-        QCOMPARE(info.namespaceId, 3u);
-        QCOMPARE(int(info.lbaFormatCount), 2);
-        QCOMPARE(int(info.lbaFormatInUse), 1);
-        QCOMPARE(info.lbaFormats[1].dataSize, 4096u);
-        QVERIFY(info.lbaFormats[1].inUse && !info.lbaFormats[0].inUse);
-
-        QCOMPARE(get_NVMe_Information(d(Nv512), &info), int(OSKN_SUCCESS));
-        QCOMPARE(info.version, 0x00010400u);
-        QVERIFY(info.selfTestSupported);
-        QVERIFY(info.erase.sanitizeBlockErase && info.erase.sanitizeCryptoErase && !info.erase.sanitizeOverwrite);
-        QVERIFY(info.erase.formatUserData && info.erase.formatCryptoErase && info.erase.writeZeroes);
-        QVERIFY(!info.erase.securitySendReceive);
-        QVERIFY(info.healthValid);
-        QCOMPARE(int(info.health.compositeTemperatureCelsius), 38);
-        QCOMPARE(int(info.health.availableSpare), 97);
-        QCOMPARE(int(info.health.availableSpareThreshold), 10);
-        QCOMPARE(int(info.health.percentageUsed), 3);
-        QCOMPARE(info.health.powerCycles, uint64_t(77));
-        QVERIFY(info.health.powerOnHours >= 1234);
-        QCOMPARE(info.health.unsafeShutdowns, uint64_t(5));
-        QCOMPARE(info.health.errorLogEntries, uint64_t(9));
-        QVERIFY(info.health.dataUnitsWritten >= 2000);
-
-        // A block-only drive: its identity from the system, reads and writes only.
         QCOMPARE(d(Emmc)->driveType, uint32_t(OSKN_DRIVE_BLOCK));
         QCOMPARE(d(Emmc)->interfaceType, uint32_t(OSKN_INTERFACE_MMC));
-        QCOMPARE(text(d(Emmc)->serialNumber, 30), QString("0x1a2b3c4d"));
+        QCOMPARE(record_Text(d(Emmc)->serialNumber, 30), QString("0x1a2b3c4d"));
         QCOMPARE(d(Emmc)->maxLBA, uint64_t(8388608 / 512 - 1));
+        nvmeDriveInformation info;
         QCOMPARE(get_NVMe_Information(d(Emmc), &info), int(OSKN_NOT_SUPPORTED));
 
         // The ATA reads are not NVMe's.
@@ -197,15 +112,15 @@ private slots:
         std::vector<uint8_t> pattern(4 * size), back(4 * size);
         for (size_t i = 0; i < pattern.size(); ++i)
             pattern[i] = uint8_t(i * 13 + drive);
-        QCOMPARE(wr(dev, 200, 4, pattern.data()), int(OSKN_SUCCESS));
-        QCOMPARE(rd(dev, 200, 4, back.data()), int(OSKN_SUCCESS));
+        QCOMPARE(write_Sectors(dev, 200, 4, pattern.data()), int(OSKN_SUCCESS));
+        QCOMPARE(read_Sectors(dev, 200, 4, back.data()), int(OSKN_SUCCESS));
         QVERIFY(pattern == back);
         // The last block, in the drive's own size; one past it is refused before any command.
         QCOMPARE(write_LBA(dev, last, true, pattern.data(), size), int(OSKN_SUCCESS));
         std::fill(back.begin(), back.end(), 0);
-        QCOMPARE(rd(dev, last, 1, back.data()), int(OSKN_SUCCESS));
+        QCOMPARE(read_Sectors(dev, last, 1, back.data()), int(OSKN_SUCCESS));
         QVERIFY(std::memcmp(back.data(), pattern.data(), size) == 0);
-        QCOMPARE(rd(dev, dev->maxLBA, 2, back.data()), int(OSKN_BAD_PARAMETER));
+        QCOMPARE(read_Sectors(dev, dev->maxLBA, 2, back.data()), int(OSKN_BAD_PARAMETER));
         QCOMPARE(write_LBA(dev, 0, false, pattern.data(), size - 1), int(OSKN_BAD_PARAMETER));
     }
 
@@ -214,36 +129,25 @@ private slots:
         // First and last block of the drive: the medium error of the SCSI side, never data.
         std::vector<uint8_t> buffer(64 * 512);
         _tDevice* dev = d(Nv512);
-        QCOMPARE(rd(dev, 0, 1, buffer.data()), int(OSKN_COMMAND_FAILURE));
-        QCOMPARE(rd(dev, dev->maxLBA, 1, buffer.data()), int(OSKN_COMMAND_FAILURE));
-        QCOMPARE(rd(dev, dev->maxLBA - 63, 64, buffer.data()), int(OSKN_COMMAND_FAILURE));
-        QCOMPARE(rd(d(Emmc), d(Emmc)->maxLBA, 1, buffer.data()), int(OSKN_COMMAND_FAILURE));
+        QCOMPARE(read_Sectors(dev, 0, 1, buffer.data()), int(OSKN_COMMAND_FAILURE));
+        QCOMPARE(read_Sectors(dev, dev->maxLBA, 1, buffer.data()), int(OSKN_COMMAND_FAILURE));
+        QCOMPARE(read_Sectors(dev, dev->maxLBA - 63, 64, buffer.data()), int(OSKN_COMMAND_FAILURE));
+        QCOMPARE(read_Sectors(d(Emmc), d(Emmc)->maxLBA, 1, buffer.data()), int(OSKN_COMMAND_FAILURE));
 
         // A scan's 64-block calls, served from read-ahead windows: only the call covering the
         // unreadable block fails.
         QVector<uint64_t> failed;
         for (uint64_t lba = 64; lba < 64 * 160; lba += 64)
-            if (rd(dev, lba, 64, buffer.data()) != OSKN_SUCCESS)
+            if (read_Sectors(dev, lba, 64, buffer.data()) != OSKN_SUCCESS)
                 failed << lba;
         QCOMPARE(failed, QVector<uint64_t>({5000 / 64 * 64}));
 
         // Rewritten, it reads again; a block the drive cannot write fails the write too.
         std::vector<uint8_t> zeros(4096, 0);
-        QCOMPARE(wr(dev, 5000, 1, zeros.data()), int(OSKN_SUCCESS));
-        QCOMPARE(rd(dev, 5000 / 64 * 64, 64, buffer.data()), int(OSKN_SUCCESS));
-        QCOMPARE(wr(d(Nv4k), 9000, 1, zeros.data()), int(OSKN_COMMAND_FAILURE));
-        QCOMPARE(rd(d(Nv4k), 9000, 1, zeros.data()), int(OSKN_COMMAND_FAILURE));
-    }
-
-    void health()
-    {
-        QCOMPARE(run_SMART_Check(d(Nv512)), int(OSKN_SUCCESS));
-        QCOMPARE(run_SMART_Check(d(Worn)), int(OSKN_FAILURE));
-        nvmeHealthInformation h;
-        QCOMPARE(nvme_Get_Health(d(Worn), &h), int(OSKN_SUCCESS));
-        QCOMPARE(int(h.criticalWarning), OSKN_NVME_WARNING_SPARE | OSKN_NVME_WARNING_READ_ONLY);
-        QCOMPARE(int(h.availableSpare), 4);
-        QCOMPARE(run_SMART_Check(d(Emmc)), int(OSKN_NOT_SUPPORTED));
+        QCOMPARE(write_Sectors(dev, 5000, 1, zeros.data()), int(OSKN_SUCCESS));
+        QCOMPARE(read_Sectors(dev, 5000 / 64 * 64, 64, buffer.data()), int(OSKN_SUCCESS));
+        QCOMPARE(write_Sectors(d(Nv4k), 9000, 1, zeros.data()), int(OSKN_COMMAND_FAILURE));
+        QCOMPARE(read_Sectors(d(Nv4k), 9000, 1, zeros.data()), int(OSKN_COMMAND_FAILURE));
     }
 
     void selfTestPasses()
@@ -251,7 +155,7 @@ private slots:
         _tDevice* dev = d(Nv512);
         std::vector<uint8_t> zeros(512, 0);
         for (uint64_t lba : {0ull, 99999ull}) // the self-test reads the whole namespace
-            QCOMPARE(wr(dev, lba, 1, zeros.data()), int(OSKN_SUCCESS));
+            QCOMPARE(write_Sectors(dev, lba, 1, zeros.data()), int(OSKN_SUCCESS));
         QCOMPARE(ata_SMART_Offline(dev, 1), int(OSKN_SUCCESS));
         uint32_t remaining = 0;
         uint8_t status = 0;
@@ -284,35 +188,17 @@ private slots:
         QVERIFY(log.results[0].failingLbaValid);
         QCOMPARE(log.results[0].failingLba, uint64_t(1234));
         uint8_t block[4096];
-        QCOMPARE(rd(dev, 1234, 1, block), int(OSKN_COMMAND_FAILURE));
-    }
-
-    void selfTestNeverEnds()
-    {
-        // The drive keeps reporting progress; the library says so each time and the abort ends it.
-        _tDevice* dev = d(Worn);
-        QCOMPARE(ata_SMART_Offline(dev, 1), int(OSKN_SUCCESS));
-        uint32_t remaining = 0;
-        uint8_t status = 0;
-        for (int i = 0; i < 3; ++i) {
-            QCOMPARE(ata_Get_DST_Progress(dev, &remaining, &status), int(OSKN_SUCCESS));
-            QCOMPARE(int(status), 0x0F);
-            delay_Milliseconds(600000); // ten minutes of drive time
-        }
-        QCOMPARE(ata_Abort_DST(dev), int(OSKN_SUCCESS));
-        QCOMPARE(ata_Get_DST_Progress(dev, &remaining, &status), int(OSKN_SUCCESS));
-        QCOMPARE(int(status), 0x01); // aborted: a failure, not a pass
+        QCOMPARE(read_Sectors(dev, 1234, 1, block), int(OSKN_COMMAND_FAILURE));
     }
 
     void cannotDoSendsNothing()
     {
-        Registry_Override counted(path);
+        CountedDrives counted(path, false, "-counted");
         std::vector<_tDevice> records = discover_Records();
         QCOMPARE(int(records.size()), int(DriveCount));
         for (int drive : {int(Nv512), int(NoTest), int(Emmc)}) {
             _tDevice* dev = &records[size_t(drive)];
-            CountingChannel& channel = *counted.transport->channels[size_t(drive)];
-            const int before = channel.sent;
+            const int before = counted.transport->sent(dev);
             uint64_t native = 0, seconds = 0;
             iddSupportedFeatures idd = {};
             sanitizeFeaturesSupported sanitize = {};
@@ -342,12 +228,13 @@ private slots:
                 QCOMPARE(ata_Get_DST_Progress(dev, &remaining, &status), int(OSKN_CANNOT_PERFORM));
                 QCOMPARE(ata_Abort_DST(dev), int(OSKN_CANNOT_PERFORM));
             }
-            QCOMPARE(int(channel.sent), before);
+            QCOMPARE(counted.transport->sent(dev), before);
         }
     }
 
     // Each erase an NVMe drive offers leaves the first and the last block zero, and says how it
-    // was done; each fault ends without a success, and never hangs.
+    // was done; a Write Zeroes answered without its work is no success. The verdicts of the
+    // other faults are the operation suite's.
     void erases_data()
     {
         QTest::addColumn<QString>("nvme");
@@ -366,24 +253,8 @@ private slots:
         QTest::newRow("sanitize overwrite") << R"("sanitize": ["overwrite"])" << "overwrite" << 0 << -1 << true;
         QTest::newRow("overwrite followed") << R"("sanitize": ["overwrite"])" << "overwrite-follow" << 0 << -1 << true;
         QTest::newRow("block erase") << R"("sanitize": ["blockErase"])" << "block" << 0 << -1 << true;
-        QTest::newRow("no overwrite") << R"("sanitize": ["blockErase"])" << "overwrite" << int(OSKN_CANNOT_PERFORM)
-                                      << -1 << false;
         QTest::newRow("write zeroes") << R"("writeZeroes": true)" << "zeroes" << 0 << -1 << true;
-        QTest::newRow("no write zeroes") << R"("writeZeroes": false)" << "zeroes" << int(OSKN_CANNOT_PERFORM) << -1
-                                         << false;
-        // Faults.
-        QTest::newRow("sanitize fails") << R"("sanitize": ["overwrite"], "sanitizeFails": true)" << "overwrite"
-                                        << int(OSKN_FAILURE) << -1 << false;
-        QTest::newRow("failure followed") << R"("sanitize": ["overwrite"], "sanitizeFails": true)"
-                                          << "overwrite-follow" << int(OSKN_FAILURE) << -1 << false;
-        QTest::newRow("never progresses") << R"("sanitize": ["overwrite"], "sanitizeNeverProgresses": true)"
-                                          << "overwrite" << int(OSKN_TIMEOUT) << -1 << false;
-        QTest::newRow("sanitize refused") << R"("sanitize": ["cryptoErase"], "faults": [ { "adminOpcode": "0x84" } ])"
-                                          << "crypto" << int(OSKN_COMMAND_FAILURE) << int(OSKN_ERASE_METHOD_NONE) << false;
-        QTest::newRow("format refused") << R"("format": ["userData"], "faults": [ { "adminOpcode": "0x80", "status": "0x4002" } ])"
-                                        << "crypto" << int(OSKN_CANNOT_PERFORM) << int(OSKN_ERASE_METHOD_NONE) << false;
-        QTest::newRow("write zeroes fault") << R"("faults": [ { "ioOpcode": "0x08", "skip": 2 } ])" << "zeroes"
-                                            << int(OSKN_COMMAND_FAILURE) << -1 << false;
+        // GOOD without the work: the library reads the span's ends back before it says so.
         QTest::newRow("write zeroes answered without work") << R"("faults": [ { "ioOpcode": "0x08", "noWork": true } ])"
                                                            << "zeroes" << int(OSKN_FAILURE) << -1 << false;
         QTest::newRow("vanishes while sanitizing") << R"("sanitize": ["blockErase"], "sanitizeSeconds": 7200)"
@@ -401,14 +272,14 @@ private slots:
         std::ofstream(file) << R"({ "drives": [ { "name": "e", "interface": "nvme", "serial": "NVE", "maxLba": 199999, )"
                             << (vanishes ? R"("disappearAfterSeconds": 600, )" : "") << R"("nvme": { )"
                             << nvme.toStdString() << " } } ] }";
-        Registry_Override over(file);
+        CountedDrives over(file, false, "-counted");
         std::vector<_tDevice> records = discover_Records();
         QCOMPARE(int(records.size()), 1);
         _tDevice* dev = &records[0];
         const uint64_t last = dev->maxLBA;
         std::vector<uint8_t> block(512, 0xA5);
-        QCOMPARE(wr(dev, 0, 1, block.data()), int(OSKN_SUCCESS));
-        QCOMPARE(wr(dev, last, 1, block.data()), int(OSKN_SUCCESS));
+        QCOMPARE(write_Sectors(dev, 0, 1, block.data()), int(OSKN_SUCCESS));
+        QCOMPARE(write_Sectors(dev, last, 1, block.data()), int(OSKN_SUCCESS));
         int got = -1;
         if (erase == "zeroes") {
             uint64_t most = 0;
@@ -440,7 +311,7 @@ private slots:
         if (vanishes)
             return;
         std::vector<uint8_t> first(512, 1), end(512, 1);
-        const bool read = rd(dev, 0, 1, first.data()) == OSKN_SUCCESS && rd(dev, last, 1, end.data()) == OSKN_SUCCESS;
+        const bool read = read_Sectors(dev, 0, 1, first.data()) == OSKN_SUCCESS && read_Sectors(dev, last, 1, end.data()) == OSKN_SUCCESS;
         const bool zero = read && std::all_of(first.begin(), first.end(), [](uint8_t b) { return b == 0; }) &&
                           std::all_of(end.begin(), end.end(), [](uint8_t b) { return b == 0; });
         QCOMPARE(zero, zeroed);
@@ -453,7 +324,7 @@ private slots:
         const std::string file = dir.path().toStdString() + "/failed.json";
         std::ofstream(file) << R"({ "drives": [ { "name": "f", "interface": "nvme", "serial": "NVF", "maxLba": 9999,
             "nvme": { "sanitize": ["blockErase"], "sanitizeFails": true } } ] })";
-        Registry_Override over(file);
+        CountedDrives over(file, false, "-counted");
         std::vector<_tDevice> records = discover_Records();
         _tDevice* dev = &records[0];
         QCOMPARE(run_Sanitize_Operation(dev, OSKN_SANITIZE_BLOCK_ERASE, true), int(OSKN_FAILURE));
@@ -462,7 +333,7 @@ private slots:
         QCOMPARE(get_Sanitize_Progress(dev, &percent, &state), int(OSKN_SUCCESS));
         QCOMPARE(state, uint32_t(OSKN_SANITIZE_STATE_FAILED));
         uint8_t data[512];
-        QVERIFY(rd(dev, 0, 1, data) != OSKN_SUCCESS);
+        QVERIFY(read_Sectors(dev, 0, 1, data) != OSKN_SUCCESS);
         QVERIFY(run_Sanitize_Operation(dev, OSKN_SANITIZE_EXIT_FAILURE_MODE, false) != OSKN_SUCCESS);
         sanitizeFeaturesSupported features = {};
         QCOMPARE(get_Sanitize_Device_Features(dev, &features), int(OSKN_SUCCESS));
@@ -475,7 +346,7 @@ private slots:
         const std::string file = dir.path().toStdString() + "/running.json";
         std::ofstream(file) << R"({ "drives": [ { "name": "r", "interface": "nvme", "serial": "NVR", "maxLba": 9999,
             "nvme": { "sanitize": ["overwrite"], "sanitizeRunningAtStart": true, "sanitizeSeconds": 600 } } ] })";
-        Registry_Override over(file);
+        CountedDrives over(file, false, "-counted");
         std::vector<_tDevice> records = discover_Records();
         _tDevice* dev = &records[0];
         QCOMPARE(run_Sanitize_Operation(dev, OSKN_SANITIZE_OVERWRITE, false), int(OSKN_IN_PROGRESS));
@@ -503,10 +374,10 @@ private slots:
     {
         _tDevice* dev = d(Vanishing);
         uint8_t block[512];
-        QCOMPARE(rd(dev, 10, 1, block), int(OSKN_SUCCESS));
+        QCOMPARE(read_Sectors(dev, 10, 1, block), int(OSKN_SUCCESS));
         set_Time_Source_Offset_For_Test(2000000ull * 1000000000ull); // past the moment it vanishes, for good
-        QCOMPARE(rd(dev, 10, 1, block), int(OSKN_DEVICE_GONE));
-        QCOMPARE(wr(dev, 10, 1, block), int(OSKN_DEVICE_GONE));
+        QCOMPARE(read_Sectors(dev, 10, 1, block), int(OSKN_DEVICE_GONE));
+        QCOMPARE(write_Sectors(dev, 10, 1, block), int(OSKN_DEVICE_GONE));
         QCOMPARE(run_SMART_Check(dev), int(OSKN_DEVICE_GONE));
         uint32_t remaining = 0;
         uint8_t status = 0;
@@ -525,14 +396,14 @@ private slots:
             _tDevice* dev = d(drive);
             QCOMPARE(dev->driveType, uint32_t(OSKN_DRIVE_NVME));
             QCOMPARE(dev->maxLBA, uint64_t(0));
-            QVERIFY(rd(dev, 0, 1, block) != OSKN_SUCCESS);
-            QVERIFY(wr(dev, 0, 1, block) != OSKN_SUCCESS);
+            QVERIFY(read_Sectors(dev, 0, 1, block) != OSKN_SUCCESS);
+            QVERIFY(write_Sectors(dev, 0, 1, block) != OSKN_SUCCESS);
             QCOMPARE(get_NVMe_Information(dev, &info), int(OSKN_FAILURE));
             QCOMPARE(run_SMART_Check(dev), int(OSKN_FAILURE));
             QCOMPARE(ata_SMART_Offline(dev, 1), int(OSKN_FAILURE));
         }
-        QCOMPARE(text(d(Garbled)->modelNumber, 41), QString());
-        QCOMPARE(text(d(OddNs)->modelNumber, 41), QString("Kestrel NV7")); // the controller was fine
+        QCOMPARE(record_Text(d(Garbled)->modelNumber, 41), QString());
+        QCOMPARE(record_Text(d(OddNs)->modelNumber, 41), QString("Kestrel NV7")); // the controller was fine
     }
 
     void shortAndHungCommands()
@@ -549,9 +420,9 @@ private slots:
         QCOMPARE(ata_Abort_DST(dev), int(OSKN_SUCCESS));
         // A read that never completes comes back as a time-out, not as data.
         uint8_t block[512];
-        QCOMPARE(rd(dev, 100, 1, block), int(OSKN_SUCCESS));
-        QCOMPARE(rd(dev, 5000, 1, block), int(OSKN_TIMEOUT));
-        QCOMPARE(rd(dev, 5000, 1, block), int(OSKN_SUCCESS));
+        QCOMPARE(read_Sectors(dev, 100, 1, block), int(OSKN_SUCCESS));
+        QCOMPARE(read_Sectors(dev, 5000, 1, block), int(OSKN_TIMEOUT));
+        QCOMPARE(read_Sectors(dev, 5000, 1, block), int(OSKN_SUCCESS));
     }
 
     void refusedDescriptions_data()
@@ -595,16 +466,6 @@ private slots:
         QCOMPARE(int(set->enumerate().size()), 7);
     }
 
-private:
-    // The library's drives go through counting channels while this lives.
-    struct Registry_Override {
-        explicit Registry_Override(const std::string& path) : transport(std::make_shared<CountingTransport>(path))
-        {
-            oskn::Registry::instance().set_Transport_Override(transport);
-        }
-        ~Registry_Override() { oskn::Registry::instance().set_Transport_Override(nullptr); }
-        std::shared_ptr<CountingTransport> transport;
-    };
 };
 
 QTEST_GUILESS_MAIN(TestOsknNvme)

@@ -140,7 +140,6 @@ DeviceEntry entry(const std::string& path, std::shared_ptr<DeviceChannel> channe
     return e;
 }
 
-QString text(const char* field, size_t n) { return QString::fromLatin1(field, int(strnlen(field, n))); }
 
 } // namespace
 
@@ -165,9 +164,9 @@ private slots:
         // Not ATA (pass-through refused), behind USB: identity from INQUIRY and VPD 80h.
         QCOMPARE(r[0].driveType, uint32_t(OSKN_DRIVE_SCSI));
         QCOMPARE(r[0].interfaceType, uint32_t(OSKN_INTERFACE_USB));
-        QCOMPARE(text(r[0].modelNumber, sizeof r[0].modelNumber), QString("ACME Vault 9"));
-        QCOMPARE(text(r[0].serialNumber, sizeof r[0].serialNumber), QString("SN0042"));
-        QCOMPARE(text(r[0].firmwareRevision, sizeof r[0].firmwareRevision), QString("R001"));
+        QCOMPARE(record_Text(r[0].modelNumber, sizeof r[0].modelNumber), QString("ACME Vault 9"));
+        QCOMPARE(record_Text(r[0].serialNumber, sizeof r[0].serialNumber), QString("SN0042"));
+        QCOMPARE(record_Text(r[0].firmwareRevision, sizeof r[0].firmwareRevision), QString("R001"));
         QCOMPARE(r[0].maxLBA, uint64_t(2047));
         uint8_t buffer[512];
         QCOMPARE(ata_Identify(&r[0], buffer, sizeof buffer), int(OSKN_NOT_SUPPORTED));
@@ -176,7 +175,7 @@ private slots:
         // The OS said optical: its name from INQUIRY, and no other command (no capacity).
         QCOMPARE(r[1].driveType, uint32_t(OSKN_DRIVE_NOT_A_DISK));
         QCOMPARE(r[1].maxLBA, uint64_t(0));
-        QCOMPARE(text(r[1].modelNumber, sizeof r[1].modelNumber), QString("ACME Disc"));
+        QCOMPARE(record_Text(r[1].modelNumber, sizeof r[1].modelNumber), QString("ACME Disc"));
         QCOMPARE(optical->commands.load(), 1);
 
         // A slot beyond the drives found stays zero.

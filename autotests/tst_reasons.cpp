@@ -55,11 +55,6 @@ struct Seen {
     QStringList log;    // the drive's log entries, stamps dropped
 };
 
-QString unstamped(QString entry)
-{
-    return entry.remove(QRegularExpression("\n\\d{4}-\\d\\d-\\d\\d  \\| \\d\\d:\\d\\d:\\d\\d \\|  "));
-}
-
 // Runs the test with a panel wired as the main window wires it.
 Seen run_On_Panel(MainTest* test, _tDevice* record)
 {

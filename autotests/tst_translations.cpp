@@ -83,20 +83,6 @@ private slots:
         QCOMPARE(t->get_License_Agreement(), QString("BrevaneEULA.default-XX.html"));
     }
 
-    void englishRewrites()
-    {
-        QTranslator en;
-        QVERIFY(en.load("en_US.qm", ":/translations"));
-        const QList<QStringList> rewrites{
-            {"KV4L", "Boot Tracks", "Erase Track ZERO"}, {"KV4L", "Fix All Fast", "Fast"},
-            {"KV4L", "Fix All Long", "Long"}, {"KV4L", "Set max LBA", "Set Max LBA"},
-            {"EULADialog", "I Accept", "I accept"}, {"EULADialog", "License Agreement", "License agreement"},
-            {"AdvancedFeatures", "CAUTION", "WARNING!"}, {"EraseTime", "Hours", "hours"},
-            {"SetMaxLba", "New Maximum LBA:", "New maximum LBA count:"}, {"ViewLog", "OK", "Ok"}};
-        for (const QStringList& r : rewrites)
-            QCOMPARE(en.translate(qPrintable(r[0]), qPrintable(r[1])), r[2]);
-    }
-
     // Runs lupdate over the code into copies of the catalogs: every text the code shows must come
     // out translated in every language.
     void noCatalogLeavesATextUnfinished()

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QProgressBar>
+#include <QRegularExpression>
 #include <QTimer>
 #include <QtTest>
 
@@ -38,6 +39,27 @@ inline void check(device* panel)
 inline QString bar(device* panel)
 {
     return panel->findChild<QProgressBar*>("progressBar")->format();
+}
+
+inline void trigger(KV4L& w, const char* slot)
+{
+    QVERIFY(QMetaObject::invokeMethod(&w, slot));
+}
+
+// A drive-log entry without its "\nyyyy-MM-dd  | hh:mm:ss |  " stamps.
+inline QString unstamped(QString entry)
+{
+    static const QRegularExpression stamp("\n\\d{4}-\\d\\d-\\d\\d  \\| \\d\\d:\\d\\d:\\d\\d \\|  ");
+    return entry.remove(stamp);
+}
+
+// The panel's drive-log entries, the part after the time stamp.
+inline QStringList panel_Log(device* panel)
+{
+    QStringList out;
+    for (const QString& entry : panel->get_List_Log_Device())
+        out << entry.mid(entry.lastIndexOf(" |  ") + 4).trimmed();
+    return out;
 }
 
 inline QStringList log_Since(int from)

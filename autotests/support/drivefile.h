@@ -8,8 +8,13 @@
 #include <QTemporaryDir>
 
 #include <algorithm>
+#include <csignal>
 #include <cstdlib>
+#include <cstring>
+#include <functional>
 #include <vector>
+
+#include <sys/resource.h>
 
 #include "deviceaccess/oskn_public.h"
 
@@ -71,6 +76,36 @@ inline bool all_Zero(_tDevice* d, uint64_t from, uint64_t to)
         if (!sector_Is_Zero(d, lba))
             return false;
     return true;
+}
+
+// One READ(16) or WRITE(16) of count sectors at lba, through the library's public call.
+inline int read_Sectors(_tDevice* d, uint64_t lba, uint32_t count, void* buffer)
+{
+    return scsi_Read_16(d, 0, false, false, false, lba, 0, count, static_cast<uint8_t*>(buffer));
+}
+inline int write_Sectors(_tDevice* d, uint64_t lba, uint32_t count, void* buffer)
+{
+    return scsi_Write_16(d, 0, false, false, lba, 0, count, static_cast<uint8_t*>(buffer));
+}
+
+// A text field of the device record, up to its length when it is not terminated.
+inline QString record_Text(const char* field, size_t n) { return QString::fromLatin1(field, int(strnlen(field, n))); }
+
+// Runs the body on a medium that takes only `bytes` more per file (RLIMIT_FSIZE, its signal
+// ignored), as a full one would.
+inline void on_Full_Medium(rlim_t bytes, const std::function<void()>& body)
+{
+    struct sigaction ignore = {}, before = {};
+    ignore.sa_handler = SIG_IGN;
+    sigaction(SIGXFSZ, &ignore, &before);
+    rlimit saved;
+    getrlimit(RLIMIT_FSIZE, &saved);
+    rlimit small = saved;
+    small.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &small);
+    body();
+    setrlimit(RLIMIT_FSIZE, &saved);
+    sigaction(SIGXFSZ, &before, nullptr);
 }
 
 inline QString file_Text(const QString& name)

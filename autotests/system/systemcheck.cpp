@@ -539,9 +539,7 @@ int main(int argc, char** argv)
         {"erase", 2, true, cmd_Erase},
     };
     if (argc == 2 && std::strcmp(argv[1], "now") == 0) {
-        timespec now;
-        ::clock_gettime(CLOCK_MONOTONIC, &now);
-        std::printf("%lld\n", static_cast<long long>(now.tv_sec) * 1000000000ll + now.tv_nsec);
+        std::printf("%" PRIu64 "\n", monotonic_Ns());
         return 0;
     }
     for (const Command& c : commands) {
