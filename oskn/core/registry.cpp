@@ -11,41 +11,30 @@ namespace oskn {
 
 namespace record {
 
-uint32_t flags(const _tDevice* device)
+namespace {
+// The record's private words, at their offsets: the record is packed, so never through a pointer
+// to the field.
+template <class T>
+T get_Field(const _tDevice* device, size_t offset)
 {
-    uint32_t v;
-    std::memcpy(&v, reinterpret_cast<const uint8_t*>(device) + FlagsOffset, 4);
+    T v;
+    std::memcpy(&v, reinterpret_cast<const uint8_t*>(device) + offset, sizeof v);
     return v;
 }
 
-void set_Flags(_tDevice* device, uint32_t v)
+template <class T>
+void set_Field(_tDevice* device, size_t offset, T v)
 {
-    std::memcpy(reinterpret_cast<uint8_t*>(device) + FlagsOffset, &v, 4);
+    std::memcpy(reinterpret_cast<uint8_t*>(device) + offset, &v, sizeof v);
 }
+} // namespace
 
-uint32_t nsid(const _tDevice* device)
-{
-    uint32_t v;
-    std::memcpy(&v, reinterpret_cast<const uint8_t*>(device) + NsidOffset, 4);
-    return v;
-}
-
-void set_Nsid(_tDevice* device, uint32_t v)
-{
-    std::memcpy(reinterpret_cast<uint8_t*>(device) + NsidOffset, &v, 4);
-}
-
-uint16_t nvme_Oacs(const _tDevice* device)
-{
-    uint16_t v;
-    std::memcpy(&v, reinterpret_cast<const uint8_t*>(device) + NvmeOacsOffset, 2);
-    return v;
-}
-
-void set_Nvme_Oacs(_tDevice* device, uint16_t v)
-{
-    std::memcpy(reinterpret_cast<uint8_t*>(device) + NvmeOacsOffset, &v, 2);
-}
+uint32_t flags(const _tDevice* device) { return get_Field<uint32_t>(device, FlagsOffset); }
+void set_Flags(_tDevice* device, uint32_t v) { set_Field(device, FlagsOffset, v); }
+uint32_t nsid(const _tDevice* device) { return get_Field<uint32_t>(device, NsidOffset); }
+void set_Nsid(_tDevice* device, uint32_t v) { set_Field(device, NsidOffset, v); }
+uint16_t nvme_Oacs(const _tDevice* device) { return get_Field<uint16_t>(device, NvmeOacsOffset); }
+void set_Nvme_Oacs(_tDevice* device, uint16_t v) { set_Field(device, NvmeOacsOffset, v); }
 
 std::string path(const _tDevice* device)
 {
