@@ -61,6 +61,9 @@ cleanup() {
     [ -n "$results_pid" ] && kill "$results_pid" 2>/dev/null
 }
 trap cleanup EXIT
+# A machine that ended early (a guest locked up and stopped, say) closes QEMU's monitor: the keys
+# still sent to it must fail, not end the whole run with SIGPIPE before its other boots.
+trap '' PIPE
 
 # Starts QEMU in the background with the monitor on a local TCP port; $@: drives and boot device.
 start_VM() { # name, then QEMU arguments; MACHINE adds machine options, VGA replaces the display
@@ -79,7 +82,7 @@ start_VM() { # name, then QEMU arguments; MACHINE adds machine options, VGA repl
     done
     cat <&3 >"$work/$name-monitor.log" &
 }
-monitor() { echo "$*" >&3; }
+monitor() { echo "$*" 2>/dev/null >&3; }
 keys() { # QEMU key names, each pressed and released in turn
     local k
     for k in "$@"; do
