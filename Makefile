@@ -33,8 +33,13 @@ test: build
 sanitize: deps
 	@JOBS=$(JOBS) sh tools/sanitize.sh
 
+# What the image holds: the program and the libraries image/build.sh copies, not the tests.
+IMAGE_TARGETS = kestrova OsknPublic OsknOperations OsknTCG OsknTCGOperations
+
 # The bootable image (needs root): a hybrid ISO for a USB stick or a CD, BIOS and UEFI.
-image: build
+image: deps
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	@cmake --build $(BUILD) -j $(JOBS) --target $(IMAGE_TARGETS)
 	@sh tools/install-deps.sh image
 	@bash image/build.sh $(BUILD) $(IMAGE) $(IMAGE_CACHE)
 

@@ -118,4 +118,33 @@ sh "$here/network/kestrova-dns"
     [ ! -e "$KESTROVA_RESOLV_CONF.tmp" ]
 check $? "dns: two cards' leases give each name server once, at most three, and the search domain"
 
+# --- the network run's account of the results server's PUTs ---------------------------------
+. "$here/results-check.sh"
+a=$t/access.log
+f=/results/M1/
+names="D.log ONCE:D.jsonl ONCE:D-erasure.pdf"
+good="MKCOL /results/M1/ 201 -
+PUT /results/M1/D.log 201 900
+PUT /results/M1/D.log 204 1400
+PUT /results/M1/D.jsonl 201 700
+PUT /results/M1/D-erasure.pdf 201 40000"
+echo "$good" >"$a"
+puts_Once "$a" "$f" $names >"$t/said"
+check $? "PUTs: a log sent as it grew, a record and a certificate once each, pass"
+printf '%s\nPUT /results/M1/D.log 204 1400\n' "$good" >"$a"
+! puts_Once "$a" "$f" $names >"$t/said" && grep -q 'same content: /results/M1/D.log' "$t/said"
+check $? "PUTs: a log sent twice with the same content fails"
+printf '%s\nPUT /results/M1/D.jsonl 204 950\n' "$good" >"$a"
+! puts_Once "$a" "$f" $names >"$t/said" && grep -qx 'D.jsonl: 2 PUTs' "$t/said"
+check $? "PUTs: a record sent twice fails, even with other content"
+grep -v erasure <<<"$good" >"$a"
+! puts_Once "$a" "$f" $names >"$t/said" && grep -qx 'D-erasure.pdf: 0 PUTs' "$t/said"
+check $? "PUTs: a certificate that never arrived fails"
+printf '%s\nPUT /results/M1/D.log 507 1500\nMKCOL /results/M1/ 405 -\n' "$good" >"$a"
+! puts_Once "$a" "$f" $names >"$t/said" && [ "$(grep -c '^refused: ' "$t/said")" -eq 2 ]
+check $? "PUTs: a request the server refused fails, a PUT or another"
+sed 's#/M1/#/M2/#' <<<"$good" >"$a"
+! puts_Once "$a" "$f" $names >/dev/null
+check $? "PUTs: files in another machine's folder do not count"
+
 exit $failed

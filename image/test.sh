@@ -14,15 +14,18 @@
 #  4. the safe-graphics entry, BIOS: the language window through the video BIOS; the power button.
 #  5. the safe-graphics entry, UEFI: the language window on the firmware's frame buffer.
 #  6. from the network: QEMU's iPXE loads the kernel and the initrd over QEMU's TFTP, live-boot
-#     fetches the squashfs from an nginx on this machine, which is also the results' WebDAV
-#     server (kestrova.results=); a SMART check through the keyboard; its drive log must arrive
-#     on the server.
+#     fetches the squashfs from an nginx on this machine; a SATA disk labelled KVLOGS holds the
+#     logs. A SMART check of an NVMe drive ends while the results' WebDAV server
+#     (kestrova.results=, a second nginx) is down; once it is up, the drive's log and record
+#     must arrive; then a small SATA disk is erased, and its log, record and certificate must
+#     arrive: every file byte for byte the log disk's copy, none sent twice with one content.
 #   test.sh IMAGE WORK_DIR
 # KESTROVA_IMAGE_TEST_RUNS picks boots by name (usb cd uefi-sb safe-bios safe-uefi network;
 # all of them when unset).
 # Screenshots (PNG) are left in WORK_DIR/shots. Prints one line per check; exit status 0 when
 # all passed. Drive images are files in WORK_DIR: nothing of this machine is opened.
 set -u
+. "$(dirname "$0")/results-check.sh"
 image=$(realpath "${1:?usage: test.sh IMAGE WORK_DIR}")
 work=${2:?usage: test.sh IMAGE WORK_DIR}
 boot_timeout=${KESTROVA_IMAGE_BOOT_TIMEOUT:-900}
@@ -41,7 +44,7 @@ die() {
 }
 runs=${KESTROVA_IMAGE_TEST_RUNS:-usb cd uefi-sb safe-bios safe-uefi network}
 wanted() { [[ " $runs " == *" $1 "* ]]; }
-for tool in qemu-system-x86_64 pnmtopng mtype fsck.fat; do
+for tool in qemu-system-x86_64 pnmtopng mtype mcopy mkfs.fat fsck.fat; do
     command -v "$tool" >/dev/null || die "$tool is missing (tools/install-deps.sh image installs it)"
 done
 [ -e "$image" ] || die "no image $image (make image builds it)"
@@ -51,11 +54,16 @@ work=$(realpath "$work")
 qemu_pid=
 monitor_port=
 nginx_pid=
+results_pid=
 cleanup() {
     [ -n "$qemu_pid" ] && kill "$qemu_pid" 2>/dev/null
     [ -n "$nginx_pid" ] && kill "$nginx_pid" 2>/dev/null
+    [ -n "$results_pid" ] && kill "$results_pid" 2>/dev/null
 }
 trap cleanup EXIT
+# A machine that ended early (a guest locked up and stopped, say) closes QEMU's monitor: the keys
+# still sent to it must fail, not end the whole run with SIGPIPE before its other boots.
+trap '' PIPE
 
 # Starts QEMU in the background with the monitor on a local TCP port; $@: drives and boot device.
 start_VM() { # name, then QEMU arguments; MACHINE adds machine options, VGA replaces the display
@@ -74,7 +82,7 @@ start_VM() { # name, then QEMU arguments; MACHINE adds machine options, VGA repl
     done
     cat <&3 >"$work/$name-monitor.log" &
 }
-monitor() { echo "$*" >&3; }
+monitor() { echo "$*" 2>/dev/null >&3; }
 keys() { # QEMU key names, each pressed and released in turn
     local k
     for k in "$@"; do
@@ -239,6 +247,24 @@ move_Panels() { # from to
     [ $n -lt 0 ] && n=$((-n)) && k=shift-tab
     for ((; n > 0; n--)); do keys $k $k; done
 }
+# The share (percent) of the picture below the clock that differs between two dumps.
+changed_Share() { # a.ppm b.ppm
+    local size
+    size=$(lower_Part "$1" | wc -c)
+    echo $(($(cmp -l <(lower_Part "$1") <(lower_Part "$2") | wc -l) * 100 / size))
+}
+# Waits until at least PERCENT of the picture below the clock differs from BEFORE: a window
+# replaced by another (or by the black between them), not a pointer's hover lighting up a row.
+wait_Window_Change() { # seconds before.ppm percent
+    local end=$((SECONDS + $1)) cur="$work/change.ppm"
+    while [ $SECONDS -lt $end ]; do
+        sleep 2
+        vm_Running || return 1
+        dump "$cur" >/dev/null
+        [ "$(changed_Share "$cur" "$2")" -ge "$3" ] && return 0
+    done
+    return 1
+}
 # Language window (English is chosen) -> agreement, scrolled to its end -> main window.
 through_First_Windows() {
     wait_Screen 300
@@ -246,14 +272,25 @@ through_First_Windows() {
     shot "$1-language"
     dump "$work/before.ppm" >/dev/null
     keys ret
-    wait_Screen 300 "$work/before.ppm"
+    wait_Window_Change 300 "$work/before.ppm" 5 && wait_Screen 300
     check $? "$1: Return in the language window opens the agreement"
-    keys end
-    sleep 5
-    dump "$work/before.ppm" >/dev/null
-    keys ret
-    wait_Screen 300 "$work/before.ppm"
-    check $? "$1: End, then Return accepts the agreement and opens the main window"
+    # On a busy host the agreement stands drawn before its page has loaded or takes keys, and
+    # End then scrolls nothing: it is pressed again until the page has moved (which enables "I
+    # Accept"), and Return only then. (A page that loaded while End waited looks moved too:
+    # then Return does nothing, and End and Return come again.)
+    local tries scrolled=1 accepted=1
+    for tries in 1 2 3 4 5; do
+        dump "$work/agreement.ppm" >/dev/null
+        keys end
+        wait_Screen 60 "$work/agreement.ppm" || continue
+        scrolled=0
+        dump "$work/before.ppm" >/dev/null
+        keys ret
+        wait_Window_Change 300 "$work/before.ppm" 5 && accepted=0 && break
+    done
+    check $scrolled "$1: End scrolls the agreement (pressed $tries times)"
+    [ $accepted -eq 0 ] && wait_Screen 300
+    check $? "$1: then Return accepts the agreement and opens the main window"
 }
 
 # Waits for the launcher to start the program and checks what it said about the logs.
@@ -470,76 +507,81 @@ fi
 
 # --- 6. from the network ----------------------------------------------------------------------
 # QEMU's user network is the machine's LAN: its DHCP names QEMU's TFTP folder and boot file, and
-# 10.0.2.2 is this machine's loopback, where one nginx serves the network boot's files and takes
-# the results as a WebDAV server.
-# Serves DIR's network boot files at /kestrova/ and a WebDAV collection at /results/ (files in
-# WORK/dav/results) on a free local port; sets http_port.
-start_Http() { # netboot directory
-    local conf=$work/nginx/nginx.conf
-    mkdir -p "$work/nginx/temp" "$work/dav/results"
-    chmod -R a+rwX "$work/dav"
-    http_port=$((20000 + RANDOM % 20000))
-    cat >"$conf" <<EOF
+# 10.0.2.2 is this machine's loopback. One nginx there serves the network boot's files from the
+# start; another, the results' WebDAV server, comes up only after a first operation has ended, so
+# that the program must keep those results and send them when the server answers.
+# Starts an nginx (in the foreground, as a child) on a local port with the given locations and
+# waits until it listens; sets started_pid. Its requests go to WORK/nginx-NAME/access.log.
+start_Nginx() { # name port locations
+    local dir=$work/nginx-$1
+    mkdir -p "$dir/temp"
+    cat >"$dir/nginx.conf" <<EOF
 daemon off;
 master_process off;
 worker_processes 1;
-pid $work/nginx/nginx.pid;
-error_log $work/nginx/error.log warn;
+pid $dir/nginx.pid;
+error_log $dir/error.log warn;
 events { worker_connections 256; }
 http {
-    log_format requests '\$request_method \$uri \$status';
-    access_log $work/nginx/access.log requests;
-    client_body_temp_path $work/nginx/temp/body;
-    proxy_temp_path $work/nginx/temp/proxy;
-    fastcgi_temp_path $work/nginx/temp/fastcgi;
-    uwsgi_temp_path $work/nginx/temp/uwsgi;
-    scgi_temp_path $work/nginx/temp/scgi;
+    # With each request the length of its body: the drive logs and the records files only grow,
+    # so two PUTs of one path with one length carried the same content.
+    log_format requests '\$request_method \$uri \$status \$content_length';
+    access_log $dir/access.log requests;
+    client_body_temp_path $dir/temp/body;
+    proxy_temp_path $dir/temp/proxy;
+    fastcgi_temp_path $dir/temp/fastcgi;
+    uwsgi_temp_path $dir/temp/uwsgi;
+    scgi_temp_path $dir/temp/scgi;
     client_max_body_size 0;
     types { }
     default_type application/octet-stream;
     server {
-        listen 127.0.0.1:$http_port;
-        location /kestrova/ { alias $1/; }
-        location /results/ {
-            root $work/dav;
-            dav_methods PUT MKCOL;
-            dav_access user:rw group:r all:r;
-        }
+        listen 127.0.0.1:$2;
+        $3
     }
 }
 EOF
-    nginx -p "$work/nginx" -c "$conf" -e "$work/nginx/error.log" >"$work/nginx/nginx.log" 2>&1 &
-    nginx_pid=$!
+    nginx -p "$dir" -c "$dir/nginx.conf" -e "$dir/error.log" >"$dir/nginx.log" 2>&1 &
+    started_pid=$!
     for _ in $(seq 50); do
-        { exec 4<>/dev/tcp/127.0.0.1/$http_port; } 2>/dev/null && exec 4>&- && return 0
+        { exec 4<>/dev/tcp/127.0.0.1/$2; } 2>/dev/null && exec 4>&- && return 0
+        kill -0 "$started_pid" 2>/dev/null || return 1
         sleep 0.2
     done
     return 1
 }
-# Waits for a file on the WebDAV server that holds a line; status 1 on time-out or when the VM ended.
-wait_Dav_File() { # path under /results, pattern, seconds
-    local end=$((SECONDS + $3))
+# The machine's copy of a file of its log disk (mtools, while it runs or after), in WORK/machine.
+machine_Copy() { # name: prints the copy's path; status 1 when the disk has no such file
+    mkdir -p "$work/machine"
+    MTOOLS_SKIP_CHECK=1 mcopy -n -o -i "$logs" "::/$1" "$work/machine/$1" 2>/dev/null && echo "$work/machine/$1"
+}
+machine_Files() { MTOOLS_SKIP_CHECK=1 mdir -b -i "$logs" ::/ 2>/dev/null | sed 's#^::/##'; }
+# Waits until the server holds the file with the very bytes the machine's copy has.
+wait_Same_On_Server() { # name seconds
+    local end=$((SECONDS + $2)) copy
     while [ $SECONDS -lt $end ]; do
-        tr -d '\r' <"$work/dav/results/$1" 2>/dev/null | grep -q -- "$2" && return 0
+        copy=$(machine_Copy "$1") && cmp -s "$copy" "$dav/$1" && return 0
         vm_Running || return 1
         sleep 5
     done
     return 1
 }
-
 if wanted network; then
-    echo "Boot 6: from the network, a SATA disk, results to a WebDAV server (serial console: $work/network-console.log)"
+    echo "Boot 6: from the network, two SATA disks (one the log disk) and an NVMe drive, results to a WebDAV server that comes up mid-run (serial console: $work/network-console.log)"
     netboot=${image%.iso}-netboot
+    boot_port=$((20000 + RANDOM % 20000))
+    results_port=$((boot_port + 1))
     if [ ! -s "$netboot/boot.ipxe" ] || [ ! -s "$netboot/filesystem.squashfs" ]; then
         echo "FAIL network: no network boot files in $netboot (make image writes them)"
         failed=1
     elif ! command -v nginx >/dev/null || [ ! -e /usr/lib/ipxe/qemu/efi-virtio.rom ]; then
         echo "FAIL network: nginx or QEMU's iPXE is missing (tools/install-deps.sh image installs them)"
         failed=1
-    elif ! start_Http "$netboot"; then
-        echo "FAIL network: nginx did not start ($work/nginx/error.log)"
+    elif ! start_Nginx boot "$boot_port" "location /kestrova/ { alias $netboot/; }"; then
+        echo "FAIL network: the boot files' nginx did not start ($work/nginx-boot/error.log)"
         failed=1
     else
+        nginx_pid=$started_pid
         # QEMU's TFTP folder: the kernel, the initrd and the iPXE script of the network boot, and
         # the boot file, which tells that script where the HTTP server is and where results go
         # (and has the kernel skip its timer check, which an emulated machine on a busy host
@@ -547,46 +589,141 @@ if wanted network; then
         tftp=$work/tftp
         mkdir -p "$tftp"
         for f in vmlinuz initrd.img boot.ipxe; do ln -sf "$netboot/$f" "$tftp/$f"; done
-        results_url=http://10.0.2.2:$http_port/results/
+        results_url=http://10.0.2.2:$results_port/results/
         cat >"$tftp/test.ipxe" <<EOF
 #!ipxe
-set kestrova-base http://10.0.2.2:$http_port/kestrova
+set kestrova-base http://10.0.2.2:$boot_port/kestrova
 set kestrova-args kestrova.results=$results_url no_timer_check
 chain boot.ipxe
 EOF
         machine=KVNETBOOT01
+        dav=$work/dav/results/$machine
+        mkdir -p "$work/dav/results"
+        chmod -R a+rwX "$work/dav"
+        # Disk A (SATA) is erased: small, so that the emulated erase is short, of the maker's,
+        # whose disks the program erases, and full of a pattern the erase must leave none of.
+        # The other SATA disk is the machine's own log medium: a FAT file system labelled
+        # KVLOGS, which the launcher has the program write to; its files, read with mtools while
+        # the machine runs and after it is off, are what the server must hold. The kernel names
+        # the two SATA disks in either order; the library lists them by name, then NVMe drives:
+        # drive B, an NVMe drive that gets a SMART check, is the third panel.
+        erase_size=$((48 << 20))
+        yes KESTROVA-NETWORK-ERASE | head -c $erase_size >"$work/net-a.img"
+        truncate -s 256M "$work/net-b.img"
+        logs=$work/net-logs.img
+        rm -f "$logs"
+        mkfs.fat -C -n KVLOGS "$logs" $((32 << 10)) >/dev/null
+        check $? "network: a 32 MiB log disk labelled KVLOGS is made"
         MEMORY=3072 start_VM network -smbios type=1,serial=$machine \
             -netdev user,id=lan,tftp="$tftp",bootfile=test.ipxe -device virtio-net-pci,netdev=lan,bootindex=0 \
-            "${disks[@]:0:4}"
-        booted "network: " "no writable log partition: logs are kept in memory" "the launcher keeps the logs in memory"
-        grep -q '^GET /kestrova/filesystem.squashfs 200$' "$work/nginx/access.log"
+            -drive if=none,id=na,format=raw,file="$work/net-a.img" \
+            -device ide-hd,bus=ide.0,drive=na,model="Brevane KVIMG NET-A",serial=KVNETA0001,ver=KI1A \
+            -drive if=none,id=nl,format=raw,file="$logs" \
+            -device ide-hd,bus=ide.1,drive=nl,model="KVIMG NET-LOGS",serial=KVNETL0003,ver=KI1L \
+            -drive if=none,id=nb,format=raw,file="$work/net-b.img" -device nvme,drive=nb,serial=KVNETB0002
+        booted "network: " "logs are written to /dev/sd" "the launcher mounted the KVLOGS disk for the logs"
+        log_panel=$(boot_Panel)
+        [ "${log_panel:-}" = 0 ] || [ "${log_panel:-}" = 1 ]
+        check $? "network: the launcher named the log disk the boot medium (panel ${log_panel:-none})"
+        a_panel=$((1 - ${log_panel:-1}))
+        b_panel=2
+        grep -q '^GET /kestrova/filesystem.squashfs 200 ' "$work/nginx-boot/access.log"
         check $? "network: live-boot fetched the squashfs over HTTP"
         console_Has "kestrova-launcher: results are sent to $results_url"
         check $? "network: kestrova.results= reached the program ($results_url)"
         boot_Lines "network: "
         through_First_Windows network
-        dump "$work/before.ppm" >/dev/null
-        keys ret # closes the notice that the logs are kept in memory
-        wait_Screen 60 "$work/before.ppm"
-        check $? "network: Return closes the notice"
         shot network-main-window
-        # The only disk's check box is the seventh stop from the File button.
-        keys tab tab tab tab tab tab tab spc
+
+        # The results server is down: drive B's SMART check ends, its log and record wait.
+        keys tab tab tab tab tab tab tab # the first panel's check box
+        move_Panels 0 "$b_panel"
+        keys spc
         sleep 3
         keys ctrl-b
         sleep 3
         keys down ret # S.M.A.R.T. Check
-        wait_Dav_File "$machine/KVIMGA0001.log" "S.M.A.R.T. Check PASS" 300
-        check $? "network: the SMART check's drive log arrived on the server as $machine/KVIMGA0001.log"
-        grep -q "^PUT /results/$machine/KVIMGA0001.log 20[14]$" "$work/nginx/access.log" &&
-            ! grep -q "^PUT .* [45][0-9][0-9]$" "$work/nginx/access.log"
-        check $? "network: the server took it by PUT, no request refused ($work/nginx/access.log)"
+        wait_Log_Line "S.M.A.R.T. Check PASS" 300 KVNETB0002.log >/dev/null
+        check $? "network: with the results server down, drive B's SMART check: PASS in KVNETB0002.log"
+        wait_Log_Line "^KVNETB0002.jsonl$" 120 kestrova-outbox.txt >/dev/null &&
+            wait_Log_Line "^KVNETB0002.log$" 5 kestrova-outbox.txt >/dev/null
+        check $? "network: its log and record wait in the outbox on the log disk"
         sleep 8
+        shot network-results-waiting
+
+        # The server comes up; the queue's next try sends both.
+        start_Nginx results "$results_port" "location /results/ { root $work/dav; dav_methods PUT MKCOL; dav_access user:rw group:r all:r; }"
+        check $? "network: the results server came up after the SMART check had ended ($work/nginx-results/error.log)"
+        results_pid=$started_pid
+        wait_Same_On_Server KVNETB0002.log 400 && wait_Same_On_Server KVNETB0002.jsonl 60
+        check $? "network: then drive B's log and record arrived as $machine/KVNETB0002.log and .jsonl, equal to the machine's copies"
+        end=$((SECONDS + 120))
+        while [ $SECONDS -lt $end ] && machine_Copy kestrova-outbox.txt >/dev/null; do sleep 5; done
+        ! machine_Copy kestrova-outbox.txt >/dev/null
+        check $? "network: the outbox on the log disk is gone: nothing waits"
+        sleep 5
+        shot network-results-sent
+
+        # With the server up: disk A is erased. (The finished check left the focus on drive B's
+        # log button.)
+        keys shift-tab
+        move_Panels "$b_panel" "$a_panel"
+        keys spc
+        sleep 3
+        dump "$work/before.ppm" >/dev/null
+        keys ctrl-a # the advanced features' warning
+        wait_Screen 60 "$work/before.ppm"
+        dump "$work/before.ppm" >/dev/null
+        keys f8 # the Advanced Features menu
+        wait_Screen 60 "$work/before.ppm"
+        dump "$work/before.ppm" >/dev/null
+        keys down down down right ret # Erase, Overwrite Full
+        wait_Screen 60 "$work/before.ppm"
+        check $? "network: Erase, Overwrite Full of disk A asks for F8"
+        shot network-erase-confirm
+        keys f8
+        wait_Log_Line "Erase Overwrite Full PASS" 900 KVNETA0001.log >/dev/null
+        check $? "network: disk A's erase (Overwrite Full): PASS in KVNETA0001.log"
+        # The record and the certificate are written once the operation has ended, after its
+        # last log line.
+        end=$((SECONDS + 120))
+        while ! cert=$(machine_Files | grep -m 1 '^KVNETA0001-.*-erasure\.pdf$') && [ $SECONDS -lt $end ]; do sleep 5; done
+        [ -n "$cert" ] || cert=no-certificate
+        [ "$cert" != no-certificate ] && wait_Same_On_Server KVNETA0001.log 300 && wait_Same_On_Server KVNETA0001.jsonl 60 &&
+            wait_Same_On_Server "$cert" 60
+        check $? "network: the erase's log, record and certificate ($cert) arrived, equal to the machine's copies"
+        sleep 8
+        ok=0
+        for f in KVNETB0002.log KVNETB0002.jsonl KVNETA0001.log KVNETA0001.jsonl "$cert"; do
+            copy=$(machine_Copy "$f") && cmp -s "$copy" "$dav/$f" || { echo "    $f differs"; ok=1; }
+        done
+        check $ok "network: all five files on the server are still the machine's, byte for byte"
         shot network-sent
+        puts_Once "$work/nginx-results/access.log" "/results/$machine/" KVNETB0002.log ONCE:KVNETB0002.jsonl \
+            KVNETA0001.log ONCE:KVNETA0001.jsonl "ONCE:$cert" | sed 's/^/    /'
+        check "${PIPESTATUS[0]}" "network: every PUT taken, each record and the certificate once, no content twice ($work/nginx-results/access.log)"
         timed_Power_Off "network: Exit" keys ctrl-x
+
+        # After power off: at the end the program marks each log it wrote to ("Program ended"),
+        # a line that is not a result and not sent; all else is as the server has it.
+        ok=0
+        for f in KVNETB0002.log KVNETA0001.log; do
+            copy=$(machine_Copy "$f") && size=$(stat -c %s "$dav/$f") && cmp -s -n "$size" "$copy" "$dav/$f" &&
+                [ "$(tail -c +$((size + 1)) "$copy" | wc -l)" -eq 1 ] &&
+                tail -c +$((size + 1)) "$copy" | grep -q 'Program ended$' || { echo "    $f"; ok=1; }
+        done
+        for f in KVNETB0002.jsonl KVNETA0001.jsonl "$cert"; do
+            copy=$(machine_Copy "$f") && cmp -s "$copy" "$dav/$f" || { echo "    $f differs"; ok=1; }
+        done
+        ! machine_Copy kestrova-outbox.txt >/dev/null || ok=1
+        check $ok "network: after power off the log disk holds what the server has (the logs with their end mark after), no outbox"
+        fsck.fat -n "$logs" >"$work/net-fsck.log" 2>&1 && ! grep -qi dirty "$work/net-fsck.log"
+        check $? "network: the log disk was left clean ($work/net-fsck.log)"
+        cmp -s -n "$erase_size" "$work/net-a.img" /dev/zero
+        check $? "network: disk A holds zeros only: the erase covered every sector"
     fi
-    [ -n "$nginx_pid" ] && kill "$nginx_pid" 2>/dev/null
-    nginx_pid=
+    for pid in "$nginx_pid" "$results_pid"; do [ -n "$pid" ] && kill "$pid" 2>/dev/null; done
+    nginx_pid= results_pid=
 fi
 
 rm -f "$work"/*.img "$work"/*.ppm "$work"/*.fd

@@ -137,7 +137,14 @@ bool replace_Bytes_Atomically(const QString& name, const QByteArray& bytes)
     if (!file.commit())
         return false;
     sync_Directory();
-    return true;
+    // On a FAT medium the renamed file's directory entry gets its size when the file's inode is
+    // written back, which the directory's sync does not do: until then a power cut leaves the
+    // file empty. The file is synced under its new name.
+    const int fd = ::open(QFile::encodeName(QString(here) + name).constData(), O_RDONLY);
+    const bool synced = fd >= 0 && ::fsync(fd) == 0;
+    if (fd >= 0)
+        ::close(fd);
+    return synced;
 }
 
 bool record_Running(const QList<QPair<QString, QString>>& running)
