@@ -117,7 +117,7 @@ dump() { # file
 lower_Part() { # ppm
     local w h
     read -r w h < <(head -c 64 "$1" | tr -s ' \n' '  ' | awk '{ print $2, $3 }')
-    tail -c $((w * 3 * (h - h * 15 / 100))) "$1"
+    tail -c $((w * 3 * (h - h * 15 / 100))) "$1" 2>/dev/null # cmp stops reading at the first difference
 }
 # Something other than a black screen (X starts black; the program's windows take a while).
 drawn() { # ppm
@@ -608,7 +608,7 @@ EOF
         # the two SATA disks in either order; the library lists them by name, then NVMe drives:
         # drive B, an NVMe drive that gets a SMART check, is the third panel.
         erase_size=$((48 << 20))
-        yes KESTROVA-NETWORK-ERASE | head -c $erase_size >"$work/net-a.img"
+        yes KESTROVA-NETWORK-ERASE 2>/dev/null | head -c $erase_size >"$work/net-a.img"
         truncate -s 256M "$work/net-b.img"
         logs=$work/net-logs.img
         rm -f "$logs"
